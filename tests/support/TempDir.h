@@ -1,0 +1,47 @@
+#pragma once
+// Fixture helpers: a fresh folder removed with everything in it, small files, and a scratch registry key.
+#include <windows.h>
+
+#include <string>
+
+namespace testsupport {
+
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::wstring& Path() const { return path_; }
+  // Full path of `relative` inside the folder.
+  std::wstring operator/(const std::wstring& relative) const;
+  // Writes `bytes` to `relative` (creating sub-folders) and returns its full path.
+  std::wstring WriteFile(const std::wstring& relative, const std::string& bytes) const;
+
+ private:
+  std::wstring path_;
+};
+
+// Reads a whole file; empty when it cannot be read.
+std::string ReadFileBytes(const std::wstring& path);
+bool FileExists(const std::wstring& path);
+bool FolderExists(const std::wstring& path);
+// Deletes a folder with everything in it.
+void RemoveTree(const std::wstring& path);
+
+// A unique key under HKCU\Software\TolvenarTests, deleted with its subtree afterwards.
+class ScratchRegKey {
+ public:
+  ScratchRegKey();
+  ~ScratchRegKey();
+  ScratchRegKey(const ScratchRegKey&) = delete;
+  ScratchRegKey& operator=(const ScratchRegKey&) = delete;
+  // Sub-key path below HKEY_CURRENT_USER.
+  const std::wstring& SubKey() const { return subKey_; }
+
+ private:
+  std::wstring subKey_;
+};
+
+}  // namespace testsupport
