@@ -15,7 +15,8 @@ tolvenar_wine_env() {
     flock 9
     if [ ! -f "$WINEPREFIX/.tolvenar-ready" ]; then
       rm -rf "$WINEPREFIX"
-      wineboot -i >/dev/null 2>&1 || true
+      # Wine's server and desktop outlive this block: they must not hold the lock.
+      wineboot -i >/dev/null 2>&1 9>&- || true
       local reg="$WINEPREFIX/tolvenar.reg"
       {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
@@ -24,8 +25,8 @@ tolvenar_wine_env() {
         printf '"MS UI Gothic"="IPAPGothic"\r\n"ＭＳ ゴシック"="IPAGothic"\r\n"ＭＳ Ｐゴシック"="IPAPGothic"\r\n'
         printf '"MS Gothic"="IPAGothic"\r\n"MS PGothic"="IPAPGothic"\r\n"ＭＳ 明朝"="IPAMincho"\r\n\r\n'
       } | iconv -f UTF-8 -t UTF-16LE | { printf '\xff\xfe'; cat; } >"$reg"
-      wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1 || true
-      wineserver -w
+      wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1 9>&- || true
+      wineserver -w 9>&-
       touch "$WINEPREFIX/.tolvenar-ready"
     fi
   ) 9>"$WINEPREFIX.lock"
@@ -39,7 +40,8 @@ tolvenar_display() {
     if [ -f "$state" ] && kill -0 "$(cut -d' ' -f1 "$state")" 2>/dev/null; then exit 0; fi
     local n=90
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    # The server must not inherit the lock, or every later caller would wait on it for ever.
+    setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 8>&- &
     echo "$! :$n" >"$state"
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   ) 8>"$state.lock"
