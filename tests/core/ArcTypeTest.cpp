@@ -1,0 +1,90 @@
+#include "core/ArcType.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/Text.h"
+
+namespace {
+
+struct ExtCase {
+  const wchar_t* path;
+  const wchar_t* type;
+};
+
+TEST(ArcType, EveryExtensionRule) {
+  const ExtCase cases[] = {
+      {L"a.lzh", L"LZH"},
+      {L"A.LZS", L"LZH"},
+      {L"a.zip", L"ZIP"},
+      {L"a.cab", L"CAB"},
+      {L"a.arj", L"ARJ"},
+      {L"a.tar", L"TAR"},
+      {L"a.taz", L"TAR"},
+      {L"a.tar.gz", L"TAR"},
+      {L"a.Z", L"TAR"},
+      {L"a.tgz", L"TGZ"},
+      {L"a.tbz", L"TBZ"},
+      {L"a.tar.bz2", L"TBZ"},
+      {L"a.rar", L"RAR"},
+      {L"vol.r00", L"RAR"},
+      {L"vol.R07", L"RAR"},
+      {L"vol.r99", L"RAR"},
+      {L"vol.r5", L"RAR"},
+      {L"vol.r0a", L"RAR"},
+      {L"vol.r123", L"RAR"},
+      {L"a.ish", L"ISH"},
+      {L"a.yz1", L"YZ1"},
+      {L"a.ace", L"ACE"},
+      {L"a.j", L"JAR"},
+      {L"a.jar", L"JAR"},
+      {L"a.gza", L"BGA"},
+      {L"a.bza", L"BGA"},
+      {L"a.gca", L"GCA"},
+      {L"a.bel", L"BEL"},
+      {L"a.7z", L"7Z"},
+      {L"a.imp", L"IMP"},
+      {L"a.yz2", L"YZ2"},
+      {L"a.bh", L"BH"},
+      {L".lzh", L"LZH"},
+      {L"C:\\d.zip\\x.lzh", L"LZH"},
+      {L"dir/x.cab", L"CAB"},
+      // Not archive types.
+      {L"vol.r", L""},
+      {L"vol.r999", L""},
+      {L"a.txt", L""},
+      {L"readme", L""},
+      {L"C:\\a.lzh\\readme", L""},
+      {L"", L""},
+      {L"a.lzh.bak", L""},
+      {L"lzh", L""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(core::GetArcTypeByExt(c.path), c.type) << core::ToUtf8(c.path);
+}
+
+TEST(ArcType, ExeIsTypedByTheInstalledDetector) {
+  EXPECT_EQ(core::GetArcTypeByExt(L"C:\\setup.exe"), L"");  // nothing installed: no type
+
+  std::vector<std::wstring> asked;
+  auto previous = core::SetArcTypeDetector([&](const std::wstring& path) {
+    asked.push_back(path);
+    return path.find(L"sfx") != std::wstring::npos ? std::wstring(L"LZH") : std::wstring();
+  });
+  EXPECT_EQ(core::GetArcTypeByExt(L"C:\\dl\\sfx.EXE"), L"LZH");
+  EXPECT_EQ(core::GetArcTypeByExt(L"C:\\dl\\setup.exe"), L"");
+  EXPECT_EQ(core::GetArcTypeByExt(L"C:\\dl\\a.lzh"), L"LZH");
+  EXPECT_EQ(asked, (std::vector<std::wstring>{L"C:\\dl\\sfx.EXE", L"C:\\dl\\setup.exe"}));
+  core::SetArcTypeDetector(previous);
+}
+
+TEST(ArcType, NamesByIndex) {
+  const wchar_t* expected[] = {L"LZH", L"ZIP", L"CAB", L"ARJ", L"TAR", L"ISH", L"RAR", L"YZ1", L"ACE",
+                               L"JAR", L"BGA", L"GCA", L"BEL", L"7Z",  L"IMP", L"YZ2", L"BH"};
+  for (int i = 0; i < core::kArcTypeCount; ++i) EXPECT_EQ(core::GetArcTypeName(i), expected[i]) << i;
+  EXPECT_EQ(core::GetArcTypeName(core::ArcType7z), L"7Z");
+  for (int outside : {-1, 17, 32767}) EXPECT_EQ(core::GetArcTypeName(outside), L"LZH") << outside;
+}
+
+}  // namespace
