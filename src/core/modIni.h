@@ -1,0 +1,35 @@
+#pragma once
+// The only way the main program touches its settings file "Tolvenar.ini": one key at a time through the
+// private-profile functions, with every text in code page 932 on disk. The path is built anew at each call.
+#include <windows.h>
+
+#include <string>
+
+namespace core {
+
+// Name of the settings file inside its folder.
+extern const wchar_t kIniFileName[];
+// At most this many bytes of a value are read back (the read buffer holds one more for the NUL).
+constexpr size_t kIniValueBytes = 1023;
+
+// Folder of the settings file; "" (the start value) means the program's own folder. Tests point it elsewhere.
+void SetIniFolder(const std::wstring& folder);
+// Full path of the settings file.
+std::wstring IniFilePath();
+
+// The key's value with leading blanks removed; "" when the key, the section or the file is missing.
+std::wstring ReadIni(const std::wstring& section, const std::wstring& key);
+// Writes the key, creating the file and the section when needed. True when the write succeeded.
+bool WriteIni(const std::wstring& section, const std::wstring& key, const std::wstring& value);
+// Removes one key. True when the removal succeeded.
+bool DeleteIniKey(const std::wstring& section, const std::wstring& key);
+// Removes a section with all its keys. True when the removal succeeded.
+bool DeleteIniSection(const std::wstring& section);
+
+// Puts the combo box's text (trimmed) at the head of its history: Settings.ArcCommand when isCommand, else
+// Settings.ArcDown (stored without a trailing "\", then the tool bar's extraction-history menu is rebuilt).
+// An entry equal to the text ignoring case is replaced by it; at most 16 entries are kept. A blank text
+// changes nothing.
+void AddComboHistory(HWND form, HWND combo, bool isCommand);
+
+}  // namespace core

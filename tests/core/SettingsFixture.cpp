@@ -1,0 +1,87 @@
+#include "SettingsFixture.h"
+
+#include "core/Text.h"
+
+namespace settingstest {
+namespace {
+
+const wchar_t kArchiverDllKey[] = L"Software\\ArchiverDll";
+
+bool KeyExists(const wchar_t* subKey) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+}  // namespace
+
+UnzipSwitchGuard::UnzipSwitchGuard() : rootExisted_(KeyExists(kArchiverDllKey)) {
+  DWORD size = 0;
+  if (RegGetValueW(HKEY_CURRENT_USER, core::kUnzipSettingsKey, core::kUnzipShowResultValue, RRF_RT_ANY, &type_,
+                   nullptr, &size) != ERROR_SUCCESS)
+    return;
+  data_.resize(size);
+  valueExisted_ = RegGetValueW(HKEY_CURRENT_USER, core::kUnzipSettingsKey, core::kUnzipShowResultValue, RRF_RT_ANY,
+                               &type_, data_.data(), &size) == ERROR_SUCCESS;
+}
+
+UnzipSwitchGuard::~UnzipSwitchGuard() {
+  if (valueExisted_) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, core::kUnzipSettingsKey, core::kUnzipShowResultValue, type_, data_.data(),
+                    static_cast<DWORD>(data_.size()));
+  } else if (!rootExisted_) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kArchiverDllKey);
+  } else {
+    DeleteUnzipSwitch();
+  }
+}
+
+void DeleteUnzipSwitch() {
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, core::kUnzipSettingsKey, core::kUnzipShowResultValue);
+}
+
+bool ReadUnzipSwitch(DWORD& value) {
+  DWORD size = sizeof(value);
+  return RegGetValueW(HKEY_CURRENT_USER, core::kUnzipSettingsKey, core::kUnzipShowResultValue, RRF_RT_REG_DWORD,
+                      nullptr, &value, &size) == ERROR_SUCCESS;
+}
+
+SettingsFixture::SettingsFixture() : previousPlaces_(core::SetSettingsPlaces(&places_)) {
+  core::SetIniFolder(dir_.Path());
+  core::Settings = core::SettingsStore();
+}
+
+SettingsFixture::~SettingsFixture() {
+  core::SetIniFolder(L"");
+  core::SetSettingsPlaces(previousPlaces_);
+  core::Settings = core::SettingsStore();
+}
+
+void SettingsFixture::WriteIniFile(const std::wstring& text) const {
+  std::wstring crlf;
+  for (wchar_t c : text) {
+    if (c == L'\n') crlf += L'\r';
+    crlf += c;
+  }
+  dir_.WriteFile(core::kIniFileName, core::ToCp932(crlf));
+}
+
+std::string SettingsFixture::IniBytes() const { return testsupport::ReadFileBytes(core::IniFilePath()); }
+
+std::vector<std::wstring> SettingsFixture::IniLines() const {
+  const std::wstring text = core::FromCp932(IniBytes());
+  std::vector<std::wstring> lines;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find(L'\n', start);
+    if (end == std::wstring::npos) end = text.size();
+    std::wstring line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == L'\r') line.pop_back();
+    if (!line.empty()) lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+}  // namespace settingstest

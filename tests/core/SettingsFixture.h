@@ -1,0 +1,62 @@
+#pragma once
+// A settings file in a fresh folder, fixed machine places, and the one real registry value the settings
+// loader writes, put back as it was afterwards.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "core/Settings.h"
+#include "core/modIni.h"
+
+namespace settingstest {
+
+class FakePlaces : public core::SettingsPlacesSeam {
+ public:
+  core::SettingsPlaces places{L"C:\\Prog", L"C:\\Desk\\", L"C:\\Tmp\\", 20475, 15360};
+  core::SettingsPlaces Places() override { return places; }
+};
+
+// Keeps the unzip32 switch "ShowResult" as it was before the test: its value, or its absence and that of
+// the keys above it.
+class UnzipSwitchGuard {
+ public:
+  UnzipSwitchGuard();
+  ~UnzipSwitchGuard();
+  UnzipSwitchGuard(const UnzipSwitchGuard&) = delete;
+  UnzipSwitchGuard& operator=(const UnzipSwitchGuard&) = delete;
+
+ private:
+  bool rootExisted_ = false;
+  bool valueExisted_ = false;
+  DWORD type_ = REG_NONE;
+  std::vector<BYTE> data_;
+};
+
+// Removes the switch so a test sees whether loading writes it.
+void DeleteUnzipSwitch();
+// True with `value` set when the switch exists as a REG_DWORD.
+bool ReadUnzipSwitch(DWORD& value);
+
+class SettingsFixture : public ::testing::Test {
+ protected:
+  SettingsFixture();
+  ~SettingsFixture() override;
+
+  // Writes the settings file from UTF-8 text, lines ending in "\n", as code page 932 with CR LF.
+  void WriteIniFile(const std::wstring& text) const;
+  std::string IniBytes() const;
+  // The file's lines decoded from code page 932, blank lines left out.
+  std::vector<std::wstring> IniLines() const;
+
+  UnzipSwitchGuard unzipSwitch_;
+  testsupport::TempDir dir_;
+  FakePlaces places_;
+
+ private:
+  core::SettingsPlacesSeam* previousPlaces_;
+};
+
+}  // namespace settingstest
