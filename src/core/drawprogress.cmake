@@ -1,0 +1,1 @@
+target_sources(tolvenar_core PRIVATE DrawProgress.cpp)
