@@ -1,0 +1,38 @@
+#pragma once
+// The join engine: rebuilds the file of a split-file set from its join-info file and numbered pieces.
+#include <optional>
+#include <string>
+
+#include "splitjoin/EngineUi.h"
+
+namespace modMolquen {
+
+// The two lines of a join-info file.
+struct JoinInfo {
+  std::wstring countLine;
+  std::wstring name;
+};
+// nullopt when the file cannot be read or holds fewer than two lines; `error` gets the reason's code.
+std::optional<JoinInfo> ReadJoinInfo(const std::wstring& path, DWORD* error = nullptr);
+
+// The folder part of a path ("/" read as "\"), without a trailing "\"; the current folder for a bare name.
+std::wstring GetFolderOfPath(const std::wstring& path);
+
+struct JoinOptions {
+  bool deleteAfter = false;  // remove the set piece by piece once each piece is safely in the restored file
+};
+
+enum class JoinResult {
+  Declined,   // the first question was answered with Cancel
+  Done,       // the file is restored
+  Cancelled,  // stopped at a disk prompt or by the cancel button
+  Failed,     // the failure message was shown
+};
+
+// The cancel button: the running join stops after its current block.
+void RequestCancel();
+
+JoinResult JoinFiles(const std::wstring& joinInfoPath, const std::wstring& destinationFolder,
+                     const JoinOptions& options, splitjoin::EngineUi& ui, splitjoin::DiskService& disks);
+
+}  // namespace modMolquen

@@ -1,0 +1,197 @@
+#include "splitjoin/JoinEngine.h"
+
+#include <gtest/gtest.h>
+
+#include "EngineFakes.h"
+#include "ScriptedMsgBox.h"
+#include "TempDir.h"
+#include "core/Text.h"
+#include "splitjoin/FileIo.h"
+
+namespace {
+
+using modMolquen::JoinResult;
+using splitjoin_test::FakeDisks;
+using splitjoin_test::PatternBytes;
+using splitjoin_test::RecordingUi;
+using testsupport::FileExists;
+using testsupport::ReadFileBytes;
+using testsupport::ScriptedMsgBox;
+using testsupport::TempDir;
+
+const wchar_t kStart[] = L"ファイルの連結を行います";
+const std::wstring kFailure = L"ファイル連結失敗　原因を調査後再度実行してください\r\n";
+
+class JoinEngineTest : public testing::Test {
+ protected:
+  // A set of pieces of the given sizes in "set\", content continuing from piece to piece.
+  std::string MakeSet(const std::string& countLine, const std::string& name, std::initializer_list<uint64_t> sizes,
+                      const std::string& stem = "data.") {
+    temp.WriteFile(L"set\\" + core::FromCp932(stem) + L"000", countLine + "\r\n" + name + "\r\n");
+    std::string all;
+    int k = 1;
+    for (uint64_t size : sizes) {
+      std::string piece = PatternBytes(size, all.size());
+      temp.WriteFile(L"set\\" + core::FromCp932(stem) + core::PadNumber(k++, 3), piece);
+      all += piece;
+    }
+    return all;
+  }
+  std::wstring Info() const { return temp / L"set\\data.000"; }
+  std::wstring Out() const { return temp / L"restored"; }
+  JoinResult Join(modMolquen::JoinOptions options = {}) {
+    return modMolquen::JoinFiles(Info(), Out(), options, ui, disks);
+  }
+
+  TempDir temp;
+  ScriptedMsgBox boxes;
+  RecordingUi ui{L"分割ファイルを連結"};
+  FakeDisks disks;
+};
+
+TEST_F(JoinEngineTest, ThreeFloppyPieces) {
+  const std::string all = MakeSet("003", "data.bin", {1421000, 1421000, 500});
+  boxes.Expect(kStart);
+  ASSERT_EQ(Join(), JoinResult::Done);
+  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all);
+  EXPECT_EQ(all.size(), 2842500u);
+  const std::vector<std::wstring> statuses = {L"残り 1421000 (1/3)", L"残り 0", L"残り 1421000 (2/3)", L"残り 0",
+                                              L"残り 500 (3/3)",     L"残り 0", L""};
+  EXPECT_EQ(ui.statuses, statuses);
+  EXPECT_FALSE(ui.progressVisible);
+  EXPECT_EQ(boxes.Shown()[0].style, UINT(MB_OKCANCEL | MB_ICONEXCLAMATION));
+  EXPECT_EQ(boxes.Shown()[0].title, L"分割ファイルを連結");
+}
+
+TEST_F(JoinEngineTest, LargePieceIsCopiedInTwoMegabyteBlocks) {
+  const std::string all = MakeSet("002", "data.bin", {5000000, 0});
+  boxes.Expect(kStart);
+  ASSERT_EQ(Join(), JoinResult::Done);
+  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all);
+  const std::vector<std::wstring> first = {L"残り 5000000 (1/2)", L"残り 2902848 (1/2)", L"残り 805696 (1/2)",
+                                           L"残り 0"};
+  EXPECT_EQ(std::vector<std::wstring>(ui.statuses.begin(), ui.statuses.begin() + 4), first);
+  // 0% final, 1/3, 2/3, 3/3 for piece 1; the empty piece 2 shows nothing beyond its 0%.
+  ASSERT_EQ(ui.fractions.size(), 5u);
+  EXPECT_FLOAT_EQ(ui.fractions[1], 1.0f / 3);
+  EXPECT_FLOAT_EQ(ui.fractions[3], 1.0f);
+  EXPECT_EQ(ui.fractions[4], -0.0f);
+}
+
+TEST_F(JoinEngineTest, LongerOldFileIsReplacedWhole) {
+  const std::string all = MakeSet("001", "data.bin", {1000});
+  temp.WriteFile(L"restored\\data.bin", std::string(5000, 'x'));
+  boxes.Expect(kStart);
+  ASSERT_EQ(Join(), JoinResult::Done);
+  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all);
+}
+
+TEST_F(JoinEngineTest, MissingPieceIsAskedForUntilCancel) {
+  const std::string all = MakeSet("003", "data.bin", {100, 200, 300});
+  DeleteFileW((temp / L"set\\data.002").c_str());
+  boxes.Expect(kStart);
+  boxes.Expect(L"ディスクが違います　２ 番のディスクをセットして下さい");
+  boxes.Expect(L"ディスクが違います　２ 番のディスクをセットして下さい", IDCANCEL);
+  EXPECT_EQ(Join(), JoinResult::Cancelled);
+  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all.substr(0, 100));
+}
+
+TEST_F(JoinEngineTest, RemovableSetAsksForEveryFurtherDisk) {
+  const std::string all = MakeSet("002", "data.bin", {100, 200});
+  disks.driveType = DRIVE_REMOVABLE;
+  boxes.Expect(kStart);
+  boxes.Expect(L"２ 枚目のディスクをセットして下さい");
+  ASSERT_EQ(Join(), JoinResult::Done);
+  EXPECT_EQ(boxes.Shown().size(), 2u);
+  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all);
+}
+
+TEST_F(JoinEngineTest, CountZeroJoinsEveryPiecePresent) {
+  const std::string all = MakeSet("000", "data.bin", {10, 20, 30});
+  boxes.Expect(kStart);
+  boxes.Expect(L"ディスクが違います　４ 番のディスクをセットして下さい", IDCANCEL);
+  EXPECT_EQ(Join(), JoinResult::Cancelled);
+  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all);
+}
+
+TEST_F(JoinEngineTest, DeleteAfterRemovesOnlyPiecesAlreadyJoined) {
+  MakeSet("004", "data.bin", {100, 200, 300, 400});
+  temp.WriteFile(L"set\\data.bat", "@echo off\r\n");
+  ui.onBlock = [](int block) {
+    if (block == 3) modMolquen::RequestCancel();
+  };
+  boxes.Expect(kStart);
+  EXPECT_EQ(Join({.deleteAfter = true}), JoinResult::Cancelled);
+  for (const wchar_t* gone : {L"data.000", L"data.bat", L"data.001", L"data.002"})
+    EXPECT_FALSE(FileExists(temp / L"set\\" + gone)) << core::ToUtf8(gone);
+  EXPECT_TRUE(FileExists(temp / L"set\\data.003"));
+  EXPECT_TRUE(FileExists(temp / L"set\\data.004"));
+  EXPECT_EQ(splitjoin_test::SizeOf(Out() + L"\\data.bin"), 600u);
+  EXPECT_FALSE(ui.progressVisible);
+  EXPECT_EQ(ui.status, L"");
+}
+
+TEST_F(JoinEngineTest, RestoredNameMustBeAPlainFileName) {
+  for (const char* name :
+       {"..\\evil.txt", "sub\\x.txt", "../up.txt", "C:x.txt", "..", "\\root.txt", "NUL", "com1.dat", "data:s"}) {
+    SCOPED_TRACE(name);
+    MakeSet("001", name, {10});
+    boxes.Expect(kStart);
+    boxes.Expect(kFailure + L"連結後ファイル名が正しくありません: " + core::FromCp932(name));
+    EXPECT_EQ(Join(), JoinResult::Failed);
+    EXPECT_FALSE(FileExists(temp / L"evil.txt"));
+    EXPECT_FALSE(FileExists(temp / L"up.txt"));
+    EXPECT_FALSE(testsupport::FolderExists(Out()));
+  }
+}
+
+TEST_F(JoinEngineTest, RestoredFileNeverTakesThePlaceOfAPiece) {
+  const std::string piece = PatternBytes(10);
+  MakeSet("001", "data.001", {10});
+  boxes.Expect(kStart);
+  boxes.Expect(kFailure + L"連結後ファイル名が分割ファイルと同じです: data.001");
+  EXPECT_EQ(modMolquen::JoinFiles(Info(), temp / L"set", {}, ui, disks), JoinResult::Failed);
+  EXPECT_TRUE(ReadFileBytes(temp / L"set\\data.001") == piece);
+}
+
+TEST_F(JoinEngineTest, UnreadableJoinInfoFails) {
+  temp.WriteFile(L"set\\other.txt", "");
+  boxes.Expect(kStart);
+  boxes.Expect(kFailure + splitjoin::ErrorText(ERROR_FILE_NOT_FOUND));
+  EXPECT_EQ(Join(), JoinResult::Failed);
+
+  temp.WriteFile(L"set\\data.000", "001\r\n");
+  boxes.Expect(kStart);
+  boxes.Expect(kFailure + splitjoin::ErrorText(ERROR_HANDLE_EOF));
+  EXPECT_EQ(Join(), JoinResult::Failed);
+  EXPECT_EQ(boxes.Shown().back().style, UINT(MB_OK | MB_ICONSTOP));
+  EXPECT_FALSE(testsupport::FolderExists(Out()));
+}
+
+TEST_F(JoinEngineTest, DeclinedJoinTouchesNothing) {
+  MakeSet("001", "data.bin", {10});
+  boxes.Expect(kStart, IDCANCEL);
+  EXPECT_EQ(Join(), JoinResult::Declined);
+  EXPECT_FALSE(testsupport::FolderExists(Out()));
+  EXPECT_TRUE(ui.statuses.empty());
+}
+
+TEST_F(JoinEngineTest, JoinInfoLinesAndFolderOfPath) {
+  temp.WriteFile(L"a.000", core::ToCp932(L"012\r\nReport 表.DOC\r\n"));
+  auto info = modMolquen::ReadJoinInfo(temp / L"a.000");
+  ASSERT_TRUE(info.has_value());
+  EXPECT_EQ(info->countLine, L"012");
+  EXPECT_EQ(info->name, L"Report 表.DOC");
+  temp.WriteFile(L"b.000", "002\nlast line without end");
+  EXPECT_EQ(modMolquen::ReadJoinInfo(temp / L"b.000")->name, L"last line without end");
+
+  EXPECT_EQ(modMolquen::GetFolderOfPath(L"C:/sets/a.000"), L"C:\\sets");
+  EXPECT_EQ(modMolquen::GetFolderOfPath(L"C:\\a.000"), L"C:");
+  wchar_t current[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, current);
+  std::wstring expected = current;
+  if (expected.back() == L'\\') expected.pop_back();
+  EXPECT_EQ(modMolquen::GetFolderOfPath(L"a.000"), expected);
+}
+
+}  // namespace
