@@ -1,0 +1,45 @@
+#include "FixtureLibrary.h"
+
+#include <cstring>
+
+#include "../../dll/WinEnv.h"
+#include "../../engine/Cp932.h"
+#include "../../engine/fixture_format.h"
+
+namespace standin::partb {
+
+HMODULE ThisModule() {
+  HMODULE module = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCWSTR>(&ThisModule), &module);
+  return module;
+}
+
+void CopyOut(const std::string& text, char* out, size_t size) {
+  if (!out || size == 0) return;
+  size_t n = 0;
+  while (n < text.size()) {
+    size_t step = IsLeadByte(static_cast<unsigned char>(text[n])) && n + 1 < text.size() ? 2 : 1;
+    if (n + step > size - 1) break;
+    n += step;
+  }
+  std::memcpy(out, text.data(), n);
+  out[n] = '\0';
+}
+
+BOOL CheckWithPassword(ArchiverDll& dll, const char* type, LPCSTR path, int mode) {
+  try {
+    BOOL result = dll.CheckArchive(path, mode);
+    int forced;
+    if (dll.Forced("CheckArchive", forced) || !result) return result;
+    std::string bytes, err;
+    fixture::Archive a;
+    bool locked = path && WinFileSystem().ReadFile(path, bytes) && fixture::Format(type).Locate(bytes) >= 0 &&
+                  fixture::Parse(bytes, a, err) && !a.password.empty();
+    return locked ? 2 : result;
+  } catch (...) {
+    return FALSE;
+  }
+}
+
+}  // namespace standin::partb

@@ -1,0 +1,33 @@
+// Shared pieces of the stand-in libraries over the TAR, CAB and fixture
+// formats: the command entry over a fixture syntax, this module's handle,
+// and reading a whole archive file the way the glue does.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "../../dll/ArchiverDll.h"
+#include "../../engine/fixture_command.h"
+#include "../../engine/fixture_format.h"
+
+// The command interpreter of a fixture library: its syntax, then the common run.
+#define TV_FIXTURE_COMMAND(name, type, parse)                                                  \
+  int name(const standin::CommandEnv& env, const std::string& line, standin::Report& report) { \
+    return standin::fixture::Run(env, type, standin::fixture::parse(line), report);            \
+  }
+
+namespace standin::partb {
+
+// The library this code is linked into.
+HMODULE ThisModule();
+
+// Copies text into a caller's buffer of `size` bytes, NUL-terminated, never
+// cutting a double-byte character in two.
+void CopyOut(const std::string& text, char* out, size_t size);
+
+// The check entry of the YZ1 and YZ2 libraries: the glue's answer, but 2 for
+// an archive that asks for a password (a forced result stays as configured).
+BOOL CheckWithPassword(ArchiverDll& dll, const char* type, LPCSTR path, int mode);
+
+}  // namespace standin::partb
