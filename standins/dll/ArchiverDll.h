@@ -40,7 +40,7 @@ std::string NameOfPath(const std::string& path);
 
 class ArchiverDll {
  public:
-  explicit ArchiverDll(const LibrarySpec& spec) : spec_(spec) {}
+  explicit ArchiverDll(const LibrarySpec& library) : spec_(library) {}
   virtual ~ArchiverDll() = default;
 
   // Called from DllMain: remembers the module, and hides the entry points that the
@@ -63,7 +63,7 @@ class ArchiverDll {
   // A forced result from the configuration for the entry prefix+suffix, if any.
   bool Forced(const char* entrySuffix, int& result);
 
-  const LibrarySpec& Spec() const { return spec_; }
+  const LibrarySpec& Library() const { return spec_; }
   HMODULE Module() const { return module_; }
   std::string StandinFolder() const;
 
