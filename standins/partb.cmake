@@ -57,6 +57,9 @@ foreach(tool rar arj ace jar32 gcac)
   list(APPEND PARTB_TARGETS standin_tool_${tool})
 endforeach()
 
+# The self-extractor stub also unpacks the CAB, TAR and fixture archives these tools attach to it.
+target_link_libraries(standin_sfx PRIVATE standin_partb_engine)
+
 add_custom_target(standins_partb ALL DEPENDS ${PARTB_TARGETS})
 
 if(BUILD_TESTING)

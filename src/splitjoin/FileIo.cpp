@@ -26,8 +26,14 @@ FileHandle OpenForRead(const std::wstring& path) {
 }
 
 FileHandle CreateForWrite(const std::wstring& path) {
-  return FileHandle(
-      CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  // A new file is created as new: emptying one (what replacing does) makes some file systems write the whole
+  // file out when it is closed, which costs a large file a noticeable pause. An existing file is replaced.
+  for (DWORD disposition : {static_cast<DWORD>(CREATE_NEW), static_cast<DWORD>(CREATE_ALWAYS)}) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, disposition,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return FileHandle(file);
+  }
+  return FileHandle();
 }
 
 bool ReadExactly(HANDLE file, char* buffer, DWORD length) {
@@ -55,6 +61,15 @@ bool WriteExactly(HANDLE file, const char* buffer, DWORD length) {
       return false;
     }
     done += put;
+  }
+  return true;
+}
+
+bool CopyExactly(HANDLE from, HANDLE to, char* buffer, DWORD bufferSize, DWORD length) {
+  while (length > 0) {
+    const DWORD chunk = length < bufferSize ? length : bufferSize;
+    if (!ReadExactly(from, buffer, chunk) || !WriteExactly(to, buffer, chunk)) return false;
+    length -= chunk;
   }
   return true;
 }

@@ -32,6 +32,8 @@ FileHandle CreateForWrite(const std::wstring& path);
 // Reads exactly `length` bytes; false on an error or when the file ends early (last error set).
 bool ReadExactly(HANDLE file, char* buffer, DWORD length);
 bool WriteExactly(HANDLE file, const char* buffer, DWORD length);
+// Copies exactly `length` bytes from one file to the other through `buffer`, at most `bufferSize` at a time.
+bool CopyExactly(HANDLE from, HANDLE to, char* buffer, DWORD bufferSize, DWORD length);
 // Writes a small file whole, replacing an earlier one; false with the last error set on failure.
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes);
 

@@ -11,22 +11,8 @@ namespace standin {
 
 namespace {
 
-// Copies `text` into a buffer of `size` bytes, NUL-terminated, never cutting a double-byte
-// character in two.
-void CopyText(const std::string& text, char* out, size_t size) {
-  if (!out || size == 0) return;
-  size_t n = 0;
-  while (n < text.size()) {
-    size_t step = IsLeadByte(static_cast<unsigned char>(text[n])) && n + 1 < text.size() ? 2 : 1;
-    if (n + step > size - 1) break;
-    n += step;
-  }
-  std::memcpy(out, text.data(), n);
-  out[n] = '\0';
-}
-
 // Makes GetProcAddress fail for an export, as if the library did not have that entry point.
-void HideExport(HMODULE module, const std::string& upperName) {
+void HideExport(HMODULE module, const std::string& name) {
   auto base = reinterpret_cast<BYTE*>(module);
   auto dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
   auto nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
@@ -37,7 +23,7 @@ void HideExport(HMODULE module, const std::string& upperName) {
   auto ordinals = reinterpret_cast<WORD*>(base + exp->AddressOfNameOrdinals);
   auto functions = reinterpret_cast<DWORD*>(base + exp->AddressOfFunctions);
   for (DWORD i = 0; i < exp->NumberOfNames; ++i) {
-    if (AsciiUpper(reinterpret_cast<const char*>(base + names[i])) != upperName) continue;
+    if (name != reinterpret_cast<const char*>(base + names[i])) continue;
     DWORD* slot = &functions[ordinals[i]];
     DWORD old;
     if (VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &old)) {
@@ -54,6 +40,20 @@ bool MatchesWildcard(const std::string& wildcard, const std::string& path) {
 }
 
 }  // namespace
+
+// Copies `text` into a buffer of `size` bytes, NUL-terminated, never cutting a double-byte
+// character in two.
+void CopyText(const std::string& text, char* out, size_t size) {
+  if (!out || size == 0) return;
+  size_t n = 0;
+  while (n < text.size()) {
+    size_t step = IsLeadByte(static_cast<unsigned char>(text[n])) && n + 1 < text.size() ? 2 : 1;
+    if (n + step > size - 1) break;
+    n += step;
+  }
+  std::memcpy(out, text.data(), n);
+  out[n] = '\0';
+}
 
 std::string NameOfPath(const std::string& path) {
   size_t sep = FindLastSeparator(path);

@@ -37,6 +37,9 @@ void FillIndividualInfo(const EntryInfo& info, char separator, IndividualInfo& o
 // Attribute text of DOS attribute bits ("-a--w": folder, archive, system, hidden, read-only).
 std::string AttributeText(uint32_t attributes);
 std::string NameOfPath(const std::string& path);
+// Copies `text` into a caller's buffer of `size` bytes, NUL-terminated, never cutting a double-byte
+// character in two.
+void CopyText(const std::string& text, char* out, size_t size);
 
 class ArchiverDll {
  public:

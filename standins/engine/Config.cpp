@@ -37,9 +37,7 @@ const LibraryConfig& Defaults() {
 
 }  // namespace
 
-bool LibraryConfig::IsMissing(std::string_view entry) const {
-  return missingEntries.count(Upper(std::string(entry))) != 0;
-}
+bool LibraryConfig::IsMissing(std::string_view entry) const { return missingEntries.count(std::string(entry)) != 0; }
 
 std::optional<int> LibraryConfig::ForcedResult(std::string_view entry) const {
   auto it = forcedResults.find(Upper(std::string(entry)));
@@ -83,7 +81,8 @@ Config Config::Parse(const std::string& text) {
         size_t comma = value.find(',', start);
         if (comma == std::string::npos) comma = value.size();
         std::string name = Trim(value.substr(start, comma - start));
-        if (!name.empty()) current->missingEntries.insert(Upper(name));
+        // Kept as written: entry points are found by exact name, and a library may export two spellings.
+        if (!name.empty()) current->missingEntries.insert(name);
         start = comma + 1;
       }
     } else if (key.rfind("RESULT.", 0) == 0) {

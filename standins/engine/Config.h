@@ -21,7 +21,7 @@ namespace standin {
 struct LibraryConfig {
   int version = -1;     // -1: the library's own default (0 is answered as it is)
   int subVersion = -1;  // -1: the library's own default
-  std::set<std::string> missingEntries;
+  std::set<std::string> missingEntries;  // exact names, compared case-sensitively like GetProcAddress
   std::map<std::string, int> forcedResults;
   std::map<std::string, std::string> forcedOutputs;
   std::string password;  // what the library's password prompt answers (Password=)

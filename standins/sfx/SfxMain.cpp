@@ -7,6 +7,29 @@
 #include "../dll/WinEnv.h"
 #include "../engine/Formats.h"
 #include "../engine/Operations.h"
+#include "../engine/cab_format.h"
+#include "../engine/fixture_format.h"
+#include "../engine/tar_format.h"
+
+namespace {
+
+// The handler of the attached archive: every kind a stand-in writes behind this stub.
+const standin::IArchiveFormat* FormatOf(std::string_view payload) {
+  using namespace standin;
+  if (payload.substr(0, fixture::kMagic.size()) == fixture::kMagic) {
+    std::string_view rest = payload.substr(fixture::kMagic.size());
+    return &fixture::Format(rest.substr(0, rest.find_first_of("\r\n")));
+  }
+  const IArchiveFormat* formats[] = {&LzhFormat(), &ZipFormat(), &cab::CabFormat(), &tar::FamilyFormat()};
+  // The archive starts right after the marker; an archive found further in could be a file stored inside it.
+  for (const IArchiveFormat* f : formats)
+    if (f->Locate(payload) == 0) return f;
+  for (const IArchiveFormat* f : formats)
+    if (f->Locate(payload) > 0) return f;
+  return nullptr;
+}
+
+}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   using namespace standin;
@@ -25,10 +48,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     LoadedArchive archive;
     archive.bytes = bytes.substr(static_cast<size_t>(at));
-    const IArchiveFormat* format = nullptr;
-    for (const IArchiveFormat* f : {&LzhFormat(), &ZipFormat()}) {
-      if (!format && f->Locate(archive.bytes) >= 0) format = f;
-    }
+    const IArchiveFormat* format = FormatOf(archive.bytes);
     std::string error;
     if (!format || !format->ReadDirectory(archive.bytes, archive.entries, error)) {
       std::fputs("the attached archive is damaged\n", stderr);

@@ -130,8 +130,9 @@ TEST(Config, ReadsPerLibrarySettings) {
   const LibraryConfig& lha = config.For("UNLHA32");
   EXPECT_EQ(lha.version, 185);
   EXPECT_EQ(lha.subVersion, 5);
-  EXPECT_TRUE(lha.IsMissing("unlhaGetSubVersion"));
+  EXPECT_TRUE(lha.IsMissing("UnlhaGetSubVersion"));
   EXPECT_TRUE(lha.IsMissing("UnlhaCheckArchive"));
+  EXPECT_FALSE(lha.IsMissing("unlhaGetSubVersion"));  // entry points are found by exact name
   EXPECT_FALSE(lha.IsMissing("UnlhaGetVersion"));
   EXPECT_EQ(lha.ForcedResult("Unlha"), 32790);
   EXPECT_EQ(lha.ForcedOutput("Unlha"), std::string("line1\r\nline2"));

@@ -1,7 +1,5 @@
 #include "FixtureLibrary.h"
 
-#include <cstring>
-
 #include "../../dll/WinEnv.h"
 #include "../../engine/Cp932.h"
 #include "../../engine/fixture_format.h"
@@ -13,18 +11,6 @@ HMODULE ThisModule() {
   GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                      reinterpret_cast<LPCWSTR>(&ThisModule), &module);
   return module;
-}
-
-void CopyOut(const std::string& text, char* out, size_t size) {
-  if (!out || size == 0) return;
-  size_t n = 0;
-  while (n < text.size()) {
-    size_t step = IsLeadByte(static_cast<unsigned char>(text[n])) && n + 1 < text.size() ? 2 : 1;
-    if (n + step > size - 1) break;
-    n += step;
-  }
-  std::memcpy(out, text.data(), n);
-  out[n] = '\0';
 }
 
 BOOL CheckWithPassword(ArchiverDll& dll, const char* type, LPCSTR path, int mode) {

@@ -22,10 +22,6 @@ namespace standin::partb {
 // The library this code is linked into.
 HMODULE ThisModule();
 
-// Copies text into a caller's buffer of `size` bytes, NUL-terminated, never
-// cutting a double-byte character in two.
-void CopyOut(const std::string& text, char* out, size_t size);
-
 // The check entry of the YZ1 and YZ2 libraries: the glue's answer, but 2 for
 // an archive that asks for a password (a forced result stays as configured).
 BOOL CheckWithPassword(ArchiverDll& dll, const char* type, LPCSTR path, int mode);

@@ -30,10 +30,10 @@ extern "C" int WINAPI IshFileList(LPCSTR path, LPSTR buffer, DWORD size) {
       text = result == standin::kOk ? standin::fixture::IshListing(p, archive.entries) : std::string();
     }
     if (auto forcedText = config.ForcedOutput("IshFileList")) text = *forcedText;
-    standin::partb::CopyOut(text, buffer, size);
+    standin::CopyText(text, buffer, size);
     return result;
   } catch (...) {
-    standin::partb::CopyOut("", buffer, size);
+    standin::CopyText("", buffer, size);
     return standin::kErrorCommand;
   }
 }

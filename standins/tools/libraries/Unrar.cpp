@@ -96,8 +96,8 @@ extern "C" int WINAPI RARReadHeader(HANDLE archive, RARHeaderData* header) {
     Open& o = it->second;
     if (o.next >= o.archive.entries.size()) return kEndArchive;
     const standin::fixture::Entry& e = o.archive.entries[o.next++];
-    standin::partb::CopyOut(o.path, header->ArcName, sizeof header->ArcName);
-    standin::partb::CopyOut(e.path, header->FileName, sizeof header->FileName);
+    standin::CopyText(o.path, header->ArcName, sizeof header->ArcName);
+    standin::CopyText(e.path, header->FileName, sizeof header->FileName);
     header->Flags = e.flags;
     header->PackSize = static_cast<UINT>(e.Packed());
     header->UnpSize = static_cast<UINT>(e.Size());

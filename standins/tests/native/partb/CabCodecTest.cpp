@@ -35,6 +35,43 @@ std::vector<uint8_t> Write(const std::vector<Entry>& e, Method m) {
   return cabs.empty() ? std::vector<uint8_t>() : cabs[0];
 }
 
+// The folder field of each file record of one cabinet, by file name (0xFFFD from the previous cabinet,
+// 0xFFFE on into the next, 0xFFFF both).
+std::vector<std::pair<std::string, uint16_t>> FileFolders(const std::vector<uint8_t>& cab) {
+  auto le16 = [&](size_t at) { return static_cast<uint16_t>(cab[at] | cab[at + 1] << 8); };
+  size_t at = le16(16) | static_cast<size_t>(le16(18)) << 16;
+  std::vector<std::pair<std::string, uint16_t>> out;
+  for (uint16_t n = le16(28); n > 0; --n) {
+    std::string name(reinterpret_cast<const char*>(&cab[at + 16]));
+    out.push_back({name, le16(at + 8)});
+    at += 16 + name.size() + 1;
+  }
+  return out;
+}
+
+std::vector<std::vector<uint8_t>> WriteSet(const std::vector<Entry>& e, Method m, size_t limit) {
+  WriteOptions o;
+  o.method = m;
+  o.volumeLimit = limit;
+  std::vector<std::vector<uint8_t>> cabs;
+  std::string err;
+  EXPECT_TRUE(WriteCabinets(
+      e, o, [](int i) { return "set" + std::to_string(i) + ".cab"; }, cabs, err))
+      << err;
+  return cabs;
+}
+
+ReadOptions SetReader(const std::vector<std::vector<uint8_t>>& cabs) {
+  ReadOptions ro;
+  ro.followSet = true;
+  ro.loadVolume = [&cabs](const std::string& name, std::vector<uint8_t>& out) {
+    for (size_t i = 0; i < cabs.size(); ++i)
+      if (name == "set" + std::to_string(i) + ".cab") return out = cabs[i], true;
+    return false;
+  };
+  return ro;
+}
+
 void ExpectSame(const std::vector<Entry>& want, const std::vector<Entry>& got) {
   ASSERT_EQ(want.size(), got.size());
   for (size_t i = 0; i < want.size(); ++i) {
@@ -58,28 +95,60 @@ TEST(CabCodec, MsZipAndStoredRoundTrip) {
   EXPECT_LT(Write(Sample(), Method::MsZip).size(), Write(Sample(), Method::Stored).size());
 }
 
-TEST(CabCodec, SetSplitsBetweenFilesAndReadsBackWhole) {
-  WriteOptions o;
-  o.volumeLimit = 60000;
-  std::vector<std::vector<uint8_t>> cabs;
-  std::string err;
-  ASSERT_TRUE(WriteCabinets(
-      Sample(), o, [](int i) { return "set" + std::to_string(i) + ".cab"; }, cabs, err));
+TEST(CabCodec, SetReadsBackWholeAndNeedsEveryVolume) {
+  std::vector<std::vector<uint8_t>> cabs = WriteSet(Sample(), Method::MsZip, 60000);
   ASSERT_GE(cabs.size(), 2u);
-  ReadOptions ro;
-  ro.followSet = true;
-  ro.loadVolume = [&](const std::string& name, std::vector<uint8_t>& out) {
-    for (size_t i = 0; i < cabs.size(); ++i)
-      if (name == "set" + std::to_string(i) + ".cab") return out = cabs[i], true;
-    return false;
-  };
   std::vector<Entry> back;
-  ASSERT_TRUE(ReadCabinet(cabs[0], ro, back, err)) << err;
+  std::string err;
+  ASSERT_TRUE(ReadCabinet(cabs[0], SetReader(cabs), back, err)) << err;
   ExpectSame(Sample(), back);
 
-  ro.loadVolume = [](const std::string&, std::vector<uint8_t>&) { return false; };
-  EXPECT_FALSE(ReadCabinet(cabs[0], ro, back, err));
+  ReadOptions none;
+  none.followSet = true;
+  none.loadVolume = [](const std::string&, std::vector<uint8_t>&) { return false; };
+  EXPECT_FALSE(ReadCabinet(cabs[0], none, back, err));
   EXPECT_NE(std::string::npos, err.find("set1.cab"));
+}
+
+uint16_t FolderOf(const std::vector<uint8_t>& cab, const std::string& name) {
+  for (const auto& [listed, folder] : FileFolders(cab))
+    if (listed == name) return folder;
+  ADD_FAILURE() << name << " is not listed";
+  return 0;
+}
+
+// A file bigger than a volume goes on through the following cabinets instead of getting one of its own
+// that breaks the volume size.
+TEST(CabCodec, FileLargerThanAVolumeIsContinuedAcrossCabinets) {
+  const std::vector<Entry> entries = {File("a.txt", "first"), File("big.bin", partb_test::NoiseData(150000, 5)),
+                                      File("c.txt", "last")};
+  for (Method m : {Method::Stored, Method::MsZip}) {
+    const size_t limit = 40000;
+    std::vector<std::vector<uint8_t>> cabs = WriteSet(entries, m, limit);
+    ASSERT_GE(cabs.size(), 4u);
+    for (size_t k = 0; k + 1 < cabs.size(); ++k) EXPECT_EQ(limit, cabs[k].size()) << k;  // filled to the size
+    EXPECT_LE(cabs.back().size(), limit);
+    EXPECT_EQ(0, FolderOf(cabs[0], "a.txt"));
+    EXPECT_EQ(0xFFFE, FolderOf(cabs[0], "big.bin"));
+    for (size_t k = 1; k + 1 < cabs.size(); ++k) EXPECT_EQ(0xFFFF, FolderOf(cabs[k], "big.bin")) << k;
+    EXPECT_EQ(0xFFFD, FolderOf(cabs.back(), "big.bin"));
+    FolderOf(cabs.back(), "c.txt");
+    std::vector<Entry> back;
+    std::string err;
+    ASSERT_TRUE(ReadCabinet(cabs[0], SetReader(cabs), back, err)) << err;
+    ExpectSame(entries, back);
+  }
+}
+
+// Volumes smaller than one data block: blocks are cut across several cabinets, each within its size.
+TEST(CabCodec, VolumesSmallerThanABlockKeepTheirSize) {
+  std::vector<std::vector<uint8_t>> cabs = WriteSet(Sample(), Method::MsZip, 2048);
+  ASSERT_GE(cabs.size(), 30u);
+  for (const auto& cab : cabs) EXPECT_LE(cab.size(), 2048u);
+  std::vector<Entry> back;
+  std::string err;
+  ASSERT_TRUE(ReadCabinet(cabs[0], SetReader(cabs), back, err)) << err;
+  ExpectSame(Sample(), back);
 }
 
 TEST(CabCodec, FindsTheCabinetBehindAProgramStub) {

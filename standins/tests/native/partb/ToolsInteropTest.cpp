@@ -94,7 +94,10 @@ TEST(ToolsInterop, CabextractReadsOurCabinetsAndSets) {
     size_t volumeLimit;
   };
   for (const Case& c : {Case{"mszip", standin::cab::Method::MsZip, 0}, Case{"stored", standin::cab::Method::Stored, 0},
-                        Case{"set", standin::cab::Method::MsZip, 40000}}) {
+                        Case{"set", standin::cab::Method::MsZip, 40000},
+                        Case{"continued mszip", standin::cab::Method::MsZip, 20000},
+                        Case{"continued stored", standin::cab::Method::Stored, 20000},
+                        Case{"small volumes", standin::cab::Method::MsZip, 3000}}) {
     ScratchDir d;
     standin::cab::WriteOptions o;
     o.method = c.method;

@@ -163,6 +163,43 @@ TEST(FixtureLibraries, VersionsAnswerUnderTheNamesTheProgramAsks) {
   EXPECT_EQ(105, bz2.Get<VersionFn>("BZ2GetVersion")());
 }
 
+// A fixture's self-extracting program unpacks itself, and never outside the folder it is given.
+TEST(FixtureLibraries, SelfExtractorUnpacksOnlyIntoItsDestination) {
+  TempDir dir;
+  StandinEnv setup(dir);
+  Library bga(L"bga32.dll");
+  std::string out;
+  std::string arc = Cp932(dir.WriteFile(L"a.bga", Fixture("BGA")));
+  ASSERT_EQ(0, bga.Command("Bga", "s " + arc + " " + Cp932(dir / L"sfx\\"), &out)) << out;
+  ASSERT_EQ(0, RunProgram(dir / L"sfx\\a.exe", L"\"" + (dir / L"ran") + L"\"", out)) << out;
+  EXPECT_EQ("hello", ReadFileBytes(dir / L"ran\\docs\\readme.txt"));
+  EXPECT_EQ("12", ReadFileBytes(dir / L"ran\\top.bin"));
+
+  std::string evil = Cp932(dir.WriteFile(
+      L"evil.bga", "TVFIXTURE 1 BGA\r\nentry ../escaped.txt\r\ndata x\r\nend\r\nentry fine.txt\r\ndata y\r\nend\r\n"));
+  ASSERT_EQ(0, bga.Command("Bga", "s " + evil + " " + Cp932(dir / L"sfx\\"), &out)) << out;
+  EXPECT_NE(0, RunProgram(dir / L"sfx\\evil.exe", L"\"" + (dir / L"box\\in") + L"\"", out));
+  EXPECT_FALSE(testsupport::FileExists(dir / L"box\\escaped.txt"));
+  EXPECT_EQ("y", ReadFileBytes(dir / L"box\\in\\fine.txt"));
+}
+
+// The program asks for one spelling and falls back to the other: each must be hideable on its own.
+TEST(FixtureLibraries, MissingHidesOnlyTheSpellingItNames) {
+  struct Case {
+    const char* hidden;
+    const char* kept;
+  };
+  for (const Case& c : {Case{"UnimpGetVersion", "UnImpGetVersion"}, Case{"UnImpGetVersion", "UnimpGetVersion"}}) {
+    TempDir dir;
+    StandinEnv setup(dir, std::string("[unimp32]\r\nVersion=77\r\nMissing=") + c.hidden + "\r\n");
+    Library imp(L"unimp32.dll");
+    ASSERT_TRUE(imp.Loaded());
+    EXPECT_EQ(nullptr, imp.Proc(c.hidden)) << c.hidden;
+    ASSERT_NE(nullptr, imp.Proc(c.kept)) << c.hidden;
+    EXPECT_EQ(77, imp.Get<VersionFn>(c.kept)()) << c.hidden;
+  }
+}
+
 TEST(FixtureLibraries, UnrarTellsTheFirstEntryOfAVolumeSet) {
   TempDir dir;
   StandinEnv setup(dir);

@@ -3,6 +3,10 @@
 namespace partb_win {
 
 int RunTool(const wchar_t* tool, const std::wstring& arguments, std::string& output) {
+  return RunProgram(standintest::StandinFolder() + L"\\" + tool, arguments, output);
+}
+
+int RunProgram(const std::wstring& exe, const std::wstring& arguments, std::string& output) {
   output.clear();
   SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
   HANDLE readEnd, writeEnd;
@@ -15,7 +19,7 @@ int RunTool(const wchar_t* tool, const std::wstring& arguments, std::string& out
   si.hStdOutput = writeEnd;
   si.hStdError = writeEnd;
   si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  std::wstring line = L"\"" + standintest::StandinFolder() + L"\\" + tool + L"\" " + arguments;
+  std::wstring line = L"\"" + exe + L"\" " + arguments;
   PROCESS_INFORMATION pi{};
   BOOL started =
       CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi);

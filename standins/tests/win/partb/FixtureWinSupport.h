@@ -14,6 +14,8 @@
 
 namespace partb_win {
 
+// Runs a program with `arguments`; its standard output and error go to `output`. -1 when it cannot start.
+int RunProgram(const std::wstring& exe, const std::wstring& arguments, std::string& output);
 // Runs a stand-in console tool with `arguments`; its standard output goes to `output`.
 int RunTool(const wchar_t* tool, const std::wstring& arguments, std::string& output);
 

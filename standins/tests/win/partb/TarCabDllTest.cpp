@@ -128,6 +128,38 @@ TEST(Cab32, VolumesAreNumberedAndExtractTogether) {
   EXPECT_EQ("alpha", ReadFileBytes(dir / L"all\\a.txt"));
 }
 
+// The self-extracting programs the libraries write unpack themselves, Japanese names included.
+TEST(TarCab, SelfExtractorsUnpackThemselvesIntoTheirArgument) {
+  struct Case {
+    const wchar_t* library;
+    const char* entry;
+    std::vector<std::string> commands;  // {A} the archive, {S} the source folder, {L} the list, {F} a folder
+    const wchar_t* archive;
+    const wchar_t* exe;
+  };
+  const Case cases[] = {
+      {L"cab32.dll", "Cab", {"-a -r -mz {A} {S} @{L}", "-f {A} {F}"}, L"New.cab", L"sfx\\New.exe"},
+      {L"tar32.dll", "Tar", {"-cvfz9 --self-extracting=1 {A} {S} @{L}"}, L"new.tgz", L"new.exe"},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    StandinEnv setup(dir);
+    MakeSources(dir);
+    Library lib(c.library);
+    for (std::string line : c.commands) {
+      for (auto [key, value] : {std::pair<std::string, std::wstring>{"{A}", dir / c.archive}, {"{S}", dir / L"src\\"},
+                                {"{L}", dir / L"list.txt"}, {"{F}", dir / L"sfx\\"}})
+        if (size_t at = line.find(key); at != std::string::npos) line.replace(at, key.size(), Cp932(value));
+      std::string out;
+      ASSERT_EQ(0, lib.Command(c.entry, line, &out)) << line << "\n" << out;
+    }
+    std::string out;
+    ASSERT_EQ(0, RunProgram(dir / c.exe, L"\"" + (dir / L"ran") + L"\"", out)) << out;
+    EXPECT_EQ("alpha", ReadFileBytes(dir / L"ran\\a.txt")) << c.entry;
+    EXPECT_EQ(std::string(40000, 'j'), ReadFileBytes(dir / (L"ran\\" + kJapanese))) << c.entry;
+  }
+}
+
 TEST(Cab32, EntriesThatWouldLeaveTheDestinationAreRefused) {
   TempDir dir;
   StandinEnv setup(dir);
