@@ -36,7 +36,11 @@ LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam) {
       }
     } else if (code == HCBT_ACTIVATE) {
       HWND hwnd = reinterpret_cast<HWND>(wParam);
-      if (IsWindowVisible(hwnd) && !(GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD)) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(hwnd, &owner);
+      // Test programs run side by side: another program's window (one that a test shows on purpose) is
+      // not this test's doing.
+      if (owner == GetCurrentProcessId() && IsWindowVisible(hwnd) && !(GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD)) {
         std::wstring cls = ClassOf(hwnd);
         ADD_FAILURE() << "a test showed a window of class " << std::string(cls.begin(), cls.end());
         return 1;
