@@ -1,0 +1,131 @@
+#include "browser/Histories.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "browser/BrowserViews.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "winui/App.h"
+
+namespace browser {
+namespace {
+
+// Most entries the settings file can keep apart (two-digit keys).
+constexpr int64_t kMostHistoryIndex = 99;
+
+// Settings.FileHistory: the highest index kept; negative keeps nothing of the old list.
+int64_t HistorySize() {
+  const std::optional<int64_t> value = core::ParseWholeNumber(core::Settings.FileHistory);
+  if (!value) return core::HistoryLimit(core::Settings.FileHistory);
+  return std::min(*value, kMostHistoryIndex);
+}
+
+std::vector<std::wstring> NewHistory(const std::wstring& path) {
+  std::vector<std::wstring>& old = core::Settings.History;
+  std::vector<std::wstring> list;
+  if (!path.empty()) {
+    const std::wstring wanted = core::UCase(path);
+    for (std::wstring& entry : old)
+      if (core::UCase(entry) == wanted) {
+        entry.clear();
+        break;
+      }
+    list.push_back(path);
+  }
+  if (core::Settings.FileHistory != L"0") {
+    int64_t last = static_cast<int64_t>(old.size()) - 1;
+    last = std::min(last, HistorySize() - static_cast<int64_t>(list.size()));
+    // An emptied duplicate or a blank entry in range makes the list shorter; no later entry moves up.
+    for (int64_t j = 0; j <= last; ++j)
+      if (!old[static_cast<size_t>(j)].empty()) list.push_back(old[static_cast<size_t>(j)]);
+  }
+  if (list.empty()) list.emplace_back();
+  return list;
+}
+
+}  // namespace
+
+void AddFileHistory(const std::wstring& path) {
+  const size_t oldCount = core::Settings.History.size();
+  std::vector<std::wstring> list = NewHistory(path);
+  BrowserViews* views = Views();
+  if (views) {
+    winui::Form& form = views->form;
+    const int base = MenuId(*views, L"mnuFileMRU", 0);
+    for (size_t k = oldCount > 0 ? oldCount - 1 : 0; k >= 1; --k)
+      if (form.MenuExists(base + static_cast<int>(k))) form.UnloadMenuItem(base + static_cast<int>(k));
+
+    std::vector<std::wstring> captions;
+    for (const std::wstring& entry : list)
+      captions.push_back(
+          entry.empty() ? L"" : MakeShortPathCaption(form, views->picShortString, views->lblEllipsisString, entry, 90));
+    for (size_t i = 0; i < list.size(); ++i) {
+      if (list[i].empty()) continue;
+      int id = base;
+      if (i > 0) {
+        id = form.LoadMenuItem(base, static_cast<int>(i), captions[i]);
+        if (id == 0) break;
+      } else {
+        form.SetMenuCaption(id, captions[i]);
+      }
+      form.SetMenuVisible(id, true);
+    }
+    const int separator = MenuId(*views, L"mnuFileBar5");
+    if (!list[0].empty()) {
+      form.SetMenuVisible(separator, true);
+    } else {
+      form.SetMenuVisible(base, false);
+      form.SetMenuVisible(separator, false);
+    }
+
+    views->tbToolBar.ClearButtonMenus(L"Open");
+    for (size_t i = 0; i < list.size(); ++i)
+      if (!list[i].empty()) views->tbToolBar.AddButtonMenu(L"Open", captions[i]);
+  }
+  core::Settings.History = std::move(list);
+}
+
+std::wstring MakeShortPathCaption(winui::Form& form, winui::PictureBox& pictureBox, const winui::Control& widthControl,
+                                  const std::wstring& path, double width) {
+  double target = width;
+  if (width <= 1)
+    target = width * widthControl.Width();
+  else if (width <= 100)
+    target = width / 100 * widthControl.Width();
+  // Halves go to the even neighbour, as the default rounding mode does.
+  const int targetTwips = static_cast<int>(std::nearbyint(target));
+  RECT area{0, 0, winui::TwipsToPixelsX(targetTwips), winui::TwipsToPixelsY(pictureBox.TextHeight(L"|"))};
+
+  HDC dc = pictureBox.Hdc();
+  if (!dc || path.empty()) return L"";
+  HFONT font = reinterpret_cast<HFONT>(SendMessageW(pictureBox.Hwnd(), WM_GETFONT, 0, 0));
+  if (!font) font = form.Font();
+  HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+
+  // The ellipsis may make the text up to four characters longer than the path before it is cut.
+  std::vector<wchar_t> buffer(path.begin(), path.end());
+  buffer.resize(path.size() + 5, L'\0');
+  DRAWTEXTPARAMS params{};
+  params.cbSize = sizeof(params);
+  DrawTextExW(dc, buffer.data(), static_cast<int>(path.size()), &area,
+              DT_SINGLELINE | DT_PATH_ELLIPSIS | DT_MODIFYSTRING, &params);
+  if (previous) SelectObject(dc, previous);
+
+  // The shortened text ends with a NUL inside the buffer; a path that fits is left as it was.
+  return std::wstring(buffer.data(),
+                      static_cast<size_t>(std::find(buffer.begin(), buffer.end(), L'\0') - buffer.begin()));
+}
+
+void MakeUnPackButtonMenu() {
+  BrowserViews* views = Views();
+  if (!views) return;
+  views->tbToolBar.ClearButtonMenus(L"UnPack");
+  for (const std::wstring& entry : core::Settings.ArcDown)
+    if (!core::Trim(entry).empty()) views->tbToolBar.AddButtonMenu(L"UnPack", entry);
+}
+
+}  // namespace browser

@@ -1,0 +1,209 @@
+#include "browser/TreeListUpkeep.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "browser/BrowserViews.h"
+#include "browser/MenuStatus.h"
+#include "browser/StatusBarText.h"
+#include "core/ArcType.h"
+#include "core/DrawProgress.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/WorkFolder.h"
+#include "core/modPath.h"
+#include "core/modShell.h"
+#include "core/modTolvenar.h"
+#include "winui/App.h"
+
+namespace browser {
+
+const wchar_t kRootNodeKey[] = L"書庫ﾌｧｲﾙ";
+
+namespace {
+
+// Only the four digits reach the key, so after 9,999 nodes they repeat; this many tries always find a
+// free key unless the tree already holds that many nodes of the same path.
+constexpr int kKeyPrefixes = 10000;
+
+// Settings colours may name a system colour (0x800000nn): the colour the system has for it now.
+COLORREF ResolveColor(int32_t value) {
+  const auto bits = static_cast<uint32_t>(value);
+  if ((bits & 0xFF000000u) == 0x80000000u) return GetSysColor(static_cast<int>(bits & 0xFFu));
+  return static_cast<COLORREF>(bits);
+}
+
+std::wstring Caption() { return std::wstring(core::kProgramTitle) + L" "; }
+
+// The list's view styles by the program's view numbers: 0 large icons, 1 small icons, 2 list, 3 details.
+constexpr LONG kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
+
+void SetListViewMode(const winui::ListView& list, int mode) {
+  HWND window = list.Hwnd();
+  if (!window || mode < 0 || mode > 3) return;
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  SetWindowLongW(window, GWL_STYLE, (style & ~LVS_TYPEMASK) | kViewStyles[mode]);
+}
+
+bool IsDetailsView(const winui::ListView& list) {
+  return list.Hwnd() && (GetWindowLongW(list.Hwnd(), GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT;
+}
+
+}  // namespace
+
+std::wstring ArcNodeKey(int32_t counter, const std::wstring& path) {
+  const std::wstring digits = core::PadNumber(counter, 4);
+  return digits.substr(digits.size() - 4) + path;
+}
+
+bool AddArchiveNode(const std::wstring& path) {
+  BrowserViews* views = Views();
+  if (!views) return false;
+  winui::TreeView& tree = views->tvTreeView;
+  for (int tries = 0; tries < kKeyPrefixes; ++tries) {
+    ++core::ArcNodeCounter;
+    const std::wstring key = ArcNodeKey(core::ArcNodeCounter, path);
+    if (tree.Exists(key)) continue;
+    if (!tree.Add(kRootNodeKey, key, core::GetFileNamePart(path), views->archiveImage, views->openImage)) return false;
+    tree.Select(key);
+    core::PrivateState.SetArcFileName(path);
+    return true;
+  }
+  return false;
+}
+
+void InitMainView(bool clearTemp) {
+  BrowserViews* views = Views();
+  if (!views) return;
+  if (clearTemp) core::ClearTempFolder();
+  core::ArcNodeCounter = 0;
+  core::NewArcCount = 0;
+
+  if (auto packType = core::ParseWholeNumber(core::Settings.PackType)) {
+    const int index = static_cast<int>(*packType);
+    if (index >= 0 && index < views->cmbArc.ListCount()) views->cmbArc.SetListIndex(index);
+    CheckMenu(*views, L"mnuOptionMakeArc", index, true);
+  }
+  if (auto viewMode = core::ParseWholeNumber(core::Settings.ViewMode)) {
+    const int mode = static_cast<int>(*viewMode);
+    CheckMenu(*views, L"mnuListViewMode", mode, true);
+    SetListViewMode(views->lvListView, mode);
+  }
+
+  winui::TreeView& tree = views->tvTreeView;
+  tree.Clear();
+  tree.Add(L"", kRootNodeKey, kRootNodeKey, views->archiveImage);
+  tree.Select(kRootNodeKey);
+
+  views->lvListView.Clear();
+  views->sbStatusBar.SetPanelText(1, L"");
+
+  SetMenuStatus(L"");
+  SetProgressPosition(false);
+}
+
+bool OpenArchiveFile(const std::wstring& path) {
+  BrowserViews* views = Views();
+  if (!views) return false;
+  const std::wstring type = core::GetArcTypeByExt(path);
+  if (type.empty()) return false;
+
+  Listing().LoadArcContents(path, type, false, false);
+  if (views->lvListView.Count() == 0) {
+    views->tvTreeView.Select(kRootNodeKey);
+    SetMenuStatus(L"");
+    views->form.SetCaption(Caption());
+    return false;
+  }
+
+  if (!AddArchiveNode(path)) return false;
+  core::Settings.OpenFolder = core::GetFolderPart(path);
+
+  SelectListItem(views->lvListView, 1);
+  SetMenuStatus(core::GetArcTypeByExt(path));
+  SelectAllItems();
+  SetStatusBarText();
+  return true;
+}
+
+void RefreshArchiveList(const std::wstring& path, bool passwordFlag) {
+  const std::wstring type = core::GetArcTypeByExt(path);
+  if (!type.empty()) Listing().LoadArcContents(path, type, false, passwordFlag);
+  // The commands are judged on this archive's name (a new "$New" archive, a ".rar" name), so it becomes
+  // the current archive before they are set.
+  core::PrivateState.SetArcFileName(path);
+  SetMenuStatus(type);
+  winui::DoEvents();
+}
+
+void SelectListItem(winui::ListView& listView, int index) {
+  const int count = listView.Count();
+  if (count > 0) {
+    int current = listView.FocusedItem();
+    if (current == 0) current = listView.SelectedItem();
+    if (current > 0) listView.SetSelected(current, false);
+    if (index >= 1 && index <= count) {
+      listView.SetFocusedItem(index);
+      listView.SetSelected(index, true);
+    }
+  }
+  SetStatusBarText();
+}
+
+void SelectAllItems() {
+  BrowserViews* views = Views();
+  if (!views || core::Settings.AllSelect == L"0") return;
+  views->lvListView.SelectAll(true);
+  views->lvListView.SetFocus();
+}
+
+bool GetSelectedCount() {
+  BrowserViews* views = Views();
+  return views && views->lvListView.SelectedItem() != 0;
+}
+
+void AutoSizeColumns(winui::ListView& listView, int lastColumn) {
+  if (core::Settings.RetuKotei != L"0") return;
+  if (!IsDetailsView(listView) || listView.Count() == 0) return;
+  HWND window = listView.Hwnd();
+  for (int column = 0; column <= lastColumn; ++column)
+    SendMessageW(window, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(LVSCW_AUTOSIZE, 0));
+}
+
+void SetTreeViewColor() {
+  BrowserViews* views = Views();
+  if (!views) return;
+  const COLORREF back = ResolveColor(core::Settings.BackColor);
+  const COLORREF text = ResolveColor(core::Settings.ForeColor);
+  HWND tree = views->tvTreeView.Hwnd();
+  if (!tree) return;
+  SendMessageW(tree, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
+  SendMessageW(tree, TVM_SETBKCOLOR, 0, static_cast<LPARAM>(back));
+  // Taking the lines away and giving the style back makes the tree redraw its lines in the new colours.
+  const LONG_PTR style = GetWindowLongPtrW(tree, GWL_STYLE);
+  SetWindowLongPtrW(tree, GWL_STYLE, style & ~static_cast<LONG_PTR>(TVS_HASLINES));
+  SetWindowLongPtrW(tree, GWL_STYLE, style);
+  InvalidateRect(tree, nullptr, TRUE);
+}
+
+void SetProgressPosition(bool show) {
+  BrowserViews* views = Views();
+  if (!views || !MenuChecked(*views, L"mnuViewStatusBar")) return;
+  winui::PictureBox& box = views->picCount;
+  if (show) {
+    box.SetVisible(true);
+    const RECT panel = views->sbStatusBar.PanelRect(2);
+    box.Move(views->sbStatusBar.Left() + panel.left + 20, views->sbStatusBar.Top() + 50);
+    box.ZOrderTop();
+    winui::DoEvents();
+    return;
+  }
+  box.SetVisible(false);
+  RECT area{};
+  if (box.Hwnd() && GetClientRect(box.Hwnd(), &area)) {
+    core::DrawProgress(box.Hdc(), area.right, area.bottom, 0.0f, true, views->form.Font());
+    box.Refresh();
+  }
+}
+
+}  // namespace browser

@@ -1,0 +1,45 @@
+#pragma once
+// Keeps the main window's tree of open archives and its entry list in step with what is open: the view
+// reset, opening and relisting an archive, selecting entries, column sizing, tree colours and the place
+// of the listing's progress box.
+#include <cstdint>
+#include <string>
+
+#include "winui/CommonControls.h"
+
+namespace browser {
+
+// Key and text of the tree's root node.
+extern const wchar_t kRootNodeKey[];
+
+// Key of an archive node: the last four digits of the counter, then the path exactly as given.
+std::wstring ArcNodeKey(int32_t counter, const std::wstring& path);
+// Adds an archive node under the root: advances ArcNodeCounter (again while the key is already taken, so
+// keys stay unique after the four digits wrap), selects the node and makes the path the current archive.
+// False when no node could be added.
+bool AddArchiveNode(const std::wstring& path);
+
+// The views as the window starts: only the root, an empty list, the type combo, the menus' checks and the
+// commands of a window without archive. clearTemp also empties the work and drag folders.
+void InitMainView(bool clearTemp);
+// Lists the archive and adds its node; false (and nothing added) when the extension names no archive type
+// or the listing found no entry.
+bool OpenArchiveFile(const std::wstring& path);
+// Lists the archive again after a change; the tree is left as it is.
+void RefreshArchiveList(const std::wstring& path, bool passwordFlag);
+
+// Makes item `index` (from 1) the current and a selected item, after deselecting the current one; then
+// refreshes the status text of the main window's list.
+void SelectListItem(winui::ListView& listView, int index);
+// Selects every entry in one message when Settings.AllSelect is on.
+void SelectAllItems();
+// True when at least one entry of the main window's list is selected.
+bool GetSelectedCount();
+// Fits columns 0 to lastColumn to their widest cells (details view with items, column widths not fixed).
+void AutoSizeColumns(winui::ListView& listView, int lastColumn);
+// Tree colours from Settings.BackColor and Settings.ForeColor (system-colour values resolved).
+void SetTreeViewColor();
+// Lays the progress box over status panel 2 (show) or hides and clears it; only while the status bar shows.
+void SetProgressPosition(bool show);
+
+}  // namespace browser

@@ -1,0 +1,48 @@
+#pragma once
+// A hidden stand-in for the main window: its tree, entry list, status bar, tool bar, type combo and
+// the menu items the browser procedures address, under the main window's names and initial states.
+#include "browser/BrowserViews.h"
+#include "winui/CommonControls.h"
+#include "winui/Form.h"
+#include "winui/ListControls.h"
+
+namespace browsertest {
+
+enum ControlId {
+  ID_tvTreeView = 100,
+  ID_lvListView,
+  ID_sbStatusBar,
+  ID_tbToolBar,
+  ID_cmbArc,
+  ID_picCount,
+  ID_picShortString,
+  ID_lblEllipsisString,
+};
+
+class frmBrowser : public winui::Form {
+ public:
+  frmBrowser();
+
+  winui::TreeView tvTreeView{this, ID_tvTreeView};
+  winui::ListView lvListView{this, ID_lvListView};
+  winui::StatusBar sbStatusBar{this, ID_sbStatusBar};
+  winui::Toolbar tbToolBar{this, ID_tbToolBar};
+  winui::ComboBox cmbArc{this, ID_cmbArc};
+  winui::PictureBox picCount{this, ID_picCount};
+  winui::PictureBox picShortString{this, ID_picShortString};
+  winui::Label lblEllipsisString{this, ID_lblEllipsisString};
+
+  browser::BrowserViews views{*this,  tvTreeView, lvListView,     sbStatusBar,      tbToolBar,
+                              cmbArc, picCount,   picShortString, lblEllipsisString};
+
+  void Form_Load() override;
+
+  bool Enabled(const wchar_t* name, int index = -1) const;
+  bool ButtonEnabled(const wchar_t* key) { return tbToolBar.ButtonEnabled(key); }
+  bool LabelEdit() const;
+};
+
+// Tool-bar keys in the main window's order.
+extern const wchar_t* const kButtonKeys[23];
+
+}  // namespace browsertest

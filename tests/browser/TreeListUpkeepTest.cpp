@@ -1,0 +1,253 @@
+// Tree and list upkeep: view reset, opening and relisting archives, node keys, selecting entries, column
+// sizing, tree colours and the progress box.
+#include "browser/TreeListUpkeep.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "BrowserFixture.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/modTolvenar.h"
+
+namespace browsertest {
+namespace {
+
+using namespace browser;
+
+const std::vector<Row> kThreeEntries = {{L"a.txt", L"", L"10"}, {L"b.txt", L"", L"20"}, {L"c.txt", L"", L"30"}};
+
+class TreeListUpkeepTest : public BrowserTest {
+ protected:
+  void SetUp() override {
+    BrowserTest::SetUp();
+    core::Settings.PackType = L"1";
+    core::Settings.ViewMode = L"3";
+    InitMainView(false);
+    path_ = temp_.WriteFile(L"書類 一式.lzh", std::string(100, 'x'));
+    listing_.archives[path_] = kThreeEntries;
+  }
+  std::vector<int> Selected() { return form_.lvListView.SelectedItems(); }
+  LONG ViewStyle() { return GetWindowLongW(form_.lvListView.Hwnd(), GWL_STYLE) & LVS_TYPEMASK; }
+  void SetViewStyle(LONG view) {
+    HWND list = form_.lvListView.Hwnd();
+    SetWindowLongW(list, GWL_STYLE, (GetWindowLongW(list, GWL_STYLE) & ~LVS_TYPEMASK) | view);
+  }
+  std::wstring path_;
+};
+
+TEST_F(TreeListUpkeepTest, ViewResetLeavesOnlyTheSelectedRoot) {
+  core::ArcNodeCounter = 7;
+  core::NewArcCount = 2;
+  ASSERT_TRUE(OpenArchiveFile(path_));
+  form_.sbStatusBar.SetPanelText(1, L"old");
+  core::Settings.PackType = L"4";
+  core::Settings.ViewMode = L"1";
+
+  InitMainView(false);
+  EXPECT_EQ(std::vector<std::wstring>{kRootNodeKey}, form_.tvTreeView.Keys());
+  EXPECT_EQ(kRootNodeKey, form_.tvTreeView.Text(kRootNodeKey));
+  EXPECT_EQ(kRootNodeKey, form_.tvTreeView.SelectedKey());
+  EXPECT_EQ(0, form_.lvListView.Count());
+  EXPECT_EQ(L"", form_.sbStatusBar.PanelText(1));
+  EXPECT_EQ(0, core::ArcNodeCounter);
+  EXPECT_EQ(0, core::NewArcCount);
+  EXPECT_EQ(4, form_.cmbArc.ListIndex());
+  EXPECT_TRUE(form_.MenuChecked(form_.IdOf(L"mnuOptionMakeArc", 4)));
+  EXPECT_TRUE(form_.MenuChecked(form_.IdOf(L"mnuListViewMode", 1)));
+  EXPECT_EQ(LVS_SMALLICON, ViewStyle());
+  // The commands of a window without archive.
+  EXPECT_FALSE(form_.Enabled(L"mnuFileArcClose"));
+  EXPECT_TRUE(form_.Enabled(L"mnuEditPack"));
+
+  // A view mode or type the menus do not have is skipped; the rest still runs.
+  core::Settings.ViewMode = L"7";
+  core::Settings.PackType = L"x";
+  ASSERT_TRUE(OpenArchiveFile(path_));
+  InitMainView(false);
+  EXPECT_EQ(LVS_SMALLICON, ViewStyle());
+  EXPECT_EQ(1, form_.tvTreeView.Count());
+}
+
+TEST_F(TreeListUpkeepTest, OpeningAddsASelectedNodePerOpen) {
+  core::Settings.AllSelect = L"0";
+  ASSERT_TRUE(OpenArchiveFile(path_));
+  ASSERT_TRUE(OpenArchiveFile(path_));
+  const std::vector<std::wstring> keys = {kRootNodeKey, L"0001" + path_, L"0002" + path_};
+  EXPECT_EQ(keys, form_.tvTreeView.Keys());
+  EXPECT_EQ(L"0002" + path_, form_.tvTreeView.SelectedKey());
+  EXPECT_EQ(L"書類 一式.lzh", form_.tvTreeView.Text(keys[2]));
+  EXPECT_EQ(kRootNodeKey, form_.tvTreeView.ParentKey(keys[2]));
+  EXPECT_EQ(path_, core::PrivateState.ArcFileName());
+  EXPECT_EQ(temp_.Path(), core::Settings.OpenFolder);
+  EXPECT_EQ(path_ + L"|LZH|0|0", listing_.loads.back());
+  // Only the first entry is selected without "select all"; the status bar describes the list.
+  EXPECT_EQ(std::vector<int>{1}, Selected());
+  EXPECT_EQ(L"圧縮サイズ 100bytes 選択数 1個( 10byte ) 全ファイル数 3個( 60bytes ) ", form_.sbStatusBar.PanelText(1));
+  EXPECT_TRUE(form_.Enabled(L"mnuFileArcClose"));
+
+  core::Settings.AllSelect = L"1";
+  ASSERT_TRUE(OpenArchiveFile(path_));
+  EXPECT_EQ((std::vector<int>{1, 2, 3}), Selected());
+}
+
+TEST_F(TreeListUpkeepTest, AFileOfNoArchiveTypeChangesNothing) {
+  ASSERT_TRUE(OpenArchiveFile(path_));
+  const std::wstring caption = form_.Caption();
+  const std::wstring text = temp_.WriteFile(L"notes.txt", "x");
+  EXPECT_FALSE(OpenArchiveFile(text));
+  EXPECT_EQ(2, form_.tvTreeView.Count());
+  EXPECT_EQ(3, form_.lvListView.Count());
+  EXPECT_EQ(path_, core::PrivateState.ArcFileName());
+  EXPECT_EQ(caption, form_.Caption());
+  EXPECT_EQ(1u, listing_.loads.size());
+}
+
+TEST_F(TreeListUpkeepTest, AnArchiveWithoutEntriesIsNotOpened) {
+  ASSERT_TRUE(OpenArchiveFile(path_));
+  const std::wstring empty = temp_.WriteFile(L"empty.zip", "");
+  EXPECT_FALSE(OpenArchiveFile(empty));
+  EXPECT_EQ(2, form_.tvTreeView.Count());
+  EXPECT_EQ(kRootNodeKey, form_.tvTreeView.SelectedKey());
+  EXPECT_EQ(L"とるべなー【瞬間開梱】 ", form_.Caption());
+  EXPECT_EQ(1, core::ArcNodeCounter);
+  EXPECT_EQ(path_, core::PrivateState.ArcFileName());
+  EXPECT_FALSE(form_.Enabled(L"mnuFileArcClose"));
+  EXPECT_TRUE(form_.ButtonEnabled(L"AllClose"));
+}
+
+// Only four digits reach the key: after 9,999 nodes they begin again at "0000", and a key already in the
+// tree is passed over so that no node is lost.
+TEST_F(TreeListUpkeepTest, NodeKeysWrapButStayUnique) {
+  EXPECT_EQ(L"0042C:\\a.lzh", ArcNodeKey(42, L"C:\\a.lzh"));
+  EXPECT_EQ(L"0000C:\\a.lzh", ArcNodeKey(10000, L"C:\\a.lzh"));
+  EXPECT_EQ(L"2345C:\\a.lzh", ArcNodeKey(12345, L"C:\\a.lzh"));
+
+  ASSERT_TRUE(OpenArchiveFile(path_));
+  core::ArcNodeCounter = 9999;
+  ASSERT_TRUE(OpenArchiveFile(path_));
+  EXPECT_EQ(L"0000" + path_, form_.tvTreeView.SelectedKey());
+  ASSERT_TRUE(OpenArchiveFile(path_));
+  EXPECT_EQ(L"0002" + path_, form_.tvTreeView.SelectedKey());
+  EXPECT_EQ(10002, core::ArcNodeCounter);
+  EXPECT_EQ(4, form_.tvTreeView.Count());
+}
+
+TEST_F(TreeListUpkeepTest, RelistingKeepsTheTreeAndRecordsThePath) {
+  ASSERT_TRUE(OpenArchiveFile(path_));
+  const std::wstring other = temp_ / L"$New0001.zip";
+  listing_.archives[other] = {{L"x"}};
+  RefreshArchiveList(other, true);
+  EXPECT_EQ(other + L"|ZIP|0|1", listing_.loads.back());
+  EXPECT_EQ(other, core::PrivateState.ArcFileName());
+  EXPECT_EQ(2, form_.tvTreeView.Count());
+  EXPECT_EQ(1, form_.lvListView.Count());
+
+  // No archive type: nothing listed, the commands of a window without archive, the path still recorded.
+  const size_t loads = listing_.loads.size();
+  RefreshArchiveList(temp_ / L"plain.txt", false);
+  EXPECT_EQ(loads, listing_.loads.size());
+  EXPECT_EQ(temp_ / L"plain.txt", core::PrivateState.ArcFileName());
+  EXPECT_FALSE(form_.Enabled(L"mnuFileArcClose"));
+}
+
+TEST_F(TreeListUpkeepTest, SelectingOneEntry) {
+  FillList(form_.lvListView, kThreeEntries);
+  winui::ListView& list = form_.lvListView;
+  list.SetSelected(1, true);
+  list.SetSelected(2, true);
+  list.SetFocusedItem(2);
+
+  SelectListItem(list, 3);
+  EXPECT_EQ((std::vector<int>{1, 3}), Selected());
+  EXPECT_EQ(3, list.FocusedItem());
+  EXPECT_NE(std::wstring::npos, form_.sbStatusBar.PanelText(1).find(L"選択数 2個( 40byte )"));
+
+  // Beyond the list: the current item loses its selection and nothing else is selected.
+  SelectListItem(list, 9);
+  EXPECT_EQ(std::vector<int>{1}, Selected());
+  EXPECT_NE(std::wstring::npos, form_.sbStatusBar.PanelText(1).find(L"選択数 1個( 10byte )"));
+
+  list.Clear();
+  form_.sbStatusBar.SetPanelText(1, L"old");
+  SelectListItem(list, 1);
+  EXPECT_NE(std::wstring::npos, form_.sbStatusBar.PanelText(1).find(L"全ファイル数 0個"));
+}
+
+TEST_F(TreeListUpkeepTest, SelectionTestsAndSelectAll) {
+  EXPECT_FALSE(GetSelectedCount());
+  FillList(form_.lvListView, kThreeEntries);
+  EXPECT_FALSE(GetSelectedCount());
+  form_.lvListView.SetSelected(3, true);
+  EXPECT_TRUE(GetSelectedCount());
+
+  core::Settings.AllSelect = L"0";
+  SelectAllItems();
+  EXPECT_EQ(std::vector<int>{3}, Selected());
+  core::Settings.AllSelect = L"1";
+  SelectAllItems();
+  EXPECT_EQ((std::vector<int>{1, 2, 3}), Selected());
+}
+
+TEST_F(TreeListUpkeepTest, ColumnsFitTheirCellsOnlyInDetailsWithWidthsNotFixed) {
+  winui::ListView& list = form_.lvListView;
+  struct Case {
+    const wchar_t* fixed;
+    LONG view;
+    bool items;
+    bool sized;
+  };
+  const Case cases[] = {
+      {L"0", LVS_REPORT, true, true}, {L"1", LVS_REPORT, true, false},  {L"0", LVS_SMALLICON, true, false},
+      {L"0", LVS_LIST, true, false},  {L"0", LVS_REPORT, false, false},
+  };
+  for (const Case& c : cases) {
+    list.Clear();
+    if (c.items) FillList(list, {{L"a rather long entry name that needs a wide column.txt", L"", L"1"}});
+    SetViewStyle(c.view);
+    list.SetColumnWidth(1, 300);
+    core::Settings.RetuKotei = c.fixed;
+    AutoSizeColumns(list, 8);
+    EXPECT_EQ(c.sized, list.ColumnWidth(1) > 1000) << core::ToUtf8(c.fixed) << c.view << c.items;
+  }
+}
+
+TEST_F(TreeListUpkeepTest, TreeColoursResolveSystemColoursAndKeepTheStyle) {
+  HWND tree = form_.tvTreeView.Hwnd();
+  const LONG_PTR style = GetWindowLongPtrW(tree, GWL_STYLE);
+  core::Settings.BackColor = static_cast<int32_t>(0x80000005u);
+  core::Settings.ForeColor = static_cast<int32_t>(0x80000008u);
+  SetTreeViewColor();
+  EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), static_cast<COLORREF>(SendMessageW(tree, TVM_GETTEXTCOLOR, 0, 0)));
+  EXPECT_EQ(GetSysColor(COLOR_WINDOW), static_cast<COLORREF>(SendMessageW(tree, TVM_GETBKCOLOR, 0, 0)));
+  EXPECT_EQ(style, GetWindowLongPtrW(tree, GWL_STYLE));
+
+  core::Settings.BackColor = RGB(10, 20, 30);
+  core::Settings.ForeColor = RGB(200, 100, 0);
+  SetTreeViewColor();
+  EXPECT_EQ(RGB(200, 100, 0), static_cast<COLORREF>(SendMessageW(tree, TVM_GETTEXTCOLOR, 0, 0)));
+  EXPECT_EQ(RGB(10, 20, 30), static_cast<COLORREF>(SendMessageW(tree, TVM_GETBKCOLOR, 0, 0)));
+  EXPECT_EQ(style, GetWindowLongPtrW(tree, GWL_STYLE));
+}
+
+TEST_F(TreeListUpkeepTest, ProgressBoxSitsOverThePanelOnlyWhileTheStatusBarShows) {
+  winui::PictureBox& box = form_.picCount;
+  SetProgressPosition(true);
+  EXPECT_TRUE(box.Visible());
+  EXPECT_LE(std::abs(box.Top() - (form_.sbStatusBar.Top() + 50)), 15);
+  EXPECT_LE(std::abs(box.Left() - (form_.sbStatusBar.PanelRect(2).left + 20)), 15);
+  SetProgressPosition(false);
+  EXPECT_FALSE(box.Visible());
+
+  // With the status bar hidden it neither shows nor hides the box.
+  form_.SetMenuChecked(form_.IdOf(L"mnuViewStatusBar"), false);
+  SetProgressPosition(true);
+  EXPECT_FALSE(box.Visible());
+  box.SetVisible(true);
+  SetProgressPosition(false);
+  EXPECT_TRUE(box.Visible());
+}
+
+}  // namespace
+}  // namespace browsertest
