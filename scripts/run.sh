@@ -8,7 +8,7 @@ build="${TOLVENAR_BUILD:-$root/build}"
 bash "$root/scripts/setup.sh"
 cmake -S "$root" -B "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/win" -j"$(nproc)"
+cmake --build "$build/win" -j"${TOLVENAR_JOBS:-$(nproc)}"
 
 exe="$build/win/bin/Tolvenar.exe"
 if [ ! -f "$exe" ]; then
@@ -26,8 +26,9 @@ if [ -n "$had_display" ]; then
   wine "$exe" "$@"
 else
   trap tolvenar_wine_stop EXIT
-  wine "$exe" "$@" &
-  sleep 8
+  # Xvfb has no window manager: a Wine desktop window draws the frames and captions.
+  wine explorer /desktop=Tolvenar,1024x768 "$exe" "$@" &
+  sleep "${TOLVENAR_SHOT_DELAY:-10}"
   shot="$build/tolvenar-screenshot.png"
   import -window root "$shot"
   echo "No display: Tolvenar ran under Xvfb; screenshot saved to $shot"

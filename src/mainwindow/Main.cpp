@@ -1,0 +1,87 @@
+#include "mainwindow/Main.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "archiver/LibraryBinding.h"
+#include "archiver/clsArchive.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/modShell.h"
+#include "core/modTolvenar.h"
+#include "mainwindow/BrowserLink.h"
+#include "mainwindow/frmMain.h"
+#include "mainwindow/frmOpenning.h"
+#include "winui/App.h"
+#include "winui/MsgBox.h"
+
+namespace mainwindow {
+namespace {
+
+void ShowStartupFailure() {
+  CloseSplash();
+  winui::MsgBox(StartupFailureText(kNoMainWindow), MB_OK | MB_ICONSTOP, core::kProgramTitle);
+  ReleaseMainForm();
+  winui::SetBusyCursor(false);
+}
+
+}  // namespace
+
+const wchar_t kNoMainWindow[] = L"メインウィンドウを作成できませんでした";
+
+std::wstring StartupFailureText(const std::wstring& description) {
+  return L"起動に必要なランタイムが正しくインストールされていない可能性があります 処理を中断します\r\n\r\n詳細\r\n" +
+         description;
+}
+
+bool StartMain(const std::wstring& commandLine) {
+  // A library planted beside a downloaded archive must never be loaded from the current directory.
+  archiver::RemoveCurrentDirectoryFromDllSearch();
+  archiver::InstallArcTypeDetector();
+  // The window's tree, list, bars and combo box come from the common controls.
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  winui::SetBusyCursor(true);
+  core::OpenWithCommands.assign(1, L"");
+  core::EditWatchFiles.assign(1, L"");
+  core::EditWatchTimes.assign(1, L"");
+  core::ProgramEnding = false;
+  core::BusyFlag = true;
+  core::LoadSettings();
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  core::ListFileName = core::MakeListFileName(now.wHour, now.wMinute, now.wSecond);
+  if (commandLine.empty() && core::Settings.SplashLogo == L"0") ShowSplash();
+
+  frmMain& form = MainForm();
+  form.commandLine = commandLine;
+  const bool loaded = form.Load();
+  winui::DoEvents();
+  if (!loaded) {
+    ShowStartupFailure();
+    return false;
+  }
+  const std::optional<int64_t> packType = core::ParseWholeNumber(core::Settings.PackType);
+  Startup().PreloadArcOption(static_cast<int>(packType.value_or(0)) + 1);
+  winui::DoEvents();
+  form.Show();
+  winui::DoEvents();
+  CloseSplash();
+  if (core::ParseWholeNumber(core::Settings.NeverTop).value_or(0) != 0) {
+    form.SetMenuChecked(ID_mnuViewWindowTop, true);
+    form.SetTopMost(true);
+  }
+  winui::SetBusyCursor(false);
+  core::BusyFlag = false;
+  return true;
+}
+
+int Main(const std::wstring& commandLine) {
+  if (!StartMain(commandLine)) return 1;
+  const int code = winui::RunMessageLoop();
+  ReleaseMainForm();
+  Startup().ReleaseTempFolder();
+  return code;
+}
+
+}  // namespace mainwindow

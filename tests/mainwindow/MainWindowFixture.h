@@ -1,0 +1,150 @@
+#pragma once
+// What every main-window test stands on: a scratch settings folder with the settings the window reads,
+// recorders in place of the parts built on top of the window, fakes of the clipboard and process seams,
+// scripted message boxes, and a fixed screen scale (15 twips to the pixel).
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ScriptedMsgBox.h"
+#include "TempDir.h"
+#include "core/Seams.h"
+#include "mainwindow/BrowserLink.h"
+#include "mainwindow/frmMain.h"
+
+namespace mwtest {
+
+// Records every call the window makes to the parts above it, as "Name(argument)".
+class LinkRecorder : public mainwindow::BrowserLink, public mainwindow::BatchLink, public mainwindow::StartupLink {
+ public:
+  void SetTreeViewColor(mainwindow::frmMain&) override { Note(L"SetTreeViewColor"); }
+  void InitMainView(mainwindow::frmMain&, bool clear) override { Note(L"InitMainView", clear ? L"1" : L"0"); }
+  bool OpenArchiveFile(mainwindow::frmMain&, const std::wstring& path) override {
+    Note(L"OpenArchiveFile", path);
+    return readable.count(path) > 0;
+  }
+  void AddFileHistory(mainwindow::frmMain&, const std::wstring& path) override { Note(L"AddFileHistory", path); }
+  void MakeUnPackButtonMenu(mainwindow::frmMain&) override { Note(L"MakeUnPackButtonMenu"); }
+  void RegisterUpdateNotifier(mainwindow::frmMain&) override { Note(L"RegisterUpdateNotifier"); }
+  void AddArchiveFileOrFolder(mainwindow::frmMain&, int mode) override {
+    Note(L"AddArchiveFileOrFolder", std::to_wstring(mode));
+  }
+  void EndEntryDrag(mainwindow::frmMain&) override { Note(L"EndEntryDrag"); }
+
+  void RunRawCommandLine(mainwindow::frmMain&) override { Note(L"RunRawCommandLine"); }
+  void DecodeFile(mainwindow::frmMain&, const std::wstring& path) override { Note(L"DecodeFile", path); }
+  void DecryptJpeg(mainwindow::frmMain&, const std::wstring& path) override { Note(L"DecryptJpeg", path); }
+  void InstantExtract(mainwindow::frmMain&, bool withoutSubFolders) override {
+    Note(L"InstantExtract", withoutSubFolders ? L"1" : L"0");
+  }
+  bool Compress(mainwindow::frmMain&) override {
+    Note(L"Compress");
+    return compressKeepsWindow;
+  }
+
+  void SelectTempFolder() override { Note(L"SelectTempFolder"); }
+  void ClearTempFolder() override { Note(L"ClearTempFolder"); }
+  void ReleaseTempFolder() override { Note(L"ReleaseTempFolder"); }
+  void PreloadArcOption(int tabIndex) override { Note(L"PreloadArcOption", std::to_wstring(tabIndex)); }
+  void UnloadOtherWindows() override { Note(L"UnloadOtherWindows"); }
+
+  bool Called(const std::wstring& entry) const;
+
+  std::vector<std::wstring> calls;
+  std::set<std::wstring> readable;
+  bool compressKeepsWindow = false;
+
+ private:
+  void Note(const std::wstring& name, const std::wstring& argument = L"") {
+    calls.push_back(argument.empty() ? name : name + L"(" + argument + L")");
+  }
+};
+
+class FakeClipboard : public core::ClipboardSeam {
+ public:
+  bool GetText(std::wstring& out) override {
+    if (!hasText) return false;
+    out = text;
+    return true;
+  }
+  bool SetText(const std::wstring& value) override {
+    text = value;
+    hasText = true;
+    return true;
+  }
+  bool Clear() override {
+    ++clears;
+    hasText = false;
+    return true;
+  }
+  bool hasText = false;
+  std::wstring text;
+  int clears = 0;
+};
+
+class FakeProcesses : public core::ProcessSeam {
+ public:
+  INT_PTR Execute(HWND, const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,
+                  int) override {
+    return 0;
+  }
+  HANDLE ExecuteForProcess(HWND, const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,
+                           int) override {
+    return nullptr;
+  }
+  HANDLE StartProcess(const std::wstring& commandLine, const std::wstring&, int) override {
+    started.push_back(commandLine);
+    return nullptr;
+  }
+  std::vector<std::wstring> started;
+};
+
+class MainWindowTest : public testing::Test {
+ protected:
+  MainWindowTest();
+  ~MainWindowTest() override;
+
+  // Makes the window with this command line and loads it (hidden unless a mode shows it).
+  bool LoadWindow(const std::wstring& commandLine = L"");
+  // Raises a menu item's Click as the user's choice would.
+  void Click(int menuId);
+  // A key press seen by the window's key preview.
+  void KeyDown(int key, int shift = 0);
+  // The ini value as written by the last save; "" when missing.
+  std::wstring SavedIni(const std::wstring& key) const;
+  // Width of list column i in pixels, as the list reports it.
+  int ColumnPixels(int column) const;
+  // The z-order band the window was last asked to join: HWND_TOPMOST, HWND_NOTOPMOST, or null when it was
+  // never asked. (Read from the requests, since some window systems keep a window with owned tool tips out
+  // of the top-most band whatever is asked.)
+  HWND LastTopMostRequest(HWND window) const;
+  bool TopMost() const { return LastTopMostRequest(form->Form::Hwnd()) == HWND_TOPMOST; }
+
+  testsupport::TempDir temp;
+  testsupport::ScriptedMsgBox boxes;
+  LinkRecorder links;
+  FakeClipboard clipboard;
+  FakeProcesses processes;
+  std::vector<int> exitCodes;
+  std::vector<int> keysDown;  // virtual keys the start-up sees held
+  std::unique_ptr<mainwindow::frmMain> form;
+
+ private:
+  static LRESULT CALLBACK WatchZOrder(int code, WPARAM wParam, LPARAM lParam);
+  static std::vector<std::pair<HWND, HWND>>* zOrderLog_;
+  std::vector<std::pair<HWND, HWND>> zOrder_;
+  HHOOK zOrderHook_ = nullptr;
+  core::ScopedClipboardSeam clipboardSeam_{clipboard};
+  core::ScopedProcessSeam processSeam_{processes};
+  mainwindow::BrowserLink* previousBrowser_;
+  mainwindow::BatchLink* previousBatch_;
+  mainwindow::StartupLink* previousStartup_;
+};
+
+// The settings a fresh installation starts with, for the members the main window reads.
+void UseDefaultSettings();
+
+}  // namespace mwtest

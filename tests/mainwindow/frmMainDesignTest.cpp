@@ -1,0 +1,144 @@
+// The window as it is created: caption, controls, tool-bar buttons, columns, panels, image lists and the
+// menus with their captions, shortcuts and first states.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "MainWindowFixture.h"
+#include "core/Text.h"
+#include "mainwindow/frmMain.h"
+
+namespace {
+
+using namespace mainwindow;
+using mwtest::MainWindowTest;
+
+class frmMainDesignTest : public MainWindowTest {
+ protected:
+  void SetUp() override { ASSERT_TRUE(LoadWindow()); }
+};
+
+TEST_F(frmMainDesignTest, CaptionControlsAndTypeCombo) {
+  EXPECT_EQ(form->Caption(), L"とるべなー【瞬間開梱】");
+  EXPECT_TRUE(form->Def().keyPreview);
+  ASSERT_EQ(form->cmbArc.ListCount(), 17);
+  const wchar_t* captions[] = {L"LHA書庫", L"ZIP書庫", L"CAB書庫", L"ARJ書庫", L"TAR書庫", L"ISH書庫",
+                               L"RAR書庫", L"YZ1書庫", L"ACE書庫", L"JAR書庫", L"BGA書庫", L"GCA書庫",
+                               L"BEL書庫", L"7Z書庫",  L"IMP書庫", L"YZ2書庫", L"BH書庫"};
+  for (int i = 0; i < 17; ++i) EXPECT_EQ(form->cmbArc.List(i), captions[i]) << i;
+  // Published ids are the window ids, so another program can find each control.
+  EXPECT_EQ(form->Item(ID_lvListView), GetDlgItem(form->Form::Hwnd(), ID_lvListView));
+  for (int id : {ID_lstSort, ID_picCount, ID_picCover, ID_picShortString, ID_lblEllipsisString, ID_PicDummy,
+                 ID_picLargeDummy, ID_picSplitter}) {
+    ASSERT_NE(form->Item(id), nullptr);
+    EXPECT_FALSE(GetWindowLongW(form->Item(id), GWL_STYLE) & WS_VISIBLE) << core::ToUtf8(form->NameOf(id));
+  }
+  EXPECT_FALSE(form->timUpdate.Enabled());
+  EXPECT_EQ(form->timUpdate.Interval(), 2000);
+  EXPECT_FALSE(form->timDrag.Enabled());
+  EXPECT_EQ(form->timDrag.Interval(), 500);
+  EXPECT_EQ(core::MainWindow().Hwnd(), form->Form::Hwnd());
+}
+
+TEST_F(frmMainDesignTest, ToolBarButtonsInOrder) {
+  const wchar_t* keys[] = {L"Exit",
+                           L"",
+                           L"Open",
+                           L"Close",
+                           L"AllClose",
+                           L"SaveAs",
+                           L"",
+                           L"View",
+                           L"AddPack",
+                           L"AddFolderPack",
+                           L"Trush",
+                           L"",
+                           L"UnPack",
+                           L"Pack",
+                           L"FolderPack",
+                           L"PackWizard",
+                           L"UnPackWizard",
+                           L"",
+                           L"All",
+                           L"",
+                           L"Option",
+                           L"Tolvenar",
+                           L""};
+  ASSERT_EQ(form->tbToolBar.ButtonCount(), 23);
+  for (int i = 0; i < 23; ++i) EXPECT_EQ(form->tbToolBar.ButtonKey(i + 1), keys[i]) << i + 1;
+  EXPECT_EQ(form->tbToolBar.ButtonMenuCount(L"Open"), 1);
+  EXPECT_EQ(form->tbToolBar.ButtonMenuCount(L"UnPack"), 1);
+  EXPECT_EQ(form->tbToolBar.ButtonMenuText(L"UnPack", 1), L"");
+  // The type combo sits on the last button, the placeholder.
+  RECT combo{}, bar{}, last{};
+  GetWindowRect(form->cmbArc.Hwnd(), &combo);
+  SendMessageW(form->tbToolBar.Hwnd(), TB_GETITEMRECT, 22, reinterpret_cast<LPARAM>(&last));
+  GetWindowRect(form->tbToolBar.Hwnd(), &bar);
+  EXPECT_EQ(combo.left - bar.left, last.left);
+  EXPECT_EQ(form->cbrCoolbar.BandCount(), 2);
+  EXPECT_EQ(form->imlIcons.Count(), 26);
+  EXPECT_EQ(form->imlIcons.IndexOf(L"Tolvenar2"), 25);
+  EXPECT_EQ(form->imgBox.IndexOf(L"Open"), 1);
+  EXPECT_EQ(form->ImgListLargeDummy.IndexOf(L"Application"), 2);
+}
+
+TEST_F(frmMainDesignTest, ListColumnsAndStatusPanels) {
+  const wchar_t* captions[] = {L"名前",     L"種類", L"サイズ", L"格納サイズ", L"レート",
+                               L"更新日時", L"形式", L"場所",   L"属性"};
+  ASSERT_EQ(form->lvListView.ColumnCount(), 9);
+  for (int i = 0; i < 9; ++i) {
+    EXPECT_EQ(form->lvListView.ColumnCaption(i + 1), captions[i]);
+    EXPECT_EQ(ColumnPixels(i), 85) << i;  // 1270 twips
+  }
+  LVCOLUMNW size{};
+  size.mask = LVCF_FMT;
+  SendMessageW(form->lvListView.Hwnd(), LVM_GETCOLUMNW, 2, reinterpret_cast<LPARAM>(&size));
+  EXPECT_EQ(size.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_RIGHT);
+  EXPECT_EQ(form->lstSort.ColumnCount(), 9);
+  ASSERT_EQ(form->sbStatusBar.PanelCount(), 4);
+  EXPECT_NEAR(form->sbStatusBar.PanelWidth(2), 3528, 45);  // the bar keeps whole pixels and its borders
+  EXPECT_EQ(form->sbStatusBar.PanelText(1), L"");
+}
+
+struct MenuCase {
+  int id;
+  const wchar_t* caption;
+  bool enabled, checked, visible;
+};
+
+TEST_F(frmMainDesignTest, MenuCaptionsAndFirstStates) {
+  const MenuCase cases[] = {
+      {ID_mnuFile, L"ファイル(&F)", true, false, true},
+      {ID_mnuFileNewArcExtOpt + 0, L"&LHA書庫を指定", true, false, true},
+      {ID_mnuFileNewArcExtOpt + 2, L"&CAB書庫を指定", false, false, true},
+      {ID_mnuFileNewArcExtOpt + 12, L"BEL書庫を指定(&N)", false, false, true},
+      {ID_mnuFileNewArcExtOpt + 13, L"&7Z書庫を指定", true, false, true},
+      {ID_mnuFileMRU, L"", true, false, false},
+      {ID_mnuFileClose, L"閉じる(&X)", true, false, true},
+      {ID_mnuEditAction, L"", true, false, true},
+      {ID_mnuViewToolbar, L"ツールバー(&T)", true, true, true},
+      {ID_mnuViewStatusBar, L"ステータスバー(&B)", true, true, true},
+      {ID_mnuListViewMode + 3, L"詳細(&D)", true, false, true},
+      {ID_mnuViewArrangeIcon + 9, L"ソートしない(&N)", true, true, true},
+      {ID_mnuViewArrangeAceDec + 0, L"昇順(&S)", true, true, true},
+      {ID_mnuViewWindowTop, L"常に手前に表示(&W)", true, false, true},
+      {ID_mnuToolExprore, L"エクスプローラを開く(&X)...", true, false, true},
+      {ID_mnuOptionMakeArc + 3, L"&ARJ書庫", false, false, true},
+      {ID_mnuOptionMakeArc + 13, L"&7Z書庫", true, false, true},
+      {ID_mnuViewOptionsArc + 2, L"&CAB書庫のオプション...", true, false, true},
+      {ID_mnuViewOptionsArc + 12, L"BEL書庫のオプション(&N)...", false, false, true},
+      {ID_mnuHelpDownload, L"最新版のダウンロード(&D)...", true, false, true},
+      {ID_mnuPopUpProperty, L"プロパティ(&P)...", true, false, true},
+      {ID_mnuTreePopUpSaveAs, L"名前を付けて保存(&S)...", true, false, true},
+  };
+  for (const MenuCase& c : cases) {
+    SCOPED_TRACE(core::ToUtf8(form->NameOf(c.id)));
+    EXPECT_EQ(form->MenuCaption(c.id), c.caption);
+    EXPECT_EQ(form->MenuEnabled(c.id), c.enabled);
+    EXPECT_EQ(form->MenuChecked(c.id), c.checked);
+    EXPECT_EQ(form->MenuVisible(c.id), c.visible);
+  }
+  // The two pop-up menus are not on the bar: six menus are.
+  EXPECT_EQ(GetMenuItemCount(form->MenuBar()), 6);
+}
+
+}  // namespace
