@@ -42,7 +42,7 @@ void CheckMenu(const BrowserViews& views, const wchar_t* name, int index, bool c
   views.form.SetMenuChecked(MenuId(views, name, index), checked);
 }
 
-void ArchiveListing::LoadArcContents(const std::wstring&, const std::wstring&, bool, bool) {}
+void ArchiveListing::LoadArcContents(std::wstring&, const std::wstring&, bool, bool&) {}
 void ArchiveListing::SetNoArchiveState() {}
 
 ArchiveListing& Listing() {

@@ -55,9 +55,10 @@ void CheckMenu(const BrowserViews& views, const wchar_t* name, int index, bool c
 class ArchiveListing {
  public:
   virtual ~ArchiveListing() = default;
-  // Empties the entry list and, unless clearOnly, reads the archive's entries into it.
-  virtual void LoadArcContents(const std::wstring& path, const std::wstring& arcType, bool clearOnly,
-                               bool passwordFlag);
+  // Empties the entry list and, unless clearOnly, reads the archive's entries into it. A reader may hand
+  // back another form of the path (the ISH reader's short path), with which the caller goes on.
+  virtual void LoadArcContents(std::wstring& path, const std::wstring& arcType, bool clearOnly,
+                               bool& passwordFlag);
   // The command state with no archive, on which SetMenuStatus builds.
   virtual void SetNoArchiveState();
 };

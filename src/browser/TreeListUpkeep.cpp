@@ -102,13 +102,17 @@ void InitMainView(bool clearTemp) {
   SetProgressPosition(false);
 }
 
-bool OpenArchiveFile(const std::wstring& path) {
+bool OpenArchiveFile(const std::wstring& requested) {
   BrowserViews* views = Views();
   if (!views) return false;
-  const std::wstring type = core::GetArcTypeByExt(path);
+  const std::wstring type = core::GetArcTypeByExt(requested);
   if (type.empty()) return false;
 
-  Listing().LoadArcContents(path, type, false, false);
+  // The reader may hand back the form of the path it worked with (ISH: the short path); the node and the
+  // current archive go on with that form.
+  std::wstring path = requested;
+  bool passwordFlag = false;
+  Listing().LoadArcContents(path, type, false, passwordFlag);
   if (views->lvListView.Count() == 0) {
     views->tvTreeView.Select(kRootNodeKey);
     SetMenuStatus(L"");
@@ -126,7 +130,8 @@ bool OpenArchiveFile(const std::wstring& path) {
   return true;
 }
 
-void RefreshArchiveList(const std::wstring& path, bool passwordFlag) {
+void RefreshArchiveList(const std::wstring& requested, bool passwordFlag) {
+  std::wstring path = requested;
   const std::wstring type = core::GetArcTypeByExt(path);
   if (!type.empty()) Listing().LoadArcContents(path, type, false, passwordFlag);
   // The commands are judged on this archive's name (a new "$New" archive, a ".rar" name), so it becomes

@@ -1,8 +1,12 @@
 #include "mainwindow/BrowserWiring.h"
 
+#include "archiver/listing/BrowserServices.h"
 #include "archiver/listing/ListingViews.h"
+#include "archiver/listing/LoadArcContents.h"
 #include "browser/BrowserViews.h"
 #include "browser/Histories.h"
+#include "browser/ListSort.h"
+#include "browser/OpenCommand.h"
 #include "browser/TreeListUpkeep.h"
 #include "mainwindow/BrowserLink.h"
 #include "mainwindow/frmMain.h"
@@ -17,6 +21,15 @@ class BrowserCalls : public BrowserLink {
   bool OpenArchiveFile(frmMain&, const std::wstring& path) override { return browser::OpenArchiveFile(path); }
   void AddFileHistory(frmMain&, const std::wstring& path) override { browser::AddFileHistory(path); }
   void MakeUnPackButtonMenu(frmMain&) override { browser::MakeUnPackButtonMenu(); }
+};
+
+// The browser reaches the archive readers through this, since the readers sit below it.
+class ListingCalls : public browser::ArchiveListing {
+ public:
+  void LoadArcContents(std::wstring& path, const std::wstring& arcType, bool clearOnly, bool& passwordFlag) override {
+    archiver::listing::LoadArcContents(path, arcType, clearOnly, passwordFlag);
+  }
+  void SetNoArchiveState() override { archiver::listing::SetNoArchiveState(); }
 };
 
 }  // namespace
@@ -39,8 +52,12 @@ void InstallBrowserWiring(frmMain& form) {
       form.imlIcons, form.picCount,   form.sbStatusBar,
       form.tbToolBar};
   static BrowserCalls calls;
+  static ListingCalls readers;
   browser::SetViews(&views);
   archiver::listing::SetListingViews(&listing);
+  browser::SetListing(&readers);
+  archiver::listing::SetBrowserServices({browser::SetProgressPosition, browser::AutoSizeColumns,
+                                         browser::SortListView, browser::GetOpenCommand});
   SetBrowserLink(&calls);
 }
 

@@ -216,16 +216,27 @@ void ListView::StartLabelEdit(int item) {
   }
 }
 
+namespace {
+// The modes count as the program names them (icons, small icons, list, details); the window styles of the
+// four views come in another order.
+constexpr LONG kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
+}  // namespace
+
 ListViewMode ListView::View() const {
   HWND hwnd = Hwnd();
-  return hwnd ? static_cast<ListViewMode>(GetWindowLongW(hwnd, GWL_STYLE) & LVS_TYPEMASK) : ListViewMode::Report;
+  if (!hwnd) return ListViewMode::Report;
+  LONG style = GetWindowLongW(hwnd, GWL_STYLE) & LVS_TYPEMASK;
+  for (int mode = 0; mode < 4; ++mode)
+    if (kViewStyles[mode] == style) return static_cast<ListViewMode>(mode);
+  return ListViewMode::Report;
 }
 
 void ListView::SetView(ListViewMode mode) {
   HWND hwnd = Hwnd();
-  if (!hwnd) return;
+  int index = static_cast<int>(mode);
+  if (!hwnd || index < 0 || index > 3) return;
   LONG style = GetWindowLongW(hwnd, GWL_STYLE);
-  SetWindowLongW(hwnd, GWL_STYLE, (style & ~LVS_TYPEMASK) | static_cast<LONG>(mode));
+  SetWindowLongW(hwnd, GWL_STYLE, (style & ~LVS_TYPEMASK) | kViewStyles[index]);
 }
 
 namespace {

@@ -31,13 +31,15 @@ void FillList(winui::ListView& list, const std::vector<Row>& rows) {
   }
 }
 
-void FakeListing::LoadArcContents(const std::wstring& path, const std::wstring& arcType, bool clearOnly,
-                                  bool passwordFlag) {
+void FakeListing::LoadArcContents(std::wstring& path, const std::wstring& arcType, bool clearOnly,
+                                  bool& passwordFlag) {
   loads.push_back(path + L"|" + arcType + L"|" + (clearOnly ? L"1" : L"0") + L"|" + (passwordFlag ? L"1" : L"0"));
   form_.lvListView.Clear();
   if (clearOnly) return;
   auto found = archives.find(path);
   if (found != archives.end()) FillList(form_.lvListView, found->second);
+  auto other = handedBack.find(path);
+  if (other != handedBack.end()) path = other->second;
 }
 
 void FakeListing::SetNoArchiveState() {

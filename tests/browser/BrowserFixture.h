@@ -28,8 +28,11 @@ class FakeListing : public browser::ArchiveListing {
   // "path|type|clearOnly|password" of each LoadArcContents call.
   std::vector<std::wstring> loads;
 
-  void LoadArcContents(const std::wstring& path, const std::wstring& arcType, bool clearOnly,
-                       bool passwordFlag) override;
+  // The form of the path a reader hands back for a path (as the ISH reader does with its short path).
+  std::map<std::wstring, std::wstring> handedBack;
+
+  void LoadArcContents(std::wstring& path, const std::wstring& arcType, bool clearOnly,
+                       bool& passwordFlag) override;
   // The command state with no archive, as the listing sets it.
   void SetNoArchiveState() override;
 

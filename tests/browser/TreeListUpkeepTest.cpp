@@ -92,6 +92,19 @@ TEST_F(TreeListUpkeepTest, OpeningAddsASelectedNodePerOpen) {
   EXPECT_EQ((std::vector<int>{1, 2, 3}), Selected());
 }
 
+TEST_F(TreeListUpkeepTest, TheNodeAndCurrentArchiveTakeThePathTheReaderHandsBack) {
+  const std::wstring ish = temp_.WriteFile(L"long name.ish", "x");
+  const std::wstring shortForm = temp_.Path() + L"\\LONGNA~1.ISH";
+  listing_.archives[ish] = listing_.archives[path_];
+  listing_.handedBack[ish] = shortForm;
+  ASSERT_TRUE(OpenArchiveFile(ish));
+  EXPECT_EQ(L"0001" + shortForm, form_.tvTreeView.SelectedKey());
+  EXPECT_EQ(shortForm, core::PrivateState.ArcFileName());
+
+  RefreshArchiveList(ish, false);
+  EXPECT_EQ(shortForm, core::PrivateState.ArcFileName());
+}
+
 TEST_F(TreeListUpkeepTest, AFileOfNoArchiveTypeChangesNothing) {
   ASSERT_TRUE(OpenArchiveFile(path_));
   const std::wstring caption = form_.Caption();

@@ -50,6 +50,22 @@ TEST_F(CommonControlsTest, ListViewColumnsItemsAndSubItems) {
   EXPECT_EQ(lv.Text(1), longName) << "long texts are read whole";
 }
 
+TEST_F(CommonControlsTest, ListViewModesMapToTheirOwnWindowStyles) {
+  winui::ListView& lv = form.lvFiles;
+  const struct {
+    winui::ListViewMode mode;
+    LONG style;
+  } cases[] = {{winui::ListViewMode::Icon, LVS_ICON},
+               {winui::ListViewMode::SmallIcon, LVS_SMALLICON},
+               {winui::ListViewMode::List, LVS_LIST},
+               {winui::ListViewMode::Report, LVS_REPORT}};
+  for (const auto& c : cases) {
+    lv.SetView(c.mode);
+    EXPECT_EQ(GetWindowLongW(lv.Hwnd(), GWL_STYLE) & LVS_TYPEMASK, c.style) << static_cast<int>(c.mode);
+    EXPECT_EQ(lv.View(), c.mode);
+  }
+}
+
 TEST_F(CommonControlsTest, ListViewSelectionByProgramRaisesNoItemClick) {
   winui::ListView& lv = form.lvFiles;
   lv.AddColumn(L"名前", 1270);

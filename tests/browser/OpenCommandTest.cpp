@@ -1,0 +1,33 @@
+#include "browser/OpenCommand.h"
+
+#include <gtest/gtest.h>
+
+#include "TempDir.h"
+
+namespace {
+
+void SetDefault(const std::wstring& subKey, const std::wstring& value) {
+  HKEY key = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                           nullptr, &key, nullptr));
+  RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+}
+
+TEST(OpenCommand, FollowsTheExtensionToItsClassAndReturnsTheCommandUnchanged) {
+  testsupport::ScratchRegKey scratch;
+  const std::wstring root = scratch.SubKey() + L"\\";
+  const std::wstring command = L"\"C:\\Program Files\\テキスト編集\\edit.exe\" /n \"%1\" " + std::wstring(300, L'x');
+  SetDefault(root + L".txt", L"txtfile");
+  SetDefault(root + L"txtfile\\shell\\open\\command", command);
+  SetDefault(root + L".nocmd", L"nocmdfile");
+  SetDefault(root + L"nocmdfile", L"a class without a command");
+
+  EXPECT_EQ(command, browser::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L".txt")) << "long commands stay whole";
+  EXPECT_EQ(L"", browser::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L".nocmd"));
+  EXPECT_EQ(L"", browser::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L".unknown"));
+  EXPECT_EQ(L"", browser::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L""));
+}
+
+}  // namespace
