@@ -2,10 +2,14 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "core/WorkFolder.h"
+#include "mainwindow/frmMain.h"
 #include "options/frmArcOption.h"
+#include "winui/App.h"
 
 namespace mainwindow {
 namespace {
@@ -30,8 +34,15 @@ void StartupLink::PreloadArcOption(int tabIndex) {
 }
 
 void StartupLink::UnloadOtherWindows() {
-  options::frmArcOption& dialog = options::ArcOption();
-  if (dialog.IsLoaded()) dialog.Unload();
+  // From the last loaded down; the main window, whose unload is under way, is left to itself.
+  const winui::Form* main = MainFormExists() ? &MainForm() : nullptr;
+  std::vector<winui::Form*> forms = winui::LoadedForms();
+  for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+    if (*it == main) continue;
+    // A form unloaded by another's unload meanwhile is no longer in the list.
+    const std::vector<winui::Form*> now = winui::LoadedForms();
+    if (std::find(now.begin(), now.end(), *it) != now.end()) (*it)->Unload();
+  }
 }
 
 BrowserLink& Browser() {

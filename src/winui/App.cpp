@@ -192,6 +192,8 @@ void DoEvents() {
   }
 }
 
+std::vector<Form*> LoadedForms() { return loadedForms; }
+
 int LoadedFormCount() { return static_cast<int>(loadedForms.size()); }
 
 void SetBusyCursor(bool busy) {

@@ -3,6 +3,8 @@
 // the hourglass, and twips/pixel scaling.
 #include <windows.h>
 
+#include <vector>
+
 namespace winui {
 
 // Runs the message loop until the last loaded form is unloaded (or WM_QUIT). Returns the exit code.
@@ -12,6 +14,9 @@ int RunMessageLoop();
 void DoEvents();
 // Number of forms loaded in this thread.
 int LoadedFormCount();
+class Form;
+// The forms loaded in this thread, in the order they were loaded.
+std::vector<Form*> LoadedForms();
 
 // Screen.MousePointer: the hourglass over every window of the program while set.
 void SetBusyCursor(bool busy);

@@ -95,9 +95,12 @@ TEST_F(MainTest, OptionsDialogIsPreloadedHiddenAndUnloadedWithTheOthers) {
   EXPECT_FALSE(dialog.Visible());
   EXPECT_EQ(dialog.TabIndex(), 17);
   EXPECT_EQ(dialog.OptionFlag(), 1);
+  frmOpenning other;  // any other window still loaded goes too
+  ASSERT_TRUE(other.Load());
   core::ProgramEnding = true;  // as the main window's unload has set it
   program.UnloadOtherWindows();
   EXPECT_FALSE(dialog.IsLoaded());
+  EXPECT_FALSE(other.IsLoaded());
 }
 
 }  // namespace
