@@ -106,9 +106,13 @@ SettingsPlacesSeam& SettingsPlacesSource();
 // Installs a replacement (nullptr = the real machine) and returns the one installed before.
 SettingsPlacesSeam* SetSettingsPlaces(SettingsPlacesSeam* seam);
 
-// The unzip32 library's switch that LoadSettings sets when [ZIP_Option] "NoKekka" is missing.
+// The unzip32 library's switch that LoadSettings sets when [ZIP_Option] "NoKekka" is missing, under
+// HKEY_CURRENT_USER. Tests point the key elsewhere ("" gives the library's own key back): every test program
+// that loads settings writes the real one.
 extern const wchar_t kUnzipSettingsKey[];
 extern const wchar_t kUnzipShowResultValue[];
+const std::wstring& UnzipSettingsKey();
+void SetUnzipSettingsKey(const std::wstring& subKey);
 
 // Highest index of the recent-archive list: Settings.FileHistory as a whole number within 0 to 99 (15 when
 // it is not one), so the two-digit [History] keys never repeat.

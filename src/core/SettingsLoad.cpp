@@ -19,6 +19,20 @@ const wchar_t kUnzipSettingsKey[] = L"Software\\ArchiverDll\\UNZIP32\\Settings";
 const wchar_t kUnzipShowResultValue[] = L"ShowResult";
 
 namespace {
+std::wstring& UnzipKeyOverride() {
+  static std::wstring key;
+  return key;
+}
+}  // namespace
+
+const std::wstring& UnzipSettingsKey() {
+  static const std::wstring libraryKey = kUnzipSettingsKey;
+  return UnzipKeyOverride().empty() ? libraryKey : UnzipKeyOverride();
+}
+
+void SetUnzipSettingsKey(const std::wstring& subKey) { UnzipKeyOverride() = subKey; }
+
+namespace {
 
 constexpr int kArcListSize = 16;
 constexpr size_t kArcTypeFlags = 17;
@@ -73,7 +87,7 @@ std::wstring LoadText(const SettingsKey& row, const SettingsPlaces& places) {
       return missing ? value : QuotePath(value);
     case SettingsRule::NoKekka:
       // The unzip32 library shows no result window of its own unless the user turns this off later.
-      if (missing) clsReg().RegSetDWORD(HKEY_CURRENT_USER, kUnzipSettingsKey, kUnzipShowResultValue, -1);
+      if (missing) clsReg().RegSetDWORD(HKEY_CURRENT_USER, UnzipSettingsKey(), kUnzipShowResultValue, -1);
       return value;
     default:
       return value;

@@ -3,47 +3,18 @@
 #include "core/Text.h"
 
 namespace settingstest {
-namespace {
 
-const wchar_t kArchiverDllKey[] = L"Software\\ArchiverDll";
+UnzipSwitchGuard::UnzipSwitchGuard() { core::SetUnzipSettingsKey(scratch_.SubKey() + L"\\UNZIP32\\Settings"); }
 
-bool KeyExists(const wchar_t* subKey) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, subKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
-}
-
-}  // namespace
-
-UnzipSwitchGuard::UnzipSwitchGuard() : rootExisted_(KeyExists(kArchiverDllKey)) {
-  DWORD size = 0;
-  if (RegGetValueW(HKEY_CURRENT_USER, core::kUnzipSettingsKey, core::kUnzipShowResultValue, RRF_RT_ANY, &type_,
-                   nullptr, &size) != ERROR_SUCCESS)
-    return;
-  data_.resize(size);
-  valueExisted_ = RegGetValueW(HKEY_CURRENT_USER, core::kUnzipSettingsKey, core::kUnzipShowResultValue, RRF_RT_ANY,
-                               &type_, data_.data(), &size) == ERROR_SUCCESS;
-}
-
-UnzipSwitchGuard::~UnzipSwitchGuard() {
-  if (valueExisted_) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, core::kUnzipSettingsKey, core::kUnzipShowResultValue, type_, data_.data(),
-                    static_cast<DWORD>(data_.size()));
-  } else if (!rootExisted_) {
-    RegDeleteTreeW(HKEY_CURRENT_USER, kArchiverDllKey);
-  } else {
-    DeleteUnzipSwitch();
-  }
-}
+UnzipSwitchGuard::~UnzipSwitchGuard() { core::SetUnzipSettingsKey(L""); }
 
 void DeleteUnzipSwitch() {
-  RegDeleteKeyValueW(HKEY_CURRENT_USER, core::kUnzipSettingsKey, core::kUnzipShowResultValue);
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, core::UnzipSettingsKey().c_str(), core::kUnzipShowResultValue);
 }
 
 bool ReadUnzipSwitch(DWORD& value) {
   DWORD size = sizeof(value);
-  return RegGetValueW(HKEY_CURRENT_USER, core::kUnzipSettingsKey, core::kUnzipShowResultValue, RRF_RT_REG_DWORD,
+  return RegGetValueW(HKEY_CURRENT_USER, core::UnzipSettingsKey().c_str(), core::kUnzipShowResultValue, RRF_RT_REG_DWORD,
                       nullptr, &value, &size) == ERROR_SUCCESS;
 }
 

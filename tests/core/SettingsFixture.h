@@ -19,8 +19,8 @@ class FakePlaces : public core::SettingsPlacesSeam {
   core::SettingsPlaces Places() override { return places; }
 };
 
-// Keeps the unzip32 switch "ShowResult" as it was before the test: its value, or its absence and that of
-// the keys above it.
+// Points the unzip32 switch "ShowResult" at a scratch key for the test's life: other test programs load
+// settings at the same time and write the library's own key.
 class UnzipSwitchGuard {
  public:
   UnzipSwitchGuard();
@@ -29,10 +29,7 @@ class UnzipSwitchGuard {
   UnzipSwitchGuard& operator=(const UnzipSwitchGuard&) = delete;
 
  private:
-  bool rootExisted_ = false;
-  bool valueExisted_ = false;
-  DWORD type_ = REG_NONE;
-  std::vector<BYTE> data_;
+  testsupport::ScratchRegKey scratch_;
 };
 
 // Removes the switch so a test sees whether loading writes it.

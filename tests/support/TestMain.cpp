@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "WindowGuard.h"
+#include "core/Settings.h"
 
 namespace {
 
@@ -106,7 +107,13 @@ int wmain(int argc, wchar_t** argv) {
   if (const char* env = std::getenv("TOLVENAR_TEST_TIMEOUT_MS")) limit = static_cast<DWORD>(std::strtoul(env, nullptr, 10));
   testing::UnitTest::GetInstance()->listeners().Append(new Watchdog(limit));
   cbtHook = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
+  // Loading settings writes a switch of the unzip32 library under HKEY_CURRENT_USER; the test programs run
+  // side by side in one Wine prefix, so each keeps its own copy of that key (the stand-in's test of the
+  // library's own key then sees no other program's writes).
+  const std::wstring unzipKey = L"Software\\TolvenarTests\\unzip32-" + std::to_wstring(GetCurrentProcessId());
+  core::SetUnzipSettingsKey(unzipKey + L"\\Settings");
   int result = RUN_ALL_TESTS();
+  RegDeleteTreeW(HKEY_CURRENT_USER, unzipKey.c_str());
   if (cbtHook) UnhookWindowsHookEx(cbtHook);
   return result;
 }
