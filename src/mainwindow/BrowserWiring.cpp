@@ -8,6 +8,7 @@
 #include "browser/ListSort.h"
 #include "browser/OpenCommand.h"
 #include "browser/TreeListUpkeep.h"
+#include "mainwindow/ArchiveCommands.h"
 #include "mainwindow/BrowserLink.h"
 #include "mainwindow/frmMain.h"
 
@@ -21,6 +22,7 @@ class BrowserCalls : public BrowserLink {
   bool OpenArchiveFile(frmMain&, const std::wstring& path) override { return browser::OpenArchiveFile(path); }
   void AddFileHistory(frmMain&, const std::wstring& path) override { browser::AddFileHistory(path); }
   void MakeUnPackButtonMenu(frmMain&) override { browser::MakeUnPackButtonMenu(); }
+  void BindCommands(frmMain& form) override { BindArchiveCommands(form); }
 };
 
 // The browser reaches the archive readers through this, since the readers sit below it.
@@ -59,6 +61,8 @@ void InstallBrowserWiring(frmMain& form) {
   archiver::listing::SetBrowserServices({browser::SetProgressPosition, browser::AutoSizeColumns,
                                          browser::SortListView, browser::GetOpenCommand});
   SetBrowserLink(&calls);
+  // The window was made before this link was installed, so its constructor bound no commands.
+  calls.BindCommands(form);
 }
 
 }  // namespace mainwindow
