@@ -61,16 +61,6 @@ std::string ToolArguments(const ProbeCall& call) {
   return rest;
 }
 
-std::wstring StandinFolder() {
-  std::wstring folder = Env(L"TOLVENAR_STANDINS");
-  if (!folder.empty() && folder[0] == L'/') {
-    for (auto& c : folder)
-      if (c == L'/') c = L'\\';
-    folder = L"Z:" + folder;
-  }
-  return folder;
-}
-
 void ArchiverTest::SetUp() {
   libraries_ = temp_ / L"libs";
   tools_ = temp_ / L"tools";

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Standins.h"
 #include "TempDir.h"
 #include "core/Settings.h"
 #include "winui/Form.h"
@@ -23,8 +24,7 @@ struct ProbeCall {
 // command line after the tool's own path, without the blanks the redirection left around it.
 std::string ToolArguments(const ProbeCall& call);
 
-// The stand-ins' folder from TOLVENAR_STANDINS, as a Windows path ("" when unset).
-std::wstring StandinFolder();
+using testsupport::StandinFolder;
 
 class ArchiverTest : public ::testing::Test {
  protected:

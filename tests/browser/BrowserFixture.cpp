@@ -2,27 +2,13 @@
 
 #include <windows.h>
 
+#include "Standins.h"
 #include "archiver/LibraryBinding.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
 
 namespace browsertest {
-namespace {
-
-std::wstring StandinFolder() {
-  wchar_t buffer[4096];
-  DWORD n = GetEnvironmentVariableW(L"TOLVENAR_STANDINS", buffer, 4096);
-  std::wstring folder = n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
-  if (!folder.empty() && folder[0] == L'/') {
-    for (auto& c : folder)
-      if (c == L'/') c = L'\\';
-    folder = L"Z:" + folder;
-  }
-  return folder;
-}
-
-}  // namespace
 
 void FillList(winui::ListView& list, const std::vector<Row>& rows) {
   for (const Row& row : rows) {
@@ -109,7 +95,7 @@ void BrowserTest::TearDown() {
 }
 
 void BrowserTest::InstallLibraries(const std::vector<std::wstring>& names) {
-  const std::wstring source = StandinFolder();
+  const std::wstring source = testsupport::StandinFolder();
   ASSERT_FALSE(source.empty()) << "TOLVENAR_STANDINS is not set";
   for (const std::wstring& name : names)
     ASSERT_TRUE(CopyFileW(core::CombinePath(source, name).c_str(), core::CombinePath(libraries_, name).c_str(), FALSE))
@@ -117,9 +103,9 @@ void BrowserTest::InstallLibraries(const std::vector<std::wstring>& names) {
 }
 
 void BrowserTest::UseAllLibraries() {
-  ASSERT_FALSE(StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
+  ASSERT_FALSE(testsupport::StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
   archiver::FreeLibraries();
-  archiver::SetLibraryFolder(StandinFolder());
+  archiver::SetLibraryFolder(testsupport::StandinFolder());
 }
 
 void BrowserTest::InstallTools(const std::vector<std::wstring>& names) {

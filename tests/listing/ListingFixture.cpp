@@ -14,7 +14,7 @@ std::vector<std::wstring> ListingTest::calls_;
 
 void ListingTest::SetUp() {
   savedSettings_ = core::Settings;
-  ASSERT_FALSE(StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
+  ASSERT_FALSE(testsupport::StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
   ASSERT_TRUE(form_.Load());
   previousViews_ = archiver::listing::SetListingViews(&form_.views);
   calls_.clear();
@@ -28,8 +28,8 @@ void ListingTest::SetUp() {
   archiver::SetMainPointerSetter([](int pointer) { calls_.push_back(L"pointer " + std::to_wstring(pointer)); });
 
   archiver::FreeLibraries();
-  archiver::SetLibraryFolder(StandinFolder());
-  archiver::SetToolFolder(StandinFolder());
+  archiver::SetLibraryFolder(testsupport::StandinFolder());
+  archiver::SetToolFolder(testsupport::StandinFolder());
   SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", (temp_ / L"standins.ini").c_str());
   SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", (temp_ / L"standins.log").c_str());
   CreateDirectoryW((temp_ / L"work").c_str(), nullptr);

@@ -9,7 +9,7 @@
 
 #include "ListingForm.h"
 #include "ScriptedMsgBox.h"
-#include "StandinPath.h"
+#include "Standins.h"
 #include "TempDir.h"
 #include "archiver/listing/BrowserServices.h"
 #include "core/Settings.h"

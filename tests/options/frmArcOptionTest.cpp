@@ -7,29 +7,17 @@
 
 #include "NeverTopLink.h"
 #include "TempDir.h"
+#include "Standins.h"
 #include "WindowGuard.h"
 #include "archiver/LibraryBinding.h"
 
 namespace {
 
-// The stand-in libraries' folder as a Windows path.
-std::wstring StandinFolder() {
-  wchar_t buffer[MAX_PATH] = L"";
-  GetEnvironmentVariableW(L"TOLVENAR_STANDINS", buffer, MAX_PATH);
-  std::wstring folder = buffer;
-  if (!folder.empty() && folder[0] == L'/') {
-    for (auto& c : folder)
-      if (c == L'/') c = L'\\';
-    folder = L"Z:" + folder;
-  }
-  return folder;
-}
-
 class frmArcOptionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_FALSE(StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
-    archiver::SetLibraryFolder(StandinFolder());
+    ASSERT_FALSE(testsupport::StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
+    archiver::SetLibraryFolder(testsupport::StandinFolder());
     temp.WriteFile(L"standins.ini",
                    "[unlha32]\r\nVersion=185\r\nSubVersion=5\r\n[unzip32]\r\nVersion=7\r\n"
                    "[Zip32J]\r\nVersion=1234\r\n[Bh32]\r\nMissing=BhGetVersion\r\n");

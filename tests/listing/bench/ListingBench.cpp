@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ListingForm.h"
-#include "StandinPath.h"
+#include "Standins.h"
 #include "archiver/ArcOutput.h"
 #include "archiver/LibraryBinding.h"
 #include "archiver/listing/LibraryFrame.h"
@@ -84,7 +84,7 @@ double RawRows(winui::ListView& list, int entries) {
 }  // namespace
 
 int wmain() {
-  const std::wstring standins = listingtest::StandinFolder();
+  const std::wstring standins = testsupport::StandinFolder();
   if (standins.empty()) {
     std::fprintf(stderr, "TOLVENAR_STANDINS is not set\n");
     return 1;

@@ -1,8 +1,8 @@
-#include "StandinPath.h"
+#include "Standins.h"
 
 #include <windows.h>
 
-namespace listingtest {
+namespace testsupport {
 
 std::wstring StandinFolder() {
   wchar_t buffer[4096];
@@ -16,4 +16,4 @@ std::wstring StandinFolder() {
   return folder;
 }
 
-}  // namespace listingtest
+}  // namespace testsupport
