@@ -24,7 +24,8 @@ int64_t HistorySize() {
   return std::min(*value, kMostHistoryIndex);
 }
 
-std::vector<std::wstring> NewHistory(const std::wstring& path) {
+// The path is taken by value: a caller may pass an entry of the history itself, which is emptied below.
+std::vector<std::wstring> NewHistory(std::wstring path) {
   std::vector<std::wstring>& old = core::Settings.History;
   std::vector<std::wstring> list;
   if (!path.empty()) {

@@ -45,6 +45,10 @@ TEST_F(HistoriesTest, NewestFirstWithoutDuplicatesOfAnyCase) {
   EXPECT_EQ(L"c:\\arc\\b.lzh", form_.MenuCaption(form_.IdOf(L"mnuFileMRU", 0)));
   EXPECT_EQ(core::Settings.History, OpenDropDown());
   EXPECT_TRUE(form_.MenuVisible(form_.IdOf(L"mnuFileBar5")));
+
+  // Reopening an entry of the list itself moves that entry up.
+  AddFileHistory(core::Settings.History[2]);
+  EXPECT_EQ((Texts{L"C:\\arc\\c.lzh", L"c:\\arc\\b.lzh", L"C:\\arc\\a.lzh"}), core::Settings.History);
 }
 
 TEST_F(HistoriesTest, TheSizeCutsTheListWithoutPullingInLaterEntries) {
