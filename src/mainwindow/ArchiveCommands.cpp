@@ -1,0 +1,128 @@
+#include "mainwindow/ArchiveCommands.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <vector>
+
+#include "browser/Histories.h"
+#include "browser/TreeListUpkeep.h"
+#include "core/CommonDlg.h"
+#include "core/Settings.h"
+#include "core/modShell.h"
+#include "core/modTolvenar.h"
+#include "mainwindow/TreeEvents.h"
+#include "mainwindow/frmMain.h"
+#include "winui/MsgBox.h"
+
+namespace mainwindow {
+
+const wchar_t kOpenArchiveFilter[] =
+    L"すべての書庫|*.lzh;*.lzs;*.zip;*.cab;*.arj;*.tar;*.tgz;*.taz;*.tbz;*.bz2;*.gz;*.z;*.ish;*.rar;*.r??;*.yz1;*.ace;"
+    L"*.j;*.jar;*.gza;*.bza;*.gca;*.bel;*.7z;*.imp;*.yz2;*.bh;*.exe|"
+    L"LHA書庫 (*.lzh;*.lzs)|*.lzh;*.lzs|"
+    L"ZIP書庫 (*.zip)|*.zip|"
+    L"CAB書庫 (*.cab)|*.cab|"
+    L"ARJ書庫 (*.arj)|*.arj|"
+    L"TAR書庫 (*.tar;*.tgz;*.taz;*.tbz;*.bz2;*.gz;*.z)|*.tar;*.tgz;*.taz;*.tbz;*.bz2;*.gz;*.z|"
+    L"ISH書庫 (*.ish)|*.ish|"
+    L"RAR書庫 (*.rar;*.r?\?)|*.rar;*.r??|"
+    L"YZ1書庫 (*.yz1)|*.yz1|"
+    L"ACE書庫 (*.ace)|*.ace|"
+    L"JAR書庫 (*.j;*.jar)|*.j;*.jar|"
+    L"BGA書庫 (*.gza;*.bza)|*.gza;*.bza|"
+    L"GCA書庫 (*.gca)|*.gca|"
+    L"BEL書庫 (*.bel)|*.bel|"
+    L"7Z書庫 (*.7z)|*.7z|"
+    L"IMP書庫 (*.imp)|*.imp|"
+    L"YZ2書庫 (*.yz2)|*.yz2|"
+    L"BH書庫 (*.bh)|*.bh|"
+    L"自己解凍型書庫 (*.exe)|*.exe|"
+    L"すべてのファイル (*.*)|*.*";
+
+namespace {
+
+// BusyFlag stays set only while the archive is read, however the reading ends.
+class BusyScope {
+ public:
+  BusyScope() { core::BusyFlag = true; }
+  ~BusyScope() { core::BusyFlag = false; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+};
+
+void ReportFailure(frmMain& form, const std::wstring& text) {
+  winui::MsgBox(text, MB_OK | MB_ICONSTOP, core::kProgramTitle, form.Hwnd());
+}
+
+std::wstring OpenStartFolder() {
+  using core::Settings;
+  if (Settings.ArcDefaultFlag == L"0" && !Settings.ArcDefault.empty()) return Settings.ArcDefault;
+  return Settings.OpenFolder;
+}
+
+}  // namespace
+
+bool ArchiveFileExists(const std::wstring& path) {
+  if (path.empty()) return false;
+  WIN32_FIND_DATAW data;
+  HANDLE found = FindFirstFileW(path.c_str(), &data);
+  if (found == INVALID_HANDLE_VALUE) return false;
+  bool file = false;
+  do {
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) file = true;
+  } while (!file && FindNextFileW(found, &data));
+  FindClose(found);
+  return file;
+}
+
+void ShowOpenedArchive(frmMain& form, const std::wstring& path) {
+  form.SetCaption(path + L" - " + core::kProgramTitle + L" ");
+  browser::AddFileHistory(path);
+  browser::SetTreeViewColor();
+}
+
+void mnuFileOpen_Click(frmMain& form) {
+  const std::wstring path =
+      core::ShowFileDialog(form.Hwnd(), L"書庫ファイルを開く", kOpenArchiveFilter, L"", 1, OpenStartFolder(), 0);
+  if (path.empty()) return;
+  BusyScope busy;
+  if (browser::OpenArchiveFile(path))
+    ShowOpenedArchive(form, path);
+  else
+    ReportFailure(
+        form, L"書庫ファイルの読み込みに失敗しました\r\n対応するDLLが存在しないか、とるべなー で認識できない形式です");
+}
+
+void OpenRecentArchive(frmMain& form, std::wstring path, const std::wstring& fileWord, bool busyWhileChecking) {
+  if (path.empty()) return;
+  std::optional<BusyScope> busy;
+  if (busyWhileChecking) busy.emplace();
+  if (!ArchiveFileExists(path)) {
+    ReportFailure(form, fileWord + L"\"" + path + L"\" が見つかりません");
+    return;
+  }
+  if (!busy) busy.emplace();
+  if (browser::OpenArchiveFile(path))
+    ShowOpenedArchive(form, path);
+  else
+    ReportFailure(form, L"指定された書庫ファイルの読み込みに失敗しました");
+}
+
+void mnuFileMRU_Click(frmMain& form, int index) {
+  const std::vector<std::wstring>& history = core::Settings.History;
+  if (index < 0 || index >= static_cast<int>(history.size())) return;
+  OpenRecentArchive(form, history[index], L"ファイル ", false);
+}
+
+void BindArchiveCommands(frmMain& form) {
+  using winui::Event;
+  using winui::EventArgs;
+  form.On(ID_mnuFileOpen, Event::Click, [&form](EventArgs&) { mnuFileOpen_Click(form); });
+  form.On(ID_mnuFileMRU, Event::Click, [&form](EventArgs& args) { mnuFileMRU_Click(form, args.index); });
+  form.On(ID_tvTreeView, Event::NodeClick, [&form](EventArgs& args) { tvTreeView_NodeClick(form, args.key); });
+  form.On(ID_tbToolBar, Event::ButtonMenuClick,
+          [&form](EventArgs& args) { tbToolBar_ButtonMenuClick(form, args.key, args.item); });
+}
+
+}  // namespace mainwindow

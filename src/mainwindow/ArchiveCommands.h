@@ -1,0 +1,30 @@
+#pragma once
+// The File menu's commands that open an archive into the tree: the open dialog and the recent archives.
+#include <string>
+
+namespace mainwindow {
+
+class frmMain;
+
+// The open dialog's filter: every archive type the program reads, then each type alone.
+extern const wchar_t kOpenArchiveFilter[];
+
+// File > 開く: asks for an archive and opens it into the tree.
+void mnuFileOpen_Click(frmMain& form);
+// File > recent archive `index` (0 the newest): opens Settings.History(index).
+void mnuFileMRU_Click(frmMain& form, int index);
+
+// What the window shows for an archive just opened: caption, recent-archive history and tree colours.
+void ShowOpenedArchive(frmMain& form, const std::wstring& path);
+// True when a file (not a folder) is found at `path`.
+bool ArchiveFileExists(const std::wstring& path);
+// Opens a recent archive, reporting a missing file as `fileWord`, the path in double quotes and
+// " が見つかりません" (the entry stays in the history). BusyFlag is set around the reading, and around the
+// missing-file message too when `busyWhileChecking`. The path is taken by value: the history it usually
+// comes from is rewritten while the archive is recorded in it.
+void OpenRecentArchive(frmMain& form, std::wstring path, const std::wstring& fileWord, bool busyWhileChecking);
+
+// Binds the open commands and the tree and tool-bar events of TreeEvents.h to the window.
+void BindArchiveCommands(frmMain& form);
+
+}  // namespace mainwindow

@@ -1,0 +1,218 @@
+// Starts the real Tolvenar.exe on four archives made by Debian's archivers and reads its window from
+// this process: the tree of open archives, the entry list and the caption, then a click on another
+// node, then the close. The program is always ended: closed by WM_CLOSE or, failing that, killed.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <chrono>
+#include <functional>
+#include <regex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "RemoteControls.h"
+#include "Standins.h"
+
+namespace {
+
+constexpr int kTreeId = 100;  // tvTreeView
+constexpr int kListId = 101;  // lvListView
+constexpr int kColumns = 9;
+enum Column { kName = 0, kSize = 2, kPacked = 3, kRatio = 4, kDate = 5, kFolder = 7 };
+const std::wstring kTitle = L"とるべなー【瞬間開梱】 ";
+const wchar_t* const kArchives[] = {L"書庫あ.lzh", L"書庫い.zip", L"書庫う.tgz", L"書庫え.cab"};
+
+std::wstring Env(const wchar_t* name) {
+  const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+  if (size == 0) return L"";
+  std::wstring value(size, L'\0');
+  value.resize(GetEnvironmentVariableW(name, value.data(), size));
+  return value;
+}
+
+bool WaitFor(const std::function<bool()>& condition, int seconds) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  while (std::chrono::steady_clock::now() < end) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  }
+  return condition();
+}
+
+struct ProcessWindows {
+  DWORD id;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<ProcessWindows*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->id && IsWindowVisible(window)) search->found.push_back(window);
+  return TRUE;
+}
+
+// The visible top-level windows of a process.
+std::vector<HWND> WindowsOf(DWORD processId) {
+  ProcessWindows search{processId, {}};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// A message box or other dialog box, which would wait for a user.
+bool IsDialog(HWND window) {
+  wchar_t name[64] = L"";
+  GetClassNameW(window, name, 64);
+  return std::wstring(name) == L"#32770";
+}
+
+// The program under test; killed when the test ends with it still running.
+class Program {
+ public:
+  ~Program() {
+    if (!info_.hProcess) return;
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(info_.hProcess, 99);
+      WaitForSingleObject(info_.hProcess, 10000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+  }
+  bool Start(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder) {
+    std::wstring line = L"\"" + program + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    return CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                          &info_) != FALSE;
+  }
+  HANDLE Handle() const { return info_.hProcess; }
+  DWORD Id() const { return info_.dwProcessId; }
+  bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+const std::vector<std::wstring>* RowNamed(const std::vector<std::vector<std::wstring>>& rows,
+                                          const std::wstring& name) {
+  for (const auto& row : rows)
+    if (row[kName] == name) return &row;
+  return nullptr;
+}
+
+class TolvenarE2E : public testing::Test {
+ protected:
+  void SetUp() override {
+    run_ = Env(L"TOLVENAR_E2E_RUN");
+    ASSERT_FALSE(run_.empty()) << "TOLVENAR_E2E_RUN is not set";
+    // The stand-in archivers are found on the program's search path, as the run script places them.
+    const std::wstring standins = testsupport::StandinFolder();
+    ASSERT_FALSE(standins.empty());
+    SetEnvironmentVariableW(L"PATH", (standins + L";" + Env(L"PATH")).c_str());
+    for (const wchar_t* name : kArchives) paths_.push_back(run_ + L"\\" + name);
+  }
+
+  // Fails with the text of any other window of the program (a message box would wait for a user).
+  void ExpectNoOtherWindow() {
+    for (HWND window : program_.Running() ? WindowsOf(program_.Id()) : std::vector<HWND>{})
+      if (window != main_) ADD_FAILURE() << "unexpected window: " << testing::PrintToString(e2e::WindowText(window));
+  }
+
+  // Waits until the caption shows `path` and the list has rows, then reads the rows.
+  std::vector<std::vector<std::wstring>> WaitForListing(const std::wstring& path) {
+    const std::wstring caption = path + L" - " + kTitle;
+    const bool shown = WaitFor(
+        [&] { return e2e::WindowText(main_) == caption && SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0) > 0; }, 60);
+    EXPECT_TRUE(shown) << "caption " << testing::PrintToString(e2e::WindowText(main_));
+    return e2e::ListRows(program_.Handle(), list_, kColumns);
+  }
+
+  // The two files every archive holds: readme.txt of 1,234 bytes and doc/memo.txt of 200, both dated
+  // 2024-05-06 07:08:10.
+  static void ExpectEntries(const std::vector<std::vector<std::wstring>>& rows) {
+    const auto* readme = RowNamed(rows, L"readme.txt");
+    const auto* memo = RowNamed(rows, L"memo.txt");
+    ASSERT_NE(readme, nullptr);
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ((*readme)[kSize], L"1,234");
+    EXPECT_EQ((*memo)[kSize], L"200");
+    EXPECT_EQ(Trimmed((*readme)[kFolder]), L"");
+    EXPECT_EQ((*memo)[kFolder], L"doc/");
+    EXPECT_EQ((*readme)[kDate], L"2024/05/06 07:08:10");
+    EXPECT_EQ((*memo)[kDate], L"2024/05/06 07:08:10");
+  }
+  static std::wstring Trimmed(const std::wstring& text) {
+    const size_t first = text.find_first_not_of(L' ');
+    return first == std::wstring::npos ? L"" : text.substr(first, text.find_last_not_of(L' ') - first + 1);
+  }
+
+  std::wstring run_;
+  std::vector<std::wstring> paths_;
+  Program program_;
+  HWND main_ = nullptr;
+  HWND tree_ = nullptr;
+  HWND list_ = nullptr;
+};
+
+TEST_F(TolvenarE2E, OpensFourArchivesListsThemAndClosesCleanly) {
+  std::wstring arguments;
+  for (const std::wstring& path : paths_) arguments += L"\"" + path + L"\" ";
+  ASSERT_TRUE(program_.Start(run_ + L"\\Tolvenar.exe", arguments, run_)) << GetLastError();
+
+  const std::wstring lastCaption = paths_.back() + L" - " + kTitle;
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        bool dialog = false;
+        for (HWND window : WindowsOf(program_.Id())) {
+          if (e2e::WindowText(window) == lastCaption) main_ = window;
+          dialog = dialog || IsDialog(window);
+        }
+        return main_ != nullptr || dialog || !program_.Running();
+      },
+      90))
+      << "the main window never showed the last archive";
+  ExpectNoOtherWindow();
+  ASSERT_NE(main_, nullptr) << "the program ended early or waits on a dialog";
+  tree_ = e2e::ChildById(main_, kTreeId);
+  list_ = e2e::ChildById(main_, kListId);
+  ASSERT_NE(tree_, nullptr);
+  ASSERT_NE(list_, nullptr);
+
+  // Four nodes under the root, the last one selected and listed.
+  const std::vector<e2e::RemoteNode> nodes = e2e::ChildNodes(program_.Handle(), tree_);
+  ASSERT_EQ(nodes.size(), 4u);
+  for (size_t i = 0; i < nodes.size(); ++i) EXPECT_EQ(nodes[i].text, kArchives[i]);
+  EXPECT_EQ(e2e::SelectedNode(tree_), nodes[3].item);
+
+  auto rows = WaitForListing(paths_[3]);
+  ExpectEntries(rows);
+
+  // Up one node at a time: each archive is listed in its place. The lzh and zip libraries report packed
+  // sizes, so their entries show a real ratio.
+  for (int node = 2; node >= 0; --node) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(kArchives[node])));
+    PostMessageW(tree_, WM_KEYDOWN, VK_UP, 0x00480001);
+    PostMessageW(tree_, WM_KEYUP, VK_UP, 0xC0480001);
+    rows = WaitForListing(paths_[node]);
+    EXPECT_EQ(e2e::SelectedNode(tree_), nodes[node].item);
+    ExpectEntries(rows);
+    if (node > 1) continue;
+    const auto* readme = RowNamed(rows, L"readme.txt");
+    ASSERT_NE(readme, nullptr);
+    EXPECT_TRUE(std::regex_match((*readme)[kPacked], std::wregex(L"\\d{1,3}")))
+        << testing::PrintToString((*readme)[kPacked]);
+    EXPECT_TRUE(std::regex_match((*readme)[kRatio], std::wregex(L"\\d{1,2}\\.\\d%")))
+        << testing::PrintToString((*readme)[kRatio]);
+  }
+  ExpectNoOtherWindow();
+
+  PostMessageW(main_, WM_CLOSE, 0, 0);
+  ASSERT_EQ(WaitForSingleObject(program_.Handle(), 30000), WAIT_OBJECT_0) << "the program did not end after WM_CLOSE";
+  DWORD code = 1;
+  GetExitCodeProcess(program_.Handle(), &code);
+  EXPECT_EQ(code, 0u);
+}
+
+}  // namespace

@@ -1,0 +1,302 @@
+// The open commands (File menu, recent archives, the "Open" drop-down) and the tree's node click, run on
+// the hidden main window with the real tree and list upkeep over a reader that lists scripted entries.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "MainWindowFixture.h"
+#include "browser/BrowserViews.h"
+#include "browser/Histories.h"
+#include "browser/TreeListUpkeep.h"
+#include "core/Settings.h"
+#include "core/modTolvenar.h"
+#include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/TreeEvents.h"
+
+namespace {
+
+using mainwindow::ID_mnuFileMRU;
+using mainwindow::ID_mnuFileOpen;
+using mainwindow::ID_tbToolBar;
+using mainwindow::ID_tvTreeView;
+
+const wchar_t kTitle[] = L"とるべなー【瞬間開梱】 ";
+
+// Lists the entries scripted for a path; a path with none lists nothing, as an unreadable archive.
+class ScriptedListing : public browser::ArchiveListing {
+ public:
+  explicit ScriptedListing(winui::ListView& list) : list_(list) {}
+  void LoadArcContents(std::wstring& path, const std::wstring&, bool clearOnly, bool&) override {
+    list_.Clear();
+    if (clearOnly) return;
+    loads.push_back(path);
+    busyAtLoad.push_back(core::BusyFlag);
+    for (const std::wstring& name : entries[path]) list_.AddItem(name);
+  }
+  void SetNoArchiveState() override {}
+
+  std::map<std::wstring, std::vector<std::wstring>> entries;
+  std::vector<std::wstring> loads;
+  std::vector<bool> busyAtLoad;  // BusyFlag as each reading found it
+
+ private:
+  winui::ListView& list_;
+};
+
+// The open dialog: records what it was asked and answers with `answer` ("" = cancelled).
+class FakeOpenDialog : public core::CommonDialogSeam {
+ public:
+  BOOL OpenFile(OPENFILENAMEW& record) override {
+    ++shown;
+    title = record.lpstrTitle ? record.lpstrTitle : L"";
+    initialDir = record.lpstrInitialDir ? record.lpstrInitialDir : L"";
+    filterIndex = record.nFilterIndex;
+    filter.clear();
+    for (const wchar_t* part = record.lpstrFilter; part && *part; part += wcslen(part) + 1)
+      filter += std::wstring(filter.empty() ? L"" : L"|") + part;
+    if (answer.empty()) return FALSE;
+    lstrcpynW(record.lpstrFile, answer.c_str(), static_cast<int>(record.nMaxFile));
+    return TRUE;
+  }
+  BOOL SaveFile(OPENFILENAMEW&) override { return FALSE; }
+  BOOL PickColor(CHOOSECOLORW&) override { return FALSE; }
+  BOOL PickFont(CHOOSEFONTW&) override { return FALSE; }
+  BOOL Print(PRINTDLGW&) override { return FALSE; }
+  BOOL PageSetup(PAGESETUPDLGW&) override { return FALSE; }
+  DWORD ExtendedError() override { return 0; }
+  BOOL Help(HWND, const std::wstring&, UINT, ULONG_PTR) override { return FALSE; }
+
+  std::wstring answer;
+  int shown = 0;
+  std::wstring title, initialDir, filter;
+  DWORD filterIndex = 0;
+};
+
+class ArchiveCommandsTest : public mwtest::MainWindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(LoadWindow());
+    views_ = std::make_unique<browser::BrowserViews>(
+        browser::BrowserViews{*form, form->tvTreeView, form->lvListView, form->sbStatusBar, form->tbToolBar,
+                              form->cmbArc, form->picCount, form->picShortString, form->lblEllipsisString, 0, 1});
+    listing_ = std::make_unique<ScriptedListing>(form->lvListView);
+    previousViews_ = browser::SetViews(views_.get());
+    previousListing_ = browser::SetListing(listing_.get());
+    mainwindow::BindArchiveCommands(*form);
+    browser::InitMainView(false);
+    core::Settings.FileHistory = L"15";
+    core::Settings.History = {L""};
+    first = temp / L"一つ目.lzh";
+    second = temp / L"二つ目.zip";
+    unreadable = temp / L"壊れた.lzh";
+    for (const std::wstring& path : {first, second, unreadable}) Touch(path);
+    listing_->entries[first] = {L"readme.txt", L"doc/"};
+    listing_->entries[second] = {L"a.txt", L"b.txt", L"c.txt"};
+  }
+  void TearDown() override {
+    browser::SetListing(previousListing_);
+    browser::SetViews(previousViews_);
+  }
+
+  static void Touch(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+  }
+
+  void OpenByDialog(const std::wstring& path) {
+    dialog.answer = path;
+    core::ScopedCommonDialogSeam seam(dialog);
+    Click(ID_mnuFileOpen);
+  }
+  // The recent-archive menu as the history stands, then its item `index` chosen.
+  void ChooseRecent(int index) {
+    browser::AddFileHistory(L"");
+    Click(ID_mnuFileMRU + index);
+  }
+  void PickOpenDropDown(const std::wstring& buttonKey, int item) {
+    winui::EventArgs args;
+    args.key = buttonKey;
+    args.item = item;
+    form->Raise(ID_tbToolBar, winui::Event::ButtonMenuClick, args);
+  }
+  void ClickNode(const std::wstring& key) {
+    winui::EventArgs args;
+    args.key = key;
+    form->Raise(ID_tvTreeView, winui::Event::NodeClick, args);
+  }
+  std::vector<std::wstring> ListedNames() const {
+    std::vector<std::wstring> names;
+    for (int i = 1; i <= form->lvListView.Count(); ++i) names.push_back(form->lvListView.Text(i));
+    return names;
+  }
+  std::wstring NodeKeyOf(const std::wstring& path) const {
+    for (const std::wstring& key : form->tvTreeView.Keys())
+      if (key.size() > 4 && key.substr(4) == path) return key;
+    return L"";
+  }
+  UINT LastBoxIcon() const { return boxes.Shown().back().style & MB_ICONMASK; }
+
+  FakeOpenDialog dialog;
+  std::unique_ptr<ScriptedListing> listing_;
+  std::wstring first, second, unreadable;
+
+ private:
+  std::unique_ptr<browser::BrowserViews> views_;
+  browser::BrowserViews* previousViews_ = nullptr;
+  browser::ArchiveListing* previousListing_ = nullptr;
+};
+
+TEST_F(ArchiveCommandsTest, OpenShowsTheArchiveAndRemembersIt) {
+  OpenByDialog(first);
+
+  EXPECT_EQ(dialog.title, L"書庫ファイルを開く");
+  EXPECT_EQ(dialog.filter.rfind(L"すべての書庫|*.lzh;*.lzs;*.zip;", 0), 0u) << testing::PrintToString(dialog.filter);
+  EXPECT_NE(dialog.filter.find(L"|RAR書庫 (*.rar;*.r?\?)|*.rar;*.r?\?|YZ1書庫 (*.yz1)|"), std::wstring::npos);
+  EXPECT_NE(dialog.filter.find(L"|自己解凍型書庫 (*.exe)|*.exe|すべてのファイル (*.*)|*.*"), std::wstring::npos);
+  EXPECT_EQ(std::count(dialog.filter.begin(), dialog.filter.end(), L'|'), 39);
+  EXPECT_EQ(dialog.filterIndex, 1u);
+  EXPECT_EQ(form->tvTreeView.Keys(), (std::vector<std::wstring>{L"書庫ﾌｧｲﾙ", L"0001" + first}));
+  EXPECT_EQ(form->tvTreeView.SelectedKey(), L"0001" + first);
+  EXPECT_EQ(ListedNames(), (std::vector<std::wstring>{L"readme.txt", L"doc/"}));
+  EXPECT_EQ(form->Caption(), first + L" - " + kTitle);
+  ASSERT_FALSE(core::Settings.History.empty());
+  EXPECT_EQ(core::Settings.History[0], first);
+  EXPECT_EQ(listing_->busyAtLoad, std::vector<bool>{true});
+  EXPECT_FALSE(core::BusyFlag);
+}
+
+TEST_F(ArchiveCommandsTest, OpenStartsInTheDefaultFolderOnlyWhenOneIsChosen) {
+  struct Case {
+    const wchar_t* flag;
+    const wchar_t* arcDefault;
+    const wchar_t* expected;
+  };
+  const Case cases[] = {
+      {L"0", L"C:\\書庫置き場", L"C:\\書庫置き場"},
+      {L"1", L"C:\\書庫置き場", L"C:\\最後に開いた所"},
+      {L"0", L"", L"C:\\最後に開いた所"},
+  };
+  for (const Case& c : cases) {
+    core::Settings.ArcDefaultFlag = c.flag;
+    core::Settings.ArcDefault = c.arcDefault;
+    core::Settings.OpenFolder = L"C:\\最後に開いた所";
+    OpenByDialog(L"");
+    EXPECT_EQ(dialog.initialDir, c.expected) << c.flag << L" " << c.arcDefault;
+  }
+}
+
+TEST_F(ArchiveCommandsTest, CancelledOpenChangesNothing) {
+  OpenByDialog(L"");
+  EXPECT_EQ(dialog.shown, 1);
+  EXPECT_TRUE(listing_->loads.empty());
+  EXPECT_EQ(form->tvTreeView.Count(), 1);
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(ArchiveCommandsTest, UnreadableArchiveIsReportedAndNotOpened) {
+  OpenByDialog(first);
+  boxes.Expect(L"書庫ファイルの読み込みに失敗しました\r\n対応するDLLが存在しないか、とるべなー で認識できない形式です");
+  OpenByDialog(unreadable);
+
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_EQ(LastBoxIcon(), static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_EQ(form->tvTreeView.Count(), 2);
+  EXPECT_EQ(core::Settings.History[0], first);
+  EXPECT_FALSE(core::BusyFlag);
+}
+
+TEST_F(ArchiveCommandsTest, RecentArchiveFromMenuAndDropDownOpens) {
+  core::Settings.History = {second, first};
+  ChooseRecent(1);
+  EXPECT_EQ(form->tvTreeView.SelectedKey(), NodeKeyOf(first));
+  EXPECT_EQ(core::Settings.History, (std::vector<std::wstring>{first, second}));
+
+  PickOpenDropDown(L"Open", 2);  // item i stands for History(i - 1)
+  EXPECT_EQ(form->tvTreeView.SelectedKey(), NodeKeyOf(second));
+  EXPECT_EQ(ListedNames(), (std::vector<std::wstring>{L"a.txt", L"b.txt", L"c.txt"}));
+  EXPECT_EQ(form->Caption(), second + L" - " + kTitle);
+  EXPECT_EQ(core::Settings.History, (std::vector<std::wstring>{second, first}));
+}
+
+TEST_F(ArchiveCommandsTest, MissingOrUnreadableRecentArchiveIsReportedAndKept) {
+  const std::wstring gone = temp / L"消えた.lzh";
+  struct Case {
+    bool fromMenu;
+    std::wstring path;
+    std::wstring message;
+  };
+  const Case cases[] = {
+      {true, gone, L"ファイル \"" + gone + L"\" が見つかりません"},
+      {false, gone, L"ファィル \"" + gone + L"\" が見つかりません"},
+      {true, unreadable, L"指定された書庫ファイルの読み込みに失敗しました"},
+      {false, unreadable, L"指定された書庫ファイルの読み込みに失敗しました"},
+      // A folder of that name is no archive file.
+      {true, temp.Path(), L"ファイル \"" + temp.Path() + L"\" が見つかりません"},
+  };
+  for (const Case& c : cases) {
+    core::Settings.History = {c.path};
+    boxes.Expect(c.message);
+    if (c.fromMenu)
+      ChooseRecent(0);
+    else
+      PickOpenDropDown(L"Open", 1);
+    EXPECT_TRUE(boxes.AllShown()) << c.message;
+    EXPECT_EQ(LastBoxIcon(), static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(core::Settings.History, std::vector<std::wstring>{c.path});
+    EXPECT_EQ(form->tvTreeView.Count(), 1);
+    EXPECT_FALSE(core::BusyFlag);
+  }
+}
+
+TEST_F(ArchiveCommandsTest, EmptyRecentEntryAndOtherDropDownsDoNothing) {
+  core::Settings.History = {L"", first};
+  PickOpenDropDown(L"Open", 1);
+  PickOpenDropDown(L"Open", 9);
+  PickOpenDropDown(L"UnPack", 2);
+  EXPECT_TRUE(listing_->loads.empty());
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(ArchiveCommandsTest, NodeClickListsThatArchiveAndEndsTheEditWatch) {
+  OpenByDialog(first);
+  OpenByDialog(second);
+  core::EditWatchFiles = {L"C:\\x.txt", L""};
+  core::EditWatchTimes = {L"2026/12/10 10:00:00", L""};
+  form->timUpdate.SetEnabled(true);
+
+  form->tvTreeView.Select(NodeKeyOf(first));
+  ClickNode(NodeKeyOf(first));
+
+  EXPECT_EQ(ListedNames(), (std::vector<std::wstring>{L"readme.txt", L"doc/"}));
+  EXPECT_TRUE(form->lvListView.Selected(1));
+  EXPECT_EQ(form->Caption(), first + L" - " + kTitle);
+  EXPECT_EQ(core::PrivateState.ArcFileName(), first);
+  EXPECT_EQ(core::EditWatchFiles, std::vector<std::wstring>{L""});
+  EXPECT_EQ(core::EditWatchTimes, std::vector<std::wstring>{L""});
+  EXPECT_FALSE(form->timUpdate.Enabled());
+  EXPECT_TRUE(listing_->busyAtLoad.back());
+  EXPECT_FALSE(core::BusyFlag);
+
+  // The node already selected is listed again.
+  const size_t loads = listing_->loads.size();
+  ClickNode(NodeKeyOf(first));
+  EXPECT_EQ(listing_->loads.size(), loads + 1);
+}
+
+TEST_F(ArchiveCommandsTest, RootClickShowsNoArchive) {
+  OpenByDialog(first);
+  form->sbStatusBar.SetPanelText(1, L"2 個のファイル");
+  form->tvTreeView.Select(L"書庫ﾌｧｲﾙ");
+  ClickNode(L"書庫ﾌｧｲﾙ");
+
+  EXPECT_EQ(form->lvListView.Count(), 0);
+  EXPECT_EQ(form->sbStatusBar.PanelText(1), L"");
+  EXPECT_EQ(form->Caption(), kTitle);
+  EXPECT_EQ(form->tvTreeView.Count(), 2);
+}
+
+}  // namespace
