@@ -23,7 +23,8 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -q
-  $SUDO apt-get install -y -q --no-install-recommends "${packages[@]}"
+  # With recommended packages: the Wine set-up the tests were made on.
+  $SUDO apt-get install -y -q "${packages[@]}"
 fi
 
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
