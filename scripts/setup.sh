@@ -2,7 +2,8 @@
 # Installs everything the build, the tests and the run script need on Debian. Safe to run again.
 set -euo pipefail
 
-packages=(cmake make g++ g++-mingw-w64-i686 mingw-w64-i686-dev mingw-w64-tools libz-mingw-w64-dev
+packages=(cmake make g++ g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  mingw-w64-tools libz-mingw-w64-dev
   wine wine32:i386 wine64 xvfb xauth locales fonts-ipafont-gothic fonts-ipafont-mincho imagemagick
   clang-14 libclang-rt-14-dev googletest libgtest-dev zlib1g-dev
   lhasa jlha-utils zip unzip 7zip cabextract gcab tar gzip)

@@ -54,8 +54,14 @@ HRESULT RegisterLibrary() {
 }
 
 HRESULT UnregisterLibrary() {
-  // The platform call removes the library's key and the keys of its interfaces.
-  UnRegisterTypeLib(kLibidShellExt, kTypeLibMajor, kTypeLibMinor, LANG_NEUTRAL, SYS_WIN32);
+  // The platform call removes the library's key and the keys of its interfaces; the library was
+  // registered under the platform kind this file was built for.
+#ifdef _WIN64
+  constexpr SYSKIND kKind = SYS_WIN64;
+#else
+  constexpr SYSKIND kKind = SYS_WIN32;
+#endif
+  UnRegisterTypeLib(kLibidShellExt, kTypeLibMajor, kTypeLibMinor, LANG_NEUTRAL, kKind);
   return KeyExists(kTypeLibKey) ? SELFREG_E_TYPELIB : S_OK;
 }
 

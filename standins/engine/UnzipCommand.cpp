@@ -30,8 +30,13 @@ std::string UnzipListing(const std::vector<StoredEntry>& entries) {
     packed += i.compressedSize;
   }
   text += " -------------- -------- -------- -----\r\n";
-  text +=
-      " " + std::to_string(entries.size()) + " files " + std::to_string(total) + " " + std::to_string(packed) + "\r\n";
+  text += ' ';
+  text += std::to_string(entries.size());
+  text += " files ";
+  text += std::to_string(total);
+  text += ' ';
+  text += std::to_string(packed);
+  text += "\r\n";
   return text;
 }
 

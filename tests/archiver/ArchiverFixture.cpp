@@ -17,12 +17,6 @@ std::vector<int> ArchiverTest::pointers_;
 
 namespace {
 
-std::wstring Env(const wchar_t* name) {
-  wchar_t buffer[4096];
-  DWORD n = GetEnvironmentVariableW(name, buffer, 4096);
-  return n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
-}
-
 void ClearProbeVariables() {
   std::vector<std::wstring> names;
   wchar_t* block = GetEnvironmentStringsW();
