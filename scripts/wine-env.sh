@@ -2,6 +2,7 @@
 # Japanese locale, and a private Xvfb display when none is given.
 #   tolvenar_choose_arch             sets TOLVENAR_ARCH (i686 or x86_64) and TOLVENAR_ARCH_WHY
 #   tolvenar_toolchain <arch>        prints the toolchain file of that build
+#   tolvenar_build_arch <build-dir>  prints the arch a configured build folder targets
 #   tolvenar_wine_env <prefix-dir> [arch]
 #                                    exports the environment and prepares the prefix once
 #   tolvenar_display                 makes sure DISPLAY names a live X server
@@ -34,6 +35,14 @@ tolvenar_choose_arch() {
 
 tolvenar_toolchain() {
   echo "$tolvenar_root/cmake/mingw-$1.cmake"
+}
+
+tolvenar_build_arch() {
+  if grep -q '^TOLVENAR_TARGET_ARCH:INTERNAL=x86_64$' "$1/CMakeCache.txt" 2>/dev/null; then
+    echo x86_64
+  elif [ -f "$1/CMakeCache.txt" ]; then
+    echo i686
+  fi
 }
 
 # The Wine loader of a build. /usr/bin/wine always picks the i386 loader when it is installed, even where it

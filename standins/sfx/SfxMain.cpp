@@ -7,9 +7,9 @@
 #include "../dll/WinEnv.h"
 #include "../engine/Formats.h"
 #include "../engine/Operations.h"
-#include "../engine/cab_format.h"
-#include "../engine/fixture_format.h"
-#include "../engine/tar_format.h"
+#include "../engine/CabFormat.h"
+#include "../engine/FixtureFormat.h"
+#include "../engine/TarFormat.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "../engine/CallLog.h"
 #include "../engine/Cp932.h"
 
-namespace standin::partb {
+namespace standin::tools {
 
 namespace {
 
@@ -62,4 +62,4 @@ int ToolMain(const char* tool, const char* type, fixture::Request (*parse)(const
   }
 }
 
-}  // namespace standin::partb
+}  // namespace standin::tools

@@ -7,10 +7,10 @@
 
 #include <string>
 
-#include "../engine/fixture_command.h"
+#include "../engine/FixtureCommand.h"
 
-namespace standin::partb {
+namespace standin::tools {
 
 int ToolMain(const char* tool, const char* type, fixture::Request (*parse)(const std::string&));
 
-}  // namespace standin::partb
+}  // namespace standin::tools

@@ -1,4 +1,4 @@
 // arj.exe: ARJ archives as fixtures (ToolMain.h).
 #include "ToolMain.h"
 
-int wmain() { return standin::partb::ToolMain("arj", "ARJ", standin::fixture::ParseArj); }
+int wmain() { return standin::tools::ToolMain("arj", "ARJ", standin::fixture::ParseArj); }

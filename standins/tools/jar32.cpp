@@ -1,4 +1,4 @@
 // jar32.exe: JAR archives as fixtures (ToolMain.h).
 #include "ToolMain.h"
 
-int wmain() { return standin::partb::ToolMain("jar32", "JAR", standin::fixture::ParseJar); }
+int wmain() { return standin::tools::ToolMain("jar32", "JAR", standin::fixture::ParseJar); }

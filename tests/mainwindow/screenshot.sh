@@ -9,7 +9,7 @@ out="${2:-$build/mainwindow-shots}"
 mkdir -p "$out"
 cmake --build "$build" --target MainWindowShot -j3 >/dev/null
 . "$here/../../scripts/wine-env.sh"
-tolvenar_wine_env "$build/wineprefix"
+tolvenar_wine_env "$build/wineprefix" "$(tolvenar_build_arch "$build")"
 for menu in none f e v t o h; do
   arg="$menu"
   [ "$menu" = none ] && arg=""

@@ -7,7 +7,7 @@ build="$(cd "$1" && pwd)"
 out="${2:-$build/winui-probe.png}"
 cmake --build "$build" --target WinuiProbeShot -j3 >/dev/null
 . "$here/../../scripts/wine-env.sh"
-tolvenar_wine_env "$build/wineprefix"
+tolvenar_wine_env "$build/wineprefix" "$(tolvenar_build_arch "$build")"
 wine "$build/bin/WinuiProbeShot.exe" &
 pid=$!
 sleep "${TOLVENAR_SHOT_DELAY:-5}"

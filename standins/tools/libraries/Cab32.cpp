@@ -1,6 +1,6 @@
 // cab32.dll: cabinets, stored and MSZIP, and sets of them.
-#include "../../engine/cab_command.h"
-#include "../../engine/cab_format.h"
+#include "../../engine/CabCommand.h"
+#include "../../engine/CabFormat.h"
 #include "FixtureLibrary.h"
 
 namespace {

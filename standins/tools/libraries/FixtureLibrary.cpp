@@ -2,9 +2,9 @@
 
 #include "../../dll/WinEnv.h"
 #include "../../engine/Cp932.h"
-#include "../../engine/fixture_format.h"
+#include "../../engine/FixtureFormat.h"
 
-namespace standin::partb {
+namespace standin::tools {
 
 HMODULE ThisModule() {
   HMODULE module = nullptr;
@@ -28,4 +28,4 @@ BOOL CheckWithPassword(ArchiverDll& dll, const char* type, LPCSTR path, int mode
   }
 }
 
-}  // namespace standin::partb
+}  // namespace standin::tools

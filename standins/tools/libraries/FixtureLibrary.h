@@ -8,8 +8,8 @@
 #include <string>
 
 #include "../../dll/ArchiverDll.h"
-#include "../../engine/fixture_command.h"
-#include "../../engine/fixture_format.h"
+#include "../../engine/FixtureCommand.h"
+#include "../../engine/FixtureFormat.h"
 
 // The command interpreter of a fixture library: its syntax, then the common run.
 #define TV_FIXTURE_COMMAND(name, type, parse)                                                  \
@@ -17,7 +17,7 @@
     return standin::fixture::Run(env, type, standin::fixture::parse(line), report);            \
   }
 
-namespace standin::partb {
+namespace standin::tools {
 
 // The library this code is linked into.
 HMODULE ThisModule();
@@ -26,4 +26,4 @@ HMODULE ThisModule();
 // an archive that asks for a password (a forced result stays as configured).
 BOOL CheckWithPassword(ArchiverDll& dll, const char* type, LPCSTR path, int mode);
 
-}  // namespace standin::partb
+}  // namespace standin::tools

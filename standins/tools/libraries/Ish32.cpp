@@ -18,7 +18,7 @@ extern "C" int WINAPI IshFileList(LPCSTR path, LPSTR buffer, DWORD size) {
   try {
     std::string p = path ? path : "";
     g_ish.Log("FileList", p);
-    standin::LibraryConfig config = standin::LoadConfig(standin::partb::ThisModule()).For("ish32");
+    standin::LibraryConfig config = standin::LoadConfig(standin::tools::ThisModule()).For("ish32");
     int result;
     std::string text;
     if (auto forced = config.ForcedResult("IshFileList")) {

@@ -1,7 +1,7 @@
 // tar32.dll: TAR, gzip-compressed TAR and TBZ fixtures.
 #include "../../dll/WinEnv.h"
-#include "../../engine/tar_command.h"
-#include "../../engine/tar_format.h"
+#include "../../engine/TarCommand.h"
+#include "../../engine/TarFormat.h"
 #include "FixtureLibrary.h"
 
 namespace {
@@ -10,7 +10,7 @@ standin::ArchiverDll g_tar({"tar32", "Tar", 250, 0, '/', &standin::tar::FamilyFo
 
 TV_ARCHIVER_EXPORTS(Tar, g_tar)
 
-// Which kind of archive the file is (tar_format.h); 0 when tar32 cannot read it.
+// Which kind of archive the file is (TarFormat.h); 0 when tar32 cannot read it.
 extern "C" int WINAPI TarGetArchiveType(LPCSTR path) {
   try {
     g_tar.Log("GetArchiveType", path ? path : "");

@@ -11,7 +11,7 @@ TV_ARCHIVER_EXPORTS(Yz1, g_yz1)
 
 // Exported as Yz1CheckArchive (see Yz1.def).
 extern "C" BOOL WINAPI Yz1CheckWithPassword(LPCSTR path, int mode) {
-  return standin::partb::CheckWithPassword(g_yz1, "YZ1", path, mode);
+  return standin::tools::CheckWithPassword(g_yz1, "YZ1", path, mode);
 }
 
 extern "C" int WINAPI Yz1SetDefaultPassword(HANDLE archive, LPCSTR password) {

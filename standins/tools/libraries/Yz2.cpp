@@ -11,5 +11,5 @@ TV_ARCHIVER_EXPORTS(Yz2, g_yz2)
 
 // Exported as Yz2CheckArchive (see Yz2.def).
 extern "C" BOOL WINAPI Yz2CheckWithPassword(LPCSTR path, int mode) {
-  return standin::partb::CheckWithPassword(g_yz2, "YZ2", path, mode);
+  return standin::tools::CheckWithPassword(g_yz2, "YZ2", path, mode);
 }

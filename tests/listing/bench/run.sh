@@ -6,7 +6,10 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
 build="${1:-$root/build-bench}"
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  . "$root/scripts/wine-env.sh"
+  tolvenar_choose_arch
+  cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$(tolvenar_toolchain "$TOLVENAR_ARCH")" \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
 cmake --build "$build" -j3 --target ListingBench >/dev/null
 standins="$build/standins"

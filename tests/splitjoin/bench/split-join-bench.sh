@@ -33,7 +33,7 @@ native_join=$(awk -v a="$t1b" -v b="$t2" 'BEGIN { print b - a }')
 rm -rf "$work/native"
 
 . "$here/../../../scripts/wine-env.sh"
-tolvenar_wine_env "$build/wineprefix"
+tolvenar_wine_env "$build/wineprefix" "$(tolvenar_build_arch "$build")"
 win() { winepath -w "$1" 2>/dev/null; }
 # One Wine server for both steps, started and warmed up before any timing, so its start-up services do not
 # run beside the timed work.
