@@ -54,13 +54,17 @@ tolvenar_wine_loader() {
   esac
 }
 
+# Test programs start side by side: each shim is written once, under a name of this process, and moved into
+# place whole, so no caller ever sees a missing or half-written one.
 tolvenar_wine_shims() {
-  local dir="$1" loader="$2" name
+  local dir="$1" loader="$2" name text
+  text="$(printf '#!/bin/sh\nexec %s "$@"' "$loader")"
   mkdir -p "$dir"
   for name in wine wine-stable wine64; do
-    printf '#!/bin/sh\nexec %s "$@"\n' "$loader" >"$dir/$name.tmp"
-    chmod +x "$dir/$name.tmp"
-    mv -f "$dir/$name.tmp" "$dir/$name"
+    if [ -x "$dir/$name" ] && [ "$(cat "$dir/$name")" = "$text" ]; then continue; fi
+    printf '%s\n' "$text" >"$dir/$name.$$"
+    chmod +x "$dir/$name.$$"
+    mv -f "$dir/$name.$$" "$dir/$name"
   done
 }
 
