@@ -5,6 +5,7 @@
 
 #include "archiver/LibraryBinding.h"
 #include "archiver/clsArchive.h"
+#include "core/MainWindowLink.h"
 #include "core/Seams.h"
 #include "core/Text.h"
 #include "core/clsFileInfo.h"
@@ -174,7 +175,7 @@ void StartSysInfo(HKEY root) {
   HANDLE process =
       path.empty() ? nullptr : core::Processes().StartProcess(core::QuoteIfSpace(path), L"", SW_SHOWNORMAL);
   if (!process) {
-    winui::MsgBox(kSysInfoUnavailable, MB_OK, core::kProgramTitle);
+    winui::MsgBox(kSysInfoUnavailable, MB_OK, core::kProgramTitle, core::MainWindow().Hwnd());
     return;
   }
   CloseHandle(process);

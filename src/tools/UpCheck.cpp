@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/MainWindowLink.h"
 #include "core/Text.h"
 #include "core/modShell.h"
 #include "winui/MsgBox.h"
@@ -186,7 +187,8 @@ bool RegisterWithUpdateNotifier(UpCheck& check) {
   step([&] { check.InfoURL(kUpdateInfoUrl, 1); });
   step([&] { check.WriteData(); });
   step([&] { announced = check.CheckNewVer(); });
-  if (announced) winui::MsgBox(kNewVersionMessage, MB_OK | MB_ICONINFORMATION, core::kProgramTitle);
+  if (announced)
+    winui::MsgBox(kNewVersionMessage, MB_OK | MB_ICONINFORMATION, core::kProgramTitle, core::MainWindow().Hwnd());
   return announced;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "archiver/LibraryBinding.h"
+#include "core/MainWindowLink.h"
 #include "core/Text.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
@@ -56,7 +57,7 @@ std::wstring Convert(PassPhrasePrompt& prompt, const Direction& direction, const
   const std::wstring output = JpzOutputPath(source, direction.extension);
   if (core::EqualsNoCase(output, source)) {
     // Writing the output would overwrite the source; it is never touched.
-    winui::MsgBox(direction.failure, MB_OK | direction.failureIcon, core::kProgramTitle);
+    winui::MsgBox(direction.failure, MB_OK | direction.failureIcon, core::kProgramTitle, core::MainWindow().Hwnd());
     status = JpzStatus::SameFile;
     return output;
   }
@@ -81,7 +82,7 @@ std::wstring Convert(PassPhrasePrompt& prompt, const Direction& direction, const
       status = JpzStatus::Converted;
       break;
     }
-    winui::MsgBox(direction.failure, MB_OK | direction.failureIcon, core::kProgramTitle);
+    winui::MsgBox(direction.failure, MB_OK | direction.failureIcon, core::kProgramTitle, core::MainWindow().Hwnd());
   }
   if (result != 0 && !outputExisted && Exists(output)) DeleteFileW(output.c_str());
   return output;

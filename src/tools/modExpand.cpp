@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "core/MainWindowLink.h"
 #include "core/Settings.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
@@ -113,10 +114,10 @@ int32_t ExpandExtractedEntry(const std::wstring& extracted, const std::wstring& 
   LzExpansion expansion = ExpandLz(extracted, destination);
   if (expansion.copyFailed) {
     winui::MsgBox(L"Lempel-Zivファイルを \"" + destination + L"\" に展開できませんでした", MB_OK | MB_ICONSTOP,
-                  core::kProgramTitle);
+                  core::kProgramTitle, core::MainWindow().Hwnd());
   } else if (expansion.result > 0 && core::Settings.Message != L"0") {
     winui::MsgBox(L"Lempel-Zivファイルを \"" + destination + L"\" というファイル名で展開しました",
-                  MB_OK | MB_ICONINFORMATION, core::kProgramTitle);
+                  MB_OK | MB_ICONINFORMATION, core::kProgramTitle, core::MainWindow().Hwnd());
   }
   return expansion.result;
 }
