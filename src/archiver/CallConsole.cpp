@@ -16,19 +16,20 @@ void ShowRestoring(Restore restore) {
   if (restore == Restore::AfterWindow) SetMainPointer(kPointerDefault);
 }
 
-// A tool that could not be run reports nothing and fails; once it has run, its result is 0 and what it
-// printed is the only trace of how it went.
+// A tool that could not be run reports nothing and fails; once it has run, its result is the tool's exit
+// code, so a tool that failed is never counted as done.
 int32_t ConsoleCall(const std::wstring& tool, const std::wstring& command, Restore restore) {
   SetMainPointer(kPointerHourglass);
   std::wstring output;
-  ConsoleRun run = RunConsoleArchiver(command, tool, output);
+  int32_t exitCode = -1;
+  ConsoleRun run = RunConsoleArchiver(command, tool, output, &exitCode);
   ArcOutputText = output;
   if (run != ConsoleRun::Ran) {
     SetMainPointer(kPointerDefault);
     return kNotCalled;
   }
   ShowRestoring(restore);
-  return 0;
+  return exitCode;
 }
 
 int32_t LibraryCallShown(const wchar_t* library, const char* entry, HWND owner, const std::wstring& command,

@@ -28,7 +28,7 @@ int32_t CallBh(HWND owner, const std::wstring& command);
 int32_t CallUnGca(HWND owner, const std::wstring& command, int16_t useExe);
 int32_t CallUnrar(HWND owner, const std::wstring& command, int16_t useExe);
 int32_t CallUnarj(HWND owner, const std::wstring& command, int16_t useExe);
-// "ace.exe" and "jar32.exe": 0 once the tool has run, whatever it printed.
+// "ace.exe" and "jar32.exe": the tool's exit code once it has run.
 int32_t CallAceExe(HWND owner, const std::wstring& command, int16_t unused = 0);
 int32_t CallJarExe(HWND owner, const std::wstring& command, int16_t unused = 0);
 // commandMode non-zero: the command entry (no output); zero: the file list of the archive `command`.

@@ -1,5 +1,6 @@
 #include "archiver/ConsoleRunner.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -65,17 +66,28 @@ std::wstring LinesWithCrLf(const std::wstring& text) {
   return out;
 }
 
-// Waits for the process while the window messages keep running; the exit code is not looked at, so a tool
-// that ends with code 259 ends the wait like any other.
-void WaitPumping(HANDLE process) {
+// Waits for the process while the window messages keep running, then reads its exit code. The wait is on
+// the process handle, not on the exit code, so a tool that ends with code 259 ("still active" to a poll)
+// ends the wait like any other.
+int32_t WaitPumping(HANDLE process) {
   for (;;) {
     DWORD wait = MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT);
     if (wait == WAIT_OBJECT_0 + 1) {
       core::DoEvents();
       continue;
     }
-    return;
+    break;
   }
+  DWORD code = 0;
+  if (!GetExitCodeProcess(process, &code)) return -1;
+  return static_cast<int32_t>(code);
+}
+
+// The text of the output file. A NUL byte is never part of a double-byte character, so dropping them
+// before the conversion leaves every other character whole.
+std::wstring OutputText(std::string bytes) {
+  bytes.erase(std::remove(bytes.begin(), bytes.end(), '\0'), bytes.end());
+  return LinesWithCrLf(core::FromCp932(bytes));
 }
 
 class HiddenCmdStarter : public ConsoleStarter {
@@ -126,7 +138,8 @@ std::wstring MakeBatchLine(const std::wstring& toolPath, const std::wstring& arg
   return CmdPath(toolPath) + L" " + CmdArguments(arguments) + L" > " + CmdPath(outputPath);
 }
 
-ConsoleRun RunConsoleArchiver(const std::wstring& arguments, const std::wstring& tool, std::wstring& output) {
+ConsoleRun RunConsoleArchiver(const std::wstring& arguments, const std::wstring& tool, std::wstring& output,
+                              int32_t* exitCode) {
   output.clear();
   std::wstring toolPath = core::CombinePath(ToolFolder(), tool);
   if (!IsFile(toolPath)) return ConsoleRun::ToolMissing;
@@ -145,11 +158,12 @@ ConsoleRun RunConsoleArchiver(const std::wstring& arguments, const std::wstring&
 
   HANDLE process = Starter().Start(batchPath, ToolFolder());
   if (!process) return ConsoleRun::NotStarted;
-  WaitPumping(process);
+  int32_t code = WaitPumping(process);
   CloseHandle(process);
+  if (exitCode) *exitCode = code;
 
   std::string bytes;
-  if (ReadBytes(outputPath, bytes)) output = LinesWithCrLf(core::FromCp932(bytes));
+  if (ReadBytes(outputPath, bytes)) output = OutputText(std::move(bytes));
   return ConsoleRun::Ran;
 }
 

@@ -3,6 +3,7 @@
 // ("~TolvLha.bat"), its standard output redirected to "~TolvLha.txt", and reads that output back.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 namespace archiver {
@@ -14,9 +15,11 @@ enum class ConsoleRun {
   NotStarted,   // the command interpreter could not be started
 };
 
-// Runs `tool` ("rar.exe") with `arguments`; `output` receives each printed line followed by CR LF, and is
-// empty unless the run took place.
-ConsoleRun RunConsoleArchiver(const std::wstring& arguments, const std::wstring& tool, std::wstring& output);
+// Runs `tool` ("rar.exe") with `arguments`; `output` receives each printed line followed by CR LF (NUL
+// characters dropped), and is empty unless the run took place. After a run, `exitCode` (when given) receives
+// the tool's exit code, which the command interpreter passes on; -1 when it cannot be read.
+ConsoleRun RunConsoleArchiver(const std::wstring& arguments, const std::wstring& tool, std::wstring& output,
+                              int32_t* exitCode = nullptr);
 // The printed output, or "" when the tool did not run or printed nothing.
 std::wstring ExecConsoleArchiver(const std::wstring& arguments, const std::wstring& tool);
 

@@ -66,7 +66,11 @@ std::wstring MakeArcCommandLine(const std::wstring& type, const std::wstring& sw
                                 const std::wstring& destination, const std::wstring& list) {
   const Row* row = FindRow(type);
   if (!row) return L"";
-  if (type == L"ISH") return switches + L" /F=" + core::GetShortPath(destination) + L" " + core::GetShortPath(archive);
+  // A path keeps its blanks where it has no short form (a volume without short names, a folder not made
+  // yet): then it goes in quotes, or it would reach the library as two arguments.
+  if (type == L"ISH")
+    return switches + L" /F=" + core::QuotePath(core::GetShortPath(destination)) + L" " +
+           core::QuotePath(core::GetShortPath(archive));
   if (type == L"BEL") return archive + L" " + destination;
   if (type == L"JAR") return switches + L" " + archive + L" -o" + destination + ListPart(row->list, list);
   return switches + L" " + archive + L" " + destination + ListPart(row->list, list);

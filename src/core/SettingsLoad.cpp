@@ -130,9 +130,13 @@ void SaveHistory(const SettingsStore& s) {
   // Every key a list within the limit may use goes first, so no archive dropped from the list comes back
   // when the limit is raised later.
   for (int i = 0; i <= kHistoryLimitMost; ++i) DeleteIniKey(L"History", HistoryKey(i));
-  const int last = static_cast<int>(s.History.size()) - 1;
+  // A path that code page 932 cannot hold leaves the list; a gap in the keys would end it there on loading.
+  std::vector<std::wstring> history;
+  for (const std::wstring& path : s.History)
+    if (ToCp932Exact(path)) history.push_back(path);
+  const int last = static_cast<int>(history.size()) - 1;
   const int n = std::min(HistoryLimit(s.FileHistory), last);
-  for (int i = 0; i <= n; ++i) WriteIni(L"History", HistoryKey(i), s.History[i]);
+  for (int i = 0; i <= n; ++i) WriteIni(L"History", HistoryKey(i), IniExactValue(history[i]));
 }
 
 void SaveArcList(const SettingsStore& s, SettingsKind kind) {
@@ -141,7 +145,8 @@ void SaveArcList(const SettingsStore& s, SettingsKind kind) {
   const int last = std::min(static_cast<int>(list.size()) - 1, kArcListSize);
   for (int i = 1; i <= last; ++i) {
     const std::wstring& item = list[i];
-    WriteIni(L"Option", ArcListKey(kind, i), kind == SettingsKind::ArcDown ? RemoveBackslash(item) : item);
+    WriteIni(L"Option", ArcListKey(kind, i),
+             IniExactValue(kind == SettingsKind::ArcDown ? RemoveBackslash(item) : item));
   }
 }
 
@@ -187,7 +192,9 @@ void SaveSettings() {
   for (const SettingsKey& row : SettingsTable()) {
     switch (row.kind) {
       case SettingsKind::Text:
-        WriteIni(row.section, row.key, s.*row.text);
+        // The self-extractor command keeps the saved form it has always had: its quotes go on loading and
+        // come back through QuotePath.
+        WriteIni(row.section, row.key, row.rule == SettingsRule::QuotePath ? s.*row.text : IniExactValue(s.*row.text));
         break;
       case SettingsKind::Color:
         WriteIni(row.section, row.key, ToWString(s.*row.number));

@@ -1,5 +1,7 @@
 #include "core/modIni.h"
 
+#include <optional>
+
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
@@ -45,16 +47,26 @@ std::wstring ReadIni(const std::wstring& section, const std::wstring& key) {
   // A value cut at the buffer's end must not end in half of a double-byte character.
   size_t length = Cp932SafeLength(buffer, copied, kIniValueBytes);
   std::wstring value = FromCp932(buffer, length);
-  value = value.substr(0, value.find(L'\0'));
-  // The profile function already strips blanks around a value and one pair of enclosing quotes; blanks
-  // inside the quotes at the start go too. Blanks inside the quotes at the end are part of the value.
-  return LTrim(value);
+  // The profile function already strips blanks around a value and one pair of enclosing quotes. Blanks
+  // inside such quotes are part of the value: they are how a value with edge blanks is written.
+  return value.substr(0, value.find(L'\0'));
 }
 
 bool WriteIni(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
+  const std::optional<std::string> text = ToCp932Exact(value);
+  // A look-alike ("Ubersicht" for "Übersicht") would name another file or folder on the next start.
+  if (!text) {
+    DeleteIniKey(section, key);
+    return false;
+  }
   const Cp932Args args = ToArgs(section, key);
-  const std::string text = ToCp932(value);
-  return WritePrivateProfileStringA(args.section.c_str(), args.key.c_str(), text.c_str(), args.path.c_str()) != 0;
+  return WritePrivateProfileStringA(args.section.c_str(), args.key.c_str(), text->c_str(), args.path.c_str()) != 0;
+}
+
+std::wstring IniExactValue(const std::wstring& value) {
+  auto edge = [](wchar_t c) { return c <= L' ' || c == L'"' || c == L'\''; };
+  if (value.empty() || !(edge(value.front()) || edge(value.back()))) return value;
+  return L'"' + value + L'"';
 }
 
 bool DeleteIniKey(const std::wstring& section, const std::wstring& key) {

@@ -17,10 +17,16 @@ void SetIniFolder(const std::wstring& folder);
 // Full path of the settings file.
 std::wstring IniFilePath();
 
-// The key's value with leading blanks removed; "" when the key, the section or the file is missing.
+// The key's value; "" when the key, the section or the file is missing. The profile function drops blanks
+// around the value and one pair of enclosing quotes.
 std::wstring ReadIni(const std::wstring& section, const std::wstring& key);
-// Writes the key, creating the file and the section when needed. True when the write succeeded.
+// Writes the key, creating the file and the section when needed. True when the write succeeded. A value
+// that code page 932 cannot hold exactly is not written as a look-alike: the key is removed instead, so
+// that the reader's default applies, and the result is false.
 bool WriteIni(const std::wstring& section, const std::wstring& key, const std::wstring& value);
+// The form of `value` to write so that ReadIni gives it back unchanged: wrapped in one more pair of quotes
+// when it begins or ends with a blank, a control character or a quote mark, else the value itself.
+std::wstring IniExactValue(const std::wstring& value);
 // Removes one key. True when the removal succeeded.
 bool DeleteIniKey(const std::wstring& section, const std::wstring& key);
 // Removes a section with all its keys. True when the removal succeeded.

@@ -214,7 +214,10 @@ int ArchiverDll::NextMatch(OpenState& state, IndividualInfo* info) {
   while (state.next < entries.size()) {
     const EntryInfo& e = entries[state.next++].info;
     if (!MatchesWildcard(state.wildcard, e.path)) continue;
-    if (info) FillIndividualInfo(e, spec_.separator, *info);
+    if (info) {
+      FillIndividualInfo(e, spec_.separator, *info);
+      FinishRecord(e, *info);
+    }
     return 0;
   }
   return -1;

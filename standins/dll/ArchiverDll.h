@@ -73,6 +73,8 @@ class ArchiverDll {
  protected:
   // Runs before every command (a library reading its own registry settings, for example).
   virtual void BeforeCommand() {}
+  // Changes a record FillIndividualInfo made, where a library fills a field in its own way.
+  virtual void FinishRecord(const EntryInfo&, IndividualInfo&) {}
 
  private:
   struct OpenState {

@@ -112,6 +112,23 @@ TEST_F(ConsoleRunnerTest, EndsWhateverTheToolsExitCodeAndWhateverItReads) {
   EXPECT_EQ(L"done\r\n", output);
 }
 
+TEST_F(ConsoleRunnerTest, PassesOnTheToolsExitCode) {
+  InstallTools({L"rar.exe"});
+  for (int32_t code : {3, 0, 1}) {
+    SetProbe("EXIT", core::ToWString(code));
+    std::wstring output;
+    int32_t exitCode = -2;
+    EXPECT_EQ(ConsoleRun::Ran, archiver::RunConsoleArchiver(L"t a.rar", L"rar.exe", output, &exitCode));
+    EXPECT_EQ(code, exitCode);
+  }
+}
+
+TEST_F(ConsoleRunnerTest, NulCharactersInTheOutputAreDropped) {
+  InstallTools({L"rar.exe"});
+  Print(std::string("a\0b\r\n", 5) + core::ToCp932(L"ソ") + std::string("\0\0", 2) + core::ToCp932(L"表") + "\r\n");
+  EXPECT_EQ(L"ab\r\nソ表\r\n", archiver::ExecConsoleArchiver(L"l a.rar", L"rar.exe"));
+}
+
 TEST_F(ConsoleRunnerTest, AMissingToolIsNotRun) {
   std::wstring output = L"stale";
   EXPECT_EQ(ConsoleRun::ToolMissing, archiver::RunConsoleArchiver(L"l a.ace", L"ace.exe", output));
@@ -163,20 +180,22 @@ const ConsoleWrapper kConsoleWrappers[] = {
     {"CallUnGca tool", L"gcac.exe", [](auto& c) { return archiver::CallUnGca(nullptr, c, 1); }, false},
 };
 
-TEST_F(ConsoleRunnerTest, ConsoleWrappersShowWhatTheToolPrintedAndSucceedOnceItRan) {
+TEST_F(ConsoleRunnerTest, ConsoleWrappersShowWhatTheToolPrintedAndPassOnItsExitCode) {
   for (const auto& w : kConsoleWrappers) InstallTools({w.tool});
-  SetProbe("EXIT", L"3");
   Print("");
   const int hourglass = archiver::kPointerHourglass, normal = archiver::kPointerDefault;
-  for (const auto& w : kConsoleWrappers) {
-    shown_.clear();
-    pointers_.clear();
-    EXPECT_EQ(0, w.call(L"a new.arc")) << w.name;
-    EXPECT_EQ(L"", archiver::ArcOutputText) << w.name;
-    EXPECT_EQ(1u, shown_.size()) << w.name;  // shown even when empty
-    std::vector<int> order = w.restoredAfterWindow ? std::vector<int>{hourglass, kWindowShown, normal}
-                                                   : std::vector<int>{hourglass, normal, kWindowShown};
-    EXPECT_EQ(order, pointers_) << w.name;
+  for (int32_t code : {3, 0}) {
+    SetProbe("EXIT", core::ToWString(code));
+    for (const auto& w : kConsoleWrappers) {
+      shown_.clear();
+      pointers_.clear();
+      EXPECT_EQ(code, w.call(L"a new.arc")) << w.name;
+      EXPECT_EQ(L"", archiver::ArcOutputText) << w.name;
+      EXPECT_EQ(1u, shown_.size()) << w.name;  // shown even when empty
+      std::vector<int> order = w.restoredAfterWindow ? std::vector<int>{hourglass, kWindowShown, normal}
+                                                     : std::vector<int>{hourglass, normal, kWindowShown};
+      EXPECT_EQ(order, pointers_) << w.name;
+    }
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "ArchiverFixture.h"
 #include "core/Text.h"
+#include "core/modPath.h"
 #include "core/modTolvenar.h"
 
 namespace archivertest {
@@ -91,6 +92,33 @@ TEST_F(ExecArcCommandTest, ListPartFollowsTheTypesRule) {
         << core::ToUtf8(c.type) << " [" << core::ToUtf8(c.list) << "]";
 }
 
+TEST_F(ExecArcCommandTest, IshPathsThatKeepABlankAreQuoted) {
+  const std::wstring existing = temp_ / L"my out";
+  CreateDirectoryW(existing.c_str(), nullptr);
+  const std::wstring shortForm = core::GetShortPath(existing + L"\\");
+  ASSERT_EQ(std::wstring::npos, shortForm.find(L' ')) << core::ToUtf8(shortForm);
+  struct Case {
+    std::wstring destination, archive, expected;
+  };
+  const Case cases[] = {
+      // No short form: the folder is not made yet, the archive is not there.
+      {L"C:\\no such\\out\\", L"C:\\no such\\a b.ish", L"-x /F=\"C:\\no such\\out\\\" \"C:\\no such\\a b.ish\""},
+      // Already quoted by the caller: one pair of quotes.
+      {L"\"C:\\no such\\out\\\"", L"C:\\in\\a.ish", L"-x /F=\"C:\\no such\\out\\\" C:\\in\\a.ish"},
+      // A short form without blanks goes as it is.
+      {existing + L"\\", L"C:\\in\\a.ish", L"-x /F=" + shortForm + L" C:\\in\\a.ish"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.expected, archiver::MakeArcCommandLine(L"ISH", L"-x", c.archive, c.destination, L""))
+        << core::ToUtf8(c.destination);
+
+  InstallLibraries({L"ish32.dll"});
+  archiver::ExecArcCommand(nullptr, L"ISH", L"/a", L"C:\\no such\\a b.ish", L"C:\\my dest\\", L"");
+  std::vector<ProbeCall> calls = Calls();
+  ASSERT_EQ(1u, calls.size());
+  EXPECT_EQ("/a /F=\"C:\\my dest\\\" \"C:\\no such\\a b.ish\"", calls[0].arguments);
+}
+
 TEST_F(ExecArcCommandTest, ATypeWithoutARowRunsNothingAndCountsAsDone) {
   InstallLibraries({L"unlha32.dll"});
   for (const wchar_t* type : {L"", L"lzh", L"EXE"}) {
@@ -111,6 +139,15 @@ TEST_F(ExecArcCommandTest, AFailedOrImpossibleRunLeavesTheStatusFalse) {
 
   // No library, no tool: nothing ran, so nothing succeeded.
   for (const wchar_t* type : {L"RAR", L"ARJ", L"ISH", L"ACE", L"JAR", L"GCA"}) {
+    core::PrivateState.SetArcStatus(true);
+    archiver::ExecArcCommand(nullptr, type, L"-x", L"a.arc", L"C:\\out\\", L"");
+    EXPECT_FALSE(core::PrivateState.ArcStatus()) << core::ToUtf8(type);
+  }
+
+  // A console tool that ran and failed.
+  InstallTools({L"ace.exe", L"jar32.exe"});
+  SetProbe("EXIT", L"3");
+  for (const wchar_t* type : {L"ACE", L"JAR"}) {
     core::PrivateState.SetArcStatus(true);
     archiver::ExecArcCommand(nullptr, type, L"-x", L"a.arc", L"C:\\out\\", L"");
     EXPECT_FALSE(core::PrivateState.ArcStatus()) << core::ToUtf8(type);

@@ -184,6 +184,54 @@ TEST_F(SettingsRulesTest, OnlyTheSelfExtractorCommandOfGydIsQuoted) {
   EXPECT_EQ(core::Settings.LZH_SFXgydCommand, L"\"c:\\my tools\\run.exe\"");
 }
 
+TEST_F(SettingsRulesTest, TextWithQuotesOrEdgeBlanksComesBackExactly) {
+  core::LoadSettings();
+  const std::wstring command = L"\"C:\\My Tools\\run.exe\" \"arg one\"";
+  core::SettingsStore changed = core::Settings;
+  changed.YZ1_PassDefault = L"\"quoted secret\"";
+  changed.GCA_PassDefault = L"secret ";
+  changed._7Z_PassDefault = L" secret";
+  changed.LZH_SFXgywCommand = command;
+  changed.Editor = command;
+  changed.ArcCommand = {L"", command, L"'x' a.lzh '"};
+  changed.ArcDown = {L"", L"\"C:\\quoted\""};
+  changed.History = {L"C:\\a.lzh ", L"\"C:\\b.zip\""};
+  core::Settings = changed;
+  core::SaveSettings();
+  core::Settings = core::SettingsStore();
+  core::LoadSettings();
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    EXPECT_EQ(core::Settings.YZ1_PassDefault, changed.YZ1_PassDefault);
+    EXPECT_EQ(core::Settings.GCA_PassDefault, changed.GCA_PassDefault);
+    EXPECT_EQ(core::Settings._7Z_PassDefault, changed._7Z_PassDefault);
+    EXPECT_EQ(core::Settings.LZH_SFXgywCommand, command);
+    EXPECT_EQ(core::Settings.Editor, command);
+    EXPECT_EQ(core::Settings.ArcCommand, changed.ArcCommand);
+    EXPECT_EQ(core::Settings.ArcDown, changed.ArcDown);
+    EXPECT_EQ(core::Settings.History, changed.History);
+    core::SaveSettings();
+    core::LoadSettings();
+  }
+}
+
+TEST_F(SettingsRulesTest, TextWithoutACodePage932FormIsNotSaved) {
+  WriteIniFile(L"[Option]\nEditor=C:\\old.exe\n");
+  core::LoadSettings();
+  core::Settings.Editor = L"C:\\Daten\\Übersicht.exe";
+  core::Settings.History = {L"C:\\a.lzh", L"C:\\Daten\\Übersicht.zip", L"C:\\Users\\𠮷田\\b.zip", L"C:\\c.lzh"};
+  core::Settings.ArcDown = {L"", L"C:\\Users\\𠮷田\\Desktop", L"D:\\x"};
+  core::SaveSettings();
+  const std::string bytes = IniBytes();
+  EXPECT_EQ(bytes.find("bersicht"), std::string::npos);
+  EXPECT_EQ(bytes.find('?'), std::string::npos);
+
+  core::LoadSettings();
+  EXPECT_EQ(core::Settings.Editor, L"notepad.exe");  // the default again, not the older value
+  EXPECT_EQ(core::Settings.History, (std::vector<std::wstring>{L"C:\\a.lzh", L"C:\\c.lzh"}));
+  EXPECT_EQ(core::Settings.ArcDown, (std::vector<std::wstring>{L"", L"", L"D:\\x"}));
+}
+
 TEST_F(SettingsRulesTest, MissingNoKekkaSetsTheUnzipSwitchOnce) {
   settingstest::DeleteUnzipSwitch();
   core::LoadSettings();

@@ -35,8 +35,8 @@ TEST_F(IniTest, ReadIniValues) {
       {L"S", L"missing", L""},
       {L"Missing", L"plain", L""},
       {L"S", L"spaced", L"two words"},
-      // Quotes go, so do blanks inside them at the start; those at the end belong to the value.
-      {L"S", L"quoted", L"inner  "},
+      // One pair of quotes goes; the blanks inside them belong to the value.
+      {L"S", L"quoted", L"  inner  "},
       {L"S", L"japanese", L"とるべなー【瞬間開梱】"},
   };
   for (const Case& c : cases) {
@@ -59,6 +59,41 @@ TEST_F(IniTest, WriteIniCreatesCodePage932File) {
   EXPECT_EQ(lines[1], L"FontName=ＭＳ Ｐゴシック");
   EXPECT_EQ(core::ReadIni(L"Option", L"FontName"), L"ＭＳ Ｐゴシック");
   EXPECT_EQ(core::ReadIni(L"Option", L"Lead"), L"value");
+}
+
+TEST_F(IniTest, TheExactFormReadsBackUnchanged) {
+  struct Case {
+    std::wstring value;
+    bool wrapped;
+  };
+  const std::vector<Case> cases = {
+      {L"\"quoted secret\"", true},
+      {L"\"C:\\My Tools\\run.exe\" \"arg one\"", true},
+      {L"secret ", true},
+      {L"  two leading", true},
+      {L"'single'", true},
+      {L"\"", true},
+      {L"\ttab", true},
+      {L"a \"b\" c", false},
+      {L"C:\\展開 先", false},
+      {L"", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(core::ToUtf8(c.value));
+    const std::wstring written = core::IniExactValue(c.value);
+    EXPECT_EQ(written, c.wrapped ? L"\"" + c.value + L"\"" : c.value);
+    ASSERT_TRUE(core::WriteIni(L"S", L"k", written));
+    EXPECT_EQ(core::ReadIni(L"S", L"k"), c.value);
+  }
+}
+
+TEST_F(IniTest, TextWithoutACodePage932FormIsNotWritten) {
+  for (const wchar_t* value : {L"C:\\Daten\\Übersicht.zip", L"C:\\Users\\𠮷田\\Desktop\\"}) {
+    SCOPED_TRACE(core::ToUtf8(value));
+    ASSERT_TRUE(core::WriteIni(L"Option", L"Editor", L"older"));
+    EXPECT_FALSE(core::WriteIni(L"Option", L"Editor", value));
+    EXPECT_EQ(IniLines(), std::vector<std::wstring>{L"[Option]"}) << "the older value is gone too";
+  }
 }
 
 TEST_F(IniTest, ReadIniCutsAt1023BytesOnACharacterBoundary) {

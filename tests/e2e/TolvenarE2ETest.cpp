@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <functional>
-#include <regex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -23,6 +22,21 @@ constexpr int kColumns = 9;
 enum Column { kName = 0, kSize = 2, kPacked = 3, kRatio = 4, kDate = 5, kFolder = 7 };
 const std::wstring kTitle = L"とるべなー【瞬間開梱】 ";
 const wchar_t* const kArchives[] = {L"書庫あ.lzh", L"書庫い.zip", L"書庫う.tgz", L"書庫え.cab"};
+// "格納サイズ" and "レート" of readme.txt and memo.txt in each archive. The ratio is packed / original
+// whichever library reports it: jlha packs the two files into 43 and 15 bytes, zip into 44 and 10 (unzip32
+// reports the space saved, which the program turns round); the CAB and TAR rows show fixed texts.
+struct Packing {
+  const wchar_t* readmePacked;
+  const wchar_t* readmeRatio;
+  const wchar_t* memoPacked;
+  const wchar_t* memoRatio;
+};
+const Packing kPacking[] = {
+    {L"43", L"3.4%", L"15", L"7.5%"},
+    {L"44", L"3.5%", L"10", L"5.0%"},
+    {L"?,???", L"???.?%", L"?,???", L"???.?%"},
+    {L"?,???", L"???.?%", L"?,???", L"???.?%"},
+};
 
 std::wstring Env(const wchar_t* name) {
   const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
@@ -131,13 +145,17 @@ class TolvenarE2E : public testing::Test {
 
   // The two files every archive holds: readme.txt of 1,234 bytes and doc/memo.txt of 200, both dated
   // 2024-05-06 07:08:10.
-  static void ExpectEntries(const std::vector<std::vector<std::wstring>>& rows) {
+  static void ExpectEntries(const std::vector<std::vector<std::wstring>>& rows, const Packing& packing) {
     const auto* readme = RowNamed(rows, L"readme.txt");
     const auto* memo = RowNamed(rows, L"memo.txt");
     ASSERT_NE(readme, nullptr);
     ASSERT_NE(memo, nullptr);
     EXPECT_EQ((*readme)[kSize], L"1,234");
     EXPECT_EQ((*memo)[kSize], L"200");
+    EXPECT_EQ((*readme)[kPacked], packing.readmePacked);
+    EXPECT_EQ((*readme)[kRatio], packing.readmeRatio);
+    EXPECT_EQ((*memo)[kPacked], packing.memoPacked);
+    EXPECT_EQ((*memo)[kRatio], packing.memoRatio);
     EXPECT_EQ(Trimmed((*readme)[kFolder]), L"");
     EXPECT_EQ((*memo)[kFolder], L"doc/");
     EXPECT_EQ((*readme)[kDate], L"2024/05/06 07:08:10");
@@ -187,24 +205,16 @@ TEST_F(TolvenarE2E, OpensFourArchivesListsThemAndClosesCleanly) {
   EXPECT_EQ(e2e::SelectedNode(tree_), nodes[3].item);
 
   auto rows = WaitForListing(paths_[3]);
-  ExpectEntries(rows);
+  ExpectEntries(rows, kPacking[3]);
 
-  // Up one node at a time: each archive is listed in its place. The lzh and zip libraries report packed
-  // sizes, so their entries show a real ratio.
+  // Up one node at a time: each archive is listed in its place.
   for (int node = 2; node >= 0; --node) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(kArchives[node])));
     PostMessageW(tree_, WM_KEYDOWN, VK_UP, 0x00480001);
     PostMessageW(tree_, WM_KEYUP, VK_UP, 0xC0480001);
     rows = WaitForListing(paths_[node]);
     EXPECT_EQ(e2e::SelectedNode(tree_), nodes[node].item);
-    ExpectEntries(rows);
-    if (node > 1) continue;
-    const auto* readme = RowNamed(rows, L"readme.txt");
-    ASSERT_NE(readme, nullptr);
-    EXPECT_TRUE(std::regex_match((*readme)[kPacked], std::wregex(L"\\d{1,3}")))
-        << testing::PrintToString((*readme)[kPacked]);
-    EXPECT_TRUE(std::regex_match((*readme)[kRatio], std::wregex(L"\\d{1,2}\\.\\d%")))
-        << testing::PrintToString((*readme)[kRatio]);
+    ExpectEntries(rows, kPacking[node]);
   }
   ExpectNoOtherWindow();
 

@@ -116,6 +116,47 @@ TEST_F(ZipDll, SelfExtractorAndBack) {
   EXPECT_EQ(ReadFileBytes(exe).substr(0, 2), "PK");
 }
 
+// unzip32 reports the space saved, in per mille, where the other libraries report packed / original.
+TEST_F(ZipDll, Unzip32ReportsTheRatioAsTheSpaceSaved) {
+  StandinEnv env(dir_);
+  struct Case {
+    const char* name;
+    std::string data;
+    standin::WriteOptions options;
+    int least, most;  // wRatio read as signed
+  };
+  standin::WriteOptions stored, storedLocked, deflated;
+  stored.method = storedLocked.method = "store";
+  storedLocked.password = "pw";
+  deflated.method = "deflate";
+  const Case cases[] = {
+      {"stored.txt", "abcd", stored, 0, 0},
+      {"empty.txt", "", deflated, 0, 0},
+      // 4 bytes stored behind the 12-byte encryption header: 16 packed, 3000 per mille more than nothing.
+      {"locked.txt", "abcd", storedLocked, -3000, -3000},
+      // One letter over and over packs into a few bytes.
+      {"deflated.txt", text_, deflated, 991, 999},
+  };
+  Library unzip(L"unzip32.dll");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<standin::NewEntry> entries(1);
+    entries[0].info.path = c.name;
+    entries[0].data = c.data;
+    std::string bytes, error;
+    ASSERT_TRUE(standin::ZipFormat().Write("", entries, c.options, bytes, error)) << error;
+    std::string archive = Cp932(dir_.WriteFile(Wide(c.name) + L".zip", bytes));
+    HANDLE h = unzip.Get<OpenFn>("UnZipOpenArchive")(nullptr, archive.c_str(), 0);
+    ASSERT_NE(h, nullptr);
+    standin::IndividualInfo info{};
+    ASSERT_EQ(unzip.Get<FindFirstFn>("UnZipFindFirst")(h, "*.*", &info), 0);
+    unzip.Get<CloseFn>("UnZipCloseArchive")(h);
+    const int ratio = static_cast<int16_t>(info.wRatio);
+    EXPECT_GE(ratio, c.least) << info.dwCompressedSize;
+    EXPECT_LE(ratio, c.most) << info.dwCompressedSize;
+  }
+}
+
 // A name stored as UTF-8 (flag bit 11) reaches the program in code page 932.
 TEST(Unzip32Names, Utf8FlaggedNamesComeOutInCp932) {
   TempDir dir;
