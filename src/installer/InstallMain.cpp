@@ -5,6 +5,8 @@
 #include "splitjoin/ProgramHelpers.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // A library planted in the current folder is never loaded, not even by the uninstall, which has no window.
+  SetDllDirectoryW(L"");
   try {
     return modInstall::Main(splitjoin::ArgumentsOf(GetCommandLineW()), modInstall::MachinePlaces());
   } catch (...) {

@@ -73,6 +73,19 @@ std::wstring ClassOf(HWND window) {
   return name;
 }
 
+struct WindowSearch {
+  DWORD processId;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectVisible(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->processId && IsWindowVisible(window)) search->found.push_back(window);
+  return TRUE;
+}
+
 // One run of the installer; ended by force if the test leaves it running.
 class Installer {
  public:
@@ -95,19 +108,8 @@ class Installer {
 
   // The visible top-level windows of the run.
   std::vector<HWND> Windows() const {
-    struct Search {
-      DWORD id;
-      std::vector<HWND> found;
-    } search{info_.dwProcessId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(data);
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          if (owner == s->id && IsWindowVisible(window)) s->found.push_back(window);
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{info_.dwProcessId, {}};
+    EnumWindows(CollectVisible, reinterpret_cast<LPARAM>(&search));
     return search.found;
   }
   // Waits for a visible window of the run with this caption (a message box: class "#32770" and caption "").
@@ -329,6 +331,8 @@ TEST_F(InstallerE2E, InstallsAfterConsentOpensAgainWithoutItAndUninstallsWithSla
     EXPECT_EQ(Classes(L".rar"), L"OtherRarFile");
     for (const wchar_t* key : kHandlerKeys) EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, key)) << key;
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, std::wstring(L"CLSID\\") + kClassId));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"pIContextMenu.ShellExt"));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"TypeLib\\{A9145AA1-6B32-4FC2-8C0D-B401454DDA82}"));
     // Kept: the extension in the system folder, the recorded folder, the ProgID keys.
     EXPECT_EQ(ReadFileBytes(system_ + L"ShTolvenar.dll"), extension);
     EXPECT_EQ(Recorded(), root_);
