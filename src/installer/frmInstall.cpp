@@ -1,0 +1,159 @@
+#include "installer/frmInstall.h"
+
+#include "core/BrowseFolderEx.h"
+#include "core/Text.h"
+#include "core/modPath.h"
+#include "core/modShell.h"
+#include "options/ShellIntegration.h"
+#include "winui/App.h"
+#include "winui/MsgBox.h"
+#include "winui/Resources.h"
+
+namespace modInstall {
+
+const wchar_t* const kClassesRows[kTypeCount] = {
+    L"LHA書庫 (*.lzh;*.lzs)",
+    L"ZIP書庫 (*.zip)",
+    L"CAB書庫 (*.cab)",
+    L"ARJ書庫 (*.arj)",
+    L"TAR書庫 (*.tar;*.taz;*.tgz;*.gz;*.bz2;*.tbz;*.z)",
+    L"ISH書庫 (*.ish)",
+    L"RAR書庫 (*.rar)",
+    L"YZ1書庫 (*.yz1)",
+    L"ACE書庫 (*.ace)",
+    L"JAR書庫 (*.j;*.jar)",
+    L"BGA書庫 (*.gza;*.bza)",
+    L"GCA書庫 (*.gca)",
+    L"BEL書庫 (*.bel)",
+    L"7Z書庫 (*.7z)",
+    L"IMP書庫 (*.imp)",
+    L"YZ2書庫 (*.yz2)",
+    L"BH書庫 (*.bh)",
+};
+
+namespace {
+
+using namespace winui;
+
+const FormDef kForm{L"Tolvenar.frmInstall",
+                    L"とるべなー 【瞬間開梱】 のインストール",
+                    6570,
+                    5745,
+                    BorderStyle::FixedDialog,
+                    true,
+                    false,
+                    StartPosition::CenterScreen,
+                    false,
+                    L"MS UI Gothic",
+                    9,
+                    IDI_INSTALL};
+
+const ControlDef kControls[] = {
+    {ID_lblInstall, L"lblInstall", Kind::Label, 120, 120, 4815, 240, L"インストール先(&F)", kNone, 0},
+    {ID_txtFolder, L"txtFolder", Kind::TextBox, 120, 375, 4380, 300, L"", kNone, 1},
+    {ID_cmdFolder, L"cmdFolder", Kind::CommandButton, 4560, 360, 375, 330, L"", kGraphical, 2},
+    {ID_fraSendTo, L"fraSendTo", Kind::Frame, 120, 810, 4815, 855, L"Send To Extensions", kNone, 3},
+    {ID_chkSendTo, L"chkSendTo", Kind::CheckBox, 180, 270, 4500, 240, L"「送る」メニューに追加する(&N)", kNone, 4,
+     ID_fraSendTo},
+    {ID_chkDeskTop, L"chkDeskTop", Kind::CheckBox, 180, 540, 4500, 240, L"デスクトップに追加する(&D)", kNone, 5,
+     ID_fraSendTo},
+    {ID_fraContextMenu, L"fraContextMenu", Kind::Frame, 120, 1770, 4815, 1125, L"Context Menu Extensions", kNone, 6},
+    {ID_chkQuickMenu, L"chkQuickMenu", Kind::CheckBox, 180, 270, 4500, 240,
+     L"「とるべなー クイック解凍」メニューを追加する(&Q)", kNone, 7, ID_fraContextMenu},
+    {ID_chkOpenPackn, L"chkOpenPackn", Kind::CheckBox, 180, 540, 4500, 240,
+     L"「とるべなー から開く」メニューを追加する(&M)", kNone, 8, ID_fraContextMenu},
+    {ID_chkQuickComp, L"chkQuickComp", Kind::CheckBox, 180, 810, 4500, 240,
+     L"「とるべなー 書庫作成」メニューを追加する(&C)", kNone, 9, ID_fraContextMenu},
+    {ID_fraClasses, L"fraClasses", Kind::Frame, 120, 3000, 4815, 2625, L"", kNone, 10},
+    {ID_chkClasses, L"chkClasses", Kind::CheckBox, 180, 210, 4500, 240,
+     L"書庫ファイルを 【とるべなー】 に関連付けする(&K)", kNone, 11, ID_fraClasses},
+    {ID_lstClassesArcType, L"lstClassesArcType", Kind::ListBox, 180, 510, 4455, 1980, L"", kMultiSelect, 12,
+     ID_fraClasses},
+    {ID_cmdOk, L"cmdOk", Kind::CommandButton, 5160, 120, 1290, 375, L"OK(&O)", kDefault, 13},
+    {ID_cmdCancel, L"cmdCancel", Kind::CommandButton, 5160, 570, 1290, 375, L"キャンセル(&C)", kCancel, 14},
+};
+
+// A stored option as a check box shows it: any value other than "0" is on.
+int CheckValue(const std::wstring& option) { return shellintegration::IsOn(option) ? 1 : 0; }
+
+}  // namespace
+
+frmInstall::frmInstall(const InstallPlaces& places) : Form(kForm, kControls), places_(places) {
+  On(ID_cmdOk, Event::Click, &frmInstall::cmdOk_Click);
+  On(ID_cmdCancel, Event::Click, &frmInstall::cmdCancel_Click);
+  On(ID_cmdFolder, Event::Click, &frmInstall::cmdFolder_Click);
+  On(ID_chkClasses, Event::Click, &frmInstall::chkClasses_Click);
+  On(ID_txtFolder, Event::GotFocus, [this](EventArgs&) { core::SelectAllText(txtFolder.Hwnd()); });
+}
+
+void frmInstall::Form_Load() {
+  cmdFolder.SetPicture(LoadIconRes(IDI_BROWSE, 16, 16));
+  LoadInitialize();
+}
+
+void frmInstall::LoadInitialize() {
+  txtFolder.SetText(InstallFolder);
+  chkSendTo.SetValue(CheckValue(InstallOptions.SendTo));
+  chkDeskTop.SetValue(CheckValue(InstallOptions.DeskTop));
+  chkQuickMenu.SetValue(CheckValue(InstallOptions.QuickMenu));
+  chkQuickComp.SetValue(CheckValue(InstallOptions.QuickCompress));
+  chkOpenPackn.SetValue(CheckValue(InstallOptions.OpenPackn));
+  chkClasses.SetValue(CheckValue(InstallOptions.Classes));
+  lstClassesArcType.Clear();
+  for (const wchar_t* row : kClassesRows) lstClassesArcType.AddItem(row);
+  for (int i = 0; i < kTypeCount; ++i)
+    lstClassesArcType.SetSelected(
+        i, static_cast<size_t>(i) < InstallOptions.ClassesArcType.size() && InstallOptions.ClassesArcType[i] == L'1');
+  SendMessageW(lstClassesArcType.Hwnd(), LB_SETCARETINDEX, 0, FALSE);
+  chkClasses_Click();
+}
+
+void frmInstall::chkClasses_Click() { lstClassesArcType.SetEnabled(chkClasses.Value() != 0); }
+
+void frmInstall::cmdFolder_Click() {
+  const std::wstring answer = core::ShowBrowseFolder(txtFolder.Text(), Hwnd(), L"ｲｽﾝﾄｰﾙ先のﾌｫﾙﾀﾞを選択して下さい");
+  if (core::Trim(answer).empty()) return;
+  txtFolder.SetText(core::AddBackslash(answer));
+  InstallFolder = txtFolder.Text();
+  // The choices stored in the chosen folder's settings file; the registry is not read again.
+  LoadInstallSettings(places_, true);
+  LoadInitialize();
+}
+
+void frmInstall::StoreOptions() {
+  InstallOptions.SendTo = core::ToWString(chkSendTo.Value());
+  InstallOptions.DeskTop = core::ToWString(chkDeskTop.Value());
+  InstallOptions.QuickMenu = core::ToWString(chkQuickMenu.Value());
+  InstallOptions.QuickCompress = core::ToWString(chkQuickComp.Value());
+  InstallOptions.OpenPackn = core::ToWString(chkOpenPackn.Value());
+  InstallOptions.Classes = core::ToWString(chkClasses.Value());
+  // Read even while the list is disabled.
+  std::wstring marks(kTypeCount, L'0');
+  for (int i = 0; i < kTypeCount; ++i)
+    if (lstClassesArcType.Selected(i)) marks[i] = L'1';
+  InstallOptions.ClassesArcType = marks;
+}
+
+void frmInstall::cmdOk_Click() {
+  // An empty or relative folder would put the program under the current drive's root or folder.
+  if (!IsInstallFolderUsable(txtFolder.Text())) return;
+  InstallFolder = core::AddBackslash(txtFolder.Text());
+  StoreOptions();
+  report_ = InstallEngine(places_, *this).Install(InstallFolder, InstallOptions);
+  cmdCancel_Click();
+}
+
+void frmInstall::cmdCancel_Click() { Unload(); }
+
+void frmInstall::Form_Unload(int& cancel) {
+  // Every other window of the program goes with this one.
+  std::vector<Form*> forms = LoadedForms();
+  for (size_t i = forms.size(); i > 1; --i)
+    if (forms[i - 1] != this) forms[i - 1]->Unload();
+}
+
+int frmInstall::Message(const std::wstring& text, UINT style) {
+  return winui::MsgBox(text, style, kInstallTitle, Hwnd());
+}
+
+}  // namespace modInstall

@@ -1,0 +1,205 @@
+// The installation and the uninstall run by the engine in scratch places, read back from the folders, the
+// scratch registry roots and the recording extension server.
+#include <gtest/gtest.h>
+
+#include "InstallFixture.h"
+#include "core/modIni.h"
+#include "installer/InstallSettings.h"
+#include "options/ShellIntegration.h"
+
+namespace installtest {
+namespace {
+
+using modInstall::CopyResult;
+using modInstall::InstallEngine;
+using modInstall::InstallStep;
+using testsupport::FileExists;
+using testsupport::ReadFileBytes;
+
+constexpr wchar_t kCompleted[] = L"とるべなー【瞬間開梱】のインストールが完了しました";
+
+std::wstring IniValue(const std::wstring& folder, const std::wstring& key) {
+  return modInstall::ReadInstallIni(folder, L"Option", key);
+}
+
+TEST_F(InstallTest, InstallsMovesTheExtensionRegistersItsInstalledCopyAndHandsOverTheChoices) {
+  DeliverProgram();
+  const auto report = InstallEngine(places, ui).Install(InstallRoot(), AllOn());
+
+  const std::wstring root = InstallRoot();
+  for (const wchar_t* name : {L"Tolvenar.exe", L"Dravisk.exe", L"Molquen.exe", L"INSTALL.EXE", L"License.txt"})
+    EXPECT_EQ(ReadFileBytes(root + name), ReadFileBytes(source + name)) << name;
+  // Files the source does not hold are no failure.
+  EXPECT_FALSE(FileExists(root + L"Tolvenar.chm"));
+  EXPECT_EQ(ReadFileBytes(system + L"ShTolvenar.dll"), "MZ extension");
+  EXPECT_FALSE(FileExists(source + L"ShTolvenar.dll"));
+  EXPECT_EQ(report.extensionCopy, CopyResult::Copied);
+  EXPECT_EQ(server.calls, std::vector<std::wstring>{L"register|" + system + L"ShTolvenar.dll"});
+
+  EXPECT_EQ(Classes(L".zip"), L"ZipTolvenarFile");
+  EXPECT_EQ(Classes(L"ZipTolvenarFile\\shell\\open3\\command"), L"\"" + root + L"Tolvenar.exe\" /e %1");
+  EXPECT_FALSE(Classes(L".cab"));
+  EXPECT_EQ(Classes(L"*\\shellex\\ContextMenuHandlers\\TolvenarMenu"), L"{7CCCBF2B-2E49-46BF-AFF7-5913D921D894}");
+  EXPECT_TRUE(ReadLink(sendTo + L"とるべなー.lnk"));
+  EXPECT_TRUE(ReadLink(desktop + L"解凍.lnk"));
+
+  EXPECT_EQ(RecordedFolder(), root);
+  EXPECT_EQ(IniValue(root, L"SendTo"), L"1");
+  EXPECT_EQ(IniValue(root, L"Classes"), L"1");
+  EXPECT_EQ(IniValue(root, L"ClassesArcType"), L"11000000000000000");
+  EXPECT_EQ(processes.started, std::vector<std::wstring>{L"open|explorer.exe|" + root});
+  EXPECT_EQ(ui.messages, std::vector<std::wstring>{kCompleted});
+  EXPECT_EQ(ui.styles[0], UINT(MB_OK | MB_ICONINFORMATION));
+
+  const std::vector<InstallStep> order = {InstallStep::Shortcuts,
+                                          InstallStep::Associations,
+                                          InstallStep::Verbs,
+                                          InstallStep::Folders,
+                                          InstallStep::ExtensionCopy,
+                                          InstallStep::ProgramFiles,
+                                          InstallStep::ExtensionRegistration,
+                                          InstallStep::HandlerKeys,
+                                          InstallStep::Settings,
+                                          InstallStep::OpenFolder};
+  EXPECT_EQ(ui.steps, order);
+}
+
+TEST_F(InstallTest, AFailedExtensionCopyKeepsTheSourceSkipsRegistrationAndIsNamed) {
+  DeliverProgram();
+  // A folder of that name in the system folder cannot be written over.
+  CreateDirectoryW((system + L"ShTolvenar.dll").c_str(), nullptr);
+
+  const auto report = InstallEngine(places, ui).Install(InstallRoot(), AllOn());
+
+  EXPECT_EQ(report.extensionCopy, CopyResult::Failed);
+  EXPECT_EQ(ReadFileBytes(source + L"ShTolvenar.dll"), "MZ extension");
+  EXPECT_TRUE(server.calls.empty());
+  EXPECT_TRUE(FileExists(InstallRoot() + L"Tolvenar.exe"));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0], L"次のファイルをインストールできませんでした\r\n\"ShTolvenar.dll\"");
+  EXPECT_EQ(ui.styles[0], UINT(MB_OK | MB_ICONEXCLAMATION));
+}
+
+TEST_F(InstallTest, FailedCopiesAndAFailedRegistrationAreNamedInPlaceOfTheCompletion) {
+  DeliverProgram();
+  Deliver(L"README.TXT", "read me");
+  CreateDirectoryW((temp / L"Program Files").c_str(), nullptr);
+  CreateDirectoryW((temp / L"Program Files\\Dunel's Software").c_str(), nullptr);
+  CreateDirectoryW(InstallRoot().c_str(), nullptr);
+  CreateDirectoryW((InstallRoot() + L"Tolvenar.exe").c_str(), nullptr);
+  CreateDirectoryW((InstallRoot() + L"README.TXT").c_str(), nullptr);
+  server.result = E_FAIL;
+
+  InstallEngine(places, ui).Install(InstallRoot(), AllOn());
+
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0],
+            L"次のファイルをインストールできませんでした\r\n\"Tolvenar.exe\"\r\n\"README.TXT\"\r\n\"ShTolvenar.dll\"");
+  EXPECT_EQ(ReadFileBytes(InstallRoot() + L"Dravisk.exe"), "MZ splitter");
+}
+
+TEST_F(InstallTest, WithoutASystemFolderItStopsAfterTheShellWorkAndCopiesNothing) {
+  DeliverProgram();
+  places.systemFolder.clear();
+
+  const auto report = InstallEngine(places, ui).Install(InstallRoot(), AllOn());
+
+  EXPECT_TRUE(report.stopped);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(
+      ui.messages[0],
+      L"ShTolvenar.dll のコピーに失敗しました\r\n手動で ShTolvenar.dll を System フォルダへコピーする必要があります");
+  EXPECT_EQ(ui.styles[0], UINT(MB_OK | MB_ICONSTOP));
+  // What came before stays done: shortcuts, associations, the folder.
+  EXPECT_TRUE(FileExists(sendTo + L"とるべなー.lnk"));
+  EXPECT_EQ(Classes(L".lzh"), L"LzhTolvenarFile");
+  EXPECT_TRUE(testsupport::FolderExists(InstallRoot()));
+  // Nothing copied, registered or recorded.
+  EXPECT_FALSE(FileExists(InstallRoot() + L"Tolvenar.exe"));
+  EXPECT_TRUE(FileExists(source + L"ShTolvenar.dll"));
+  EXPECT_TRUE(server.calls.empty());
+  EXPECT_FALSE(RecordedFolder());
+  EXPECT_FALSE(FileExists(InstallRoot() + L"Tolvenar.ini"));
+  EXPECT_FALSE(Classes(L"*\\shellex\\ContextMenuHandlers\\TolvenarMenu"));
+}
+
+TEST_F(InstallTest, WithoutAssociationsNeitherAssociationsNorVerbsTouchAnyExtension) {
+  DeliverProgram();
+  classes.Set(L".zip", L"ZipTolvenarFile");
+  classes.Set(L".rar", L"OtherRarFile");
+  auto options = AllOn();
+  options.Classes = L"0";
+
+  InstallEngine(places, ui).Install(InstallRoot(), options);
+
+  EXPECT_EQ(Classes(L".zip"), L"ZipTolvenarFile");
+  EXPECT_EQ(Classes(L".rar"), L"OtherRarFile");
+  EXPECT_FALSE(Classes(L".lzh"));
+  EXPECT_FALSE(Classes(L"LzhTolvenarFile\\shell\\open3"));
+  EXPECT_FALSE(Classes(L"RarTolvenarFile"));
+}
+
+TEST_F(InstallTest, RunningAgainFromTheInstallationFolderLosesNothing) {
+  DeliverProgram();
+  InstallEngine(places, ui).Install(InstallRoot(), AllOn());
+  ASSERT_FALSE(FileExists(source + L"ShTolvenar.dll"));
+
+  // The installed copy of the installer runs from the installation folder.
+  places.sourceFolder = InstallRoot();
+  RecordingUi again;
+  const auto report = InstallEngine(places, again).Install(InstallRoot(), AllOn());
+
+  EXPECT_EQ(again.messages, std::vector<std::wstring>{kCompleted});
+  EXPECT_EQ(report.extensionCopy, CopyResult::NoSource);
+  EXPECT_EQ(ReadFileBytes(InstallRoot() + L"Tolvenar.exe"), std::string(200000, 'T'));
+  EXPECT_EQ(ReadFileBytes(system + L"ShTolvenar.dll"), "MZ extension");
+  // The extension already in the system folder is registered again.
+  EXPECT_EQ(server.calls.size(), 2u);
+}
+
+TEST_F(InstallTest, UninstallRemovesTheProgramsPartsAndKeepsWhatIsMeantToStay) {
+  DeliverProgram();
+  Deliver(L"Tolvenar.chm", "help");
+  classes.Set(L".rar", L"OtherRarFile");
+  InstallEngine(places, ui).Install(InstallRoot(), AllOn());
+  temp.WriteFile(L"Program Files\\Dunel's Software\\とるべなー\\Tolvenar.cnt", "old contents");
+  temp.WriteFile(L"Program Files\\Dunel's Software\\とるべなー\\mine.txt", "the user's");
+  server.calls.clear();
+
+  InstallEngine(places, ui).Uninstall(InstallRoot());
+
+  const std::wstring root = InstallRoot();
+  for (const wchar_t* name : modInstall::kUninstalledFiles) EXPECT_FALSE(FileExists(root + name)) << name;
+  for (const wchar_t* name : {L"INSTALL.EXE", L"Tolvenar.chm", L"mine.txt"}) EXPECT_TRUE(FileExists(root + name));
+  for (const wchar_t* link : {L"とるべなー.lnk", L"圧縮.lnk", L"解凍.lnk"}) EXPECT_FALSE(FileExists(desktop + link));
+  EXPECT_FALSE(FileExists(sendTo + L"とるべなー.lnk"));
+  EXPECT_FALSE(Classes(L".zip"));
+  EXPECT_FALSE(Classes(L".lzh"));
+  EXPECT_EQ(Classes(L".rar"), L"OtherRarFile");
+  EXPECT_EQ(Classes(L"ZipTolvenarFile"), L"ZIP書庫");
+  for (const wchar_t* key : shellintegration::kHandlerKeys) EXPECT_FALSE(KeyExists(classes.Key(), key));
+  EXPECT_EQ(server.calls, std::vector<std::wstring>{L"unregister|" + system + L"ShTolvenar.dll"});
+  EXPECT_TRUE(FileExists(system + L"ShTolvenar.dll"));
+  EXPECT_EQ(RecordedFolder(), root);
+  // Only the installation's completion: the uninstall reports nothing.
+  EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+TEST_F(InstallTest, UninstallWithoutARecordedFolderLooksInsideTheDefaultFolder) {
+  const std::wstring folder = source + L"とるべなー\\";
+  temp.WriteFile(L"配布\\とるべなー\\Tolvenar.exe", "MZ");
+  temp.WriteFile(L"配布\\とるべなー\\INSTALL.EXE", "MZ");
+  // What the folder's name without its "\\" followed by a file name would hit.
+  const std::wstring beside = Deliver(L"とるべなーTolvenar.exe", "not the program's");
+
+  modInstall::LoadInstallSettings(places, false);
+  ASSERT_EQ(modInstall::InstallFolder, source + L"とるべなー");
+  InstallEngine(places, ui).Uninstall(modInstall::InstallFolder);
+
+  EXPECT_FALSE(FileExists(folder + L"Tolvenar.exe"));
+  EXPECT_TRUE(FileExists(folder + L"INSTALL.EXE"));
+  EXPECT_TRUE(FileExists(beside));
+}
+
+}  // namespace
+}  // namespace installtest
