@@ -45,6 +45,28 @@ std::wstring TempFolder() {
 
 HRESULT LastError() { return HRESULT_FROM_WIN32(GetLastError()); }
 
+// Holds the session-wide lock on the staging file for its lifetime (or for at most ten seconds of
+// waiting: a holder that hangs must not hang the caller).
+class StagingLock {
+ public:
+  StagingLock() : mutex_(CreateMutexW(nullptr, FALSE, L"Local\\TolvenarLinkTmp")) {
+    if (mutex_) {
+      DWORD wait = WaitForSingleObject(mutex_, 10000);
+      owned_ = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
+    }
+  }
+  ~StagingLock() {
+    if (owned_) ReleaseMutex(mutex_);
+    if (mutex_) CloseHandle(mutex_);
+  }
+  StagingLock(const StagingLock&) = delete;
+  StagingLock& operator=(const StagingLock&) = delete;
+
+ private:
+  HANDLE mutex_;
+  bool owned_ = false;
+};
+
 HRESULT WriteLink(const std::wstring& linkPath, const std::wstring& target, const std::wstring& workingFolder,
                   const std::wstring& arguments, const std::wstring& iconPath, int iconIndex, int showCommand,
                   WORD hotKey) {
@@ -63,6 +85,9 @@ HRESULT WriteLink(const std::wstring& linkPath, const std::wstring& target, cons
   ComPtr<IPersistFile> file;
   if (FAILED(hr = link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Out())))) return hr;
   std::wstring staging = TempFolder() + L"LinkTmp.lnk";
+  // Every program of the system stages its links under this one name in the shared temp folder (the
+  // installer and the main program alike): one at a time, or one would copy the other's link.
+  StagingLock lock;
   if (FAILED(hr = file->Save(staging.c_str(), FALSE))) return hr;
   // The link is written beside nothing the user owns first, then copied; an existing file is never replaced.
   bool copied = CopyFileW(staging.c_str(), linkPath.c_str(), TRUE) != FALSE;
