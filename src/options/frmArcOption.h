@@ -1,27 +1,20 @@
 #pragma once
-// The per-type options dialog: one program-wide instance, loaded hidden at start and afterwards only shown
-// and hidden. This is its frame: the window, the tab strip of the 18 pages (17 archive types and the common
-// options), OK and Cancel, the two members its callers set, and the load step that reads the libraries'
-// versions. The pages' controls, and with them reading and storing Settings, are not built yet.
+// The per-type options dialog: one program-wide instance, loaded hidden at start and afterwards shown
+// modally and hidden, so its controls keep their state between showings. This is its frame: the window,
+// the tab strip over the 18 pages (17 archive types and the common options, each page in its own file,
+// ArcOptionPages.h), OK and Cancel, the three members its callers set, and the load step that reads the
+// libraries' versions. OK stores the pages' controls into Settings and ends with DialogResult::OK;
+// Cancel, Esc and every other way out reload the controls from Settings (or unload) and give Cancel.
 #include <array>
 #include <cstdint>
 #include <string>
 
+#include "options/ArcOptionPages.h"
 #include "winui/CommonControls.h"
 #include "winui/Controls.h"
 #include "winui/Form.h"
 
 namespace options {
-
-enum ArcOptionId {
-  ID_tspArcType = 100,
-  ID_cmdOk,
-  ID_cmdCancel,
-};
-
-// Tab k (1 to 17) is the page of ArcTypeIndex k - 1; tab 18 is the common page.
-constexpr int kArcOptionTabs = 18;
-constexpr int kCommonTab = 18;
 
 class frmArcOption : public winui::Form {
  public:
@@ -37,20 +30,32 @@ class frmArcOption : public winui::Form {
   // Stored as given; read by nothing here.
   int16_t OptionFlag() const { return optionFlag_; }
   void SetOptionFlag(int16_t value) { optionFlag_ = value; }
+  // The window caption set at each activation.
+  const std::wstring& CaptionTitle() const { return captionTitle_; }
+  void SetCaptionTitle(const std::wstring& value) { captionTitle_ = value; }
 
   // The libraries' version texts read at load ("#0.00", "" when missing), in this order: unlha32, unzip32,
   // Zip32J, cab32, unarj32j, tar32, bz2lib, unrar32, ish32, IZIP32J, ZCRYPT32, Yz1, jar32.exe, bga32,
   // ungca32, 7-zip32, Yz2, Bh32.
   const std::array<std::wstring, 18>& VersionTexts() const { return versions_; }
 
+  // Fills every page's controls from Settings (at load and on Cancel).
+  void SetOption();
+
   void Form_Load() override;
   void Form_Activate() override;
+  void Form_KeyDown(int& keyCode, int shift) override;
+  void Form_QueryUnload(int& cancel, winui::UnloadMode mode) override;
   void cmdOk_Click();
   void cmdCancel_Click();
 
  private:
+  // Every page's setting/control pairs, pages in tab order.
+  void Transfer(winui::DataExchange& dx);
+
   int16_t tabIndex_ = 0;
   int16_t optionFlag_ = 0;
+  std::wstring captionTitle_;
   std::array<std::wstring, 18> versions_;
 };
 

@@ -122,6 +122,11 @@ std::vector<std::wstring> DroppedFileNames(HDROP drop, POINT* where) {
   return files;
 }
 
+COLORREF ResolveColor(COLORREF color) {
+  if ((color & 0xFFFFFF00u) == 0x80000000u) return GetSysColor(static_cast<int>(color & 0xFFu));
+  return color;
+}
+
 std::wstring WindowText(HWND hwnd) {
   if (!hwnd) return {};
   int length = GetWindowTextLengthW(hwnd);

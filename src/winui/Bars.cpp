@@ -168,6 +168,7 @@ int TabStrip::AddTab(const std::wstring& caption, const std::wstring& key) {
   LRESULT r = Send(TCM_INSERTITEMW, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(&item));
   if (r < 0) return 0;
   state->tabKeys.insert(state->tabKeys.begin() + r, key);
+  detail::ShowSelectedPage(*state);
   return static_cast<int>(r) + 1;
 }
 
@@ -194,6 +195,7 @@ int TabStrip::SelectedTab() const { return static_cast<int>(Send(TCM_GETCURSEL))
 void TabStrip::SetSelectedTab(int tab) {
   if (tab < 1 || tab > TabCount() || tab == SelectedTab()) return;
   Send(TCM_SETCURSEL, static_cast<WPARAM>(tab - 1));
+  if (detail::ControlState* state = State()) detail::ShowSelectedPage(*state);
   Fire(Event::Click);
 }
 
@@ -202,6 +204,18 @@ void TabStrip::Clear() {
   if (!state) return;
   Send(TCM_DELETEALLITEMS);
   state->tabKeys.clear();
+  detail::ShowSelectedPage(*state);
+}
+
+int TabStrip::PageCount() const {
+  detail::ControlState* state = State();
+  return state ? static_cast<int>(state->pages.size()) : 0;
+}
+
+int TabStrip::PageId(int tab) const {
+  detail::ControlState* state = State();
+  if (!state || tab < 1 || tab > static_cast<int>(state->pages.size())) return 0;
+  return state->pages[static_cast<size_t>(tab - 1)];
 }
 
 RECT TabStrip::ClientArea() const {

@@ -185,11 +185,14 @@ class TabStrip : public Control {
   std::wstring TabCaption(int tab) const;
   std::wstring TabKey(int tab) const;
   int SelectedTab() const;
-  // Selects a tab and raises Click when the selection changes.
+  // Selects a tab, shows its page and raises Click when the selection changes.
   void SetSelectedTab(int tab);
   void Clear();
   // The page area below the tabs, in twips relative to the form's client area.
   RECT ClientArea() const;
+  // Pages (winui/TabPages.h): tab k shows page PageId(k); 0 when that tab has no page.
+  int PageCount() const;
+  int PageId(int tab) const;
 };
 
 enum class ButtonStyle { Default, Separator, DropDown, Placeholder, Check };

@@ -247,7 +247,7 @@ void PaintFrame(ControlState& state, HWND hwnd, HDC dc) {
     RECT pad{t.left - 2, t.top, t.right + 2, t.bottom};
     FillRect(dc, &pad, BackBrush(state));
     SetBkMode(dc, TRANSPARENT);
-    COLORREF fore = state.foreColor != CLR_INVALID ? state.foreColor : GetSysColor(COLOR_BTNTEXT);
+    COLORREF fore = state.foreColor != CLR_INVALID ? ResolveColor(state.foreColor) : GetSysColor(COLOR_BTNTEXT);
     SetTextColor(dc, IsWindowEnabled(hwnd) ? fore : GetSysColor(COLOR_GRAYTEXT));
     DrawTextW(dc, text.c_str(), -1, &t, DT_SINGLELINE);
   }
@@ -382,7 +382,7 @@ void ReleaseControl(ControlState& state) {
 
 HBRUSH BackBrush(ControlState& state) {
   if (state.backColor == CLR_INVALID) return GetSysColorBrush(COLOR_BTNFACE);
-  if (!state.backBrush) state.backBrush = CreateSolidBrush(state.backColor);
+  if (!state.backBrush) state.backBrush = CreateSolidBrush(ResolveColor(state.backColor));
   return state.backBrush;
 }
 

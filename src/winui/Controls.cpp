@@ -153,10 +153,11 @@ void Control::SetBackColor(COLORREF color) {
   state->backColor = color;
   if (state->backBrush) DeleteObject(state->backBrush);
   state->backBrush = nullptr;
-  if (state->def.kind == Kind::ListView) Send(LVM_SETBKCOLOR, 0, color == CLR_INVALID ? CLR_DEFAULT : color);
-  if (state->def.kind == Kind::ListView) Send(LVM_SETTEXTBKCOLOR, 0, color == CLR_INVALID ? CLR_DEFAULT : color);
+  COLORREF shown = detail::ResolveColor(color);
+  if (state->def.kind == Kind::ListView) Send(LVM_SETBKCOLOR, 0, color == CLR_INVALID ? CLR_DEFAULT : shown);
+  if (state->def.kind == Kind::ListView) Send(LVM_SETTEXTBKCOLOR, 0, color == CLR_INVALID ? CLR_DEFAULT : shown);
   if (state->def.kind == Kind::TreeView)
-    Send(TVM_SETBKCOLOR, 0, color == CLR_INVALID ? static_cast<LPARAM>(-1) : color);
+    Send(TVM_SETBKCOLOR, 0, color == CLR_INVALID ? static_cast<LPARAM>(-1) : static_cast<LPARAM>(shown));
   Refresh();
 }
 
@@ -164,10 +165,11 @@ void Control::SetForeColor(COLORREF color) {
   detail::ControlState* state = State();
   if (!state) return;
   state->foreColor = color;
-  if (state->def.kind == Kind::ListView) Send(LVM_SETTEXTCOLOR, 0, color == CLR_INVALID ? CLR_DEFAULT : color);
+  COLORREF shown = detail::ResolveColor(color);
+  if (state->def.kind == Kind::ListView) Send(LVM_SETTEXTCOLOR, 0, color == CLR_INVALID ? CLR_DEFAULT : shown);
   if (state->def.kind == Kind::TreeView)
-    Send(TVM_SETTEXTCOLOR, 0, color == CLR_INVALID ? static_cast<LPARAM>(-1) : color);
-  if (state->imageDc) SetTextColor(state->imageDc, color == CLR_INVALID ? GetSysColor(COLOR_BTNTEXT) : color);
+    Send(TVM_SETTEXTCOLOR, 0, color == CLR_INVALID ? static_cast<LPARAM>(-1) : static_cast<LPARAM>(shown));
+  if (state->imageDc) SetTextColor(state->imageDc, color == CLR_INVALID ? GetSysColor(COLOR_BTNTEXT) : shown);
   Refresh();
 }
 

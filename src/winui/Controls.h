@@ -41,7 +41,8 @@ class Control {
   void SetFocus();
   bool HasFocus() const;
   void SetFont(const std::wstring& face, int points, bool bold = false);
-  // Colours as COLORREF; CLR_INVALID restores the default.
+  // Colours as COLORREF; CLR_INVALID restores the default. A system colour value (0x80000000 | COLOR_xxx)
+  // is drawn as that system colour, and BackColor gives back the value as set.
   void SetBackColor(COLORREF color);
   void SetForeColor(COLORREF color);
   COLORREF BackColor() const;

@@ -77,6 +77,12 @@ ModalHook SetModalHook(ModalHook hook) { return std::exchange(TheModalHook(), st
 Form::Form(const FormDef& form, std::span<const ControlDef> controls, std::span<const MenuDef> menus)
     : formDef_(form), controlDefs_(controls.begin(), controls.end()), menuDefs_(menus.begin(), menus.end()) {}
 
+Form::Form(const FormDef& form, std::initializer_list<std::span<const ControlDef>> tables,
+           std::span<const MenuDef> menus)
+    : formDef_(form), menuDefs_(menus.begin(), menus.end()) {
+  for (std::span<const ControlDef> table : tables) controlDefs_.insert(controlDefs_.end(), table.begin(), table.end());
+}
+
 Form::~Form() {
   if (hwnd_) {
     // No events from a destructor: the derived part is already gone.
@@ -177,14 +183,15 @@ void Form::Show(HWND owner) {
   UpdateWindow(hwnd_);
 }
 
-void Form::ShowModal(HWND owner) {
-  if (!Load(owner)) return;
+DialogResult Form::ShowModal(HWND owner) {
+  modalResult_ = DialogResult::Cancel;
+  if (!Load(owner)) return modalResult_;
   ++modalDepth_;
   if (const ModalHook& hook = TheModalHook()) {
     ModalHook keep = hook;
     Guarded(L"modal hook", [&] { keep(*this); });
     --modalDepth_;
-    return;
+    return modalResult_;
   }
   HWND ownerWindow = owner ? owner : owner_;
   bool disabled = ownerWindow && IsWindowEnabled(ownerWindow);
@@ -208,6 +215,12 @@ void Form::ShowModal(HWND owner) {
     SetActiveWindow(ownerWindow);
   }
   --modalDepth_;
+  return modalResult_;
+}
+
+void Form::EndModal(DialogResult result) {
+  modalResult_ = result;
+  Hide();
 }
 
 void Form::Hide() {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <span>
@@ -22,6 +23,9 @@ struct MenuState;
 }  // namespace detail
 
 class Form;
+// How a modal showing ended: OK only when the form said so through EndModal; every other way out (Cancel,
+// Esc, the close box, Alt+F4, hiding or unloading from code) is Cancel.
+enum class DialogResult { Cancel, OK };
 using Handler = std::function<void(EventArgs&)>;
 // Called instead of the nested message loop of ShowModal while installed (tests): the form is loaded and
 // hidden; the hook sets controls and calls handlers as a user would, then returns.
@@ -32,6 +36,9 @@ using PopupHook = std::function<int(Form&, HMENU menu, int menuId)>;
 class Form {
  public:
   Form(const FormDef& form, std::span<const ControlDef> controls, std::span<const MenuDef> menus = {});
+  // A form made of several control tables, such as a dialog's frame and its tab pages (winui/TabPages.h).
+  Form(const FormDef& form, std::initializer_list<std::span<const ControlDef>> tables,
+       std::span<const MenuDef> menus = {});
   virtual ~Form();
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
@@ -43,8 +50,12 @@ class Form {
   void Show(HWND owner = nullptr);
   // Loads when needed, disables the owner, shows the form and runs a nested message loop until the form
   // is hidden or unloaded; then re-enables and activates the owner. With a modal hook installed the hook
-  // runs instead of showing anything.
-  void ShowModal(HWND owner = nullptr);
+  // runs instead of showing anything. Returns how the showing ended (DialogResult).
+  DialogResult ShowModal(HWND owner = nullptr);
+  // Ends the modal showing with `result` by hiding the form (it stays loaded; unload it afterwards for a
+  // dialog that starts afresh each time). The result stays until the next ShowModal.
+  void EndModal(DialogResult result);
+  DialogResult ModalResult() const { return modalResult_; }
   void Hide();
   // Runs Form_QueryUnload and Form_Unload (either can cancel: returns false) and destroys the window.
   bool Unload(UnloadMode mode = UnloadMode::Code);
@@ -197,6 +208,7 @@ class Form {
   HWND tooltip_ = nullptr;
   HWND lastFocus_ = nullptr;
   int modalDepth_ = 0;
+  DialogResult modalResult_ = DialogResult::Cancel;
   int pendingState_ = 0;
   bool ownsFont_ = false;
   int suppress_ = 0;

@@ -172,16 +172,24 @@ HWND Form::CreateControl(const ControlDef& def, int id, int index) {
 
   HWND parent = hwnd_;
   Kind parentKind = Kind::Timer;
+  bool visible = !(def.style & kHidden);
   if (def.container) {
     detail::ControlState* container = State(def.container);
     if (!container || !container->hwnd) return nullptr;
     parent = container->hwnd;
     parentKind = container->def.kind;
+    if (parentKind == Kind::TabStrip) {
+      // A page sits beside its strip; until tabs exist the first page shows.
+      parent = GetParent(container->hwnd);
+      if (std::find(container->pages.begin(), container->pages.end(), id) == container->pages.end())
+        container->pages.push_back(id);
+      visible = container->pages.front() == id;
+    }
   }
   bool sizable = formDef_.border == BorderStyle::Sizable || formDef_.border == BorderStyle::SizableToolWindow;
   ClassAndStyle cs = ClassFor(def, parentKind == Kind::Rebar, sizable);
   DWORD style = cs.style | WS_CHILD | WS_CLIPSIBLINGS;
-  if (!(def.style & kHidden)) style |= WS_VISIBLE;
+  if (visible) style |= WS_VISIBLE;
   if (def.style & kDisabled) style |= WS_DISABLED;
   int x = TwipsToPixelsX(def.left), y = TwipsToPixelsY(def.top);
   int cx = TwipsToPixelsX(def.width), cy = TwipsToPixelsY(def.height);
@@ -235,6 +243,16 @@ bool Form::CreateControls() {
     if (!(option && previousWasOption[parent]))
       SetWindowLongW(state->hwnd, GWL_STYLE, GetWindowLongW(state->hwnd, GWL_STYLE) | WS_GROUP);
     previousWasOption[parent] = option;
+  }
+  // A tab strip goes right under its pages, or it would cover them: its Tab stop follows theirs.
+  for (auto& [id, strip] : controls_) {
+    if (strip->pages.empty() || !strip->hwnd) continue;
+    HWND lowest = nullptr;
+    for (HWND w = GetWindow(GetParent(strip->hwnd), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+      detail::ControlState* page = State(GetDlgCtrlID(w));
+      if (page && page->hwnd == w && page->def.container == id) lowest = w;
+    }
+    if (lowest) SetWindowPos(strip->hwnd, lowest, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   for (const ControlDef& def : controlDefs_) {
     detail::ControlState* state = State(def.id);

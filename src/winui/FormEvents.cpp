@@ -292,13 +292,13 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (!state || state->hwnd != reinterpret_cast<HWND>(lParam)) break;
       HDC dc = reinterpret_cast<HDC>(wParam);
       bool readOnlyEdit = msg == WM_CTLCOLORSTATIC && state->def.kind == Kind::TextBox;
-      if (state->foreColor != CLR_INVALID) SetTextColor(dc, state->foreColor);
+      if (state->foreColor != CLR_INVALID) SetTextColor(dc, detail::ResolveColor(state->foreColor));
       if (state->def.kind == Kind::Label && (state->def.style & kTransparent)) {
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
       }
       if (state->backColor != CLR_INVALID) {
-        SetBkColor(dc, state->backColor);
+        SetBkColor(dc, detail::ResolveColor(state->backColor));
         return reinterpret_cast<LRESULT>(detail::BackBrush(*state));
       }
       if (state->foreColor != CLR_INVALID || readOnlyEdit) {

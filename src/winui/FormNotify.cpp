@@ -187,8 +187,10 @@ bool Form::OnNotify(NMHDR* header, LRESULT& result) {
     case Kind::Toolbar:
       return ToolbarNotify(*this, *state, header, result);
     case Kind::TabStrip:
-      if (header->code == TCN_SELCHANGE) Raise(state->id, Event::Click);
-      return header->code == TCN_SELCHANGE;
+      if (header->code != TCN_SELCHANGE) return false;
+      detail::ShowSelectedPage(*state);
+      Raise(state->id, Event::Click);
+      return true;
     case Kind::StatusBar:
       if (header->code == NM_CLICK) {
         EventArgs args;

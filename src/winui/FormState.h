@@ -66,6 +66,7 @@ struct ControlState {
   std::vector<std::wstring> nodeOrder;
   std::wstring pathSeparator = L"\\";
   std::vector<std::wstring> tabKeys;
+  std::vector<int> pages;  // TabStrip: ids of its pages, in the order of their rows (tab k shows pages[k - 1])
   int freeze = 0;
 };
 
@@ -78,6 +79,9 @@ struct MenuState {
   HMENU popup = nullptr;  // its drop-down, when it has items
   bool checked = false, enabled = true, visible = true;
 };
+
+// Shows the page of a tab strip's selected tab and hides its other pages.
+void ShowSelectedPage(ControlState& strip);
 
 // Changes made by the program raise no user events (ItemClick, NodeClick, Change) while one lives.
 class Quiet {

@@ -68,7 +68,9 @@ constexpr Style operator|(Style a, Style b) { return static_cast<Style>(unsigned
 // One control of a form table. `id` is the control's stable number, published in the form's header;
 // a control array is a run of rows with the same name and consecutive ids (id = id of index 0 + index).
 // `container` is the id of the Frame, PictureBox, Toolbar or Rebar the control sits in (0: the form);
-// its position is then relative to that container. `tabIndex` orders the Tab key (-1: table order).
+// its position is then relative to that container. A Frame or PictureBox whose container is a TabStrip is
+// one of the strip's pages (winui/TabPages.h): it is placed like the strip, over it, and shown only while
+// its tab is selected. `tabIndex` orders the Tab key (-1: table order).
 // `value`: Timer interval in milliseconds; ScrollBar/Slider/ProgressBar maximum (minimum 0 until set).
 // The texts are not copied: tables point to string literals.
 struct ControlDef {

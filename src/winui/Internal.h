@@ -32,6 +32,10 @@ int ShiftState();
 // Names of the files of a drop (the drop is finished), and where they were dropped in pixels.
 std::vector<std::wstring> DroppedFileNames(HDROP drop, POINT* where = nullptr);
 
+// A colour as a control draws it: a system colour value (0x80000000 | COLOR_xxx, as settings may hold
+// for the window colours) becomes that system colour now; CLR_INVALID and plain colours stay.
+COLORREF ResolveColor(COLORREF color);
+
 // Text of a window.
 std::wstring WindowText(HWND hwnd);
 // Cursor for the busy state or a control's pointer; null when the default applies.

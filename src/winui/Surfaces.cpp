@@ -4,6 +4,7 @@
 #include "winui/App.h"
 #include "winui/Controls.h"
 #include "winui/FormState.h"
+#include "winui/Internal.h"
 #include "winui/OwnClasses.h"
 
 namespace winui {
@@ -134,7 +135,8 @@ void PictureBox::Print(const std::wstring& text, int xTwips, int yTwips) {
   if (!dc) return;
   detail::ControlState* state = State();
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, state->foreColor == CLR_INVALID ? GetSysColor(COLOR_BTNTEXT) : state->foreColor);
+  SetTextColor(dc,
+               state->foreColor == CLR_INVALID ? GetSysColor(COLOR_BTNTEXT) : detail::ResolveColor(state->foreColor));
   TextOutW(dc, TwipsToPixelsX(xTwips), TwipsToPixelsY(yTwips), text.c_str(), static_cast<int>(text.size()));
   InvalidateRect(Hwnd(), nullptr, FALSE);
 }

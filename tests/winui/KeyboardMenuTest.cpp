@@ -1,35 +1,14 @@
 // Keys sent to a hidden form reach the handlers a user's keys would; menus from the table.
 #include <gtest/gtest.h>
 
+#include "KeyInput.h"
 #include "ProbeForm.h"
 #include "winui/App.h"
 
 namespace {
 
-// Posts a key press (down and up) to a window and lets the message loop deliver it; the loop's
-// TranslateMessage makes the character, as for a real key.
-void Key(HWND hwnd, UINT vk) {
-  PostMessageW(hwnd, WM_KEYDOWN, vk, 1);
-  PostMessageW(hwnd, WM_KEYUP, vk, 0xC0000001);
-  winui::DoEvents();
-  winui::DoEvents();
-}
-
-// Holds Ctrl down in this thread's keyboard state while it lives.
-class CtrlDown {
- public:
-  CtrlDown() {
-    GetKeyboardState(saved_);
-    BYTE state[256];
-    GetKeyboardState(state);
-    state[VK_CONTROL] = 0x80;
-    SetKeyboardState(state);
-  }
-  ~CtrlDown() { SetKeyboardState(saved_); }
-
- private:
-  BYTE saved_[256];
-};
+using winuitest::CtrlDown;
+using winuitest::Key;
 
 class KeyboardTest : public testing::Test {
  protected:
@@ -164,11 +143,12 @@ TEST_F(MenuTest, ShortcutsRunEnabledItemsOnly) {
     CtrlDown ctrl;
     Key(form.txtName.Hwnd(), 'O');
   }
+  // Del typed in a text box is the box's own; from the list box it is the menu's shortcut.
   form.SetMenuEnabled(probe::ID_mnuFile, false);
-  Key(form.txtName.Hwnd(), VK_DELETE);
+  Key(form.lstItems.Hwnd(), VK_DELETE);
   EXPECT_EQ(form.log, std::vector<std::wstring>{L"mnuFileOpen_Click"}) << "nothing runs under a disabled menu";
   form.SetMenuEnabled(probe::ID_mnuFile, true);
-  Key(form.txtName.Hwnd(), VK_DELETE);
+  Key(form.lstItems.Hwnd(), VK_DELETE);
   EXPECT_EQ(form.log.back(), L"mnuFileExit_Click");
 }
 

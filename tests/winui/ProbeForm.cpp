@@ -136,4 +136,43 @@ void frmSmall::Form_KeyDown(int& keyCode, int) {
   }
 }
 
+namespace {
+const FormDef kEditKeys{L"Tolvenar.Tests.frmEditKeys", L"編集キー", 6000, 4000, BorderStyle::Sizable, true, true,
+                        StartPosition::CenterScreen,   true};
+const ControlDef kEditKeysControls[] = {
+    {ID_txtEdit, L"txtEdit", Kind::TextBox, 120, 120, 3000, 300},
+    {ID_cmbEdit, L"cmbEdit", Kind::ComboBox, 120, 540, 3000, 300},
+    {ID_lvwNames, L"lvwNames", Kind::ListView, 120, 960, 2800, 1500, L"", kLabelEdit},
+    {ID_tvwNodes, L"tvwNodes", Kind::TreeView, 3000, 960, 2800, 1500, L"", kLabelEdit},
+    {ID_lstOther, L"lstOther", Kind::ListBox, 120, 2600, 3000, 900},
+    {ID_cmdClose, L"cmdClose", Kind::CommandButton, 4500, 3500, 1200, 360, L"閉じる", kCancel},
+};
+const MenuDef kEditKeysMenus[] = {
+    {ID_mnuEdit, L"mnuEdit", 0, L"編集(&E)"},
+    {ID_mnuEditCut, L"mnuEditCut", 1, L"切り取り(&T)", 0, 'X' | kCtrl},
+    {ID_mnuEditSelectAll, L"mnuEditSelectAll", 1, L"すべて選択(&A)", 0, 'A' | kCtrl},
+    {ID_mnuEditDelete, L"mnuEditDelete", 1, L"削除(&D)", 0, VK_DELETE},
+    {ID_mnuEditRename, L"mnuEditRename", 1, L"名前の変更(&M)", 0, VK_F2},
+    {ID_mnuEditFind, L"mnuEditFind", 1, L"検索(&F)", 0, 'F' | kCtrl},
+};
+}  // namespace
+
+frmEditKeys::frmEditKeys() : Form(kEditKeys, kEditKeysControls, kEditKeysMenus) {
+  for (const MenuDef& item : kEditKeysMenus)
+    On(item.id, Event::Click, [this, name = item.name](EventArgs&) { log.push_back(std::wstring(name) + L"_Click"); });
+  On(ID_cmdClose, Event::Click, [this](EventArgs&) { log.push_back(L"cmdClose_Click"); });
+  On(ID_lvwNames, Event::AfterLabelEdit, [this](EventArgs& e) { log.push_back(L"lvwNames_AfterLabelEdit " + e.text); });
+  On(ID_tvwNodes, Event::AfterLabelEdit, [this](EventArgs& e) { log.push_back(L"tvwNodes_AfterLabelEdit " + e.text); });
+}
+
+void frmEditKeys::Form_Load() {
+  lvwNames.AddColumn(L"名前", 2000);
+  lvwNames.AddItem(L"予定表.txt");
+  tvwNodes.Add(L"", L"root", L"書庫.lzh");
+  lstOther.AddItem(L"その他");
+}
+
+void frmEditKeys::Form_KeyDown(int& keyCode, int) { log.push_back(L"Form_KeyDown " + std::to_wstring(keyCode)); }
+void frmEditKeys::Form_KeyPress(int& keyAscii) { log.push_back(L"Form_KeyPress " + std::to_wstring(keyAscii)); }
+
 }  // namespace probe

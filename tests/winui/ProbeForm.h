@@ -114,4 +114,30 @@ class frmSmall : public winui::Form {
   void Form_KeyDown(int& keyCode, int shift) override;
 };
 
+// A form with every kind of edit box next to menu shortcuts for the keys a box edits with, a key preview
+// and a cancel button, all writing what they saw into `log`.
+enum EditKeysId { ID_txtEdit = 100, ID_cmbEdit, ID_lvwNames, ID_tvwNodes, ID_lstOther, ID_cmdClose };
+enum EditKeysMenuId {
+  ID_mnuEdit = 500,
+  ID_mnuEditCut,
+  ID_mnuEditSelectAll,
+  ID_mnuEditDelete,
+  ID_mnuEditRename,
+  ID_mnuEditFind
+};
+
+class frmEditKeys : public winui::Form {
+ public:
+  frmEditKeys();
+  winui::TextBox txtEdit{this, ID_txtEdit};
+  winui::ComboBox cmbEdit{this, ID_cmbEdit};
+  winui::ListView lvwNames{this, ID_lvwNames};
+  winui::TreeView tvwNodes{this, ID_tvwNodes};
+  winui::ListBox lstOther{this, ID_lstOther};
+  std::vector<std::wstring> log;
+  void Form_Load() override;
+  void Form_KeyDown(int& keyCode, int shift) override;
+  void Form_KeyPress(int& keyAscii) override;
+};
+
 }  // namespace probe

@@ -1,12 +1,24 @@
 // Shows the test form with sample contents for a screenshot (tests/winui/screenshot.sh); not a test.
 #include <windows.h>
 
+#include <string>
+
+#include "DialogProbe.h"
 #include "ProbeForm.h"
 #include "winui/App.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
+  // "dialog": the settings dialog with tab pages instead, on its second page.
+  if (std::wstring(commandLine) == L"dialog") {
+    probe::frmDialogProbe dialog;
+    dialog.settings.folder = L"C:\\作業\\";
+    if (!dialog.Load()) return 1;
+    dialog.tspPages.SetSelectedTab(2);
+    dialog.Show();
+    return winui::RunMessageLoop();
+  }
   probe::frmProbe form;
   if (!form.Load()) return 1;
   form.txtName.SetText(L"C:\\書庫\\サンプル.lzh");

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Shows the winui test form under the build's Wine prefix and Xvfb and saves a screenshot, to compare the
-# layout with its control table by eye. Usage: tests/winui/screenshot.sh <build-dir> [out.png]
+# layout with its control table by eye. Usage: tests/winui/screenshot.sh <build-dir> [out.png] [dialog]
 set -eu
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="$(cd "$1" && pwd)"
@@ -8,7 +8,7 @@ out="${2:-$build/winui-probe.png}"
 cmake --build "$build" --target WinuiProbeShot -j3 >/dev/null
 . "$here/../../scripts/wine-env.sh"
 tolvenar_wine_env "$build/wineprefix" "$(tolvenar_build_arch "$build")"
-wine "$build/bin/WinuiProbeShot.exe" &
+wine "$build/bin/WinuiProbeShot.exe" ${3:-} &
 pid=$!
 sleep "${TOLVENAR_SHOT_DELAY:-5}"
 import -display "$DISPLAY" -window root "$out"
