@@ -23,7 +23,7 @@ struct InstallOptionSet {
 // The installation folder: as recorded (with its "\"), the default (without), or as chosen in the window.
 extern std::wstring InstallFolder;
 extern InstallOptionSet InstallOptions;
-// Set only by the consent page's agree button.
+// True only once the consent page was left through its agree button.
 extern bool InstallAgreed;
 
 // Caption of every message box of the installer.

@@ -73,8 +73,13 @@ const ControlDef kControls[] = {
     {ID_cmdCancel, L"cmdCancel", Kind::CommandButton, 5160, 570, 1290, 375, L"キャンセル(&C)", kCancel, 14},
 };
 
-// A stored option as a check box shows it: any value other than "0" is on.
-int CheckValue(const std::wstring& option) { return shellintegration::IsOn(option) ? 1 : 0; }
+// The options as the check boxes show them: any value other than "0" is a tick.
+InstallOptionSet AsCheckBoxes(InstallOptionSet options) {
+  for (std::wstring* flag : {&options.SendTo, &options.DeskTop, &options.QuickMenu, &options.QuickCompress,
+                             &options.OpenPackn, &options.Classes})
+    *flag = shellintegration::IsOn(*flag) ? L"1" : L"0";
+  return options;
+}
 
 }  // namespace
 
@@ -92,20 +97,34 @@ void frmInstall::Form_Load() {
 }
 
 void frmInstall::LoadInitialize() {
-  txtFolder.SetText(InstallFolder);
-  chkSendTo.SetValue(CheckValue(InstallOptions.SendTo));
-  chkDeskTop.SetValue(CheckValue(InstallOptions.DeskTop));
-  chkQuickMenu.SetValue(CheckValue(InstallOptions.QuickMenu));
-  chkQuickComp.SetValue(CheckValue(InstallOptions.QuickCompress));
-  chkOpenPackn.SetValue(CheckValue(InstallOptions.OpenPackn));
-  chkClasses.SetValue(CheckValue(InstallOptions.Classes));
   lstClassesArcType.Clear();
   for (const wchar_t* row : kClassesRows) lstClassesArcType.AddItem(row);
-  for (int i = 0; i < kTypeCount; ++i)
-    lstClassesArcType.SetSelected(
-        i, static_cast<size_t>(i) < InstallOptions.ClassesArcType.size() && InstallOptions.ClassesArcType[i] == L'1');
-  SendMessageW(lstClassesArcType.Hwnd(), LB_SETCARETINDEX, 0, FALSE);
+  InstallOptionSet shown = AsCheckBoxes(InstallOptions);
+  LoadControls(*this, [this, &shown](DataExchange& dx) { Transfer(dx, InstallFolder, shown); });
   chkClasses_Click();
+}
+
+void frmInstall::Transfer(DataExchange& dx, std::wstring& folder, InstallOptionSet& options) {
+  dx.Text(ID_txtFolder, folder);
+  // An empty or relative folder would put the program under the current drive's root or folder.
+  if (!IsInstallFolderUsable(txtFolder.Text())) dx.Fail(ID_txtFolder, L"");
+  dx.Flag(ID_chkSendTo, options.SendTo);
+  dx.Flag(ID_chkDeskTop, options.DeskTop);
+  dx.Flag(ID_chkQuickMenu, options.QuickMenu);
+  dx.Flag(ID_chkQuickComp, options.QuickCompress);
+  dx.Flag(ID_chkOpenPackn, options.OpenPackn);
+  dx.Flag(ID_chkClasses, options.Classes);
+  std::wstring& marks = options.ClassesArcType;
+  if (dx.Loading()) {
+    for (int i = 0; i < kTypeCount; ++i)
+      lstClassesArcType.SetSelected(i, static_cast<size_t>(i) < marks.size() && marks[i] == L'1');
+    SendMessageW(lstClassesArcType.Hwnd(), LB_SETCARETINDEX, 0, FALSE);
+  } else if (dx.Saving()) {
+    // Read even while the list is disabled.
+    marks.assign(kTypeCount, L'0');
+    for (int i = 0; i < kTypeCount; ++i)
+      if (lstClassesArcType.Selected(i)) marks[i] = L'1';
+  }
 }
 
 void frmInstall::chkClasses_Click() { lstClassesArcType.SetEnabled(chkClasses.Value() != 0); }
@@ -120,25 +139,13 @@ void frmInstall::cmdFolder_Click() {
   LoadInitialize();
 }
 
-void frmInstall::StoreOptions() {
-  InstallOptions.SendTo = core::ToWString(chkSendTo.Value());
-  InstallOptions.DeskTop = core::ToWString(chkDeskTop.Value());
-  InstallOptions.QuickMenu = core::ToWString(chkQuickMenu.Value());
-  InstallOptions.QuickCompress = core::ToWString(chkQuickComp.Value());
-  InstallOptions.OpenPackn = core::ToWString(chkOpenPackn.Value());
-  InstallOptions.Classes = core::ToWString(chkClasses.Value());
-  // Read even while the list is disabled.
-  std::wstring marks(kTypeCount, L'0');
-  for (int i = 0; i < kTypeCount; ++i)
-    if (lstClassesArcType.Selected(i)) marks[i] = L'1';
-  InstallOptions.ClassesArcType = marks;
-}
-
 void frmInstall::cmdOk_Click() {
-  // An empty or relative folder would put the program under the current drive's root or folder.
-  if (!IsInstallFolderUsable(txtFolder.Text())) return;
-  InstallFolder = core::AddBackslash(txtFolder.Text());
-  StoreOptions();
+  const winui::Transfer transfer = [this](DataExchange& dx) { Transfer(dx, InstallFolder, InstallOptions); };
+  // A refused folder is refused silently: the button does nothing.
+  if (ValidateControls(*this, transfer).Failed()) return;
+  DataExchange store(*this, DataExchange::Direction::Save);
+  transfer(store);
+  InstallFolder = core::AddBackslash(InstallFolder);
   report_ = InstallEngine(places_, *this).Install(InstallFolder, InstallOptions);
   cmdCancel_Click();
 }

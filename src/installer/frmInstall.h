@@ -1,11 +1,13 @@
 #pragma once
 // The installer window: the installation folder with its browse button, the shortcut, context-menu and
 // association choices, OK to install and Cancel. The window only moves values between its controls and
-// InstallFolder / InstallOptions; the installation itself is the engine's.
+// InstallFolder / InstallOptions, through one Transfer that LoadInitialize loads and OK validates and
+// stores; the installation itself is the engine's, and its message boxes are owned by this window.
 #include <string>
 
 #include "installer/InstallEngine.h"
 #include "winui/Controls.h"
+#include "winui/DataExchange.h"
 #include "winui/Form.h"
 #include "winui/ListControls.h"
 
@@ -71,8 +73,9 @@ class frmInstall : public winui::Form, private InstallUi {
  private:
   void StepStarted(InstallStep step) override {}
   int Message(const std::wstring& text, UINT style) override;
-  // InstallOptions from the check boxes and the list.
-  void StoreOptions();
+  // Every value/control pair once: the folder text (refused when empty or relative), the six check boxes
+  // and the marked types as the list's selection.
+  void Transfer(winui::DataExchange& dx, std::wstring& folder, InstallOptionSet& options);
 
   const InstallPlaces& places_;
   InstallReport report_;

@@ -5,7 +5,6 @@
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "installer/InstallFiles.h"
-#include "installer/InstallSettings.h"
 
 namespace modInstall {
 namespace {
@@ -76,7 +75,7 @@ void frmKyodaku::Form_Load() {
 }
 
 void frmKyodaku::cmdOk_Click() {
-  InstallAgreed = true;
+  EndModal(DialogResult::OK);
   Unload();
 }
 

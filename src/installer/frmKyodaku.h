@@ -1,6 +1,7 @@
 #pragma once
-// The consent page: the licence delivered beside the installer, and the choice to agree or not. Only the
-// agree button sets InstallAgreed; any other way out leaves it as it was.
+// The consent page: the licence delivered beside the installer, and the choice to agree or not. Shown
+// modally, it ends with DialogResult::OK only through the agree button; refusing, Esc and the close box
+// all give Cancel. Either button unloads the page.
 #include <string>
 
 #include "winui/Controls.h"

@@ -25,7 +25,7 @@ int Main(const std::wstring& commandLine, const InstallPlaces& places) {
     InstallAgreed = false;
     {
       frmKyodaku consent(places.sourceFolder);
-      consent.ShowModal();
+      InstallAgreed = consent.ShowModal() == winui::DialogResult::OK;
     }
     winui::DoEvents();
     if (!InstallAgreed) return 0;

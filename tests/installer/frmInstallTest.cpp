@@ -62,6 +62,27 @@ TEST_F(frmInstallTest, ShowsTheFolderTheChoicesAndTheMarkedTypes) {
   EXPECT_TRUE(form.lstClassesArcType.Enabled());
 }
 
+TEST_F(frmInstallTest, AnyStoredValueOtherThanZeroShowsATickAndOkStoresItAsOne) {
+  DeliverProgram();
+  LoadWith(temp / L"入れ先", {L"2", L"yes", L" 1", L"-1", L"0", L"1", L"1"});
+  EXPECT_EQ(form.chkSendTo.Value(), 1);
+  EXPECT_EQ(form.chkDeskTop.Value(), 1);
+  EXPECT_EQ(form.chkQuickMenu.Value(), 1);
+  EXPECT_EQ(form.chkQuickComp.Value(), 1);
+  EXPECT_EQ(form.chkOpenPackn.Value(), 0);
+  EXPECT_EQ(SelectedRows(), std::vector<int>{0});
+  boxes.Expect(L"とるべなー【瞬間開梱】のインストールが完了しました");
+
+  Press(form.cmdOk);
+
+  EXPECT_EQ(InstallOptions.SendTo, L"1");
+  EXPECT_EQ(InstallOptions.DeskTop, L"1");
+  EXPECT_EQ(InstallOptions.QuickMenu, L"1");
+  EXPECT_EQ(InstallOptions.QuickCompress, L"1");
+  EXPECT_EQ(InstallOptions.OpenPackn, L"0");
+  EXPECT_EQ(InstallOptions.ClassesArcType, L"10000000000000000");
+}
+
 TEST_F(frmInstallTest, ChoosingAFolderShowsTheChoicesStoredThereAndCancelChangesNothing) {
   LoadWith(L"C:\\x", {L"1", L"1", L"1", L"1", L"1", L"1", L"11111111111111111"});
   temp.WriteFile(L"other\\Tolvenar.ini", "[Option]\r\nDeskTop=1\r\nClassesArcType=01\r\n");
@@ -104,12 +125,14 @@ TEST_F(frmInstallTest, OkInstallsWhatTheControlsSayAndCloses) {
   SendMessageW(form.chkClasses.Hwnd(), BM_CLICK, 0, 0);
   form.lstClassesArcType.SetSelected(13, true);
   boxes.Expect(L"とるべなー【瞬間開梱】のインストールが完了しました");
+  const HWND window = form.Hwnd();
 
   Press(form.cmdOk);
 
   EXPECT_FALSE(form.IsLoaded());
   EXPECT_TRUE(boxes.AllShown());
   EXPECT_EQ(boxes.Shown()[0].title, L"とるべなー インストール");
+  EXPECT_EQ(boxes.Shown()[0].owner, window);
   EXPECT_EQ(InstallFolder, temp / L"入れ先\\");
   EXPECT_EQ(InstallOptions.SendTo, L"1");
   EXPECT_EQ(InstallOptions.Classes, L"1");
@@ -139,24 +162,32 @@ TEST_F(InstallTest, ConsentPageShowsTheLicenceAndOnlyAgreeingAgrees) {
     EXPECT_EQ(page.Caption(), L"使用許諾契約");
     EXPECT_EQ(page.txtKyodaku.Text(), L"第1条 使用許諾\r\n");
     EXPECT_EQ(page.cmdOk.Caption(), L"同意する");
-    SendMessageW(page.cmdCancel.Hwnd(), BM_CLICK, 0, 0);
+    EXPECT_EQ(page.cmdCancel.Caption(), L"同意しない");
+    Press(page.cmdCancel);
     EXPECT_FALSE(page.IsLoaded());
-    EXPECT_FALSE(modInstall::InstallAgreed);
+    EXPECT_EQ(page.ModalResult(), winui::DialogResult::Cancel);
   }
   frmKyodaku page(source);
   ASSERT_TRUE(page.Load());
-  SendMessageW(page.cmdOk.Hwnd(), BM_CLICK, 0, 0);
+  Press(page.cmdOk);
   EXPECT_FALSE(page.IsLoaded());
-  EXPECT_TRUE(modInstall::InstallAgreed);
+  EXPECT_EQ(page.ModalResult(), winui::DialogResult::OK);
 }
 
-// Answers the consent page as a user would, through its buttons.
+// The two ways out of the consent page that do not agree (agreeing goes on to the installer window, which
+// the end-to-end run covers).
+enum class ConsentWay { Refuse, CloseBox };
+
+// Answers the consent page as a user would: through its refuse button or its close box.
 class ConsentAnswer {
  public:
-  explicit ConsentAnswer(bool agree)
-      : previous_(winui::SetModalHook([agree](winui::Form& form) {
+  explicit ConsentAnswer(ConsentWay way)
+      : previous_(winui::SetModalHook([way](winui::Form& form) {
           auto& page = dynamic_cast<frmKyodaku&>(form);
-          Press(agree ? page.cmdOk : page.cmdCancel);
+          if (way == ConsentWay::CloseBox)
+            SendMessageW(page.Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+          else
+            Press(page.cmdCancel);
         })) {}
   ~ConsentAnswer() { winui::SetModalHook(previous_); }
 
@@ -164,13 +195,18 @@ class ConsentAnswer {
   winui::ModalHook previous_;
 };
 
-TEST_F(InstallTest, RefusingConsentEndsBeforeAnythingIsRead) {
+TEST_F(InstallTest, RefusingOrClosingTheConsentPageEndsBeforeAnythingIsRead) {
   DeliverProgram();
   user.Set(modInstall::kFoldersKey, L"C:\\recorded\\", modInstall::kFolderValue);
-  ConsentAnswer refuse(false);
-  EXPECT_EQ(modInstall::Main(L"", places), 0);
-  EXPECT_EQ(InstallFolder, L"");
-  EXPECT_EQ(winui::LoadedFormCount(), 0);
+  for (ConsentWay way : {ConsentWay::Refuse, ConsentWay::CloseBox}) {
+    SCOPED_TRACE(static_cast<int>(way));
+    modInstall::InstallAgreed = true;
+    ConsentAnswer answer(way);
+    EXPECT_EQ(modInstall::Main(L"", places), 0);
+    EXPECT_FALSE(modInstall::InstallAgreed);
+    EXPECT_EQ(InstallFolder, L"");
+    EXPECT_EQ(winui::LoadedFormCount(), 0);
+  }
 }
 
 TEST_F(InstallTest, SlashDUninstallsWithoutAnyWindowOrMessage) {
