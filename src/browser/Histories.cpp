@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "browser/BrowserViews.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "winui/App.h"
@@ -19,9 +20,9 @@ constexpr int64_t kMostHistoryIndex = 99;
 
 // Settings.FileHistory: the highest index kept; negative keeps nothing of the old list.
 int64_t HistorySize() {
-  const std::optional<int64_t> value = core::ParseWholeNumber(core::Settings.FileHistory);
+  const std::optional<int> value = core::WholeSetting(core::Settings.FileHistory);
   if (!value) return core::HistoryLimit(core::Settings.FileHistory);
-  return std::min(*value, kMostHistoryIndex);
+  return std::min<int64_t>(*value, kMostHistoryIndex);
 }
 
 // The path is taken by value: a caller may pass an entry of the history itself, which is emptied below.
@@ -37,7 +38,7 @@ std::vector<std::wstring> NewHistory(std::wstring path) {
       }
     list.push_back(path);
   }
-  if (core::Settings.FileHistory != L"0") {
+  if (core::IsOn(core::Settings.FileHistory)) {
     int64_t last = static_cast<int64_t>(old.size()) - 1;
     last = std::min(last, HistorySize() - static_cast<int64_t>(list.size()));
     // An emptied duplicate or a blank entry in range makes the list shorter; no later entry moves up.

@@ -9,6 +9,7 @@
 
 #include "browser/BrowserViews.h"
 #include "browser/StatusBarText.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "winui/App.h"
 
@@ -99,7 +100,7 @@ void SortItems(winui::ListView& list, int column, bool numeric, bool descending)
   list.Freeze(false);
 }
 
-bool Descending() { return core::Settings.SortFlag != L"0"; }
+bool Descending() { return core::IsOn(core::Settings.SortFlag); }
 
 }  // namespace
 

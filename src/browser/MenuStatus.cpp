@@ -2,11 +2,10 @@
 
 #include <windows.h>
 
-#include <array>
-
 #include "archiver/LibraryBinding.h"
 #include "archiver/clsArchive.h"
 #include "browser/BrowserViews.h"
+#include "core/ArcCatalogue.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
@@ -16,15 +15,9 @@ namespace {
 
 constexpr wchar_t kRootText[] = L"書庫ﾌｧｲﾙ";
 
-// Columns of the per-type table, in the order the branches are tested; TGZ and TBZ share TAR's gate
-// and have their own column.
-constexpr std::array<const wchar_t*, 18> kColumns = {L"LZH", L"ZIP", L"CAB", L"ARJ", L"TAR", L"TGZ",
-                                                     L"ISH", L"RAR", L"YZ1", L"ACE", L"JAR", L"BGA",
-                                                     L"GCA", L"BEL", L"7Z",  L"IMP", L"YZ2", L"BH"};
-
 enum Target { kMenu, kButton, kLabelEdit };
 
-// One command and its code per column:
+// One command and its code per type, in the order of the type catalogue (LZH ... BH, TGZ, TBZ):
 //   _ untouched   Y gate   X gate and node text ends in EXE   N gate and node text does not end in EXE
 //   U ZIP extraction library   Z ZIP creation library   u/z U/Z and EXE   n Z and not EXE   ! always
 //   A "arj.exe" present   R gate and ".RAR"   S "Default.SFX" and ".RAR"   W "rar.exe" and ".RAR"
@@ -37,104 +30,51 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {kLabelEdit, L"", -1, "Y__________Y_____Y"},
-    {kMenu, L"mnuFileQuickUnPack", -1, "YUYYYYYR___YYYYY_Y"},
-    {kMenu, L"mnuEditUnPack", -1, "YUYYYYYRYYYYYYYYYY"},
-    {kMenu, L"mnuFileList", -1, "YUYYYY_Y_YY_YYYYYY"},
-    {kMenu, L"mnuEditTest", -1, "YUYYYY_Y_YYY__YYYY"},
-    {kMenu, L"mnuFileConvert", -1, "Xz_________X______"},
-    {kMenu, L"mnuFileSaveAs", -1, "YZYYYYYYYYYYY_Y_YY"},
-    {kMenu, L"mnuFileSFX", -1, "NnN____S_Y_N______"},
-    {kMenu, L"mnuEditAdd", -1, "YZ_AY__W_YYY__Y__Y"},
-    {kMenu, L"mnuEditAddFolder", -1, "YZ_AY__W_YYY__Y__Y"},
-    {kMenu, L"mnuEditDelete", -1, "YZ_A___W_YYY__Y__Y"},
-    {kMenu, L"mnuEditReName", -1, "Y__________Y_____Y"},
-    {kMenu, L"mnuEditNewSwitch", -1, "Y__________Y______"},
-    {kMenu, L"mnuEditQuickView", -1, "YUYYYYYRYYYYYYY__Y"},
-    {kMenu, L"mnuEditApplication", -1, "YUYYYYYRYYYYYYY6YY"},
-    {kMenu, L"mnuEditAction", 0, "YUYYYYYR_YYYYYY__Y"},
-    {kMenu, L"mnuEditPack", -1, "_______________o__"},
-    {kMenu, L"mnuEditFolderPack", -1, "_______________o__"},
-    {kMenu, L"mnuPopUpUnPack", -1, "YUYYYYYRYYYYYYYYYY"},
-    {kMenu, L"mnuPopUpAddPack", -1, "YZ_AY__W_YYY__Y__Y"},
-    {kMenu, L"mnuPopUpDelete", -1, "YZ_A___W_YYY__Y__Y"},
-    {kMenu, L"mnuPopUpReName", -1, "Y__________Y_____Y"},
-    {kMenu, L"mnuPopUpNewSwitch", -1, "Y__________Y______"},
-    {kMenu, L"mnuPopUpQuickView", -1, "YUYYYYYRYYYYYYY__Y"},
-    {kMenu, L"mnuPopUpApplication", -1, "YUYYYYYRYYYYYYY6_Y"},
-    {kMenu, L"mnuPopUpAction", 0, "YUYYYYYR_YYYYYY__Y"},
-    {kMenu, L"mnuPopUpProperty", -1, "_______________o__"},
-    {kMenu, L"mnuTreePopUpArcClose", -1, "Y!YYYYYYYYYYYYYYYY"},
-    {kMenu, L"mnuTreePopUpUnPack", -1, "YUYYYYYRYYYYYYYYYY"},
-    {kMenu, L"mnuTreePopUpQuickUnPack", -1, "YUYYYYYR___YYYYY_Y"},
-    {kMenu, L"mnuTreePopUpList", -1, "YUYYYY_Y_YY_YYYYYY"},
-    {kMenu, L"mnuTreePopUpTest", -1, "YUYYYYYY_YYY__YYYY"},
-    {kMenu, L"mnuTreePopUpConvert", -1, "Xu_________X______"},
-    {kMenu, L"mnuTreePopUpSFX", -1, "NnN____S_Y_N______"},
-    {kMenu, L"mnuTreePopUpSaveAs", -1, "YUYYYYYYYYYYY_Y_YY"},
-    {kButton, L"Close", -1, "YUYYYYYYYYYYYYYYYY"},
-    {kButton, L"SaveAs", -1, "YZYYYY_YYYYYY_Y_YY"},
-    {kButton, L"View", -1, "YUYYYYYR_YYY___6_Y"},
-    {kButton, L"UnPack", -1, "YUYYYYYRYYYYYYYYYY"},
-    {kButton, L"AddPack", -1, "YZ_AY__W_YYY__Y__Y"},
-    {kButton, L"AddFolderPack", -1, "YZ_AY__W_YYY__Y__Y"},
-    {kButton, L"Trush", -1, "YZ_A___W_YYY_____Y"},
-    {kButton, L"Pack", -1, "_______________o__"},
-    {kButton, L"FolderPack", -1, "_______________o__"},
+    {kLabelEdit, L"", -1, "Y_________Y_____Y__"},
+    {kMenu, L"mnuFileQuickUnPack", -1, "YUYYYYR___YYYYY_YYY"},
+    {kMenu, L"mnuEditUnPack", -1, "YUYYYYRYYYYYYYYYYYY"},
+    {kMenu, L"mnuFileList", -1, "YUYYY_Y_YY_YYYYYYYY"},
+    {kMenu, L"mnuEditTest", -1, "YUYYY_Y_YYY__YYYYYY"},
+    {kMenu, L"mnuFileConvert", -1, "Xz________X________"},
+    {kMenu, L"mnuFileSaveAs", -1, "YZYYYYYYYYYY_Y_YYYY"},
+    {kMenu, L"mnuFileSFX", -1, "NnN___S_Y_N________"},
+    {kMenu, L"mnuEditAdd", -1, "YZ_AY_W_YYY__Y__Y__"},
+    {kMenu, L"mnuEditAddFolder", -1, "YZ_AY_W_YYY__Y__Y__"},
+    {kMenu, L"mnuEditDelete", -1, "YZ_A__W_YYY__Y__Y__"},
+    {kMenu, L"mnuEditReName", -1, "Y_________Y_____Y__"},
+    {kMenu, L"mnuEditNewSwitch", -1, "Y_________Y________"},
+    {kMenu, L"mnuEditQuickView", -1, "YUYYYYRYYYYYYY__YYY"},
+    {kMenu, L"mnuEditApplication", -1, "YUYYYYRYYYYYYY6YYYY"},
+    {kMenu, L"mnuEditAction", 0, "YUYYYYR_YYYYYY__YYY"},
+    {kMenu, L"mnuEditPack", -1, "______________o____"},
+    {kMenu, L"mnuEditFolderPack", -1, "______________o____"},
+    {kMenu, L"mnuPopUpUnPack", -1, "YUYYYYRYYYYYYYYYYYY"},
+    {kMenu, L"mnuPopUpAddPack", -1, "YZ_AY_W_YYY__Y__Y__"},
+    {kMenu, L"mnuPopUpDelete", -1, "YZ_A__W_YYY__Y__Y__"},
+    {kMenu, L"mnuPopUpReName", -1, "Y_________Y_____Y__"},
+    {kMenu, L"mnuPopUpNewSwitch", -1, "Y_________Y________"},
+    {kMenu, L"mnuPopUpQuickView", -1, "YUYYYYRYYYYYYY__YYY"},
+    {kMenu, L"mnuPopUpApplication", -1, "YUYYYYRYYYYYYY6_YYY"},
+    {kMenu, L"mnuPopUpAction", 0, "YUYYYYR_YYYYYY__YYY"},
+    {kMenu, L"mnuPopUpProperty", -1, "______________o____"},
+    {kMenu, L"mnuTreePopUpArcClose", -1, "Y!YYYYYYYYYYYYYYYYY"},
+    {kMenu, L"mnuTreePopUpUnPack", -1, "YUYYYYRYYYYYYYYYYYY"},
+    {kMenu, L"mnuTreePopUpQuickUnPack", -1, "YUYYYYR___YYYYY_YYY"},
+    {kMenu, L"mnuTreePopUpList", -1, "YUYYY_Y_YY_YYYYYYYY"},
+    {kMenu, L"mnuTreePopUpTest", -1, "YUYYYYY_YYY__YYYYYY"},
+    {kMenu, L"mnuTreePopUpConvert", -1, "Xu________X________"},
+    {kMenu, L"mnuTreePopUpSFX", -1, "NnN___S_Y_N________"},
+    {kMenu, L"mnuTreePopUpSaveAs", -1, "YUYYYYYYYYYY_Y_YYYY"},
+    {kButton, L"Close", -1, "YUYYYYYYYYYYYYYYYYY"},
+    {kButton, L"SaveAs", -1, "YZYYY_YYYYYY_Y_YYYY"},
+    {kButton, L"View", -1, "YUYYYYR_YYY___6_YYY"},
+    {kButton, L"UnPack", -1, "YUYYYYRYYYYYYYYYYYY"},
+    {kButton, L"AddPack", -1, "YZ_AY_W_YYY__Y__Y__"},
+    {kButton, L"AddFolderPack", -1, "YZ_AY_W_YYY__Y__Y__"},
+    {kButton, L"Trush", -1, "YZ_A__W_YYY_____Y__"},
+    {kButton, L"Pack", -1, "______________o____"},
+    {kButton, L"FolderPack", -1, "______________o____"},
 };
-
-// The types a new archive can be made of, with what must be installed for each.
-struct CreatableType {
-  int index;
-  std::wstring (archiver::clsArchive::*probe)() const;  // nullptr: the tool below decides
-  const wchar_t* tool;
-  bool optionMenuOnly;  // YZ1, YZ2: only the Option menu's item follows; the File submenu's keeps its state
-};
-
-constexpr CreatableType kCreatable[] = {
-    {0, &archiver::clsArchive::GetLhaVersion, nullptr, false},
-    {1, &archiver::clsArchive::GetZip32JVersion, nullptr, false},
-    {3, nullptr, L"ARJ.EXE", false},
-    {4, &archiver::clsArchive::GetTarVersion, nullptr, false},
-    {6, nullptr, L"RAR.EXE", false},
-    {7, &archiver::clsArchive::GetYz1Version, nullptr, true},
-    {8, nullptr, L"ACE.EXE", false},
-    {9, nullptr, L"JAR32.EXE", false},
-    {10, &archiver::clsArchive::GetBgaVersion, nullptr, false},
-    {13, &archiver::clsArchive::Get7ZipVersion, nullptr, false},
-    {15, &archiver::clsArchive::GetYz2Version, nullptr, true},
-    {16, &archiver::clsArchive::GetBhVersion, nullptr, false},
-};
-
-int ColumnOf(const std::wstring& arcType) {
-  if (arcType == L"TBZ") return 5;
-  for (size_t i = 0; i < kColumns.size(); ++i)
-    if (arcType == kColumns[i]) return static_cast<int>(i);
-  return -1;
-}
-
-// The version text of the type's library (or the tool's name for ACE and JAR); "" when it does not answer.
-// ZIP has no gate of its own: its codes name the library they need.
-std::wstring GateOf(const std::wstring& column) {
-  const archiver::clsArchive& a = archiver::Archive();
-  if (column == L"LZH") return a.GetLhaVersion();
-  if (column == L"CAB") return a.GetCabVersion();
-  if (column == L"ARJ") return a.GetArjVersion();
-  if (column == L"TAR" || column == L"TGZ") return a.GetTarVersion();
-  if (column == L"ISH") return a.GetIshVersion();
-  if (column == L"RAR") return a.GetRarVersion();
-  if (column == L"YZ1") return a.GetYz1Version();
-  if (column == L"ACE") return a.GetAceVersion();
-  if (column == L"JAR") return a.GetJarVersion();
-  if (column == L"BGA") return a.GetBgaVersion();
-  if (column == L"GCA") return a.GetGcaVersion();
-  if (column == L"BEL") return a.GetBelVersion();
-  if (column == L"7Z") return a.Get7ZipVersion();
-  if (column == L"IMP") return a.GetImpVersion();
-  if (column == L"YZ2") return a.GetYz2Version();
-  if (column == L"BH") return a.GetBhVersion();
-  return L"";
-}
 
 // What the codes of one branch depend on, asked once per call.
 struct BranchFacts {
@@ -202,12 +142,15 @@ void SetCommand(const BrowserViews& views, const Command& command, bool enabled)
   }
 }
 
+// The types a new archive can be made of follow what their creation needs; the others keep their state.
 void SetCreatableTypes(const BrowserViews& views) {
-  const archiver::clsArchive& a = archiver::Archive();
-  for (const CreatableType& type : kCreatable) {
-    bool present = type.probe ? !(a.*type.probe)().empty() : ToolPresent(type.tool);
-    EnableMenu(views, L"mnuOptionMakeArc", type.index, present);
-    if (!type.optionMenuOnly || !present) EnableMenu(views, L"mnuFileNewArcExtOpt", type.index, present);
+  for (const core::ArcTypeRow& row : core::ArcCatalogue()) {
+    const core::Presence& gate = row.creation.menuGate;
+    if (!gate.Given()) continue;
+    const bool present = !archiver::PresenceText(gate).empty();
+    EnableMenu(views, L"mnuOptionMakeArc", row.index, present);
+    if (row.creation.fileMenuFollowsWhenPresent || !present)
+      EnableMenu(views, L"mnuFileNewArcExtOpt", row.index, present);
   }
 }
 
@@ -215,23 +158,25 @@ bool EndsWithExe(const std::wstring& text) {
   return text.size() >= 3 && core::UCase(text.substr(text.size() - 3)) == L"EXE";
 }
 
-void SetTypeCommands(const BrowserViews& views, int column, const std::wstring& fileName,
+void SetTypeCommands(const BrowserViews& views, const core::ArcTypeRow& row, const std::wstring& fileName,
                      const std::wstring& nodeText) {
-  const std::wstring type = kColumns[static_cast<size_t>(column)];
   BranchFacts facts;
-  facts.version = GateOf(type);
+  facts.version = archiver::PresenceText(row.presence);
   facts.gate = !facts.version.empty();
   facts.nodeIsExe = EndsWithExe(nodeText);
-  if (type == L"ZIP") {
-    facts.zipExtract = !archiver::Archive().GetZipVersion().empty();
-    facts.zipCreate = !archiver::Archive().GetZip32JVersion().empty();
-  } else if (type == L"ARJ") {
-    facts.arjTool = ToolPresent(L"arj.exe");
-  } else if (type == L"RAR") {
+  // ZIP is read and written by two libraries; ARJ and RAR are also changed by their console tools.
+  const bool creator = !archiver::PresenceText(row.creation.menuGate).empty();
+  if (row.index == core::ArcTypeZip) {
+    facts.zipExtract = facts.gate;
+    facts.zipCreate = creator;
+  } else if (row.index == core::ArcTypeArj) {
+    facts.arjTool = creator;
+  } else if (row.index == core::ArcTypeRar) {
     facts.rarName = core::UCase(core::GetExtension(fileName, false)) == L".RAR";
-    facts.rarTool = ToolPresent(L"rar.exe");
-    facts.rarSfx = ToolPresent(L"Default.SFX");
+    facts.rarTool = creator;
+    facts.rarSfx = core::NormalFileExists(core::CombinePath(archiver::ToolFolder(), L"Default.SFX"));
   }
+  const size_t column = core::RowNumber(row);
   for (const Command& command : kCommands) {
     int decision = Decide(command.codes[column], facts);
     if (decision >= 0) SetCommand(views, command, decision == 1);
@@ -239,14 +184,6 @@ void SetTypeCommands(const BrowserViews& views, int column, const std::wstring& 
 }
 
 }  // namespace
-
-bool ToolPresent(const std::wstring& name) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((core::AddBackslash(archiver::ToolFolder()) + name).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  FindClose(search);
-  return !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 void SetMenuStatus(const std::wstring& arcType) {
   BrowserViews* installed = Views();
@@ -286,13 +223,13 @@ void SetMenuStatus(const std::wstring& arcType) {
     return;
   }
 
-  const int column = ColumnOf(arcType);
-  if (column < 0) return;
+  const core::ArcTypeRow* row = core::FindArcType(arcType);
+  if (!row) return;
   EnableMenu(views, L"mnuFileArcClose", -1, true);
   EnableMenu(views, L"mnuEditDSelectAll", -1, true);
   views.tbToolBar.SetButtonEnabled(L"All", true);
   EnableMenu(views, L"mnuTreePopUpProperty", -1, true);
-  SetTypeCommands(views, column, fileName, nodeText);
+  SetTypeCommands(views, *row, fileName, nodeText);
 }
 
 }  // namespace browser

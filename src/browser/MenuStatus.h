@@ -10,7 +10,4 @@ namespace browser {
 // Nothing is kept between calls: presence of libraries and tools is asked anew each time.
 void SetMenuStatus(const std::wstring& arcType);
 
-// True when a file of that name is in the program folder (the folder the console archivers run from).
-bool ToolPresent(const std::wstring& name);
-
 }  // namespace browser

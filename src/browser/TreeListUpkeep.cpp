@@ -8,6 +8,7 @@
 #include "browser/StatusBarText.h"
 #include "core/ArcType.h"
 #include "core/DrawProgress.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/WorkFolder.h"
@@ -25,13 +26,6 @@ namespace {
 // Only the four digits reach the key, so after 9,999 nodes they repeat; this many tries always find a
 // free key unless the tree already holds that many nodes of the same path.
 constexpr int kKeyPrefixes = 10000;
-
-// Settings colours may name a system colour (0x800000nn): the colour the system has for it now.
-COLORREF ResolveColor(int32_t value) {
-  const auto bits = static_cast<uint32_t>(value);
-  if ((bits & 0xFF000000u) == 0x80000000u) return GetSysColor(static_cast<int>(bits & 0xFFu));
-  return static_cast<COLORREF>(bits);
-}
 
 std::wstring Caption() { return std::wstring(core::kProgramTitle) + L" "; }
 
@@ -79,13 +73,13 @@ void InitMainView(bool clearTemp) {
   core::ArcNodeCounter = 0;
   core::NewArcCount = 0;
 
-  if (auto packType = core::ParseWholeNumber(core::Settings.PackType)) {
-    const int index = static_cast<int>(*packType);
+  if (auto packType = core::WholeSetting(core::Settings.PackType)) {
+    const int index = *packType;
     if (index >= 0 && index < views->cmbArc.ListCount()) views->cmbArc.SetListIndex(index);
     CheckMenu(*views, L"mnuOptionMakeArc", index, true);
   }
-  if (auto viewMode = core::ParseWholeNumber(core::Settings.ViewMode)) {
-    const int mode = static_cast<int>(*viewMode);
+  if (auto viewMode = core::WholeSetting(core::Settings.ViewMode)) {
+    const int mode = *viewMode;
     CheckMenu(*views, L"mnuListViewMode", mode, true);
     SetListViewMode(views->lvListView, mode);
   }
@@ -157,7 +151,7 @@ void SelectListItem(winui::ListView& listView, int index) {
 
 void SelectAllItems() {
   BrowserViews* views = Views();
-  if (!views || core::Settings.AllSelect == L"0") return;
+  if (!views || !core::IsOn(core::Settings.AllSelect)) return;
   views->lvListView.SelectAll(true);
   views->lvListView.SetFocus();
 }
@@ -168,7 +162,7 @@ bool GetSelectedCount() {
 }
 
 void AutoSizeColumns(winui::ListView& listView, int lastColumn) {
-  if (core::Settings.RetuKotei != L"0") return;
+  if (core::IsOn(core::Settings.RetuKotei)) return;
   if (!IsDetailsView(listView) || listView.Count() == 0) return;
   HWND window = listView.Hwnd();
   for (int column = 0; column <= lastColumn; ++column)
@@ -178,8 +172,8 @@ void AutoSizeColumns(winui::ListView& listView, int lastColumn) {
 void SetTreeViewColor() {
   BrowserViews* views = Views();
   if (!views) return;
-  const COLORREF back = ResolveColor(core::Settings.BackColor);
-  const COLORREF text = ResolveColor(core::Settings.ForeColor);
+  const COLORREF back = core::ColorSetting(core::Settings.BackColor);
+  const COLORREF text = core::ColorSetting(core::Settings.ForeColor);
   HWND tree = views->tvTreeView.Hwnd();
   if (!tree) return;
   SendMessageW(tree, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));

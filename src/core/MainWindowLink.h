@@ -12,8 +12,6 @@ class MainWindowLink {
   virtual ~MainWindowLink() = default;
   // The main window's handle: owner of library calls, Explorer starts and dialogs; nullptr before it exists.
   virtual HWND Hwnd() = 0;
-  // Rebuilds the extraction-history drop-down of the tool bar's "UnPack" button from Settings.ArcDown.
-  virtual void MakeUnPackButtonMenu() = 0;
   // Whether windows may be forced on top: Settings.NeverTop ("0" = never). Tests may answer it themselves.
   virtual std::wstring NeverTop();
 };

@@ -8,7 +8,9 @@
 #include "browser/Histories.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/CommonDlg.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
+#include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/TreeEvents.h"
@@ -57,24 +59,13 @@ void ReportFailure(frmMain& form, const std::wstring& text) {
 
 std::wstring OpenStartFolder() {
   using core::Settings;
-  if (Settings.ArcDefaultFlag == L"0" && !Settings.ArcDefault.empty()) return Settings.ArcDefault;
+  if (!core::IsOn(Settings.ArcDefaultFlag) && !Settings.ArcDefault.empty()) return Settings.ArcDefault;
   return Settings.OpenFolder;
 }
 
 }  // namespace
 
-bool ArchiveFileExists(const std::wstring& path) {
-  if (path.empty()) return false;
-  WIN32_FIND_DATAW data;
-  HANDLE found = FindFirstFileW(path.c_str(), &data);
-  if (found == INVALID_HANDLE_VALUE) return false;
-  bool file = false;
-  do {
-    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) file = true;
-  } while (!file && FindNextFileW(found, &data));
-  FindClose(found);
-  return file;
-}
+bool ArchiveFileExists(const std::wstring& path) { return core::NormalFileExists(path); }
 
 void ShowOpenedArchive(frmMain& form, const std::wstring& path) {
   form.SetCaption(path + L" - " + core::kProgramTitle + L" ");

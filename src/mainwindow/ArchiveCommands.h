@@ -16,7 +16,7 @@ void mnuFileMRU_Click(frmMain& form, int index);
 
 // What the window shows for an archive just opened: caption, recent-archive history and tree colours.
 void ShowOpenedArchive(frmMain& form, const std::wstring& path);
-// True when a file (not a folder) is found at `path`.
+// True when a normal file is found at `path` (core::NormalFileExists).
 bool ArchiveFileExists(const std::wstring& path);
 // Opens a recent archive, reporting a missing file as `fileWord`, the path in double quotes and
 // " が見つかりません" (the entry stays in the history). BusyFlag is set around the reading, and around the

@@ -5,6 +5,7 @@
 
 #include "archiver/LibraryBinding.h"
 #include "archiver/clsArchive.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modShell.h"
@@ -51,7 +52,7 @@ bool StartMain(const std::wstring& commandLine) {
   SYSTEMTIME now{};
   GetLocalTime(&now);
   core::ListFileName = core::MakeListFileName(now.wHour, now.wMinute, now.wSecond);
-  if (commandLine.empty() && core::Settings.SplashLogo == L"0") ShowSplash();
+  if (commandLine.empty() && !core::IsOn(core::Settings.SplashLogo)) ShowSplash();
 
   frmMain& form = MainForm();
   form.commandLine = commandLine;
@@ -61,13 +62,12 @@ bool StartMain(const std::wstring& commandLine) {
     ShowStartupFailure();
     return false;
   }
-  const std::optional<int64_t> packType = core::ParseWholeNumber(core::Settings.PackType);
-  Startup().PreloadArcOption(static_cast<int>(packType.value_or(0)) + 1);
+  Startup().PreloadArcOption(core::WholeSetting(core::Settings.PackType).value_or(0) + 1);
   winui::DoEvents();
   form.Show();
   winui::DoEvents();
   CloseSplash();
-  if (core::ParseWholeNumber(core::Settings.NeverTop).value_or(0) != 0) {
+  if (core::IsOn(core::Settings.NeverTop)) {
     form.SetMenuChecked(ID_mnuViewWindowTop, true);
     form.SetTopMost(true);
   }

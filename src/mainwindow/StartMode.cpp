@@ -4,6 +4,7 @@
 
 #include "core/Seams.h"
 #include "core/Settings.h"
+#include "core/SettingValues.h"
 #include "core/Text.h"
 #include "core/modCommandLine.h"
 #include "core/modPath.h"
@@ -57,7 +58,7 @@ StartChoice ChooseStartMode(const std::wstring& commandLine, const std::wstring&
       extract = true;
       choice.withoutSubFolders = KeyIsDown(VK_CONTROL);
     }
-    choice.mode = iconDrop == L"0" && !extract ? StartMode::Window : StartMode::InstantExtract;
+    choice.mode = !core::IsOn(iconDrop) && !extract ? StartMode::Window : StartMode::InstantExtract;
     return choice;
   }
   choice.mode = StartMode::Compress;

@@ -227,7 +227,7 @@ class frmMain : public winui::Form, public core::MainWindowLink {
   // --- core::MainWindowLink ---
   HWND Hwnd() override { return Form::Hwnd(); }
   HWND Hwnd() const { return Form::Hwnd(); }
-  void MakeUnPackButtonMenu() override;
+  void MakeUnPackButtonMenu();
 
   // The program's arguments, read by Form_Load (set before the window is loaded).
   std::wstring commandLine;

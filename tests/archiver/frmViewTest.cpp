@@ -30,7 +30,6 @@ class RecordingClipboard : public core::ClipboardSeam {
 class KeptOnTop : public core::MainWindowLink {
  public:
   HWND Hwnd() override { return nullptr; }
-  void MakeUnPackButtonMenu() override {}
   std::wstring NeverTop() override { return neverTop; }
   std::wstring neverTop = L"1";
 };

@@ -16,7 +16,6 @@ class NeverTopLink : public core::MainWindowLink {
   NeverTopLink() : previous_(core::SetMainWindowLink(this)) {}
   ~NeverTopLink() override { core::SetMainWindowLink(previous_); }
   HWND Hwnd() override { return mainWindow; }
-  void MakeUnPackButtonMenu() override {}
   std::wstring NeverTop() override { return neverTop; }
 
   std::wstring neverTop = L"0";

@@ -44,7 +44,6 @@ class RecordingProcesses : public core::ProcessSeam {
 class FakeMainWindow : public core::MainWindowLink {
  public:
   HWND Hwnd() override { return window; }
-  void MakeUnPackButtonMenu() override {}
   HWND window = nullptr;
 };
 

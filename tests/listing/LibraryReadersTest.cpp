@@ -199,7 +199,7 @@ TEST_F(ListingTest, AnArchiveTheLibraryCannotOpenIsReported) {
 }
 
 TEST_F(ListingTest, ZipRatioIsTheSavingInSinglePrecision) {
-  archiver::listing::LibraryReader zip{.library = L"unzip32.dll", .prefix = "UnZip", .ratioIsSaving = true};
+  const archiver::listing::LibraryReader zip = archiver::listing::LibraryReader::Of(core::ArcTypeZip);
   struct Case {
     uint16_t perMille;
     const wchar_t* shown;

@@ -2,21 +2,18 @@
 
 #include <shellapi.h>
 
-#include <array>
-
 #include "archiver/listing/BrowserServices.h"
+#include "core/ArcCatalogue.h"
 #include "core/Text.h"
 
 namespace archiver::listing {
 namespace {
 
-constexpr std::array<const wchar_t*, 16> kArchiveExtensions = {L".LZH", L".ZIP", L".CAB", L".ARJ", L".TAR", L".TGZ",
-                                                               L".TBZ", L".BZ2", L".TAZ", L".GZ",  L".Z",   L".RAR",
-                                                               L".GCA", L".BEL", L".7Z",  L".IMP"};
-
+// An extension of a type whose entries show the archive image when no program opens them.
 bool IsArchiveExtension(const std::wstring& upper) {
-  for (const wchar_t* known : kArchiveExtensions)
-    if (upper == known) return true;
+  for (const core::ArcTypeRow& row : core::ArcCatalogue())
+    for (const wchar_t* known : row.iconExtensions)
+      if (upper == known) return true;
   return false;
 }
 

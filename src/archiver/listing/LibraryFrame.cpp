@@ -35,6 +35,8 @@ class ListFreeze {
 
 }  // namespace
 
+LibraryReader LibraryReader::Of(core::ArcTypeIndex index) { return Of(*core::ArcTypeAt(index)); }
+
 std::optional<std::string> LibraryPath(const std::wstring& path) { return core::ToCp932Exact(path); }
 
 EntryTexts SplitEntryName(const INDIVIDUALINFO& info) {
@@ -48,13 +50,14 @@ void AddRecordRow(const LibraryReader& reader, const INDIVIDUALINFO& info, const
   ListingViews* views = MainViews();
   if (!views) return;
   const int16_t perMille = static_cast<int16_t>(info.wRatio);
-  const float percent = reader.ratioIsSaving ? 100.0f - perMille / 10.0f : perMille / 10.0f;
+  const float percent = reader.traits.ratioIsSaving ? 100.0f - perMille / 10.0f : perMille / 10.0f;
   AddEntryRow(
       *views, entry.name,
-      {SizeText(info.dwOriginalSize), reader.fixedPackedAndRatio ? L"?,???" : SizeText(info.dwCompressedSize),
-       reader.fixedPackedAndRatio ? L"???.?%" : RatioText(percent),
+      {SizeText(info.dwOriginalSize), reader.traits.fixedPackedAndRatio ? L"?,???" : SizeText(info.dwCompressedSize),
+       reader.traits.fixedPackedAndRatio ? L"???.?%" : RatioText(percent),
        core::FormatDosDateTime(info.wDate, 1) + L" " + core::FormatDosDateTime(info.wTime, 2),
-       FieldText(info.szMode, sizeof info.szMode), entry.folder.empty() && reader.blankRootFolder ? L" " : entry.folder,
+       FieldText(info.szMode, sizeof info.szMode),
+       entry.folder.empty() && reader.traits.blankRootFolder ? L" " : entry.folder,
        FieldText(info.szAttribute, sizeof info.szAttribute)});
 }
 
@@ -74,29 +77,29 @@ void RunLibraryReader(const LibraryReader& reader, const std::wstring& path,
   if (ansiPath && beforeOpen && !beforeOpen(libraryPath)) return;
   HARC handle = nullptr;
   if (ansiPath) {
-    handle =
-        open ? open(libraryPath)
-             : CallEntry<OpenArchiveFn>(reader, "OpenArchive", views->form.Hwnd(), libraryPath.c_str(), reader.openMode)
-                   .value_or(nullptr);
+    handle = open ? open(libraryPath)
+                  : CallEntry<OpenArchiveFn>(reader, "OpenArchive", views->form.Hwnd(), libraryPath.c_str(),
+                                             reader.traits.openMode)
+                        .value_or(nullptr);
   }
   if (!handle) {
     ReportReadFailure(path);
     return;
   }
-  if (reader.messagePassAfterOpen) core::DoEvents();
+  if (reader.traits.messagePassAfterOpen) core::DoEvents();
 
   INDIVIDUALINFO info{};
-  int result = CallEntry<FindFirstFn>(reader, "FindFirst", handle, reader.wildcard, &info).value_or(-1);
+  int result = CallEntry<FindFirstFn>(reader, "FindFirst", handle, reader.traits.wildcard, &info).value_or(-1);
   {
     ListFreeze freeze(views->lvListView, reader.hideWhileFilling);
     while (result == 0) {
       const EntryTexts entry = SplitEntryName(info);
-      if (!(reader.skipEmptyName && entry.name.empty())) {
+      if (!(reader.traits.skipEmptyName && entry.name.empty())) {
         ++rows;
         if (count > 0) DrawProgressBox(views->picCount, static_cast<float>(rows) / static_cast<float>(count));
         AddRecordRow(reader, info, entry);
       }
-      if (reader.clearBeforeEachFind) info = INDIVIDUALINFO{};
+      if (reader.traits.clearBeforeEachFind) info = INDIVIDUALINFO{};
       result = CallEntry<FindNextFn>(reader, "FindNext", handle, &info).value_or(-1);
     }
   }

@@ -8,21 +8,20 @@
 #include <string>
 
 #include "archiver/ArchiverApi.h"
+#include "core/ArcCatalogue.h"
 
 namespace archiver::listing {
 
+// The library of a catalogue row ("unlha32.dll", calls prefix + "GetFileCount", "OpenArchive", ...) with
+// the row's reader decisions.
 struct LibraryReader {
-  const wchar_t* library;  // "unlha32.dll"
-  const char* prefix;      // "Unlha": the calls are prefix + "GetFileCount", "OpenArchive", ...
-  DWORD openMode = 0;
-  const char* wildcard = "*.*";
-  bool clearBeforeEachFind = true;  // else the record starts zeroed and keeps what the library leaves alone
-  bool messagePassAfterOpen = true;
-  bool skipEmptyName = true;         // directory entries get no row (and are not counted)
-  bool fixedPackedAndRatio = false;  // "?,???" and "???.?%" in place of the packed size and the ratio
-  bool blankRootFolder = false;      // one blank in "場所" at the root
+  const wchar_t* library;
+  const char* prefix;
+  core::ReaderTraits traits;
   bool hideWhileFilling = false;
-  bool ratioIsSaving = false;  // the ratio column shows 100 - per mille / 10 (what unzip32 reports)
+
+  static LibraryReader Of(core::ArcTypeIndex index);
+  static LibraryReader Of(const core::ArcTypeRow& row) { return {row.library, row.prefix, row.reader}; }
 };
 
 // Calls prefix + `name` of the reader's library; nullopt when the library or the entry is missing.

@@ -13,46 +13,15 @@ namespace {
 using TarGetArchiveTypeFn = int(WINAPI*)(LPCSTR path);
 using SetDefaultPasswordFn = int(WINAPI*)(HARC archive, LPCSTR password);
 
-constexpr LibraryReader kLzh{.library = L"unlha32.dll", .prefix = "Unlha", .openMode = 1, .hideWhileFilling = true};
-constexpr LibraryReader kBh{.library = L"Bh32.dll", .prefix = "Bh", .openMode = 1};
-constexpr LibraryReader k7z{.library = L"7-zip32.dll", .prefix = "SevenZip"};
-constexpr LibraryReader kImp{.library = L"unimp32.dll", .prefix = "UnImp"};
-constexpr LibraryReader kGca{.library = L"ungca32.dll", .prefix = "UnGCA"};
-constexpr LibraryReader kBga{.library = L"bga32.dll", .prefix = "Bga", .openMode = 1};
-constexpr LibraryReader kYz1{.library = L"Yz1.dll", .prefix = "Yz1", .openMode = 1};
-constexpr LibraryReader kYz2{.library = L"Yz2.dll", .prefix = "Yz2", .openMode = 1};
-// These read every entry as it comes, directory entries included, into a record never cleared.
-constexpr LibraryReader kCab{.library = L"cab32.dll",
-                             .prefix = "Cab",
-                             .clearBeforeEachFind = false,
-                             .messagePassAfterOpen = false,
-                             .skipEmptyName = false,
-                             .fixedPackedAndRatio = true,
-                             .blankRootFolder = true};
-constexpr LibraryReader kArj{.library = L"unarj32j.dll",
-                             .prefix = "Unarj",
-                             .openMode = 1,
-                             .clearBeforeEachFind = false,
-                             .messagePassAfterOpen = false,
-                             .skipEmptyName = false,
-                             .blankRootFolder = true};
-constexpr LibraryReader kRar{.library = L"unrar32.dll",
-                             .prefix = "Unrar",
-                             .openMode = 1,
-                             .wildcard = "*",
-                             .clearBeforeEachFind = false,
-                             .messagePassAfterOpen = false,
-                             .skipEmptyName = false,
-                             .blankRootFolder = true};
-constexpr LibraryReader kTar{.library = L"tar32.dll",
-                             .prefix = "Tar",
-                             .clearBeforeEachFind = false,
-                             .messagePassAfterOpen = false,
-                             .skipEmptyName = false,
-                             .fixedPackedAndRatio = true,
-                             .blankRootFolder = true};
-// The BEL library is asked by the archive path in place of a wildcard.
-constexpr LibraryReader kBel{.library = L"unbel32.dll", .prefix = "Unbel", .messagePassAfterOpen = false};
+const LibraryReader kLzh = [] {
+  LibraryReader reader = LibraryReader::Of(core::ArcTypeLzh);
+  reader.hideWhileFilling = true;
+  return reader;
+}();
+const LibraryReader kYz1 = LibraryReader::Of(core::ArcTypeYz1);
+const LibraryReader kYz2 = LibraryReader::Of(core::ArcTypeYz2);
+const LibraryReader kTar = LibraryReader::Of(core::ArcTypeTar);
+const LibraryReader kBel = LibraryReader::Of(core::ArcTypeBel);
 
 // The YZ1 library opens with bit 22 alone when the archive is only listed, and with mode 1 after a check
 // when its caller asks for one; a password-protected archive then gets the stored default password.
@@ -61,14 +30,14 @@ constexpr DWORD kYz1ListOnly = 4194304;
 }  // namespace
 
 void ReadArcListLzh(std::wstring& path) { RunLibraryReader(kLzh, path); }
-void ReadArcListBh(std::wstring& path) { RunLibraryReader(kBh, path); }
-void ReadArcList7z(std::wstring& path) { RunLibraryReader(k7z, path); }
-void ReadArcListImp(std::wstring& path) { RunLibraryReader(kImp, path); }
-void ReadArcListGca(std::wstring& path) { RunLibraryReader(kGca, path); }
-void ReadArcListBga(std::wstring& path) { RunLibraryReader(kBga, path); }
-void ReadArcListCab(std::wstring& path) { RunLibraryReader(kCab, path); }
-void ReadArcListArj(std::wstring& path) { RunLibraryReader(kArj, path); }
-void ReadArcListRar(std::wstring& path) { RunLibraryReader(kRar, path); }
+void ReadArcListBh(std::wstring& path) { RunLibraryReader(LibraryReader::Of(core::ArcTypeBh), path); }
+void ReadArcList7z(std::wstring& path) { RunLibraryReader(LibraryReader::Of(core::ArcType7z), path); }
+void ReadArcListImp(std::wstring& path) { RunLibraryReader(LibraryReader::Of(core::ArcTypeImp), path); }
+void ReadArcListGca(std::wstring& path) { RunLibraryReader(LibraryReader::Of(core::ArcTypeGca), path); }
+void ReadArcListBga(std::wstring& path) { RunLibraryReader(LibraryReader::Of(core::ArcTypeBga), path); }
+void ReadArcListCab(std::wstring& path) { RunLibraryReader(LibraryReader::Of(core::ArcTypeCab), path); }
+void ReadArcListArj(std::wstring& path) { RunLibraryReader(LibraryReader::Of(core::ArcTypeArj), path); }
+void ReadArcListRar(std::wstring& path) { RunLibraryReader(LibraryReader::Of(core::ArcTypeRar), path); }
 
 void ReadArcListYz1(std::wstring& path, bool& yz1Flag) {
   const bool check = yz1Flag;

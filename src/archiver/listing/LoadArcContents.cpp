@@ -5,8 +5,11 @@
 #include "archiver/ArcOutput.h"
 #include "archiver/listing/BrowserServices.h"
 #include "archiver/listing/EntryRows.h"
+#include "archiver/listing/LibraryFrame.h"
 #include "archiver/listing/Readers.h"
+#include "core/ArcCatalogue.h"
 #include "core/Settings.h"
+#include "core/SettingValues.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
@@ -29,27 +32,33 @@ void FillBaseImages(winui::ImageList& target, int size, winui::ImageList& source
   }
 }
 
-// A normal file: hidden and system files and folders count as missing.
-bool NormalFileExists(const std::wstring& path) {
-  DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES &&
-         !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+// The reader of a catalogue row, and whether the progress box is placed while it runs.
+void RunReader(const core::ArcTypeRow& row, std::wstring& path, bool& yz1Flag) {
+  switch (row.listing) {
+    case core::ListingRule::Library:
+      if (row.index == core::ArcTypeLzh)
+        ReadArcListLzh(path);
+      else
+        RunLibraryReader(LibraryReader::Of(row), path);
+      return;
+    case core::ListingRule::Zip:
+      return ReadArcListZip(path);
+    case core::ListingRule::Tar:
+      return ReadArcListTar(path);
+    case core::ListingRule::Yz1:
+      return ReadArcListYz1(path, yz1Flag);
+    case core::ListingRule::Yz2:
+      return ReadArcListYz2(path);
+    case core::ListingRule::Bel:
+      return ReadArcListBel(path);
+    case core::ListingRule::Ace:
+      return ReadArcListAce(path);
+    case core::ListingRule::Jar:
+      return ReadArcListJar(path);
+    case core::ListingRule::Ish:
+      return ReadArcListIsh(path);
+  }
 }
-
-using Reader = void (*)(std::wstring&);
-struct ReaderRow {
-  const wchar_t* type;
-  Reader reader;
-  bool placesProgress;
-};
-constexpr ReaderRow kReaders[] = {
-    {L"LZH", ReadArcListLzh, true}, {L"ZIP", ReadArcListZip, true},  {L"CAB", ReadArcListCab, true},
-    {L"ARJ", ReadArcListArj, true}, {L"TAR", ReadArcListTar, true},  {L"TGZ", ReadArcListTar, true},
-    {L"TBZ", ReadArcListTar, true}, {L"ISH", ReadArcListIsh, false}, {L"RAR", ReadArcListRar, true},
-    {L"YZ1", nullptr, true},        {L"ACE", ReadArcListAce, false}, {L"JAR", ReadArcListJar, false},
-    {L"BGA", ReadArcListBga, true}, {L"GCA", ReadArcListGca, true},  {L"BEL", ReadArcListBel, true},
-    {L"7Z", ReadArcList7z, true},   {L"IMP", ReadArcListImp, true},  {L"YZ2", ReadArcListYz2, true},
-    {L"BH", ReadArcListBh, true}};
 
 }  // namespace
 
@@ -72,7 +81,7 @@ void LoadArcContents(std::wstring& path, const std::wstring& typeName, bool clea
   core::DoEvents();
   if (clearOnly) return;
 
-  if (!NormalFileExists(path) && core::GetFileNamePart(path).rfind(L"$New", 0) == 0) {
+  if (!core::NormalFileExists(path) && core::GetFileNamePart(path).rfind(L"$New", 0) == 0) {
     core::NewArcCount = core::NewArcCount > 0 ? core::NewArcCount - 1 : 0;
     return;
   }
@@ -80,21 +89,17 @@ void LoadArcContents(std::wstring& path, const std::wstring& typeName, bool clea
   SetMainPointer(kPointerHourglass);
   views->sbStatusBar.SetPanelText(1, L"読込中...");
   core::PrivateState.SetEturanMode(true);
-  for (const ReaderRow& row : kReaders) {
-    if (typeName != row.type) continue;
-    if (row.placesProgress) CallSetProgressPosition(true);
-    if (row.reader)
-      row.reader(path);
-    else
-      ReadArcListYz1(path, yz1Flag);
-    if (row.placesProgress) CallSetProgressPosition(false);
-    break;
+  if (const core::ArcTypeRow* row = core::FindArcType(typeName)) {
+    if (row->placesProgress) CallSetProgressPosition(true);
+    RunReader(*row, path, yz1Flag);
+    if (row->placesProgress) CallSetProgressPosition(false);
   }
   core::PrivateState.SetEturanMode(false);
 
   if (views->lvListView.Count() > 0) {
     CallAutoSizeColumns(views->lvListView, 8);
-    CallSortListView(static_cast<int>(core::LeadingNumber(core::Settings.SortIndex)));
+    // A value that is no whole number means no sorting.
+    CallSortListView(core::WholeSetting(core::Settings.SortIndex).value_or(9));
   }
   views->sbStatusBar.SetPanelText(1, L"");
   SetMainPointer(kPointerDefault);

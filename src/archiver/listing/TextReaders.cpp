@@ -50,12 +50,7 @@ void AddTextRows(int32_t count, Layout layout) {
 
 HWND Owner() { return MainViews() ? MainViews()->form.Hwnd() : nullptr; }
 
-constexpr LibraryReader kZip{.library = L"unzip32.dll",
-                             .prefix = "UnZip",
-                             .clearBeforeEachFind = false,
-                             .messagePassAfterOpen = false,
-                             .blankRootFolder = true,
-                             .ratioIsSaving = true};
+const LibraryReader kZip = LibraryReader::Of(core::ArcTypeZip);
 constexpr WORD kFirstEnumeratingZip = 80;
 
 }  // namespace

@@ -37,7 +37,7 @@ void WriteFixture(const std::wstring& path, int entries) {
 
 // The library's enumeration alone: open, find first, find next to the end, close.
 double Enumerate(const std::wstring& path, int& found) {
-  archiver::listing::LibraryReader reader{.library = L"7-zip32.dll", .prefix = "SevenZip"};
+  const archiver::listing::LibraryReader reader = archiver::listing::LibraryReader::Of(core::ArcType7z);
   const std::string file = core::ToCp932(path);
   auto start = Clock::now();
   HANDLE handle =
