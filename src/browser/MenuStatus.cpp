@@ -5,6 +5,7 @@
 #include "archiver/LibraryBinding.h"
 #include "archiver/clsArchive.h"
 #include "browser/BrowserViews.h"
+#include "browser/EntryList.h"
 #include "core/ArcCatalogue.h"
 #include "core/Text.h"
 #include "core/modPath.h"
@@ -183,6 +184,60 @@ void SetTypeCommands(const BrowserViews& views, const core::ArcTypeRow& row, con
   }
 }
 
+// The state with no archive open, on which every call builds.
+void SetNoArchiveState(const BrowserViews& views) {
+  views.lvListView.SetLabelEdit(false);
+  struct Item {
+    const wchar_t* name;
+    int index;
+  };
+  static constexpr Item kDisabled[] = {{L"mnuFileArcClose", -1},
+                                       {L"mnuFileArcAllClose", -1},
+                                       {L"mnuFileQuickUnPack", -1},
+                                       {L"mnuFileSaveAs", -1},
+                                       {L"mnuFileSFX", -1},
+                                       {L"mnuFileList", -1},
+                                       {L"mnuFileConvert", -1},
+                                       {L"mnuEditUnPack", -1},
+                                       {L"mnuEditQuickView", -1},
+                                       {L"mnuEditNewSwitch", -1},
+                                       {L"mnuEditExpand", -1},
+                                       {L"mnuEditDSelectAll", -1},
+                                       {L"mnuEditAdd", -1},
+                                       {L"mnuEditAddFolder", -1},
+                                       {L"mnuEditDelete", -1},
+                                       {L"mnuEditApplication", -1},
+                                       {L"mnuEditAction", 0},
+                                       {L"mnuEditReName", -1},
+                                       {L"mnuEditTest", -1},
+                                       {L"mnuToolJpeg", 0},
+                                       {L"mnuToolJpeg", 1},
+                                       {L"mnuPopUpUnPack", -1},
+                                       {L"mnuPopUpAddPack", -1},
+                                       {L"mnuPopUpDelete", -1},
+                                       {L"mnuPopUpApplication", -1},
+                                       {L"mnuPopUpAction", 0},
+                                       {L"mnuPopUpReName", -1},
+                                       {L"mnuPopUpQuickView", -1},
+                                       {L"mnuPopUpNewSwitch", -1},
+                                       {L"mnuPopUpExpand", -1},
+                                       {L"mnuTreePopUpArcClose", -1},
+                                       {L"mnuTreePopUpConvert", -1},
+                                       {L"mnuTreePopUpList", -1},
+                                       {L"mnuTreePopUpUnPack", -1},
+                                       {L"mnuTreePopUpQuickUnPack", -1},
+                                       {L"mnuTreePopUpSaveAs", -1},
+                                       {L"mnuTreePopUpSFX", -1},
+                                       {L"mnuTreePopUpTest", -1},
+                                       {L"mnuTreePopUpProperty", -1}};
+  for (const Item& item : kDisabled) EnableMenu(views, item.name, item.index, false);
+  for (const wchar_t* name : {L"mnuEditPack", L"mnuEditFolderPack"}) EnableMenu(views, name, -1, true);
+  for (const wchar_t* key : {L"Open", L"Pack", L"FolderPack"}) views.tbToolBar.SetButtonEnabled(key, true);
+  for (const wchar_t* key :
+       {L"Close", L"AllClose", L"SaveAs", L"View", L"AddPack", L"AddFolderPack", L"Trush", L"UnPack", L"All"})
+    views.tbToolBar.SetButtonEnabled(key, false);
+}
+
 }  // namespace
 
 void SetMenuStatus(const std::wstring& arcType) {
@@ -191,7 +246,7 @@ void SetMenuStatus(const std::wstring& arcType) {
   const BrowserViews& views = *installed;
   const std::wstring fileName = core::GetFileNamePart(core::PrivateState.ArcFileName());
 
-  Listing().SetNoArchiveState();
+  SetNoArchiveState(views);
   // The list pop-up's property item is enabled when the window is made; only an IMP archive with its
   // library takes it away, and it comes back with the next archive of another type.
   EnableMenu(views, L"mnuPopUpProperty", -1, true);
@@ -208,7 +263,7 @@ void SetMenuStatus(const std::wstring& arcType) {
 
   const std::wstring selected = views.tvTreeView.SelectedKey();
   const std::wstring nodeText = selected.empty() ? L"" : views.tvTreeView.Text(selected);
-  if (nodeText != kRootText && views.lvListView.Count() == 0) {
+  if (nodeText != kRootText && Entries().Count() == 0) {
     // A new archive not yet saved has no entries: it can take files or be closed.
     if (fileName.compare(0, 4, L"$New") == 0) {
       EnableMenu(views, L"mnuFileArcClose", -1, true);

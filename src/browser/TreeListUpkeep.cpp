@@ -4,6 +4,8 @@
 #include <commctrl.h>
 
 #include "browser/BrowserViews.h"
+#include "browser/EntryList.h"
+#include "browser/LoadArcContents.h"
 #include "browser/MenuStatus.h"
 #include "browser/StatusBarText.h"
 #include "core/ArcType.h"
@@ -37,10 +39,6 @@ void SetListViewMode(const winui::ListView& list, int mode) {
   if (!window || mode < 0 || mode > 3) return;
   const LONG style = GetWindowLongW(window, GWL_STYLE);
   SetWindowLongW(window, GWL_STYLE, (style & ~LVS_TYPEMASK) | kViewStyles[mode]);
-}
-
-bool IsDetailsView(const winui::ListView& list) {
-  return list.Hwnd() && (GetWindowLongW(list.Hwnd(), GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT;
 }
 
 }  // namespace
@@ -89,7 +87,7 @@ void InitMainView(bool clearTemp) {
   tree.Add(L"", kRootNodeKey, kRootNodeKey, views->archiveImage);
   tree.Select(kRootNodeKey);
 
-  views->lvListView.Clear();
+  Entries().Clear();
   views->sbStatusBar.SetPanelText(1, L"");
 
   SetMenuStatus(L"");
@@ -106,8 +104,8 @@ bool OpenArchiveFile(const std::wstring& requested) {
   // current archive go on with that form.
   std::wstring path = requested;
   bool passwordFlag = false;
-  Listing().LoadArcContents(path, type, false, passwordFlag);
-  if (views->lvListView.Count() == 0) {
+  LoadArcContents(path, type, false, passwordFlag);
+  if (Entries().Count() == 0) {
     views->tvTreeView.Select(kRootNodeKey);
     SetMenuStatus(L"");
     views->form.SetCaption(Caption());
@@ -127,7 +125,7 @@ bool OpenArchiveFile(const std::wstring& requested) {
 void RefreshArchiveList(const std::wstring& requested, bool passwordFlag) {
   std::wstring path = requested;
   const std::wstring type = core::GetArcTypeByExt(path);
-  if (!type.empty()) Listing().LoadArcContents(path, type, false, passwordFlag);
+  if (!type.empty()) LoadArcContents(path, type, false, passwordFlag);
   // The commands are judged on this archive's name (a new "$New" archive, a ".rar" name), so it becomes
   // the current archive before they are set.
   core::PrivateState.SetArcFileName(path);
@@ -156,18 +154,7 @@ void SelectAllItems() {
   views->lvListView.SetFocus();
 }
 
-bool GetSelectedCount() {
-  BrowserViews* views = Views();
-  return views && views->lvListView.SelectedItem() != 0;
-}
-
-void AutoSizeColumns(winui::ListView& listView, int lastColumn) {
-  if (core::IsOn(core::Settings.RetuKotei)) return;
-  if (!IsDetailsView(listView) || listView.Count() == 0) return;
-  HWND window = listView.Hwnd();
-  for (int column = 0; column <= lastColumn; ++column)
-    SendMessageW(window, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(LVSCW_AUTOSIZE, 0));
-}
+bool GetSelectedCount() { return Entries().SelectedCount() > 0; }
 
 void SetTreeViewColor() {
   BrowserViews* views = Views();

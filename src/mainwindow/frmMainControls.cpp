@@ -36,7 +36,7 @@ const ControlDef kControls[] = {
     {ID_tbToolBar, L"tbToolBar", Kind::Toolbar, 0, 0, 8800, 330, L"", kFlat, -1, ID_cbrCoolbar},
     {ID_cmbArc, L"cmbArc", Kind::ComboBox, 0, 0, kTypeComboWidth, 300, L"作成する書庫", kDropDownList, 0, ID_tbToolBar},
     {ID_tvTreeView, L"tvTreeView", Kind::TreeView, 0, 480, 2010, 5040, L"", kLinesAndButtons, 1},
-    {ID_lvListView, L"lvListView", Kind::ListView, 2280, 480, 3015, 5055, L"", kMultiSelect, 2},
+    {ID_lvListView, L"lvListView", Kind::ListView, 2280, 480, 3015, 5055, L"", kMultiSelect | kOwnerData, 2},
     {ID_lstSort, L"lstSort", Kind::ListView, 0, 0, 2540, 1000, L"", kHidden | kNoTabStop},
     {ID_sbStatusBar, L"sbStatusBar", Kind::StatusBar, 0, 5550, 9165, 270, L""},
     {ID_picCount, L"picCount", Kind::PictureBox, 0, 0, 1935, 210, L"", kHidden},

@@ -67,6 +67,8 @@ struct ControlState {
   std::wstring pathSeparator = L"\\";
   std::vector<std::wstring> tabKeys;
   int freeze = 0;
+  // List view of kOwnerData: where its items come from.
+  ListItemSource* source = nullptr;
 };
 
 struct MenuState {

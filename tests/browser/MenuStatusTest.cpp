@@ -33,8 +33,9 @@ class MenuStatusTest : public BrowserTest {
     const std::wstring key = L"0001" + path;
     if (!form_.tvTreeView.Exists(key)) form_.tvTreeView.Add(browser::kRootNodeKey, key, core::GetFileNamePart(path));
     form_.tvTreeView.Select(key);
-    form_.lvListView.Clear();
-    for (int i = 0; i < entries; ++i) form_.lvListView.AddItem(L"entry" + std::to_wstring(i));
+    std::vector<Row> rows;
+    for (int i = 0; i < entries; ++i) rows.push_back({L"entry" + std::to_wstring(i)});
+    FillList(rows);
   }
   // Names of the enabled items among `names` (menu names; "[key]" for a tool-bar button; "label edit").
   std::set<std::wstring> EnabledOf(const std::vector<std::wstring>& names) {
@@ -143,7 +144,7 @@ TEST_F(MenuStatusTest, NoArchiveLeavesOnlyNewCompressionAndCloseAll) {
   Show(temp_ / L"a.lzh");
   form_.tvTreeView.Add(browser::kRootNodeKey, L"0002b.lzh", L"b.lzh");
   form_.tvTreeView.Select(browser::kRootNodeKey);
-  form_.lvListView.Clear();
+  browser::Entries().Clear();
   SetMenuStatus(L"");
   EXPECT_TRUE(form_.ButtonEnabled(L"AllClose"));
   EXPECT_TRUE(form_.Enabled(L"mnuFileArcAllClose"));
@@ -319,6 +320,39 @@ TEST_F(MenuStatusTest, JpegItemsFollowTheJpegLibraryAlone) {
   SetMenuStatus(L"");
   EXPECT_TRUE(form_.Enabled(L"mnuToolJpeg", 0));
   EXPECT_TRUE(form_.Enabled(L"mnuToolJpeg", 1));
+}
+
+TEST_F(MenuStatusTest, TheStateWithoutAnArchiveLeavesOnlyOpeningAndNewArchivesUsable) {
+  form_.SetMenuEnabled(form_.IdOf(L"mnuFileOpen"), false);
+  form_.lvListView.SetLabelEdit(true);
+  SetMenuStatus(L"");
+
+  EXPECT_FALSE(form_.LabelEdit());
+  for (const wchar_t* name :
+       {L"mnuFileArcClose",   L"mnuFileArcAllClose",  L"mnuFileQuickUnPack",      L"mnuFileSaveAs",
+        L"mnuFileSFX",        L"mnuFileList",         L"mnuFileConvert",          L"mnuEditUnPack",
+        L"mnuEditQuickView",  L"mnuEditNewSwitch",    L"mnuEditExpand",           L"mnuEditDSelectAll",
+        L"mnuEditAdd",        L"mnuEditAddFolder",    L"mnuEditDelete",           L"mnuEditApplication",
+        L"mnuEditReName",     L"mnuEditTest",         L"mnuPopUpUnPack",          L"mnuPopUpAddPack",
+        L"mnuPopUpDelete",    L"mnuPopUpApplication", L"mnuPopUpReName",          L"mnuPopUpQuickView",
+        L"mnuPopUpNewSwitch", L"mnuPopUpExpand",      L"mnuTreePopUpArcClose",    L"mnuTreePopUpConvert",
+        L"mnuTreePopUpList",  L"mnuTreePopUpUnPack",  L"mnuTreePopUpQuickUnPack", L"mnuTreePopUpSaveAs",
+        L"mnuTreePopUpSFX",   L"mnuTreePopUpTest",    L"mnuTreePopUpProperty"})
+    EXPECT_FALSE(form_.Enabled(name)) << core::ToUtf8(name);
+  EXPECT_FALSE(form_.Enabled(L"mnuEditAction", 0));
+  EXPECT_FALSE(form_.Enabled(L"mnuPopUpAction", 0));
+  EXPECT_FALSE(form_.Enabled(L"mnuToolJpeg", 0));
+  EXPECT_FALSE(form_.Enabled(L"mnuToolJpeg", 1));
+  EXPECT_TRUE(form_.Enabled(L"mnuEditPack"));
+  EXPECT_TRUE(form_.Enabled(L"mnuEditFolderPack"));
+  EXPECT_FALSE(form_.Enabled(L"mnuFileOpen")) << "other items keep their state";
+
+  std::vector<std::wstring> enabled;
+  for (const wchar_t* key : {L"Open", L"Close", L"AllClose", L"SaveAs", L"View", L"AddPack", L"AddFolderPack", L"Trush",
+                             L"UnPack", L"Pack", L"FolderPack", L"All"})
+    if (form_.ButtonEnabled(key)) enabled.push_back(key);
+  EXPECT_EQ((std::vector<std::wstring>{L"Open", L"Pack", L"FolderPack"}), enabled);
+  EXPECT_TRUE(form_.ButtonEnabled(L"Option"));
 }
 
 }  // namespace
