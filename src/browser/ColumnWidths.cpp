@@ -37,7 +37,7 @@ class TextWidths {
   TextWidths(const TextWidths&) = delete;
   TextWidths& operator=(const TextWidths&) = delete;
 
-  int Of(const std::wstring& text) {
+  int Of(std::wstring_view text) {
     int width = 0;
     for (wchar_t c : text) {
       int& known = widths_[static_cast<unsigned short>(c)];

@@ -8,8 +8,6 @@
 namespace browser {
 namespace {
 
-const std::wstring kNoText;
-
 std::vector<int> ItemsWith(HWND list, UINT flag) {
   std::vector<int> items;
   for (LRESULT i = SendMessageW(list, LVM_GETNEXTITEM, WPARAM(-1), flag); i >= 0;
@@ -99,10 +97,10 @@ void EntryList::Show(const std::vector<size_t>* rows) {
   ShowCount(rows ? static_cast<int>(rows->size()) : Count());
 }
 
-const std::wstring& EntryList::CellText(int item, int column) const {
-  if (item < 0 || column < 0 || column > 8) return kNoText;
+std::wstring_view EntryList::CellText(int item, int column) const {
+  if (item < 0 || column < 0 || column > 8) return {};
   const size_t row = RowOf(item);
-  return row < rows_.size() ? rows_[row].Cell(column) : kNoText;
+  return row < rows_.size() ? rows_[row].Cell(column) : std::wstring_view();
 }
 
 int EntryList::ItemImage(int item) const {
@@ -114,7 +112,7 @@ int EntryList::ItemImage(int item) const {
 void EntryList::TextEdited(int item, const std::wstring& text) {
   if (item < 0 || shown_) return;
   const size_t row = static_cast<size_t>(item);
-  if (row < rows_.size()) rows_[row].name = text;
+  if (row < rows_.size()) rows_[row].SetName(text);
 }
 
 EntryList& Entries() {

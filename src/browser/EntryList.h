@@ -40,7 +40,7 @@ class EntryList : public winui::ListItemSource {
   void Show(const std::vector<size_t>* rows);
 
   // winui::ListItemSource
-  const std::wstring& CellText(int item, int column) const override;
+  std::wstring_view CellText(int item, int column) const override;
   int ItemImage(int item) const override;
   void TextEdited(int item, const std::wstring& text) override;
 

@@ -20,17 +20,17 @@ namespace {
 
 // A text's sort key as the locale compares texts without regard to case: comparing two keys byte by byte
 // orders the texts as CompareString does, and each text is mapped once instead of at every comparison.
-std::string SortKey(const std::wstring& text) {
+std::string SortKey(std::wstring_view text) {
   const int length = static_cast<int>(text.size());
   const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
-  const int size = LCMapStringW(LOCALE_USER_DEFAULT, flags, text.c_str(), length, nullptr, 0);
+  const int size = LCMapStringW(LOCALE_USER_DEFAULT, flags, text.data(), length, nullptr, 0);
   std::string key(static_cast<size_t>(size > 0 ? size : 0), '\0');
   if (size > 0)
-    LCMapStringW(LOCALE_USER_DEFAULT, flags, text.c_str(), length, reinterpret_cast<LPWSTR>(key.data()), size);
+    LCMapStringW(LOCALE_USER_DEFAULT, flags, text.data(), length, reinterpret_cast<LPWSTR>(key.data()), size);
   return key;
 }
 
-double NumericKey(const std::wstring& cell, int column) {
+double NumericKey(std::wstring_view cell, int column) {
   if (column == 4) {
     // A ratio without its "%".
     if (cell.empty()) return 0;

@@ -26,8 +26,15 @@ namespace {
 
 constexpr std::array<const wchar_t*, 4> kBaseImages = {L"Closed", L"Leaf", L"Archive", L"Application"};
 
+// The four base images in `target`, emptied in place (the list it is bound to stays bound) or made anew
+// when it is not yet a list of `size` pixels square.
 void FillBaseImages(winui::ImageList& target, int size, winui::ImageList& source) {
-  target.Create(size, size);
+  int width = 0;
+  int height = 0;
+  if (target.Handle() && ImageList_GetIconSize(target.Handle(), &width, &height) && width == size && height == size)
+    target.Clear();
+  else
+    target.Create(size, size);
   for (const wchar_t* key : kBaseImages) {
     int index = source.IndexOf(key);
     HICON icon = index >= 0 ? ImageList_GetIcon(source.Handle(), index, ILD_NORMAL) : nullptr;
@@ -74,19 +81,23 @@ void AddImages(BrowserViews& views, const archiver::listing::EntryIcons& icons) 
 // The image index of every row's key in the small list (the large list holds the same keys in the same
 // order).
 std::vector<int> ImagesOf(const archiver::listing::EntryRows& rows, const winui::ImageList& list) {
-  std::map<std::wstring, int> indexes;
+  std::map<std::wstring, int, std::less<>> indexes;
   std::vector<int> images;
   images.reserve(rows.size());
   for (const archiver::listing::EntryRow& row : rows) {
-    auto [it, added] = indexes.try_emplace(row.iconKey);
-    if (added) it->second = list.IndexOf(row.iconKey);
+    auto it = indexes.find(row.IconKey());
+    if (it == indexes.end()) {
+      const std::wstring key(row.IconKey());
+      it = indexes.emplace(key, list.IndexOf(key)).first;
+    }
     images.push_back(it->second);
   }
   return images;
 }
 
-// The percentage bar in the progress box. A running drawing that would show what is shown already is left
-// out, so a long listing costs one drawing per visible change, not per entry.
+// The percentage bar in the progress box. A running drawing is left out when it would show what is shown
+// already or comes within a few hundredths of a second of the last one: a long listing costs a few dozen
+// drawings, not one per entry, and the bar still moves as the eye can follow it.
 class ProgressBox : public archiver::listing::ListingProgress {
  public:
   explicit ProgressBox(BrowserViews& views) : views_(views) {}
@@ -102,9 +113,11 @@ class ProgressBox : public archiver::listing::ListingProgress {
     const int percent = core::ProgressPercent(fraction, final);
     const double part = fraction > 1 ? 1 : static_cast<double>(fraction);
     const int bar = fraction > 0 ? static_cast<int>(client.right * part) : 0;
-    if (!final && percent == percent_ && bar == bar_) return;
+    const ULONGLONG now = GetTickCount64();
+    if (!final && ((percent == percent_ && bar == bar_) || now - drawn_ < kDrawingInterval)) return;
     percent_ = percent;
     bar_ = bar;
+    drawn_ = now;
     core::DrawProgress(box.Hdc(), client.right, client.bottom, fraction, final, views_.form.Font());
     box.Refresh();
   }
@@ -117,10 +130,34 @@ class ProgressBox : public archiver::listing::ListingProgress {
   }
 
  private:
+  static constexpr ULONGLONG kDrawingInterval = 40;  // milliseconds
+
   BrowserViews& views_;
   int percent_ = -1;
   int bar_ = -1;
+  ULONGLONG drawn_ = 0;
 };
+
+// The list draws nothing from the emptying to the filled list; it is drawn once afterwards.
+class FrozenList {
+ public:
+  explicit FrozenList(winui::ListView& list) : list_(list) { list_.Freeze(true); }
+  ~FrozenList() { list_.Freeze(false); }
+  FrozenList(const FrozenList&) = delete;
+  FrozenList& operator=(const FrozenList&) = delete;
+
+ private:
+  winui::ListView& list_;
+};
+
+// Binds `images` as the list's icons of one size unless they are bound already.
+void Bind(winui::ListView& list, int which, const winui::ImageList& images) {
+  if (reinterpret_cast<HIMAGELIST>(SendMessageW(list.Hwnd(), LVM_GETIMAGELIST, which, 0)) == images.Handle()) return;
+  if (which == LVSIL_SMALL)
+    list.SetSmallImages(images.Handle());
+  else
+    list.SetLargeImages(images.Handle());
+}
 
 }  // namespace
 
@@ -128,18 +165,17 @@ void ResetIconLists() {
   BrowserViews* views = Views();
   if (!views) return;
   winui::ListView& list = views->lvListView;
-  list.SetSmallImages(nullptr);
-  list.SetLargeImages(nullptr);
-  FillBaseImages(views->ImgListDummy, 16, views->imlIcons);
-  list.SetSmallImages(views->ImgListDummy.Handle());
   Entries().Clear();
+  FillBaseImages(views->ImgListDummy, 16, views->imlIcons);
   FillBaseImages(views->ImgListLargeDummy, 32, views->imlIcons);
-  list.SetLargeImages(views->ImgListLargeDummy.Handle());
+  Bind(list, LVSIL_SMALL, views->ImgListDummy);
+  Bind(list, LVSIL_NORMAL, views->ImgListLargeDummy);
 }
 
 void LoadArcContents(std::wstring& path, const std::wstring& typeName, bool clearOnly, bool& yz1Flag) {
   BrowserViews* views = Views();
   if (!views) return;
+  FrozenList frozen(views->lvListView);
   ResetIconLists();
   core::DoEvents();
   if (clearOnly) return;

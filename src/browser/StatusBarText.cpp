@@ -23,7 +23,7 @@ double ArchiveFileBytes(const std::wstring& path) {
 
 }  // namespace
 
-std::optional<double> ParseCellNumber(const std::wstring& text) {
+std::optional<double> ParseCellNumber(std::wstring_view text) {
   size_t i = 0;
   const size_t n = text.size();
   while (i < n && text[i] == L' ') ++i;

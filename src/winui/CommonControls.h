@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "winui/Controls.h"
@@ -48,7 +49,7 @@ class ListItemSource {
  public:
   virtual ~ListItemSource() = default;
   // Cell `column` (0: the item text) of item `item` (from 0).
-  virtual const std::wstring& CellText(int item, int column) const = 0;
+  virtual std::wstring_view CellText(int item, int column) const = 0;
   // Index of the item's image in the list's image lists, -1 for none.
   virtual int ItemImage(int item) const = 0;
   // The user's in-place edit of an item's text was accepted (AfterLabelEdit did not cancel it).

@@ -46,7 +46,7 @@ LRESULT EndLabelEdit(Form& form, int id, const wchar_t* text, EventArgs& args) {
 // The cells an owner-data list shows, straight from its source.
 void FillDisplayInfo(const ListItemSource& source, LVITEMW& item) {
   if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
-    const std::wstring& text = source.CellText(item.iItem, item.iSubItem);
+    const std::wstring_view text = source.CellText(item.iItem, item.iSubItem);
     const size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
     wmemcpy(item.pszText, text.data(), length);
     item.pszText[length] = L'\0';
@@ -64,11 +64,11 @@ LRESULT FindOwnerDataItem(const ListItemSource& source, HWND list, const NMLVFIN
   for (int step = 0; step < count; ++step) {
     const int item = (start + step) % count;
     if (item < start && !(info.flags & LVFI_WRAP)) break;
-    const std::wstring& text = source.CellText(item, 0);
+    const std::wstring_view text = source.CellText(item, 0);
     const int length =
         (info.flags & LVFI_PARTIAL) ? std::min(wanted, static_cast<int>(text.size())) : static_cast<int>(text.size());
     if ((info.flags & LVFI_PARTIAL) && length < wanted) continue;
-    if (CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.c_str(), length, info.psz, wanted) == CSTR_EQUAL)
+    if (CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.data(), length, info.psz, wanted) == CSTR_EQUAL)
       return item;
   }
   return -1;

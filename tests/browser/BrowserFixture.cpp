@@ -13,16 +13,17 @@ namespace browsertest {
 void FillList(const std::vector<Row>& rows) {
   archiver::listing::EntryRows entries;
   for (const Row& row : rows) {
-    archiver::listing::EntryRow& entry = entries.emplace_back();
-    if (!row.empty()) entry.name = row[0];
-    for (size_t k = 1; k < row.size() && k <= 8; ++k) entry.sub[k - 1] = row[k];
+    std::array<std::wstring_view, 8> sub{};
+    for (size_t k = 1; k < row.size() && k <= 8; ++k) sub[k - 1] = row[k];
+    entries.emplace_back(row.empty() ? L"" : row[0], sub, L"");
   }
   browser::Entries().Assign(std::move(entries), {});
 }
 
 std::vector<std::wstring> Column(int column) {
   std::vector<std::wstring> texts;
-  for (int row = 0; row < browser::Entries().Count(); ++row) texts.push_back(browser::Entries().Row(row).Cell(column));
+  for (int row = 0; row < browser::Entries().Count(); ++row)
+    texts.emplace_back(browser::Entries().Row(row).Cell(column));
   return texts;
 }
 

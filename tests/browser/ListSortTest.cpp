@@ -69,10 +69,9 @@ TEST_F(ListSortTest, EqualKeysKeepTheirOrderInBothDirections) {
 }
 
 TEST_F(ListSortTest, NumericSortLeavesExactlyTheFirstEntrySelected) {
-  archiver::listing::EntryRows rows(3);
-  rows[0].name = L"a", rows[0].sub[1] = L"3";
-  rows[1].name = L"b", rows[1].sub[1] = L"1";
-  rows[2].name = L"c", rows[2].sub[1] = L"2";
+  archiver::listing::EntryRows rows;
+  for (const auto& [name, size] : {std::pair{L"a", L"3"}, {L"b", L"1"}, {L"c", L"2"}})
+    rows.emplace_back(name, std::array<std::wstring_view, 8>{L"", size}, L"");
   browser::Entries().Assign(std::move(rows), {0, 1, 2});
   form_.lvListView.SelectAll(true);
   SortListView(2);

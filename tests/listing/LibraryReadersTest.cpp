@@ -211,7 +211,7 @@ TEST_F(ListingTest, ZipRatioIsTheSavingInSinglePrecision) {
     archiver::listing::EntryIcons icons([](const std::wstring&) { return std::wstring(); });
     archiver::listing::RowBuilder rows(icons, progress_);
     archiver::listing::AddRecordRow(zip, rows, info, {L"", L"a.txt"});
-    EXPECT_EQ(c.shown, rows.rows.back().sub[3]);
+    EXPECT_EQ(c.shown, rows.rows.back().Cell(4));
   }
 }
 

@@ -51,8 +51,8 @@ void ListingTest::TearDown() {
 
 std::vector<std::wstring> ListingTest::Row(int item) const {
   const archiver::listing::EntryRow& row = rows_[static_cast<size_t>(item - 1)];
-  std::vector<std::wstring> cells{row.name};
-  cells.insert(cells.end(), row.sub.begin(), row.sub.end());
+  std::vector<std::wstring> cells;
+  for (int column = 0; column <= 8; ++column) cells.emplace_back(row.Cell(column));
   return cells;
 }
 

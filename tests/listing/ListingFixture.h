@@ -40,7 +40,7 @@ class ListingTest : public ::testing::Test {
   std::vector<std::wstring> Row(int item) const;
   int Count() const { return static_cast<int>(rows_.size()); }
   // Key of the row's image.
-  std::wstring ImageKey(int item) const { return rows_[static_cast<size_t>(item - 1)].iconKey; }
+  std::wstring ImageKey(int item) const { return std::wstring(rows_[static_cast<size_t>(item - 1)].IconKey()); }
   // A fixture archive of `type` with the given entry lines, written as `name` in the test folder.
   std::wstring Fixture(const std::wstring& name, const std::string& type, const std::string& entries) const;
   // A new stand-in configuration (libraries are reloaded to read it).

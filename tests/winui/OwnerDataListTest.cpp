@@ -27,7 +27,7 @@ class frmOwnerData : public Form {
 // Rows of two cells, image = row number.
 class Rows : public ListItemSource {
  public:
-  const std::wstring& CellText(int item, int column) const override { return cells.at(item).at(column); }
+  std::wstring_view CellText(int item, int column) const override { return cells.at(item).at(column); }
   int ItemImage(int item) const override { return item; }
   void TextEdited(int item, const std::wstring& text) override { cells.at(item).at(0) = text; }
   std::vector<std::vector<std::wstring>> cells;

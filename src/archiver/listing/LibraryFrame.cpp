@@ -62,6 +62,7 @@ void RunLibraryReader(const LibraryReader& reader, RowBuilder& rows, const std::
 
   int32_t count = 0;
   if (ansiPath) count = CallEntry<GetFileCountFn>(reader, "GetFileCount", libraryPath.c_str()).value_or(0);
+  rows.Expect(count);
   rows.FirstProgress();
   int32_t counted = 0;
 

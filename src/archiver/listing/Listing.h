@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/ArcCatalogue.h"
@@ -15,14 +17,28 @@ namespace archiver::listing {
 class EntryIcons;
 
 // One entry as the list shows it: its name ("名前"), the sub-items 1 to 8 ("種類", "サイズ", "格納サイズ",
-// "レート", "更新日時", "形式", "場所", "属性") and the key of its image.
-struct EntryRow {
-  std::wstring name;
-  std::array<std::wstring, 8> sub;
-  std::wstring iconKey;
+// "レート", "更新日時", "形式", "場所", "属性") and the key of its image. The texts are kept one after
+// another in one string, so a listing of many entries costs one allocation per entry.
+class EntryRow {
+ public:
+  EntryRow() = default;
+  EntryRow(std::wstring_view name, const std::array<std::wstring_view, 8>& sub, std::wstring_view iconKey);
 
   // Cell `column` of the list: 0 the name, 1 to 8 the sub-items.
-  const std::wstring& Cell(int column) const { return column == 0 ? name : sub[static_cast<size_t>(column - 1)]; }
+  std::wstring_view Cell(int column) const { return Part(static_cast<size_t>(column)); }
+  std::wstring_view Name() const { return Part(0); }
+  std::wstring_view IconKey() const { return Part(9); }
+  // Another name (an entry renamed in place).
+  void SetName(std::wstring_view name);
+
+ private:
+  std::wstring_view Part(size_t part) const {
+    return part < 10 ? std::wstring_view(texts_).substr(starts_[part], starts_[part + 1] - starts_[part])
+                     : std::wstring_view();
+  }
+
+  std::wstring texts_;
+  std::array<uint32_t, 11> starts_{};
 };
 using EntryRows = std::vector<EntryRow>;
 

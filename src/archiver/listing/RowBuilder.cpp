@@ -1,7 +1,5 @@
 #include "archiver/listing/RowBuilder.h"
 
-#include <utility>
-
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
@@ -28,13 +26,19 @@ const std::wstring& RowBuilder::TypeText(const std::wstring& extension) {
   return it->second;
 }
 
-void RowBuilder::Add(const std::wstring& name, std::array<std::wstring, 7> rest) {
+void RowBuilder::Add(const std::wstring& name, const std::array<std::wstring, 7>& rest) {
   const std::wstring extension = core::GetExtension(name, false);
-  EntryRow& row = rows.emplace_back();
-  row.name = name;
-  row.iconKey = GetIconKey(icons_, 7, L"", extension, 0);
-  row.sub[0] = TypeText(extension);
-  for (size_t k = 0; k < rest.size(); ++k) row.sub[k + 1] = std::move(rest[k]);
+  const std::wstring key = GetIconKey(icons_, 7, L"", extension, 0);
+  rows.emplace_back(name,
+                    std::array<std::wstring_view, 8>{TypeText(extension), rest[0], rest[1], rest[2], rest[3], rest[4],
+                                                     rest[5], rest[6]},
+                    key);
+}
+
+void RowBuilder::Expect(int32_t count) {
+  // A count the library reports is only a guess at the memory to take; a wild one is not believed.
+  constexpr int32_t kMostReserved = 1 << 20;
+  if (count > 0) rows.reserve(static_cast<size_t>(count < kMostReserved ? count : kMostReserved));
 }
 
 void RowBuilder::Progress(int32_t done, int32_t count) {

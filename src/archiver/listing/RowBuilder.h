@@ -25,7 +25,9 @@ class RowBuilder {
   RowBuilder(EntryIcons& icons, ListingProgress& progress) : icons_(icons), progress_(progress) {}
 
   // Adds a row named `name` with the icon of its extension and "種類" from it; `rest` holds sub-items 2 to 8.
-  void Add(const std::wstring& name, std::array<std::wstring, 7> rest);
+  void Add(const std::wstring& name, const std::array<std::wstring, 7>& rest);
+  // The number of entries the library reports, so the rows are made room for once.
+  void Expect(int32_t count);
   // The bar after `rows` of `count` entries; nothing when the count is not known.
   void Progress(int32_t rows, int32_t count);
   void FirstProgress() { progress_.Progress(0, true); }
