@@ -18,21 +18,13 @@ BrowserViews* SetViews(BrowserViews* views) {
   BrowserViews* previous = InstalledViews();
   InstalledViews() = views;
   Entries().Attach(views ? &views->lvListView : nullptr);
+  Commands() = CommandState();
   return previous;
 }
 
-int MenuId(const BrowserViews& views, const wchar_t* name, int index) { return views.form.IdOf(name, index); }
-
-void EnableMenu(const BrowserViews& views, const wchar_t* name, int index, bool enabled) {
-  views.form.SetMenuEnabled(MenuId(views, name, index), enabled);
-}
-
-bool MenuChecked(const BrowserViews& views, const wchar_t* name, int index) {
-  return views.form.MenuChecked(MenuId(views, name, index));
-}
-
-void CheckMenu(const BrowserViews& views, const wchar_t* name, int index, bool checked) {
-  views.form.SetMenuChecked(MenuId(views, name, index), checked);
+void ShowCommands() {
+  BrowserViews* views = Views();
+  if (views && views->showCommands) views->showCommands(Commands());
 }
 
 }  // namespace browser

@@ -1,9 +1,13 @@
 #pragma once
-// What the browser procedures reach of the main window: its tree, entry list, status bar, tool bar and
-// menus. The main window fills one BrowserViews with its controls and installs it; tests install one
-// built over a hidden form of their own. Menu items are found by their names (and array indexes),
-// tool-bar buttons by their keys, so any form whose items carry the main window's names will do.
+// What the browser procedures reach of the main window: its tree, entry list, status bar, tool bar (its
+// drop-downs, by button key) and the icon lists. The menus and the commands' states are the window's own:
+// the browser tells it the command state and the recent archives to show. The main window fills one
+// BrowserViews with its controls and installs it; tests install one built over a hidden form of their own.
+#include <functional>
 #include <string>
+#include <vector>
+
+#include "browser/Commands.h"
 
 #include "winui/CommonControls.h"
 #include "winui/Controls.h"
@@ -43,18 +47,19 @@ struct BrowserViews {
   int archiveImage = -1;
   int openImage = -1;
   ListSortState listSort{};
+  // Shows a new command state on the window's menus, tool bar and list (none: nothing to show).
+  std::function<void(const CommandState&)> showCommands{};
+  // Shows the recent archives, newest first, as their menu captions ("" for an empty entry).
+  std::function<void(const std::vector<std::wstring>& captions)> showRecentArchives{};
 };
 
 // The views the procedures work on; nullptr until the main window (or a test) installs them.
 BrowserViews* Views();
 // Installs `views` (nullptr: none) and returns the ones installed before. The entry list of the views
-// installed shows the entries of Entries().
+// installed shows the entries of Entries(), and Commands() starts as for a window just made.
 BrowserViews* SetViews(BrowserViews* views);
 
-// Menu items by name: `index` -1 for a single item, the array index for a member of a menu array.
-int MenuId(const BrowserViews& views, const wchar_t* name, int index = -1);
-void EnableMenu(const BrowserViews& views, const wchar_t* name, int index, bool enabled);
-bool MenuChecked(const BrowserViews& views, const wchar_t* name, int index = -1);
-void CheckMenu(const BrowserViews& views, const wchar_t* name, int index, bool checked);
+// Shows Commands() through the installed views.
+void ShowCommands();
 
 }  // namespace browser

@@ -1,10 +1,9 @@
 #include "browser/MenuStatus.h"
 
-#include <windows.h>
-
 #include "archiver/LibraryBinding.h"
 #include "archiver/clsArchive.h"
 #include "browser/BrowserViews.h"
+#include "browser/Commands.h"
 #include "browser/EntryList.h"
 #include "core/ArcCatalogue.h"
 #include "core/Text.h"
@@ -16,65 +15,45 @@ namespace {
 
 constexpr wchar_t kRootText[] = L"書庫ﾌｧｲﾙ";
 
-enum Target { kMenu, kButton, kLabelEdit };
-
-// One command and its code per type, in the order of the type catalogue (LZH ... BH, TGZ, TBZ):
+// The code of each type for a command, in the order of the type catalogue (LZH ... BH, TGZ, TBZ):
 //   _ untouched   Y gate   X gate and node text ends in EXE   N gate and node text does not end in EXE
 //   U ZIP extraction library   Z ZIP creation library   u/z U/Z and EXE   n Z and not EXE   ! always
 //   A "arj.exe" present   R gate and ".RAR"   S "Default.SFX" and ".RAR"   W "rar.exe" and ".RAR"
 //   6 gate and version text not below "0.06"   o disabled when the gate answers
-struct Command {
-  Target target;
-  const wchar_t* name;
-  int index;
+struct TypeCodes {
+  Command command;
   const char* codes;
 };
 
-constexpr Command kCommands[] = {
-    {kLabelEdit, L"", -1, "Y_________Y_____Y__"},
-    {kMenu, L"mnuFileQuickUnPack", -1, "YUYYYYR___YYYYY_YYY"},
-    {kMenu, L"mnuEditUnPack", -1, "YUYYYYRYYYYYYYYYYYY"},
-    {kMenu, L"mnuFileList", -1, "YUYYY_Y_YY_YYYYYYYY"},
-    {kMenu, L"mnuEditTest", -1, "YUYYY_Y_YYY__YYYYYY"},
-    {kMenu, L"mnuFileConvert", -1, "Xz________X________"},
-    {kMenu, L"mnuFileSaveAs", -1, "YZYYYYYYYYYY_Y_YYYY"},
-    {kMenu, L"mnuFileSFX", -1, "NnN___S_Y_N________"},
-    {kMenu, L"mnuEditAdd", -1, "YZ_AY_W_YYY__Y__Y__"},
-    {kMenu, L"mnuEditAddFolder", -1, "YZ_AY_W_YYY__Y__Y__"},
-    {kMenu, L"mnuEditDelete", -1, "YZ_A__W_YYY__Y__Y__"},
-    {kMenu, L"mnuEditReName", -1, "Y_________Y_____Y__"},
-    {kMenu, L"mnuEditNewSwitch", -1, "Y_________Y________"},
-    {kMenu, L"mnuEditQuickView", -1, "YUYYYYRYYYYYYY__YYY"},
-    {kMenu, L"mnuEditApplication", -1, "YUYYYYRYYYYYYY6YYYY"},
-    {kMenu, L"mnuEditAction", 0, "YUYYYYR_YYYYYY__YYY"},
-    {kMenu, L"mnuEditPack", -1, "______________o____"},
-    {kMenu, L"mnuEditFolderPack", -1, "______________o____"},
-    {kMenu, L"mnuPopUpUnPack", -1, "YUYYYYRYYYYYYYYYYYY"},
-    {kMenu, L"mnuPopUpAddPack", -1, "YZ_AY_W_YYY__Y__Y__"},
-    {kMenu, L"mnuPopUpDelete", -1, "YZ_A__W_YYY__Y__Y__"},
-    {kMenu, L"mnuPopUpReName", -1, "Y_________Y_____Y__"},
-    {kMenu, L"mnuPopUpNewSwitch", -1, "Y_________Y________"},
-    {kMenu, L"mnuPopUpQuickView", -1, "YUYYYYRYYYYYYY__YYY"},
-    {kMenu, L"mnuPopUpApplication", -1, "YUYYYYRYYYYYYY6_YYY"},
-    {kMenu, L"mnuPopUpAction", 0, "YUYYYYR_YYYYYY__YYY"},
-    {kMenu, L"mnuPopUpProperty", -1, "______________o____"},
-    {kMenu, L"mnuTreePopUpArcClose", -1, "Y!YYYYYYYYYYYYYYYYY"},
-    {kMenu, L"mnuTreePopUpUnPack", -1, "YUYYYYRYYYYYYYYYYYY"},
-    {kMenu, L"mnuTreePopUpQuickUnPack", -1, "YUYYYYR___YYYYY_YYY"},
-    {kMenu, L"mnuTreePopUpList", -1, "YUYYY_Y_YY_YYYYYYYY"},
-    {kMenu, L"mnuTreePopUpTest", -1, "YUYYYYY_YYY__YYYYYY"},
-    {kMenu, L"mnuTreePopUpConvert", -1, "Xu________X________"},
-    {kMenu, L"mnuTreePopUpSFX", -1, "NnN___S_Y_N________"},
-    {kMenu, L"mnuTreePopUpSaveAs", -1, "YUYYYYYYYYYY_Y_YYYY"},
-    {kButton, L"Close", -1, "YUYYYYYYYYYYYYYYYYY"},
-    {kButton, L"SaveAs", -1, "YZYYY_YYYYYY_Y_YYYY"},
-    {kButton, L"View", -1, "YUYYYYR_YYY___6_YYY"},
-    {kButton, L"UnPack", -1, "YUYYYYRYYYYYYYYYYYY"},
-    {kButton, L"AddPack", -1, "YZ_AY_W_YYY__Y__Y__"},
-    {kButton, L"AddFolderPack", -1, "YZ_AY_W_YYY__Y__Y__"},
-    {kButton, L"Trush", -1, "YZ_A__W_YYY_____Y__"},
-    {kButton, L"Pack", -1, "______________o____"},
-    {kButton, L"FolderPack", -1, "______________o____"},
+constexpr TypeCodes kTypeCodes[] = {
+    {Command::RenameInPlace, "Y_________Y_____Y__"},
+    {Command::QuickUnPack, "YUYYYYR___YYYYY_YYY"},
+    {Command::UnPack, "YUYYYYRYYYYYYYYYYYY"},
+    {Command::List, "YUYYY_Y_YY_YYYYYYYY"},
+    {Command::Test, "YUYYY_Y_YYY__YYYYYY"},
+    {Command::TestInTree, "YUYYYYY_YYY__YYYYYY"},
+    {Command::Convert, "Xz________X________"},
+    {Command::ConvertInTree, "Xu________X________"},
+    {Command::SaveAs, "YZYYYYYYYYYY_Y_YYYY"},
+    {Command::SaveAsInTree, "YUYYYYYYYYYY_Y_YYYY"},
+    {Command::SaveAsButton, "YZYYY_YYYYYY_Y_YYYY"},
+    {Command::MakeSfx, "NnN___S_Y_N________"},
+    {Command::AddFiles, "YZ_AY_W_YYY__Y__Y__"},
+    {Command::AddFolder, "YZ_AY_W_YYY__Y__Y__"},
+    {Command::Delete, "YZ_A__W_YYY__Y__Y__"},
+    {Command::DeleteButton, "YZ_A__W_YYY_____Y__"},
+    {Command::Rename, "Y_________Y_____Y__"},
+    {Command::NewSwitch, "Y_________Y________"},
+    {Command::QuickView, "YUYYYYRYYYYYYY__YYY"},
+    {Command::OpenWithApplication, "YUYYYYRYYYYYYY6YYYY"},
+    {Command::OpenWithApplicationInList, "YUYYYYRYYYYYYY6_YYY"},
+    {Command::OpenWith, "YUYYYYR_YYYYYY__YYY"},
+    {Command::View, "YUYYYYR_YYY___6_YYY"},
+    {Command::Pack, "______________o____"},
+    {Command::FolderPack, "______________o____"},
+    {Command::Property, "______________o____"},
+    {Command::CloseArchiveInTree, "Y!YYYYYYYYYYYYYYYYY"},
+    {Command::CloseArchiveButton, "YUYYYYYYYYYYYYYYYYY"},
 };
 
 // What the codes of one branch depend on, asked once per call.
@@ -129,29 +108,14 @@ int Decide(char code, const BranchFacts& f) {
   }
 }
 
-void SetCommand(const BrowserViews& views, const Command& command, bool enabled) {
-  switch (command.target) {
-    case kMenu:
-      EnableMenu(views, command.name, command.index, enabled);
-      break;
-    case kButton:
-      views.tbToolBar.SetButtonEnabled(command.name, enabled);
-      break;
-    case kLabelEdit:
-      views.lvListView.SetLabelEdit(enabled);
-      break;
-  }
-}
-
 // The types a new archive can be made of follow what their creation needs; the others keep their state.
-void SetCreatableTypes(const BrowserViews& views) {
+void SetCreatableTypes(CommandState& state) {
   for (const core::ArcTypeRow& row : core::ArcCatalogue()) {
     const core::Presence& gate = row.creation.menuGate;
     if (!gate.Given()) continue;
     const bool present = !archiver::PresenceText(gate).empty();
-    EnableMenu(views, L"mnuOptionMakeArc", row.index, present);
-    if (row.creation.fileMenuFollowsWhenPresent || !present)
-      EnableMenu(views, L"mnuFileNewArcExtOpt", row.index, present);
+    state.Enable(Command::MakeArcType, present, row.index);
+    if (row.creation.fileMenuFollowsWhenPresent || !present) state.Enable(Command::NewArcOfType, present, row.index);
   }
 }
 
@@ -159,7 +123,7 @@ bool EndsWithExe(const std::wstring& text) {
   return text.size() >= 3 && core::UCase(text.substr(text.size() - 3)) == L"EXE";
 }
 
-void SetTypeCommands(const BrowserViews& views, const core::ArcTypeRow& row, const std::wstring& fileName,
+void SetTypeCommands(CommandState& state, const core::ArcTypeRow& row, const std::wstring& fileName,
                      const std::wstring& nodeText) {
   BranchFacts facts;
   facts.version = archiver::PresenceText(row.presence);
@@ -178,113 +142,81 @@ void SetTypeCommands(const BrowserViews& views, const core::ArcTypeRow& row, con
     facts.rarSfx = core::NormalFileExists(core::CombinePath(archiver::ToolFolder(), L"Default.SFX"));
   }
   const size_t column = core::RowNumber(row);
-  for (const Command& command : kCommands) {
-    int decision = Decide(command.codes[column], facts);
-    if (decision >= 0) SetCommand(views, command, decision == 1);
+  for (const TypeCodes& type : kTypeCodes) {
+    int decision = Decide(type.codes[column], facts);
+    if (decision >= 0) state.Enable(type.command, decision == 1);
   }
 }
 
-// The state with no archive open, on which every call builds.
-void SetNoArchiveState(const BrowserViews& views) {
-  views.lvListView.SetLabelEdit(false);
-  struct Item {
-    const wchar_t* name;
-    int index;
-  };
-  static constexpr Item kDisabled[] = {{L"mnuFileArcClose", -1},
-                                       {L"mnuFileArcAllClose", -1},
-                                       {L"mnuFileQuickUnPack", -1},
-                                       {L"mnuFileSaveAs", -1},
-                                       {L"mnuFileSFX", -1},
-                                       {L"mnuFileList", -1},
-                                       {L"mnuFileConvert", -1},
-                                       {L"mnuEditUnPack", -1},
-                                       {L"mnuEditQuickView", -1},
-                                       {L"mnuEditNewSwitch", -1},
-                                       {L"mnuEditExpand", -1},
-                                       {L"mnuEditDSelectAll", -1},
-                                       {L"mnuEditAdd", -1},
-                                       {L"mnuEditAddFolder", -1},
-                                       {L"mnuEditDelete", -1},
-                                       {L"mnuEditApplication", -1},
-                                       {L"mnuEditAction", 0},
-                                       {L"mnuEditReName", -1},
-                                       {L"mnuEditTest", -1},
-                                       {L"mnuToolJpeg", 0},
-                                       {L"mnuToolJpeg", 1},
-                                       {L"mnuPopUpUnPack", -1},
-                                       {L"mnuPopUpAddPack", -1},
-                                       {L"mnuPopUpDelete", -1},
-                                       {L"mnuPopUpApplication", -1},
-                                       {L"mnuPopUpAction", 0},
-                                       {L"mnuPopUpReName", -1},
-                                       {L"mnuPopUpQuickView", -1},
-                                       {L"mnuPopUpNewSwitch", -1},
-                                       {L"mnuPopUpExpand", -1},
-                                       {L"mnuTreePopUpArcClose", -1},
-                                       {L"mnuTreePopUpConvert", -1},
-                                       {L"mnuTreePopUpList", -1},
-                                       {L"mnuTreePopUpUnPack", -1},
-                                       {L"mnuTreePopUpQuickUnPack", -1},
-                                       {L"mnuTreePopUpSaveAs", -1},
-                                       {L"mnuTreePopUpSFX", -1},
-                                       {L"mnuTreePopUpTest", -1},
-                                       {L"mnuTreePopUpProperty", -1}};
-  for (const Item& item : kDisabled) EnableMenu(views, item.name, item.index, false);
-  for (const wchar_t* name : {L"mnuEditPack", L"mnuEditFolderPack"}) EnableMenu(views, name, -1, true);
-  for (const wchar_t* key : {L"Open", L"Pack", L"FolderPack"}) views.tbToolBar.SetButtonEnabled(key, true);
-  for (const wchar_t* key :
-       {L"Close", L"AllClose", L"SaveAs", L"View", L"AddPack", L"AddFolderPack", L"Trush", L"UnPack", L"All"})
-    views.tbToolBar.SetButtonEnabled(key, false);
+// The state with no archive open, on which every call builds; the types to create are not touched.
+void SetNoArchiveState(CommandState& state) {
+  for (Command command : {Command::CloseArchive,
+                          Command::CloseArchiveButton,
+                          Command::CloseArchiveInTree,
+                          Command::CloseAll,
+                          Command::UnPack,
+                          Command::QuickUnPack,
+                          Command::List,
+                          Command::Test,
+                          Command::TestInTree,
+                          Command::Convert,
+                          Command::ConvertInTree,
+                          Command::SaveAs,
+                          Command::SaveAsInTree,
+                          Command::SaveAsButton,
+                          Command::MakeSfx,
+                          Command::AddFiles,
+                          Command::AddFolder,
+                          Command::Delete,
+                          Command::DeleteButton,
+                          Command::Rename,
+                          Command::RenameInPlace,
+                          Command::NewSwitch,
+                          Command::QuickView,
+                          Command::OpenWithApplication,
+                          Command::OpenWithApplicationInList,
+                          Command::OpenWith,
+                          Command::View,
+                          Command::Expand,
+                          Command::SelectAll,
+                          Command::ArchiveProperty,
+                          Command::Jpeg})
+    state.Enable(command, false);
+  for (Command command : {Command::Open, Command::Pack, Command::FolderPack}) state.Enable(command, true);
 }
 
 }  // namespace
 
 void SetMenuStatus(const std::wstring& arcType) {
-  BrowserViews* installed = Views();
-  if (!installed) return;
-  const BrowserViews& views = *installed;
+  BrowserViews* views = Views();
+  if (!views) return;
+  CommandState& state = Commands();
   const std::wstring fileName = core::GetFileNamePart(core::PrivateState.ArcFileName());
 
-  SetNoArchiveState(views);
+  SetNoArchiveState(state);
   // The list pop-up's property item is enabled when the window is made; only an IMP archive with its
   // library takes it away, and it comes back with the next archive of another type.
-  EnableMenu(views, L"mnuPopUpProperty", -1, true);
+  state.Enable(Command::Property, true);
+  SetCreatableTypes(state);
+  state.Enable(Command::Jpeg, !archiver::Archive().GetJpzVersion().empty());
+  if (views->tvTreeView.Count() > 1) state.Enable(Command::CloseAll, true);
 
-  SetCreatableTypes(views);
-  const bool jpeg = !archiver::Archive().GetJpzVersion().empty();
-  EnableMenu(views, L"mnuToolJpeg", 0, jpeg);
-  EnableMenu(views, L"mnuToolJpeg", 1, jpeg);
-
-  if (views.tvTreeView.Count() > 1) {
-    views.tbToolBar.SetButtonEnabled(L"AllClose", true);
-    EnableMenu(views, L"mnuFileArcAllClose", -1, true);
-  }
-
-  const std::wstring selected = views.tvTreeView.SelectedKey();
-  const std::wstring nodeText = selected.empty() ? L"" : views.tvTreeView.Text(selected);
+  const std::wstring selected = views->tvTreeView.SelectedKey();
+  const std::wstring nodeText = selected.empty() ? L"" : views->tvTreeView.Text(selected);
+  const core::ArcTypeRow* row = core::FindArcType(arcType);
   if (nodeText != kRootText && Entries().Count() == 0) {
     // A new archive not yet saved has no entries: it can take files or be closed.
     if (fileName.compare(0, 4, L"$New") == 0) {
-      EnableMenu(views, L"mnuFileArcClose", -1, true);
-      views.tbToolBar.SetButtonEnabled(L"Close", true);
-      EnableMenu(views, L"mnuTreePopUpArcClose", -1, true);
-      EnableMenu(views, L"mnuEditAdd", -1, true);
-      views.tbToolBar.SetButtonEnabled(L"AddPack", true);
-      EnableMenu(views, L"mnuPopUpAddPack", -1, true);
-      views.tbToolBar.SetButtonEnabled(L"AddFolderPack", true);
-      EnableMenu(views, L"mnuEditAddFolder", -1, true);
+      for (Command command : {Command::CloseArchive, Command::CloseArchiveButton, Command::CloseArchiveInTree,
+                              Command::AddFiles, Command::AddFolder})
+        state.Enable(command, true);
     }
-    return;
+  } else if (row) {
+    for (Command command : {Command::CloseArchive, Command::SelectAll, Command::ArchiveProperty})
+      state.Enable(command, true);
+    SetTypeCommands(state, *row, fileName, nodeText);
   }
-
-  const core::ArcTypeRow* row = core::FindArcType(arcType);
-  if (!row) return;
-  EnableMenu(views, L"mnuFileArcClose", -1, true);
-  EnableMenu(views, L"mnuEditDSelectAll", -1, true);
-  views.tbToolBar.SetButtonEnabled(L"All", true);
-  EnableMenu(views, L"mnuTreePopUpProperty", -1, true);
-  SetTypeCommands(views, *row, fileName, nodeText);
+  ShowCommands();
 }
 
 }  // namespace browser

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "browser/BrowserViews.h"
+#include "browser/Commands.h"
 #include "browser/EntryList.h"
 #include "browser/LoadArcContents.h"
 #include "browser/MenuStatus.h"
@@ -74,11 +75,11 @@ void InitMainView(bool clearTemp) {
   if (auto packType = core::WholeSetting(core::Settings.PackType)) {
     const int index = *packType;
     if (index >= 0 && index < views->cmbArc.ListCount()) views->cmbArc.SetListIndex(index);
-    CheckMenu(*views, L"mnuOptionMakeArc", index, true);
+    Commands().Check(Command::MakeArcType, true, index);
   }
   if (auto viewMode = core::WholeSetting(core::Settings.ViewMode)) {
     const int mode = *viewMode;
-    CheckMenu(*views, L"mnuListViewMode", mode, true);
+    Commands().Check(Command::ListViewMode, true, mode);
     SetListViewMode(views->lvListView, mode);
   }
 
@@ -174,7 +175,8 @@ void SetTreeViewColor() {
 
 void SetProgressPosition(bool show) {
   BrowserViews* views = Views();
-  if (!views || !MenuChecked(*views, L"mnuViewStatusBar")) return;
+  // The box sits over the status bar: nothing is done while the bar is not shown.
+  if (!views || !views->sbStatusBar.Visible()) return;
   winui::PictureBox& box = views->picCount;
   if (show) {
     box.SetVisible(true);

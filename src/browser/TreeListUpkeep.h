@@ -40,7 +40,8 @@ bool GetSelectedCount();
 void AutoSizeColumns(int lastColumn);
 // Tree colours from Settings.BackColor and Settings.ForeColor (system-colour values resolved).
 void SetTreeViewColor();
-// Lays the progress box over status panel 2 (show) or hides and clears it; only while the status bar shows.
+// Lays the progress box over status panel 2 (show) or hides and clears it; only while the status bar shows
+// (the window ticks its View menu's item while the bar shows).
 void SetProgressPosition(bool show);
 
 }  // namespace browser

@@ -10,7 +10,7 @@
 #include "core/Text.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
-#include "mainwindow/BrowserLink.h"
+#include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmOpenning.h"
 #include "winui/App.h"
@@ -62,7 +62,7 @@ bool StartMain(const std::wstring& commandLine) {
     ShowStartupFailure();
     return false;
   }
-  Startup().PreloadArcOption(core::WholeSetting(core::Settings.PackType).value_or(0) + 1);
+  Work().PreloadArcOption(core::WholeSetting(core::Settings.PackType).value_or(0) + 1);
   winui::DoEvents();
   form.Show();
   winui::DoEvents();
@@ -80,7 +80,7 @@ int Main(const std::wstring& commandLine) {
   if (!StartMain(commandLine)) return 1;
   const int code = winui::RunMessageLoop();
   ReleaseMainForm();
-  Startup().ReleaseTempFolder();
+  Work().ReleaseTempFolder();
   return code;
 }
 

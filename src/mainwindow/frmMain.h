@@ -232,7 +232,7 @@ class frmMain : public winui::Form, public core::MainWindowLink {
   // The program's arguments, read by Form_Load (set before the window is loaded).
   std::wstring commandLine;
 
-  // Private fields that other parts of the window read and write.
+  // Fields that the window's handlers in other files read and write.
   bool Activated = false;
   std::wstring DropArcType;
   std::wstring DropAnswer;

@@ -2,7 +2,10 @@
 #include <memory>
 
 #include "archiver/ArcOutput.h"
-#include "mainwindow/BrowserLink.h"
+#include "browser/Histories.h"
+#include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/WindowViews.h"
+#include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmMainTables.h"
 #include "winui/App.h"
@@ -62,10 +65,11 @@ std::span<const ControlDef> MainControls() { return kControls; }
 
 frmMain::frmMain() : Form(kForm, kControls, MainMenus()) {
   BindHandlers();
-  Browser().BindCommands(*this);
+  BindArchiveCommands(*this);
 }
 
 frmMain::~frmMain() {
+  RemoveWindowViews(*this);
   if (&core::MainWindow() == this) core::SetMainWindowLink(nullptr);
   if (listFont_) DeleteObject(listFont_);
 }
@@ -83,9 +87,9 @@ void frmMain::BindHandlers() {
 
 void frmMain::Form_Activate() { Activated = true; }
 
-void frmMain::MakeUnPackButtonMenu() { Browser().MakeUnPackButtonMenu(*this); }
+void frmMain::MakeUnPackButtonMenu() { browser::MakeUnPackButtonMenu(); }
 
-void frmMain::AddArchiveFileOrFolder(int intMode) { Browser().AddArchiveFileOrFolder(*this, intMode); }
+void frmMain::AddArchiveFileOrFolder(int intMode) { Work().AddArchiveFileOrFolder(*this, intMode); }
 
 void frmMain::SetArcType(int intArcIndex) { DropArcType = std::to_wstring(intArcIndex); }
 

@@ -10,7 +10,7 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
-#include "mainwindow/BrowserLink.h"
+#include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmOpenning.h"
 #include "winui/App.h"
@@ -104,7 +104,7 @@ void frmMain::Form_KeyDown(int& keyCode, int shift) {
   if (Dragging) {
     if (keyCode == VK_ESCAPE) {
       Dragging = false;
-      Browser().EndEntryDrag(*this);
+      Work().EndEntryDrag(*this);
     } else {
       DragShift = shift;
       SetDragIcon(shift);
@@ -157,11 +157,11 @@ void frmMain::Form_QueryUnload(int& cancel, winui::UnloadMode mode) {
 }
 
 void frmMain::Form_Unload(int&) {
-  Startup().ClearTempFolder();
+  Work().ClearTempFolder();
   GetWindowState();
   core::SaveSettings();
   core::ProgramEnding = true;
-  Startup().UnloadOtherWindows();
+  Work().UnloadOtherWindows();
 }
 
 void frmMain::tbToolBar_ButtonClick(winui::EventArgs& args) {

@@ -9,7 +9,11 @@
 #include "core/modCommandLine.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
-#include "mainwindow/BrowserLink.h"
+#include "browser/Histories.h"
+#include "browser/TreeListUpkeep.h"
+#include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/WindowViews.h"
+#include "mainwindow/WindowWork.h"
 #include "mainwindow/StartMode.h"
 #include "mainwindow/frmMain.h"
 #include "winui/App.h"
@@ -19,9 +23,10 @@ namespace mainwindow {
 
 void frmMain::Form_Load() {
   CreateDesign();
+  InstallWindowViews(*this);
   if (core::ProgramEnding || Activated) return;
   ApplySettingsToViews();
-  Startup().SelectTempFolder();
+  Work().SelectTempFolder();
   ApplyWindowRectangle();
   if (std::optional<int> sort = core::WholeSetting(core::Settings.SortIndex, 0, 9))
     SetMenuChecked(ID_mnuViewArrangeIcon + *sort, true);
@@ -29,7 +34,7 @@ void frmMain::Form_Load() {
     SetMenuChecked(ID_mnuViewArrangeAceDec + *flag, true);
   std::wstring clipText;
   SetMenuEnabled(ID_mnuToolDecode, core::Clipboard().GetText(clipText));
-  Browser().InitMainView(*this, false);
+  browser::InitMainView(false);
   RunCommandLine(commandLine);
 }
 
@@ -66,7 +71,7 @@ void frmMain::ApplySettingsToViews() {
   ImgListDummy.SetBackColor(back);
   PicDummy.SetBackColor(back);
   picLargeDummy.SetBackColor(back);
-  Browser().SetTreeViewColor(*this);
+  browser::SetTreeViewColor();
   core::SetComboListHeight(cmbArc.Hwnd(), 10);
 }
 
@@ -95,19 +100,19 @@ void frmMain::RunCommandLine(const std::wstring& text) {
       FinishNormalStart();
       return;
     case StartMode::RawCommandLine:
-      Batch().RunRawCommandLine(*this);
+      Work().RunRawCommandLine(*this);
       break;
     case StartMode::Decode:
-      Batch().DecodeFile(*this, core::Trim(core::CommandLineFiles.front()));
+      Work().DecodeFile(*this, core::Trim(core::CommandLineFiles.front()));
       break;
     case StartMode::DecryptJpeg:
-      Batch().DecryptJpeg(*this, core::CommandLineFiles.front());
+      Work().DecryptJpeg(*this, core::CommandLineFiles.front());
       break;
     case StartMode::InstantExtract:
-      Batch().InstantExtract(*this, choice.withoutSubFolders);
+      Work().InstantExtract(*this, choice.withoutSubFolders);
       break;
     case StartMode::Compress:
-      if (Batch().Compress(*this)) {
+      if (Work().Compress(*this)) {
         FinishNormalStart();
         return;
       }
@@ -119,22 +124,13 @@ void frmMain::RunCommandLine(const std::wstring& text) {
 void frmMain::RunWindowMode() {
   Show();
   winui::DoEvents();
-  for (const std::wstring& file : core::CommandLineFiles) {
-    if (Browser().OpenArchiveFile(*this, file)) {
-      SetCaption(file + L" - " + core::kProgramTitle + L" ");
-      Browser().AddFileHistory(*this, file);
-      Browser().SetTreeViewColor(*this);
-    } else {
-      winui::MsgBox(L"指定された書庫ファイルの読み込みに失敗しました", MB_OK | MB_ICONSTOP, core::kProgramTitle,
-                    Form::Hwnd());
-    }
-  }
+  for (const std::wstring& file : core::CommandLineFiles) OpenArchive(*this, file, kUnreadableArchive);
 }
 
 void frmMain::FinishNormalStart() {
-  Browser().AddFileHistory(*this, L"");
+  browser::AddFileHistory(L"");
   MakeUnPackButtonMenu();
-  Browser().RegisterUpdateNotifier(*this);
+  Work().RegisterUpdateNotifier(*this);
 }
 
 }  // namespace mainwindow

@@ -1,7 +1,6 @@
 #pragma once
 // A hidden stand-in for the main window: its tree, owner-data entry list with its icon lists, status bar,
-// tool bar, type combo and the menu items the browser procedures address, under the main window's names
-// and initial states.
+// tool bar (for its drop-downs) and type combo. It has no menus: the browser tells commands by value.
 #include "browser/BrowserViews.h"
 #include "winui/CommonControls.h"
 #include "winui/Form.h"
@@ -45,13 +44,6 @@ class frmBrowser : public winui::Form {
                               ImgListDummy, ImgListLargeDummy, PicDummy,       picLargeDummy};
 
   void Form_Load() override;
-
-  bool Enabled(const wchar_t* name, int index = -1) const;
-  bool ButtonEnabled(const wchar_t* key) { return tbToolBar.ButtonEnabled(key); }
-  bool LabelEdit() const;
 };
-
-// Tool-bar keys in the main window's order.
-extern const wchar_t* const kButtonKeys[23];
 
 }  // namespace browsertest

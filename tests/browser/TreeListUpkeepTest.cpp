@@ -37,6 +37,7 @@ class TreeListUpkeepTest : public BrowserTest {
     return Logged("OpenArchive\t" + core::ToCp932(path) + "\t" + mode);
   }
   std::vector<int> Selected() { return form_.lvListView.SelectedItems(); }
+  static bool Enabled(browser::Command command) { return browser::Commands().Enabled(command); }
   LONG ViewStyle() { return GetWindowLongW(form_.lvListView.Hwnd(), GWL_STYLE) & LVS_TYPEMASK; }
   void SetViewStyle(LONG view) {
     HWND list = form_.lvListView.Hwnd();
@@ -62,12 +63,12 @@ TEST_F(TreeListUpkeepTest, ViewResetLeavesOnlyTheSelectedRoot) {
   EXPECT_EQ(0, core::ArcNodeCounter);
   EXPECT_EQ(0, core::NewArcCount);
   EXPECT_EQ(4, form_.cmbArc.ListIndex());
-  EXPECT_TRUE(form_.MenuChecked(form_.IdOf(L"mnuOptionMakeArc", 4)));
-  EXPECT_TRUE(form_.MenuChecked(form_.IdOf(L"mnuListViewMode", 1)));
+  EXPECT_TRUE(browser::Commands().Checked(browser::Command::MakeArcType, 4));
+  EXPECT_TRUE(browser::Commands().Checked(browser::Command::ListViewMode, 1));
   EXPECT_EQ(LVS_SMALLICON, ViewStyle());
   // The commands of a window without archive.
-  EXPECT_FALSE(form_.Enabled(L"mnuFileArcClose"));
-  EXPECT_TRUE(form_.Enabled(L"mnuEditPack"));
+  EXPECT_FALSE(Enabled(browser::Command::CloseArchive));
+  EXPECT_TRUE(Enabled(browser::Command::Pack));
 
   // A view mode or type the menus do not have is skipped; the rest still runs.
   core::Settings.ViewMode = L"7";
@@ -96,7 +97,7 @@ TEST_F(TreeListUpkeepTest, OpeningAddsASelectedNodePerOpen) {
   const std::wstring archiveSize = std::to_wstring(testsupport::ReadFileBytes(path_).size());
   EXPECT_EQ(L"圧縮サイズ " + archiveSize + L"bytes 選択数 1個( 10byte ) 全ファイル数 3個( 60bytes ) ",
             form_.sbStatusBar.PanelText(1));
-  EXPECT_TRUE(form_.Enabled(L"mnuFileArcClose"));
+  EXPECT_TRUE(Enabled(browser::Command::CloseArchive));
 
   core::Settings.AllSelect = L"1";
   ASSERT_TRUE(OpenArchiveFile(path_));
@@ -136,8 +137,8 @@ TEST_F(TreeListUpkeepTest, AnArchiveWithoutEntriesIsNotOpened) {
   EXPECT_EQ(L"とるべなー【瞬間開梱】 ", form_.Caption());
   EXPECT_EQ(1, core::ArcNodeCounter);
   EXPECT_EQ(path_, core::PrivateState.ArcFileName());
-  EXPECT_FALSE(form_.Enabled(L"mnuFileArcClose"));
-  EXPECT_TRUE(form_.ButtonEnabled(L"AllClose"));
+  EXPECT_FALSE(Enabled(browser::Command::CloseArchive));
+  EXPECT_TRUE(Enabled(browser::Command::CloseAll));
 }
 
 // Only four digits reach the key: after 9,999 nodes they begin again at "0000", and a key already in the
@@ -173,7 +174,7 @@ TEST_F(TreeListUpkeepTest, RelistingKeepsTheTreeAndRecordsThePath) {
   RefreshArchiveList(temp_.WriteFile(L"plain.txt", "x"), false);
   EXPECT_EQ(opened, Logged("\t0") + Logged("\t1"));
   EXPECT_EQ(temp_ / L"plain.txt", core::PrivateState.ArcFileName());
-  EXPECT_FALSE(form_.Enabled(L"mnuFileArcClose"));
+  EXPECT_FALSE(Enabled(browser::Command::CloseArchive));
 }
 
 TEST_F(TreeListUpkeepTest, SelectingOneEntry) {
@@ -290,8 +291,8 @@ TEST_F(TreeListUpkeepTest, ProgressBoxSitsOverThePanelOnlyWhileTheStatusBarShows
   SetProgressPosition(false);
   EXPECT_FALSE(box.Visible());
 
-  // With the status bar hidden it neither shows nor hides the box.
-  form_.SetMenuChecked(form_.IdOf(L"mnuViewStatusBar"), false);
+  // With the status bar hidden (its View menu item unticked) it neither shows nor hides the box.
+  form_.sbStatusBar.SetVisible(false);
   SetProgressPosition(true);
   EXPECT_FALSE(box.Visible());
   box.SetVisible(true);

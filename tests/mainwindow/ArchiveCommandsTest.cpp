@@ -62,18 +62,7 @@ class ArchiveCommandsTest : public mwtest::MainWindowTest {
  protected:
   void SetUp() override {
     ASSERT_FALSE(testsupport::StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
-    archiver::FreeLibraries();
-    archiver::SetLibraryFolder(testsupport::StandinFolder());
-    SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", (temp / L"standins.ini").c_str());
-    SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", (temp / L"standins.log").c_str());
     ASSERT_TRUE(LoadWindow());
-    views_ = std::make_unique<browser::BrowserViews>(browser::BrowserViews{
-        *form, form->tvTreeView, form->lvListView, form->sbStatusBar, form->tbToolBar, form->cmbArc, form->picCount,
-        form->picShortString, form->lblEllipsisString, form->imlIcons, form->ImgListDummy, form->ImgListLargeDummy,
-        form->PicDummy, form->picLargeDummy, 0, 1});
-    previousViews_ = browser::SetViews(views_.get());
-    mainwindow::BindArchiveCommands(*form);
-    browser::InitMainView(false);
     core::Settings.FileHistory = L"15";
     core::Settings.History = {L""};
     first = Archive(L"一つ目.7z", "entry readme.txt\r\nend\r\nentry doc/notes.txt\r\nend\r\n");
@@ -81,13 +70,6 @@ class ArchiveCommandsTest : public mwtest::MainWindowTest {
     // An archive that lists no entry is not opened.
     unreadable = Archive(L"壊れた.7z", "");
     boxes.onShow = [this](const winui::MsgBoxRequest& box) { busyAt[box.text] = core::BusyFlag; };
-  }
-  void TearDown() override {
-    browser::SetViews(previousViews_);
-    archiver::FreeLibraries();
-    archiver::SetLibraryFolder(L"");
-    SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", nullptr);
-    SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", nullptr);
   }
 
   std::wstring Archive(const std::wstring& name, const std::string& entries) {
@@ -140,10 +122,6 @@ class ArchiveCommandsTest : public mwtest::MainWindowTest {
   std::wstring first, second, unreadable;
   // BusyFlag as each message box found it, by the box's text.
   std::map<std::wstring, bool> busyAt;
-
- private:
-  std::unique_ptr<browser::BrowserViews> views_;
-  browser::BrowserViews* previousViews_ = nullptr;
 };
 
 TEST_F(ArchiveCommandsTest, OpenShowsTheArchiveAndRemembersIt) {
