@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "core/Seams.h"
+
 namespace core {
 
 class MainWindowLink {
@@ -19,5 +21,6 @@ class MainWindowLink {
 MainWindowLink& MainWindow();
 // Installs the link (nullptr = the stand-in without a window) and returns the one installed before.
 MainWindowLink* SetMainWindowLink(MainWindowLink* link);
+using ScopedMainWindowLink = ScopedSeam<MainWindowLink, SetMainWindowLink>;
 
 }  // namespace core

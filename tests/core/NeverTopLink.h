@@ -13,8 +13,6 @@ namespace coretest {
 
 class NeverTopLink : public core::MainWindowLink {
  public:
-  NeverTopLink() : previous_(core::SetMainWindowLink(this)) {}
-  ~NeverTopLink() override { core::SetMainWindowLink(previous_); }
   HWND Hwnd() override { return mainWindow; }
   std::wstring NeverTop() override { return neverTop; }
 
@@ -22,7 +20,7 @@ class NeverTopLink : public core::MainWindowLink {
   HWND mainWindow = nullptr;
 
  private:
-  core::MainWindowLink* previous_;
+  core::ScopedMainWindowLink installed_{*this};
 };
 
 inline bool IsTopMost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }

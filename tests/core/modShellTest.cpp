@@ -47,14 +47,7 @@ class FakeMainWindow : public core::MainWindowLink {
   HWND window = nullptr;
 };
 
-class ScopedMainWindow {
- public:
-  explicit ScopedMainWindow(core::MainWindowLink& link) : previous_(core::SetMainWindowLink(&link)) {}
-  ~ScopedMainWindow() { core::SetMainWindowLink(previous_); }
-
- private:
-  core::MainWindowLink* previous_;
-};
+using ScopedMainWindow = core::ScopedMainWindowLink;
 
 TEST(Shell, ExplorerOnAFolderOrWithItsTree) {
   RecordingProcesses processes;
