@@ -4,6 +4,7 @@
 
 #include "archiver/frmView.h"
 #include "core/MainWindowLink.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
@@ -25,7 +26,7 @@ void SetMainPointer(int pointer) {
 
 void ShowArcOutput() {
   if (core::PrivateState.IconDrop()) return;
-  if (core::PrivateState.EturanMode() || core::Settings.Log == L"0") return;
+  if (core::PrivateState.EturanMode() || !core::IsOn(core::Settings.Log)) return;
   frmView& view = View();
   if (!view.Load()) return;
   AppendOutputText(view);

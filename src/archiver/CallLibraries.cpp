@@ -6,9 +6,19 @@
 #include "archiver/CallWrappers.h"
 #include "archiver/LibraryBinding.h"
 #include "archiver/LibraryRun.h"
+#include "core/ArcCatalogue.h"
 #include "core/Text.h"
 
 namespace archiver {
+namespace {
+
+// The command entry of the type's reading library, by the blank-output rule.
+int32_t CallType(core::ArcTypeIndex index, HWND owner, const std::wstring& command) {
+  const core::ArcTypeRow& row = *core::ArcTypeAt(index);
+  return CallWithBlankRule(row.library, row.prefix, owner, command);
+}
+
+}  // namespace
 
 int32_t CallWithBlankRule(const wchar_t* library, const char* entry, HWND owner, const std::wstring& command) {
   LibraryRun run = RunLibraryCommand(library, entry, owner, command);
@@ -42,48 +52,31 @@ LibraryRun RunLibraryCommand(const wchar_t* library, const char* entry, HWND own
   return run;
 }
 
-int32_t CallUnlha(HWND owner, const std::wstring& command) {
-  return CallWithBlankRule(L"unlha32.dll", "Unlha", owner, command);
-}
+int32_t CallUnlha(HWND owner, const std::wstring& command) { return CallType(core::ArcTypeLzh, owner, command); }
 
 int32_t CallZip(HWND owner, const std::wstring& command, int16_t create) {
-  if (create) return CallWithBlankRule(L"Zip32J.DLL", "Zip", owner, command);
-  return CallWithBlankRule(L"unzip32.dll", "UnZip", owner, command);
+  const core::ArcTypeRow& zip = *core::ArcTypeAt(core::ArcTypeZip);
+  if (create) return CallWithBlankRule(zip.creation.library, zip.creation.prefix, owner, command);
+  return CallType(core::ArcTypeZip, owner, command);
 }
 
-int32_t CallCab(HWND owner, const std::wstring& command) {
-  return CallWithBlankRule(L"cab32.dll", "Cab", owner, command);
-}
+int32_t CallCab(HWND owner, const std::wstring& command) { return CallType(core::ArcTypeCab, owner, command); }
 
-int32_t CallTar(HWND owner, const std::wstring& command) {
-  return CallWithBlankRule(L"tar32.dll", "Tar", owner, command);
-}
+int32_t CallTar(HWND owner, const std::wstring& command) { return CallType(core::ArcTypeTar, owner, command); }
 
-int32_t CallYz1(HWND owner, const std::wstring& command, int16_t) {
-  return CallWithBlankRule(L"Yz1.dll", "Yz1", owner, command);
-}
+int32_t CallYz1(HWND owner, const std::wstring& command, int16_t) { return CallType(core::ArcTypeYz1, owner, command); }
 
-int32_t CallYz2(HWND owner, const std::wstring& command, int16_t) {
-  return CallWithBlankRule(L"Yz2.dll", "Yz2", owner, command);
-}
+int32_t CallYz2(HWND owner, const std::wstring& command, int16_t) { return CallType(core::ArcTypeYz2, owner, command); }
 
-int32_t CallBga(HWND owner, const std::wstring& command) {
-  return CallWithBlankRule(L"bga32.dll", "Bga", owner, command);
-}
+int32_t CallBga(HWND owner, const std::wstring& command) { return CallType(core::ArcTypeBga, owner, command); }
 
-int32_t CallSevenZip(HWND owner, const std::wstring& command) {
-  return CallWithBlankRule(L"7-zip32.dll", "SevenZip", owner, command);
-}
+int32_t CallSevenZip(HWND owner, const std::wstring& command) { return CallType(core::ArcType7z, owner, command); }
 
-int32_t CallUnImp(HWND owner, const std::wstring& command) {
-  return CallWithBlankRule(L"unimp32.dll", "UnImp", owner, command);
-}
+int32_t CallUnImp(HWND owner, const std::wstring& command) { return CallType(core::ArcTypeImp, owner, command); }
 
-int32_t CallUnbel(HWND owner, const std::wstring& command) {
-  return CallWithBlankRule(L"unbel32.dll", "Unbel", owner, command);
-}
+int32_t CallUnbel(HWND owner, const std::wstring& command) { return CallType(core::ArcTypeBel, owner, command); }
 
-int32_t CallBh(HWND owner, const std::wstring& command) { return CallWithBlankRule(L"Bh32.dll", "Bh", owner, command); }
+int32_t CallBh(HWND owner, const std::wstring& command) { return CallType(core::ArcTypeBh, owner, command); }
 
 int32_t CallIsh(HWND owner, int16_t commandMode, const std::wstring& command) {
   std::optional<std::string> text = core::ToCp932Exact(command);
@@ -93,10 +86,13 @@ int32_t CallIsh(HWND owner, int16_t commandMode, const std::wstring& command) {
   int code = 0;
   Binding binding;
   if (commandMode) {
-    binding = Invoke<IshCommandFn>(L"ish32.dll", "Ish", code, owner, line.c_str());
+    const core::ArcTypeRow& ish = *core::ArcTypeAt(core::ArcTypeIsh);
+    binding = Invoke<IshCommandFn>(ish.library, ish.prefix, code, owner, line.c_str());
   } else {
     std::string buffer(kOutputBufferSize + 1, '\0');
-    binding = Invoke<IshFileListFn>(L"ish32.dll", "IshFileList", code, line.c_str(), buffer.data(), kOutputBufferSize);
+    const core::ArcTypeRow& ish = *core::ArcTypeAt(core::ArcTypeIsh);
+    const std::string entry = std::string(ish.prefix) + "FileList";
+    binding = Invoke<IshFileListFn>(ish.library, entry.c_str(), code, line.c_str(), buffer.data(), kOutputBufferSize);
     ArcOutputText = binding == Binding::Called ? BufferText(buffer) : std::wstring();
   }
   if (binding != Binding::Called) return kNotCalled;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/ArcCatalogue.h"
+
 namespace archiver {
 
 // Every property gives the version text ("1.85", "1.85.0.05"), the tool's file name as stored on disk, or
@@ -40,6 +42,9 @@ class clsArchive {
 
 // The program-wide catalogue.
 clsArchive& Archive();
+
+// What a presence rule of the type catalogue finds: the version text, the tool file's name, or "".
+std::wstring PresenceText(const core::Presence& presence);
 
 // Version text of a library's 16-bit version value (version x 100): "#0.00" of v / 100, "" for 0.
 std::wstring VersionText(WORD value);

@@ -1,10 +1,13 @@
 #pragma once
-// What the browser procedures reach of the main window: its tree, entry list, status bar, tool bar and
-// menus. The main window fills one BrowserViews with its controls and installs it; tests install one
-// built over a hidden form of their own. Menu items are found by their names (and array indexes),
-// tool-bar buttons by their keys, so any form whose items carry the main window's names will do.
+// What the browser procedures reach of the main window: its tree, entry list, status bar, tool bar (its
+// drop-downs, by button key) and the icon lists. The menus and the commands' states are the window's own:
+// the browser tells it the command state and the recent archives to show. The main window fills one
+// BrowserViews with its controls and installs it; tests install one built over a hidden form of their own.
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "browser/Commands.h"
 
 #include "winui/CommonControls.h"
 #include "winui/Controls.h"
@@ -33,54 +36,30 @@ struct BrowserViews {
   // Hidden measuring surfaces for shortened recent-archive captions.
   winui::PictureBox& picShortString;
   winui::Label& lblEllipsisString;
+  // The entry list's icons: the window's design-time images (source of the four base images), the lists of
+  // 16 x 16 and 32 x 32 images bound to the entry list, and the two hidden surfaces they are drawn on.
+  winui::ImageList& imlIcons;
+  winui::ImageList& ImgListDummy;
+  winui::ImageList& ImgListLargeDummy;
+  winui::PictureBox& PicDummy;
+  winui::PictureBox& picLargeDummy;
   // Indexes in the tree's image list of "Archive" (root and archive nodes) and "Open" (selected archive).
   int archiveImage = -1;
   int openImage = -1;
   ListSortState listSort{};
+  // Shows a new command state on the window's menus, tool bar and list (none: nothing to show).
+  std::function<void(const CommandState&)> showCommands{};
+  // Shows the recent archives, newest first, as their menu captions ("" for an empty entry).
+  std::function<void(const std::vector<std::wstring>& captions)> showRecentArchives{};
 };
 
 // The views the procedures work on; nullptr until the main window (or a test) installs them.
 BrowserViews* Views();
-// Installs `views` (nullptr: none) and returns the ones installed before.
+// Installs `views` (nullptr: none) and returns the ones installed before. The entry list of the views
+// installed shows the entries of Entries(), and Commands() starts as for a window just made.
 BrowserViews* SetViews(BrowserViews* views);
 
-// Menu items by name: `index` -1 for a single item, the array index for a member of a menu array.
-int MenuId(const BrowserViews& views, const wchar_t* name, int index = -1);
-void EnableMenu(const BrowserViews& views, const wchar_t* name, int index, bool enabled);
-bool MenuChecked(const BrowserViews& views, const wchar_t* name, int index = -1);
-void CheckMenu(const BrowserViews& views, const wchar_t* name, int index, bool checked);
-
-// The archive reader's services that the browser starts from: it fills and empties the entry list and
-// sets the commands of a window without archive. The default does nothing, until the reader is linked.
-class ArchiveListing {
- public:
-  virtual ~ArchiveListing() = default;
-  // Empties the entry list and, unless clearOnly, reads the archive's entries into it. A reader may hand
-  // back another form of the path (the ISH reader's short path), with which the caller goes on.
-  virtual void LoadArcContents(std::wstring& path, const std::wstring& arcType, bool clearOnly,
-                               bool& passwordFlag);
-  // The command state with no archive, on which SetMenuStatus builds.
-  virtual void SetNoArchiveState();
-};
-
-ArchiveListing& Listing();
-// Installs the reader (nullptr: the one that does nothing) and returns the one installed before.
-ArchiveListing* SetListing(ArchiveListing* listing);
-
-// Reads cells of a list view straight from its window, one message per cell and one buffer for all, for
-// the passes over every entry (status text, sorting).
-class CellReader {
- public:
-  explicit CellReader(const winui::ListView& list) : window_(list.Hwnd()) {}
-  int Count() const;
-  // Cell `column` (0: the item's text) of item `item` counted from 0.
-  std::wstring Cell(int item, int column);
-  // Items that are selected, counted from 0, in list order.
-  std::vector<int> SelectedItems() const;
-
- private:
-  HWND window_;
-  std::vector<wchar_t> buffer_ = std::vector<wchar_t>(512);
-};
+// Shows Commands() through the installed views.
+void ShowCommands();
 
 }  // namespace browser

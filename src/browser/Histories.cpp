@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "browser/BrowserViews.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "winui/App.h"
@@ -19,9 +20,9 @@ constexpr int64_t kMostHistoryIndex = 99;
 
 // Settings.FileHistory: the highest index kept; negative keeps nothing of the old list.
 int64_t HistorySize() {
-  const std::optional<int64_t> value = core::ParseWholeNumber(core::Settings.FileHistory);
+  const std::optional<int> value = core::WholeSetting(core::Settings.FileHistory);
   if (!value) return core::HistoryLimit(core::Settings.FileHistory);
-  return std::min(*value, kMostHistoryIndex);
+  return std::min<int64_t>(*value, kMostHistoryIndex);
 }
 
 // The path is taken by value: a caller may pass an entry of the history itself, which is emptied below.
@@ -37,7 +38,7 @@ std::vector<std::wstring> NewHistory(std::wstring path) {
       }
     list.push_back(path);
   }
-  if (core::Settings.FileHistory != L"0") {
+  if (core::IsOn(core::Settings.FileHistory)) {
     int64_t last = static_cast<int64_t>(old.size()) - 1;
     last = std::min(last, HistorySize() - static_cast<int64_t>(list.size()));
     // An emptied duplicate or a blank entry in range makes the list shorter; no later entry moves up.
@@ -51,41 +52,20 @@ std::vector<std::wstring> NewHistory(std::wstring path) {
 }  // namespace
 
 void AddFileHistory(const std::wstring& path) {
-  const size_t oldCount = core::Settings.History.size();
   std::vector<std::wstring> list = NewHistory(path);
-  BrowserViews* views = Views();
-  if (views) {
-    winui::Form& form = views->form;
-    const int base = MenuId(*views, L"mnuFileMRU", 0);
-    for (size_t k = oldCount > 0 ? oldCount - 1 : 0; k >= 1; --k)
-      if (form.MenuExists(base + static_cast<int>(k))) form.UnloadMenuItem(base + static_cast<int>(k));
-
+  if (BrowserViews* views = Views()) {
+    // A caption is "" only for an empty entry: a path that cannot be measured is shown whole.
     std::vector<std::wstring> captions;
-    for (const std::wstring& entry : list)
-      captions.push_back(
-          entry.empty() ? L"" : MakeShortPathCaption(form, views->picShortString, views->lblEllipsisString, entry, 90));
-    for (size_t i = 0; i < list.size(); ++i) {
-      if (list[i].empty()) continue;
-      int id = base;
-      if (i > 0) {
-        id = form.LoadMenuItem(base, static_cast<int>(i), captions[i]);
-        if (id == 0) break;
-      } else {
-        form.SetMenuCaption(id, captions[i]);
-      }
-      form.SetMenuVisible(id, true);
+    for (const std::wstring& entry : list) {
+      std::wstring caption =
+          entry.empty() ? L""
+                        : MakeShortPathCaption(views->form, views->picShortString, views->lblEllipsisString, entry, 90);
+      captions.push_back(caption.empty() ? entry : caption);
     }
-    const int separator = MenuId(*views, L"mnuFileBar5");
-    if (!list[0].empty()) {
-      form.SetMenuVisible(separator, true);
-    } else {
-      form.SetMenuVisible(base, false);
-      form.SetMenuVisible(separator, false);
-    }
-
+    if (views->showRecentArchives) views->showRecentArchives(captions);
     views->tbToolBar.ClearButtonMenus(L"Open");
-    for (size_t i = 0; i < list.size(); ++i)
-      if (!list[i].empty()) views->tbToolBar.AddButtonMenu(L"Open", captions[i]);
+    for (const std::wstring& caption : captions)
+      if (!caption.empty()) views->tbToolBar.AddButtonMenu(L"Open", caption);
   }
   core::Settings.History = std::move(list);
 }

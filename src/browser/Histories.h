@@ -1,5 +1,5 @@
 #pragma once
-// The recent-archive list (File menu items mnuFileMRU and the "Open" button's drop-down) and the
+// The recent-archive list (shown by the window's File menu and the "Open" button's drop-down) and the
 // recent-extraction-folder drop-down of the "UnPack" button.
 #include <string>
 
@@ -9,7 +9,8 @@
 namespace browser {
 
 // Puts the archive at the head of Settings.History (an entry equal but for letter case goes), keeps at
-// most Settings.FileHistory + 1 entries and rebuilds both views. An empty path only rebuilds them.
+// most Settings.FileHistory + 1 entries and shows the list again (the window's menu through the views'
+// showRecentArchives, and the "Open" drop-down). An empty path only shows it again.
 void AddFileHistory(const std::wstring& path);
 
 // The path shortened with an ellipsis in place of middle folders so that it fits `width`: above 100 a

@@ -3,49 +3,34 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "browser/BrowserViews.h"
+#include "browser/EntryList.h"
 #include "browser/StatusBarText.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "winui/App.h"
 
 namespace browser {
 namespace {
 
-// Keys of the items by their position before the sort; each item carries that position while it sorts.
-struct SortKeys {
-  std::vector<std::wstring> texts;
-  std::vector<double> numbers;
-  bool numeric = false;
-  bool descending = false;
-};
-
-int CompareKeys(const SortKeys& keys, size_t a, size_t b) {
-  int order = 0;
-  if (keys.numeric) {
-    order = keys.numbers[a] < keys.numbers[b] ? -1 : (keys.numbers[a] > keys.numbers[b] ? 1 : 0);
-  } else {
-    const std::wstring& x = keys.texts[a];
-    const std::wstring& y = keys.texts[b];
-    order = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, x.c_str(), static_cast<int>(x.size()), y.c_str(),
-                           static_cast<int>(y.size())) -
-            CSTR_EQUAL;
-  }
-  if (keys.descending) order = -order;
-  // Equal keys keep the order they had, in both directions.
-  if (order == 0) order = a < b ? -1 : (a > b ? 1 : 0);
-  return order;
+// A text's sort key as the locale compares texts without regard to case: comparing two keys byte by byte
+// orders the texts as CompareString does, and each text is mapped once instead of at every comparison.
+std::string SortKey(std::wstring_view text) {
+  const int length = static_cast<int>(text.size());
+  const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+  const int size = LCMapStringW(LOCALE_USER_DEFAULT, flags, text.data(), length, nullptr, 0);
+  std::string key(static_cast<size_t>(size > 0 ? size : 0), '\0');
+  if (size > 0)
+    LCMapStringW(LOCALE_USER_DEFAULT, flags, text.data(), length, reinterpret_cast<LPWSTR>(key.data()), size);
+  return key;
 }
 
-int CALLBACK CompareItems(LPARAM first, LPARAM second, LPARAM context) {
-  return CompareKeys(*reinterpret_cast<const SortKeys*>(context), static_cast<size_t>(first),
-                     static_cast<size_t>(second));
-}
-
-double NumericKey(const std::wstring& cell, int column) {
+double NumericKey(std::wstring_view cell, int column) {
   if (column == 4) {
     // A ratio without its "%".
     if (cell.empty()) return 0;
@@ -54,52 +39,31 @@ double NumericKey(const std::wstring& cell, int column) {
   return std::round(ParseCellNumber(cell).value_or(0));
 }
 
-LPARAM ItemParam(HWND list, int item) {
-  LVITEMW info{};
-  info.mask = LVIF_PARAM;
-  info.iItem = item;
-  SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&info));
-  return info.lParam;
+// Sorts the entries by one column, stable in both directions: equal keys keep the order they had.
+template <typename Key>
+void SortBy(std::vector<Key> keys, bool descending) {
+  std::vector<size_t> order(keys.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](size_t a, size_t b) { return descending ? keys[b] < keys[a] : keys[a] < keys[b]; });
+  Entries().Reorder(order);
 }
 
-void SetItemParam(HWND list, int item, LPARAM value) {
-  LVITEMW info{};
-  info.mask = LVIF_PARAM;
-  info.iItem = item;
-  info.lParam = value;
-  SendMessageW(list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&info));
-}
-
-// Sorts the list in place with the control's own sort, each item carrying its old position as its data
-// while it sorts; the items' own data is given back afterwards.
-void SortItems(winui::ListView& list, int column, bool numeric, bool descending) {
-  const int count = list.Count();
-  if (count < 2) return;
-  SortKeys keys;
-  keys.numeric = numeric;
-  keys.descending = descending;
-  std::vector<LPARAM> data(static_cast<size_t>(count));
-  CellReader cells(list);
-  HWND window = list.Hwnd();
-  for (int item = 0; item < count; ++item) {
-    const std::wstring cell = cells.Cell(item, column);
-    if (numeric)
-      keys.numbers.push_back(NumericKey(cell, column));
-    else
-      keys.texts.push_back(cell);
-    data[static_cast<size_t>(item)] = ItemParam(window, item);
-    SetItemParam(window, item, item);
+void SortItems(int column, bool numeric, bool descending) {
+  const EntryList& entries = Entries();
+  if (entries.Count() < 2) return;
+  if (numeric) {
+    std::vector<double> keys;
+    for (int row = 0; row < entries.Count(); ++row) keys.push_back(NumericKey(entries.Row(row).Cell(column), column));
+    SortBy(std::move(keys), descending);
+  } else {
+    std::vector<std::string> keys;
+    for (int row = 0; row < entries.Count(); ++row) keys.push_back(SortKey(entries.Row(row).Cell(column)));
+    SortBy(std::move(keys), descending);
   }
-  list.Freeze(true);
-  SendMessageW(window, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&keys), reinterpret_cast<LPARAM>(CompareItems));
-  for (int item = 0; item < count; ++item) {
-    const auto before = static_cast<size_t>(ItemParam(window, item));
-    if (before < data.size()) SetItemParam(window, item, data[before]);
-  }
-  list.Freeze(false);
 }
 
-bool Descending() { return core::Settings.SortFlag != L"0"; }
+bool Descending() { return core::IsOn(core::Settings.SortFlag); }
 
 }  // namespace
 
@@ -110,10 +74,10 @@ void SortListView(int column) {
   if (column == 2 || column == 3 || column == 4) {
     SortListViewNumeric(column);
   } else if (column == 9) {
-    if (state.sorted) SortItems(views->lvListView, state.sortKey, false, state.descending);
+    if (state.sorted) SortItems(state.sortKey, false, state.descending);
   } else if (column >= 0 && column <= 8) {
     state = {true, column, Descending()};
-    SortItems(views->lvListView, column, false, state.descending);
+    SortItems(column, false, state.descending);
   }
 }
 
@@ -124,7 +88,7 @@ void SortListViewNumeric(int column) {
   views->listSort.sorted = false;
   {
     winui::WaitCursor wait;
-    SortItems(list, column, true, Descending());
+    SortItems(column, true, Descending());
     if (list.Count() > 0) {
       list.SelectAll(false);
       list.SetFocusedItem(1);

@@ -1,12 +1,11 @@
 #include "browser/MenuStatus.h"
 
-#include <windows.h>
-
-#include <array>
-
 #include "archiver/LibraryBinding.h"
 #include "archiver/clsArchive.h"
 #include "browser/BrowserViews.h"
+#include "browser/Commands.h"
+#include "browser/EntryList.h"
+#include "core/ArcCatalogue.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
@@ -16,125 +15,46 @@ namespace {
 
 constexpr wchar_t kRootText[] = L"書庫ﾌｧｲﾙ";
 
-// Columns of the per-type table, in the order the branches are tested; TGZ and TBZ share TAR's gate
-// and have their own column.
-constexpr std::array<const wchar_t*, 18> kColumns = {L"LZH", L"ZIP", L"CAB", L"ARJ", L"TAR", L"TGZ",
-                                                     L"ISH", L"RAR", L"YZ1", L"ACE", L"JAR", L"BGA",
-                                                     L"GCA", L"BEL", L"7Z",  L"IMP", L"YZ2", L"BH"};
-
-enum Target { kMenu, kButton, kLabelEdit };
-
-// One command and its code per column:
+// The code of each type for a command, in the order of the type catalogue (LZH ... BH, TGZ, TBZ):
 //   _ untouched   Y gate   X gate and node text ends in EXE   N gate and node text does not end in EXE
 //   U ZIP extraction library   Z ZIP creation library   u/z U/Z and EXE   n Z and not EXE   ! always
 //   A "arj.exe" present   R gate and ".RAR"   S "Default.SFX" and ".RAR"   W "rar.exe" and ".RAR"
 //   6 gate and version text not below "0.06"   o disabled when the gate answers
-struct Command {
-  Target target;
-  const wchar_t* name;
-  int index;
+struct TypeCodes {
+  Command command;
   const char* codes;
 };
 
-constexpr Command kCommands[] = {
-    {kLabelEdit, L"", -1, "Y__________Y_____Y"},
-    {kMenu, L"mnuFileQuickUnPack", -1, "YUYYYYYR___YYYYY_Y"},
-    {kMenu, L"mnuEditUnPack", -1, "YUYYYYYRYYYYYYYYYY"},
-    {kMenu, L"mnuFileList", -1, "YUYYYY_Y_YY_YYYYYY"},
-    {kMenu, L"mnuEditTest", -1, "YUYYYY_Y_YYY__YYYY"},
-    {kMenu, L"mnuFileConvert", -1, "Xz_________X______"},
-    {kMenu, L"mnuFileSaveAs", -1, "YZYYYYYYYYYYY_Y_YY"},
-    {kMenu, L"mnuFileSFX", -1, "NnN____S_Y_N______"},
-    {kMenu, L"mnuEditAdd", -1, "YZ_AY__W_YYY__Y__Y"},
-    {kMenu, L"mnuEditAddFolder", -1, "YZ_AY__W_YYY__Y__Y"},
-    {kMenu, L"mnuEditDelete", -1, "YZ_A___W_YYY__Y__Y"},
-    {kMenu, L"mnuEditReName", -1, "Y__________Y_____Y"},
-    {kMenu, L"mnuEditNewSwitch", -1, "Y__________Y______"},
-    {kMenu, L"mnuEditQuickView", -1, "YUYYYYYRYYYYYYY__Y"},
-    {kMenu, L"mnuEditApplication", -1, "YUYYYYYRYYYYYYY6YY"},
-    {kMenu, L"mnuEditAction", 0, "YUYYYYYR_YYYYYY__Y"},
-    {kMenu, L"mnuEditPack", -1, "_______________o__"},
-    {kMenu, L"mnuEditFolderPack", -1, "_______________o__"},
-    {kMenu, L"mnuPopUpUnPack", -1, "YUYYYYYRYYYYYYYYYY"},
-    {kMenu, L"mnuPopUpAddPack", -1, "YZ_AY__W_YYY__Y__Y"},
-    {kMenu, L"mnuPopUpDelete", -1, "YZ_A___W_YYY__Y__Y"},
-    {kMenu, L"mnuPopUpReName", -1, "Y__________Y_____Y"},
-    {kMenu, L"mnuPopUpNewSwitch", -1, "Y__________Y______"},
-    {kMenu, L"mnuPopUpQuickView", -1, "YUYYYYYRYYYYYYY__Y"},
-    {kMenu, L"mnuPopUpApplication", -1, "YUYYYYYRYYYYYYY6_Y"},
-    {kMenu, L"mnuPopUpAction", 0, "YUYYYYYR_YYYYYY__Y"},
-    {kMenu, L"mnuPopUpProperty", -1, "_______________o__"},
-    {kMenu, L"mnuTreePopUpArcClose", -1, "Y!YYYYYYYYYYYYYYYY"},
-    {kMenu, L"mnuTreePopUpUnPack", -1, "YUYYYYYRYYYYYYYYYY"},
-    {kMenu, L"mnuTreePopUpQuickUnPack", -1, "YUYYYYYR___YYYYY_Y"},
-    {kMenu, L"mnuTreePopUpList", -1, "YUYYYY_Y_YY_YYYYYY"},
-    {kMenu, L"mnuTreePopUpTest", -1, "YUYYYYYY_YYY__YYYY"},
-    {kMenu, L"mnuTreePopUpConvert", -1, "Xu_________X______"},
-    {kMenu, L"mnuTreePopUpSFX", -1, "NnN____S_Y_N______"},
-    {kMenu, L"mnuTreePopUpSaveAs", -1, "YUYYYYYYYYYYY_Y_YY"},
-    {kButton, L"Close", -1, "YUYYYYYYYYYYYYYYYY"},
-    {kButton, L"SaveAs", -1, "YZYYYY_YYYYYY_Y_YY"},
-    {kButton, L"View", -1, "YUYYYYYR_YYY___6_Y"},
-    {kButton, L"UnPack", -1, "YUYYYYYRYYYYYYYYYY"},
-    {kButton, L"AddPack", -1, "YZ_AY__W_YYY__Y__Y"},
-    {kButton, L"AddFolderPack", -1, "YZ_AY__W_YYY__Y__Y"},
-    {kButton, L"Trush", -1, "YZ_A___W_YYY_____Y"},
-    {kButton, L"Pack", -1, "_______________o__"},
-    {kButton, L"FolderPack", -1, "_______________o__"},
+constexpr TypeCodes kTypeCodes[] = {
+    {Command::RenameInPlace, "Y_________Y_____Y__"},
+    {Command::QuickUnPack, "YUYYYYR___YYYYY_YYY"},
+    {Command::UnPack, "YUYYYYRYYYYYYYYYYYY"},
+    {Command::List, "YUYYY_Y_YY_YYYYYYYY"},
+    {Command::Test, "YUYYY_Y_YYY__YYYYYY"},
+    {Command::TestInTree, "YUYYYYY_YYY__YYYYYY"},
+    {Command::Convert, "Xz________X________"},
+    {Command::ConvertInTree, "Xu________X________"},
+    {Command::SaveAs, "YZYYYYYYYYYY_Y_YYYY"},
+    {Command::SaveAsInTree, "YUYYYYYYYYYY_Y_YYYY"},
+    {Command::SaveAsButton, "YZYYY_YYYYYY_Y_YYYY"},
+    {Command::MakeSfx, "NnN___S_Y_N________"},
+    {Command::AddFiles, "YZ_AY_W_YYY__Y__Y__"},
+    {Command::AddFolder, "YZ_AY_W_YYY__Y__Y__"},
+    {Command::Delete, "YZ_A__W_YYY__Y__Y__"},
+    {Command::DeleteButton, "YZ_A__W_YYY_____Y__"},
+    {Command::Rename, "Y_________Y_____Y__"},
+    {Command::NewSwitch, "Y_________Y________"},
+    {Command::QuickView, "YUYYYYRYYYYYYY__YYY"},
+    {Command::OpenWithApplication, "YUYYYYRYYYYYYY6YYYY"},
+    {Command::OpenWithApplicationInList, "YUYYYYRYYYYYYY6_YYY"},
+    {Command::OpenWith, "YUYYYYR_YYYYYY__YYY"},
+    {Command::View, "YUYYYYR_YYY___6_YYY"},
+    {Command::Pack, "______________o____"},
+    {Command::FolderPack, "______________o____"},
+    {Command::Property, "______________o____"},
+    {Command::CloseArchiveInTree, "Y!YYYYYYYYYYYYYYYYY"},
+    {Command::CloseArchiveButton, "YUYYYYYYYYYYYYYYYYY"},
 };
-
-// The types a new archive can be made of, with what must be installed for each.
-struct CreatableType {
-  int index;
-  std::wstring (archiver::clsArchive::*probe)() const;  // nullptr: the tool below decides
-  const wchar_t* tool;
-  bool optionMenuOnly;  // YZ1, YZ2: only the Option menu's item follows; the File submenu's keeps its state
-};
-
-constexpr CreatableType kCreatable[] = {
-    {0, &archiver::clsArchive::GetLhaVersion, nullptr, false},
-    {1, &archiver::clsArchive::GetZip32JVersion, nullptr, false},
-    {3, nullptr, L"ARJ.EXE", false},
-    {4, &archiver::clsArchive::GetTarVersion, nullptr, false},
-    {6, nullptr, L"RAR.EXE", false},
-    {7, &archiver::clsArchive::GetYz1Version, nullptr, true},
-    {8, nullptr, L"ACE.EXE", false},
-    {9, nullptr, L"JAR32.EXE", false},
-    {10, &archiver::clsArchive::GetBgaVersion, nullptr, false},
-    {13, &archiver::clsArchive::Get7ZipVersion, nullptr, false},
-    {15, &archiver::clsArchive::GetYz2Version, nullptr, true},
-    {16, &archiver::clsArchive::GetBhVersion, nullptr, false},
-};
-
-int ColumnOf(const std::wstring& arcType) {
-  if (arcType == L"TBZ") return 5;
-  for (size_t i = 0; i < kColumns.size(); ++i)
-    if (arcType == kColumns[i]) return static_cast<int>(i);
-  return -1;
-}
-
-// The version text of the type's library (or the tool's name for ACE and JAR); "" when it does not answer.
-// ZIP has no gate of its own: its codes name the library they need.
-std::wstring GateOf(const std::wstring& column) {
-  const archiver::clsArchive& a = archiver::Archive();
-  if (column == L"LZH") return a.GetLhaVersion();
-  if (column == L"CAB") return a.GetCabVersion();
-  if (column == L"ARJ") return a.GetArjVersion();
-  if (column == L"TAR" || column == L"TGZ") return a.GetTarVersion();
-  if (column == L"ISH") return a.GetIshVersion();
-  if (column == L"RAR") return a.GetRarVersion();
-  if (column == L"YZ1") return a.GetYz1Version();
-  if (column == L"ACE") return a.GetAceVersion();
-  if (column == L"JAR") return a.GetJarVersion();
-  if (column == L"BGA") return a.GetBgaVersion();
-  if (column == L"GCA") return a.GetGcaVersion();
-  if (column == L"BEL") return a.GetBelVersion();
-  if (column == L"7Z") return a.Get7ZipVersion();
-  if (column == L"IMP") return a.GetImpVersion();
-  if (column == L"YZ2") return a.GetYz2Version();
-  if (column == L"BH") return a.GetBhVersion();
-  return L"";
-}
 
 // What the codes of one branch depend on, asked once per call.
 struct BranchFacts {
@@ -188,26 +108,14 @@ int Decide(char code, const BranchFacts& f) {
   }
 }
 
-void SetCommand(const BrowserViews& views, const Command& command, bool enabled) {
-  switch (command.target) {
-    case kMenu:
-      EnableMenu(views, command.name, command.index, enabled);
-      break;
-    case kButton:
-      views.tbToolBar.SetButtonEnabled(command.name, enabled);
-      break;
-    case kLabelEdit:
-      views.lvListView.SetLabelEdit(enabled);
-      break;
-  }
-}
-
-void SetCreatableTypes(const BrowserViews& views) {
-  const archiver::clsArchive& a = archiver::Archive();
-  for (const CreatableType& type : kCreatable) {
-    bool present = type.probe ? !(a.*type.probe)().empty() : ToolPresent(type.tool);
-    EnableMenu(views, L"mnuOptionMakeArc", type.index, present);
-    if (!type.optionMenuOnly || !present) EnableMenu(views, L"mnuFileNewArcExtOpt", type.index, present);
+// The types a new archive can be made of follow what their creation needs; the others keep their state.
+void SetCreatableTypes(CommandState& state) {
+  for (const core::ArcTypeRow& row : core::ArcCatalogue()) {
+    const core::Presence& gate = row.creation.menuGate;
+    if (!gate.Given()) continue;
+    const bool present = !archiver::PresenceText(gate).empty();
+    state.Enable(Command::MakeArcType, present, row.index);
+    if (row.creation.fileMenuFollowsWhenPresent || !present) state.Enable(Command::NewArcOfType, present, row.index);
   }
 }
 
@@ -215,84 +123,100 @@ bool EndsWithExe(const std::wstring& text) {
   return text.size() >= 3 && core::UCase(text.substr(text.size() - 3)) == L"EXE";
 }
 
-void SetTypeCommands(const BrowserViews& views, int column, const std::wstring& fileName,
+void SetTypeCommands(CommandState& state, const core::ArcTypeRow& row, const std::wstring& fileName,
                      const std::wstring& nodeText) {
-  const std::wstring type = kColumns[static_cast<size_t>(column)];
   BranchFacts facts;
-  facts.version = GateOf(type);
+  facts.version = archiver::PresenceText(row.presence);
   facts.gate = !facts.version.empty();
   facts.nodeIsExe = EndsWithExe(nodeText);
-  if (type == L"ZIP") {
-    facts.zipExtract = !archiver::Archive().GetZipVersion().empty();
-    facts.zipCreate = !archiver::Archive().GetZip32JVersion().empty();
-  } else if (type == L"ARJ") {
-    facts.arjTool = ToolPresent(L"arj.exe");
-  } else if (type == L"RAR") {
+  // ZIP is read and written by two libraries; ARJ and RAR are also changed by their console tools.
+  const bool creator = !archiver::PresenceText(row.creation.menuGate).empty();
+  if (row.index == core::ArcTypeZip) {
+    facts.zipExtract = facts.gate;
+    facts.zipCreate = creator;
+  } else if (row.index == core::ArcTypeArj) {
+    facts.arjTool = creator;
+  } else if (row.index == core::ArcTypeRar) {
     facts.rarName = core::UCase(core::GetExtension(fileName, false)) == L".RAR";
-    facts.rarTool = ToolPresent(L"rar.exe");
-    facts.rarSfx = ToolPresent(L"Default.SFX");
+    facts.rarTool = creator;
+    facts.rarSfx = core::NormalFileExists(core::CombinePath(archiver::ToolFolder(), L"Default.SFX"));
   }
-  for (const Command& command : kCommands) {
-    int decision = Decide(command.codes[column], facts);
-    if (decision >= 0) SetCommand(views, command, decision == 1);
+  const size_t column = core::RowNumber(row);
+  for (const TypeCodes& type : kTypeCodes) {
+    int decision = Decide(type.codes[column], facts);
+    if (decision >= 0) state.Enable(type.command, decision == 1);
   }
+}
+
+// The state with no archive open, on which every call builds; the types to create are not touched.
+void SetNoArchiveState(CommandState& state) {
+  for (Command command : {Command::CloseArchive,
+                          Command::CloseArchiveButton,
+                          Command::CloseArchiveInTree,
+                          Command::CloseAll,
+                          Command::UnPack,
+                          Command::QuickUnPack,
+                          Command::List,
+                          Command::Test,
+                          Command::TestInTree,
+                          Command::Convert,
+                          Command::ConvertInTree,
+                          Command::SaveAs,
+                          Command::SaveAsInTree,
+                          Command::SaveAsButton,
+                          Command::MakeSfx,
+                          Command::AddFiles,
+                          Command::AddFolder,
+                          Command::Delete,
+                          Command::DeleteButton,
+                          Command::Rename,
+                          Command::RenameInPlace,
+                          Command::NewSwitch,
+                          Command::QuickView,
+                          Command::OpenWithApplication,
+                          Command::OpenWithApplicationInList,
+                          Command::OpenWith,
+                          Command::View,
+                          Command::Expand,
+                          Command::SelectAll,
+                          Command::ArchiveProperty,
+                          Command::Jpeg})
+    state.Enable(command, false);
+  for (Command command : {Command::Open, Command::Pack, Command::FolderPack}) state.Enable(command, true);
 }
 
 }  // namespace
 
-bool ToolPresent(const std::wstring& name) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((core::AddBackslash(archiver::ToolFolder()) + name).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  FindClose(search);
-  return !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 void SetMenuStatus(const std::wstring& arcType) {
-  BrowserViews* installed = Views();
-  if (!installed) return;
-  const BrowserViews& views = *installed;
+  BrowserViews* views = Views();
+  if (!views) return;
+  CommandState& state = Commands();
   const std::wstring fileName = core::GetFileNamePart(core::PrivateState.ArcFileName());
 
-  Listing().SetNoArchiveState();
+  SetNoArchiveState(state);
   // The list pop-up's property item is enabled when the window is made; only an IMP archive with its
   // library takes it away, and it comes back with the next archive of another type.
-  EnableMenu(views, L"mnuPopUpProperty", -1, true);
+  state.Enable(Command::Property, true);
+  SetCreatableTypes(state);
+  state.Enable(Command::Jpeg, !archiver::Archive().GetJpzVersion().empty());
+  if (views->tvTreeView.Count() > 1) state.Enable(Command::CloseAll, true);
 
-  SetCreatableTypes(views);
-  const bool jpeg = !archiver::Archive().GetJpzVersion().empty();
-  EnableMenu(views, L"mnuToolJpeg", 0, jpeg);
-  EnableMenu(views, L"mnuToolJpeg", 1, jpeg);
-
-  if (views.tvTreeView.Count() > 1) {
-    views.tbToolBar.SetButtonEnabled(L"AllClose", true);
-    EnableMenu(views, L"mnuFileArcAllClose", -1, true);
-  }
-
-  const std::wstring selected = views.tvTreeView.SelectedKey();
-  const std::wstring nodeText = selected.empty() ? L"" : views.tvTreeView.Text(selected);
-  if (nodeText != kRootText && views.lvListView.Count() == 0) {
+  const std::wstring selected = views->tvTreeView.SelectedKey();
+  const std::wstring nodeText = selected.empty() ? L"" : views->tvTreeView.Text(selected);
+  const core::ArcTypeRow* row = core::FindArcType(arcType);
+  if (nodeText != kRootText && Entries().Count() == 0) {
     // A new archive not yet saved has no entries: it can take files or be closed.
     if (fileName.compare(0, 4, L"$New") == 0) {
-      EnableMenu(views, L"mnuFileArcClose", -1, true);
-      views.tbToolBar.SetButtonEnabled(L"Close", true);
-      EnableMenu(views, L"mnuTreePopUpArcClose", -1, true);
-      EnableMenu(views, L"mnuEditAdd", -1, true);
-      views.tbToolBar.SetButtonEnabled(L"AddPack", true);
-      EnableMenu(views, L"mnuPopUpAddPack", -1, true);
-      views.tbToolBar.SetButtonEnabled(L"AddFolderPack", true);
-      EnableMenu(views, L"mnuEditAddFolder", -1, true);
+      for (Command command : {Command::CloseArchive, Command::CloseArchiveButton, Command::CloseArchiveInTree,
+                              Command::AddFiles, Command::AddFolder})
+        state.Enable(command, true);
     }
-    return;
+  } else if (row) {
+    for (Command command : {Command::CloseArchive, Command::SelectAll, Command::ArchiveProperty})
+      state.Enable(command, true);
+    SetTypeCommands(state, *row, fileName, nodeText);
   }
-
-  const int column = ColumnOf(arcType);
-  if (column < 0) return;
-  EnableMenu(views, L"mnuFileArcClose", -1, true);
-  EnableMenu(views, L"mnuEditDSelectAll", -1, true);
-  views.tbToolBar.SetButtonEnabled(L"All", true);
-  EnableMenu(views, L"mnuTreePopUpProperty", -1, true);
-  SetTypeCommands(views, column, fileName, nodeText);
+  ShowCommands();
 }
 
 }  // namespace browser

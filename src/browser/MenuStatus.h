@@ -5,12 +5,10 @@
 
 namespace browser {
 
-// Recomputes every archive command's Enabled state and the list's in-place renaming. arcType is the type
-// name of the archive shown ("LZH" ... "BH", "TGZ", "TBZ"), or "" (any other text acts the same) when none.
-// Nothing is kept between calls: presence of libraries and tools is asked anew each time.
+// Recomputes which archive commands of Commands() are enabled (the list's in-place renaming among them) and
+// shows the state on the window. arcType is the type name of the archive shown ("LZH" ... "BH", "TGZ",
+// "TBZ"), or "" (any other text acts the same) when none. Presence of libraries and tools is asked anew
+// each time; commands no rule names keep their state.
 void SetMenuStatus(const std::wstring& arcType);
-
-// True when a file of that name is in the program folder (the folder the console archivers run from).
-bool ToolPresent(const std::wstring& name);
 
 }  // namespace browser

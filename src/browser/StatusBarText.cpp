@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "browser/BrowserViews.h"
+#include "browser/EntryList.h"
 #include "core/Text.h"
 #include "core/modTolvenar.h"
 
@@ -22,7 +23,7 @@ double ArchiveFileBytes(const std::wstring& path) {
 
 }  // namespace
 
-std::optional<double> ParseCellNumber(const std::wstring& text) {
+std::optional<double> ParseCellNumber(std::wstring_view text) {
   size_t i = 0;
   const size_t n = text.size();
   while (i < n && text[i] == L' ') ++i;
@@ -64,13 +65,13 @@ void SetStatusBarText() {
   BrowserViews* views = Views();
   if (!views) return;
   StatusCounts counts;
-  CellReader list(views->lvListView);
-  const std::vector<int> selected = list.SelectedItems();
+  const EntryList& entries = Entries();
+  const std::vector<int> selected = entries.Selected();
   size_t nextSelected = 0;
-  const int items = list.Count();
+  const int items = entries.Count();
   for (int item = 0; item < items; ++item) {
     // The size column as whole bytes, as the list shows it.
-    std::optional<double> size = ParseCellNumber(list.Cell(item, 2));
+    std::optional<double> size = ParseCellNumber(entries.Row(item).Cell(2));
     double bytes = size ? std::round(*size) : 0;
     if (nextSelected < selected.size() && selected[nextSelected] == item) {
       ++nextSelected;

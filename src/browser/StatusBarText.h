@@ -4,11 +4,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace browser {
 
 // A size cell's value as the locale writes numbers ("1,234", " 12.5", "-3"); nullopt when it is no number.
-std::optional<double> ParseCellNumber(const std::wstring& text);
+std::optional<double> ParseCellNumber(std::wstring_view text);
 
 // "1.00KB" above 1024 bytes, else "1,024" and the unit word.
 std::wstring SizeText(double bytes, const std::wstring& unitWord);

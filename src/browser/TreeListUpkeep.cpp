@@ -4,10 +4,14 @@
 #include <commctrl.h>
 
 #include "browser/BrowserViews.h"
+#include "browser/Commands.h"
+#include "browser/EntryList.h"
+#include "browser/LoadArcContents.h"
 #include "browser/MenuStatus.h"
 #include "browser/StatusBarText.h"
 #include "core/ArcType.h"
 #include "core/DrawProgress.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/WorkFolder.h"
@@ -26,13 +30,6 @@ namespace {
 // free key unless the tree already holds that many nodes of the same path.
 constexpr int kKeyPrefixes = 10000;
 
-// Settings colours may name a system colour (0x800000nn): the colour the system has for it now.
-COLORREF ResolveColor(int32_t value) {
-  const auto bits = static_cast<uint32_t>(value);
-  if ((bits & 0xFF000000u) == 0x80000000u) return GetSysColor(static_cast<int>(bits & 0xFFu));
-  return static_cast<COLORREF>(bits);
-}
-
 std::wstring Caption() { return std::wstring(core::kProgramTitle) + L" "; }
 
 // The list's view styles by the program's view numbers: 0 large icons, 1 small icons, 2 list, 3 details.
@@ -43,10 +40,6 @@ void SetListViewMode(const winui::ListView& list, int mode) {
   if (!window || mode < 0 || mode > 3) return;
   const LONG style = GetWindowLongW(window, GWL_STYLE);
   SetWindowLongW(window, GWL_STYLE, (style & ~LVS_TYPEMASK) | kViewStyles[mode]);
-}
-
-bool IsDetailsView(const winui::ListView& list) {
-  return list.Hwnd() && (GetWindowLongW(list.Hwnd(), GWL_STYLE) & LVS_TYPEMASK) == LVS_REPORT;
 }
 
 }  // namespace
@@ -79,14 +72,14 @@ void InitMainView(bool clearTemp) {
   core::ArcNodeCounter = 0;
   core::NewArcCount = 0;
 
-  if (auto packType = core::ParseWholeNumber(core::Settings.PackType)) {
-    const int index = static_cast<int>(*packType);
+  if (auto packType = core::WholeSetting(core::Settings.PackType)) {
+    const int index = *packType;
     if (index >= 0 && index < views->cmbArc.ListCount()) views->cmbArc.SetListIndex(index);
-    CheckMenu(*views, L"mnuOptionMakeArc", index, true);
+    Commands().Check(Command::MakeArcType, true, index);
   }
-  if (auto viewMode = core::ParseWholeNumber(core::Settings.ViewMode)) {
-    const int mode = static_cast<int>(*viewMode);
-    CheckMenu(*views, L"mnuListViewMode", mode, true);
+  if (auto viewMode = core::WholeSetting(core::Settings.ViewMode)) {
+    const int mode = *viewMode;
+    Commands().Check(Command::ListViewMode, true, mode);
     SetListViewMode(views->lvListView, mode);
   }
 
@@ -95,7 +88,7 @@ void InitMainView(bool clearTemp) {
   tree.Add(L"", kRootNodeKey, kRootNodeKey, views->archiveImage);
   tree.Select(kRootNodeKey);
 
-  views->lvListView.Clear();
+  Entries().Clear();
   views->sbStatusBar.SetPanelText(1, L"");
 
   SetMenuStatus(L"");
@@ -112,8 +105,8 @@ bool OpenArchiveFile(const std::wstring& requested) {
   // current archive go on with that form.
   std::wstring path = requested;
   bool passwordFlag = false;
-  Listing().LoadArcContents(path, type, false, passwordFlag);
-  if (views->lvListView.Count() == 0) {
+  LoadArcContents(path, type, false, passwordFlag);
+  if (Entries().Count() == 0) {
     views->tvTreeView.Select(kRootNodeKey);
     SetMenuStatus(L"");
     views->form.SetCaption(Caption());
@@ -133,7 +126,7 @@ bool OpenArchiveFile(const std::wstring& requested) {
 void RefreshArchiveList(const std::wstring& requested, bool passwordFlag) {
   std::wstring path = requested;
   const std::wstring type = core::GetArcTypeByExt(path);
-  if (!type.empty()) Listing().LoadArcContents(path, type, false, passwordFlag);
+  if (!type.empty()) LoadArcContents(path, type, false, passwordFlag);
   // The commands are judged on this archive's name (a new "$New" archive, a ".rar" name), so it becomes
   // the current archive before they are set.
   core::PrivateState.SetArcFileName(path);
@@ -157,29 +150,18 @@ void SelectListItem(winui::ListView& listView, int index) {
 
 void SelectAllItems() {
   BrowserViews* views = Views();
-  if (!views || core::Settings.AllSelect == L"0") return;
+  if (!views || !core::IsOn(core::Settings.AllSelect)) return;
   views->lvListView.SelectAll(true);
   views->lvListView.SetFocus();
 }
 
-bool GetSelectedCount() {
-  BrowserViews* views = Views();
-  return views && views->lvListView.SelectedItem() != 0;
-}
-
-void AutoSizeColumns(winui::ListView& listView, int lastColumn) {
-  if (core::Settings.RetuKotei != L"0") return;
-  if (!IsDetailsView(listView) || listView.Count() == 0) return;
-  HWND window = listView.Hwnd();
-  for (int column = 0; column <= lastColumn; ++column)
-    SendMessageW(window, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(LVSCW_AUTOSIZE, 0));
-}
+bool GetSelectedCount() { return Entries().SelectedCount() > 0; }
 
 void SetTreeViewColor() {
   BrowserViews* views = Views();
   if (!views) return;
-  const COLORREF back = ResolveColor(core::Settings.BackColor);
-  const COLORREF text = ResolveColor(core::Settings.ForeColor);
+  const COLORREF back = core::ColorSetting(core::Settings.BackColor);
+  const COLORREF text = core::ColorSetting(core::Settings.ForeColor);
   HWND tree = views->tvTreeView.Hwnd();
   if (!tree) return;
   SendMessageW(tree, TVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(text));
@@ -193,7 +175,8 @@ void SetTreeViewColor() {
 
 void SetProgressPosition(bool show) {
   BrowserViews* views = Views();
-  if (!views || !MenuChecked(*views, L"mnuViewStatusBar")) return;
+  // The box sits over the status bar: nothing is done while the bar is not shown.
+  if (!views || !views->sbStatusBar.Visible()) return;
   winui::PictureBox& box = views->picCount;
   if (show) {
     box.SetVisible(true);

@@ -35,11 +35,13 @@ void SelectListItem(winui::ListView& listView, int index);
 void SelectAllItems();
 // True when at least one entry of the main window's list is selected.
 bool GetSelectedCount();
-// Fits columns 0 to lastColumn to their widest cells (details view with items, column widths not fixed).
-void AutoSizeColumns(winui::ListView& listView, int lastColumn);
+// Fits columns 0 to lastColumn of the entry list to their widest cells (details view with entries, column
+// widths not fixed).
+void AutoSizeColumns(int lastColumn);
 // Tree colours from Settings.BackColor and Settings.ForeColor (system-colour values resolved).
 void SetTreeViewColor();
-// Lays the progress box over status panel 2 (show) or hides and clears it; only while the status bar shows.
+// Lays the progress box over status panel 2 (show) or hides and clears it; only while the status bar shows
+// (the window ticks its View menu's item while the bar shows).
 void SetProgressPosition(bool show);
 
 }  // namespace browser

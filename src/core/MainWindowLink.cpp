@@ -10,7 +10,6 @@ namespace {
 class NoMainWindow : public MainWindowLink {
  public:
   HWND Hwnd() override { return nullptr; }
-  void MakeUnPackButtonMenu() override {}
 };
 
 MainWindowLink* installed = nullptr;

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "core/Seams.h"
+
 namespace core {
 
 class MainWindowLink {
@@ -12,8 +14,6 @@ class MainWindowLink {
   virtual ~MainWindowLink() = default;
   // The main window's handle: owner of library calls, Explorer starts and dialogs; nullptr before it exists.
   virtual HWND Hwnd() = 0;
-  // Rebuilds the extraction-history drop-down of the tool bar's "UnPack" button from Settings.ArcDown.
-  virtual void MakeUnPackButtonMenu() = 0;
   // Whether windows may be forced on top: Settings.NeverTop ("0" = never). Tests may answer it themselves.
   virtual std::wstring NeverTop();
 };
@@ -21,5 +21,6 @@ class MainWindowLink {
 MainWindowLink& MainWindow();
 // Installs the link (nullptr = the stand-in without a window) and returns the one installed before.
 MainWindowLink* SetMainWindowLink(MainWindowLink* link);
+using ScopedMainWindowLink = ScopedSeam<MainWindowLink, SetMainWindowLink>;
 
 }  // namespace core

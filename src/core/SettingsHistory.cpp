@@ -1,9 +1,9 @@
 // AddComboHistory: keeps Settings.ArcDown and Settings.ArcCommand in step with the combo box just confirmed.
+// The views built from them (the tool bar's extraction-history menu) are rebuilt by the caller.
 #include <windows.h>
 
 #include <vector>
 
-#include "core/MainWindowLink.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modIni.h"
@@ -65,7 +65,6 @@ void AddComboHistory(HWND form, HWND combo, bool isCommand) {
     stored[i + 1] = isCommand ? list[i] : RemoveBackslash(list[i]);
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(list[i].c_str()));
   }
-  if (!isCommand) MainWindow().MakeUnPackButtonMenu();
 
   SetWindowTextW(combo, text.c_str());
   SetComboDropWidth(form, combo);

@@ -4,6 +4,7 @@
 
 #include "core/BrowseFolderExInput.h"
 #include "core/MainWindowLink.h"
+#include "core/SettingValues.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "winui/MsgBox.h"
@@ -37,7 +38,7 @@ const winui::ControlDef kControls[] = {
     {ID_tmrStart, L"tmrStart", Kind::Timer, 0, 0, 0, 0, L"", winui::kDisabled, -1, 0, -1, 10},
 };
 
-bool NeverTopAllowsTop() { return MainWindow().NeverTop() != L"0"; }
+bool NeverTopAllowsTop() { return IsOn(MainWindow().NeverTop()); }
 
 // A name that makes exactly one new folder inside the chosen one: no path parts, no reserved characters.
 bool IsPlainFolderName(const std::wstring& name) {

@@ -33,7 +33,7 @@ bool DeleteIniKey(const std::wstring& section, const std::wstring& key);
 bool DeleteIniSection(const std::wstring& section);
 
 // Puts the combo box's text (trimmed) at the head of its history: Settings.ArcCommand when isCommand, else
-// Settings.ArcDown (stored without a trailing "\", then the tool bar's extraction-history menu is rebuilt).
+// Settings.ArcDown (stored without a trailing "\"; the caller rebuilds the tool bar's extraction-history menu).
 // An entry equal to the text ignoring case is replaced by it; at most 16 entries are kept. A blank text
 // changes nothing.
 void AddComboHistory(HWND form, HWND combo, bool isCommand);

@@ -47,5 +47,10 @@ std::wstring GetShortPath(const std::wstring& path);
 std::wstring ExpandLongPath(const std::wstring& path);
 // True when the file is on the system search path; `fileName` then becomes its full path.
 bool FindFilePath(std::wstring& fileName);
+// The name, as the folder stores it, of the first normal file that `path` (wildcards allowed) finds;
+// "" when only folders, hidden or system files match, or nothing. Whether a program, tool or archive file
+// "is present" is always this test.
+std::wstring NormalFileName(const std::wstring& path);
+bool NormalFileExists(const std::wstring& path);
 
 }  // namespace core

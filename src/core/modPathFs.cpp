@@ -79,4 +79,20 @@ bool FindFilePath(std::wstring& fileName) {
   return true;
 }
 
+std::wstring NormalFileName(const std::wstring& path) {
+  if (path.empty()) return std::wstring();
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW(path.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return std::wstring();
+  constexpr DWORD kNotNormal = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  std::wstring name;
+  do {
+    if (!(data.dwFileAttributes & kNotNormal)) name = data.cFileName;
+  } while (name.empty() && FindNextFileW(find, &data));
+  FindClose(find);
+  return name;
+}
+
+bool NormalFileExists(const std::wstring& path) { return !NormalFileName(path).empty(); }
+
 }  // namespace core

@@ -5,6 +5,7 @@
 
 #include "core/MainWindowLink.h"
 #include "core/Seams.h"
+#include "core/SettingValues.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "winui/App.h"
@@ -66,7 +67,7 @@ std::wstring GetFileTypeName(const std::wstring& ext) {
 }
 
 void SetWindowTop(HWND window, HWND insertAfter) {
-  if (MainWindow().NeverTop() != L"0") SetWindowPos(window, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  if (IsOn(MainWindow().NeverTop())) SetWindowPos(window, insertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   DoEvents();
 }
 

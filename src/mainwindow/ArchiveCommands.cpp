@@ -8,7 +8,9 @@
 #include "browser/Histories.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/CommonDlg.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
+#include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/TreeEvents.h"
@@ -40,15 +42,20 @@ const wchar_t kOpenArchiveFilter[] =
     L"自己解凍型書庫 (*.exe)|*.exe|"
     L"すべてのファイル (*.*)|*.*";
 
+const wchar_t kUnreadableArchive[] = L"指定された書庫ファイルの読み込みに失敗しました";
+
 namespace {
 
-// BusyFlag stays set only while the archive is read, however the reading ends.
+// BusyFlag is set while the archive is read and goes back to what it was, however the reading ends.
 class BusyScope {
  public:
-  BusyScope() { core::BusyFlag = true; }
-  ~BusyScope() { core::BusyFlag = false; }
+  BusyScope() : previous_(core::BusyFlag) { core::BusyFlag = true; }
+  ~BusyScope() { core::BusyFlag = previous_; }
   BusyScope(const BusyScope&) = delete;
   BusyScope& operator=(const BusyScope&) = delete;
+
+ private:
+  bool previous_;
 };
 
 void ReportFailure(frmMain& form, const std::wstring& text) {
@@ -57,24 +64,13 @@ void ReportFailure(frmMain& form, const std::wstring& text) {
 
 std::wstring OpenStartFolder() {
   using core::Settings;
-  if (Settings.ArcDefaultFlag == L"0" && !Settings.ArcDefault.empty()) return Settings.ArcDefault;
+  if (!core::IsOn(Settings.ArcDefaultFlag) && !Settings.ArcDefault.empty()) return Settings.ArcDefault;
   return Settings.OpenFolder;
 }
 
 }  // namespace
 
-bool ArchiveFileExists(const std::wstring& path) {
-  if (path.empty()) return false;
-  WIN32_FIND_DATAW data;
-  HANDLE found = FindFirstFileW(path.c_str(), &data);
-  if (found == INVALID_HANDLE_VALUE) return false;
-  bool file = false;
-  do {
-    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) file = true;
-  } while (!file && FindNextFileW(found, &data));
-  FindClose(found);
-  return file;
-}
+bool ArchiveFileExists(const std::wstring& path) { return core::NormalFileExists(path); }
 
 void ShowOpenedArchive(frmMain& form, const std::wstring& path) {
   form.SetCaption(path + L" - " + core::kProgramTitle + L" ");
@@ -82,16 +78,22 @@ void ShowOpenedArchive(frmMain& form, const std::wstring& path) {
   browser::SetTreeViewColor();
 }
 
+bool OpenArchive(frmMain& form, const std::wstring& path, const std::wstring& failure) {
+  BusyScope busy;
+  if (!browser::OpenArchiveFile(path)) {
+    ReportFailure(form, failure);
+    return false;
+  }
+  ShowOpenedArchive(form, path);
+  return true;
+}
+
 void mnuFileOpen_Click(frmMain& form) {
   const std::wstring path =
       core::ShowFileDialog(form.Hwnd(), L"書庫ファイルを開く", kOpenArchiveFilter, L"", 1, OpenStartFolder(), 0);
   if (path.empty()) return;
-  BusyScope busy;
-  if (browser::OpenArchiveFile(path))
-    ShowOpenedArchive(form, path);
-  else
-    ReportFailure(
-        form, L"書庫ファイルの読み込みに失敗しました\r\n対応するDLLが存在しないか、とるべなー で認識できない形式です");
+  OpenArchive(form, path,
+              L"書庫ファイルの読み込みに失敗しました\r\n対応するDLLが存在しないか、とるべなー で認識できない形式です");
 }
 
 void OpenRecentArchive(frmMain& form, std::wstring path, const std::wstring& fileWord, bool busyWhileChecking) {
@@ -102,11 +104,7 @@ void OpenRecentArchive(frmMain& form, std::wstring path, const std::wstring& fil
     ReportFailure(form, fileWord + L"\"" + path + L"\" が見つかりません");
     return;
   }
-  if (!busy) busy.emplace();
-  if (browser::OpenArchiveFile(path))
-    ShowOpenedArchive(form, path);
-  else
-    ReportFailure(form, L"指定された書庫ファイルの読み込みに失敗しました");
+  OpenArchive(form, path, kUnreadableArchive);
 }
 
 void mnuFileMRU_Click(frmMain& form, int index) {

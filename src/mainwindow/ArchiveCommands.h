@@ -14,9 +14,15 @@ void mnuFileOpen_Click(frmMain& form);
 // File > recent archive `index` (0 the newest): opens Settings.History(index).
 void mnuFileMRU_Click(frmMain& form, int index);
 
+// The report of an archive given by name that cannot be read.
+extern const wchar_t kUnreadableArchive[];
+
+// Opens an archive into the tree and shows it (caption, recent-archive history, tree colours), with
+// BusyFlag set while it is read; an archive that lists nothing is reported with `failure`.
+bool OpenArchive(frmMain& form, const std::wstring& path, const std::wstring& failure);
 // What the window shows for an archive just opened: caption, recent-archive history and tree colours.
 void ShowOpenedArchive(frmMain& form, const std::wstring& path);
-// True when a file (not a folder) is found at `path`.
+// True when a normal file is found at `path` (core::NormalFileExists).
 bool ArchiveFileExists(const std::wstring& path);
 // Opens a recent archive, reporting a missing file as `fileWord`, the path in double quotes and
 // " が見つかりません" (the entry stays in the history). BusyFlag is set around the reading, and around the

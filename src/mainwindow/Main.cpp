@@ -5,11 +5,12 @@
 
 #include "archiver/LibraryBinding.h"
 #include "archiver/clsArchive.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
-#include "mainwindow/BrowserLink.h"
+#include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmOpenning.h"
 #include "winui/App.h"
@@ -51,7 +52,7 @@ bool StartMain(const std::wstring& commandLine) {
   SYSTEMTIME now{};
   GetLocalTime(&now);
   core::ListFileName = core::MakeListFileName(now.wHour, now.wMinute, now.wSecond);
-  if (commandLine.empty() && core::Settings.SplashLogo == L"0") ShowSplash();
+  if (commandLine.empty() && !core::IsOn(core::Settings.SplashLogo)) ShowSplash();
 
   frmMain& form = MainForm();
   form.commandLine = commandLine;
@@ -61,13 +62,12 @@ bool StartMain(const std::wstring& commandLine) {
     ShowStartupFailure();
     return false;
   }
-  const std::optional<int64_t> packType = core::ParseWholeNumber(core::Settings.PackType);
-  Startup().PreloadArcOption(static_cast<int>(packType.value_or(0)) + 1);
+  Work().PreloadArcOption(core::WholeSetting(core::Settings.PackType).value_or(0) + 1);
   winui::DoEvents();
   form.Show();
   winui::DoEvents();
   CloseSplash();
-  if (core::ParseWholeNumber(core::Settings.NeverTop).value_or(0) != 0) {
+  if (core::IsOn(core::Settings.NeverTop)) {
     form.SetMenuChecked(ID_mnuViewWindowTop, true);
     form.SetTopMost(true);
   }
@@ -80,7 +80,7 @@ int Main(const std::wstring& commandLine) {
   if (!StartMain(commandLine)) return 1;
   const int code = winui::RunMessageLoop();
   ReleaseMainForm();
-  Startup().ReleaseTempFolder();
+  Work().ReleaseTempFolder();
   return code;
 }
 

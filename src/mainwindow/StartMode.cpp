@@ -4,10 +4,11 @@
 
 #include "core/Seams.h"
 #include "core/Settings.h"
+#include "core/SettingValues.h"
 #include "core/Text.h"
 #include "core/modCommandLine.h"
 #include "core/modPath.h"
-#include "mainwindow/BrowserLink.h"
+#include "mainwindow/WindowWork.h"
 
 namespace mainwindow {
 namespace {
@@ -53,11 +54,11 @@ StartChoice ChooseStartMode(const std::wstring& commandLine, const std::wstring&
     bool extract = choice.extractSwitch;
     // Keys held at start are read only when the switch did not already ask for extraction; Ctrl counts
     // only together with Shift.
-    if (!extract && KeyIsDown(VK_SHIFT)) {
+    if (!extract && Work().KeyIsDown(VK_SHIFT)) {
       extract = true;
-      choice.withoutSubFolders = KeyIsDown(VK_CONTROL);
+      choice.withoutSubFolders = Work().KeyIsDown(VK_CONTROL);
     }
-    choice.mode = iconDrop == L"0" && !extract ? StartMode::Window : StartMode::InstantExtract;
+    choice.mode = !core::IsOn(iconDrop) && !extract ? StartMode::Window : StartMode::InstantExtract;
     return choice;
   }
   choice.mode = StartMode::Compress;
@@ -66,10 +67,10 @@ StartChoice ChooseStartMode(const std::wstring& commandLine, const std::wstring&
 
 void EndBatchMode(StartMode mode) {
   if (mode == StartMode::Decode) core::Clipboard().Clear();
-  Startup().ClearTempFolder();
+  Work().ClearTempFolder();
   core::SaveSettings();
-  Startup().ReleaseTempFolder();
-  EndProcess(0);
+  Work().ReleaseTempFolder();
+  Work().EndProcess(0);
 }
 
 std::wstring ArgumentsOf(const std::wstring& fullCommandLine) {

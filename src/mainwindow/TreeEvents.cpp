@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "browser/EntryList.h"
 #include "browser/MenuStatus.h"
 #include "browser/StatusBarText.h"
 #include "browser/TreeListUpkeep.h"
@@ -33,7 +34,7 @@ void tvTreeView_NodeClick(frmMain& form, const std::wstring& nodeKey) {
   SendMessageW(form.tvTreeView.Hwnd(), TVM_SELECTITEM, TVGN_DROPHILITE, 0);
 
   if (nodeKey == browser::kRootNodeKey) {
-    form.lvListView.Clear();
+    browser::Entries().Clear();
     form.sbStatusBar.SetPanelText(1, L"");
     browser::SetMenuStatus(L"");
     form.SetCaption(TitleCaption());

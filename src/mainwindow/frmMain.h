@@ -227,12 +227,12 @@ class frmMain : public winui::Form, public core::MainWindowLink {
   // --- core::MainWindowLink ---
   HWND Hwnd() override { return Form::Hwnd(); }
   HWND Hwnd() const { return Form::Hwnd(); }
-  void MakeUnPackButtonMenu() override;
+  void MakeUnPackButtonMenu();
 
   // The program's arguments, read by Form_Load (set before the window is loaded).
   std::wstring commandLine;
 
-  // Private fields that other parts of the window read and write.
+  // Fields that the window's handlers in other files read and write.
   bool Activated = false;
   std::wstring DropArcType;
   std::wstring DropAnswer;

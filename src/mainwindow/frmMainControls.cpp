@@ -2,7 +2,10 @@
 #include <memory>
 
 #include "archiver/ArcOutput.h"
-#include "mainwindow/BrowserLink.h"
+#include "browser/Histories.h"
+#include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/WindowViews.h"
+#include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmMainTables.h"
 #include "winui/App.h"
@@ -36,7 +39,7 @@ const ControlDef kControls[] = {
     {ID_tbToolBar, L"tbToolBar", Kind::Toolbar, 0, 0, 8800, 330, L"", kFlat, -1, ID_cbrCoolbar},
     {ID_cmbArc, L"cmbArc", Kind::ComboBox, 0, 0, kTypeComboWidth, 300, L"作成する書庫", kDropDownList, 0, ID_tbToolBar},
     {ID_tvTreeView, L"tvTreeView", Kind::TreeView, 0, 480, 2010, 5040, L"", kLinesAndButtons, 1},
-    {ID_lvListView, L"lvListView", Kind::ListView, 2280, 480, 3015, 5055, L"", kMultiSelect, 2},
+    {ID_lvListView, L"lvListView", Kind::ListView, 2280, 480, 3015, 5055, L"", kMultiSelect | kOwnerData, 2},
     {ID_lstSort, L"lstSort", Kind::ListView, 0, 0, 2540, 1000, L"", kHidden | kNoTabStop},
     {ID_sbStatusBar, L"sbStatusBar", Kind::StatusBar, 0, 5550, 9165, 270, L""},
     {ID_picCount, L"picCount", Kind::PictureBox, 0, 0, 1935, 210, L"", kHidden},
@@ -62,10 +65,11 @@ std::span<const ControlDef> MainControls() { return kControls; }
 
 frmMain::frmMain() : Form(kForm, kControls, MainMenus()) {
   BindHandlers();
-  Browser().BindCommands(*this);
+  BindArchiveCommands(*this);
 }
 
 frmMain::~frmMain() {
+  RemoveWindowViews(*this);
   if (&core::MainWindow() == this) core::SetMainWindowLink(nullptr);
   if (listFont_) DeleteObject(listFont_);
 }
@@ -83,9 +87,9 @@ void frmMain::BindHandlers() {
 
 void frmMain::Form_Activate() { Activated = true; }
 
-void frmMain::MakeUnPackButtonMenu() { Browser().MakeUnPackButtonMenu(*this); }
+void frmMain::MakeUnPackButtonMenu() { browser::MakeUnPackButtonMenu(); }
 
-void frmMain::AddArchiveFileOrFolder(int intMode) { Browser().AddArchiveFileOrFolder(*this, intMode); }
+void frmMain::AddArchiveFileOrFolder(int intMode) { Work().AddArchiveFileOrFolder(*this, intMode); }
 
 void frmMain::SetArcType(int intArcIndex) { DropArcType = std::to_wstring(intArcIndex); }
 

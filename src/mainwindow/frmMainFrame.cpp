@@ -3,12 +3,14 @@
 #include <windows.h>
 
 #include "archiver/LibraryBinding.h"
+#include "core/ArcCatalogue.h"
 #include "core/Seams.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
-#include "mainwindow/BrowserLink.h"
+#include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmOpenning.h"
 #include "winui/App.h"
@@ -18,14 +20,6 @@ namespace mainwindow {
 namespace {
 
 constexpr int kWindowShift = 360;  // a second instance opens this far right of and below this one
-
-bool ToolExists(const std::wstring& folder, const std::wstring& name) {
-  WIN32_FIND_DATAW data;
-  HANDLE found = FindFirstFileW((core::AddBackslash(folder) + name).c_str(), &data);
-  if (found == INVALID_HANDLE_VALUE) return false;
-  FindClose(found);
-  return true;
-}
 
 struct ButtonCommand {
   const wchar_t* key;
@@ -64,39 +58,23 @@ void frmMain::GetWindowState() {
 }
 
 void frmMain::SetDialogClear() {
-  if (core::Settings.SplashLogo == L"0") {
+  if (!core::IsOn(core::Settings.SplashLogo)) {
     if (frmOpenning* splash = Splash()) core::SetWindowTop(splash->Hwnd(), HWND_NOTOPMOST);
     CloseSplash();
   }
-  if (core::Settings.NeverTop != L"0") core::SetWindowTop(Form::Hwnd(), HWND_NOTOPMOST);
+  if (core::IsOn(core::Settings.NeverTop)) core::SetWindowTop(Form::Hwnd(), HWND_NOTOPMOST);
 }
 
 std::wstring frmMain::GetArchiveType() {
-  const std::wstring folder = archiver::ToolFolder().empty() ? core::ProgramFolder() : archiver::ToolFolder();
-  const bool arj = ToolExists(folder, L"ARJ.EXE");
-  const bool rar = ToolExists(folder, L"RAR.EXE");
-  const bool yzenc = ToolExists(folder, L"YZENC.EXE");
-  const bool ace = ToolExists(folder, L"ACE.EXE");
-  const bool jar = ToolExists(folder, L"jar32.exe");
-  const bool gca = ToolExists(folder, L"gcac.exe");
-  const std::wstring& t = core::Settings.PackType;
-  if (t == L"0") return L"LZH";
-  if (t == L"1") return L"ZIP";
-  if (t == L"2") return L"CAB";
-  if (t == L"3") return arj ? L"ARJ" : L"LZH";
-  if (t == L"4") return L"TAR";
-  if (t == L"5") return L"ISH";
-  if (t == L"6") return rar ? L"RAR" : L"LZH";
-  if (t == L"7") return yzenc ? L"YZ1" : L"LZH";
-  if (t == L"8") return ace ? L"ACE" : L"LZH";
-  if (t == L"9") return jar ? L"JAR" : L"LZH";
-  if (t == L"10") return L"BGA";
-  if (t == L"11") return gca ? L"GCA" : L"LZH";
-  if (t == L"13") return L"7Z";
-  if (t == L"14") return L"IMP";
-  if (t == L"15") return L"YZ2";
-  if (t == L"16") return L"BH";
-  return L"LZH";  // BEL cannot be created, and anything else falls back too
+  const std::wstring fallback = core::GetArcTypeName(core::ArcTypeLzh);
+  // The index is compared as text: " 1" names no type.
+  const core::ArcTypeRow* row = nullptr;
+  for (const core::ArcTypeRow& candidate : core::ArcCatalogue())
+    if (candidate.index >= 0 && core::Settings.PackType == std::to_wstring(candidate.index)) row = &candidate;
+  if (!row || !row->creation.windowCreates) return fallback;
+  const std::wstring tool = row->creation.windowTool;
+  if (!tool.empty() && !core::NormalFileExists(core::CombinePath(archiver::ToolFolder(), tool))) return fallback;
+  return row->name;
 }
 
 void frmMain::StartTolvenar() {
@@ -119,14 +97,14 @@ void frmMain::SetDragIcon(int shift) { DragIconKey = shift != 0 ? L"OneMove" : L
 
 void frmMain::Form_KeyDown(int& keyCode, int shift) {
   if (core::BusyFlag) return;
-  if (core::Settings.EscEnd != L"0" && keyCode == VK_ESCAPE && !LabelEditing) {
+  if (core::IsOn(core::Settings.EscEnd) && keyCode == VK_ESCAPE && !LabelEditing) {
     mnuFileClose_Click();
     return;
   }
   if (Dragging) {
     if (keyCode == VK_ESCAPE) {
       Dragging = false;
-      Browser().EndEntryDrag(*this);
+      Work().EndEntryDrag(*this);
     } else {
       DragShift = shift;
       SetDragIcon(shift);
@@ -179,11 +157,11 @@ void frmMain::Form_QueryUnload(int& cancel, winui::UnloadMode mode) {
 }
 
 void frmMain::Form_Unload(int&) {
-  Startup().ClearTempFolder();
+  Work().ClearTempFolder();
   GetWindowState();
   core::SaveSettings();
   core::ProgramEnding = true;
-  Startup().UnloadOtherWindows();
+  Work().UnloadOtherWindows();
 }
 
 void frmMain::tbToolBar_ButtonClick(winui::EventArgs& args) {

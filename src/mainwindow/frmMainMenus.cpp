@@ -57,7 +57,8 @@ std::vector<MenuDef> BuildMenus() {
   m.Item(ID_mnuFile, L"mnuFile", 0, L"ファイル(&F)");
   m.Item(ID_mnuFileNewArc, L"mnuFileNewArc", 1, L"新規書庫(&N)");
   m.Item(ID_mnuFileNewArcExt, L"mnuFileNewArcExt", 1, L"種類を指定して新規書庫(&H)");
-  m.Array(ID_mnuFileNewArcExtOpt, L"mnuFileNewArcExtOpt", 2, kNewArcExtCaptions, 17, {2, 5, 7, 11, 12, 14, 15});
+  // Which types can be chosen is the browser's command state (shown when the window is loaded).
+  m.Array(ID_mnuFileNewArcExtOpt, L"mnuFileNewArcExtOpt", 2, kNewArcExtCaptions, 17);
   m.Item(ID_mnuFileBar1, L"mnuFileBar1", 1, L"-");
   m.Item(ID_mnuFileOpen, L"mnuFileOpen", 1, L"書庫を開く(&O)...", 0, 'O' | kCtrl);
   m.Item(ID_mnuFileArcClose, L"mnuFileArcClose", 1, L"書庫を閉じる(&L)");
@@ -130,7 +131,7 @@ std::vector<MenuDef> BuildMenus() {
   m.Item(ID_mnuOptionOption, L"mnuOptionOption", 1, L"オプション(&T)");
   m.Item(ID_mnuOptionBar1, L"mnuOptionBar1", 1, L"-");
   m.Item(ID_mnuOptionMake, L"mnuOptionMake", 1, L"作成する書庫(&M)");
-  m.Array(ID_mnuOptionMakeArc, L"mnuOptionMakeArc", 2, kMakeArcCaptions, 17, {3, 6, 7, 8, 9, 12, 14, 15});
+  m.Array(ID_mnuOptionMakeArc, L"mnuOptionMakeArc", 2, kMakeArcCaptions, 17);
   m.Item(ID_mnuViewOptions, L"mnuViewOptions", 1, L"書庫のオプション(&P)");
   m.Item(ID_mnuViewOptionsAll, L"mnuViewOptionsAll", 2, L"共通(&K)");
   m.Item(ID_mnuViewOptionsSep1, L"mnuViewOptionsSep1", 2, L"-");

@@ -1,62 +1,40 @@
 // The window's load handler: the views from Settings, the work folder, the view reset, then the command
 // line and the mode it chooses; window mode and the tail of a normal start.
-#include <cmath>
-#include <cstdlib>
 #include <optional>
 
 #include "core/Seams.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modCommandLine.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
-#include "mainwindow/BrowserLink.h"
+#include "browser/Histories.h"
+#include "browser/TreeListUpkeep.h"
+#include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/WindowViews.h"
+#include "mainwindow/WindowWork.h"
 #include "mainwindow/StartMode.h"
 #include "mainwindow/frmMain.h"
 #include "winui/App.h"
 #include "winui/MsgBox.h"
 
 namespace mainwindow {
-namespace {
-
-// A setting read as a number; nullopt when the text is not one (the step that needs it is then skipped).
-std::optional<double> NumberOf(const std::wstring& text) {
-  const std::wstring t = core::Trim(text);
-  if (t.empty()) return std::nullopt;
-  wchar_t* end = nullptr;
-  const double value = std::wcstod(t.c_str(), &end);
-  if (end == t.c_str() || *end != L'\0' || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
-std::optional<int> WholeNumberOf(const std::wstring& text) {
-  std::optional<double> n = NumberOf(text);
-  if (!n || std::fabs(*n) > 2e9) return std::nullopt;
-  return static_cast<int>(std::lround(*n));
-}
-
-// Colour values with the high bit set name a system colour.
-COLORREF ColorOf(int32_t value) {
-  const uint32_t v = static_cast<uint32_t>(value);
-  if (v & 0x80000000u) return GetSysColor(static_cast<int>(v & 0xFF));
-  return static_cast<COLORREF>(v & 0xFFFFFF);
-}
-
-}  // namespace
 
 void frmMain::Form_Load() {
   CreateDesign();
+  InstallWindowViews(*this);
   if (core::ProgramEnding || Activated) return;
   ApplySettingsToViews();
-  Startup().SelectTempFolder();
+  Work().SelectTempFolder();
   ApplyWindowRectangle();
-  if (std::optional<int> sort = WholeNumberOf(core::Settings.SortIndex); sort && *sort >= 0 && *sort <= 9)
+  if (std::optional<int> sort = core::WholeSetting(core::Settings.SortIndex, 0, 9))
     SetMenuChecked(ID_mnuViewArrangeIcon + *sort, true);
-  if (std::optional<int> flag = WholeNumberOf(core::Settings.SortFlag); flag && *flag >= 0 && *flag <= 1)
+  if (std::optional<int> flag = core::WholeSetting(core::Settings.SortFlag, 0, 1))
     SetMenuChecked(ID_mnuViewArrangeAceDec + *flag, true);
   std::wstring clipText;
   SetMenuEnabled(ID_mnuToolDecode, core::Clipboard().GetText(clipText));
-  Browser().InitMainView(*this, false);
+  browser::InitMainView(false);
   RunCommandLine(commandLine);
 }
 
@@ -65,11 +43,10 @@ void frmMain::ApplySettingsToViews() {
   cmbArc.Clear();
   for (const wchar_t* caption : kArcComboCaptions) cmbArc.AddItem(caption);
 
-  const COLORREF back = ColorOf(Settings.BackColor);
-  lvListView.SetColors(ColorOf(Settings.ForeColor), back);
+  const COLORREF back = core::ColorSetting(Settings.BackColor);
+  lvListView.SetColors(core::ColorSetting(Settings.ForeColor), back);
   LOGFONTW font{};
-  const std::optional<int> points = WholeNumberOf(Settings.FontSize);
-  font.lfHeight = -MulDiv(points && *points > 0 && *points < 32768 ? *points : 9, winui::ScreenDpiY(), 72);
+  font.lfHeight = -MulDiv(core::WholeSetting(Settings.FontSize, 9, 1, 32767), winui::ScreenDpiY(), 72);
   font.lfCharSet = SHIFTJIS_CHARSET;
   lstrcpynW(font.lfFaceName, Settings.FontName.c_str(), LF_FACESIZE);
   auto flagOn = [&](size_t i) { return Settings.Font.size() > i && Settings.Font[i] != L'0'; };
@@ -83,29 +60,29 @@ void frmMain::ApplySettingsToViews() {
     listFont_ = created;
   }
 
-  if (Settings.RetuKotei != L"0") {
+  if (core::IsOn(Settings.RetuKotei)) {
     for (int i = 0; i < 9; ++i)
-      if (std::optional<int> width = WholeNumberOf(Settings.RetuColumn[i]))
+      if (std::optional<int> width = core::WholeSetting(Settings.RetuColumn[i]))
         SendMessageW(lvListView.Hwnd(), LVM_SETCOLUMNWIDTH, i, MAKELPARAM(*width, 0));
   }
-  if (Settings.Grid != L"0") lvListView.SetGridLines(true);
+  if (core::IsOn(Settings.Grid)) lvListView.SetGridLines(true);
 
   imgBox.SetBackColor(back);
   ImgListDummy.SetBackColor(back);
   PicDummy.SetBackColor(back);
   picLargeDummy.SetBackColor(back);
-  Browser().SetTreeViewColor(*this);
+  browser::SetTreeViewColor();
   core::SetComboListHeight(cmbArc.Hwnd(), 10);
 }
 
 void frmMain::ApplyWindowRectangle() {
   using core::Settings;
-  const std::optional<int> left = WholeNumberOf(Settings.WindowLeft);
-  const std::optional<int> top = WholeNumberOf(Settings.WindowTop);
-  const std::optional<int> width = WholeNumberOf(Settings.WindowWidth);
-  const std::optional<int> height = WholeNumberOf(Settings.WindowHeight);
-  if (left && top && width && height && *width >= 0 && *height >= 0) Move(*left, *top, *width, *height);
-  if (std::optional<int> split = WholeNumberOf(Settings.SplitBar)) imgSplitter.Move(*split, imgSplitter.Top());
+  const std::optional<int> left = core::WholeSetting(Settings.WindowLeft);
+  const std::optional<int> top = core::WholeSetting(Settings.WindowTop);
+  const std::optional<int> width = core::WholeSetting(Settings.WindowWidth, 0, INT_MAX);
+  const std::optional<int> height = core::WholeSetting(Settings.WindowHeight, 0, INT_MAX);
+  if (left && top && width && height) Move(*left, *top, *width, *height);
+  if (std::optional<int> split = core::WholeSetting(Settings.SplitBar)) imgSplitter.Move(*split, imgSplitter.Top());
   SizeControls(imgSplitter.Left());
 }
 
@@ -123,19 +100,19 @@ void frmMain::RunCommandLine(const std::wstring& text) {
       FinishNormalStart();
       return;
     case StartMode::RawCommandLine:
-      Batch().RunRawCommandLine(*this);
+      Work().RunRawCommandLine(*this);
       break;
     case StartMode::Decode:
-      Batch().DecodeFile(*this, core::Trim(core::CommandLineFiles.front()));
+      Work().DecodeFile(*this, core::Trim(core::CommandLineFiles.front()));
       break;
     case StartMode::DecryptJpeg:
-      Batch().DecryptJpeg(*this, core::CommandLineFiles.front());
+      Work().DecryptJpeg(*this, core::CommandLineFiles.front());
       break;
     case StartMode::InstantExtract:
-      Batch().InstantExtract(*this, choice.withoutSubFolders);
+      Work().InstantExtract(*this, choice.withoutSubFolders);
       break;
     case StartMode::Compress:
-      if (Batch().Compress(*this)) {
+      if (Work().Compress(*this)) {
         FinishNormalStart();
         return;
       }
@@ -147,22 +124,13 @@ void frmMain::RunCommandLine(const std::wstring& text) {
 void frmMain::RunWindowMode() {
   Show();
   winui::DoEvents();
-  for (const std::wstring& file : core::CommandLineFiles) {
-    if (Browser().OpenArchiveFile(*this, file)) {
-      SetCaption(file + L" - " + core::kProgramTitle + L" ");
-      Browser().AddFileHistory(*this, file);
-      Browser().SetTreeViewColor(*this);
-    } else {
-      winui::MsgBox(L"指定された書庫ファイルの読み込みに失敗しました", MB_OK | MB_ICONSTOP, core::kProgramTitle,
-                    Form::Hwnd());
-    }
-  }
+  for (const std::wstring& file : core::CommandLineFiles) OpenArchive(*this, file, kUnreadableArchive);
 }
 
 void frmMain::FinishNormalStart() {
-  Browser().AddFileHistory(*this, L"");
+  browser::AddFileHistory(L"");
   MakeUnPackButtonMenu();
-  Browser().RegisterUpdateNotifier(*this);
+  Work().RegisterUpdateNotifier(*this);
 }
 
 }  // namespace mainwindow

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "winui/Controls.h"
@@ -41,6 +42,19 @@ class ImageList {
 };
 
 enum class ListViewMode { Icon = 0, SmallIcon = 1, List = 2, Report = 3 };
+
+// The items of an owner-data list view (kOwnerData). The control keeps only the count, the selection and
+// the focus, and asks the source for the cells it shows when it shows them.
+class ListItemSource {
+ public:
+  virtual ~ListItemSource() = default;
+  // Cell `column` (0: the item text) of item `item` (from 0).
+  virtual std::wstring_view CellText(int item, int column) const = 0;
+  // Index of the item's image in the list's image lists, -1 for none.
+  virtual int ItemImage(int item) const = 0;
+  // The user's in-place edit of an item's text was accepted (AfterLabelEdit did not cancel it).
+  virtual void TextEdited(int item, const std::wstring& text) {}
+};
 enum class ColumnAlign { Left, Right, Center };
 
 class ListView : public Control {
@@ -97,6 +111,13 @@ class ListView : public Control {
   void SetColors(COLORREF text, COLORREF back);
   // Stops drawing while many items change; every Freeze(true) needs its Freeze(false).
   void Freeze(bool on);
+
+  // Owner-data lists (kOwnerData): the source of the items and their count. Setting a count costs the same
+  // for ten items and for fifty thousand; the selection and the focus are cleared.
+  void SetSource(ListItemSource* source);
+  void SetItemCount(int count);
+  // Draws the items again after the source changed them in place (sorted, renamed).
+  void RefreshItems();
 };
 
 class TreeView : public Control {

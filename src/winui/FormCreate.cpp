@@ -79,6 +79,7 @@ ClassAndStyle ClassFor(const ControlDef& def, bool inRebar, bool sizableForm) {
       if (!Has(def, kMultiSelect)) style |= LVS_SINGLESEL;
       if (Has(def, kLabelEdit)) style |= LVS_EDITLABELS;
       if (Has(def, kNoColumnHeaders)) style |= LVS_NOCOLUMNHEADER;
+      if (Has(def, kOwnerData)) style |= LVS_OWNERDATA;
       return {WC_LISTVIEWW, style, WS_EX_CLIENTEDGE};
     }
     case Kind::TreeView: {

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "winui/App.h"
 #include "winui/CommonControls.h"
 #include "winui/Form.h"
@@ -41,8 +43,47 @@ LRESULT EndLabelEdit(Form& form, int id, const wchar_t* text, EventArgs& args) {
   return args.cancel ? FALSE : TRUE;
 }
 
+// The cells an owner-data list shows, straight from its source.
+void FillDisplayInfo(const ListItemSource& source, LVITEMW& item) {
+  if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+    const std::wstring_view text = source.CellText(item.iItem, item.iSubItem);
+    const size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
+    wmemcpy(item.pszText, text.data(), length);
+    item.pszText[length] = L'\0';
+  }
+  if (item.mask & LVIF_IMAGE) item.iImage = source.ItemImage(item.iItem);
+}
+
+// Typing the first letters of an item's text in an owner-data list: the control asks where it is.
+LRESULT FindOwnerDataItem(const ListItemSource& source, HWND list, const NMLVFINDITEMW& find) {
+  const LVFINDINFOW& info = find.lvfi;
+  if (!(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || !info.psz) return -1;
+  const int wanted = lstrlenW(info.psz);
+  const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  const int start = find.iStart < 0 || find.iStart >= count ? 0 : find.iStart;
+  for (int step = 0; step < count; ++step) {
+    const int item = (start + step) % count;
+    if (item < start && !(info.flags & LVFI_WRAP)) break;
+    const std::wstring_view text = source.CellText(item, 0);
+    const int length =
+        (info.flags & LVFI_PARTIAL) ? std::min(wanted, static_cast<int>(text.size())) : static_cast<int>(text.size());
+    if ((info.flags & LVFI_PARTIAL) && length < wanted) continue;
+    if (CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, text.data(), length, info.psz, wanted) == CSTR_EQUAL)
+      return item;
+  }
+  return -1;
+}
+
 bool ListViewNotify(Form& form, detail::ControlState& state, NMHDR* header, LRESULT& result) {
   switch (header->code) {
+    case LVN_GETDISPINFOW:
+      if (!state.source) return false;
+      FillDisplayInfo(*state.source, reinterpret_cast<NMLVDISPINFOW*>(header)->item);
+      return true;
+    case LVN_ODFINDITEMW:
+      if (!state.source) return false;
+      result = FindOwnerDataItem(*state.source, state.hwnd, *reinterpret_cast<NMLVFINDITEMW*>(header));
+      return true;
     case LVN_COLUMNCLICK: {
       EventArgs args;
       args.item = reinterpret_cast<NMLISTVIEW*>(header)->iSubItem + 1;
@@ -73,6 +114,7 @@ bool ListViewNotify(Form& form, detail::ControlState& state, NMHDR* header, LRES
       EventArgs args;
       args.item = info->item.iItem + 1;
       result = EndLabelEdit(form, state.id, info->item.pszText, args);
+      if (result && state.source) state.source->TextEdited(args.item - 1, args.text);
       return true;
     }
     default:

@@ -68,6 +68,8 @@ struct ControlState {
   std::vector<std::wstring> tabKeys;
   std::vector<int> pages;  // TabStrip: ids of its pages, in the order of their rows (tab k shows pages[k - 1])
   int freeze = 0;
+  // List view of kOwnerData: where its items come from.
+  ListItemSource* source = nullptr;
 };
 
 struct MenuState {

@@ -61,6 +61,7 @@ enum Style : unsigned {
   kTransparent = 1u << 22,      // Label, Image: draws over what is below it
   kNoSizeGrip = 1u << 23,       // StatusBar
   kFlat = 1u << 24,             // Toolbar: flat buttons with text on the right allowed
+  kOwnerData = 1u << 25,        // ListView: the items live in the program (ListView::SetSource)
 };
 
 constexpr Style operator|(Style a, Style b) { return static_cast<Style>(unsigned(a) | unsigned(b)); }

@@ -270,6 +270,19 @@ void ListView::SetColors(COLORREF text, COLORREF back) {
   SetBackColor(back);
 }
 
+void ListView::SetSource(ListItemSource* source) {
+  if (detail::ControlState* state = State()) state->source = source;
+}
+
+void ListView::SetItemCount(int count) {
+  detail::Quiet quiet(*form_);
+  Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count < 0 ? 0 : count), 0);
+}
+
+void ListView::RefreshItems() {
+  if (HWND hwnd = Hwnd()) InvalidateRect(hwnd, nullptr, TRUE);
+}
+
 void ListView::Freeze(bool on) {
   detail::ControlState* state = State();
   if (!state || !state->hwnd) return;

@@ -66,7 +66,9 @@ Config LoadConfig(HMODULE module) {
 }
 
 std::string LogPath(HMODULE module) {
-  return EnvOr(L"TOLVENAR_STANDIN_LOG", ModuleFolder(module) + "\\" + kLogFileName);
+  std::string path = EnvOr(L"TOLVENAR_STANDIN_LOG", ModuleFolder(module) + "\\" + kLogFileName);
+  // "-" keeps no log: a benchmark times the program, not the stand-ins' bookkeeping.
+  return path == "-" ? std::string() : path;
 }
 
 void InstallTextConverters() { SetUtf8Converters(Utf8ToCp932Win, Cp932ToUtf8Win); }

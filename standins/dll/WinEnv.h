@@ -17,7 +17,7 @@ std::string ToCp932(const std::wstring& text);
 std::string ModuleFolder(HMODULE module);
 // The configuration named by TOLVENAR_STANDIN_CONFIG, else standins.ini beside `module`.
 Config LoadConfig(HMODULE module);
-// The log named by TOLVENAR_STANDIN_LOG, else standins.log beside `module`.
+// The log named by TOLVENAR_STANDIN_LOG, else standins.log beside `module`; "" (no log) when that names "-".
 std::string LogPath(HMODULE module);
 
 // Installs the UTF-8 converters (through the wide API) for names stored as UTF-8.

@@ -1,5 +1,5 @@
 #pragma once
-// The command interpreters of the libraries of this part, and the helpers they share.
+// The command interpreters of the LZH and ZIP libraries, and the helpers they share.
 #include <string>
 #include <vector>
 

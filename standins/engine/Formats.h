@@ -1,5 +1,5 @@
 #pragma once
-// The formats of this part of the stand-ins.
+// The real formats of the stand-ins (LZH and ZIP) and the marker of their self-extractors.
 #include "Archive.h"
 
 namespace standin {

@@ -30,7 +30,6 @@ class RecordingClipboard : public core::ClipboardSeam {
 class KeptOnTop : public core::MainWindowLink {
  public:
   HWND Hwnd() override { return nullptr; }
-  void MakeUnPackButtonMenu() override {}
   std::wstring NeverTop() override { return neverTop; }
   std::wstring neverTop = L"1";
 };
@@ -115,7 +114,7 @@ TEST_F(frmViewTest, EscapeClosesTheWindowLikeOk) {
 
 TEST_F(frmViewTest, OpensOnTopOnlyWhenWindowsAreKeptOnTop) {
   KeptOnTop link;
-  core::MainWindowLink* previous = core::SetMainWindowLink(&link);
+  core::ScopedMainWindowLink installed(link);
   for (const wchar_t* neverTop : {L"1", L"0"}) {
     link.neverTop = neverTop;
     ASSERT_TRUE(View().Load());
@@ -123,7 +122,6 @@ TEST_F(frmViewTest, OpensOnTopOnlyWhenWindowsAreKeptOnTop) {
     EXPECT_EQ(std::wstring(neverTop) != L"0", topMost) << core::ToUtf8(neverTop);
     View().Unload();
   }
-  core::SetMainWindowLink(previous);
 }
 
 TEST_F(frmViewTest, CopyPutsTheWholeTextOnTheClipboard) {

@@ -10,46 +10,21 @@
 
 namespace browsertest {
 
-void FillList(winui::ListView& list, const std::vector<Row>& rows) {
+void FillList(const std::vector<Row>& rows) {
+  archiver::listing::EntryRows entries;
   for (const Row& row : rows) {
-    int item = list.AddItem(row.empty() ? L"" : row[0]);
-    for (size_t k = 1; k < row.size(); ++k) list.SetSubItem(item, static_cast<int>(k), row[k]);
+    std::array<std::wstring_view, 8> sub{};
+    for (size_t k = 1; k < row.size() && k <= 8; ++k) sub[k - 1] = row[k];
+    entries.emplace_back(row.empty() ? L"" : row[0], sub, L"");
   }
+  browser::Entries().Assign(std::move(entries), {});
 }
 
-void FakeListing::LoadArcContents(std::wstring& path, const std::wstring& arcType, bool clearOnly,
-                                  bool& passwordFlag) {
-  loads.push_back(path + L"|" + arcType + L"|" + (clearOnly ? L"1" : L"0") + L"|" + (passwordFlag ? L"1" : L"0"));
-  form_.lvListView.Clear();
-  if (clearOnly) return;
-  auto found = archives.find(path);
-  if (found != archives.end()) FillList(form_.lvListView, found->second);
-  auto other = handedBack.find(path);
-  if (other != handedBack.end()) path = other->second;
-}
-
-void FakeListing::SetNoArchiveState() {
-  form_.lvListView.SetLabelEdit(false);
-  for (const wchar_t* name :
-       {L"mnuFileArcClose",   L"mnuFileArcAllClose",  L"mnuFileQuickUnPack",      L"mnuFileSaveAs",
-        L"mnuFileSFX",        L"mnuFileList",         L"mnuFileConvert",          L"mnuEditUnPack",
-        L"mnuEditQuickView",  L"mnuEditNewSwitch",    L"mnuEditExpand",           L"mnuEditDSelectAll",
-        L"mnuEditAdd",        L"mnuEditAddFolder",    L"mnuEditDelete",           L"mnuEditApplication",
-        L"mnuEditReName",     L"mnuEditTest",         L"mnuPopUpUnPack",          L"mnuPopUpAddPack",
-        L"mnuPopUpDelete",    L"mnuPopUpApplication", L"mnuPopUpReName",          L"mnuPopUpQuickView",
-        L"mnuPopUpNewSwitch", L"mnuPopUpExpand",      L"mnuTreePopUpArcClose",    L"mnuTreePopUpConvert",
-        L"mnuTreePopUpList",  L"mnuTreePopUpUnPack",  L"mnuTreePopUpQuickUnPack", L"mnuTreePopUpSaveAs",
-        L"mnuTreePopUpSFX",   L"mnuTreePopUpTest",    L"mnuTreePopUpProperty"})
-    form_.SetMenuEnabled(form_.IdOf(name), false);
-  for (const auto& [name, index] :
-       {std::pair{L"mnuEditAction", 0}, {L"mnuPopUpAction", 0}, {L"mnuToolJpeg", 0}, {L"mnuToolJpeg", 1}})
-    form_.SetMenuEnabled(form_.IdOf(name, index), false);
-  for (const wchar_t* key :
-       {L"Close", L"AllClose", L"SaveAs", L"View", L"AddPack", L"AddFolderPack", L"Trush", L"UnPack", L"All"})
-    form_.tbToolBar.SetButtonEnabled(key, false);
-  form_.SetMenuEnabled(form_.IdOf(L"mnuEditPack"), true);
-  form_.SetMenuEnabled(form_.IdOf(L"mnuEditFolderPack"), true);
-  for (const wchar_t* key : {L"Open", L"Pack", L"FolderPack"}) form_.tbToolBar.SetButtonEnabled(key, true);
+std::vector<std::wstring> Column(int column) {
+  std::vector<std::wstring> texts;
+  for (int row = 0; row < browser::Entries().Count(); ++row)
+    texts.emplace_back(browser::Entries().Row(row).Cell(column));
+  return texts;
 }
 
 void BrowserTest::SetUp() {
@@ -76,11 +51,9 @@ void BrowserTest::SetUp() {
 
   ASSERT_TRUE(form_.Load());
   previousViews_ = browser::SetViews(&form_.views);
-  previousListing_ = browser::SetListing(&listing_);
 }
 
 void BrowserTest::TearDown() {
-  browser::SetListing(previousListing_);
   browser::SetViews(previousViews_);
   form_.Unload();
   archiver::FreeLibraries();
@@ -115,6 +88,17 @@ void BrowserTest::InstallTools(const std::vector<std::wstring>& names) {
 void BrowserTest::Configure(const std::string& text) {
   archiver::FreeLibraries();
   temp_.WriteFile(L"standins.ini", text);
+}
+
+std::wstring BrowserTest::Fixture(const std::wstring& name, const std::string& type, const std::string& entries) const {
+  return temp_.WriteFile(name, testsupport::FixtureArchive(type, entries));
+}
+
+int BrowserTest::Logged(const std::string& ending) const {
+  int count = 0;
+  for (const std::string& line : testsupport::StandinLogLines(temp_ / L"standins.log"))
+    if (line.size() >= ending.size() && line.compare(line.size() - ending.size(), ending.size(), ending) == 0) ++count;
+  return count;
 }
 
 }  // namespace browsertest

@@ -1,7 +1,7 @@
 #pragma once
-// Each browser test gets the hidden stand-in main window with its views installed, a listing fake that
-// fills the entry list from rows the test names, and an empty library folder and program folder into
-// which a test copies the stand-in libraries and puts the tool files it wants present.
+// Each browser test gets the hidden stand-in main window with its views installed, and an empty library
+// folder and program folder into which a test copies the stand-in libraries and puts the tool files it
+// wants present. Archives are read for real, from fixture archives through the stand-ins.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -11,6 +11,7 @@
 #include "BrowserForm.h"
 #include "TempDir.h"
 #include "browser/BrowserViews.h"
+#include "browser/EntryList.h"
 #include "core/Settings.h"
 #include "core/clsPrivate.h"
 
@@ -20,27 +21,10 @@ namespace browsertest {
 // folder, attributes); missing cells stay empty.
 using Row = std::vector<std::wstring>;
 
-class FakeListing : public browser::ArchiveListing {
- public:
-  explicit FakeListing(frmBrowser& form) : form_(form) {}
-  // What LoadArcContents lists for each path; a path not named here lists nothing.
-  std::map<std::wstring, std::vector<Row>> archives;
-  // "path|type|clearOnly|password" of each LoadArcContents call.
-  std::vector<std::wstring> loads;
-
-  // The form of the path a reader hands back for a path (as the ISH reader does with its short path).
-  std::map<std::wstring, std::wstring> handedBack;
-
-  void LoadArcContents(std::wstring& path, const std::wstring& arcType, bool clearOnly,
-                       bool& passwordFlag) override;
-  // The command state with no archive, as the listing sets it.
-  void SetNoArchiveState() override;
-
- private:
-  frmBrowser& form_;
-};
-
-void FillList(winui::ListView& list, const std::vector<Row>& rows);
+// Rows as the entries of the list (no icons).
+void FillList(const std::vector<Row>& rows);
+// Texts of column `column` (0: the name) of every entry, in list order.
+std::vector<std::wstring> Column(int column);
 
 class BrowserTest : public ::testing::Test {
  protected:
@@ -55,12 +39,15 @@ class BrowserTest : public ::testing::Test {
   void InstallTools(const std::vector<std::wstring>& names);
   // The stand-ins' configuration (takes effect from the next library load).
   void Configure(const std::string& text);
+  // A fixture archive of `type` with the given entry lines, written as `name` in the test folder.
+  std::wstring Fixture(const std::wstring& name, const std::string& type, const std::string& entries) const;
+  // The stand-ins' log lines ending with `ending`.
+  int Logged(const std::string& ending) const;
 
   testsupport::TempDir temp_;
   std::wstring libraries_;
   std::wstring tools_;
   frmBrowser form_;
-  FakeListing listing_{form_};
 
  private:
   core::SettingsStore savedSettings_;
@@ -68,7 +55,6 @@ class BrowserTest : public ::testing::Test {
   int32_t savedCounter_ = 0;
   int32_t savedNewArcs_ = 0;
   browser::BrowserViews* previousViews_ = nullptr;
-  browser::ArchiveListing* previousListing_ = nullptr;
 };
 
 }  // namespace browsertest

@@ -1,6 +1,6 @@
 #pragma once
-// A hidden stand-in for the main window: its tree, entry list, status bar, tool bar, type combo and
-// the menu items the browser procedures address, under the main window's names and initial states.
+// A hidden stand-in for the main window: its tree, owner-data entry list with its icon lists, status bar,
+// tool bar (for its drop-downs) and type combo. It has no menus: the browser tells commands by value.
 #include "browser/BrowserViews.h"
 #include "winui/CommonControls.h"
 #include "winui/Form.h"
@@ -17,6 +17,8 @@ enum ControlId {
   ID_picCount,
   ID_picShortString,
   ID_lblEllipsisString,
+  ID_PicDummy,
+  ID_picLargeDummy,
 };
 
 class frmBrowser : public winui::Form {
@@ -31,18 +33,17 @@ class frmBrowser : public winui::Form {
   winui::PictureBox picCount{this, ID_picCount};
   winui::PictureBox picShortString{this, ID_picShortString};
   winui::Label lblEllipsisString{this, ID_lblEllipsisString};
+  winui::PictureBox PicDummy{this, ID_PicDummy};
+  winui::PictureBox picLargeDummy{this, ID_picLargeDummy};
+  winui::ImageList imlIcons;
+  winui::ImageList ImgListDummy;
+  winui::ImageList ImgListLargeDummy;
 
-  browser::BrowserViews views{*this,  tvTreeView, lvListView,     sbStatusBar,      tbToolBar,
-                              cmbArc, picCount,   picShortString, lblEllipsisString};
+  browser::BrowserViews views{*this,        tvTreeView,        lvListView,     sbStatusBar,       tbToolBar,
+                              cmbArc,       picCount,          picShortString, lblEllipsisString, imlIcons,
+                              ImgListDummy, ImgListLargeDummy, PicDummy,       picLargeDummy};
 
   void Form_Load() override;
-
-  bool Enabled(const wchar_t* name, int index = -1) const;
-  bool ButtonEnabled(const wchar_t* key) { return tbToolBar.ButtonEnabled(key); }
-  bool LabelEdit() const;
 };
-
-// Tool-bar keys in the main window's order.
-extern const wchar_t* const kButtonKeys[23];
 
 }  // namespace browsertest

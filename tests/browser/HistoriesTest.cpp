@@ -22,13 +22,19 @@ class HistoriesTest : public BrowserTest {
     for (int i = first; i < first + count; ++i) paths.push_back(L"C:\\arc\\" + core::PadNumber(i, 2) + L".lzh");
     return paths;
   }
-  int MruItems() {
-    int base = form_.IdOf(L"mnuFileMRU", 0);
+  void SetUp() override {
+    BrowserTest::SetUp();
+    form_.views.showRecentArchives = [this](const Texts& captions) { shown_ = captions; };
+  }
+  // The recent archives the window was last told to show: how many, and the first caption.
+  int MruItems() const {
     int count = 0;
-    for (int i = 0; i < 100; ++i)
-      if (form_.MenuExists(base + i) && form_.MenuVisible(base + i)) ++count;
+    for (const std::wstring& caption : shown_)
+      if (!caption.empty()) ++count;
     return count;
   }
+  std::wstring FirstCaption() const { return shown_.empty() ? L"" : shown_[0]; }
+  Texts shown_;
   Texts OpenDropDown() {
     Texts texts;
     for (int i = 1; i <= form_.tbToolBar.ButtonMenuCount(L"Open"); ++i)
@@ -42,9 +48,9 @@ TEST_F(HistoriesTest, NewestFirstWithoutDuplicatesOfAnyCase) {
   AddFileHistory(L"c:\\arc\\b.lzh");
   EXPECT_EQ((Texts{L"c:\\arc\\b.lzh", L"C:\\arc\\a.lzh", L"C:\\arc\\c.lzh"}), core::Settings.History);
   EXPECT_EQ(3, MruItems());
-  EXPECT_EQ(L"c:\\arc\\b.lzh", form_.MenuCaption(form_.IdOf(L"mnuFileMRU", 0)));
+  EXPECT_EQ(L"c:\\arc\\b.lzh", FirstCaption());
   EXPECT_EQ(core::Settings.History, OpenDropDown());
-  EXPECT_TRUE(form_.MenuVisible(form_.IdOf(L"mnuFileBar5")));
+  EXPECT_EQ(core::Settings.History, shown_);
 
   // Reopening an entry of the list itself moves that entry up.
   AddFileHistory(core::Settings.History[2]);
@@ -84,16 +90,14 @@ TEST_F(HistoriesTest, ClearingAndStartingAgain) {
   AddFileHistory(L"");
   EXPECT_EQ(Texts{L""}, core::Settings.History);
   EXPECT_EQ(0, MruItems());
-  EXPECT_FALSE(form_.MenuVisible(form_.IdOf(L"mnuFileBar5")));
-  EXPECT_FALSE(form_.MenuExists(form_.IdOf(L"mnuFileMRU", 0) + 1));
+  EXPECT_EQ(Texts{L""}, shown_);
   EXPECT_TRUE(OpenDropDown().empty());
 
   core::Settings.FileHistory = L"15";
   AddFileHistory(L"C:\\again.lzh");
   EXPECT_EQ(Texts{L"C:\\again.lzh"}, core::Settings.History);
   EXPECT_EQ(1, MruItems());
-  EXPECT_TRUE(form_.MenuVisible(form_.IdOf(L"mnuFileMRU", 0)));
-  EXPECT_TRUE(form_.MenuVisible(form_.IdOf(L"mnuFileBar5")));
+  EXPECT_EQ(L"C:\\again.lzh", FirstCaption());
 
   // A negative size keeps only the archive just added.
   core::Settings.FileHistory = L"-1";
@@ -118,7 +122,7 @@ TEST_F(HistoriesTest, LongPathsAreShortenedToFitTheLabel) {
 
   core::Settings.History = {longPath};
   AddFileHistory(L"");
-  EXPECT_EQ(caption, form_.MenuCaption(form_.IdOf(L"mnuFileMRU", 0)));
+  EXPECT_EQ(caption, FirstCaption());
   EXPECT_EQ(Texts{caption}, OpenDropDown());
   EXPECT_EQ(Texts{longPath}, core::Settings.History);
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "BrowserFixture.h"
 #include "core/Settings.h"
 
@@ -14,17 +16,7 @@ using browser::SortListView;
 
 class ListSortTest : public BrowserTest {
  protected:
-  // Texts of column `column` (0: the item text) from the first item on.
-  std::vector<std::wstring> Column(int column) {
-    std::vector<std::wstring> texts;
-    for (int item = 1; item <= form_.lvListView.Count(); ++item)
-      texts.push_back(column == 0 ? form_.lvListView.Text(item) : form_.lvListView.SubItem(item, column));
-    return texts;
-  }
-  void Fill(const std::vector<Row>& rows) {
-    form_.lvListView.Clear();
-    FillList(form_.lvListView, rows);
-  }
+  void Fill(const std::vector<Row>& rows) { FillList(rows); }
 };
 
 using Texts = std::vector<std::wstring>;
@@ -77,20 +69,45 @@ TEST_F(ListSortTest, EqualKeysKeepTheirOrderInBothDirections) {
 }
 
 TEST_F(ListSortTest, NumericSortLeavesExactlyTheFirstEntrySelected) {
-  Fill({{L"a", L"", L"3"}, {L"b", L"", L"1"}, {L"c", L"", L"2"}});
-  form_.lvListView.SetItemData(1, 77);
+  archiver::listing::EntryRows rows;
+  for (const auto& [name, size] : {std::pair{L"a", L"3"}, {L"b", L"1"}, {L"c", L"2"}})
+    rows.emplace_back(name, std::array<std::wstring_view, 8>{L"", size}, L"");
+  browser::Entries().Assign(std::move(rows), {0, 1, 2});
   form_.lvListView.SelectAll(true);
   SortListView(2);
   EXPECT_EQ(std::vector<int>{1}, form_.lvListView.SelectedItems());
   EXPECT_EQ(L"b", form_.lvListView.Text(1));
-  // The data the listing keeps with an item stays with it.
-  EXPECT_EQ(77, form_.lvListView.ItemData(3));
+  // The icon of an entry moves with it.
+  EXPECT_EQ(0, form_.lvListView.ItemImage(3));
 
-  // A text sort leaves the selection to the control.
+  // A text sort carries the selection and the focus with the entries: "c" (now second) and "a" (now last)
+  // are sorted to the front and the back.
+  core::Settings.SortFlag = L"1";
+  form_.lvListView.SetSelected(1, false);
   form_.lvListView.SetSelected(2, true);
+  form_.lvListView.SetSelected(3, true);
+  form_.lvListView.SetFocusedItem(3);
   SortListView(0);
-  EXPECT_EQ((Texts{L"a", L"b", L"c"}), Column(0));
-  EXPECT_EQ(2u, form_.lvListView.SelectedItems().size());
+  EXPECT_EQ((Texts{L"c", L"b", L"a"}), Column(0));
+  EXPECT_EQ((std::vector<int>{1, 3}), form_.lvListView.SelectedItems());
+  EXPECT_EQ(3, form_.lvListView.FocusedItem());
+}
+
+// The locale's sort keys order texts exactly as CompareString does, ignoring case.
+TEST_F(ListSortTest, TextSortFollowsTheLocalesComparison) {
+  const Texts names = {L"b.TXT", L"B.txt",  L"ｂ.txt", L"ｂ.TXT", L"あ.txt", L"ア.txt", L"ｱ.txt",
+                       L"1.txt", L"10.txt", L"2.txt",  L"_x",     L"-x",     L"x",      L"X",
+                       L"日本",  L"",       L"a b",    L"a-b",    L"ab",     L"Ab"};
+  std::vector<Row> rows;
+  for (const std::wstring& name : names) rows.push_back({name});
+  Fill(rows);
+  SortListView(0);
+  Texts expected = names;
+  std::stable_sort(expected.begin(), expected.end(), [](const std::wstring& a, const std::wstring& b) {
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                          static_cast<int>(b.size())) == CSTR_LESS_THAN;
+  });
+  EXPECT_EQ(expected, Column(0));
 }
 
 TEST_F(ListSortTest, NoSortingKeepsWhatTheControlSortsBy) {

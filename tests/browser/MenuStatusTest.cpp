@@ -18,6 +18,7 @@
 namespace browsertest {
 namespace {
 
+using browser::Command;
 using browser::SetMenuStatus;
 
 class MenuStatusTest : public BrowserTest {
@@ -33,83 +34,80 @@ class MenuStatusTest : public BrowserTest {
     const std::wstring key = L"0001" + path;
     if (!form_.tvTreeView.Exists(key)) form_.tvTreeView.Add(browser::kRootNodeKey, key, core::GetFileNamePart(path));
     form_.tvTreeView.Select(key);
-    form_.lvListView.Clear();
-    for (int i = 0; i < entries; ++i) form_.lvListView.AddItem(L"entry" + std::to_wstring(i));
+    std::vector<Row> rows;
+    for (int i = 0; i < entries; ++i) rows.push_back({L"entry" + std::to_wstring(i)});
+    FillList(rows);
   }
-  // Names of the enabled items among `names` (menu names; "[key]" for a tool-bar button; "label edit").
-  std::set<std::wstring> EnabledOf(const std::vector<std::wstring>& names) {
-    std::set<std::wstring> on;
-    for (const std::wstring& name : names) {
-      bool enabled = name == L"label edit"  ? form_.LabelEdit()
-                     : name.front() == L'[' ? form_.ButtonEnabled(name.substr(1, name.size() - 2).c_str())
-                     : name.back() == L')'  ? form_.Enabled(name.substr(0, name.size() - 3).c_str(), 0)
-                                            : form_.Enabled(name.c_str());
-      if (enabled) on.insert(name);
-    }
+  // The enabled commands among `commands`.
+  static std::set<Command> EnabledOf(const std::vector<Command>& commands) {
+    std::set<Command> on;
+    for (Command command : commands)
+      if (Enabled(command)) on.insert(command);
     return on;
   }
+  static bool Enabled(Command command, int index = 0) { return browser::Commands().Enabled(command, index); }
 };
 
-std::wstring Join(const std::set<std::wstring>& names) {
-  std::wstring text;
-  for (const auto& name : names) text += name + L" ";
+// The commands by number, for the failure messages.
+std::string Join(const std::set<Command>& commands) {
+  std::string text;
+  for (Command command : commands) text += std::to_string(static_cast<int>(command)) + " ";
   return text;
 }
 
 // The commands whose state depends on the type, checked for every type with everything installed and with
 // nothing installed.
-const std::vector<std::wstring> kTypeCommands = {
-    L"mnuFileQuickUnPack", L"mnuFileList",   L"mnuEditTest",      L"mnuFileSaveAs", L"mnuEditAdd",
-    L"mnuEditDelete",      L"mnuEditReName", L"mnuEditQuickView", L"[View]",        L"label edit"};
+const std::vector<Command> kTypeCommands = {
+    Command::QuickUnPack, Command::List,   Command::Test,      Command::SaveAs, Command::AddFiles,
+    Command::Delete,      Command::Rename, Command::QuickView, Command::View,   Command::RenameInPlace};
 
 TEST_F(MenuStatusTest, EachTypeWithEverythingAndWithNothingInstalled) {
   struct Case {
     const wchar_t* type;
     const wchar_t* file;
-    std::set<std::wstring> enabled;  // among kTypeCommands, everything installed
+    std::set<Command> enabled;  // among kTypeCommands, everything installed
   };
-  const std::set<std::wstring> readAll = {L"mnuFileQuickUnPack", L"mnuFileList",      L"mnuEditTest",
-                                          L"mnuFileSaveAs",      L"mnuEditQuickView", L"[View]"};
-  auto with = [&](std::set<std::wstring> set, std::initializer_list<const wchar_t*> more) {
-    for (const wchar_t* name : more) set.insert(name);
+  const std::set<Command> readAll = {Command::QuickUnPack, Command::List,      Command::Test,
+                                     Command::SaveAs,      Command::QuickView, Command::View};
+  auto with = [&](std::set<Command> set, std::initializer_list<Command> more) {
+    for (Command command : more) set.insert(command);
     return set;
   };
   const Case cases[] = {
-      {L"LZH", L"a.lzh", with(readAll, {L"mnuEditAdd", L"mnuEditDelete", L"mnuEditReName", L"label edit"})},
-      {L"ZIP", L"a.zip", with(readAll, {L"mnuEditAdd", L"mnuEditDelete"})},
+      {L"LZH", L"a.lzh", with(readAll, {Command::AddFiles, Command::Delete, Command::Rename, Command::RenameInPlace})},
+      {L"ZIP", L"a.zip", with(readAll, {Command::AddFiles, Command::Delete})},
       {L"CAB", L"a.cab", readAll},
-      {L"ARJ", L"a.arj", with(readAll, {L"mnuEditAdd", L"mnuEditDelete"})},
-      {L"TAR", L"a.tar", with(readAll, {L"mnuEditAdd"})},
+      {L"ARJ", L"a.arj", with(readAll, {Command::AddFiles, Command::Delete})},
+      {L"TAR", L"a.tar", with(readAll, {Command::AddFiles})},
       {L"TGZ", L"a.tgz", readAll},
       {L"TBZ", L"a.tbz", readAll},
-      {L"ISH", L"a.ish", {L"mnuFileQuickUnPack", L"mnuFileSaveAs", L"mnuEditQuickView", L"[View]"}},
-      {L"RAR", L"a.rar", with(readAll, {L"mnuEditAdd", L"mnuEditDelete"})},
-      {L"YZ1", L"a.yz1", {L"mnuFileSaveAs", L"mnuEditQuickView"}},
+      {L"ISH", L"a.ish", {Command::QuickUnPack, Command::SaveAs, Command::QuickView, Command::View}},
+      {L"RAR", L"a.rar", with(readAll, {Command::AddFiles, Command::Delete})},
+      {L"YZ1", L"a.yz1", {Command::SaveAs, Command::QuickView}},
       {L"ACE",
        L"a.ace",
-       {L"mnuFileList", L"mnuEditTest", L"mnuFileSaveAs", L"mnuEditAdd", L"mnuEditDelete", L"mnuEditQuickView",
-        L"[View]"}},
+       {Command::List, Command::Test, Command::SaveAs, Command::AddFiles, Command::Delete, Command::QuickView,
+        Command::View}},
       {L"JAR",
        L"a.jar",
-       {L"mnuFileList", L"mnuEditTest", L"mnuFileSaveAs", L"mnuEditAdd", L"mnuEditDelete", L"mnuEditQuickView",
-        L"[View]"}},
+       {Command::List, Command::Test, Command::SaveAs, Command::AddFiles, Command::Delete, Command::QuickView,
+        Command::View}},
       {L"BGA",
        L"a.gza",
-       {L"mnuFileQuickUnPack", L"mnuEditTest", L"mnuFileSaveAs", L"mnuEditAdd", L"mnuEditDelete", L"mnuEditReName",
-        L"mnuEditQuickView", L"[View]", L"label edit"}},
-      {L"GCA", L"a.gca", {L"mnuFileQuickUnPack", L"mnuFileList", L"mnuFileSaveAs", L"mnuEditQuickView"}},
-      {L"BEL", L"a.bel", {L"mnuFileQuickUnPack", L"mnuFileList", L"mnuEditQuickView"}},
+       {Command::QuickUnPack, Command::Test, Command::SaveAs, Command::AddFiles, Command::Delete, Command::Rename,
+        Command::QuickView, Command::View, Command::RenameInPlace}},
+      {L"GCA", L"a.gca", {Command::QuickUnPack, Command::List, Command::SaveAs, Command::QuickView}},
+      {L"BEL", L"a.bel", {Command::QuickUnPack, Command::List, Command::QuickView}},
       {L"7Z",
        L"a.7z",
-       {L"mnuFileQuickUnPack", L"mnuFileList", L"mnuEditTest", L"mnuFileSaveAs", L"mnuEditAdd", L"mnuEditDelete",
-        L"mnuEditQuickView"}},
-      {L"IMP", L"a.imp", {L"mnuFileQuickUnPack", L"mnuFileList", L"mnuEditTest", L"[View]"}},
-      {L"YZ2", L"a.yz2", {L"mnuFileList", L"mnuEditTest", L"mnuFileSaveAs"}},
-      {L"BH", L"a.bh", with(readAll, {L"mnuEditAdd", L"mnuEditDelete", L"mnuEditReName", L"label edit"})},
+       {Command::QuickUnPack, Command::List, Command::Test, Command::SaveAs, Command::AddFiles, Command::Delete,
+        Command::QuickView}},
+      {L"IMP", L"a.imp", {Command::QuickUnPack, Command::List, Command::Test, Command::View}},
+      {L"YZ2", L"a.yz2", {Command::List, Command::Test, Command::SaveAs}},
+      {L"BH", L"a.bh", with(readAll, {Command::AddFiles, Command::Delete, Command::Rename, Command::RenameInPlace})},
   };
   // What every named type gets whatever is installed.
-  const std::vector<std::wstring> always = {L"mnuFileArcClose", L"mnuEditDSelectAll", L"[All]",
-                                            L"mnuTreePopUpProperty"};
+  const std::vector<Command> always = {Command::CloseArchive, Command::SelectAll, Command::ArchiveProperty};
   const std::wstring empty = temp_ / L"empty";
   CreateDirectoryW(empty.c_str(), nullptr);
   InstallTools({L"arj.exe", L"rar.exe", L"Default.SFX", L"ace.exe", L"jar32.exe"});
@@ -124,17 +122,17 @@ TEST_F(MenuStatusTest, EachTypeWithEverythingAndWithNothingInstalled) {
     EXPECT_EQ(Join(c.enabled), Join(EnabledOf(kTypeCommands)));
     EXPECT_EQ(always.size(), EnabledOf(always).size());
     // Only an IMP archive takes new compression away, and only while its library answers.
-    EXPECT_EQ(std::wstring(c.type) != L"IMP", form_.Enabled(L"mnuEditPack"));
+    EXPECT_EQ(std::wstring(c.type) != L"IMP", Enabled(Command::Pack));
 
     archiver::FreeLibraries();
     archiver::SetLibraryFolder(empty);
     archiver::SetToolFolder(empty);
     SetMenuStatus(c.type);
-    EXPECT_EQ(L"", Join(EnabledOf(kTypeCommands)));
+    EXPECT_EQ("", Join(EnabledOf(kTypeCommands)));
     EXPECT_EQ(always.size(), EnabledOf(always).size());
-    EXPECT_TRUE(form_.Enabled(L"mnuEditPack"));
+    EXPECT_TRUE(Enabled(Command::Pack));
     // Only a ZIP archive can be closed from the tree without its library.
-    EXPECT_EQ(std::wstring(c.type) == L"ZIP", form_.Enabled(L"mnuTreePopUpArcClose"));
+    EXPECT_EQ(std::wstring(c.type) == L"ZIP", Enabled(Command::CloseArchiveInTree));
   }
 }
 
@@ -143,40 +141,37 @@ TEST_F(MenuStatusTest, NoArchiveLeavesOnlyNewCompressionAndCloseAll) {
   Show(temp_ / L"a.lzh");
   form_.tvTreeView.Add(browser::kRootNodeKey, L"0002b.lzh", L"b.lzh");
   form_.tvTreeView.Select(browser::kRootNodeKey);
-  form_.lvListView.Clear();
+  browser::Entries().Clear();
   SetMenuStatus(L"");
-  EXPECT_TRUE(form_.ButtonEnabled(L"AllClose"));
-  EXPECT_TRUE(form_.Enabled(L"mnuFileArcAllClose"));
-  EXPECT_FALSE(form_.ButtonEnabled(L"Close"));
-  EXPECT_FALSE(form_.Enabled(L"mnuFileArcClose"));
-  EXPECT_FALSE(form_.Enabled(L"mnuEditDSelectAll"));
-  EXPECT_TRUE(form_.ButtonEnabled(L"Pack"));
-  EXPECT_TRUE(form_.ButtonEnabled(L"FolderPack"));
+  EXPECT_TRUE(Enabled(Command::CloseAll));
+  EXPECT_FALSE(Enabled(Command::CloseArchiveButton));
+  EXPECT_FALSE(Enabled(Command::CloseArchive));
+  EXPECT_FALSE(Enabled(Command::SelectAll));
+  EXPECT_TRUE(Enabled(Command::Pack));
+  EXPECT_TRUE(Enabled(Command::FolderPack));
 
   // A type name that is none of the types acts like no archive.
   SetMenuStatus(L"lzh");
-  EXPECT_FALSE(form_.Enabled(L"mnuFileArcClose"));
+  EXPECT_FALSE(Enabled(Command::CloseArchive));
 }
 
 TEST_F(MenuStatusTest, EmptyListOfANewArchiveOffersOnlyAddingAndClosing) {
-  const std::vector<std::wstring> eight = {L"mnuFileArcClose", L"[Close]",         L"mnuTreePopUpArcClose",
-                                           L"mnuEditAdd",      L"[AddPack]",       L"mnuPopUpAddPack",
-                                           L"[AddFolderPack]", L"mnuEditAddFolder"};
-  const std::vector<std::wstring> others = {L"mnuEditDelete", L"mnuEditDSelectAll", L"mnuFileSaveAs", L"[All]",
-                                            L"mnuEditUnPack"};
+  const std::vector<Command> five = {Command::CloseArchive, Command::CloseArchiveButton, Command::CloseArchiveInTree,
+                                     Command::AddFiles, Command::AddFolder};
+  const std::vector<Command> others = {Command::Delete, Command::SelectAll, Command::SaveAs, Command::UnPack};
   UseAllLibraries();
   Show(temp_ / L"$New0001.lzh", 0);
   SetMenuStatus(L"ZIP");
-  EXPECT_EQ(eight.size(), EnabledOf(eight).size());
-  EXPECT_EQ(L"", Join(EnabledOf(others)));
-  EXPECT_TRUE(form_.Enabled(L"mnuFileArcAllClose"));
+  EXPECT_EQ(five.size(), EnabledOf(five).size());
+  EXPECT_EQ("", Join(EnabledOf(others)));
+  EXPECT_TRUE(Enabled(Command::CloseAll));
 
   // Another archive whose list came out empty gets not even its close command; "$NEW" is not a new one.
   for (const wchar_t* name : {L"old.lzh", L"$NEW0002.lzh"}) {
     Show(temp_ / name, 0);
     SetMenuStatus(L"LZH");
-    EXPECT_EQ(L"", Join(EnabledOf(eight))) << core::ToUtf8(name);
-    EXPECT_TRUE(form_.Enabled(L"mnuFileArcAllClose"));
+    EXPECT_EQ("", Join(EnabledOf(five))) << core::ToUtf8(name);
+    EXPECT_TRUE(Enabled(Command::CloseAll));
   }
 }
 
@@ -184,9 +179,9 @@ TEST_F(MenuStatusTest, RootSelectedWithATypeRunsThatTypesCommands) {
   UseAllLibraries();
   core::PrivateState.SetArcFileName(temp_ / L"a.lzh");
   SetMenuStatus(L"LZH");
-  EXPECT_TRUE(form_.Enabled(L"mnuFileArcClose"));
-  EXPECT_TRUE(form_.Enabled(L"mnuEditAdd"));
-  EXPECT_TRUE(form_.LabelEdit());
+  EXPECT_TRUE(Enabled(Command::CloseArchive));
+  EXPECT_TRUE(Enabled(Command::AddFiles));
+  EXPECT_TRUE(Enabled(Command::RenameInPlace));
 }
 
 TEST_F(MenuStatusTest, SelfExtractingNodesOfferConversionInsteadOfSelfExtraction) {
@@ -198,30 +193,28 @@ TEST_F(MenuStatusTest, SelfExtractingNodesOfferConversionInsteadOfSelfExtraction
   for (const Case& c : {Case{L"setup.exe", true}, {L"SETUP.EXE", true}, {L"setup.Exe", true}, {L"data.lzh", false}}) {
     Show(temp_ / c.file);
     SetMenuStatus(L"LZH");
-    EXPECT_EQ(c.exe, form_.Enabled(L"mnuFileConvert")) << core::ToUtf8(c.file);
-    EXPECT_EQ(c.exe, form_.Enabled(L"mnuTreePopUpConvert")) << core::ToUtf8(c.file);
-    EXPECT_EQ(!c.exe, form_.Enabled(L"mnuFileSFX")) << core::ToUtf8(c.file);
-    EXPECT_EQ(!c.exe, form_.Enabled(L"mnuTreePopUpSFX")) << core::ToUtf8(c.file);
+    EXPECT_EQ(c.exe, Enabled(Command::Convert)) << core::ToUtf8(c.file);
+    EXPECT_EQ(c.exe, Enabled(Command::ConvertInTree)) << core::ToUtf8(c.file);
+    EXPECT_EQ(!c.exe, Enabled(Command::MakeSfx)) << core::ToUtf8(c.file);
   }
 }
 
 TEST_F(MenuStatusTest, RarNamesAndTools) {
-  const std::vector<std::wstring> reading = {L"mnuFileList", L"mnuEditTest", L"mnuFileSaveAs", L"[Close]"};
-  const std::vector<std::wstring> extracting = {L"mnuEditUnPack", L"mnuFileQuickUnPack", L"mnuEditQuickView",
-                                                L"[View]"};
-  const std::vector<std::wstring> changing = {L"mnuEditAdd", L"mnuEditDelete", L"mnuFileSFX", L"[Trush]"};
+  const std::vector<Command> reading = {Command::List, Command::Test, Command::SaveAs, Command::CloseArchiveButton};
+  const std::vector<Command> extracting = {Command::UnPack, Command::QuickUnPack, Command::QuickView, Command::View};
+  const std::vector<Command> changing = {Command::AddFiles, Command::Delete, Command::MakeSfx, Command::DeleteButton};
 
   InstallLibraries({L"unrar32.dll"});
   Show(temp_ / L"part.r00");
   SetMenuStatus(L"RAR");
   EXPECT_EQ(reading.size(), EnabledOf(reading).size());
-  EXPECT_EQ(L"", Join(EnabledOf(extracting)));
-  EXPECT_EQ(L"", Join(EnabledOf(changing)));
+  EXPECT_EQ("", Join(EnabledOf(extracting)));
+  EXPECT_EQ("", Join(EnabledOf(changing)));
 
   Show(temp_ / L"x.RaR");
   SetMenuStatus(L"RAR");
   EXPECT_EQ(extracting.size(), EnabledOf(extracting).size());
-  EXPECT_EQ(L"", Join(EnabledOf(changing)));
+  EXPECT_EQ("", Join(EnabledOf(changing)));
 
   // The tools alone: adding, deleting and self-extraction, no reading.
   archiver::FreeLibraries();
@@ -230,45 +223,43 @@ TEST_F(MenuStatusTest, RarNamesAndTools) {
   Show(temp_ / L"x.rar");
   SetMenuStatus(L"RAR");
   EXPECT_EQ(changing.size(), EnabledOf(changing).size());
-  EXPECT_EQ(L"", Join(EnabledOf(extracting)));
-  EXPECT_EQ(L"", Join(EnabledOf(reading)));
+  EXPECT_EQ("", Join(EnabledOf(extracting)));
+  EXPECT_EQ("", Join(EnabledOf(reading)));
 }
 
 TEST_F(MenuStatusTest, ArjToolWithoutLibraryOnlyChanges) {
   InstallTools({L"arj.exe"});
   Show(temp_ / L"a.arj");
   SetMenuStatus(L"ARJ");
-  const std::vector<std::wstring> changing = {L"mnuEditAdd",      L"mnuEditAddFolder", L"mnuEditDelete",
-                                              L"[AddPack]",       L"[AddFolderPack]",  L"[Trush]",
-                                              L"mnuPopUpAddPack", L"mnuPopUpDelete"};
+  const std::vector<Command> changing = {Command::AddFiles, Command::AddFolder, Command::Delete, Command::DeleteButton};
   EXPECT_EQ(changing.size(), EnabledOf(changing).size());
-  EXPECT_EQ(L"", Join(EnabledOf({L"mnuEditUnPack", L"mnuFileList", L"[Close]", L"mnuFileSaveAs", L"[UnPack]"})));
-  EXPECT_TRUE(form_.Enabled(L"mnuFileArcClose"));
+  EXPECT_EQ("", Join(EnabledOf({Command::UnPack, Command::List, Command::CloseArchiveButton, Command::SaveAs})));
+  EXPECT_TRUE(Enabled(Command::CloseArchive));
 }
 
 TEST_F(MenuStatusTest, ZipReadingAndWritingFollowTheirOwnLibraries) {
-  const std::vector<std::wstring> writing = {L"mnuFileSaveAs", L"[SaveAs]",   L"mnuEditAdd",
-                                             L"mnuEditDelete", L"mnuFileSFX", L"mnuTreePopUpSFX"};
-  const std::vector<std::wstring> reading = {L"mnuEditUnPack", L"mnuFileList", L"mnuEditTest", L"[View]",
-                                             L"mnuTreePopUpSaveAs"};
+  const std::vector<Command> writing = {Command::SaveAs, Command::SaveAsButton, Command::AddFiles, Command::Delete,
+                                        Command::MakeSfx};
+  const std::vector<Command> reading = {Command::UnPack, Command::List, Command::Test, Command::View,
+                                        Command::SaveAsInTree};
   InstallLibraries({L"Zip32J.dll"});
   Show(temp_ / L"a.zip");
   SetMenuStatus(L"ZIP");
   EXPECT_EQ(writing.size(), EnabledOf(writing).size());
-  EXPECT_EQ(L"", Join(EnabledOf(reading)));
+  EXPECT_EQ("", Join(EnabledOf(reading)));
 
   archiver::FreeLibraries();
   DeleteFileW((libraries_ + L"\\Zip32J.dll").c_str());
   InstallLibraries({L"unzip32.dll"});
   SetMenuStatus(L"ZIP");
   EXPECT_EQ(reading.size(), EnabledOf(reading).size());
-  EXPECT_EQ(L"", Join(EnabledOf(writing)));
+  EXPECT_EQ("", Join(EnabledOf(writing)));
 }
 
 TEST_F(MenuStatusTest, ImpVersionAndNewCompression) {
-  const std::vector<std::wstring> openWith = {L"mnuEditApplication", L"mnuPopUpApplication", L"[View]"};
-  const std::vector<std::wstring> compress = {L"mnuEditPack", L"mnuEditFolderPack", L"[Pack]", L"[FolderPack]",
-                                              L"mnuPopUpProperty"};
+  const std::vector<Command> openWith = {Command::OpenWithApplication, Command::OpenWithApplicationInList,
+                                         Command::View};
+  const std::vector<Command> compress = {Command::Pack, Command::FolderPack, Command::Property};
   InstallLibraries({L"unimp32.dll", L"unlha32.dll"});
   struct Case {
     const char* version;
@@ -279,7 +270,7 @@ TEST_F(MenuStatusTest, ImpVersionAndNewCompression) {
     Show(temp_ / L"a.imp");
     SetMenuStatus(L"IMP");
     EXPECT_EQ(c.offered ? openWith.size() : 0u, EnabledOf(openWith).size()) << c.version;
-    EXPECT_EQ(L"", Join(EnabledOf(compress)));
+    EXPECT_EQ("", Join(EnabledOf(compress)));
   }
   // The next archive of another type offers new compression and the property item again.
   Show(temp_ / L"a.lzh");
@@ -301,24 +292,48 @@ TEST_F(MenuStatusTest, TypesToCreateFollowTheirLibrariesAndTools) {
       {9, true, true},   {11, true, false}, {12, false, false}, {14, false, false}, {16, true, true},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(c.option, form_.Enabled(L"mnuOptionMakeArc", c.index)) << c.index;
-    EXPECT_EQ(c.file, form_.Enabled(L"mnuFileNewArcExtOpt", c.index)) << c.index;
+    EXPECT_EQ(c.option, Enabled(Command::MakeArcType, c.index)) << c.index;
+    EXPECT_EQ(c.file, Enabled(Command::NewArcOfType, c.index)) << c.index;
   }
   // Presence is asked anew at every call: a tool removed now counts from the next call.
   DeleteFileW((tools_ + L"\\jar32.exe").c_str());
   SetMenuStatus(L"");
-  EXPECT_FALSE(form_.Enabled(L"mnuOptionMakeArc", 9));
-  EXPECT_FALSE(form_.Enabled(L"mnuFileNewArcExtOpt", 9));
+  EXPECT_FALSE(Enabled(Command::MakeArcType, 9));
+  EXPECT_FALSE(Enabled(Command::NewArcOfType, 9));
 }
 
 TEST_F(MenuStatusTest, JpegItemsFollowTheJpegLibraryAlone) {
   Show(temp_ / L"a.lzh");
   SetMenuStatus(L"LZH");
-  EXPECT_FALSE(form_.Enabled(L"mnuToolJpeg", 0));
+  EXPECT_FALSE(Enabled(Command::Jpeg));
   InstallLibraries({L"jpz.dll"});
   SetMenuStatus(L"");
-  EXPECT_TRUE(form_.Enabled(L"mnuToolJpeg", 0));
-  EXPECT_TRUE(form_.Enabled(L"mnuToolJpeg", 1));
+  EXPECT_TRUE(Enabled(Command::Jpeg));
+}
+
+// The state with no archive leaves opening and new archives usable, and touches neither the types to
+// create nor the list pop-up's property item.
+TEST_F(MenuStatusTest, TheStateWithoutAnArchiveLeavesOnlyOpeningAndNewArchivesUsable) {
+  browser::CommandState& state = browser::Commands();
+  for (int command = 0; command < static_cast<int>(Command::MakeArcType); ++command)
+    state.Enable(static_cast<Command>(command), true);
+  state.Enable(Command::NewArcOfType, true, 2);
+  SetMenuStatus(L"");
+
+  std::set<Command> usable;
+  for (int command = 0; command < static_cast<int>(Command::MakeArcType); ++command)
+    if (Enabled(static_cast<Command>(command))) usable.insert(static_cast<Command>(command));
+  EXPECT_EQ(Join({Command::Open, Command::Pack, Command::FolderPack, Command::Property}), Join(usable));
+  EXPECT_TRUE(Enabled(Command::NewArcOfType, 2)) << "a type no rule follows keeps its state";
+}
+
+// The window is shown the state each time it is computed.
+TEST_F(MenuStatusTest, EveryChangeIsShownToTheWindow) {
+  std::vector<browser::CommandState> shown;
+  form_.views.showCommands = [&](const browser::CommandState& state) { shown.push_back(state); };
+  SetMenuStatus(L"");
+  ASSERT_EQ(1u, shown.size());
+  EXPECT_EQ(browser::Commands(), shown[0]);
 }
 
 }  // namespace

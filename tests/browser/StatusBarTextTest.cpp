@@ -20,7 +20,7 @@ class StatusBarTextTest : public BrowserTest {
 
 TEST_F(StatusBarTextTest, WorkedExample) {
   Archive(2048);
-  FillList(form_.lvListView, {{L"a", L"", L"1,000"}, {L"b", L"", L"1,584"}, {L"c", L"", L"1,000"}});
+  FillList({{L"a", L"", L"1,000"}, {L"b", L"", L"1,584"}, {L"c", L"", L"1,000"}});
   form_.lvListView.SetSelected(1, true);
   SetStatusBarText();
   EXPECT_EQ(L"圧縮サイズ 2.00KB( 2,048bytes )  選択数 1個( 1,000byte ) 全ファイル数 3個( 3.50KB ) ", PanelText());
@@ -39,7 +39,7 @@ TEST_F(StatusBarTextTest, EmptyListStillShowsTheArchiveSize) {
 // Entries without a numeric size (folders, "?,???") count but add nothing, selected or not.
 TEST_F(StatusBarTextTest, EntriesWithoutANumberCountButAddNothing) {
   Archive(10);
-  FillList(form_.lvListView, {{L"dir/", L"", L""}, {L"x", L"", L"?,???"}, {L"y", L"", L"12.6"}, {L"z"}});
+  FillList({{L"dir/", L"", L""}, {L"x", L"", L"?,???"}, {L"y", L"", L"12.6"}, {L"z"}});
   form_.lvListView.SelectAll(true);
   SetStatusBarText();
   EXPECT_EQ(L"圧縮サイズ 10bytes 選択数 4個( 13byte ) 全ファイル数 4個( 13bytes ) ", PanelText());
@@ -84,20 +84,10 @@ TEST_F(StatusBarTextTest, CellNumbers) {
 // Counts go past 32,767 and sums past 4 GB.
 TEST_F(StatusBarTextTest, LargeCountsAndSizes) {
   Archive(1);
-  winui::ListView& list = form_.lvListView;
-  // Inserted directly: the wrapper's per-item checks would only slow the fixture down.
-  list.Freeze(true);
-  for (int i = 0; i < 32770; ++i) {
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = i;
-    item.pszText = const_cast<wchar_t*>(L"e");
-    SendMessageW(list.Hwnd(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-  }
-  list.Freeze(false);
-  list.SetSubItem(1, 2, L"3,221,225,472");
-  list.SetSubItem(2, 2, L"3,221,225,472");
-  list.SetSelected(32770, true);
+  std::vector<Row> rows(32770, Row{L"e"});
+  rows[0] = rows[1] = {L"e", L"", L"3,221,225,472"};
+  FillList(rows);
+  form_.lvListView.SetSelected(32770, true);
   SetStatusBarText();
   EXPECT_EQ(L"圧縮サイズ 1bytes 選択数 1個( 0byte ) 全ファイル数 32770個( 6,291,456.00KB ) ", PanelText());
 }

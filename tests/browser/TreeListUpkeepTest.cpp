@@ -9,6 +9,7 @@
 #include "BrowserFixture.h"
 #include "core/Settings.h"
 #include "core/Text.h"
+#include "core/modPath.h"
 #include "core/modTolvenar.h"
 
 namespace browsertest {
@@ -17,18 +18,26 @@ namespace {
 using namespace browser;
 
 const std::vector<Row> kThreeEntries = {{L"a.txt", L"", L"10"}, {L"b.txt", L"", L"20"}, {L"c.txt", L"", L"30"}};
+const char kThreeFiles[] =
+    "entry a.txt\r\nsize 10\r\nend\r\nentry b.txt\r\nsize 20\r\nend\r\n"
+    "entry c.txt\r\nsize 30\r\nend\r\n";
 
 class TreeListUpkeepTest : public BrowserTest {
  protected:
   void SetUp() override {
     BrowserTest::SetUp();
+    UseAllLibraries();
     core::Settings.PackType = L"1";
     core::Settings.ViewMode = L"3";
     InitMainView(false);
-    path_ = temp_.WriteFile(L"書類 一式.lzh", std::string(100, 'x'));
-    listing_.archives[path_] = kThreeEntries;
+    path_ = Fixture(L"書類 一式.7z", "7Z", kThreeFiles);
+  }
+  // How often the stand-ins opened `path` (with the open mode `mode`).
+  int Opened(const std::wstring& path, const char* mode = "0") const {
+    return Logged("OpenArchive\t" + core::ToCp932(path) + "\t" + mode);
   }
   std::vector<int> Selected() { return form_.lvListView.SelectedItems(); }
+  static bool Enabled(browser::Command command) { return browser::Commands().Enabled(command); }
   LONG ViewStyle() { return GetWindowLongW(form_.lvListView.Hwnd(), GWL_STYLE) & LVS_TYPEMASK; }
   void SetViewStyle(LONG view) {
     HWND list = form_.lvListView.Hwnd();
@@ -54,12 +63,12 @@ TEST_F(TreeListUpkeepTest, ViewResetLeavesOnlyTheSelectedRoot) {
   EXPECT_EQ(0, core::ArcNodeCounter);
   EXPECT_EQ(0, core::NewArcCount);
   EXPECT_EQ(4, form_.cmbArc.ListIndex());
-  EXPECT_TRUE(form_.MenuChecked(form_.IdOf(L"mnuOptionMakeArc", 4)));
-  EXPECT_TRUE(form_.MenuChecked(form_.IdOf(L"mnuListViewMode", 1)));
+  EXPECT_TRUE(browser::Commands().Checked(browser::Command::MakeArcType, 4));
+  EXPECT_TRUE(browser::Commands().Checked(browser::Command::ListViewMode, 1));
   EXPECT_EQ(LVS_SMALLICON, ViewStyle());
   // The commands of a window without archive.
-  EXPECT_FALSE(form_.Enabled(L"mnuFileArcClose"));
-  EXPECT_TRUE(form_.Enabled(L"mnuEditPack"));
+  EXPECT_FALSE(Enabled(browser::Command::CloseArchive));
+  EXPECT_TRUE(Enabled(browser::Command::Pack));
 
   // A view mode or type the menus do not have is skipped; the rest still runs.
   core::Settings.ViewMode = L"7";
@@ -77,15 +86,18 @@ TEST_F(TreeListUpkeepTest, OpeningAddsASelectedNodePerOpen) {
   const std::vector<std::wstring> keys = {kRootNodeKey, L"0001" + path_, L"0002" + path_};
   EXPECT_EQ(keys, form_.tvTreeView.Keys());
   EXPECT_EQ(L"0002" + path_, form_.tvTreeView.SelectedKey());
-  EXPECT_EQ(L"書類 一式.lzh", form_.tvTreeView.Text(keys[2]));
+  EXPECT_EQ(L"書類 一式.7z", form_.tvTreeView.Text(keys[2]));
   EXPECT_EQ(kRootNodeKey, form_.tvTreeView.ParentKey(keys[2]));
   EXPECT_EQ(path_, core::PrivateState.ArcFileName());
   EXPECT_EQ(temp_.Path(), core::Settings.OpenFolder);
-  EXPECT_EQ(path_ + L"|LZH|0|0", listing_.loads.back());
+  EXPECT_EQ(2, Opened(path_));
+  EXPECT_EQ((std::vector<std::wstring>{L"a.txt", L"b.txt", L"c.txt"}), Column(0));
   // Only the first entry is selected without "select all"; the status bar describes the list.
   EXPECT_EQ(std::vector<int>{1}, Selected());
-  EXPECT_EQ(L"圧縮サイズ 100bytes 選択数 1個( 10byte ) 全ファイル数 3個( 60bytes ) ", form_.sbStatusBar.PanelText(1));
-  EXPECT_TRUE(form_.Enabled(L"mnuFileArcClose"));
+  const std::wstring archiveSize = std::to_wstring(testsupport::ReadFileBytes(path_).size());
+  EXPECT_EQ(L"圧縮サイズ " + archiveSize + L"bytes 選択数 1個( 10byte ) 全ファイル数 3個( 60bytes ) ",
+            form_.sbStatusBar.PanelText(1));
+  EXPECT_TRUE(Enabled(browser::Command::CloseArchive));
 
   core::Settings.AllSelect = L"1";
   ASSERT_TRUE(OpenArchiveFile(path_));
@@ -93,10 +105,9 @@ TEST_F(TreeListUpkeepTest, OpeningAddsASelectedNodePerOpen) {
 }
 
 TEST_F(TreeListUpkeepTest, TheNodeAndCurrentArchiveTakeThePathTheReaderHandsBack) {
-  const std::wstring ish = temp_.WriteFile(L"long name.ish", "x");
-  const std::wstring shortForm = temp_.Path() + L"\\LONGNA~1.ISH";
-  listing_.archives[ish] = listing_.archives[path_];
-  listing_.handedBack[ish] = shortForm;
+  const std::wstring ish = Fixture(L"long name.ish", "ISH", kThreeFiles);
+  const std::wstring shortForm = core::GetShortPath(ish);
+  ASSERT_NE(ish, shortForm);
   ASSERT_TRUE(OpenArchiveFile(ish));
   EXPECT_EQ(L"0001" + shortForm, form_.tvTreeView.SelectedKey());
   EXPECT_EQ(shortForm, core::PrivateState.ArcFileName());
@@ -114,20 +125,20 @@ TEST_F(TreeListUpkeepTest, AFileOfNoArchiveTypeChangesNothing) {
   EXPECT_EQ(3, form_.lvListView.Count());
   EXPECT_EQ(path_, core::PrivateState.ArcFileName());
   EXPECT_EQ(caption, form_.Caption());
-  EXPECT_EQ(1u, listing_.loads.size());
+  EXPECT_EQ(1, Opened(path_));
 }
 
 TEST_F(TreeListUpkeepTest, AnArchiveWithoutEntriesIsNotOpened) {
   ASSERT_TRUE(OpenArchiveFile(path_));
-  const std::wstring empty = temp_.WriteFile(L"empty.zip", "");
+  const std::wstring empty = Fixture(L"empty.7z", "7Z", "");
   EXPECT_FALSE(OpenArchiveFile(empty));
   EXPECT_EQ(2, form_.tvTreeView.Count());
   EXPECT_EQ(kRootNodeKey, form_.tvTreeView.SelectedKey());
   EXPECT_EQ(L"とるべなー【瞬間開梱】 ", form_.Caption());
   EXPECT_EQ(1, core::ArcNodeCounter);
   EXPECT_EQ(path_, core::PrivateState.ArcFileName());
-  EXPECT_FALSE(form_.Enabled(L"mnuFileArcClose"));
-  EXPECT_TRUE(form_.ButtonEnabled(L"AllClose"));
+  EXPECT_FALSE(Enabled(browser::Command::CloseArchive));
+  EXPECT_TRUE(Enabled(browser::Command::CloseAll));
 }
 
 // Only four digits reach the key: after 9,999 nodes they begin again at "0000", and a key already in the
@@ -149,24 +160,25 @@ TEST_F(TreeListUpkeepTest, NodeKeysWrapButStayUnique) {
 
 TEST_F(TreeListUpkeepTest, RelistingKeepsTheTreeAndRecordsThePath) {
   ASSERT_TRUE(OpenArchiveFile(path_));
-  const std::wstring other = temp_ / L"$New0001.zip";
-  listing_.archives[other] = {{L"x"}};
+  // The password flag reaches the YZ1 reader, which checks the archive first and opens it with mode 1.
+  const std::wstring other = Fixture(L"$New0001.yz1", "YZ1", "entry x\r\nend\r\n");
   RefreshArchiveList(other, true);
-  EXPECT_EQ(other + L"|ZIP|0|1", listing_.loads.back());
+  EXPECT_EQ(1, Opened(other, "1"));
+  EXPECT_EQ(1, Logged("Yz1CheckArchive\t" + core::ToCp932(other) + "\t16"));
   EXPECT_EQ(other, core::PrivateState.ArcFileName());
   EXPECT_EQ(2, form_.tvTreeView.Count());
   EXPECT_EQ(1, form_.lvListView.Count());
 
   // No archive type: nothing listed, the commands of a window without archive, the path still recorded.
-  const size_t loads = listing_.loads.size();
-  RefreshArchiveList(temp_ / L"plain.txt", false);
-  EXPECT_EQ(loads, listing_.loads.size());
+  const int opened = Logged("\t0") + Logged("\t1");
+  RefreshArchiveList(temp_.WriteFile(L"plain.txt", "x"), false);
+  EXPECT_EQ(opened, Logged("\t0") + Logged("\t1"));
   EXPECT_EQ(temp_ / L"plain.txt", core::PrivateState.ArcFileName());
-  EXPECT_FALSE(form_.Enabled(L"mnuFileArcClose"));
+  EXPECT_FALSE(Enabled(browser::Command::CloseArchive));
 }
 
 TEST_F(TreeListUpkeepTest, SelectingOneEntry) {
-  FillList(form_.lvListView, kThreeEntries);
+  FillList(kThreeEntries);
   winui::ListView& list = form_.lvListView;
   list.SetSelected(1, true);
   list.SetSelected(2, true);
@@ -182,7 +194,7 @@ TEST_F(TreeListUpkeepTest, SelectingOneEntry) {
   EXPECT_EQ(std::vector<int>{1}, Selected());
   EXPECT_NE(std::wstring::npos, form_.sbStatusBar.PanelText(1).find(L"選択数 1個( 10byte )"));
 
-  list.Clear();
+  browser::Entries().Clear();
   form_.sbStatusBar.SetPanelText(1, L"old");
   SelectListItem(list, 1);
   EXPECT_NE(std::wstring::npos, form_.sbStatusBar.PanelText(1).find(L"全ファイル数 0個"));
@@ -190,7 +202,7 @@ TEST_F(TreeListUpkeepTest, SelectingOneEntry) {
 
 TEST_F(TreeListUpkeepTest, SelectionTestsAndSelectAll) {
   EXPECT_FALSE(GetSelectedCount());
-  FillList(form_.lvListView, kThreeEntries);
+  FillList(kThreeEntries);
   EXPECT_FALSE(GetSelectedCount());
   form_.lvListView.SetSelected(3, true);
   EXPECT_TRUE(GetSelectedCount());
@@ -216,14 +228,40 @@ TEST_F(TreeListUpkeepTest, ColumnsFitTheirCellsOnlyInDetailsWithWidthsNotFixed) 
       {L"0", LVS_LIST, true, false},  {L"0", LVS_REPORT, false, false},
   };
   for (const Case& c : cases) {
-    list.Clear();
-    if (c.items) FillList(list, {{L"a rather long entry name that needs a wide column.txt", L"", L"1"}});
+    FillList(c.items ? std::vector<Row>{{L"a rather long entry name that needs a wide column.txt", L"", L"1"}}
+                     : std::vector<Row>{});
     SetViewStyle(c.view);
     list.SetColumnWidth(1, 300);
     core::Settings.RetuKotei = c.fixed;
-    AutoSizeColumns(list, 8);
+    AutoSizeColumns(8);
     EXPECT_EQ(c.sized, list.ColumnWidth(1) > 1000) << core::ToUtf8(c.fixed) << c.view << c.items;
   }
+}
+
+// The columns come out as wide as the control's own fitting over every cell would make them.
+TEST_F(TreeListUpkeepTest, FittingMeasuresAsTheControlDoes) {
+  std::vector<Row> rows;
+  for (int i = 0; i < 300; ++i) {
+    Row row(9);
+    row[0] = std::wstring(static_cast<size_t>(i % 37), i % 2 ? L'W' : L'i') + L"日本語" + std::to_wstring(i);
+    row[1] = i % 5 ? L"テキスト ドキュメント" : L"ファイル フォルダ";
+    row[2] = core::FormatNumber(static_cast<int64_t>(i) * 7919, L"#,###");
+    row[5] = L"2024/03/05 12:34:56";
+    row[7] = std::wstring(static_cast<size_t>(i % 13), L'/') + L"dir" + std::to_wstring(i % 7) + L"/";
+    rows.push_back(row);
+  }
+  FillList(rows);
+  HWND list = form_.lvListView.Hwnd();
+  std::vector<LRESULT> own;
+  for (int column = 0; column <= 8; ++column) {
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, column, MAKELPARAM(LVSCW_AUTOSIZE, 0));
+    own.push_back(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, column, 10);
+  }
+  AutoSizeColumns(8);
+  for (int column = 0; column <= 8; ++column)
+    EXPECT_EQ(own[static_cast<size_t>(column)], SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0)) << column;
+  EXPECT_EQ(300, form_.lvListView.Count()) << "every entry is shown again";
 }
 
 TEST_F(TreeListUpkeepTest, TreeColoursResolveSystemColoursAndKeepTheStyle) {
@@ -253,8 +291,8 @@ TEST_F(TreeListUpkeepTest, ProgressBoxSitsOverThePanelOnlyWhileTheStatusBarShows
   SetProgressPosition(false);
   EXPECT_FALSE(box.Visible());
 
-  // With the status bar hidden it neither shows nor hides the box.
-  form_.SetMenuChecked(form_.IdOf(L"mnuViewStatusBar"), false);
+  // With the status bar hidden (its View menu item unticked) it neither shows nor hides the box.
+  form_.sbStatusBar.SetVisible(false);
   SetProgressPosition(true);
   EXPECT_FALSE(box.Visible());
   box.SetVisible(true);

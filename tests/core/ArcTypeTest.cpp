@@ -1,7 +1,10 @@
 #include "core/ArcType.h"
 
+#include "core/ArcCatalogue.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -85,6 +88,32 @@ TEST(ArcType, NamesByIndex) {
   for (int i = 0; i < core::kArcTypeCount; ++i) EXPECT_EQ(core::GetArcTypeName(i), expected[i]) << i;
   EXPECT_EQ(core::GetArcTypeName(core::ArcType7z), L"7Z");
   for (int outside : {-1, 17, 32767}) EXPECT_EQ(core::GetArcTypeName(outside), L"LZH") << outside;
+}
+
+// The catalogue's rows stand in index order, and an extension or a detection step belongs to one type only:
+// every lookup by extension, index or step finds exactly one row.
+TEST(ArcCatalogue, RowsAreFoundByTheirIndexNameExtensionAndStep) {
+  std::vector<std::wstring> extensions;
+  std::vector<int> steps;
+  for (const core::ArcTypeRow& row : core::ArcCatalogue()) {
+    SCOPED_TRACE(core::ToUtf8(row.name));
+    EXPECT_EQ(&row, core::FindArcType(row.name));
+    if (row.index >= 0) {
+      EXPECT_EQ(&row, core::ArcTypeAt(row.index));
+    }
+    for (const wchar_t* ext : row.extensions) {
+      EXPECT_EQ(0, std::count(extensions.begin(), extensions.end(), ext));
+      extensions.push_back(ext);
+      EXPECT_EQ(row.name, core::GetArcTypeByExt(std::wstring(L"x") + ext));
+    }
+    if (row.detectOrder > 0) {
+      EXPECT_EQ(0, std::count(steps.begin(), steps.end(), row.detectOrder));
+      steps.push_back(row.detectOrder);
+    }
+  }
+  EXPECT_EQ(core::kArcCatalogueRows, core::ArcCatalogue().size());
+  EXPECT_EQ(nullptr, core::FindArcType(L"lzh"));
+  EXPECT_EQ(nullptr, core::ArcTypeAt(17));
 }
 
 }  // namespace

@@ -13,17 +13,14 @@ namespace coretest {
 
 class NeverTopLink : public core::MainWindowLink {
  public:
-  NeverTopLink() : previous_(core::SetMainWindowLink(this)) {}
-  ~NeverTopLink() override { core::SetMainWindowLink(previous_); }
   HWND Hwnd() override { return mainWindow; }
-  void MakeUnPackButtonMenu() override {}
   std::wstring NeverTop() override { return neverTop; }
 
   std::wstring neverTop = L"0";
   HWND mainWindow = nullptr;
 
  private:
-  core::MainWindowLink* previous_;
+  core::ScopedMainWindowLink installed_{*this};
 };
 
 inline bool IsTopMost(HWND window) { return (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }

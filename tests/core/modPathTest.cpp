@@ -185,4 +185,29 @@ TEST_F(PathOnDisk, FindFileOnTheSearchPath) {
   EXPECT_EQ(missing, L"tv_no_such_file_anywhere.dll");
 }
 
+// Presence means a normal file: folders, hidden and system files do not count, and the name comes back as
+// the folder stores it.
+TEST_F(PathOnDisk, OnlyNormalFilesArePresent) {
+  dir.WriteFile(L"Tool.EXE", "x");
+  dir.WriteFile(L"hidden.exe", "x");
+  dir.WriteFile(L"system.exe", "x");
+  SetFileAttributesW((dir / L"hidden.exe").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesW((dir / L"system.exe").c_str(), FILE_ATTRIBUTE_SYSTEM);
+  CreateDirectoryW((dir / L"folder.exe").c_str(), nullptr);
+  dir.WriteFile(L"readonly.exe", "x");
+  SetFileAttributesW((dir / L"readonly.exe").c_str(), FILE_ATTRIBUTE_READONLY);
+
+  EXPECT_EQ(core::NormalFileName(dir / L"tool.exe"), L"Tool.EXE");
+  EXPECT_TRUE(core::NormalFileExists(dir / L"readonly.exe"));
+  for (const wchar_t* name : {L"hidden.exe", L"system.exe", L"folder.exe", L"missing.exe"})
+    EXPECT_FALSE(core::NormalFileExists(dir / name)) << ToUtf8(name);
+  EXPECT_FALSE(core::NormalFileExists(L""));
+  // A pattern finds the first normal file among what it matches.
+  EXPECT_FALSE(core::NormalFileExists(dir / L"h*.exe"));
+  EXPECT_FALSE(core::NormalFileName(dir / L"*.exe").empty());
+
+  for (const wchar_t* name : {L"hidden.exe", L"system.exe", L"readonly.exe"})
+    SetFileAttributesW((dir / name).c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 }  // namespace

@@ -44,18 +44,10 @@ class RecordingProcesses : public core::ProcessSeam {
 class FakeMainWindow : public core::MainWindowLink {
  public:
   HWND Hwnd() override { return window; }
-  void MakeUnPackButtonMenu() override {}
   HWND window = nullptr;
 };
 
-class ScopedMainWindow {
- public:
-  explicit ScopedMainWindow(core::MainWindowLink& link) : previous_(core::SetMainWindowLink(&link)) {}
-  ~ScopedMainWindow() { core::SetMainWindowLink(previous_); }
-
- private:
-  core::MainWindowLink* previous_;
-};
+using ScopedMainWindow = core::ScopedMainWindowLink;
 
 TEST(Shell, ExplorerOnAFolderOrWithItsTree) {
   RecordingProcesses processes;

@@ -1,7 +1,13 @@
-// Icon keys of entry rows: folders, the per-extension cache in the form's image lists, the fixed images.
-#include "ListingFixture.h"
+// Icon keys of entry rows: folders, one image per extension and listing, the fixed images.
 #include "archiver/listing/GetIconKey.h"
-#include "archiver/listing/LoadArcContents.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/Text.h"
 
 namespace listingtest {
 namespace {
@@ -9,24 +15,19 @@ namespace {
 using archiver::listing::GetIconKey;
 using archiver::listing::ProgramOfOpenCommand;
 
-class IconKeyTest : public ListingTest {
+class IconKeyTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ListingTest::SetUp();
-    archiver::listing::ResetIconLists(form_.views);
-  }
   // Open commands by extension (upper case); every other extension has none.
-  void OpenCommands(std::map<std::wstring, std::wstring> commands) {
-    archiver::listing::SetBrowserServices({nullptr, nullptr, nullptr, [commands](const std::wstring& ext) {
-                                             asked_.push_back(ext);
-                                             auto it = commands.find(core::UCase(ext));
-                                             return it == commands.end() ? std::wstring() : it->second;
-                                           }});
-  }
-  std::wstring Key(int16_t attributes, const std::wstring& ext) {
-    return GetIconKey(form_.views.icons, attributes, L"", ext, 0);
-  }
-  static inline std::vector<std::wstring> asked_;
+  void OpenCommands(std::map<std::wstring, std::wstring> commands) { commands_ = std::move(commands); }
+  std::wstring Key(int16_t attributes, const std::wstring& ext) { return GetIconKey(icons_, attributes, L"", ext, 0); }
+
+  std::map<std::wstring, std::wstring> commands_;
+  std::vector<std::wstring> asked_;
+  archiver::listing::EntryIcons icons_{[this](const std::wstring& ext) {
+    asked_.push_back(ext);
+    auto it = commands_.find(core::UCase(ext));
+    return it == commands_.end() ? std::wstring() : it->second;
+  }};
 };
 
 TEST(OpenCommandProgram, ReducesTheCommandToItsProgramFile) {
@@ -55,8 +56,11 @@ TEST_F(IconKeyTest, FixedKeysWhenNoIconCanBeHad) {
       {7, L".dat", L"Leaf"},      {7, L".com", L"Leaf"},
   };
   for (const Case& c : cases) EXPECT_EQ(c.key, Key(c.attributes, c.ext)) << core::ToUtf8(c.ext);
-  EXPECT_EQ(4, form_.ImgListDummy.Count()) << "nothing is cached";
-  EXPECT_EQ(4, form_.ImgListLargeDummy.Count());
+  EXPECT_TRUE(icons_.Images().empty()) << "no image is made for a fixed key";
+  // The registry is asked once per extension of a listing, whatever the case.
+  asked_.clear();
+  for (const wchar_t* ext : {L".dat", L".DAT", L".dat"}) EXPECT_EQ(L"Leaf", Key(7, ext));
+  EXPECT_TRUE(asked_.empty());
 }
 
 TEST_F(IconKeyTest, OneImagePerExtensionWhateverItsCase) {
@@ -68,15 +72,18 @@ TEST_F(IconKeyTest, OneImagePerExtensionWhateverItsCase) {
 
   EXPECT_EQ(L"k.TXT", Key(7, L".TXT"));
   EXPECT_EQ(L"k.TXT", Key(7, L".txt"));
-  EXPECT_EQ(5, form_.ImgListDummy.Count());
-  EXPECT_EQ(5, form_.ImgListLargeDummy.Count());
-  EXPECT_EQ(4, form_.ImgListDummy.IndexOf(L"k.TXT"));
-  EXPECT_EQ(4, form_.ImgListLargeDummy.IndexOf(L"k.TXT"));
-  EXPECT_EQ(1u, asked_.size()) << "the second entry is answered from the image list";
-
-  // The next listing starts from the base images again.
-  archiver::listing::ResetIconLists(form_.views);
-  EXPECT_EQ(-1, form_.ImgListDummy.IndexOf(L"k.TXT"));
+  ASSERT_EQ(1u, icons_.Images().size());
+  EXPECT_EQ(L"k.TXT", icons_.Images()[0].key);
+  ICONINFO small{}, large{};
+  ASSERT_TRUE(GetIconInfo(icons_.Images()[0].small, &small));
+  ASSERT_TRUE(GetIconInfo(icons_.Images()[0].large, &large));
+  BITMAP smallBits{}, largeBits{};
+  GetObjectW(small.hbmColor ? small.hbmColor : small.hbmMask, sizeof smallBits, &smallBits);
+  GetObjectW(large.hbmColor ? large.hbmColor : large.hbmMask, sizeof largeBits, &largeBits);
+  EXPECT_LT(smallBits.bmWidth, largeBits.bmWidth);
+  for (HBITMAP bitmap : {small.hbmColor, small.hbmMask, large.hbmColor, large.hbmMask})
+    if (bitmap) DeleteObject(bitmap);
+  EXPECT_EQ(1u, asked_.size()) << "the second entry is answered from the images made";
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "ListingFixture.h"
 #include "archiver/CallWrappers.h"
-#include "archiver/listing/EntryRows.h"
+#include "archiver/listing/RowBuilder.h"
 #include "archiver/listing/LibraryFrame.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
@@ -41,14 +41,14 @@ class RealArchiveTest : public ListingTest {
   std::wstring Sources() const { return L" " + (temp_ / L"src") + L"\\ @" + (temp_ / L"list.txt"); }
   // Row by name; fails the test when there is none.
   std::vector<std::wstring> Named(const std::wstring& name) const {
-    for (int i = 1; i <= form_.lvListView.Count(); ++i)
-      if (form_.lvListView.Text(i) == name) return Row(i);
+    for (int i = 1; i <= Count(); ++i)
+      if (Row(i)[0] == name) return Row(i);
     ADD_FAILURE() << "no row " << core::ToUtf8(name);
     return std::vector<std::wstring>(9);
   }
   int Find(const std::wstring& name) const {
-    for (int i = 1; i <= form_.lvListView.Count(); ++i)
-      if (form_.lvListView.Text(i) == name) return i;
+    for (int i = 1; i <= Count(); ++i)
+      if (Row(i)[0] == name) return i;
     return 0;
   }
   void ExpectIcons() const {
@@ -63,7 +63,7 @@ TEST_F(RealArchiveTest, LzhEntriesWithSizesFoldersAndIcons) {
   ASSERT_EQ(0, archiver::CallUnlha(nullptr, L"a " + core::QuotePath(lzh) + Sources()));
   List(lzh, L"LZH");
 
-  ASSERT_EQ(4, form_.lvListView.Count());
+  ASSERT_EQ(4, Count());
   auto row = Named(L"読んで.txt");
   EXPECT_EQ(core::GetFileTypeName(L".txt"), row[1]);
   EXPECT_EQ(L"1,234", row[2]);
@@ -72,7 +72,8 @@ TEST_F(RealArchiveTest, LzhEntriesWithSizesFoldersAndIcons) {
   EXPECT_EQ(L"", row[7]);
   EXPECT_EQ(L"doc/", Named(L"readme.txt")[7]);
   ExpectIcons();
-  EXPECT_TRUE(form_.lvListView.Visible());
+  EXPECT_THAT(std::vector<std::wstring>(progress_.calls.begin(), progress_.calls.begin() + 2),
+              ElementsAre(L"first", L"pump"));
   EXPECT_TRUE(Logged(LogLines(""), "UnlhaFindFirst\t*.*"));
 }
 
@@ -89,7 +90,7 @@ TEST_F(RealArchiveTest, ZipThroughEnumerationAndThroughItsPrintedListAgree) {
 
   Configure("[unzip32]\r\nVersion=80\r\n");
   List(zip, L"ZIP");
-  ASSERT_EQ(4, form_.lvListView.Count());
+  ASSERT_EQ(4, Count());
   auto listed = Named(L"読んで.txt");
   // Stored: nothing saved, so the packed size is the whole size, as an LZH of the same file shows it.
   EXPECT_THAT(std::vector<std::wstring>(listed.begin() + 2, listed.begin() + 5),
@@ -100,7 +101,7 @@ TEST_F(RealArchiveTest, ZipThroughEnumerationAndThroughItsPrintedListAgree) {
 
   Configure("[unzip32]\r\nVersion=79\r\n");
   List(zip, L"ZIP");
-  ASSERT_EQ(4, form_.lvListView.Count());
+  ASSERT_EQ(4, Count());
   auto printed = Named(L"読んで.txt");
   EXPECT_EQ(L"1,234", printed[2]);
   EXPECT_EQ(L"1,234", printed[3]);
@@ -117,7 +118,7 @@ TEST_F(RealArchiveTest, TgzAndCabShowNoPackedSizeAndABlankRoot) {
   ASSERT_EQ(0, archiver::CallCab(nullptr, L"-a -r -mz " + cab + Sources()));
   for (auto [path, type] : {std::pair{tgz, L"TGZ"}, std::pair{cab, L"CAB"}}) {
     List(path, type);
-    ASSERT_EQ(4, form_.lvListView.Count()) << core::ToUtf8(type);
+    ASSERT_EQ(4, Count()) << core::ToUtf8(type);
     auto row = Named(L"読んで.txt");
     EXPECT_EQ(L"1,234", row[2]);
     EXPECT_EQ(L"?,???", row[3]);
@@ -154,7 +155,7 @@ TEST_F(ListingTest, FixtureTypesByTheirReadersDecisions) {
     SCOPED_TRACE(c.type);
     std::wstring path = Fixture(L"a." + core::FromUtf8(c.type), c.type, kEntries);
     List(path, c.typeName);
-    ASSERT_EQ(c.directoryRow ? 3 : 2, form_.lvListView.Count());
+    ASSERT_EQ(c.directoryRow ? 3 : 2, Count());
     const std::wstring packed = c.fixedColumns ? L"?,???" : L"1,500";
     // The stand-ins report the ratio as packed x 1000 / size: 1,500 of 3,000,000,000 bytes is 0 per mille.
     const std::wstring ratio = c.fixedColumns ? L"???.?%" : L"0.0%";
@@ -165,7 +166,7 @@ TEST_F(ListingTest, FixtureTypesByTheirReadersDecisions) {
                   ElementsAre(L"", L"ファイル フォルダ", L" ", c.fixedColumns ? L"?,???" : L" ",
                               c.fixedColumns ? L"???.?%" : L"0.0%", L"1980/01/01 00:00:00", L"", L"docs/", L"d---w"));
     }
-    const int top = form_.lvListView.Count();
+    const int top = Count();
     EXPECT_EQ(L"top.lzh", Row(top)[0]);
     EXPECT_EQ(L"1,000", Row(top)[2]);
     EXPECT_EQ(c.fixedColumns ? L"?,???" : L"553", Row(top)[3]);
@@ -183,24 +184,24 @@ TEST_F(ListingTest, ACountOfZeroStillListsAndAnEmptyArchiveIsClosedSilently) {
   Configure("[7-zip32]\r\nResult.SevenZipGetFileCount=0\r\n");
   std::wstring path = Fixture(L"a.7z", "7Z", "entry a.txt\r\nend\r\nentry b.txt\r\nend\r\n");
   List(path, L"7Z");
-  EXPECT_EQ(2, form_.lvListView.Count());
+  EXPECT_EQ(2, Count());
 
   std::wstring empty = Fixture(L"empty.7z", "7Z", "");
   List(empty, L"7Z");
-  EXPECT_EQ(0, form_.lvListView.Count());
-  EXPECT_TRUE(boxes_.Shown().empty());
+  EXPECT_EQ(0, Count());
+  EXPECT_THAT(progress_.calls, ::testing::Not(::testing::Contains(::testing::StartsWith(L"failed"))));
   EXPECT_TRUE(Logged(LogLines(""), "SevenZipCloseArchive\t"));
 }
 
 TEST_F(ListingTest, AnArchiveTheLibraryCannotOpenIsReported) {
   std::wstring path = Fixture(L"broken.rar", "RAR", "entry a.txt\r\nbogus key\r\n");
-  boxes_.Expect(L"書庫ファイル \"broken.rar\" の読み込みに失敗しました");
   List(path, L"RAR");
-  EXPECT_EQ(0, form_.lvListView.Count());
+  EXPECT_THAT(progress_.calls, ::testing::Contains(L"failed 書庫ファイル \"broken.rar\" の読み込みに失敗しました"));
+  EXPECT_EQ(0, Count());
 }
 
 TEST_F(ListingTest, ZipRatioIsTheSavingInSinglePrecision) {
-  archiver::listing::LibraryReader zip{.library = L"unzip32.dll", .prefix = "UnZip", .ratioIsSaving = true};
+  const archiver::listing::LibraryReader zip = archiver::listing::LibraryReader::Of(core::ArcTypeZip);
   struct Case {
     uint16_t perMille;
     const wchar_t* shown;
@@ -208,8 +209,10 @@ TEST_F(ListingTest, ZipRatioIsTheSavingInSinglePrecision) {
   for (const Case& c : cases) {
     archiver::INDIVIDUALINFO info{};
     info.wRatio = c.perMille;
-    archiver::listing::AddRecordRow(zip, info, {L"", L"a.txt"});
-    EXPECT_EQ(c.shown, Row(form_.lvListView.Count())[4]);
+    archiver::listing::EntryIcons icons([](const std::wstring&) { return std::wstring(); });
+    archiver::listing::RowBuilder rows(icons, progress_);
+    archiver::listing::AddRecordRow(zip, rows, info, {L"", L"a.txt"});
+    EXPECT_EQ(c.shown, rows.rows.back().Cell(4));
   }
 }
 
@@ -220,7 +223,7 @@ TEST_F(ListingTest, BelListsItsOneEntryOpeningOnlyFromVersion43) {
     Configure(std::string("[unbel32]\r\nVersion=") + version + "\r\n");
     DeleteFileW((temp_ / L"standins.log").c_str());
     List(path, L"BEL");
-    ASSERT_EQ(1, form_.lvListView.Count());
+    ASSERT_EQ(1, Count());
     EXPECT_THAT(Row(1),
                 ElementsAre(L"b.txt", core::GetFileTypeName(L".txt"), L"5", L"5", L"100.0%", L"", L"", L"", L""));
     const auto log = LogLines("");
@@ -231,9 +234,10 @@ TEST_F(ListingTest, BelListsItsOneEntryOpeningOnlyFromVersion43) {
 
 TEST_F(ListingTest, ATarFileTheLibraryCannotTypeGivesItsOwnMessage) {
   std::wstring path = temp_.WriteFile(L"junk.tar", "this is not a tar file");
-  boxes_.Expect(L"TAR32.DLL で利用できない形式です");
   List(path, L"TAR");
-  EXPECT_EQ(0, form_.lvListView.Count());
+  // The hourglass stays while this message shows.
+  EXPECT_THAT(progress_.calls, ElementsAre(L"first", L"told TAR32.DLL で利用できない形式です"));
+  EXPECT_EQ(0, Count());
   EXPECT_FALSE(Logged(LogLines(""), "TarOpenArchive\t" + core::ToCp932(path) + "\t0"));
 }
 
@@ -241,7 +245,7 @@ TEST_F(ListingTest, Yz1ChecksAndHandsTheDefaultPasswordOnlyWhenAsked) {
   std::wstring path = Fixture(L"a.yz1", "YZ1", "password s3cret\r\nentry a.txt\r\nend\r\n");
   core::Settings.YZ1_PassDefault = L"s3cret";
   List(path, L"YZ1", true);
-  EXPECT_EQ(1, form_.lvListView.Count());
+  EXPECT_EQ(1, Count());
   const std::string file = core::ToCp932(path);
   auto log = LogLines("");
   EXPECT_TRUE(Logged(log, "Yz1CheckArchive\t" + file + "\t16"));
@@ -258,7 +262,7 @@ TEST_F(ListingTest, Yz1ChecksAndHandsTheDefaultPasswordOnlyWhenAsked) {
 TEST_F(ListingTest, Yz2OpensWithMode1OnlyWhenItsCheckAnswers2) {
   std::wstring path = Fixture(L"a.yz2", "YZ2", "password s3cret\r\nentry a.txt\r\nend\r\n");
   List(path, L"YZ2");
-  EXPECT_EQ(1, form_.lvListView.Count());
+  EXPECT_EQ(1, Count());
   EXPECT_TRUE(Logged(LogLines(""), "Yz2OpenArchive\t" + core::ToCp932(path) + "\t1"));
 }
 

@@ -8,10 +8,14 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "Standins.h"
+#include "archiver/LibraryBinding.h"
 #include "browser/BrowserViews.h"
 #include "browser/Histories.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/Settings.h"
+#include "core/Text.h"
+#include "core/modPath.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/ArchiveCommands.h"
 #include "mainwindow/TreeEvents.h"
@@ -24,27 +28,6 @@ using mainwindow::ID_tbToolBar;
 using mainwindow::ID_tvTreeView;
 
 const wchar_t kTitle[] = L"とるべなー【瞬間開梱】 ";
-
-// Lists the entries scripted for a path; a path with none lists nothing, as an unreadable archive.
-class ScriptedListing : public browser::ArchiveListing {
- public:
-  explicit ScriptedListing(winui::ListView& list) : list_(list) {}
-  void LoadArcContents(std::wstring& path, const std::wstring&, bool clearOnly, bool&) override {
-    list_.Clear();
-    if (clearOnly) return;
-    loads.push_back(path);
-    busyAtLoad.push_back(core::BusyFlag);
-    for (const std::wstring& name : entries[path]) list_.AddItem(name);
-  }
-  void SetNoArchiveState() override {}
-
-  std::map<std::wstring, std::vector<std::wstring>> entries;
-  std::vector<std::wstring> loads;
-  std::vector<bool> busyAtLoad;  // BusyFlag as each reading found it
-
- private:
-  winui::ListView& list_;
-};
 
 // The open dialog: records what it was asked and answers with `answer` ("" = cancelled).
 class FakeOpenDialog : public core::CommonDialogSeam {
@@ -78,33 +61,28 @@ class FakeOpenDialog : public core::CommonDialogSeam {
 class ArchiveCommandsTest : public mwtest::MainWindowTest {
  protected:
   void SetUp() override {
+    ASSERT_FALSE(testsupport::StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
     ASSERT_TRUE(LoadWindow());
-    views_ = std::make_unique<browser::BrowserViews>(
-        browser::BrowserViews{*form, form->tvTreeView, form->lvListView, form->sbStatusBar, form->tbToolBar,
-                              form->cmbArc, form->picCount, form->picShortString, form->lblEllipsisString, 0, 1});
-    listing_ = std::make_unique<ScriptedListing>(form->lvListView);
-    previousViews_ = browser::SetViews(views_.get());
-    previousListing_ = browser::SetListing(listing_.get());
-    mainwindow::BindArchiveCommands(*form);
-    browser::InitMainView(false);
     core::Settings.FileHistory = L"15";
     core::Settings.History = {L""};
-    first = temp / L"一つ目.lzh";
-    second = temp / L"二つ目.zip";
-    unreadable = temp / L"壊れた.lzh";
-    for (const std::wstring& path : {first, second, unreadable}) Touch(path);
-    listing_->entries[first] = {L"readme.txt", L"doc/"};
-    listing_->entries[second] = {L"a.txt", L"b.txt", L"c.txt"};
-  }
-  void TearDown() override {
-    browser::SetListing(previousListing_);
-    browser::SetViews(previousViews_);
+    first = Archive(L"一つ目.7z", "entry readme.txt\r\nend\r\nentry doc/notes.txt\r\nend\r\n");
+    second = Archive(L"二つ目.rar", "entry a.txt\r\nend\r\nentry b.txt\r\nend\r\nentry c.txt\r\nend\r\n");
+    // An archive that lists no entry is not opened.
+    unreadable = Archive(L"壊れた.7z", "");
+    boxes.onShow = [this](const winui::MsgBoxRequest& box) { busyAt[box.text] = core::BusyFlag; };
   }
 
-  static void Touch(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
+  std::wstring Archive(const std::wstring& name, const std::string& entries) {
+    const std::string type = core::ToUtf8(core::UCase(core::GetExtension(name, false).substr(1)));
+    return temp.WriteFile(name, testsupport::FixtureArchive(type, entries));
+  }
+  // How often the stand-ins were asked to open an archive.
+  int Opened() const {
+    const std::string log = testsupport::ReadFileBytes(temp / L"standins.log");
+    int count = 0;
+    for (size_t at = log.find("OpenArchive\t"); at != std::string::npos; at = log.find("OpenArchive\t", at + 1))
+      ++count;
+    return count;
   }
 
   void OpenByDialog(const std::wstring& path) {
@@ -141,13 +119,9 @@ class ArchiveCommandsTest : public mwtest::MainWindowTest {
   UINT LastBoxIcon() const { return boxes.Shown().back().style & MB_ICONMASK; }
 
   FakeOpenDialog dialog;
-  std::unique_ptr<ScriptedListing> listing_;
   std::wstring first, second, unreadable;
-
- private:
-  std::unique_ptr<browser::BrowserViews> views_;
-  browser::BrowserViews* previousViews_ = nullptr;
-  browser::ArchiveListing* previousListing_ = nullptr;
+  // BusyFlag as each message box found it, by the box's text.
+  std::map<std::wstring, bool> busyAt;
 };
 
 TEST_F(ArchiveCommandsTest, OpenShowsTheArchiveAndRemembersIt) {
@@ -161,11 +135,11 @@ TEST_F(ArchiveCommandsTest, OpenShowsTheArchiveAndRemembersIt) {
   EXPECT_EQ(dialog.filterIndex, 1u);
   EXPECT_EQ(form->tvTreeView.Keys(), (std::vector<std::wstring>{L"書庫ﾌｧｲﾙ", L"0001" + first}));
   EXPECT_EQ(form->tvTreeView.SelectedKey(), L"0001" + first);
-  EXPECT_EQ(ListedNames(), (std::vector<std::wstring>{L"readme.txt", L"doc/"}));
+  EXPECT_EQ(ListedNames(), (std::vector<std::wstring>{L"readme.txt", L"notes.txt"}));
   EXPECT_EQ(form->Caption(), first + L" - " + kTitle);
   ASSERT_FALSE(core::Settings.History.empty());
   EXPECT_EQ(core::Settings.History[0], first);
-  EXPECT_EQ(listing_->busyAtLoad, std::vector<bool>{true});
+  EXPECT_EQ(1, Opened());
   EXPECT_FALSE(core::BusyFlag);
 }
 
@@ -192,7 +166,7 @@ TEST_F(ArchiveCommandsTest, OpenStartsInTheDefaultFolderOnlyWhenOneIsChosen) {
 TEST_F(ArchiveCommandsTest, CancelledOpenChangesNothing) {
   OpenByDialog(L"");
   EXPECT_EQ(dialog.shown, 1);
-  EXPECT_TRUE(listing_->loads.empty());
+  EXPECT_EQ(0, Opened());
   EXPECT_EQ(form->tvTreeView.Count(), 1);
   EXPECT_TRUE(boxes.Shown().empty());
 }
@@ -206,6 +180,15 @@ TEST_F(ArchiveCommandsTest, UnreadableArchiveIsReportedAndNotOpened) {
   EXPECT_EQ(LastBoxIcon(), static_cast<UINT>(MB_ICONSTOP));
   EXPECT_EQ(form->tvTreeView.Count(), 2);
   EXPECT_EQ(core::Settings.History[0], first);
+  EXPECT_FALSE(core::BusyFlag);
+
+  // The reader's own message comes while the archive is read, under BusyFlag.
+  const std::wstring junk = temp.WriteFile(L"junk.tar", "this is not a tar file");
+  boxes.Expect(L"TAR32.DLL で利用できない形式です");
+  boxes.Expect(L"書庫ファイルの読み込みに失敗しました\r\n対応するDLLが存在しないか、とるべなー で認識できない形式です");
+  OpenByDialog(junk);
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_TRUE(busyAt[L"TAR32.DLL で利用できない形式です"]);
   EXPECT_FALSE(core::BusyFlag);
 }
 
@@ -257,7 +240,7 @@ TEST_F(ArchiveCommandsTest, EmptyRecentEntryAndOtherDropDownsDoNothing) {
   PickOpenDropDown(L"Open", 1);
   PickOpenDropDown(L"Open", 9);
   PickOpenDropDown(L"UnPack", 2);
-  EXPECT_TRUE(listing_->loads.empty());
+  EXPECT_EQ(0, Opened());
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
@@ -271,20 +254,24 @@ TEST_F(ArchiveCommandsTest, NodeClickListsThatArchiveAndEndsTheEditWatch) {
   form->tvTreeView.Select(NodeKeyOf(first));
   ClickNode(NodeKeyOf(first));
 
-  EXPECT_EQ(ListedNames(), (std::vector<std::wstring>{L"readme.txt", L"doc/"}));
+  EXPECT_EQ(ListedNames(), (std::vector<std::wstring>{L"readme.txt", L"notes.txt"}));
   EXPECT_TRUE(form->lvListView.Selected(1));
   EXPECT_EQ(form->Caption(), first + L" - " + kTitle);
   EXPECT_EQ(core::PrivateState.ArcFileName(), first);
   EXPECT_EQ(core::EditWatchFiles, std::vector<std::wstring>{L""});
   EXPECT_EQ(core::EditWatchTimes, std::vector<std::wstring>{L""});
   EXPECT_FALSE(form->timUpdate.Enabled());
-  EXPECT_TRUE(listing_->busyAtLoad.back());
   EXPECT_FALSE(core::BusyFlag);
 
-  // The node already selected is listed again.
-  const size_t loads = listing_->loads.size();
+  // The node already selected is listed again, under BusyFlag: an archive that turned unreadable meanwhile
+  // shows its reader's message then.
+  const int opened = Opened();
+  temp.WriteFile(L"一つ目.7z", "no longer an archive");
+  boxes.Expect(L"書庫ファイル \"一つ目.7z\" の読み込みに失敗しました");
   ClickNode(NodeKeyOf(first));
-  EXPECT_EQ(listing_->loads.size(), loads + 1);
+  EXPECT_EQ(Opened(), opened + 1);
+  EXPECT_TRUE(busyAt[L"書庫ファイル \"一つ目.7z\" の読み込みに失敗しました"]);
+  EXPECT_FALSE(core::BusyFlag);
 }
 
 TEST_F(ArchiveCommandsTest, RootClickShowsNoArchive) {

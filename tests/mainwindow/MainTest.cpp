@@ -50,7 +50,7 @@ TEST_F(MainTest, FailingMainWindowShowsTheStartupFailureAndEnds) {
             L"メインウィンドウを作成できませんでした");
   EXPECT_EQ(boxes.Shown()[0].style & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
   EXPECT_FALSE(MainFormExists());
-  EXPECT_FALSE(links.Called(L"PreloadArcOption(1)"));
+  EXPECT_FALSE(work.Called(L"PreloadArcOption(1)"));
 }
 
 TEST_F(MainTest, NormalStartPreloadsOptionsShowsTheWindowAndAppliesTopMost) {
@@ -61,7 +61,7 @@ TEST_F(MainTest, NormalStartPreloadsOptionsShowsTheWindowAndAppliesTopMost) {
   EXPECT_TRUE(main.Visible());
   EXPECT_TRUE(main.MenuChecked(ID_mnuViewWindowTop));
   EXPECT_EQ(LastTopMostRequest(main.Form::Hwnd()), HWND_TOPMOST);
-  EXPECT_TRUE(links.Called(L"PreloadArcOption(17)"));
+  EXPECT_TRUE(work.Called(L"PreloadArcOption(17)"));
   EXPECT_FALSE(core::BusyFlag);
   EXPECT_FALSE(core::ProgramEnding);
   EXPECT_EQ(core::ListFileName.size(), std::wstring(L"tv000000.txt").size());
@@ -88,7 +88,7 @@ TEST_F(MainTest, SplashOnlyWithoutCommandLineAndWhileItIsOn) {
 }
 
 TEST_F(MainTest, OptionsDialogIsPreloadedHiddenAndUnloadedWithTheOthers) {
-  StartupLink program;  // the program's own services, not the recorder
+  WindowWork program;  // the program's own work, not the recorder
   program.PreloadArcOption(17);
   options::frmArcOption& dialog = options::ArcOption();
   ASSERT_TRUE(dialog.IsLoaded());

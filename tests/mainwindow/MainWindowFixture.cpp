@@ -5,15 +5,23 @@
 
 #include <algorithm>
 
+#include "Standins.h"
+#include "archiver/LibraryBinding.h"
 #include "core/Settings.h"
+#include "core/Text.h"
+#include "core/modPath.h"
 #include "core/modIni.h"
 #include "core/modTolvenar.h"
 #include "winui/App.h"
 
 namespace mwtest {
 
-bool LinkRecorder::Called(const std::wstring& entry) const {
+bool WorkRecorder::Called(const std::wstring& entry) const {
   return std::find(calls.begin(), calls.end(), entry) != calls.end();
+}
+
+bool WorkRecorder::KeyIsDown(int virtualKey) {
+  return std::find(keysDown.begin(), keysDown.end(), virtualKey) != keysDown.end();
 }
 
 void UseDefaultSettings() {
@@ -59,20 +67,18 @@ HWND MainWindowTest::LastTopMostRequest(HWND window) const {
   return nullptr;
 }
 
-MainWindowTest::MainWindowTest()
-    : previousBrowser_(mainwindow::SetBrowserLink(&links)),
-      previousBatch_(mainwindow::SetBatchLink(&links)),
-      previousStartup_(mainwindow::SetStartupLink(&links)) {
+MainWindowTest::MainWindowTest() {
   winui::SetDpiForTesting(96);
+  archiver::FreeLibraries();
+  archiver::SetLibraryFolder(testsupport::StandinFolder());
+  SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", (temp / L"standins.ini").c_str());
+  SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", (temp / L"standins.log").c_str());
   core::SetIniFolder(temp.Path());
   UseDefaultSettings();
   core::ProgramEnding = false;
   core::BusyFlag = false;
   core::NewArcCount = 0;
   core::PrivateState = core::clsPrivate();
-  mainwindow::SetKeyStateReader(
-      [this](int key) { return std::find(keysDown.begin(), keysDown.end(), key) != keysDown.end(); });
-  mainwindow::SetProcessEnder([this](int code) { exitCodes.push_back(code); });
   zOrderLog_ = &zOrder_;
   zOrderHook_ = SetWindowsHookExW(WH_CALLWNDPROC, WatchZOrder, nullptr, GetCurrentThreadId());
 }
@@ -81,11 +87,10 @@ MainWindowTest::~MainWindowTest() {
   form.reset();
   if (zOrderHook_) UnhookWindowsHookEx(zOrderHook_);
   zOrderLog_ = nullptr;
-  mainwindow::SetProcessEnder(nullptr);
-  mainwindow::SetKeyStateReader(nullptr);
-  mainwindow::SetBrowserLink(previousBrowser_);
-  mainwindow::SetBatchLink(previousBatch_);
-  mainwindow::SetStartupLink(previousStartup_);
+  archiver::FreeLibraries();
+  archiver::SetLibraryFolder(L"");
+  SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", nullptr);
+  SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", nullptr);
   core::SetIniFolder(L"");
   core::Settings = core::SettingsStore();
   core::ProgramEnding = false;
@@ -107,6 +112,18 @@ void MainWindowTest::KeyDown(int key, int shift) {
 }
 
 std::wstring MainWindowTest::SavedIni(const std::wstring& key) const { return core::ReadIni(L"Option", key); }
+
+std::wstring MainWindowTest::Archive(const std::wstring& name, const std::string& entries) const {
+  const std::string type = core::ToUtf8(core::UCase(core::GetExtension(name, false).substr(1)));
+  return temp.WriteFile(name, testsupport::FixtureArchive(type, entries));
+}
+
+int MainWindowTest::Opened() const {
+  int count = 0;
+  for (const std::string& line : testsupport::StandinLogLines(temp / L"standins.log"))
+    if (line.find("OpenArchive\t") != std::string::npos) ++count;
+  return count;
+}
 
 int MainWindowTest::ColumnPixels(int column) const {
   return static_cast<int>(SendMessageW(form->lvListView.Hwnd(), LVM_GETCOLUMNWIDTH, column, 0));

@@ -1,7 +1,8 @@
 #pragma once
-// What every main-window test stands on: a scratch settings folder with the settings the window reads,
-// recorders in place of the parts built on top of the window, fakes of the clipboard and process seams,
-// scripted message boxes, and a fixed screen scale (15 twips to the pixel).
+// What every main-window test stands on: a scratch settings folder with the settings the window reads, a
+// recorder in place of the work the window hands over, fakes of the clipboard and process seams, scripted
+// message boxes, a fixed screen scale (15 twips to the pixel), and the stand-in archivers for the archives a
+// test opens (their calls logged in the test's folder).
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,27 +13,22 @@
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
 #include "core/Seams.h"
-#include "mainwindow/BrowserLink.h"
+#include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 
 namespace mwtest {
 
-// Records every call the window makes to the parts above it, as "Name(argument)".
-class LinkRecorder : public mainwindow::BrowserLink, public mainwindow::BatchLink, public mainwindow::StartupLink {
+// Records the work the window hands over, as "Name(argument)", and answers the keys held and the end of
+// the process from the test.
+class WorkRecorder : public mainwindow::WindowWork {
  public:
-  void SetTreeViewColor(mainwindow::frmMain&) override { Note(L"SetTreeViewColor"); }
-  void InitMainView(mainwindow::frmMain&, bool clear) override { Note(L"InitMainView", clear ? L"1" : L"0"); }
-  bool OpenArchiveFile(mainwindow::frmMain&, const std::wstring& path) override {
-    Note(L"OpenArchiveFile", path);
-    return readable.count(path) > 0;
-  }
-  void AddFileHistory(mainwindow::frmMain&, const std::wstring& path) override { Note(L"AddFileHistory", path); }
-  void MakeUnPackButtonMenu(mainwindow::frmMain&) override { Note(L"MakeUnPackButtonMenu"); }
-  void RegisterUpdateNotifier(mainwindow::frmMain&) override { Note(L"RegisterUpdateNotifier"); }
-  void AddArchiveFileOrFolder(mainwindow::frmMain&, int mode) override {
-    Note(L"AddArchiveFileOrFolder", std::to_wstring(mode));
-  }
-  void EndEntryDrag(mainwindow::frmMain&) override { Note(L"EndEntryDrag"); }
+  void SelectTempFolder() override { Note(L"SelectTempFolder"); }
+  void ClearTempFolder() override { Note(L"ClearTempFolder"); }
+  void ReleaseTempFolder() override { Note(L"ReleaseTempFolder"); }
+  void PreloadArcOption(int tabIndex) override { Note(L"PreloadArcOption", std::to_wstring(tabIndex)); }
+  void UnloadOtherWindows() override { Note(L"UnloadOtherWindows"); }
+  bool KeyIsDown(int virtualKey) override;
+  void EndProcess(int code) override { exitCodes.push_back(code); }
 
   void RunRawCommandLine(mainwindow::frmMain&) override { Note(L"RunRawCommandLine"); }
   void DecodeFile(mainwindow::frmMain&, const std::wstring& path) override { Note(L"DecodeFile", path); }
@@ -44,17 +40,17 @@ class LinkRecorder : public mainwindow::BrowserLink, public mainwindow::BatchLin
     Note(L"Compress");
     return compressKeepsWindow;
   }
-
-  void SelectTempFolder() override { Note(L"SelectTempFolder"); }
-  void ClearTempFolder() override { Note(L"ClearTempFolder"); }
-  void ReleaseTempFolder() override { Note(L"ReleaseTempFolder"); }
-  void PreloadArcOption(int tabIndex) override { Note(L"PreloadArcOption", std::to_wstring(tabIndex)); }
-  void UnloadOtherWindows() override { Note(L"UnloadOtherWindows"); }
+  void RegisterUpdateNotifier(mainwindow::frmMain&) override { Note(L"RegisterUpdateNotifier"); }
+  void AddArchiveFileOrFolder(mainwindow::frmMain&, int mode) override {
+    Note(L"AddArchiveFileOrFolder", std::to_wstring(mode));
+  }
+  void EndEntryDrag(mainwindow::frmMain&) override { Note(L"EndEntryDrag"); }
 
   bool Called(const std::wstring& entry) const;
 
   std::vector<std::wstring> calls;
-  std::set<std::wstring> readable;
+  std::vector<int> keysDown;  // virtual keys the start-up sees held
+  std::vector<int> exitCodes;
   bool compressKeepsWindow = false;
 
  private:
@@ -123,13 +119,18 @@ class MainWindowTest : public testing::Test {
   HWND LastTopMostRequest(HWND window) const;
   bool TopMost() const { return LastTopMostRequest(form->Form::Hwnd()) == HWND_TOPMOST; }
 
+  // A fixture archive of the type its extension names ("a.7z"), holding `entries` ("entry a.txt\r\nend\r\n").
+  std::wstring Archive(const std::wstring& name, const std::string& entries) const;
+  // How often the stand-ins were asked to open an archive.
+  int Opened() const;
+
   testsupport::TempDir temp;
   testsupport::ScriptedMsgBox boxes;
-  LinkRecorder links;
+  WorkRecorder work;
+  std::vector<int>& exitCodes = work.exitCodes;
+  std::vector<int>& keysDown = work.keysDown;
   FakeClipboard clipboard;
   FakeProcesses processes;
-  std::vector<int> exitCodes;
-  std::vector<int> keysDown;  // virtual keys the start-up sees held
   std::unique_ptr<mainwindow::frmMain> form;
 
  private:
@@ -139,9 +140,7 @@ class MainWindowTest : public testing::Test {
   HHOOK zOrderHook_ = nullptr;
   core::ScopedClipboardSeam clipboardSeam_{clipboard};
   core::ScopedProcessSeam processSeam_{processes};
-  mainwindow::BrowserLink* previousBrowser_;
-  mainwindow::BatchLink* previousBatch_;
-  mainwindow::StartupLink* previousStartup_;
+  mainwindow::ScopedWindowWork workSeam_{work};
 };
 
 // The settings a fresh installation starts with, for the members the main window reads.

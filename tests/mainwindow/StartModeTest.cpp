@@ -82,13 +82,13 @@ TEST_F(StartModeTest, OnlyDecodingEmptiesTheClipboard) {
   for (StartMode mode : {StartMode::RawCommandLine, StartMode::Decode, StartMode::DecryptJpeg,
                          StartMode::InstantExtract, StartMode::Compress}) {
     clipboard.clears = 0;
-    links.calls.clear();
+    work.calls.clear();
     exitCodes.clear();
     core::Settings.WindowLeft = L"4321";
     EndBatchMode(mode);
     EXPECT_EQ(clipboard.clears, mode == StartMode::Decode ? 1 : 0) << static_cast<int>(mode);
     const std::vector<std::wstring> expected = {L"ClearTempFolder", L"ReleaseTempFolder"};
-    EXPECT_EQ(links.calls, expected);
+    EXPECT_EQ(work.calls, expected);
     EXPECT_EQ(SavedIni(L"WindowLeft"), L"4321");
     EXPECT_EQ(exitCodes, std::vector<int>{0});
   }

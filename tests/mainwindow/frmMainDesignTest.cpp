@@ -65,9 +65,9 @@ TEST_F(frmMainDesignTest, ToolBarButtonsInOrder) {
                            L""};
   ASSERT_EQ(form->tbToolBar.ButtonCount(), 23);
   for (int i = 0; i < 23; ++i) EXPECT_EQ(form->tbToolBar.ButtonKey(i + 1), keys[i]) << i + 1;
-  EXPECT_EQ(form->tbToolBar.ButtonMenuCount(L"Open"), 1);
-  EXPECT_EQ(form->tbToolBar.ButtonMenuCount(L"UnPack"), 1);
-  EXPECT_EQ(form->tbToolBar.ButtonMenuText(L"UnPack", 1), L"");
+  // The two drop-downs are built at load from the (empty) histories.
+  EXPECT_EQ(form->tbToolBar.ButtonMenuCount(L"Open"), 0);
+  EXPECT_EQ(form->tbToolBar.ButtonMenuCount(L"UnPack"), 0);
   // The type combo sits on the last button, the placeholder.
   RECT combo{}, bar{}, last{};
   GetWindowRect(form->cmbArc.Hwnd(), &combo);
@@ -114,7 +114,7 @@ TEST_F(frmMainDesignTest, MenuCaptionsAndFirstStates) {
       {ID_mnuFileNewArcExtOpt + 13, L"&7Z書庫を指定", true, false, true},
       {ID_mnuFileMRU, L"", true, false, false},
       {ID_mnuFileClose, L"閉じる(&X)", true, false, true},
-      {ID_mnuEditAction, L"", true, false, true},
+      {ID_mnuEditAction, L"", false, false, true},
       {ID_mnuViewToolbar, L"ツールバー(&T)", true, true, true},
       {ID_mnuViewStatusBar, L"ステータスバー(&B)", true, true, true},
       {ID_mnuListViewMode + 3, L"詳細(&D)", true, false, true},
@@ -128,7 +128,8 @@ TEST_F(frmMainDesignTest, MenuCaptionsAndFirstStates) {
       {ID_mnuViewOptionsArc + 12, L"BEL書庫のオプション(&N)...", false, false, true},
       {ID_mnuHelpDownload, L"最新版のダウンロード(&D)...", true, false, true},
       {ID_mnuPopUpProperty, L"プロパティ(&P)...", true, false, true},
-      {ID_mnuTreePopUpSaveAs, L"名前を付けて保存(&S)...", true, false, true},
+      // The view reset at load leaves the archive commands of a window without archive.
+      {ID_mnuTreePopUpSaveAs, L"名前を付けて保存(&S)...", false, false, true},
   };
   for (const MenuCase& c : cases) {
     SCOPED_TRACE(core::ToUtf8(form->NameOf(c.id)));

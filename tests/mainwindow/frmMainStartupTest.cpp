@@ -1,5 +1,8 @@
 // The load handler: its calls in order, the guards, the decode item's state, window mode with archives,
 // the batch modes it hands over to and how each ends.
+#include <windows.h>
+#include <commctrl.h>
+
 #include "MainWindowFixture.h"
 #include "WindowGuard.h"
 #include "core/Settings.h"
@@ -12,11 +15,19 @@ using mwtest::MainWindowTest;
 
 class frmMainStartupTest : public MainWindowTest {};
 
+// The views from Settings (tree colours), the work folder, the view reset, then the recent archives, the
+// extraction-history drop-down and the update notifier.
 TEST_F(frmMainStartupTest, EmptyCommandLineRunsTheTailOfANormalStart) {
+  core::Settings.BackColor = RGB(10, 20, 30);
+  core::Settings.History = {L"C:\\a.lzh"};
+  core::Settings.ArcDown = {L"", L"C:\\展開先"};
   ASSERT_TRUE(LoadWindow());
-  const std::vector<std::wstring> expected = {L"SetTreeViewColor", L"SelectTempFolder",     L"InitMainView(0)",
-                                              L"AddFileHistory",   L"MakeUnPackButtonMenu", L"RegisterUpdateNotifier"};
-  EXPECT_EQ(links.calls, expected);
+  EXPECT_EQ(work.calls, (std::vector<std::wstring>{L"SelectTempFolder", L"RegisterUpdateNotifier"}));
+  EXPECT_EQ(RGB(10, 20, 30), static_cast<COLORREF>(SendMessageW(form->tvTreeView.Hwnd(), TVM_GETBKCOLOR, 0, 0)));
+  EXPECT_EQ(form->tvTreeView.Keys(), std::vector<std::wstring>{L"書庫ﾌｧｲﾙ"});
+  EXPECT_TRUE(form->MenuVisible(ID_mnuFileMRU));
+  EXPECT_EQ(form->MenuCaption(ID_mnuFileMRU), L"C:\\a.lzh");
+  EXPECT_EQ(form->tbToolBar.ButtonMenuText(L"UnPack", 1), L"C:\\展開先");
   EXPECT_FALSE(form->Visible());  // Main shows it
   EXPECT_TRUE(exitCodes.empty());
 }
@@ -24,14 +35,16 @@ TEST_F(frmMainStartupTest, EmptyCommandLineRunsTheTailOfANormalStart) {
 TEST_F(frmMainStartupTest, DoesNothingWhileEndingOrOnceActivated) {
   core::ProgramEnding = true;
   ASSERT_TRUE(LoadWindow());
-  EXPECT_TRUE(links.calls.empty());
+  EXPECT_TRUE(work.calls.empty());
   EXPECT_EQ(form->cmbArc.ListCount(), 0);
+  EXPECT_EQ(form->tvTreeView.Count(), 0);
 
   core::ProgramEnding = false;
   form = std::make_unique<frmMain>();
   form->Activated = true;
   ASSERT_TRUE(form->Load());
-  EXPECT_TRUE(links.calls.empty());
+  EXPECT_TRUE(work.calls.empty());
+  EXPECT_EQ(form->tvTreeView.Count(), 0);
 }
 
 TEST_F(frmMainStartupTest, DecodeItemFollowsClipboardText) {
@@ -44,18 +57,18 @@ TEST_F(frmMainStartupTest, DecodeItemFollowsClipboardText) {
 }
 
 TEST_F(frmMainStartupTest, WindowModeOpensEachArchiveAndReportsTheUnreadable) {
-  const std::wstring good = temp.WriteFile(L"good.lzh", "x");
-  const std::wstring bad = temp.WriteFile(L"bad.zip", "y");
-  links.readable.insert(good);
+  const std::wstring good = Archive(L"good.7z", "entry a.txt\r\nend\r\n");
+  // An archive that lists no entry is not opened.
+  const std::wstring bad = Archive(L"bad.7z", "");
   boxes.Expect(L"指定された書庫ファイルの読み込みに失敗しました");
   testsupport::AllowWindows shown;
-  ASSERT_TRUE(LoadWindow(good + L" " + bad));
+  ASSERT_TRUE(LoadWindow(bad + L" " + good));
   EXPECT_TRUE(form->Visible());
   EXPECT_EQ(form->Caption(), good + L" - とるべなー【瞬間開梱】 ");
-  EXPECT_TRUE(links.Called(L"OpenArchiveFile(" + bad + L")"));
-  EXPECT_TRUE(links.Called(L"AddFileHistory(" + good + L")"));
-  EXPECT_FALSE(links.Called(L"AddFileHistory(" + bad + L")"));
-  EXPECT_TRUE(links.Called(L"RegisterUpdateNotifier"));
+  EXPECT_EQ(2, Opened());
+  EXPECT_EQ(form->tvTreeView.Keys(), (std::vector<std::wstring>{L"書庫ﾌｧｲﾙ", L"0001" + good}));
+  EXPECT_EQ(core::Settings.History, std::vector<std::wstring>{good});
+  EXPECT_TRUE(work.Called(L"RegisterUpdateNotifier"));
   EXPECT_FALSE(core::PrivateState.IconDrop());
   EXPECT_TRUE(exitCodes.empty());
   EXPECT_TRUE(boxes.AllShown());
@@ -77,14 +90,14 @@ TEST_F(frmMainStartupTest, BatchModesHandOverAndEndTheProcess) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.call.size());
-    links.calls.clear();
+    work.calls.clear();
     exitCodes.clear();
     clipboard.clears = 0;
     ASSERT_TRUE(LoadWindow(c.commandLine));
-    EXPECT_TRUE(links.Called(c.call));
-    EXPECT_TRUE(links.Called(L"ClearTempFolder"));
-    EXPECT_TRUE(links.Called(L"ReleaseTempFolder"));
-    EXPECT_FALSE(links.Called(L"RegisterUpdateNotifier"));
+    EXPECT_TRUE(work.Called(c.call));
+    EXPECT_TRUE(work.Called(L"ClearTempFolder"));
+    EXPECT_TRUE(work.Called(L"ReleaseTempFolder"));
+    EXPECT_FALSE(work.Called(L"RegisterUpdateNotifier"));
     EXPECT_EQ(exitCodes, std::vector<int>{0});
     EXPECT_EQ(clipboard.clears, c.clipboardClears);
     EXPECT_FALSE(form->Visible());
@@ -93,10 +106,10 @@ TEST_F(frmMainStartupTest, BatchModesHandOverAndEndTheProcess) {
 
 TEST_F(frmMainStartupTest, CompressIntoOneArchiveWithPackAfterKeepsTheWindow) {
   const std::wstring notes = temp.WriteFile(L"notes.txt", "n");
-  links.compressKeepsWindow = true;
+  work.compressKeepsWindow = true;
   ASSERT_TRUE(LoadWindow(notes));
-  EXPECT_TRUE(links.Called(L"Compress"));
-  EXPECT_TRUE(links.Called(L"RegisterUpdateNotifier"));
+  EXPECT_TRUE(work.Called(L"Compress"));
+  EXPECT_TRUE(work.Called(L"RegisterUpdateNotifier"));
   EXPECT_TRUE(exitCodes.empty());
 }
 

@@ -19,6 +19,7 @@ void ScriptedMsgBox::Expect(const std::wstring& text, int answer) { script_.push
 
 int ScriptedMsgBox::Answer(const winui::MsgBoxRequest& request) {
   shown_.push_back(request);
+  if (onShow) onShow(request);
   for (auto it = script_.begin(); it != script_.end(); ++it) {
     if (it->text == request.text) {
       int answer = it->answer;

@@ -1,6 +1,7 @@
 #pragma once
 // Answers message boxes from a script keyed by their exact text; any other box fails the running test.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ class ScriptedMsgBox {
   const std::vector<winui::MsgBoxRequest>& Shown() const { return shown_; }
   // True when every expected box was shown.
   bool AllShown() const { return script_.empty(); }
+  // Runs as each box shows, so a test can look at the program's state at that moment.
+  std::function<void(const winui::MsgBoxRequest&)> onShow;
 
  private:
   struct Step {

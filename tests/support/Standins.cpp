@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "TempDir.h"
+
 namespace testsupport {
 
 std::wstring StandinFolder() {
@@ -14,6 +16,25 @@ std::wstring StandinFolder() {
     folder = L"Z:" + folder;
   }
   return folder;
+}
+
+std::string FixtureArchive(const std::string& type, const std::string& entries) {
+  return "TVFIXTURE 1 " + type + "\r\n" + entries;
+}
+
+std::vector<std::string> StandinLogLines(const std::wstring& logPath) {
+  std::vector<std::string> lines;
+  const std::string log = ReadFileBytes(logPath);
+  size_t start = 0;
+  while (start < log.size()) {
+    size_t end = log.find('\n', start);
+    std::string line = log.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return lines;
 }
 
 }  // namespace testsupport

@@ -1,10 +1,18 @@
 #pragma once
 // Where the stand-in archivers were built, as test programs under Wine see it.
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
 // TOLVENAR_STANDINS (set by ctest) as a Windows path ("/x/y" becomes "Z:\x\y"); "" when unset.
 std::wstring StandinFolder();
+
+// The bytes of a fixture archive that the stand-in library of `type` ("7Z", "RAR", "ISH"...) reads: the
+// format's first line, then `entries` as given ("entry a.txt\r\nsize 10\r\nend\r\n"...).
+std::string FixtureArchive(const std::string& type, const std::string& entries);
+
+// The lines of a stand-in call log (library TAB entry TAB arguments, code page 932), without their line ends.
+std::vector<std::string> StandinLogLines(const std::wstring& logPath);
 
 }  // namespace testsupport

@@ -2,21 +2,42 @@
 
 #include <shellapi.h>
 
-#include <array>
+#include <climits>
+#include <utility>
 
-#include "archiver/listing/BrowserServices.h"
+#include "core/ArcCatalogue.h"
+#include "core/OpenCommand.h"
 #include "core/Text.h"
 
 namespace archiver::listing {
 namespace {
 
-constexpr std::array<const wchar_t*, 16> kArchiveExtensions = {L".LZH", L".ZIP", L".CAB", L".ARJ", L".TAR", L".TGZ",
-                                                               L".TBZ", L".BZ2", L".TAZ", L".GZ",  L".Z",   L".RAR",
-                                                               L".GCA", L".BEL", L".7Z",  L".IMP"};
-
+// An extension of a type whose entries show the archive image when no program opens them.
 bool IsArchiveExtension(const std::wstring& upper) {
-  for (const wchar_t* known : kArchiveExtensions)
-    if (upper == known) return true;
+  for (const core::ArcTypeRow& row : core::ArcCatalogue())
+    for (const wchar_t* known : row.iconExtensions)
+      if (upper == known) return true;
+  return false;
+}
+
+// A handle that names an icon: the extraction reports failures through its count, not always through the
+// handles it leaves behind.
+bool IsIcon(HICON icon) {
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return false;
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+  return true;
+}
+
+// The icon at `index` of `program` in both sizes; false (and no handle) when either cannot be had.
+bool Extract(const std::wstring& program, int index, HICON& large, HICON& small) {
+  large = small = nullptr;
+  const UINT got = ExtractIconExW(program.c_str(), index, &large, &small, 1);
+  if (got != 0 && got != UINT_MAX && IsIcon(large) && IsIcon(small)) return true;
+  if (IsIcon(large)) DestroyIcon(large);
+  if (IsIcon(small)) DestroyIcon(small);
+  large = small = nullptr;
   return false;
 }
 
@@ -28,28 +49,6 @@ std::wstring ExpandVariables(const std::wstring& text) {
   if (written == 0 || written > size) return text;
   expanded.resize(written - 1);
   return expanded;
-}
-
-// Draws `icon` at the top left of `box`; false when nothing could be drawn.
-bool Draw(winui::PictureBox& box, HICON icon, int size) {
-  box.Cls();
-  HDC dc = box.Hdc();
-  if (!icon || !dc || !DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL)) return false;
-  box.Refresh();
-  return true;
-}
-
-// Copies the drawing of `box` into `list` under `key`.
-void Keep(winui::PictureBox& box, int size, winui::ImageList& list, const std::wstring& key) {
-  HDC dc = box.Hdc();
-  HDC copyDc = CreateCompatibleDC(dc);
-  HBITMAP copy = CreateCompatibleBitmap(dc, size, size);
-  HGDIOBJ old = SelectObject(copyDc, copy);
-  BitBlt(copyDc, 0, 0, size, size, dc, 0, 0, SRCCOPY);
-  SelectObject(copyDc, old);
-  DeleteDC(copyDc);
-  list.Add(key, copy);
-  DeleteObject(copy);
 }
 
 }  // namespace
@@ -77,16 +76,39 @@ std::wstring ProgramOfOpenCommand(const std::wstring& command) {
   return text;
 }
 
-std::wstring GetIconKey(IconSurfaces& form, int16_t attributes, const std::wstring&, const std::wstring& extension,
+EntryIcons::EntryIcons(OpenCommandLookup lookup) : lookup_(std::move(lookup)) {
+  if (!lookup_) lookup_ = core::GetOpenCommand;
+}
+
+EntryIcons::~EntryIcons() {
+  for (Image& image : images_) {
+    DestroyIcon(image.small);
+    DestroyIcon(image.large);
+  }
+}
+
+bool EntryIcons::Has(const std::wstring& key) const {
+  for (const Image& image : images_)
+    if (image.key == key) return true;
+  return false;
+}
+
+std::wstring EntryIcons::OpenCommand(const std::wstring& upperExtension, const std::wstring& extension) {
+  auto [it, added] = commands_.try_emplace(upperExtension);
+  if (added) it->second = lookup_(extension);
+  return it->second;
+}
+
+std::wstring GetIconKey(EntryIcons& icons, int16_t attributes, const std::wstring&, const std::wstring& extension,
                         int16_t) {
   if (attributes & 0x10) return L"Closed";
   const std::wstring upper = core::UCase(extension);
   const std::wstring key = L"k" + upper;
-  if (form.ImgListDummy.IndexOf(key) >= 0) return key;
+  if (icons.Has(key)) return key;
   if (upper == L".EXE") return L"Application";
   if (upper == L".ICO" || upper == L".CUR" || upper == L".ANI") return L"Leaf";
 
-  const std::wstring command = CallGetOpenCommand(extension);
+  const std::wstring command = icons.OpenCommand(upper, extension);
   if (command.empty()) return IsArchiveExtension(upper) ? L"Archive" : L"Leaf";
   const std::wstring program = ProgramOfOpenCommand(command);
   const std::wstring noIcon = upper == L".COM" || upper == L".EXE" ? L"Application" : L"Leaf";
@@ -94,22 +116,14 @@ std::wstring GetIconKey(IconSurfaces& form, int16_t attributes, const std::wstri
 
   HICON large = nullptr;
   HICON small = nullptr;
-  ExtractIconExW(program.c_str(), 1, &large, &small, 1);
-  if (!large && !small) ExtractIconExW(program.c_str(), 0, &large, &small, 1);
-  struct Release {
-    HICON& a;
-    HICON& b;
-    ~Release() {
-      if (a) DestroyIcon(a);
-      if (b) DestroyIcon(b);
-    }
-  } release{large, small};
-
-  // Both images are drawn before either is kept, so the two lists never hold one image without the other
-  // and a row's image index means the same icon in both.
-  if (!Draw(form.PicDummy, small, 16) || !Draw(form.picLargeDummy, large, 32)) return noIcon;
-  Keep(form.PicDummy, 16, form.ImgListDummy, key);
-  Keep(form.picLargeDummy, 32, form.ImgListLargeDummy, key);
+  if (!Extract(program, 1, large, small)) Extract(program, 0, large, small);
+  // An image is kept only with both sizes, so a row's image means the same icon in both lists.
+  if (!large || !small) {
+    if (large) DestroyIcon(large);
+    if (small) DestroyIcon(small);
+    return noIcon;
+  }
+  icons.images_.push_back({key, small, large});
   return key;
 }
 

@@ -2,11 +2,9 @@
 
 #include <cstring>
 
-#include "archiver/listing/EntryRows.h"
-#include "archiver/listing/ListingViews.h"
+#include "archiver/LibraryBinding.h"
 #include "core/Text.h"
 #include "core/modPath.h"
-#include "core/modShell.h"
 
 namespace archiver::listing {
 namespace {
@@ -17,20 +15,19 @@ std::wstring FieldText(const char* field, size_t size) {
   return core::FromCp932(field, core::Cp932SafeLength(field, length, length));
 }
 
-class ListFreeze {
+// The find-next entry, looked up once for the whole enumeration.
+class FindNextCall {
  public:
-  ListFreeze(winui::ListView& list, bool hide) : list_(list), hide_(hide) {
-    list_.Freeze(true);
-    if (hide_) list_.SetVisible(false);
+  explicit FindNextCall(const LibraryReader& reader) {
+    const std::string entry = std::string(reader.prefix) + "FindNext";
+    FARPROC proc = nullptr;
+    if (FindEntry(reader.library, entry.c_str(), proc) == Binding::Called)
+      call_ = reinterpret_cast<FindNextFn>(reinterpret_cast<void*>(proc));
   }
-  ~ListFreeze() {
-    list_.Freeze(false);
-    if (hide_) list_.SetVisible(true);
-  }
+  int operator()(HARC handle, INDIVIDUALINFO* info) const { return call_ ? call_(handle, info) : -1; }
 
  private:
-  winui::ListView& list_;
-  bool hide_;
+  FindNextFn call_ = nullptr;
 };
 
 }  // namespace
@@ -44,61 +41,55 @@ EntryTexts SplitEntryName(const INDIVIDUALINFO& info) {
   return texts;
 }
 
-void AddRecordRow(const LibraryReader& reader, const INDIVIDUALINFO& info, const EntryTexts& entry) {
-  ListingViews* views = MainViews();
-  if (!views) return;
+void AddRecordRow(const LibraryReader& reader, RowBuilder& rows, const INDIVIDUALINFO& info, const EntryTexts& entry) {
+  const core::ReaderTraits& traits = reader.traits;
   const int16_t perMille = static_cast<int16_t>(info.wRatio);
-  const float percent = reader.ratioIsSaving ? 100.0f - perMille / 10.0f : perMille / 10.0f;
-  AddEntryRow(
-      *views, entry.name,
-      {SizeText(info.dwOriginalSize), reader.fixedPackedAndRatio ? L"?,???" : SizeText(info.dwCompressedSize),
-       reader.fixedPackedAndRatio ? L"???.?%" : RatioText(percent),
+  const float percent = traits.ratioIsSaving ? 100.0f - perMille / 10.0f : perMille / 10.0f;
+  rows.Add(
+      entry.name,
+      {SizeText(info.dwOriginalSize), traits.fixedPackedAndRatio ? L"?,???" : SizeText(info.dwCompressedSize),
+       traits.fixedPackedAndRatio ? L"???.?%" : RatioText(percent),
        core::FormatDosDateTime(info.wDate, 1) + L" " + core::FormatDosDateTime(info.wTime, 2),
-       FieldText(info.szMode, sizeof info.szMode), entry.folder.empty() && reader.blankRootFolder ? L" " : entry.folder,
+       FieldText(info.szMode, sizeof info.szMode), entry.folder.empty() && traits.blankRootFolder ? L" " : entry.folder,
        FieldText(info.szAttribute, sizeof info.szAttribute)});
 }
 
-void RunLibraryReader(const LibraryReader& reader, const std::wstring& path,
-                      const std::function<HARC(const std::string&)>& open,
-                      const std::function<bool(const std::string&)>& beforeOpen) {
-  ListingViews* views = MainViews();
-  if (!views) return;
+void RunLibraryReader(const LibraryReader& reader, RowBuilder& rows, const std::wstring& path, const OpenStep& open,
+                      const CheckStep& beforeOpen) {
+  const core::ReaderTraits& traits = reader.traits;
   const std::optional<std::string> ansiPath = LibraryPath(path);
   const std::string libraryPath = ansiPath.value_or(std::string());
 
   int32_t count = 0;
   if (ansiPath) count = CallEntry<GetFileCountFn>(reader, "GetFileCount", libraryPath.c_str()).value_or(0);
-  DrawProgressBox(views->picCount, 0, true);
-  int32_t rows = 0;
+  rows.Expect(count);
+  rows.FirstProgress();
+  int32_t counted = 0;
 
   if (ansiPath && beforeOpen && !beforeOpen(libraryPath)) return;
   HARC handle = nullptr;
   if (ansiPath) {
-    handle =
-        open ? open(libraryPath)
-             : CallEntry<OpenArchiveFn>(reader, "OpenArchive", views->form.Hwnd(), libraryPath.c_str(), reader.openMode)
-                   .value_or(nullptr);
+    handle = open ? open(libraryPath, rows.Owner())
+                  : CallEntry<OpenArchiveFn>(reader, "OpenArchive", rows.Owner(), libraryPath.c_str(), traits.openMode)
+                        .value_or(nullptr);
   }
   if (!handle) {
-    ReportReadFailure(path);
+    rows.ReadFailed(path);
     return;
   }
-  if (reader.messagePassAfterOpen) core::DoEvents();
+  if (traits.messagePassAfterOpen) rows.Pump();
 
+  const FindNextCall findNext(reader);
   INDIVIDUALINFO info{};
-  int result = CallEntry<FindFirstFn>(reader, "FindFirst", handle, reader.wildcard, &info).value_or(-1);
-  {
-    ListFreeze freeze(views->lvListView, reader.hideWhileFilling);
-    while (result == 0) {
-      const EntryTexts entry = SplitEntryName(info);
-      if (!(reader.skipEmptyName && entry.name.empty())) {
-        ++rows;
-        if (count > 0) DrawProgressBox(views->picCount, static_cast<float>(rows) / static_cast<float>(count));
-        AddRecordRow(reader, info, entry);
-      }
-      if (reader.clearBeforeEachFind) info = INDIVIDUALINFO{};
-      result = CallEntry<FindNextFn>(reader, "FindNext", handle, &info).value_or(-1);
+  int result = CallEntry<FindFirstFn>(reader, "FindFirst", handle, traits.wildcard, &info).value_or(-1);
+  while (result == 0) {
+    const EntryTexts entry = SplitEntryName(info);
+    if (!(traits.skipEmptyName && entry.name.empty())) {
+      rows.Progress(++counted, count);
+      AddRecordRow(reader, rows, info, entry);
     }
+    if (traits.clearBeforeEachFind) info = INDIVIDUALINFO{};
+    result = findNext(handle, &info);
   }
   CallEntry<CloseArchiveFn>(reader, "CloseArchive", handle);
 }

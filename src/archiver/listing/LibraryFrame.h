@@ -8,21 +8,20 @@
 #include <string>
 
 #include "archiver/ArchiverApi.h"
+#include "archiver/listing/RowBuilder.h"
+#include "core/ArcCatalogue.h"
 
 namespace archiver::listing {
 
+// The library of a catalogue row ("unlha32.dll", calls prefix + "GetFileCount", "OpenArchive", ...) with
+// the row's reader decisions.
 struct LibraryReader {
-  const wchar_t* library;  // "unlha32.dll"
-  const char* prefix;      // "Unlha": the calls are prefix + "GetFileCount", "OpenArchive", ...
-  DWORD openMode = 0;
-  const char* wildcard = "*.*";
-  bool clearBeforeEachFind = true;  // else the record starts zeroed and keeps what the library leaves alone
-  bool messagePassAfterOpen = true;
-  bool skipEmptyName = true;         // directory entries get no row (and are not counted)
-  bool fixedPackedAndRatio = false;  // "?,???" and "???.?%" in place of the packed size and the ratio
-  bool blankRootFolder = false;      // one blank in "場所" at the root
-  bool hideWhileFilling = false;
-  bool ratioIsSaving = false;  // the ratio column shows 100 - per mille / 10 (what unzip32 reports)
+  const wchar_t* library;
+  const char* prefix;
+  core::ReaderTraits traits;
+
+  static LibraryReader Of(core::ArcTypeIndex index) { return Of(*core::ArcTypeAt(index)); }
+  static LibraryReader Of(const core::ArcTypeRow& row) { return {row.library, row.prefix, row.reader}; }
 };
 
 // Calls prefix + `name` of the reader's library; nullopt when the library or the entry is missing.
@@ -30,23 +29,27 @@ template <typename Fn, typename... Args>
 auto CallEntry(const LibraryReader& reader, const char* name, Args... args)
     -> std::optional<decltype(std::declval<Fn>()(args...))>;
 
-// Runs the whole frame. `open` replaces the plain open call (YZ1, YZ2); `beforeOpen` may end the reader
-// before the open (TAR) by returning false.
-void RunLibraryReader(const LibraryReader& reader, const std::wstring& path,
-                      const std::function<HARC(const std::string& path)>& open = nullptr,
-                      const std::function<bool(const std::string& path)>& beforeOpen = nullptr);
+// Opens the archive (the library's path form) for the frame; a null handle when it cannot.
+using OpenStep = std::function<HARC(const std::string& path, HWND owner)>;
+// Runs before the open; false ends the reader there.
+using CheckStep = std::function<bool(const std::string& path)>;
+
+// Runs the whole frame into `rows`. `open` replaces the plain open call (YZ1, YZ2); `beforeOpen` may end
+// the reader before the open (TAR).
+void RunLibraryReader(const LibraryReader& reader, RowBuilder& rows, const std::wstring& path,
+                      const OpenStep& open = nullptr, const CheckStep& beforeOpen = nullptr);
 
 // The archive path as the libraries take it; nullopt when code page 932 cannot hold it (a best-fit form could
 // name another file).
 std::optional<std::string> LibraryPath(const std::wstring& path);
 
-// The texts of one record, and the row the frame adds for it (no row for an empty name when skipped).
+// The texts of one record, and the row the frame adds for it.
 struct EntryTexts {
   std::wstring folder;
   std::wstring name;
 };
 EntryTexts SplitEntryName(const INDIVIDUALINFO& info);
-void AddRecordRow(const LibraryReader& reader, const INDIVIDUALINFO& info, const EntryTexts& entry);
+void AddRecordRow(const LibraryReader& reader, RowBuilder& rows, const INDIVIDUALINFO& info, const EntryTexts& entry);
 
 }  // namespace archiver::listing
 

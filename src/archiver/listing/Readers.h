@@ -1,26 +1,25 @@
 #pragma once
-// The listing readers, one per archive type. Each adds one row per entry to the installed entry list or
-// shows its reading failure; they are called by LoadArcContents.
+// The listing readers, each adding one row per entry to `rows` or telling its reading failure; ReadArcList
+// picks one by the rule of the archive's catalogue row.
 #include <string>
+
+#include "archiver/listing/RowBuilder.h"
+#include "core/ArcCatalogue.h"
 
 namespace archiver::listing {
 
-void ReadArcListLzh(std::wstring& path);
-void ReadArcListZip(std::wstring& path);
-void ReadArcListCab(std::wstring& path);
-void ReadArcListArj(std::wstring& path);
-void ReadArcListTar(std::wstring& path);
-void ReadArcListIsh(std::wstring& path);
-void ReadArcListRar(std::wstring& path);
-void ReadArcListYz1(std::wstring& path, bool& yz1Flag);
-void ReadArcListAce(std::wstring& path);
-void ReadArcListJar(std::wstring& path);
-void ReadArcListBga(std::wstring& path);
-void ReadArcListGca(std::wstring& path);
-void ReadArcListBel(std::wstring& path);
-void ReadArcList7z(std::wstring& path);
-void ReadArcListImp(std::wstring& path);
-void ReadArcListYz2(std::wstring& path);
-void ReadArcListBh(std::wstring& path);
+// The reader frame over the row's library with the row's decisions.
+void ReadLibraryList(RowBuilder& rows, const core::ArcTypeRow& type, const std::wstring& path);
+// The frame with a step of its own.
+void ReadArcListTar(RowBuilder& rows, const std::wstring& path);
+void ReadArcListYz1(RowBuilder& rows, const std::wstring& path, bool yz1Flag);
+void ReadArcListYz2(RowBuilder& rows, const std::wstring& path);
+void ReadArcListBel(RowBuilder& rows, const std::wstring& path);
+// ZIP through unzip32's enumeration calls from version 80 on, through its printed "-l" list below.
+void ReadArcListZip(RowBuilder& rows, const std::wstring& path);
+// Printed listings. The ISH reader turns `path` into the archive's short path.
+void ReadArcListAce(RowBuilder& rows, const std::wstring& path);
+void ReadArcListJar(RowBuilder& rows, const std::wstring& path);
+void ReadArcListIsh(RowBuilder& rows, std::wstring& path);
 
 }  // namespace archiver::listing

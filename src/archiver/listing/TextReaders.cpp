@@ -1,7 +1,6 @@
 // The readers that list printed text: ACE and JAR through their console tools, ISH through the ish32 file
 // list, and ZIP through unzip32 (its enumeration calls from version 80 on, its "-l" text below).
 #include "archiver/CallWrappers.h"
-#include "archiver/listing/EntryRows.h"
 #include "archiver/listing/LibraryFrame.h"
 #include "archiver/listing/Readers.h"
 #include "archiver/listing/TextParsers.h"
@@ -18,11 +17,8 @@ std::wstring FolderText(const std::wstring& folder) { return core::Trim(folder) 
 
 std::wstring OrBlank(const std::wstring& text) { return text.empty() ? L" " : text; }
 
-void AddTextRows(int32_t count, Layout layout) {
-  ListingViews* views = MainViews();
-  if (!views || count <= 0) return;
-  winui::ListView& list = views->lvListView;
-  list.Freeze(true);
+void AddTextRows(RowBuilder& rows, int32_t count, Layout layout) {
+  if (count <= 0) return;
   for (int32_t i = 0; i < count && i < static_cast<int32_t>(ArcEntries.size()); ++i) {
     const ArcEntry& e = ArcEntries[i];
     std::wstring packed, ratio, method, attribute;
@@ -41,57 +37,48 @@ void AddTextRows(int32_t count, Layout layout) {
         attribute = OrBlank(e.Attribute);
         break;
     }
-    AddEntryRow(*views, e.FileName,
-                {PrintedSizeText(e.OriginalSize), packed, ratio, e.Date + L" " + e.Time, method,
-                 FolderText(e.FolderPath), attribute});
+    rows.Add(e.FileName, {PrintedSizeText(e.OriginalSize), packed, ratio, e.Date + L" " + e.Time, method,
+                          FolderText(e.FolderPath), attribute});
   }
-  list.Freeze(false);
 }
 
-HWND Owner() { return MainViews() ? MainViews()->form.Hwnd() : nullptr; }
-
-constexpr LibraryReader kZip{.library = L"unzip32.dll",
-                             .prefix = "UnZip",
-                             .clearBeforeEachFind = false,
-                             .messagePassAfterOpen = false,
-                             .blankRootFolder = true,
-                             .ratioIsSaving = true};
 constexpr WORD kFirstEnumeratingZip = 80;
 
 }  // namespace
 
 // ace.exe takes the short form of the path (a long name with blanks would split into several arguments).
-void ReadArcListAce(std::wstring& path) {
-  CallAceExe(Owner(), L"l " + core::QuotePath(core::GetShortPath(path)));
-  AddTextRows(ParseAceList(), Layout::Ace);
+void ReadArcListAce(RowBuilder& rows, const std::wstring& path) {
+  CallAceExe(rows.Owner(), L"l " + core::QuotePath(core::GetShortPath(path)));
+  AddTextRows(rows, ParseAceList(), Layout::Ace);
 }
 
-void ReadArcListJar(std::wstring& path) {
-  CallJarExe(Owner(), L"l " + core::QuotePath(path));
-  AddTextRows(ParseJarList(), Layout::Jar);
+void ReadArcListJar(RowBuilder& rows, const std::wstring& path) {
+  CallJarExe(rows.Owner(), L"l " + core::QuotePath(path));
+  AddTextRows(rows, ParseJarList(), Layout::Jar);
 }
 
 // The caller goes on with the short path the ISH reader leaves in `path`.
-void ReadArcListIsh(std::wstring& path) {
+void ReadArcListIsh(RowBuilder& rows, std::wstring& path) {
   path = core::GetShortPath(path);
-  if (CallIsh(Owner(), 0, path) != 0) {
-    ReportReadFailure(path);
+  if (CallIsh(rows.Owner(), 0, path) != 0) {
+    rows.ReadFailed(path);
     return;
   }
-  AddTextRows(ParseIshList(), Layout::Ish);
+  AddTextRows(rows, ParseIshList(), Layout::Ish);
 }
 
-void ReadArcListZip(std::wstring& path) {
-  const WORD version = CallEntry<VersionFn>(kZip, "GetVersion").value_or(WORD{0});
+void ReadArcListZip(RowBuilder& rows, const std::wstring& path) {
+  const LibraryReader zip = LibraryReader::Of(core::ArcTypeZip);
+  const WORD version = CallEntry<VersionFn>(zip, "GetVersion").value_or(WORD{0});
   if (version >= kFirstEnumeratingZip) {
-    RunLibraryReader(kZip, path);
+    RunLibraryReader(zip, rows, path);
     return;
   }
-  if (CallZip(Owner(), L"-l " + core::QuotePath(path), 0) != 0) {
-    ReportReadFailure(path);
+  if (CallZip(rows.Owner(), L"-l " + core::QuotePath(path), 0) != 0) {
+    rows.ReadFailed(path);
     return;
   }
-  AddTextRows(ParseUnzipList(), Layout::Unzip);
+  AddTextRows(rows, ParseUnzipList(), Layout::Unzip);
 }
 
 }  // namespace archiver::listing

@@ -1,4 +1,4 @@
-#include "browser/OpenCommand.h"
+#include "core/OpenCommand.h"
 
 #include <gtest/gtest.h>
 
@@ -24,10 +24,10 @@ TEST(OpenCommand, FollowsTheExtensionToItsClassAndReturnsTheCommandUnchanged) {
   SetDefault(root + L".nocmd", L"nocmdfile");
   SetDefault(root + L"nocmdfile", L"a class without a command");
 
-  EXPECT_EQ(command, browser::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L".txt")) << "long commands stay whole";
-  EXPECT_EQ(L"", browser::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L".nocmd"));
-  EXPECT_EQ(L"", browser::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L".unknown"));
-  EXPECT_EQ(L"", browser::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L""));
+  EXPECT_EQ(command, core::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L".txt")) << "long commands stay whole";
+  EXPECT_EQ(L"", core::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L".nocmd"));
+  EXPECT_EQ(L"", core::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L".unknown"));
+  EXPECT_EQ(L"", core::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L""));
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
-#include "browser/OpenCommand.h"
+#include "core/OpenCommand.h"
 
 #include <vector>
 
-namespace browser {
+namespace core {
 namespace {
 
 // The default value of a key as text; empty when it is missing or not text.
@@ -31,4 +31,4 @@ std::wstring GetOpenCommand(const std::wstring& extension) {
   return GetOpenCommandUnder(HKEY_CLASSES_ROOT, L"", extension);
 }
 
-}  // namespace browser
+}  // namespace core

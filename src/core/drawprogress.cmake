@@ -1,1 +1,0 @@
-target_sources(tolvenar_core PRIVATE DrawProgress.cpp)

@@ -1,0 +1,55 @@
+#include "mainwindow/WindowWork.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "core/WorkFolder.h"
+#include "mainwindow/frmMain.h"
+#include "options/frmArcOption.h"
+#include "winui/App.h"
+
+namespace mainwindow {
+namespace {
+
+WindowWork* installed = nullptr;
+
+}  // namespace
+
+void WindowWork::SelectTempFolder() { core::SelectTempFolder(); }
+void WindowWork::ClearTempFolder() { core::ClearTempFolder(); }
+void WindowWork::ReleaseTempFolder() { core::ReleaseTempFolder(); }
+
+void WindowWork::PreloadArcOption(int tabIndex) {
+  options::frmArcOption& dialog = options::ArcOption();
+  dialog.SetTabIndex(static_cast<int16_t>(tabIndex));
+  dialog.SetOptionFlag(1);
+  dialog.Load();
+}
+
+void WindowWork::UnloadOtherWindows() {
+  // From the last loaded down; the main window, whose unload is under way, is left to itself.
+  const winui::Form* main = MainFormExists() ? &MainForm() : nullptr;
+  std::vector<winui::Form*> forms = winui::LoadedForms();
+  for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+    if (*it == main) continue;
+    // A form unloaded by another's unload meanwhile is no longer in the list.
+    const std::vector<winui::Form*> now = winui::LoadedForms();
+    if (std::find(now.begin(), now.end(), *it) != now.end()) (*it)->Unload();
+  }
+}
+
+bool WindowWork::KeyIsDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
+
+void WindowWork::EndProcess(int code) { ExitProcess(static_cast<UINT>(code)); }
+
+WindowWork& Work() {
+  static WindowWork real;
+  return installed ? *installed : real;
+}
+
+WindowWork* SetWindowWork(WindowWork* work) { return std::exchange(installed, work); }
+
+}  // namespace mainwindow

@@ -1,0 +1,55 @@
+#pragma once
+// The work the main window hands to others and that tests replace: the instance's work folder, the options
+// dialog kept loaded, the other windows, the keys held at start and the end of the process, and the steps
+// whose work is built with the operations (the batch modes, the update-notifier registration, adding files
+// to an archive, ending a drag of entries). The default does the real work, or nothing where the work is
+// not built yet; a test installs a recorder for the lifetime of a ScopedWindowWork.
+#include <string>
+
+#include "core/Seams.h"
+
+namespace mainwindow {
+
+class frmMain;
+
+class WindowWork {
+ public:
+  virtual ~WindowWork() = default;
+
+  // Picks and claims this instance's work folder.
+  virtual void SelectTempFolder();
+  // Empties this instance's work folder and what it put into the drag folder.
+  virtual void ClearTempFolder();
+  // Gives up this instance's work folder at the very end of the process.
+  virtual void ReleaseTempFolder();
+  // Loads the per-type options dialog hidden, to open on tab `tabIndex`.
+  virtual void PreloadArcOption(int tabIndex);
+  // Unloads every loaded window but the main window, from the last loaded down.
+  virtual void UnloadOtherWindows();
+  // Whether a key is down (the high bit of GetKeyState).
+  virtual bool KeyIsDown(int virtualKey);
+  // Ends the process with the code.
+  virtual void EndProcess(int code);
+
+  // The batch modes a command line chooses. Each does its work and returns; the caller then ends the
+  // process the way every batch mode ends. Not built yet: they do nothing.
+  virtual void RunRawCommandLine(frmMain& form) {}
+  virtual void DecodeFile(frmMain& form, const std::wstring& path) {}
+  virtual void DecryptJpeg(frmMain& form, const std::wstring& path) {}
+  virtual void InstantExtract(frmMain& form, bool withoutSubFolders) {}
+  // True when the window stays open on the new archive (one archive with Settings.PackAfter on).
+  virtual bool Compress(frmMain& form) { return false; }
+  // Registers the program with the outside update notifier. Not built yet: no registration.
+  virtual void RegisterUpdateNotifier(frmMain& form) {}
+  // Adds files (mode 0) or a folder (mode 1) to the shown archive. Not built yet: nothing is added.
+  virtual void AddArchiveFileOrFolder(frmMain& form, int mode) {}
+  // Ends a running drag of entries out of the list (Esc). Not built yet: no drag is ever started.
+  virtual void EndEntryDrag(frmMain& form) {}
+};
+
+WindowWork& Work();
+// Installs a replacement (nullptr = the real work) and returns the one installed before.
+WindowWork* SetWindowWork(WindowWork* work);
+using ScopedWindowWork = core::ScopedSeam<WindowWork, SetWindowWork>;
+
+}  // namespace mainwindow

@@ -1,3 +1,0 @@
-target_sources(CoreTest PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/DrawProgressTest.cpp
-)
