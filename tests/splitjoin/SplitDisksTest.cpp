@@ -4,6 +4,7 @@
 #include "EngineFakes.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
+#include "core/Text.h"
 #include "splitjoin/SplitEngine.h"
 
 namespace {
@@ -19,9 +20,6 @@ const wchar_t kQuestionThree[] = L"分割数は *.001～*.003 の ３ です";
 const wchar_t kFormatOffer[] =
     L"ディスクに空き容量がないかディスクの準備ができていません\r\nディスクを入れ替えた「はい」\r\n"
     L"ディスクの初期化を行う「いいえ」\r\n処理を中止する「キャンセル」";
-const wchar_t kNoRoomFixed[] =
-    L"ディスクに空き容量がないかディスクの準備ができていません\r\n空きを作ってから「再試行」\r\n"
-    L"処理を中止する「キャンセル」";
 
 class SplitDisksTest : public testing::Test {
  protected:
@@ -94,14 +92,37 @@ TEST_F(SplitDisksTest, OnePieceOnARemovableDiskAsksForTheFirstDiskOnly) {
   EXPECT_EQ(boxes.Shown().size(), 2u);
 }
 
-TEST_F(SplitDisksTest, FixedDiskWithoutRoomIsNeverOfferedForFormatting) {
+TEST_F(SplitDisksTest, FixedOrNetworkDiskWithoutRoomIsMeasuredAgainInsteadOfFormatted) {
+  struct Case {
+    UINT driveType;
+    std::wstring dest;
+  };
+  const Case cases[] = {
+      {DRIVE_FIXED, L"C:\\sets\\"}, {DRIVE_REMOTE, L"N:\\sets\\"}, {DRIVE_UNKNOWN, L"\\\\server\\share\\sets\\"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(core::ToUtf8(c.dest));
+    FakeDisks local;
+    local.driveType = c.driveType;
+    local.freeAnswers = {0, 0};
+    local.free = 100;
+    ScriptedMsgBox answers;
+    answers.Expect(kFormatOffer, IDNO);
+    answers.Expect(kFormatOffer, IDYES);
+    EXPECT_EQ(modDravisk::CheckDiskSpace(c.dest, 100, ui, local), 0);
+    EXPECT_TRUE(local.formatted.empty());
+    EXPECT_EQ(local.freeAsked.size(), 3u);
+    ASSERT_EQ(answers.Shown().size(), 2u);
+    EXPECT_EQ(answers.Shown()[0].title, L"データ保存");
+    EXPECT_EQ(answers.Shown()[0].style, UINT(MB_YESNOCANCEL | MB_ICONEXCLAMATION));
+  }
+
+  // Cancel aborts the split before anything is written.
   disks.free = 0;
   boxes.Expect(kQuestionThree);
-  boxes.Expect(kNoRoomFixed, IDRETRY);
-  boxes.Expect(kNoRoomFixed, IDCANCEL);
+  boxes.Expect(kFormatOffer, IDNO);
+  boxes.Expect(kFormatOffer, IDCANCEL);
   EXPECT_EQ(Split(), SplitResult::Cancelled);
   EXPECT_TRUE(disks.formatted.empty());
-  EXPECT_EQ(boxes.Shown()[1].style, UINT(MB_RETRYCANCEL | MB_ICONEXCLAMATION));
   EXPECT_FALSE(testsupport::FileExists(dest + L"three.000"));
   EXPECT_EQ(ui.label, L"");
 }
