@@ -180,7 +180,11 @@ SplitRun::Step SplitRun::WritePiece(uint64_t number, uint64_t length, bool final
   bytesDone_ += written;
   if (finalPiece && options_.keepDate) splitjoin::SetSavedFileTime(path, times_);
   ui_.SetStatus(L"ディスク確認中...");
-  ui_.ShowNow();
+  // A removable disk can take a while to answer, and the user waits on it; any other answers at once.
+  if (removable_)
+    ui_.ShowNow();
+  else
+    ui_.Pump();
   return DiskStillThere() ? Step::Ok : Step::Aborted;
 }
 

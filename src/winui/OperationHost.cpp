@@ -65,13 +65,20 @@ void OperationHost::SetStatus(const std::wstring& text) {
 }
 
 void OperationHost::Pump() {
-  if (Changed() && Now() - lastRedraw_ >= kRedrawInterval) Redraw();
-  DoEvents();
+  const DWORD now = Now();
+  const bool redraw = Changed() && now - lastRedraw_ >= kRedrawInterval;
+  if (redraw) Redraw();
+  if (redraw || now - lastMessages_ >= kMessageInterval) LetMessagesRun();
 }
 
 void OperationHost::ShowNow() {
   if (Changed()) Redraw();
+  LetMessagesRun();
+}
+
+void OperationHost::LetMessagesRun() {
   DoEvents();
+  lastMessages_ = Now();
 }
 
 DWORD OperationHost::Now() const { return clock_ ? clock_() : GetTickCount(); }

@@ -2,8 +2,9 @@
 // What a form holds while a long job runs inside one of its handlers: the busy state (OK disabled, the
 // close button with its running caption), the stop request that the close button, Esc and the close box
 // raise instead of closing the window, and the job's progress bar and status text. The bar and the text
-// are redrawn only when they changed, and at most every ~100 ms unless the job asks for it at once: a
-// synchronous repaint per block would cost a fast copy most of its speed.
+// are redrawn only when they changed, and at most every ~100 ms unless the job asks for it at once; pending
+// messages run at most every ~20 ms: a synchronous repaint, or even a look at the message queue, for each
+// block would cost a fast copy much of its speed.
 #include <windows.h>
 
 #include <functional>
@@ -23,6 +24,7 @@ class OperationHost {
   // Milliseconds from any fixed point.
   using Clock = std::function<DWORD()>;
   static constexpr DWORD kRedrawInterval = 100;
+  static constexpr DWORD kMessageInterval = 20;
 
   // The form's controls a job uses, and the texts the form shows around it.
   struct Parts {
@@ -58,7 +60,8 @@ class OperationHost {
   void ShowProgress(bool visible);
   void SetProgress(float fraction, bool final);
   void SetStatus(const std::wstring& text);
-  // Lets pending window messages run; draws what changed when the last drawing is kRedrawInterval old.
+  // Draws what changed when the last drawing is kRedrawInterval old, and lets pending window messages run
+  // when they last ran kMessageInterval ago (or something was drawn).
   void Pump();
   // Draws what changed now, then lets pending window messages run.
   void ShowNow();
@@ -71,6 +74,7 @@ class OperationHost {
   DWORD Now() const;
   bool Changed() const;
   void Redraw();
+  void LetMessagesRun();
   void SetIdle();
 
   Form& form_;
@@ -86,6 +90,7 @@ class OperationHost {
   bool statusShown_ = true;
   bool barShown_ = true;
   DWORD lastRedraw_ = 0;
+  DWORD lastMessages_ = 0;
 };
 
 }  // namespace winui

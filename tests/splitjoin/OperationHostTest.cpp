@@ -69,6 +69,22 @@ TEST_F(OperationHostTest, WhileAJobRunsCancelEscAndTheCloseBoxOnlyAskItToStop) {
   EXPECT_FALSE(form.IsLoaded());
 }
 
+TEST_F(OperationHostTest, PendingMessagesRunAtMostEveryTwentyMilliseconds) {
+  core::FormOperationUi ui(form.run);
+  std::vector<bool> stopped;
+  form.run.Run([&] {
+    ui.ShowNow();  // messages ran now
+    PostMessageW(form.cmdCancel.Hwnd(), BM_CLICK, 0, 0);
+    now += 19;
+    ui.Pump();
+    stopped.push_back(ui.Cancelled());
+    now += 1;
+    ui.Pump();
+    stopped.push_back(ui.Cancelled());
+  });
+  EXPECT_EQ(stopped, (std::vector<bool>{false, true}));
+}
+
 TEST_F(OperationHostTest, StatusAndBarAreRedrawnOnChangeAtMostEveryHundredMilliseconds) {
   core::FormOperationUi ui(form.run);
   form.run.Run([&] {

@@ -1,6 +1,8 @@
 // The splitter's disk prompts, driven by a fake disk service.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "EngineFakes.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
@@ -68,6 +70,8 @@ TEST_F(SplitDisksTest, RemovableDiskAsksForEveryDiskAndOffersToFormatIt) {
   EXPECT_EQ(disks.formatted[0], (dest[0] | 0x20) - L'a');
   EXPECT_EQ(disks.freeAsked.front(), dest.substr(0, 3));
   EXPECT_EQ(splitjoin_test::SizeOf(dest + L"three.003"), 600000u - 2 * 262144);
+  // The user waits on the check of a removable disk: it is shown at once after each piece.
+  EXPECT_EQ(std::count(ui.shownAtOnce.begin(), ui.shownAtOnce.end(), L"ディスク確認中..."), 3);
 }
 
 TEST_F(SplitDisksTest, CancelAtALaterDiskLeavesTheWrittenPieces) {

@@ -87,7 +87,9 @@ TEST_F(SplitEngineTest, FloppyExampleWithBatchFile) {
   const std::vector<std::wstring> statuses = {L"残り 2,500,000 byte (1/2)", L"ディスク確認中...",
                                               L"残り 1,079,000 byte (2/2)", L"ディスク確認中...", L""};
   EXPECT_EQ(ui.statuses, statuses);
-  EXPECT_EQ(ui.shownAtOnce, statuses);  // one block per piece: every status starts a piece or a step
+  // One block per piece: each is drawn at once; on a fixed disk the disk check is over too soon to show.
+  const std::vector<std::wstring> atOnce = {L"残り 2,500,000 byte (1/2)", L"残り 1,079,000 byte (2/2)", L""};
+  EXPECT_EQ(ui.shownAtOnce, atOnce);
   EXPECT_EQ(ui.labels.front(), L"*.001～*.002");
   EXPECT_EQ(ui.label, L"");
   EXPECT_FALSE(ui.progressVisible);
@@ -120,9 +122,8 @@ TEST_F(SplitEngineTest, ZipSizeEndsEachFullPieceWithAHalfBlock) {
   EXPECT_EQ(ui.blocks, 47);
   EXPECT_EQ(ui.statuses[45], L"残り 1,048,577 byte (1/2)");
   EXPECT_EQ(ui.statuses[47], L"残り 1 byte (2/2)");
-  // Only the starts of the pieces, the disk checks and the end are drawn at once.
-  const std::vector<std::wstring> atOnce = {L"残り 95,420,417 byte (1/2)", L"ディスク確認中...", L"残り 1 byte (2/2)",
-                                            L"ディスク確認中...", L""};
+  // Only the starts of the pieces and the end are drawn at once.
+  const std::vector<std::wstring> atOnce = {L"残り 95,420,417 byte (1/2)", L"残り 1 byte (2/2)", L""};
   EXPECT_EQ(ui.shownAtOnce, atOnce);
   DeleteFileW((Dest() + L"zip.001").c_str());
 }
