@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 #include "ScriptedMsgBox.h"
@@ -168,6 +169,50 @@ TEST_F(ShowArcListTest, FailureAndTypesWithoutAListing) {
   operations::ShowArcList(nullptr, {archive, L"ISH", true});
   EXPECT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(shown.empty());
+}
+
+TEST_F(ShowArcListTest, EachArchiverRunsThroughItsOwnLibraryOrTool) {
+  struct Row {
+    Archiver archiver;
+    int16_t flag;
+    const char* library;  // as the stand-ins log it: library file or tool, without its extension
+    const char* entry;    // the entry point; the tool's own name for a tool
+  };
+  const Row rows[] = {
+      {Archiver::Unlha, 0, "unlha32", "Unlha"},
+      {Archiver::Zip, 0, "unzip32", "UnZip"},
+      {Archiver::Zip, 1, "Zip32J", "Zip"},
+      {Archiver::Cab, 0, "cab32", "Cab"},
+      {Archiver::Tar, 0, "tar32", "Tar"},
+      {Archiver::Yz1, 0, "Yz1", "Yz1"},
+      {Archiver::Yz2, 0, "Yz2", "Yz2"},
+      {Archiver::Bga, 0, "bga32", "Bga"},
+      {Archiver::SevenZip, 0, "7-zip32", "SevenZip"},
+      {Archiver::UnImp, 0, "unimp32", "UnImp"},
+      {Archiver::Unbel, 0, "unbel32", "Unbel"},
+      {Archiver::Bh, 0, "Bh32", "Bh"},
+      {Archiver::UnGca, 0, "ungca32", "UnGCA"},
+      {Archiver::UnGca, 1, "gcac", "gcac"},
+      {Archiver::Unrar, 0, "unrar32", "Unrar"},
+      {Archiver::Unrar, 1, "rar", "rar"},
+      {Archiver::Unarj, 0, "unarj32j", "Unarj"},
+      {Archiver::Unarj, 1, "arj", "arj"},
+      {Archiver::AceExe, 0, "ace", "ace"},
+      {Archiver::JarExe, 0, "jar32", "jar32"},
+      {Archiver::Ish, 1, "ish32", "Ish"},
+  };
+  core::Settings.Log = L"0";
+  const std::wstring log = temp / L"standins.log";
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.library << " " << row.flag);
+    DeleteFileW(log.c_str());
+    operations::Run(nullptr, ArchiverCommand{row.archiver, L"l " + archive, row.flag});
+    const std::string text = testsupport::ReadFileBytes(log);
+    const size_t tab = text.find('\t');
+    ASSERT_NE(tab, std::string::npos) << text;
+    EXPECT_TRUE(core::EqualsNoCase(core::FromCp932(text.substr(0, tab)), core::FromUtf8(row.library))) << text;
+    EXPECT_EQ(text.substr(tab + 1, std::strlen(row.entry) + 1), std::string(row.entry) + "\t") << text;
+  }
 }
 
 TEST_F(ShowArcListTest, RunResultCarriesTheArchiversText) {
