@@ -24,7 +24,8 @@ class OperationUi {
   virtual void DrawProgress(float fraction, bool final) = 0;
   virtual void SetStatus(const std::wstring& text) = 0;
   // Lets pending window messages run (repaint, the cancel button). A window draws what changed at most
-  // every ~100 ms, so a fast loop does not spend its time drawing.
+  // every ~100 ms and looks at its messages at most every ~20 ms, so a fast loop does not spend its time
+  // there.
   virtual void Pump() = 0;
   // Draws what changed at once, then lets pending window messages run: the start of a piece, a step the
   // user waits on, the end of the job.
