@@ -7,6 +7,12 @@
 
 namespace splitjoin {
 
+// Both engines move their blocks in reads and writes of at most this size, the one cat and split use: a
+// buffer that stays in the processor's cache copies faster, and under Wine on disk writes of 512 KiB took
+// three times as long as these (2 MB ones longer still). A block stays the step of the progress display
+// and of the cancel check.
+constexpr DWORD kIoCallSize = 131072;
+
 // Owns one file handle and closes it once.
 class FileHandle {
  public:

@@ -1,6 +1,5 @@
 #include "splitjoin/JoinEngine.h"
 
-#include <atomic>
 #include <vector>
 
 #include "core/Text.h"
@@ -14,13 +13,14 @@ using splitjoin::FileHandle;
 
 namespace {
 
-std::atomic<bool> cancelRequested{false};
-
 constexpr DWORD kBlockSize = 2097152;  // what one step of the progress and the cancel check covers
-// Each read and write moves at most this much: a buffer that stays in the processor's cache copies faster, and
-// reads and writes of 2 MB and more now and then took several times as long under Wine.
-constexpr DWORD kIoSize = 524288;
 constexpr UINT kPromptStyle = MB_OKCANCEL | MB_ICONEXCLAMATION;
+
+// The name Windows gives a file: it drops trailing dots and blanks.
+std::wstring WindowsName(const std::wstring& name) {
+  const size_t end = name.find_last_not_of(L". ");
+  return end == std::wstring::npos ? std::wstring() : name.substr(0, end + 1);
+}
 
 // A device name ("NUL", "COM1.txt"...) would swallow the restored bytes while the join reports success.
 bool IsDeviceName(const std::wstring& name) {
@@ -33,8 +33,7 @@ bool IsDeviceName(const std::wstring& name) {
 
 // The restored name comes from a file anyone can write: it must name a file in the destination itself.
 bool IsPlainFileName(const std::wstring& name) {
-  if (name.empty() || name.find_first_of(L"\\/:") != std::wstring::npos || IsDeviceName(name)) return false;
-  return name.find_first_not_of(L'.') != std::wstring::npos;
+  return !WindowsName(name).empty() && name.find_first_of(L"\\/:") == std::wstring::npos && !IsDeviceName(name);
 }
 
 // The restored file would take the name of a file of the set it is built from.
@@ -47,47 +46,142 @@ bool NamesAFileOfTheSet(const std::wstring& name, const std::wstring& stem) {
   return true;
 }
 
+// Piece 1 fixes the size of every piece but the last; the last holds at most that much. A short or long
+// piece would join into a wrong file that looks whole.
+class PieceSizes {
+ public:
+  explicit PieceSizes(int64_t count) : count_(count) {}
+  bool Fits(int64_t number, uint64_t size) {
+    bool fits = true;
+    if (number == 1)
+      full_ = size;
+    else if (count_ == 0)  // the count is unknown: any piece may be the last, none may follow a short one
+      fits = previous_ == full_ && size <= full_;
+    else
+      fits = number < count_ ? size == full_ : size <= full_;
+    previous_ = size;
+    return fits;
+  }
+
+ private:
+  const int64_t count_;
+  uint64_t full_ = 0;
+  uint64_t previous_ = 0;
+};
+
 class JoinRun {
  public:
-  JoinRun(const JoinOptions& options, splitjoin::EngineUi& ui, splitjoin::DiskService& disks)
+  JoinRun(const JoinOptions& options, core::OperationUi& ui, splitjoin::DiskService& disks)
       : options_(options), ui_(ui), disks_(disks) {}
   JoinResult Run(const std::wstring& joinInfoPath, const std::wstring& destinationFolder);
 
  private:
   enum class Step { Ok, Stopped, Failed };
+  std::wstring PiecePath(int64_t number) const {
+    return sourceFolder_ + splitjoin::PieceName(stem_, static_cast<uint64_t>(number));
+  }
+  // The first piece present whose size does not fit the set; 0 when all fit.
+  int64_t WrongSizeBeforeWriting(int64_t count) const;
+  std::wstring WrongSize(int64_t number) const;
+  bool OpenOutput(const std::wstring& target);
+  bool ReplaceTarget();
+  void DiscardOutput();
   JoinResult Fail(const std::wstring& description);
-  Step CopyPiece(const std::wstring& path, int64_t number, int64_t count);
+  Step CopyPiece(const std::wstring& path, uint64_t size, int64_t number, int64_t count);
   void DeleteCopiedFiles(const std::wstring& piecePath);
   void Finish();
 
   const JoinOptions options_;
-  splitjoin::EngineUi& ui_;
+  core::OperationUi& ui_;
   splitjoin::DiskService& disks_;
   std::wstring sourceFolder_;
   std::wstring stem_;
+  std::wstring target_;
+  // The temporary name the join is written under while an older file of the target's name waits; "" when
+  // the target did not exist.
+  std::wstring temp_;
   FileHandle output_;
   uint64_t restoredBytes_ = 0;
+  bool piecesDeleted_ = false;
   std::vector<char> buffer_;
   DWORD error_ = 0;
 };
 
-JoinResult JoinRun::Fail(const std::wstring& description) {
+int64_t JoinRun::WrongSizeBeforeWriting(int64_t count) const {
+  if (!splitjoin::FileExists(PiecePath(1))) return 0;
+  PieceSizes sizes(count);
+  for (int64_t i = 1; count == 0 ? splitjoin::FileExists(PiecePath(i)) : i <= count; ++i) {
+    // A missing piece is asked for when the join reaches it, and measured then.
+    if (!splitjoin::FileExists(PiecePath(i))) continue;
+    if (!sizes.Fits(i, splitjoin::GetFileSizeByPath(PiecePath(i)))) return i;
+  }
+  return 0;
+}
+
+std::wstring JoinRun::WrongSize(int64_t number) const {
+  return L"分割ファイルのサイズが正しくありません: " + splitjoin::GetFileNameOnly(PiecePath(number));
+}
+
+bool JoinRun::OpenOutput(const std::wstring& target) {
+  target_ = target;
+  if (!splitjoin::FileExists(target)) {
+    output_ = splitjoin::CreateForWrite(target);
+    return output_.Valid();
+  }
+  // An older file of that name stays whole until the set has joined: the join goes to a new file beside it,
+  // which replaces it at the end. One that cannot be replaced (read-only, in use) fails the join now.
+  FileHandle old(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!old.Valid()) return false;
+  old.Close();
+  for (int k = 0; k < 1000; ++k) {
+    const std::wstring candidate = target + (k == 0 ? L"" : L"." + core::ToWString(k)) + L".tmp";
+    HANDLE file = CreateFileW(candidate.c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      temp_ = candidate;
+      output_ = FileHandle(file);
+      return true;
+    }
+    if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) return false;
+  }
+  return false;
+}
+
+bool JoinRun::ReplaceTarget() {
   output_.Close();
+  if (temp_.empty()) return true;
+  if (!MoveFileExW(temp_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    error_ = GetLastError();
+    return false;
+  }
+  temp_.clear();
+  return true;
+}
+
+// A join that did not finish leaves an older file of the target's name as it was. Its temporary file goes
+// too, unless pieces were deleted: then it holds the only copy of them.
+void JoinRun::DiscardOutput() {
+  output_.Close();
+  if (!temp_.empty() && !piecesDeleted_ && DeleteFileW(temp_.c_str())) temp_.clear();
+}
+
+JoinResult JoinRun::Fail(const std::wstring& description) {
+  DiscardOutput();
   ui_.ShowProgress(false);
   ui_.SetStatus(L"");
-  ui_.Ask(L"ファイル連結失敗　原因を調査後再度実行してください\r\n" + description, MB_OK | MB_ICONSTOP);
+  ui_.Ask(
+      L"ファイル連結失敗　原因を調査後再度実行してください\r\n" + description + (temp_.empty() ? L"" : L"\r\n" + temp_),
+      MB_OK | MB_ICONSTOP);
   return JoinResult::Failed;
 }
 
 void JoinRun::Finish() {
-  output_.Close();
   ui_.ShowProgress(false);
   ui_.SetStatus(L"");
-  ui_.Pump();
+  ui_.ShowNow();
 }
 
-JoinRun::Step JoinRun::CopyPiece(const std::wstring& path, int64_t number, int64_t count) {
-  const uint64_t size = splitjoin::GetFileSizeByPath(path);
+JoinRun::Step JoinRun::CopyPiece(const std::wstring& path, uint64_t size, int64_t number, int64_t count) {
   const uint64_t blockCount = (size + kBlockSize - 1) / kBlockSize;
   ui_.ShowProgress(true);
   ui_.DrawProgress(0, true);
@@ -102,15 +196,19 @@ JoinRun::Step JoinRun::CopyPiece(const std::wstring& path, int64_t number, int64
     if (blockCount > 0) ui_.DrawProgress(static_cast<float>(static_cast<double>(j) / blockCount), false);
     const uint64_t remaining = size - done;
     ui_.SetStatus(L"残り " + core::ToWString(static_cast<int64_t>(remaining)) + ofCount);
-    ui_.Pump();
+    // The start of a piece is shown at once; later blocks when the window is due to redraw.
+    if (j == 1)
+      ui_.ShowNow();
+    else
+      ui_.Pump();
     const DWORD block = static_cast<DWORD>(remaining > kBlockSize ? kBlockSize : remaining);
-    if (!splitjoin::CopyExactly(piece.Get(), output_.Get(), buffer_.data(), kIoSize, block)) {
+    if (!splitjoin::CopyExactly(piece.Get(), output_.Get(), buffer_.data(), splitjoin::kIoCallSize, block)) {
       error_ = GetLastError();
       return Step::Failed;
     }
     done += block;
     restoredBytes_ += block;
-    if (cancelRequested.load()) return Step::Stopped;
+    if (ui_.Cancelled()) return Step::Stopped;
     if (done == size) break;
   }
   piece.Close();
@@ -122,8 +220,9 @@ JoinRun::Step JoinRun::CopyPiece(const std::wstring& path, int64_t number, int64
 // A file of the set is removed only once the restored file is known to hold everything copied so far.
 void JoinRun::DeleteCopiedFiles(const std::wstring& piecePath) {
   if (!FlushFileBuffers(output_.Get()) || splitjoin::GetFileSizeByHandle(output_.Get()) != restoredBytes_) return;
-  for (const std::wstring& path : {sourceFolder_ + stem_ + L"000", sourceFolder_ + stem_ + L"BAT", piecePath})
+  for (const std::wstring& path : {sourceFolder_ + stem_ + L"000", sourceFolder_ + stem_ + L"BAT"})
     if (splitjoin::FileExists(path)) DeleteFileW(path.c_str());
+  if (splitjoin::FileExists(piecePath) && DeleteFileW(piecePath.c_str())) piecesDeleted_ = true;
 }
 
 JoinResult JoinRun::Run(const std::wstring& joinInfoPath, const std::wstring& destinationFolder) {
@@ -132,7 +231,6 @@ JoinResult JoinRun::Run(const std::wstring& joinInfoPath, const std::wstring& de
   const std::wstring dest = core::AddBackslash(destinationFolder);
   const std::wstring root = splitjoin::DriveRoot(joinInfoPath);
   const bool removable = !root.empty() && disks_.DriveType(root) == DRIVE_REMOVABLE;
-  cancelRequested = false;
 
   DWORD error = 0;
   std::optional<JoinInfo> info = ReadJoinInfo(joinInfoPath, &error);
@@ -142,38 +240,44 @@ JoinResult JoinRun::Run(const std::wstring& joinInfoPath, const std::wstring& de
   if (!IsPlainFileName(name)) return Fail(L"連結後ファイル名が正しくありません: " + name);
   if (!splitjoin::FolderExists(dest) && !CreateDirectoryW(dest.c_str(), nullptr))
     return Fail(splitjoin::ErrorText(GetLastError()));
-  if (splitjoin::SamePath(dest, sourceFolder_) && NamesAFileOfTheSet(name, stem_))
+  if (splitjoin::SamePath(dest, sourceFolder_) && NamesAFileOfTheSet(WindowsName(name), stem_))
     return Fail(L"連結後ファイル名が分割ファイルと同じです: " + name);
 
   const std::wstring countLine = info->countLine;
   const int64_t count = core::LeadingNumber(countLine.size() > 3 ? countLine.substr(countLine.size() - 3) : countLine);
-  output_ = splitjoin::CreateForWrite(dest + name);
-  if (!output_.Valid()) return Fail(L"");
-  buffer_.resize(kIoSize);
+  if (int64_t wrong = WrongSizeBeforeWriting(count)) return Fail(WrongSize(wrong));
+  if (!OpenOutput(dest + WindowsName(name))) return Fail(L"");
+  buffer_.resize(splitjoin::kIoCallSize);
 
+  PieceSizes sizes(count);
   for (int64_t i = 1;; ++i) {
-    const std::wstring piecePath = sourceFolder_ + splitjoin::PieceName(stem_, static_cast<uint64_t>(i));
+    const std::wstring piecePath = PiecePath(i);
     if (removable && i > 1 &&
         ui_.Ask(splitjoin::FullWidthNumber(i) + L" 枚目のディスクをセットして下さい", kPromptStyle) != IDOK) {
-      output_.Close();
+      DiscardOutput();
       return JoinResult::Cancelled;
     }
     while (!splitjoin::FileExists(piecePath)) {
       if (ui_.Ask(L"ディスクが違います　" + splitjoin::FullWidthNumber(i) + L" 番のディスクをセットして下さい",
                   kPromptStyle) != IDOK) {
-        output_.Close();
+        DiscardOutput();
         return JoinResult::Cancelled;
       }
     }
+    // A piece on a disk put in later is measured when it arrives.
+    const uint64_t size = splitjoin::GetFileSizeByPath(piecePath);
+    if (!sizes.Fits(i, size)) return Fail(WrongSize(i));
     const bool lastPiece = count == i;
-    Step step = CopyPiece(piecePath, i, count);
+    Step step = CopyPiece(piecePath, size, i, count);
     if (step == Step::Failed) return Fail(splitjoin::ErrorText(error_));
     if (step == Step::Stopped) {
+      DiscardOutput();
       Finish();
       return JoinResult::Cancelled;
     }
     if (options_.deleteAfter) DeleteCopiedFiles(piecePath);
     if (lastPiece) {
+      if (!ReplaceTarget()) return Fail(splitjoin::ErrorText(error_));
       Finish();
       return JoinResult::Done;
     }
@@ -182,10 +286,8 @@ JoinResult JoinRun::Run(const std::wstring& joinInfoPath, const std::wstring& de
 
 }  // namespace
 
-void RequestCancel() { cancelRequested = true; }
-
 JoinResult JoinFiles(const std::wstring& joinInfoPath, const std::wstring& destinationFolder,
-                     const JoinOptions& options, splitjoin::EngineUi& ui, splitjoin::DiskService& disks) {
+                     const JoinOptions& options, core::OperationUi& ui, splitjoin::DiskService& disks) {
   JoinRun run(options, ui, disks);
   return run.Run(joinInfoPath, destinationFolder);
 }

@@ -3,7 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "splitjoin/EngineUi.h"
+#include "core/OperationUi.h"
+#include "splitjoin/DiskService.h"
 
 namespace modMolquen {
 
@@ -29,10 +30,9 @@ enum class JoinResult {
   Failed,     // the failure message was shown
 };
 
-// The cancel button: the running join stops after its current block.
-void RequestCancel();
-
+// Stops after the block during which the user asked to (ui.Cancelled()). An older file of the restored
+// name is replaced only by a join that succeeded.
 JoinResult JoinFiles(const std::wstring& joinInfoPath, const std::wstring& destinationFolder,
-                     const JoinOptions& options, splitjoin::EngineUi& ui, splitjoin::DiskService& disks);
+                     const JoinOptions& options, core::OperationUi& ui, splitjoin::DiskService& disks);
 
 }  // namespace modMolquen

@@ -80,9 +80,9 @@ std::wstring ArgumentsOf(const std::wstring& commandLine) {
   return commandLine.substr(i);
 }
 
-void ShowRunning(winui::CommandButton& ok, winui::CommandButton& close, bool running) {
-  ok.SetEnabled(!running);
-  close.SetCaption(running ? L"ｷｬﾝｾﾙ(&C)" : L"閉じる(&C)");
+winui::OperationHost::Parts RunParts(winui::CommandButton& ok, winui::CommandButton& close, winui::PictureBox& bar,
+                                     winui::StatusBar& status, const std::wstring& title) {
+  return {ok, close, L"閉じる(&C)", L"ｷｬﾝｾﾙ(&C)", bar, status, 2, title};
 }
 
 int RunProgram(const std::function<std::unique_ptr<winui::Form>()>& makeForm) {

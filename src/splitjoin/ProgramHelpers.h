@@ -10,6 +10,7 @@
 
 #include "winui/Controls.h"
 #include "winui/Form.h"
+#include "winui/OperationHost.h"
 
 namespace splitjoin {
 
@@ -26,8 +27,10 @@ void SelectWholeText(winui::TextBox& textBox);
 void OpenFolderInExplorer(const std::wstring& folder);
 // The arguments of a whole command line: the text after the program's name and the blanks after it.
 std::wstring ArgumentsOf(const std::wstring& commandLine);
-// OK and the Close button while a run goes (OK disabled, Close reads "ｷｬﾝｾﾙ(&C)") and when idle.
-void ShowRunning(winui::CommandButton& ok, winui::CommandButton& close, bool running);
+// What both windows run their job with: OK, the Close button that reads "ｷｬﾝｾﾙ(&C)" while the job runs, the
+// progress box, panel 2 of the status bar and the program's title on its message boxes.
+winui::OperationHost::Parts RunParts(winui::CommandButton& ok, winui::CommandButton& close, winui::PictureBox& bar,
+                                     winui::StatusBar& status, const std::wstring& title);
 // The whole program: makes the form, loads it, lets messages run, shows it, lets messages run, and runs
 // the message loop until the window is unloaded. Returns the exit code.
 int RunProgram(const std::function<std::unique_ptr<winui::Form>()>& makeForm);

@@ -2,7 +2,7 @@
 
 #include "core/clsDrive.h"
 #include "core/modPath.h"
-#include "splitjoin/EngineUi.h"
+#include "splitjoin/DiskService.h"
 
 namespace splitjoin {
 

@@ -33,30 +33,24 @@ uint64_t PieceSizeFor(int index, uint32_t customMegabytes) {
   return PieceChoiceAt(index).pieceSize;
 }
 
-int CheckDiskSpace(const std::wstring& destFolder, uint64_t needed, splitjoin::EngineUi& ui,
+int CheckDiskSpace(const std::wstring& destFolder, uint64_t needed, core::OperationUi& ui,
                    splitjoin::DiskService& disks) {
   static const std::wstring kTitle = L"データ保存";
-  static const std::wstring kNoRoom = L"ディスクに空き容量がないかディスクの準備ができていません";
+  static const std::wstring kNoRoom =
+      L"ディスクに空き容量がないかディスクの準備ができていません\r\nディスクを入れ替えた「はい」\r\n"
+      L"ディスクの初期化を行う「いいえ」\r\n処理を中止する「キャンセル」";
   const std::wstring root = splitjoin::DriveRoot(destFolder);
   // A network folder has no drive root: its free space is asked of the folder itself.
   const std::wstring where = root.empty() ? destFolder : root;
-  // Formatting is offered only for a removable disk named by its drive letter, never for a fixed or
-  // network drive that holds other data.
+  // The drive is formatted only when it is a removable disk named by its drive letter: for a fixed or
+  // network drive, which holds other data, "いいえ" measures the space again like "はい".
   const bool mayFormat = !root.empty() && disks.DriveType(root) == DRIVE_REMOVABLE;
   for (;;) {
     double free = disks.FreeSpace(where);
     if (free > 0 && free >= static_cast<double>(needed)) return 0;
-    if (mayFormat) {
-      int answer = ui.Ask(kNoRoom + L"\r\nディスクを入れ替えた「はい」\r\nディスクの初期化を行う「いいえ」\r\n"
-                                    L"処理を中止する「キャンセル」",
-                          MB_YESNOCANCEL | MB_ICONEXCLAMATION, kTitle);
-      if (answer == IDNO) disks.Format((root[0] | 0x20) - L'a');
-      else if (answer != IDYES) return 9;
-    } else {
-      int answer = ui.Ask(kNoRoom + L"\r\n空きを作ってから「再試行」\r\n処理を中止する「キャンセル」",
-                          MB_RETRYCANCEL | MB_ICONEXCLAMATION, kTitle);
-      if (answer != IDRETRY) return 9;
-    }
+    int answer = ui.Ask(kNoRoom, MB_YESNOCANCEL | MB_ICONEXCLAMATION, kTitle);
+    if (answer != IDYES && answer != IDNO) return 9;
+    if (answer == IDNO && mayFormat) disks.Format((root[0] | 0x20) - L'a');
   }
 }
 

@@ -1,6 +1,6 @@
 #include "splitjoin/SplitEngine.h"
 
-#include <atomic>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -11,19 +11,16 @@
 
 namespace modDravisk {
 
-using splitjoin::EngineUi;
 using splitjoin::FileHandle;
 
 namespace {
-
-std::atomic<bool> cancelFlag{false};
 
 constexpr UINT kPromptStyle = MB_OKCANCEL | MB_ICONEXCLAMATION;
 
 class SplitRun {
  public:
   SplitRun(const std::wstring& source, const std::wstring& destFolder, int listIndex, uint64_t pieceSize,
-           const SplitOptions& options, EngineUi& ui, splitjoin::DiskService& disks)
+           const SplitOptions& options, SplitUi& ui, splitjoin::DiskService& disks)
       : source_(source),
         dest_(core::AddBackslash(destFolder)),
         pieceSize_(pieceSize),
@@ -53,7 +50,7 @@ class SplitRun {
   const uint64_t pieceSize_;
   const uint32_t blockSize_;
   const SplitOptions options_;
-  EngineUi& ui_;
+  SplitUi& ui_;
   splitjoin::DiskService& disks_;
 
   std::wstring name_;
@@ -118,7 +115,7 @@ void SplitRun::ClearDisplay() {
   ui_.ShowProgress(false);
   ui_.SetRangeLabel(L"");
   ui_.SetStatus(L"");
-  ui_.Pump();
+  ui_.ShowNow();
 }
 
 SplitResult SplitRun::Fail(const std::wstring& description) {
@@ -163,23 +160,31 @@ SplitRun::Step SplitRun::WritePiece(uint64_t number, uint64_t length, bool final
     ui_.DrawProgress(static_cast<float>(fraction > 1 ? 1 : fraction), false);
     uint64_t remaining = size_ - bytesDone_ - written;
     ui_.SetStatus(L"残り " + core::FormatNumber(static_cast<int64_t>(remaining), L"#,###") + L" byte" + ofCount);
-    ui_.Pump();
+    // The start of a piece is shown at once; later blocks when the window is due to redraw.
+    if (written == 0)
+      ui_.ShowNow();
+    else
+      ui_.Pump();
     const DWORD block = static_cast<DWORD>(length - written < blockSize_ ? length - written : blockSize_);
-    if (!splitjoin::ReadExactly(sourceFile_.Get(), buffer_.data(), block) ||
-        !splitjoin::WriteExactly(piece.Get(), buffer_.data(), block)) {
+    if (!splitjoin::CopyExactly(sourceFile_.Get(), piece.Get(), buffer_.data(), static_cast<DWORD>(buffer_.size()),
+                                block)) {
       error_ = GetLastError();
       return Step::Failed;
     }
     written += block;
     const bool lastBlock = written == length;
-    if (!(finalPiece && lastBlock) && cancelFlag.load()) return Step::Stopped;
+    if (!(finalPiece && lastBlock) && ui_.Cancelled()) return Step::Stopped;
     if (lastBlock) break;
   }
   piece.Close();
   bytesDone_ += written;
   if (finalPiece && options_.keepDate) splitjoin::SetSavedFileTime(path, times_);
   ui_.SetStatus(L"ディスク確認中...");
-  ui_.Pump();
+  // A removable disk can take a while to answer, and the user waits on it; any other answers at once.
+  if (removable_)
+    ui_.ShowNow();
+  else
+    ui_.Pump();
   return DiskStillThere() ? Step::Ok : Step::Aborted;
 }
 
@@ -214,13 +219,12 @@ SplitResult SplitRun::Run() {
   }
 
   ui_.ShowProgress(true);
-  cancelFlag = false;
   totalBlocks_ = std::nearbyint(static_cast<double>(size_) / blockSize_);
   ui_.DrawProgress(0, true);
   if (options_.keepDate) times_ = splitjoin::SaveFileTime(source_);
   sourceFile_ = splitjoin::OpenForRead(source_);
   if (!sourceFile_.Valid()) return Fail(L"");
-  buffer_.resize(blockSize_ < pieceSize_ ? blockSize_ : pieceSize_);
+  buffer_.resize(std::min<uint64_t>({splitjoin::kIoCallSize, blockSize_, pieceSize_}));
 
   for (uint64_t i = 1; i <= count_; ++i) {
     const bool finalPiece = i > fullCount;
@@ -254,10 +258,8 @@ SplitResult SplitRun::Run() {
 
 }  // namespace
 
-void RequestCancel() { cancelFlag = true; }
-
 SplitResult SplitFile(const std::wstring& source, const std::wstring& destFolder, int listIndex, uint64_t pieceSize,
-                      const SplitOptions& options, EngineUi& ui, splitjoin::DiskService& disks) {
+                      const SplitOptions& options, SplitUi& ui, splitjoin::DiskService& disks) {
   if (pieceSize == 0) return SplitResult::Refused;
   SplitRun run(source, destFolder, listIndex, pieceSize, options, ui, disks);
   return run.Run();

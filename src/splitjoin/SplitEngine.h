@@ -4,7 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "splitjoin/EngineUi.h"
+#include "core/OperationUi.h"
+#include "splitjoin/DiskService.h"
 
 namespace modDravisk {
 
@@ -33,15 +34,18 @@ enum class SplitResult {
   Failed,     // the failure message was shown
 };
 
-// The cancel button: the running split stops after its current block.
-void RequestCancel();
+// What the split needs of its window: the operation's side and the splitter's range label.
+class SplitUi : public core::OperationUi {
+ public:
+  virtual void SetRangeLabel(const std::wstring& text) = 0;
+};
 
-SplitResult SplitFile(const std::wstring& source, const std::wstring& destFolder, int listIndex,
-                      uint64_t pieceSize, const SplitOptions& options, splitjoin::EngineUi& ui,
-                      splitjoin::DiskService& disks);
+// Stops after the block during which the user asked to (ui.Cancelled()).
+SplitResult SplitFile(const std::wstring& source, const std::wstring& destFolder, int listIndex, uint64_t pieceSize,
+                      const SplitOptions& options, SplitUi& ui, splitjoin::DiskService& disks);
 
 // Asks until the destination has room for `needed` bytes: 0 when it has, 9 when the user aborted.
-int CheckDiskSpace(const std::wstring& destFolder, uint64_t needed, splitjoin::EngineUi& ui,
+int CheckDiskSpace(const std::wstring& destFolder, uint64_t needed, core::OperationUi& ui,
                    splitjoin::DiskService& disks);
 
 }  // namespace modDravisk

@@ -1,11 +1,11 @@
 #include "splitjoin/frmDravisk.h"
 
+#include "core/OperationUi.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "splitjoin/DraviskInput.h"
 #include "splitjoin/FileIo.h"
-#include "splitjoin/FormEngineUi.h"
 #include "splitjoin/ProgramHelpers.h"
 #include "splitjoin/SplitEngine.h"
 #include "splitjoin/SplitFileSet.h"
@@ -47,6 +47,26 @@ const ControlDef kControls[] = {
 
 std::wstring CustomSizeText(int megabytes) { return core::FormatNumber(static_cast<int64_t>(megabytes), L"###,###"); }
 
+// The split as this window shows it: the host's questions, bar and status text, and the range label.
+class DraviskUi : public modDravisk::SplitUi {
+ public:
+  DraviskUi(winui::OperationHost& host, winui::Label& rangeLabel) : shown_(host), rangeLabel_(rangeLabel) {}
+  int Ask(const std::wstring& text, UINT style, const std::wstring& title) override {
+    return shown_.Ask(text, style, title);
+  }
+  void ShowProgress(bool visible) override { shown_.ShowProgress(visible); }
+  void DrawProgress(float fraction, bool final) override { shown_.DrawProgress(fraction, final); }
+  void SetStatus(const std::wstring& text) override { shown_.SetStatus(text); }
+  void Pump() override { shown_.Pump(); }
+  void ShowNow() override { shown_.ShowNow(); }
+  bool Cancelled() override { return shown_.Cancelled(); }
+  void SetRangeLabel(const std::wstring& text) override { rangeLabel_.SetCaption(text); }
+
+ private:
+  core::FormOperationUi shown_;
+  winui::Label& rangeLabel_;
+};
+
 }  // namespace
 
 frmDravisk::frmDravisk() : Form(kForm, kControls) {
@@ -74,9 +94,7 @@ void frmDravisk::Form_Load() {
   vscNini.SetSmallChange(1);
   vscNini.SetLargeChange(10);
   InitSplitForm();
-  busy_ = false;
-  if (!commandLine.empty())
-    txtDraviskFileName.SetText(core::Trim(modDravisk::SplitCommandLine(commandLine).front()));
+  if (!commandLine.empty()) txtDraviskFileName.SetText(core::Trim(modDravisk::SplitCommandLine(commandLine).front()));
 }
 
 void frmDravisk::InitSplitForm() {
@@ -127,36 +145,23 @@ void frmDravisk::cmdOk_Click() {
   const std::wstring folder = core::Trim(txtToFolder.Text());
   if (source.empty() || folder.empty()) return;
   const uint64_t pieceSize = ChosenPieceSize();
-  busy_ = true;
-  splitjoin::ShowRunning(cmdOk, cmdCancel, true);
-  splitjoin::FormEngineUi ui(*this, kTitle, picStatus, sbrStatus, &lblAfter);
-  modDravisk::SplitOptions options{chkSetDate.Value() == 1, chkBatchMake.Value() == 1};
-  modDravisk::SplitFile(source, core::AddBackslash(folder), cmbDravisk.ListIndex(), pieceSize, options, ui,
-                        splitjoin::RealDisks());
-  busy_ = false;
-  splitjoin::ShowRunning(cmdOk, cmdCancel, false);
+  run.Run([&] {
+    DraviskUi ui(run, lblAfter);
+    modDravisk::SplitOptions options{chkSetDate.Value() == 1, chkBatchMake.Value() == 1};
+    modDravisk::SplitFile(source, core::AddBackslash(folder), cmbDravisk.ListIndex(), pieceSize, options, ui,
+                          splitjoin::RealDisks());
+  });
   if (chkAfterOpen.Value() == 1) splitjoin::OpenFolderInExplorer(folder);
 }
 
-void frmDravisk::cmdCancel_Click() {
-  if (busy_) {
-    modDravisk::RequestCancel();
-    return;
-  }
-  Unload();
-}
+void frmDravisk::cmdCancel_Click() { run.CloseOrCancel(); }
 
 void frmDravisk::Form_KeyDown(int& keyCode, int shift) {
   if (keyCode == VK_ESCAPE) cmdCancel_Click();
 }
 
 // The close box while a split runs cancels the split instead of destroying the window under it.
-void frmDravisk::Form_QueryUnload(int& cancel, winui::UnloadMode mode) {
-  if (busy_) {
-    modDravisk::RequestCancel();
-    cancel = 1;
-  }
-}
+void frmDravisk::Form_QueryUnload(int& cancel, winui::UnloadMode mode) { run.QueryUnload(cancel); }
 
 void frmDravisk::txtNini_KeyPress(winui::EventArgs& args) {
   if (args.keyAscii == VK_RETURN) {

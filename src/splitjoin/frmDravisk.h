@@ -7,6 +7,8 @@
 #include "winui/CommonControls.h"
 #include "winui/Form.h"
 #include "winui/ListControls.h"
+#include "splitjoin/ProgramHelpers.h"
+#include "winui/OperationHost.h"
 
 namespace dravisk {
 
@@ -61,9 +63,12 @@ class frmDravisk : public winui::Form {
   winui::StatusBar sbrStatus{this, ID_sbrStatus};
   winui::PictureBox picStatus{this, ID_picStatus};
 
+  // The split while it runs: busy state, cancel request, bar and status text.
+  winui::OperationHost run{*this, splitjoin::RunParts(cmdOk, cmdCancel, picStatus, sbrStatus, kTitle)};
+
   // The program's arguments; the first name goes into the file box when the window loads.
   std::wstring commandLine;
-  bool Busy() const { return busy_; }
+  bool Busy() const { return run.Busy(); }
 
   void Form_Load() override;
   void Form_KeyDown(int& keyCode, int shift) override;
@@ -87,8 +92,6 @@ class frmDravisk : public winui::Form {
 
  private:
   void CommitCustomSize();
-
-  bool busy_ = false;
 };
 
 }  // namespace dravisk

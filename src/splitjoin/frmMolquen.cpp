@@ -1,9 +1,9 @@
 #include "splitjoin/frmMolquen.h"
 
+#include "core/OperationUi.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
-#include "splitjoin/FormEngineUi.h"
 #include "splitjoin/JoinEngine.h"
 #include "splitjoin/ProgramHelpers.h"
 #include "winui/Resources.h"
@@ -54,7 +54,6 @@ void frmMolquen::Form_Load() {
   picStatus.SetFont(L"ＭＳ Ｐゴシック", 9);
   sbrStatus.AddPanel(1900);
   sbrStatus.AddPanel(0);
-  IsBusy = false;
 }
 
 void frmMolquen::cmdKetugoFileName_Click() {
@@ -79,34 +78,21 @@ void frmMolquen::cmdOk_Click() {
   const std::wstring folder = core::Trim(txtFromFolder.Text());
   const std::wstring infoPath = core::Trim(txtKetugoFileName.Text());
   if (folder.empty() || infoPath.empty()) return;
-  IsBusy = true;
-  splitjoin::ShowRunning(cmdOk, cmdCancel, true);
-  splitjoin::FormEngineUi ui(*this, kTitle, picStatus, sbrStatus);
-  modMolquen::JoinFiles(infoPath, core::AddBackslash(folder), {chkAfterDelete.Value() == 1}, ui,
-                        splitjoin::RealDisks());
-  IsBusy = false;
-  splitjoin::ShowRunning(cmdOk, cmdCancel, false);
+  run.Run([&] {
+    core::FormOperationUi ui(run);
+    modMolquen::JoinFiles(infoPath, core::AddBackslash(folder), {chkAfterDelete.Value() == 1}, ui,
+                          splitjoin::RealDisks());
+  });
   if (chkAfterOpen.Value() == 1) splitjoin::OpenFolderInExplorer(folder);
 }
 
-void frmMolquen::cmdCancel_Click() {
-  if (IsBusy) {
-    modMolquen::RequestCancel();
-    return;
-  }
-  Unload();
-}
+void frmMolquen::cmdCancel_Click() { run.CloseOrCancel(); }
 
 void frmMolquen::Form_KeyDown(int& keyCode, int shift) {
   if (keyCode == VK_ESCAPE) cmdCancel_Click();
 }
 
 // The close box while a join runs asks the join to stop instead of destroying the window under it.
-void frmMolquen::Form_QueryUnload(int& cancel, winui::UnloadMode mode) {
-  if (IsBusy) {
-    modMolquen::RequestCancel();
-    cancel = 1;
-  }
-}
+void frmMolquen::Form_QueryUnload(int& cancel, winui::UnloadMode mode) { run.QueryUnload(cancel); }
 
 }  // namespace molquen

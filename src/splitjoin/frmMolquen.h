@@ -5,6 +5,8 @@
 
 #include "winui/CommonControls.h"
 #include "winui/Form.h"
+#include "splitjoin/ProgramHelpers.h"
+#include "winui/OperationHost.h"
 
 namespace molquen {
 
@@ -47,7 +49,9 @@ class frmMolquen : public winui::Form {
   winui::PictureBox picStatus{this, ID_picStatus};
   winui::StatusBar sbrStatus{this, ID_sbrStatus};
 
-  bool IsBusy = false;
+  // The join while it runs: busy state, cancel request, bar and status text.
+  winui::OperationHost run{*this, splitjoin::RunParts(cmdOk, cmdCancel, picStatus, sbrStatus, kTitle)};
+  bool IsBusy() const { return run.Busy(); }
 
   void Form_Load() override;
   void Form_KeyDown(int& keyCode, int shift) override;

@@ -6,12 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "splitjoin/EngineUi.h"
+#include "splitjoin/DiskService.h"
+#include "splitjoin/SplitEngine.h"
 
 namespace splitjoin_test {
 
 // Records what the engine shows; message boxes go through winui::MsgBox so ScriptedMsgBox answers them.
-class RecordingUi : public splitjoin::EngineUi {
+class RecordingUi : public modDravisk::SplitUi {
  public:
   explicit RecordingUi(std::wstring title) : title_(std::move(title)) {}
   int Ask(const std::wstring& text, UINT style, const std::wstring& title) override;
@@ -20,16 +21,20 @@ class RecordingUi : public splitjoin::EngineUi {
   void SetStatus(const std::wstring& text) override;
   void SetRangeLabel(const std::wstring& text) override { label = text; labels.push_back(text); }
   void Pump() override {}
+  void ShowNow() override { shownAtOnce.push_back(status); }
+  bool Cancelled() override { return cancelRequested; }
 
   // Runs before the block whose status is the n-th "残り" text (1-based): lets a test press cancel there.
   std::function<void(int block)> onBlock;
+  bool cancelRequested = false;
 
   bool progressVisible = false;
   std::wstring label;
   std::wstring status;
   std::vector<std::wstring> labels;
   std::vector<std::wstring> statuses;
-  std::vector<float> fractions;  // final draws are stored negated (0 final as -0)
+  std::vector<std::wstring> shownAtOnce;  // the status at each ShowNow
+  std::vector<float> fractions;           // final draws are stored negated (0 final as -0)
   int blocks = 0;
 
  private:

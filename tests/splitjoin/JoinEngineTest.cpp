@@ -7,6 +7,7 @@
 #include "TempDir.h"
 #include "core/Text.h"
 #include "splitjoin/FileIo.h"
+#include "winui/MsgBox.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ const std::wstring kFailure = L"ファイル連結失敗　原因を調査後再
 class JoinEngineTest : public testing::Test {
  protected:
   // A set of pieces of the given sizes in "set\", content continuing from piece to piece.
-  std::string MakeSet(const std::string& countLine, const std::string& name, std::initializer_list<uint64_t> sizes,
+  std::string MakeSet(const std::string& countLine, const std::string& name, const std::vector<uint64_t>& sizes,
                       const std::string& stem = "data.") {
     temp.WriteFile(L"set\\" + core::FromCp932(stem) + L"000", countLine + "\r\n" + name + "\r\n");
     std::string all;
@@ -76,6 +77,9 @@ TEST_F(JoinEngineTest, LargePieceIsCopiedInTwoMegabyteBlocks) {
   EXPECT_FLOAT_EQ(ui.fractions[1], 1.0f / 3);
   EXPECT_FLOAT_EQ(ui.fractions[3], 1.0f);
   EXPECT_EQ(ui.fractions[4], -0.0f);
+  // Each piece's start and the end are drawn at once; the blocks between when the window is due.
+  const std::vector<std::wstring> atOnce = {L"残り 5000000 (1/2)", L"残り 0 (2/2)", L""};
+  EXPECT_EQ(ui.shownAtOnce, atOnce);
 }
 
 TEST_F(JoinEngineTest, LongerOldFileIsReplacedWhole) {
@@ -87,17 +91,17 @@ TEST_F(JoinEngineTest, LongerOldFileIsReplacedWhole) {
 }
 
 TEST_F(JoinEngineTest, MissingPieceIsAskedForUntilCancel) {
-  const std::string all = MakeSet("003", "data.bin", {100, 200, 300});
+  const std::string all = MakeSet("003", "data.bin", {300, 300, 200});
   DeleteFileW((temp / L"set\\data.002").c_str());
   boxes.Expect(kStart);
   boxes.Expect(L"ディスクが違います　２ 番のディスクをセットして下さい");
   boxes.Expect(L"ディスクが違います　２ 番のディスクをセットして下さい", IDCANCEL);
   EXPECT_EQ(Join(), JoinResult::Cancelled);
-  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all.substr(0, 100));
+  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all.substr(0, 300));
 }
 
 TEST_F(JoinEngineTest, RemovableSetAsksForEveryFurtherDisk) {
-  const std::string all = MakeSet("002", "data.bin", {100, 200});
+  const std::string all = MakeSet("002", "data.bin", {200, 100});
   disks.driveType = DRIVE_REMOVABLE;
   boxes.Expect(kStart);
   boxes.Expect(L"２ 枚目のディスクをセットして下さい");
@@ -107,7 +111,7 @@ TEST_F(JoinEngineTest, RemovableSetAsksForEveryFurtherDisk) {
 }
 
 TEST_F(JoinEngineTest, CountZeroJoinsEveryPiecePresent) {
-  const std::string all = MakeSet("000", "data.bin", {10, 20, 30});
+  const std::string all = MakeSet("000", "data.bin", {30, 30, 20});
   boxes.Expect(kStart);
   boxes.Expect(L"ディスクが違います　４ 番のディスクをセットして下さい", IDCANCEL);
   EXPECT_EQ(Join(), JoinResult::Cancelled);
@@ -115,10 +119,10 @@ TEST_F(JoinEngineTest, CountZeroJoinsEveryPiecePresent) {
 }
 
 TEST_F(JoinEngineTest, DeleteAfterRemovesOnlyPiecesAlreadyJoined) {
-  MakeSet("004", "data.bin", {100, 200, 300, 400});
+  MakeSet("004", "data.bin", {400, 400, 400, 100});
   temp.WriteFile(L"set\\data.bat", "@echo off\r\n");
-  ui.onBlock = [](int block) {
-    if (block == 3) modMolquen::RequestCancel();
+  ui.onBlock = [this](int block) {
+    if (block == 3) ui.cancelRequested = true;
   };
   boxes.Expect(kStart);
   EXPECT_EQ(Join({.deleteAfter = true}), JoinResult::Cancelled);
@@ -126,14 +130,14 @@ TEST_F(JoinEngineTest, DeleteAfterRemovesOnlyPiecesAlreadyJoined) {
     EXPECT_FALSE(FileExists(temp / L"set\\" + gone)) << core::ToUtf8(gone);
   EXPECT_TRUE(FileExists(temp / L"set\\data.003"));
   EXPECT_TRUE(FileExists(temp / L"set\\data.004"));
-  EXPECT_EQ(splitjoin_test::SizeOf(Out() + L"\\data.bin"), 600u);
+  EXPECT_EQ(splitjoin_test::SizeOf(Out() + L"\\data.bin"), 1200u);
   EXPECT_FALSE(ui.progressVisible);
   EXPECT_EQ(ui.status, L"");
 }
 
 TEST_F(JoinEngineTest, RestoredNameMustBeAPlainFileName) {
-  for (const char* name :
-       {"..\\evil.txt", "sub\\x.txt", "../up.txt", "C:x.txt", "..", "\\root.txt", "NUL", "com1.dat", "data:s"}) {
+  for (const char* name : {"..\\evil.txt", "sub\\x.txt", "../up.txt", "C:x.txt", "..", "\\root.txt", "NUL", "com1.dat",
+                           "data:s", ".. ", "... ", " ..", " "}) {
     SCOPED_TRACE(name);
     MakeSet("001", name, {10});
     boxes.Expect(kStart);
@@ -147,11 +151,110 @@ TEST_F(JoinEngineTest, RestoredNameMustBeAPlainFileName) {
 
 TEST_F(JoinEngineTest, RestoredFileNeverTakesThePlaceOfAPiece) {
   const std::string piece = PatternBytes(10);
-  MakeSet("001", "data.001", {10});
+  // Windows drops trailing dots and blanks, so "data.001 " would name the piece itself.
+  for (const char* name : {"data.001", "data.001 ", "DATA.001.", "data.BAT"}) {
+    SCOPED_TRACE(name);
+    MakeSet("001", name, {10});
+    boxes.Expect(kStart);
+    boxes.Expect(kFailure + L"連結後ファイル名が分割ファイルと同じです: " + core::FromCp932(name));
+    EXPECT_EQ(modMolquen::JoinFiles(Info(), temp / L"set", {}, ui, disks), JoinResult::Failed);
+    EXPECT_TRUE(ReadFileBytes(temp / L"set\\data.001") == piece);
+  }
+}
+
+TEST_F(JoinEngineTest, OlderFileOfTheNameIsReplacedOnlyByAJoinThatSucceeded) {
+  // A set split into its source's folder and joined back there, with piece 2 missing: Cancel at its prompt.
+  const std::string all = MakeSet("003", "data.bin", {300, 300, 200});
+  const std::wstring target = temp / L"set\\data.bin";
+  temp.WriteFile(L"set\\data.bin", std::string(5000, 'x'));
+  temp.WriteFile(L"set\\data.bin.tmp", "the user's own file");
+  const std::string piece2 = ReadFileBytes(temp / L"set\\data.002");
+  DeleteFileW((temp / L"set\\data.002").c_str());
   boxes.Expect(kStart);
-  boxes.Expect(kFailure + L"連結後ファイル名が分割ファイルと同じです: data.001");
-  EXPECT_EQ(modMolquen::JoinFiles(Info(), temp / L"set", {}, ui, disks), JoinResult::Failed);
-  EXPECT_TRUE(ReadFileBytes(temp / L"set\\data.001") == piece);
+  boxes.Expect(L"ディスクが違います　２ 番のディスクをセットして下さい", IDCANCEL);
+  EXPECT_EQ(modMolquen::JoinFiles(Info(), temp / L"set", {}, ui, disks), JoinResult::Cancelled);
+  EXPECT_TRUE(ReadFileBytes(target) == std::string(5000, 'x'));
+  EXPECT_EQ(ReadFileBytes(temp / L"set\\data.bin.tmp"), "the user's own file");
+  EXPECT_FALSE(FileExists(temp / L"set\\data.bin.1.tmp"));
+
+  // The whole set: the older file is replaced, and nothing of the join is left beside it.
+  temp.WriteFile(L"set\\data.002", piece2);
+  boxes.Expect(kStart);
+  EXPECT_EQ(modMolquen::JoinFiles(Info(), temp / L"set", {}, ui, disks), JoinResult::Done);
+  EXPECT_TRUE(ReadFileBytes(target) == all);
+  EXPECT_EQ(ReadFileBytes(temp / L"set\\data.bin.tmp"), "the user's own file");
+  EXPECT_FALSE(FileExists(temp / L"set\\data.bin.1.tmp"));
+}
+
+TEST_F(JoinEngineTest, OlderFileThatCannotBeReplacedFailsBeforeAnyPieceIsDeleted) {
+  MakeSet("002", "data.bin", {300, 100});
+  const std::wstring target = temp.WriteFile(L"restored\\data.bin", "in use");
+  {
+    // Another program holds the file open and shares it with no one.
+    splitjoin::FileHandle inUse(
+        CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(inUse.Valid());
+    boxes.Expect(kStart);
+    boxes.Expect(kFailure);
+    EXPECT_EQ(Join({.deleteAfter = true}), JoinResult::Failed);
+  }
+  EXPECT_EQ(ReadFileBytes(target), "in use");
+  EXPECT_FALSE(FileExists(target + L".tmp"));
+  for (const wchar_t* kept : {L"data.000", L"data.001", L"data.002"})
+    EXPECT_TRUE(FileExists(temp / L"set\\" + kept)) << core::ToUtf8(kept);
+}
+
+TEST_F(JoinEngineTest, CancelAfterPiecesWereDeletedKeepsTheirBytesBesideTheOlderFile) {
+  const std::string all = MakeSet("004", "data.bin", {400, 400, 400, 100});
+  const std::wstring target = temp.WriteFile(L"restored\\data.bin", std::string(5000, 'x'));
+  ui.onBlock = [this](int block) {
+    if (block == 3) ui.cancelRequested = true;
+  };
+  boxes.Expect(kStart);
+  EXPECT_EQ(Join({.deleteAfter = true}), JoinResult::Cancelled);
+  EXPECT_TRUE(ReadFileBytes(target) == std::string(5000, 'x'));
+  EXPECT_FALSE(FileExists(temp / L"set\\data.001"));
+  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin.tmp") == all.substr(0, 1200));
+}
+
+TEST_F(JoinEngineTest, PieceOfTheWrongSizeFailsBeforeAnythingIsWrittenOrDeleted) {
+  struct Case {
+    std::vector<uint64_t> sizes;
+    const wchar_t* wrong;
+  };
+  const Case cases[] = {
+      {{1000, 600, 500}, L"data.002"},    // a middle piece cut short
+      {{1000, 1200, 500}, L"data.002"},   // a middle piece too long
+      {{1000, 1000, 1001}, L"data.003"},  // a last piece longer than a piece
+      {{600, 1000, 500}, L"data.002"},    // the first piece cut short
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(core::ToUtf8(c.wrong));
+    MakeSet("003", "data.bin", c.sizes);
+    boxes.Expect(kStart);
+    boxes.Expect(kFailure + L"分割ファイルのサイズが正しくありません: " + c.wrong);
+    EXPECT_EQ(Join({.deleteAfter = true}), JoinResult::Failed);
+    for (const wchar_t* kept : {L"data.000", L"data.001", L"data.002", L"data.003"})
+      EXPECT_TRUE(FileExists(temp / L"set\\" + kept)) << core::ToUtf8(kept);
+    EXPECT_FALSE(FileExists(Out() + L"\\data.bin"));
+  }
+}
+
+TEST_F(JoinEngineTest, PieceOnADiskPutInLaterIsMeasuredWhenItArrives) {
+  const std::string all = MakeSet("002", "data.bin", {1000, 400});
+  DeleteFileW((temp / L"set\\data.002").c_str());
+  boxes.Expect(kStart);
+  boxes.Expect(kFailure + L"分割ファイルのサイズが正しくありません: data.002");
+  const std::wstring wrongDisk = L"ディスクが違います　２ 番のディスクをセットして下さい";
+  winui::MsgBoxHandler script = winui::SetMsgBoxHandler(nullptr);
+  winui::SetMsgBoxHandler([&](const winui::MsgBoxRequest& request) {
+    if (request.text != wrongDisk) return script(request);
+    temp.WriteFile(L"set\\data.002", PatternBytes(1001));  // the disk put in holds another set's piece
+    return IDOK;
+  });
+  EXPECT_EQ(Join(), JoinResult::Failed);
+  winui::SetMsgBoxHandler(script);
+  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all.substr(0, 1000));
 }
 
 TEST_F(JoinEngineTest, UnreadableJoinInfoFails) {

@@ -1,9 +1,12 @@
 // The splitter's disk prompts, driven by a fake disk service.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "EngineFakes.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
+#include "core/Text.h"
 #include "splitjoin/SplitEngine.h"
 
 namespace {
@@ -19,9 +22,6 @@ const wchar_t kQuestionThree[] = L"分割数は *.001～*.003 の ３ です";
 const wchar_t kFormatOffer[] =
     L"ディスクに空き容量がないかディスクの準備ができていません\r\nディスクを入れ替えた「はい」\r\n"
     L"ディスクの初期化を行う「いいえ」\r\n処理を中止する「キャンセル」";
-const wchar_t kNoRoomFixed[] =
-    L"ディスクに空き容量がないかディスクの準備ができていません\r\n空きを作ってから「再試行」\r\n"
-    L"処理を中止する「キャンセル」";
 
 class SplitDisksTest : public testing::Test {
  protected:
@@ -70,6 +70,8 @@ TEST_F(SplitDisksTest, RemovableDiskAsksForEveryDiskAndOffersToFormatIt) {
   EXPECT_EQ(disks.formatted[0], (dest[0] | 0x20) - L'a');
   EXPECT_EQ(disks.freeAsked.front(), dest.substr(0, 3));
   EXPECT_EQ(splitjoin_test::SizeOf(dest + L"three.003"), 600000u - 2 * 262144);
+  // The user waits on the check of a removable disk: it is shown at once after each piece.
+  EXPECT_EQ(std::count(ui.shownAtOnce.begin(), ui.shownAtOnce.end(), L"ディスク確認中..."), 3);
 }
 
 TEST_F(SplitDisksTest, CancelAtALaterDiskLeavesTheWrittenPieces) {
@@ -94,14 +96,37 @@ TEST_F(SplitDisksTest, OnePieceOnARemovableDiskAsksForTheFirstDiskOnly) {
   EXPECT_EQ(boxes.Shown().size(), 2u);
 }
 
-TEST_F(SplitDisksTest, FixedDiskWithoutRoomIsNeverOfferedForFormatting) {
+TEST_F(SplitDisksTest, FixedOrNetworkDiskWithoutRoomIsMeasuredAgainInsteadOfFormatted) {
+  struct Case {
+    UINT driveType;
+    std::wstring dest;
+  };
+  const Case cases[] = {
+      {DRIVE_FIXED, L"C:\\sets\\"}, {DRIVE_REMOTE, L"N:\\sets\\"}, {DRIVE_UNKNOWN, L"\\\\server\\share\\sets\\"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(core::ToUtf8(c.dest));
+    FakeDisks local;
+    local.driveType = c.driveType;
+    local.freeAnswers = {0, 0};
+    local.free = 100;
+    ScriptedMsgBox answers;
+    answers.Expect(kFormatOffer, IDNO);
+    answers.Expect(kFormatOffer, IDYES);
+    EXPECT_EQ(modDravisk::CheckDiskSpace(c.dest, 100, ui, local), 0);
+    EXPECT_TRUE(local.formatted.empty());
+    EXPECT_EQ(local.freeAsked.size(), 3u);
+    ASSERT_EQ(answers.Shown().size(), 2u);
+    EXPECT_EQ(answers.Shown()[0].title, L"データ保存");
+    EXPECT_EQ(answers.Shown()[0].style, UINT(MB_YESNOCANCEL | MB_ICONEXCLAMATION));
+  }
+
+  // Cancel aborts the split before anything is written.
   disks.free = 0;
   boxes.Expect(kQuestionThree);
-  boxes.Expect(kNoRoomFixed, IDRETRY);
-  boxes.Expect(kNoRoomFixed, IDCANCEL);
+  boxes.Expect(kFormatOffer, IDNO);
+  boxes.Expect(kFormatOffer, IDCANCEL);
   EXPECT_EQ(Split(), SplitResult::Cancelled);
   EXPECT_TRUE(disks.formatted.empty());
-  EXPECT_EQ(boxes.Shown()[1].style, UINT(MB_RETRYCANCEL | MB_ICONEXCLAMATION));
   EXPECT_FALSE(testsupport::FileExists(dest + L"three.000"));
   EXPECT_EQ(ui.label, L"");
 }

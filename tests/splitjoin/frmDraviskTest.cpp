@@ -6,10 +6,10 @@
 #include "EngineFakes.h"
 #include "ProgramFakes.h"
 #include "TempDir.h"
+#include "core/OperationUi.h"
 #include "core/Text.h"
 #include "core/modShell.h"
 #include "splitjoin/DraviskInput.h"
-#include "splitjoin/FormEngineUi.h"
 #include "splitjoin/SplitEngine.h"
 #include "winui/App.h"
 #include "winui/MsgBox.h"
@@ -167,6 +167,22 @@ TEST_F(frmDraviskTest, OkSplitsAndOpensTheFolderWhatever) {
   EXPECT_EQ(processes.started, started);
 }
 
+TEST_F(frmDraviskTest, RangeLabelStandsBesideTheCountQuestion) {
+  const std::wstring source = temp.WriteFile(L"movie.avi", PatternBytes(2500000));
+  form.txtDraviskFileName.SetText(source);
+  form.txtToFolder.SetText(temp.Path());
+  std::wstring labelAtQuestion;
+  winui::MsgBoxHandler previous = winui::SetMsgBoxHandler([&](const winui::MsgBoxRequest& request) {
+    EXPECT_EQ(request.text, L"分割数は *.001～*.002 の ２ です");
+    labelAtQuestion = form.lblAfter.Caption();
+    return IDCANCEL;
+  });
+  form.cmdOk.Click();
+  winui::SetMsgBoxHandler(previous);
+  EXPECT_EQ(labelAtQuestion, L"*.001～*.002");
+  EXPECT_EQ(form.lblAfter.Caption(), L"");
+}
+
 TEST_F(frmDraviskTest, FailureMessageOfAMissingSource) {
   form.txtDraviskFileName.SetText(temp / L"none.bin");
   form.txtToFolder.SetText(temp.Path());
@@ -210,18 +226,17 @@ TEST_F(frmDraviskTest, FolderChooserFillsTheBoxWithATrailingBackslash) {
 }
 
 TEST_F(frmDraviskTest, EngineDrawsItsBarInThePictureBoxAndWritesPanelTwo) {
-  splitjoin::FormEngineUi ui(form, dravisk::kTitle, form.picStatus, form.sbrStatus, &form.lblAfter);
+  core::FormOperationUi ui(form.run);
   ui.ShowProgress(true);
   EXPECT_TRUE(form.picStatus.Visible());
   ui.DrawProgress(0.5f, false);
+  ui.SetStatus(L"残り 1,079,000 byte (2/2)");
+  ui.ShowNow();
   const int width = winui::TwipsToPixelsX(form.picStatus.ScaleWidth());
   const int height = winui::TwipsToPixelsY(form.picStatus.ScaleHeight());
   EXPECT_EQ(GetPixel(form.picStatus.Hdc(), 1, 1), GetSysColor(COLOR_ACTIVECAPTION));
   EXPECT_EQ(GetPixel(form.picStatus.Hdc(), width - 2, height - 2), RGB(255, 255, 255));
-  ui.SetStatus(L"残り 1,079,000 byte (2/2)");
   EXPECT_EQ(form.sbrStatus.PanelText(2), L"残り 1,079,000 byte (2/2)");
-  ui.SetRangeLabel(L"*.001～*.002");
-  EXPECT_EQ(form.lblAfter.Caption(), L"*.001～*.002");
 }
 
 TEST(DraviskCommandLine, FirstNameGoesIntoTheBox) {

@@ -46,7 +46,7 @@ TEST_F(frmMolquenTest, FreshStart) {
   EXPECT_EQ(form.chkAfterOpen.Value(), 0);
   EXPECT_EQ(form.chkAfterDelete.Caption(), L"連結後分割ファイルを削除する(&D)");
   EXPECT_EQ(form.cmdCancel.Caption(), L"閉じる(&C)");
-  EXPECT_FALSE(form.IsBusy);
+  EXPECT_FALSE(form.IsBusy());
   EXPECT_FALSE(form.picStatus.Visible());
 }
 

@@ -1,55 +1,85 @@
 #!/usr/bin/env bash
-# Splits and joins a 1 GB file with the split and join engines (under Wine) and with split(1) and cat(1)
-# on the same disk (each step starts after a sync and is timed without one at its end), and prints the throughput of each and the engines' share of it (target: 0.8 or more).
-#   tests/splitjoin/bench/split-join-bench.sh <build folder> [size in MiB, default 1024]
+# Splits a file into 100 MB (ZIP) pieces and joins them back with split(1) and cat(1), with the split and join
+# engines alone and through the Dravisk and Molquen windows (under Wine, the windows shown), all on the same
+# disk and in one run. Each step starts after a sync and is timed without one at its end; every step runs
+# several times and the median is printed, with its ratio to split(1) or cat(1) (target: 1.25 or less).
+#   tests/splitjoin/bench/split-join-bench.sh <build folder> [size in MiB, default 1024] [runs, default 3]
+# SPLIT_JOIN_BENCH_DIR names the folder to work in (default: the build folder), to measure another disk.
 set -euo pipefail
 build="$(cd "${1:?build folder}" && pwd)"
 mib="${2:-1024}"
+runs="${3:-3}"
+[ "$runs" -ge 3 ] || { echo "at least three runs" >&2; exit 2; }
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 bench="$build/bin/SplitJoinBench.exe"
 [ -x "$bench" ] || { echo "build the SplitJoinBench target first: cmake --build $build --target SplitJoinBench" >&2; exit 2; }
 
-work="$build/bench-work"
+work="${SPLIT_JOIN_BENCH_DIR:-$build}/split-join-bench-work"
 rm -rf "$work"
-mkdir -p "$work/src" "$work/native" "$work/pieces" "$work/restored"
+mkdir -p "$work/src" "$work/times"
 trap 'rm -rf "$work"' EXIT
 head -c "$((mib * 1048576))" /dev/urandom >"$work/src/big.bin"
+sync
 bytes=$(stat -c %s "$work/src/big.bin")
 
 now() { date +%s.%N; }
-rate() { awk -v b="$bytes" -v s="$1" 'BEGIN { printf "%8.2f s %9.1f MB/s", s, b / 1048576 / s }'; }
-
-sync
-t0=$(now)
-split -b 95420416 -a 3 -d "$work/src/big.bin" "$work/native/big."
-t1=$(now)
-sync
-t1b=$(now)
-cat "$work"/native/big.* >"$work/native/joined.bin"
-t2=$(now)
-cmp -s "$work/src/big.bin" "$work/native/joined.bin" || { echo "cat did not restore the file" >&2; exit 1; }
-native_split=$(awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }')
-native_join=$(awk -v a="$t1b" -v b="$t2" 'BEGIN { print b - a }')
-rm -rf "$work/native"
+# record <step> <seconds>
+record() { echo "$2" >>"$work/times/$1"; }
+fresh() { rm -rf "$work/pieces" "$work/restored"; mkdir -p "$work/pieces" "$work/restored"; sync; }
+same() { cmp -s "$work/src/big.bin" "$1" || { echo "$2 did not restore the file" >&2; exit 1; }; }
 
 . "$here/../../../scripts/wine-env.sh"
 tolvenar_wine_env "$build/wineprefix" "$(tolvenar_build_arch "$build")"
 win() { winepath -w "$1" 2>/dev/null; }
-# One Wine server for both steps, started and warmed up before any timing, so its start-up services do not
+# One Wine server for every step, started and warmed up before any timing, so its start-up services do not
 # run beside the timed work.
 wineserver -p
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
 wine "$bench" >/dev/null 2>&1 || true
-sync
-wine "$bench" split "$(win "$work/src/big.bin")" "$(win "$work/pieces")" >"$work/engine.txt"
-sync
-wine "$bench" join "$(win "$work/pieces/big.000")" "$(win "$work/restored")" >>"$work/engine.txt"
-cmp -s "$work/src/big.bin" "$work/restored/big.bin" || { echo "the join engine did not restore the file" >&2; exit 1; }
-engine_split=$(awk '/^split/ { print $2 }' "$work/engine.txt")
-engine_join=$(awk '/^join/ { print $2 }' "$work/engine.txt")
+# wine_step <split|join|dravisk|molquen> <input> <output folder>
+wine_step() {
+  local line
+  line="$(wine "$bench" "$1" "$(win "$2")" "$(win "$3")")" || { echo "$1 failed" >&2; exit 1; }
+  record "$1" "$(awk '{ print $2 }' <<<"$line")"
+}
 
-echo "file: $bytes bytes, pieces of 95,420,416 bytes"
-echo "split(1)       $(rate "$native_split")"
-echo "split engine   $(rate "$engine_split")   share $(awk -v n="$native_split" -v e="$engine_split" 'BEGIN { printf "%.2f", n / e }')"
-echo "cat(1)         $(rate "$native_join")"
-echo "join engine    $(rate "$engine_join")   share $(awk -v n="$native_join" -v e="$engine_join" 'BEGIN { printf "%.2f", n / e }')"
+for run in $(seq "$runs"); do
+  fresh
+  t0=$(now)
+  split -b 95420416 -a 3 -d "$work/src/big.bin" "$work/pieces/big."
+  t1=$(now)
+  record native_split "$(awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }')"
+  sync
+  t0=$(now)
+  cat "$work"/pieces/big.* >"$work/restored/big.bin"
+  t1=$(now)
+  record native_join "$(awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }')"
+  same "$work/restored/big.bin" "cat"
+
+  for way in engine window; do
+    fresh
+    if [ "$way" = engine ]; then split_step=split join_step=join; else split_step=dravisk join_step=molquen; fi
+    wine_step "$split_step" "$work/src/big.bin" "$work/pieces"
+    sync
+    wine_step "$join_step" "$work/pieces/big.000" "$work/restored"
+    same "$work/restored/big.bin" "$join_step"
+  done
+done
+
+median() { sort -g "$work/times/$1" | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+line() {
+  local m all
+  m="$(median "$2")"
+  all="$(awk '{ printf "%s%.2f", (NR > 1 ? " " : ""), $1 }' "$work/times/$2")"
+  awk -v name="$1" -v s="$m" -v b="$bytes" -v base="${3:-}" -v all="$all" 'BEGIN {
+    printf "%-16s %8.2f s %9.1f MB/s", name, s, b / 1048576 / s
+    printf "   %-7s", (base != "" ? sprintf("%.2fx", s / base) : "")
+    printf "   runs: %s\n", all }'
+}
+echo "file: $bytes bytes, pieces of 95,420,416 bytes, median of $runs runs (ratio: time against split(1) or cat(1))"
+line "split(1)" native_split
+line "split engine" split "$(median native_split)"
+line "Dravisk window" dravisk "$(median native_split)"
+line "cat(1)" native_join
+line "join engine" join "$(median native_join)"
+line "Molquen window" molquen "$(median native_join)"

@@ -1,26 +1,10 @@
 #pragma once
-// What the split and join engines need of their window and of the disks: the programs pass their form and
-// the real disks, tests pass fakes, so the engines run without a window.
+// What the split and join engines need of the disks: the programs pass the machine's disks, tests a fake.
 #include <windows.h>
 
 #include <string>
 
 namespace splitjoin {
-
-class EngineUi {
- public:
-  virtual ~EngineUi() = default;
-  // A message box of the program; an empty title stands for the program's own title. Returns the button.
-  virtual int Ask(const std::wstring& text, UINT style, const std::wstring& title = L"") = 0;
-  virtual void ShowProgress(bool visible) = 0;
-  virtual void DrawProgress(float fraction, bool final) = 0;
-  // Panel 2 of the status bar.
-  virtual void SetStatus(const std::wstring& text) = 0;
-  // The splitter's range label; the joiner has none.
-  virtual void SetRangeLabel(const std::wstring& text) = 0;
-  // Lets pending window messages run (repaint, the cancel button).
-  virtual void Pump() = 0;
-};
 
 class DiskService {
  public:

@@ -1,0 +1,58 @@
+#pragma once
+// One archiver command as a value: which call wrapper runs it, the command line and the wrapper's flag.
+// Builders make these from Settings and a request without touching anything; Run hands one to its
+// wrapper; the result's code decides PrivateState.ArcStatus in one place.
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace operations {
+
+// The call wrappers of the archiver layer (archiver/CallWrappers.h), one per library or console tool.
+enum class Archiver {
+  Unlha,
+  Zip,  // flag 1: the writing library, 0: the reading one
+  Cab,
+  Tar,
+  Yz1,
+  Yz2,
+  Bga,
+  SevenZip,
+  UnImp,
+  Unbel,
+  Bh,
+  UnGca,  // flag 1: the console tool, 0: the library
+  Unrar,  // flag 1: the console tool, 0: the library
+  Unarj,  // flag 1: the console tool, 0: the library
+  AceExe,
+  JarExe,
+  Ish,  // flag 1: the command entry, 0: the file list
+};
+
+struct ArchiverCommand {
+  Archiver archiver = Archiver::Unlha;
+  std::wstring line;
+  int16_t flag = 0;
+
+  bool operator==(const ArchiverCommand&) const = default;
+};
+
+// What one run gave: the wrapper's code (0 = success; archiver::kNotCalled when nothing could be called)
+// and the text the archiver printed.
+struct RunResult {
+  int32_t code = 0;
+  std::wstring output;
+
+  bool Succeeded() const { return code == 0; }
+};
+
+// Runs the command through its wrapper (which shows the output as the wrapper does). No command (a type
+// without one for the operation) runs nothing and counts as success.
+RunResult Run(HWND owner, const std::optional<ArchiverCommand>& command);
+
+// The one place an operation's outcome becomes PrivateState.ArcStatus.
+void SetArcStatus(const RunResult& result);
+
+}  // namespace operations
