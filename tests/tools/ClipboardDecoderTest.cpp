@@ -7,6 +7,7 @@
 
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
+#include "ToolFakes.h"
 #include "core/Seams.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -17,34 +18,8 @@ namespace {
 using testsupport::FileExists;
 using testsupport::ReadFileBytes;
 
-class FakeClipboard : public core::ClipboardSeam {
- public:
-  bool hasText = true;
-  std::wstring text;
-  bool GetText(std::wstring& out) override {
-    out = text;
-    return hasText;
-  }
-  bool SetText(const std::wstring& value) override {
-    text = value;
-    hasText = true;
-    return true;
-  }
-  bool Clear() override {
-    hasText = false;
-    return true;
-  }
-};
-
-class FakePicker : public core::FolderPickerSeam {
- public:
-  std::wstring answer;
-  std::vector<std::wstring> titles;
-  std::wstring BrowseForFolder(HWND, const std::wstring& title, const std::wstring&) override {
-    titles.push_back(title);
-    return answer;
-  }
-};
+using toolstest::FakeClipboard;
+using toolstest::FakePicker;
 
 class FakeWindow : public tools::DecoderWindow {
  public:

@@ -1,0 +1,121 @@
+#pragma once
+// Fakes of the seams the tools go through: the clipboard, the folder picker, the file dialogs, process
+// starts and modal windows. Each answers as scripted and records what it was asked.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/Seams.h"
+#include "winui/Form.h"
+
+namespace toolstest {
+
+class FakeClipboard : public core::ClipboardSeam {
+ public:
+  bool hasText = true;
+  std::wstring text;
+  bool GetText(std::wstring& out) override {
+    out = text;
+    return hasText;
+  }
+  bool SetText(const std::wstring& value) override {
+    text = value;
+    hasText = true;
+    return true;
+  }
+  bool Clear() override {
+    hasText = false;
+    return true;
+  }
+};
+
+class FakePicker : public core::FolderPickerSeam {
+ public:
+  std::wstring answer;
+  std::vector<std::wstring> titles;
+  std::wstring BrowseForFolder(HWND, const std::wstring& title, const std::wstring&) override {
+    titles.push_back(title);
+    return answer;
+  }
+};
+
+// Shell opens ("verb file") and process starts (the command line); StartProcess fails when asked to.
+class FakeProcesses : public core::ProcessSeam {
+ public:
+  std::vector<std::wstring> executed, started;
+  bool startFails = false;
+  INT_PTR Execute(HWND, const std::wstring& verb, const std::wstring& file, const std::wstring&, const std::wstring&,
+                  int) override {
+    executed.push_back(verb + L" " + file);
+    return 42;
+  }
+  HANDLE ExecuteForProcess(HWND, const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,
+                           int) override {
+    return nullptr;
+  }
+  HANDLE StartProcess(const std::wstring& commandLine, const std::wstring&, int) override {
+    started.push_back(commandLine);
+    HANDLE self = nullptr;
+    if (!startFails)
+      DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &self, 0, FALSE,
+                      DUPLICATE_SAME_ACCESS);
+    return self;
+  }
+};
+
+// The open-file dialog: each question is recorded, and answered with the next of `answers` ("" = the user
+// cancelled; none left = cancelled).
+class FakeFileDialogs : public core::CommonDialogSeam {
+ public:
+  struct Question {
+    HWND owner;
+    std::wstring title, filter, fileName, initialDir;
+  };
+  std::vector<std::wstring> answers;
+  std::vector<Question> asked;
+
+  BOOL OpenFile(OPENFILENAMEW& record) override {
+    std::wstring filter;
+    for (const wchar_t* p = record.lpstrFilter; p && *p; p += wcslen(p) + 1)
+      filter += (filter.empty() ? L"" : L"|") + std::wstring(p);
+    asked.push_back({record.hwndOwner, record.lpstrTitle ? record.lpstrTitle : L"", filter, record.lpstrFile,
+                     record.lpstrInitialDir ? record.lpstrInitialDir : L""});
+    std::wstring answer;
+    if (asked.size() <= answers.size()) answer = answers[asked.size() - 1];
+    if (answer.empty()) return FALSE;
+    wcsncpy(record.lpstrFile, answer.c_str(), record.nMaxFile - 1);
+    record.lpstrFile[record.nMaxFile - 1] = L'\0';
+    return TRUE;
+  }
+  BOOL SaveFile(OPENFILENAMEW&) override { return FALSE; }
+  BOOL PickColor(CHOOSECOLORW&) override { return FALSE; }
+  BOOL PickFont(CHOOSEFONTW&) override { return FALSE; }
+  BOOL Print(PRINTDLGW&) override { return FALSE; }
+  BOOL PageSetup(PAGESETUPDLGW&) override { return FALSE; }
+  DWORD ExtendedError() override { return 0; }
+  BOOL Help(HWND, const std::wstring&, UINT, ULONG_PTR) override { return FALSE; }
+};
+
+// Plays the user of every modal form shown while it lives: `play` gets the form, loaded and hidden, and
+// drives it through its controls.
+class ModalScript {
+ public:
+  explicit ModalScript(std::function<void(winui::Form&)> play) : previous_(winui::SetModalHook(std::move(play))) {}
+  ~ModalScript() { winui::SetModalHook(previous_); }
+  ModalScript(const ModalScript&) = delete;
+  ModalScript& operator=(const ModalScript&) = delete;
+
+ private:
+  winui::ModalHook previous_;
+};
+
+// A real click on a control: the button goes down and up over it.
+inline void ClickAt(HWND control, int x = 2, int y = 2) {
+  PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+}  // namespace toolstest

@@ -1,0 +1,71 @@
+// Shows one of the tools' dialogs with sample contents for a screenshot (screenshot.sh); not a test.
+// Argument: passphrase, about, commandline, expand or property.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+
+#include "archiver/ArcOutput.h"
+#include "archiver/LibraryBinding.h"
+#include "core/Settings.h"
+#include "core/modShell.h"
+#include "core/modTolvenar.h"
+#include "tools/frmAbout.h"
+#include "tools/frmCommandLine.h"
+#include "tools/frmExpand.h"
+#include "tools/frmPassPhrase.h"
+#include "tools/frmProperty.h"
+#include "winui/App.h"
+
+namespace {
+
+void SampleListing(HWND, const std::wstring&) {
+  archiver::ArcOutputText =
+      L" Name            Original    Packed  Ratio   Date     Time\n"
+      L"---------------  --------  --------  -----  -------- --------\n"
+      L"readme.txt           1024       512  50.0%  04-04-05 12:00:00\n"
+      L"画像.bmp            65536     12000  18.3%  04-04-05 12:00:00\n";
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&icc);
+  wchar_t folder[MAX_PATH];
+  if (GetEnvironmentVariableW(L"TOLVENAR_STANDINS_WIN", folder, MAX_PATH)) archiver::SetLibraryFolder(folder);
+  const std::wstring which = commandLine;
+  std::unique_ptr<winui::Form> form;
+  if (which == L"passphrase") {
+    auto dialog = std::make_unique<tools::frmPassPhrase>();
+    dialog->Load();
+    dialog->lblComment.SetCaption(
+        L"このJPEGファイルを448bit可変長キー暗号化アルゴリズム「BlowFish」によって暗号化します");
+    dialog->txtPass.SetText(L"password");
+    form = std::move(dialog);
+  } else if (which == L"about") {
+    form = std::make_unique<tools::frmAbout>();
+  } else if (which == L"commandline") {
+    core::Settings.ArcCommand = {L"", L"a C:\\書庫\\new.lzh C:\\作業\\*.*", L"l C:\\書庫\\old.lzh"};
+    form = std::make_unique<tools::frmCommandLine>();
+  } else if (which == L"expand") {
+    core::ExpandFilePath = L"C:\\作業\\SETUP.EX_";
+    form = std::make_unique<tools::frmExpand>();
+  } else if (which == L"property" || which == L"listing") {
+    tools::SetArchiveListingRunner(&SampleListing);
+    auto sheet = std::make_unique<tools::frmProperty>();
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    sheet->GetPropertyFileName(self);
+    sheet->GetPropertyPlace(true);
+    sheet->Load();
+    if (which == L"listing") sheet->tabProperty.SetSelectedTab(2);
+    form = std::move(sheet);
+  } else {
+    return 2;
+  }
+  if (!form->Load()) return 1;
+  form->Show();
+  return winui::RunMessageLoop();
+}
