@@ -56,8 +56,6 @@ const ControlDef kControls[] = {
 
 std::unique_ptr<frmMain> mainForm;
 
-void SetMainWindowPointer(int pointer) { SetBusyCursor(pointer == archiver::kPointerHourglass); }
-
 }  // namespace
 
 const FormDef& MainFormDef() { return kForm; }
@@ -98,14 +96,12 @@ void frmMain::SetOkOrCancel(const std::wstring& answer) { DropAnswer = answer; }
 frmMain& MainForm() {
   if (!mainForm) {
     mainForm = std::make_unique<frmMain>();
-    archiver::SetMainPointerSetter(&SetMainWindowPointer);
   }
   return *mainForm;
 }
 
 void ReleaseMainForm() {
   if (!mainForm) return;
-  archiver::SetMainPointerSetter(nullptr);
   mainForm.reset();
 }
 
