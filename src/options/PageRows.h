@@ -1,0 +1,59 @@
+#pragma once
+// Short forms of the control rows the option dialogs' pages are made of: one call per control, in the
+// order of the control table's columns (id, name, container, left, top, width, height in twips, caption,
+// array index, style).
+#include "winui/FormTypes.h"
+
+namespace options::rows {
+
+using winui::ControlDef;
+using winui::Kind;
+
+constexpr ControlDef Row(Kind kind, int id, const wchar_t* name, int container, int left, int top, int width,
+                         int height, const wchar_t* caption = L"", int index = -1, unsigned style = winui::kNone,
+                         int value = 0) {
+  return {id, name, kind, left, top, width, height, caption, style, -1, container, index, value};
+}
+
+constexpr ControlDef Frame(int id, const wchar_t* name, int container, int left, int top, int width, int height,
+                           const wchar_t* caption = L"", int index = -1) {
+  return Row(Kind::Frame, id, name, container, left, top, width, height, caption, index);
+}
+
+constexpr ControlDef Check(int id, const wchar_t* name, int container, int left, int top, int width, int height,
+                           const wchar_t* caption, int index = -1, unsigned style = winui::kNone) {
+  return Row(Kind::CheckBox, id, name, container, left, top, width, height, caption, index, style);
+}
+
+constexpr ControlDef Option(int id, const wchar_t* name, int container, int left, int top, int width, int height,
+                            const wchar_t* caption, int index = -1) {
+  return Row(Kind::OptionButton, id, name, container, left, top, width, height, caption, index);
+}
+
+constexpr ControlDef Label(int id, const wchar_t* name, int container, int left, int top, int width, int height,
+                           const wchar_t* caption, int index = -1, unsigned style = winui::kNone) {
+  return Row(Kind::Label, id, name, container, left, top, width, height, caption, index, style);
+}
+
+constexpr ControlDef Text(int id, const wchar_t* name, int container, int left, int top, int width, int height,
+                          unsigned style = winui::kNone) {
+  return Row(Kind::TextBox, id, name, container, left, top, width, height, L"", -1, style);
+}
+
+constexpr ControlDef Button(int id, const wchar_t* name, int container, int left, int top, int width, int height,
+                            const wchar_t* caption, int index = -1, unsigned style = winui::kNone) {
+  return Row(Kind::CommandButton, id, name, container, left, top, width, height, caption, index, style);
+}
+
+// A pick-only drop-down list.
+constexpr ControlDef List(int id, const wchar_t* name, int container, int left, int top, int width, int height) {
+  return Row(Kind::ComboBox, id, name, container, left, top, width, height, L"", -1, winui::kDropDownList);
+}
+
+// A slider from 0 to `max`; a page whose slider starts elsewhere sets its range when the dialog loads.
+constexpr ControlDef Slider(int id, const wchar_t* name, int container, int left, int top, int width, int height,
+                            int max) {
+  return Row(Kind::Slider, id, name, container, left, top, width, height, L"", -1, winui::kNone, max);
+}
+
+}  // namespace options::rows
