@@ -6,6 +6,9 @@
 
 namespace options::rows {
 
+// The program's icon resource of a magnifying glass, the picture of every browse button.
+constexpr int kBrowseIconId = 102;
+
 using winui::ControlDef;
 using winui::Kind;
 
@@ -43,6 +46,11 @@ constexpr ControlDef Text(int id, const wchar_t* name, int container, int left, 
 constexpr ControlDef Button(int id, const wchar_t* name, int container, int left, int top, int width, int height,
                             const wchar_t* caption, int index = -1, unsigned style = winui::kNone) {
   return Row(Kind::CommandButton, id, name, container, left, top, width, height, caption, index, style);
+}
+
+// A browse button: a picture (a magnifying glass) instead of a caption, 405 x 285 twips.
+constexpr ControlDef BrowseButton(int id, const wchar_t* name, int container, int left, int top) {
+  return Button(id, name, container, left, top, 405, 285, L"", -1, winui::kGraphical);
 }
 
 // A pick-only drop-down list.

@@ -12,8 +12,6 @@ namespace {
 
 using namespace rows;
 constexpr int kPage = ID_fraOption + 11;
-// The program's icon resource of a magnifying glass, shown on browse buttons.
-constexpr int kBrowseIcon = 102;
 
 const ControlDef kRows[] = {
     PageFrame(11, L"GCA 書庫のオプション"),
@@ -33,7 +31,7 @@ const ControlDef kRows[] = {
     Option(ID_optGCAPass + 0, L"optGCAPass", ID_fraGCAPass, 240, 300, 4575, 225, L"通常パスワード形式(&P)", 0),
     Option(ID_optGCAPass + 1, L"optGCAPass", ID_fraGCAPass, 240, 555, 4575, 225, L"キーファイル形式(&K)", 1),
     Text(ID_txtGCAPass, L"txtGCAPass", ID_fraGCAPass, 480, 855, 3855, 270),
-    Button(ID_cmdGCAPass, L"cmdGCAPass", ID_fraGCAPass, 4380, 848, 405, 285, L"", -1, winui::kGraphical),
+    BrowseButton(ID_cmdGCAPass, L"cmdGCAPass", ID_fraGCAPass, 4380, 848),
     Label(ID_lblGCADefaultPass, L"lblGCADefaultPass", ID_fraGCAPass, 240, 1260, 1935, 180, L"デフォルトパスワード(&D)"),
     Text(ID_txtGCADefaultPass, L"txtGCADefaultPass", ID_fraGCAPass, 2220, 1215, 2595, 270, winui::kPassword),
     Label(ID_lblGCAComment, L"lblGCAComment", kPage, 240, 4680, 4815, 180,
@@ -60,7 +58,7 @@ void ChooseKeyFile(frmArcOption& form) {
 }
 
 void Prepare(frmArcOption& form) {
-  winui::CommandButton(&form, ID_cmdGCAPass).SetPicture(winui::LoadIconRes(kBrowseIcon, 16, 16));
+  winui::CommandButton(&form, ID_cmdGCAPass).SetPicture(winui::LoadIconRes(kBrowseIconId, 16, 16));
   form.On(ID_chkGCAPass, winui::Event::Click, [&form](winui::EventArgs&) { ApplyEncryption(form); });
   form.On(ID_optGCAPass, winui::Event::Click, [&form](winui::EventArgs& args) {
     SetEnabled(form, {ID_txtGCAPass, ID_cmdGCAPass}, args.index == 1);
