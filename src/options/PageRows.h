@@ -2,6 +2,8 @@
 // Short forms of the control rows the option dialogs' pages are made of: one call per control, in the
 // order of the control table's columns (id, name, container, left, top, width, height in twips, caption,
 // array index, style).
+#include <array>
+
 #include "winui/FormTypes.h"
 
 namespace options::rows {
@@ -62,6 +64,32 @@ constexpr ControlDef List(int id, const wchar_t* name, int container, int left, 
 constexpr ControlDef Slider(int id, const wchar_t* name, int container, int left, int top, int width, int height,
                             int max) {
   return Row(Kind::Slider, id, name, container, left, top, width, height, L"", -1, winui::kNone, max);
+}
+
+// The window of an options dialog: fixed, centred on the screen, without window menu, minimize or
+// maximize box or task-bar button, with key preview so that Esc anywhere cancels.
+constexpr winui::FormDef OptionsDialog(const wchar_t* className, const wchar_t* caption, int width, int height) {
+  return {.className = className,
+          .caption = caption,
+          .clientWidth = width,
+          .clientHeight = height,
+          .border = winui::BorderStyle::FixedDialog,
+          .minButton = false,
+          .maxButton = false,
+          .start = winui::StartPosition::CenterScreen,
+          .keyPreview = true,
+          .controlBox = false,
+          .showInTaskbar = false};
+}
+
+// The frame of a tabbed options dialog, in tab order: the tab strip at the top left, then OK (the default
+// button) and Cancel side by side below it.
+constexpr std::array<ControlDef, 3> TabbedFrame(int stripId, const wchar_t* stripName, int stripWidth, int stripHeight,
+                                                int okId, int cancelId, int okLeft, int buttonsTop) {
+  return {{{stripId, stripName, Kind::TabStrip, 120, 120, stripWidth, stripHeight, L"", winui::kNone, 0},
+           {okId, L"cmdOk", Kind::CommandButton, okLeft, buttonsTop, 1215, 375, L"&OK", winui::kDefault, 1},
+           {cancelId, L"cmdCancel", Kind::CommandButton, okLeft + 1320, buttonsTop, 1215, 375, L"キャンセル(&C)",
+            winui::kNone, 2}}};
 }
 
 }  // namespace options::rows

@@ -8,31 +8,15 @@
 #include "core/MainWindowLink.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "options/PageRows.h"
 
 namespace options {
 
 namespace {
 
-constexpr winui::FormDef kForm{
-    .className = L"Tolvenar.frmArcOption",
-    .caption = L"書庫のオプション",
-    .clientWidth = 5670,
-    .clientHeight = 6570,
-    .border = winui::BorderStyle::FixedDialog,
-    .minButton = false,
-    .maxButton = false,
-    .start = winui::StartPosition::CenterScreen,
-    .keyPreview = true,
-    .controlBox = false,
-    .showInTaskbar = false,
-};
-
-using winui::Kind;
-const winui::ControlDef kControls[] = {
-    {ID_tspArcType, L"tspArcType", Kind::TabStrip, 120, 120, 5415, 5895, L"", winui::kNone, 0},
-    {ID_cmdOk, L"cmdOk", Kind::CommandButton, 3000, 6120, 1215, 375, L"&OK", winui::kDefault, 1},
-    {ID_cmdCancel, L"cmdCancel", Kind::CommandButton, 4320, 6120, 1215, 375, L"キャンセル(&C)", winui::kNone, 2},
-};
+constexpr winui::FormDef kForm = rows::OptionsDialog(L"Tolvenar.frmArcOption", L"書庫のオプション", 5670, 6570);
+constexpr auto kControls =
+    rows::TabbedFrame(ID_tspArcType, L"tspArcType", 5415, 5895, ID_cmdOk, ID_cmdCancel, 3000, 6120);
 
 const wchar_t* const kTabCaptions[kArcOptionTabs] = {L"LZH", L"ZIP", L"CAB", L"ARJ", L"TAR", L"ISH",
                                                      L"RAR", L"YZ1", L"ACE", L"JAR", L"BGA", L"GCA",

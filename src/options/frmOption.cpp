@@ -21,26 +21,8 @@ using namespace general;
 
 namespace {
 
-constexpr winui::FormDef kForm{
-    .className = L"Tolvenar.frmOption",
-    .caption = L"オプション",
-    .clientWidth = 5055,
-    .clientHeight = 6000,
-    .border = winui::BorderStyle::FixedDialog,
-    .minButton = false,
-    .maxButton = false,
-    .start = winui::StartPosition::CenterScreen,
-    .keyPreview = true,
-    .controlBox = false,
-    .showInTaskbar = false,
-};
-
-using winui::Kind;
-const winui::ControlDef kFrame[] = {
-    {ID_tspOption, L"tspOption", Kind::TabStrip, 120, 120, 4815, 5295, L"", winui::kNone, 0},
-    {ID_cmdOk, L"cmdOk", Kind::CommandButton, 2400, 5520, 1215, 375, L"&OK", winui::kDefault, 1},
-    {ID_cmdCancel, L"cmdCancel", Kind::CommandButton, 3720, 5520, 1215, 375, L"キャンセル(&C)", winui::kNone, 2},
-};
+constexpr winui::FormDef kForm = rows::OptionsDialog(L"Tolvenar.frmOption", L"オプション", 5055, 6000);
+constexpr auto kFrame = rows::TabbedFrame(ID_tspOption, L"tspOption", 4815, 5295, ID_cmdOk, ID_cmdCancel, 2400, 5520);
 
 const wchar_t* const kTabs[kOptionPages] = {L"全体", L"フォルダ", L"圧縮/解凍", L"シェルエクステンション",
                                             L"他アプリケーション"};
