@@ -57,8 +57,11 @@ void SelectAllOnFocus(winui::Form& form, int textBoxId) {
 }
 
 void PreparePasswordBox(winui::Form& form, int passwordBoxId, bool selectOnFocus) {
-  // A pass phrase is typed as it is, never composed through an input method.
-  if (HWND box = form.Item(passwordBoxId)) ImmAssociateContext(box, nullptr);
+  if (HWND box = form.Item(passwordBoxId)) {
+    SendMessageW(box, EM_SETPASSWORDCHAR, L'*', 0);
+    // A pass phrase is typed as it is, never composed through an input method.
+    ImmAssociateContext(box, nullptr);
+  }
   if (selectOnFocus) SelectAllOnFocus(form, passwordBoxId);
 }
 

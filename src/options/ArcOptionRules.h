@@ -28,7 +28,8 @@ bool IsOn(winui::Form& form, int checkBoxId);
 // Enables the controls exactly when the check box is on.
 void EnableWhenOn(winui::Form& form, int checkBoxId, std::initializer_list<int> ids);
 void SetEnabled(winui::Form& form, std::initializer_list<int> ids, bool enabled);
-// A default-password box takes no input-method composition and, when asked, selects its text on focus.
+// A default-password box shows "*" for each character, takes no input-method composition and, when asked,
+// selects its text on focus.
 void PreparePasswordBox(winui::Form& form, int passwordBoxId, bool selectOnFocus);
 // Prepares the password box and binds the rule "the box is enabled when the check box is on" to the check
 // box's click.

@@ -277,6 +277,7 @@ TEST_F(ArcOptionRulesTest, PasswordBoxesFollowTheirSwitches) {
     SCOPED_TRACE(c.what);
     EXPECT_TRUE(Control(c.box).Enabled());
     EXPECT_TRUE(GetWindowLongW(Form().Item(c.box), GWL_STYLE) & ES_PASSWORD);
+    EXPECT_EQ(SendMessageW(Form().Item(c.box), EM_GETPASSWORDCHAR, 0, 0), L'*');
     Click(c.check);
     EXPECT_FALSE(Control(c.box).Enabled());
   }
