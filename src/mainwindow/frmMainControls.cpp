@@ -4,6 +4,7 @@
 #include "archiver/ArcOutput.h"
 #include "browser/Histories.h"
 #include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/ToolCommands.h"
 #include "mainwindow/WindowViews.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
@@ -66,6 +67,7 @@ std::span<const ControlDef> MainControls() { return kControls; }
 frmMain::frmMain() : Form(kForm, kControls, MainMenus()) {
   BindHandlers();
   BindArchiveCommands(*this);
+  BindToolCommands(*this);
 }
 
 frmMain::~frmMain() {
