@@ -3,6 +3,7 @@
 // starts and modal windows. Each answers as scripted and records what it was asked.
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
@@ -67,7 +68,7 @@ class FakeProcesses : public core::ProcessSeam {
 };
 
 // The open-file dialog: each question is recorded, and answered with the next of `answers` ("" = the user
-// cancelled; none left = cancelled).
+// cancelled; none left = cancelled). An answer of several files is the folder and the names, NUL-separated.
 class FakeFileDialogs : public core::CommonDialogSeam {
  public:
   struct Question {
@@ -86,8 +87,10 @@ class FakeFileDialogs : public core::CommonDialogSeam {
     std::wstring answer;
     if (asked.size() <= answers.size()) answer = answers[asked.size() - 1];
     if (answer.empty()) return FALSE;
-    wcsncpy(record.lpstrFile, answer.c_str(), record.nMaxFile - 1);
-    record.lpstrFile[record.nMaxFile - 1] = L'\0';
+    // A multi-selection answer holds NULs (the folder, then each name): it is copied whole, ended by two.
+    const size_t length = std::min<size_t>(answer.size(), record.nMaxFile - 2);
+    std::copy_n(answer.c_str(), length, record.lpstrFile);
+    record.lpstrFile[length] = record.lpstrFile[length + 1] = L'\0';
     return TRUE;
   }
   BOOL SaveFile(OPENFILENAMEW&) override { return FALSE; }
