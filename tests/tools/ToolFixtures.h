@@ -11,6 +11,7 @@
 #include "Standins.h"
 #include "TempDir.h"
 #include "archiver/LibraryBinding.h"
+#include "core/Text.h"
 
 namespace toolstest {
 
@@ -71,6 +72,12 @@ class StandinCopies {
     temp_.WriteFile(L"standins.ini", ini);
   }
   std::string Log() const { return testsupport::ReadFileBytes(temp_ / L"standins.log"); }
+  // Whether the entry (such as "Unlha") was called with exactly `command`.
+  bool Ran(const wchar_t* entry, const std::wstring& command) const {
+    std::string line(1, '\t');
+    line.append(core::ToUtf8(entry)).append(1, '\t').append(core::ToCp932(command)).append("\r\n");
+    return Log().find(line) != std::string::npos;
+  }
 
  private:
   const testsupport::TempDir& temp_;
