@@ -15,6 +15,7 @@
 #include "tools/CommandLineRun.h"
 #include "tools/ToolCommands.h"
 #include "tools/frmProperty.h"
+#include "tools/frmTemplateList.h"
 #include "winui/MsgBox.h"
 
 namespace mainwindow {
@@ -41,9 +42,7 @@ void mnuTool_Click(frmMain&) { browser::SetToolMenuStatus(); }
 
 void mnuToolCommandLine_Click(frmMain& form) { tools::ShowCommandLine(form.Hwnd()); }
 
-void mnuToolMakeTemplate_Click(frmMain& form) {
-  if (!tools::CommandLineAvailable()) Report(form, tools::kCommandLineMissing, MB_ICONEXCLAMATION);
-}
+void mnuToolMakeTemplate_Click(frmMain& form) { tools::ShowTemplateList(form.Hwnd()); }
 
 void StartSideProgram(frmMain& form, const std::wstring& program) {
   const std::wstring path = InProgramFolder(program);

@@ -25,8 +25,8 @@ void mnuTool_Click(frmMain& form);
 // Tool > 書庫をコマンドラインより操作: the raw command-line dialog, or the message that no library for it is
 // installed. The "/l" start-up runs it too.
 void mnuToolCommandLine_Click(frmMain& form);
-// Tool > テンプレート圧縮: with none of its four libraries, the message the command-line item shows too.
-// The template list itself is not part of the program yet: with a library present nothing opens.
+// Tool > テンプレート圧縮: the template list, or with none of its four libraries the message the command-line
+// item shows too.
 void mnuToolMakeTemplate_Click(frmMain& form);
 // Tool > ファイルを分割 and 分割ファイルを連結: starts the program (not waited for), or reports kNotInstalled.
 void StartSideProgram(frmMain& form, const std::wstring& program);
