@@ -1,5 +1,5 @@
 // Shows one of the tools' dialogs with sample contents for a screenshot (screenshot.sh); not a test.
-// Argument: passphrase, about, commandline, expand or property.
+// Argument: passphrase, about, commandline, expand, property, listing, template or templates.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -9,6 +9,7 @@
 #include "archiver/ArcOutput.h"
 #include "archiver/LibraryBinding.h"
 #include "core/Settings.h"
+#include "core/modIni.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "tools/frmAbout.h"
@@ -16,6 +17,9 @@
 #include "tools/frmExpand.h"
 #include "tools/frmPassPhrase.h"
 #include "tools/frmProperty.h"
+#include "tools/Templates.h"
+#include "tools/frmTemplate.h"
+#include "tools/frmTemplateList.h"
 #include "winui/App.h"
 
 namespace {
@@ -62,6 +66,23 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     sheet->Load();
     if (which == L"listing") sheet->tabProperty.SetSelectedTab(2);
     form = std::move(sheet);
+  } else if (which == L"template" || which == L"templates") {
+    // Two sample templates in a settings file of the temp folder.
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    core::SetIniFolder(temp);
+    tools::WriteTemplate(0, {L"C:\\書庫", L"日報", L"0", L"0", {L"C:\\作業\\日報.txt", L"C:\\作業\\*.xls"}}, 0);
+    tools::WriteTemplate(1, {L"D:\\Backup\\", L"source", L"1", L"1", {L"D:\\src\\*.cpp"}}, 0);
+    if (which == L"template") {
+      auto editor = std::make_unique<tools::frmTemplate>();
+      editor->SetTemplateNo(0);
+      editor->SetOpenStatus(true);
+      editor->Load();
+      editor->SetCaption(L"テンプレートの更新");
+      form = std::move(editor);
+    } else {
+      form = std::make_unique<tools::frmTemplateList>();
+    }
   } else {
     return 2;
   }
