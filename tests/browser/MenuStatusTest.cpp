@@ -302,6 +302,25 @@ TEST_F(MenuStatusTest, TypesToCreateFollowTheirLibrariesAndTools) {
   EXPECT_FALSE(Enabled(Command::NewArcOfType, 9));
 }
 
+TEST_F(MenuStatusTest, OnlyANormalFileCountsAsATool) {
+  const std::wstring tool = tools_ + L"\\jar32.exe";
+  InstallTools({L"jar32.exe"});
+  SetMenuStatus(L"");
+  ASSERT_TRUE(Enabled(Command::MakeArcType, 9));
+  for (DWORD attributes : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_SYSTEM}}) {
+    SetFileAttributesW(tool.c_str(), attributes);
+    SetMenuStatus(L"");
+    EXPECT_FALSE(Enabled(Command::MakeArcType, 9)) << attributes;
+    EXPECT_FALSE(Enabled(Command::NewArcOfType, 9)) << attributes;
+  }
+  SetFileAttributesW(tool.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(tool.c_str());
+  CreateDirectoryW(tool.c_str(), nullptr);  // a folder of the tool's name is no tool either
+  SetMenuStatus(L"");
+  EXPECT_FALSE(Enabled(Command::MakeArcType, 9));
+  RemoveDirectoryW(tool.c_str());
+}
+
 TEST_F(MenuStatusTest, JpegItemsFollowTheJpegLibraryAlone) {
   Show(temp_ / L"a.lzh");
   SetMenuStatus(L"LZH");
@@ -312,7 +331,7 @@ TEST_F(MenuStatusTest, JpegItemsFollowTheJpegLibraryAlone) {
 }
 
 // The state with no archive leaves opening and new archives usable, and touches neither the types to
-// create nor the list pop-up's property item.
+// create, the list pop-up's property item nor the splitter and joiner items.
 TEST_F(MenuStatusTest, TheStateWithoutAnArchiveLeavesOnlyOpeningAndNewArchivesUsable) {
   browser::CommandState& state = browser::Commands();
   for (int command = 0; command < static_cast<int>(Command::MakeArcType); ++command)
@@ -323,7 +342,10 @@ TEST_F(MenuStatusTest, TheStateWithoutAnArchiveLeavesOnlyOpeningAndNewArchivesUs
   std::set<Command> usable;
   for (int command = 0; command < static_cast<int>(Command::MakeArcType); ++command)
     if (Enabled(static_cast<Command>(command))) usable.insert(static_cast<Command>(command));
-  EXPECT_EQ(Join({Command::Open, Command::Pack, Command::FolderPack, Command::Property}), Join(usable));
+  // The splitter and joiner items follow their programs' presence, not the archive.
+  EXPECT_EQ(Join({Command::Open, Command::Pack, Command::FolderPack, Command::Property, Command::Splitter,
+                  Command::Joiner}),
+            Join(usable));
   EXPECT_TRUE(Enabled(Command::NewArcOfType, 2)) << "a type no rule follows keeps its state";
 }
 
