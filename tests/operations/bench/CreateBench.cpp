@@ -7,13 +7,13 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
 #include "BrowserForm.h"
 #include "Standins.h"
 #include "archiver/ArchiverApi.h"
@@ -30,20 +30,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
-
-template <typename Run>
-double Best(Run run) {
-  double best = 1e9;
-  for (int i = 0; i < 3; ++i) {
-    const auto start = Clock::now();
-    run();
-    best = std::min(best, Seconds(start));
-  }
-  return best;
-}
+using testsupport::BestOfThree;
 
 // The settings a fresh settings file gives, with the work folder in the scratch folder.
 void LoadFreshSettings(const std::wstring& scratch) {
@@ -151,11 +138,11 @@ int wmain(int argc, wchar_t** argv) {
       std::string line = LastCommand(log, entry);
       const std::wstring made = core::PrivateState.ArcFileName();
 
-      const double ownSeconds = Best(own);
+      const double ownSeconds = BestOfThree(own);
       const int listed = browser::Entries().Count();
       // The straight calls write the same archive name afresh each time.
       const std::string archive = core::ToCp932(made);
-      const double straightSeconds = Best([&] {
+      const double straightSeconds = BestOfThree([&] {
         DeleteFileW(made.c_str());
         Straight(row, line, archive);
       });
