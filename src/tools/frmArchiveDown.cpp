@@ -115,11 +115,13 @@ struct frmArchiveDown::Pictures {
   ~Pictures() {
     for (HICON icon : icons) DestroyIcon(icon);
   }
+  // The folder's own icon; a plain folder's when it is not there (yet).
   HICON Of(const std::wstring& folder) {
     SHFILEINFOW info{};
     if (!SHGetFileInfoW(folder.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON) || !info.hIcon)
-      return nullptr;
-    icons.push_back(info.hIcon);
+      SHGetFileInfoW(folder.c_str(), FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info,
+                     SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES);
+    if (info.hIcon) icons.push_back(info.hIcon);
     return info.hIcon;
   }
 };
