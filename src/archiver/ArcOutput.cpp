@@ -14,15 +14,7 @@ namespace archiver {
 
 std::wstring ArcOutputText;
 
-namespace {
-MainPointerSetter pointerSetter = nullptr;
-}  // namespace
-
-MainPointerSetter SetMainPointerSetter(MainPointerSetter setter) { return std::exchange(pointerSetter, setter); }
-
-void SetMainPointer(int pointer) {
-  if (pointerSetter) pointerSetter(pointer);
-}
+void SetMainPointer(int pointer) { core::MainWindow().SetMousePointer(pointer); }
 
 void ShowArcOutput() {
   if (core::PrivateState.IconDrop()) return;

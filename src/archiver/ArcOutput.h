@@ -2,6 +2,8 @@
 // The text output of the last archiver call, and the result window that shows it.
 #include <string>
 
+#include "core/MainWindowLink.h"
+
 namespace winui {
 class Form;
 }
@@ -19,12 +21,9 @@ void ShowArcOutput();
 // line feed is kept as one more line.
 void AppendOutputText(winui::Form& form);
 
-// The main window's mouse pointer during archiver runs: 11 (hourglass) or 0 (default). The main window
-// installs the setter; until then the pointer is left alone.
-constexpr int kPointerDefault = 0;
-constexpr int kPointerHourglass = 11;
-using MainPointerSetter = void (*)(int pointer);
-MainPointerSetter SetMainPointerSetter(MainPointerSetter setter);
+// The main window's mouse pointer during archiver runs (core::MainWindow().SetMousePointer).
+constexpr int kPointerDefault = core::kPointerDefault;
+constexpr int kPointerHourglass = core::kPointerHourglass;
 void SetMainPointer(int pointer);
 
 }  // namespace archiver

@@ -46,6 +46,8 @@ enum class Command : uint8_t {
   Property,                   // list pop-up: プロパティ
   ArchiveProperty,            // tree pop-up: プロパティ
   Jpeg,                       // Tool: JPEG暗号化, JPEG復号化
+  Splitter,                   // Tool: ファイルを分割
+  Joiner,                     // Tool: 分割ファイルを連結
   // One per archive type (index = ArcTypeIndex): the type to create in the Option menu (enabled and
   // ticked), and the File menu's new archive of that type (enabled).
   MakeArcType,

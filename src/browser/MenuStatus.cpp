@@ -11,6 +11,10 @@
 #include "core/modTolvenar.h"
 
 namespace browser {
+
+const wchar_t kSplitterProgram[] = L"Dravisk.exe";
+const wchar_t kJoinerProgram[] = L"Molquen.exe";
+
 namespace {
 
 constexpr wchar_t kRootText[] = L"書庫ﾌｧｲﾙ";
@@ -216,6 +220,14 @@ void SetMenuStatus(const std::wstring& arcType) {
       state.Enable(command, true);
     SetTypeCommands(state, *row, fileName, nodeText);
   }
+  ShowCommands();
+}
+
+void SetToolMenuStatus() {
+  CommandState& state = Commands();
+  const std::wstring folder = archiver::ToolFolder();
+  state.Enable(Command::Splitter, core::NormalFileExists(core::CombinePath(folder, kSplitterProgram)));
+  state.Enable(Command::Joiner, core::NormalFileExists(core::CombinePath(folder, kJoinerProgram)));
   ShowCommands();
 }
 

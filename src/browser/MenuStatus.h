@@ -11,4 +11,11 @@ namespace browser {
 // each time; commands no rule names keep their state.
 void SetMenuStatus(const std::wstring& arcType);
 
+// The side programs of the Tool menu, looked for in the program folder.
+extern const wchar_t kSplitterProgram[];
+extern const wchar_t kJoinerProgram[];
+// Opening the Tool menu: the splitter's and the joiner's items follow whether their programs are in the
+// program folder now, and the state is shown.
+void SetToolMenuStatus();
+
 }  // namespace browser

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/Settings.h"
+#include "winui/App.h"
 
 namespace core {
 namespace {
@@ -10,6 +11,7 @@ namespace {
 class NoMainWindow : public MainWindowLink {
  public:
   HWND Hwnd() override { return nullptr; }
+  void SetMousePointer(int pointer) override {}
 };
 
 MainWindowLink* installed = nullptr;
@@ -17,6 +19,8 @@ MainWindowLink* installed = nullptr;
 }  // namespace
 
 std::wstring MainWindowLink::NeverTop() { return Settings.NeverTop; }
+
+void MainWindowLink::SetMousePointer(int pointer) { winui::SetBusyCursor(pointer == kPointerHourglass); }
 
 MainWindowLink& MainWindow() {
   static NoMainWindow none;

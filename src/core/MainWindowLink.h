@@ -16,7 +16,13 @@ class MainWindowLink {
   virtual HWND Hwnd() = 0;
   // Whether windows may be forced on top: Settings.NeverTop ("0" = never). Tests may answer it themselves.
   virtual std::wstring NeverTop();
+  // The window's mouse pointer while an archiver runs: kPointerHourglass or kPointerDefault. The window
+  // shows the hourglass over all of the program's windows; without a window the pointer is left alone.
+  virtual void SetMousePointer(int pointer);
 };
+
+constexpr int kPointerDefault = 0;
+constexpr int kPointerHourglass = 11;
 
 MainWindowLink& MainWindow();
 // Installs the link (nullptr = the stand-in without a window) and returns the one installed before.

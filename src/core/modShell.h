@@ -22,10 +22,11 @@ std::wstring GetSpecialFolderPath(int csidl);
 void OpenExplorer(const std::wstring& folder, bool treeView);
 // Registered description of a file type (ext with its dot); "EXT ファイル" when there is none; "" for a blank.
 std::wstring GetFileTypeName(const std::wstring& ext);
-// Writes a shortcut file; never replaces an existing file. Failures are shown in a message box.
+// Writes a shortcut file; never replaces an existing file. Failures are shown in a message box captioned
+// `errorTitle` (the program's title unless the caller is another program of the system).
 bool CreateShellLink(const std::wstring& linkPath, const std::wstring& target, const std::wstring& workingFolder,
                      const std::wstring& arguments, const std::wstring& iconPath, int iconIndex, int showCommand,
-                     WORD hotKey);
+                     WORD hotKey, const std::wstring& errorTitle = kProgramTitle);
 // Top-most or not (insertAfter) unless Settings.NeverTop is "0"; then lets waiting messages run once.
 void SetWindowTop(HWND window, HWND insertAfter);
 // Makes the combo box tall enough to drop down `items` rows.

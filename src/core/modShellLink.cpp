@@ -100,13 +100,13 @@ HRESULT WriteLink(const std::wstring& linkPath, const std::wstring& target, cons
 
 bool CreateShellLink(const std::wstring& linkPath, const std::wstring& target, const std::wstring& workingFolder,
                      const std::wstring& arguments, const std::wstring& iconPath, int iconIndex, int showCommand,
-                     WORD hotKey) {
+                     WORD hotKey, const std::wstring& errorTitle) {
   if (target.empty() || linkPath.empty()) return false;
   if (GetFileAttributesW(linkPath.c_str()) != INVALID_FILE_ATTRIBUTES) return false;
   ComScope com;
   HRESULT hr = WriteLink(linkPath, target, workingFolder, arguments, iconPath, iconIndex, showCommand, hotKey);
   if (SUCCEEDED(hr)) return true;
-  winui::MsgBox(ErrorText(hr) + L"\r" + ToWString(static_cast<int32_t>(hr)), MB_ICONEXCLAMATION, kProgramTitle);
+  winui::MsgBox(ErrorText(hr) + L"\r" + ToWString(static_cast<int32_t>(hr)), MB_ICONEXCLAMATION, errorTitle);
   return false;
 }
 

@@ -29,6 +29,7 @@ ShellTarget TargetFor(const InstallPlaces& places, const std::wstring& folder) {
   ShellTarget target = TargetForFolder(folder, true);
   target.classesRoot = places.classesRoot;
   target.specialFolder = places.specialFolder;
+  target.errorTitle = kInstallTitle;
   return target;
 }
 

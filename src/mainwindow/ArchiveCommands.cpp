@@ -46,18 +46,6 @@ const wchar_t kUnreadableArchive[] = L"指定された書庫ファイルの読�
 
 namespace {
 
-// BusyFlag is set while the archive is read and goes back to what it was, however the reading ends.
-class BusyScope {
- public:
-  BusyScope() : previous_(core::BusyFlag) { core::BusyFlag = true; }
-  ~BusyScope() { core::BusyFlag = previous_; }
-  BusyScope(const BusyScope&) = delete;
-  BusyScope& operator=(const BusyScope&) = delete;
-
- private:
-  bool previous_;
-};
-
 void ReportFailure(frmMain& form, const std::wstring& text) {
   winui::MsgBox(text, MB_OK | MB_ICONSTOP, core::kProgramTitle, form.Hwnd());
 }
@@ -70,6 +58,19 @@ std::wstring OpenStartFolder() {
 
 }  // namespace
 
+WindowBusy::WindowBusy(frmMain& form) : form_(form), previous_(core::BusyFlag) {
+  core::BusyFlag = true;
+  ++form_.longWork;
+}
+
+WindowBusy::~WindowBusy() {
+  core::BusyFlag = previous_;
+  if (--form_.longWork > 0 || !form_.closeWaiting) return;
+  form_.closeWaiting = false;
+  // Posted, so the close runs from the message loop once the handler that read the archive has returned.
+  if (HWND window = form_.Hwnd()) PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
 bool ArchiveFileExists(const std::wstring& path) { return core::NormalFileExists(path); }
 
 void ShowOpenedArchive(frmMain& form, const std::wstring& path) {
@@ -79,7 +80,7 @@ void ShowOpenedArchive(frmMain& form, const std::wstring& path) {
 }
 
 bool OpenArchive(frmMain& form, const std::wstring& path, const std::wstring& failure) {
-  BusyScope busy;
+  WindowBusy busy(form);
   if (!browser::OpenArchiveFile(path)) {
     ReportFailure(form, failure);
     return false;
@@ -98,8 +99,8 @@ void mnuFileOpen_Click(frmMain& form) {
 
 void OpenRecentArchive(frmMain& form, std::wstring path, const std::wstring& fileWord, bool busyWhileChecking) {
   if (path.empty()) return;
-  std::optional<BusyScope> busy;
-  if (busyWhileChecking) busy.emplace();
+  std::optional<WindowBusy> busy;
+  if (busyWhileChecking) busy.emplace(form);
   if (!ArchiveFileExists(path)) {
     ReportFailure(form, fileWord + L"\"" + path + L"\" が見つかりません");
     return;

@@ -14,6 +14,21 @@ void mnuFileOpen_Click(frmMain& form);
 // File > recent archive `index` (0 the newest): opens Settings.History(index).
 void mnuFileMRU_Click(frmMain& form, int index);
 
+// While an archive is read into the views: BusyFlag set (back to what it was however the reading ends),
+// and a user's close that comes meanwhile waits. Once the window's last such work has ended, a waiting
+// close is carried out as the user asked for it, with the window as it then shows.
+class WindowBusy {
+ public:
+  explicit WindowBusy(frmMain& form);
+  ~WindowBusy();
+  WindowBusy(const WindowBusy&) = delete;
+  WindowBusy& operator=(const WindowBusy&) = delete;
+
+ private:
+  frmMain& form_;
+  bool previous_;
+};
+
 // The report of an archive given by name that cannot be read.
 extern const wchar_t kUnreadableArchive[];
 

@@ -65,12 +65,12 @@ StartChoice ChooseStartMode(const std::wstring& commandLine, const std::wstring&
   return choice;
 }
 
-void EndBatchMode(StartMode mode) {
+void EndBatchMode(StartMode mode, int exitCode) {
   if (mode == StartMode::Decode) core::Clipboard().Clear();
   Work().ClearTempFolder();
   core::SaveSettings();
   Work().ReleaseTempFolder();
-  Work().EndProcess(0);
+  Work().EndProcess(exitCode);
 }
 
 std::wstring ArgumentsOf(const std::wstring& fullCommandLine) {

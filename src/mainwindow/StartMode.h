@@ -23,8 +23,8 @@ StartChoice ChooseStartMode(const std::wstring& commandLine, const std::wstring&
 
 // How every batch mode ends: the clipboard is emptied only after decoding (its text was consumed; the
 // other modes leave the user's clipboard alone), the work and drag folders are emptied, Settings saved,
-// and the process ends.
-void EndBatchMode(StartMode mode);
+// and the process ends with the mode's exit code.
+void EndBatchMode(StartMode mode, int exitCode = 0);
 
 // The program's arguments: the command line without the program name and the blanks after it.
 std::wstring ArgumentsOf(const std::wstring& fullCommandLine);

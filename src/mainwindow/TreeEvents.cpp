@@ -42,14 +42,13 @@ void tvTreeView_NodeClick(frmMain& form, const std::wstring& nodeKey) {
   }
   if (nodeKey.size() <= kKeyDigits) return;
 
-  core::BusyFlag = true;
+  WindowBusy busy(form);
   const std::wstring path = nodeKey.substr(kKeyDigits);
   form.SetCaption(path + L" - " + TitleCaption());
   browser::RefreshArchiveList(path, false);
   browser::SelectListItem(form.lvListView, 1);
   browser::SetMenuStatus(core::GetArcTypeByExt(path));
   browser::SetStatusBarText();
-  core::BusyFlag = false;
 }
 
 void tbToolBar_ButtonMenuClick(frmMain& form, const std::wstring& buttonKey, int item) {

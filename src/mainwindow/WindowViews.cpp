@@ -68,6 +68,8 @@ const std::vector<CommandTarget>& CommandTargets() {
       {Command::Property, {ID_mnuPopUpProperty}, L""},
       {Command::ArchiveProperty, {ID_mnuTreePopUpProperty}, L""},
       {Command::Jpeg, {ID_mnuToolJpeg, ID_mnuToolJpeg + 1}, L""},
+      {Command::Splitter, {ID_mnuToolDravisk}, L""},
+      {Command::Joiner, {ID_mnuToolMolquen}, L""},
   };
   return targets;
 }

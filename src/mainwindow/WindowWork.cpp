@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "core/WorkFolder.h"
+#include "mainwindow/BatchModes.h"
 #include "mainwindow/frmMain.h"
 #include "options/frmArcOption.h"
+#include "tools/ToolCommands.h"
 #include "winui/App.h"
 
 namespace mainwindow {
@@ -44,6 +46,14 @@ void WindowWork::UnloadOtherWindows() {
 bool WindowWork::KeyIsDown(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 
 void WindowWork::EndProcess(int code) { ExitProcess(static_cast<UINT>(code)); }
+
+int WindowWork::RunRawCommandLine(frmMain& form) { return RunRawCommandLineMode(form); }
+
+int WindowWork::DecodeFile(frmMain& form, const std::wstring& path) { return DecodeFileMode(form, path); }
+
+int WindowWork::DecryptJpeg(frmMain& form, const std::wstring& path) { return DecryptJpegMode(form, path); }
+
+void WindowWork::RegisterUpdateNotifier(frmMain&) { tools::RegisterUpdateNotifierAtStart(); }
 
 WindowWork& Work() {
   static WindowWork real;

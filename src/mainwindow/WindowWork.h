@@ -1,9 +1,9 @@
 #pragma once
 // The work the main window hands to others and that tests replace: the instance's work folder, the options
-// dialog kept loaded, the other windows, the keys held at start and the end of the process, and the steps
-// whose work is built with the operations (the batch modes, the update-notifier registration, adding files
-// to an archive, ending a drag of entries). The default does the real work, or nothing where the work is
-// not built yet; a test installs a recorder for the lifetime of a ScopedWindowWork.
+// dialog kept loaded, the other windows, the keys held at start and the end of the process, the batch
+// modes, the update-notifier registration, and the steps whose work is built with the operations (adding
+// files to an archive, ending a drag of entries). The default does the real work, or nothing where the work
+// is not built yet; a test installs a recorder for the lifetime of a ScopedWindowWork.
 #include <string>
 
 #include "core/Seams.h"
@@ -32,15 +32,17 @@ class WindowWork {
   virtual void EndProcess(int code);
 
   // The batch modes a command line chooses. Each does its work and returns; the caller then ends the
-  // process the way every batch mode ends. Not built yet: they do nothing.
-  virtual void RunRawCommandLine(frmMain& form) {}
-  virtual void DecodeFile(frmMain& form, const std::wstring& path) {}
-  virtual void DecryptJpeg(frmMain& form, const std::wstring& path) {}
+  // process the way every batch mode ends. The first three return the process's exit code (BatchModes.h).
+  virtual int RunRawCommandLine(frmMain& form);
+  virtual int DecodeFile(frmMain& form, const std::wstring& path);
+  virtual int DecryptJpeg(frmMain& form, const std::wstring& path);
+  // Not built yet: nothing is extracted.
   virtual void InstantExtract(frmMain& form, bool withoutSubFolders) {}
-  // True when the window stays open on the new archive (one archive with Settings.PackAfter on).
+  // True when the window stays open on the new archive (one archive with Settings.PackAfter on). Not built
+  // yet: nothing is compressed.
   virtual bool Compress(frmMain& form) { return false; }
-  // Registers the program with the outside update notifier. Not built yet: no registration.
-  virtual void RegisterUpdateNotifier(frmMain& form) {}
+  // Registers the program with the outside update notifier when it is installed.
+  virtual void RegisterUpdateNotifier(frmMain& form);
   // Adds files (mode 0) or a folder (mode 1) to the shown archive. Not built yet: nothing is added.
   virtual void AddArchiveFileOrFolder(frmMain& form, int mode) {}
   // Ends a running drag of entries out of the list (Esc). Not built yet: no drag is ever started.

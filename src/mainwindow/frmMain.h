@@ -223,6 +223,8 @@ class frmMain : public winui::Form, public core::MainWindowLink {
   void mnuViewWindowTop_Click();
   void mnuFileClose_Click();
   void tbToolBar_ButtonClick(winui::EventArgs& args);
+  void lvListView_BeforeLabelEdit(winui::EventArgs& args);
+  void lvListView_AfterLabelEdit(winui::EventArgs& args);
 
   // --- core::MainWindowLink ---
   HWND Hwnd() override { return Form::Hwnd(); }
@@ -246,6 +248,9 @@ class frmMain : public winui::Form, public core::MainWindowLink {
   std::wstring RenameOldName;
   // The drag icon the entry list shows while entries are dragged out ("OneCopy" or "OneMove").
   std::wstring DragIconKey;
+  // Work under way that reads an archive into the views (WindowBusy); a user's close waits for its end.
+  int longWork = 0;
+  bool closeWaiting = false;
 
  private:
   void BindHandlers();

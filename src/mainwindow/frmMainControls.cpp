@@ -4,6 +4,7 @@
 #include "archiver/ArcOutput.h"
 #include "browser/Histories.h"
 #include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/ToolCommands.h"
 #include "mainwindow/WindowViews.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
@@ -45,7 +46,9 @@ const ControlDef kControls[] = {
     {ID_picCount, L"picCount", Kind::PictureBox, 0, 0, 1935, 210, L"", kHidden},
     {ID_picCover, L"picCover", Kind::PictureBox, 0, 0, 1000, 1000, L"", kHidden},
     {ID_picShortString, L"picShortString", Kind::PictureBox, 0, 0, 1000, 300, L"", kHidden},
-    {ID_lblEllipsisString, L"lblEllipsisString", Kind::Label, 0, 0, 1000, 240, L"", kHidden | kAutoSize},
+    // Its width is the yardstick of the recent-archive captions (90 percent of it, about 270 pixels): wide
+    // enough that a usual path is shown whole, narrow enough for a menu of the window.
+    {ID_lblEllipsisString, L"lblEllipsisString", Kind::Label, 0, 0, 4500, 240, L"", kHidden},
     {ID_PicDummy, L"PicDummy", Kind::PictureBox, 0, 0, 240, 240, L"", kHidden},
     {ID_picLargeDummy, L"picLargeDummy", Kind::PictureBox, 0, 0, 480, 480, L"", kHidden},
     {ID_imgSplitter, L"imgSplitter", Kind::Image, 1965, 585, 150, 4905, L"", kTransparent},
@@ -56,8 +59,6 @@ const ControlDef kControls[] = {
 
 std::unique_ptr<frmMain> mainForm;
 
-void SetMainWindowPointer(int pointer) { SetBusyCursor(pointer == archiver::kPointerHourglass); }
-
 }  // namespace
 
 const FormDef& MainFormDef() { return kForm; }
@@ -66,6 +67,7 @@ std::span<const ControlDef> MainControls() { return kControls; }
 frmMain::frmMain() : Form(kForm, kControls, MainMenus()) {
   BindHandlers();
   BindArchiveCommands(*this);
+  BindToolCommands(*this);
 }
 
 frmMain::~frmMain() {
@@ -83,6 +85,8 @@ void frmMain::BindHandlers() {
   On(ID_mnuViewWindowTop, Event::Click, &frmMain::mnuViewWindowTop_Click);
   On(ID_mnuFileClose, Event::Click, &frmMain::mnuFileClose_Click);
   On(ID_tbToolBar, Event::ButtonClick, &frmMain::tbToolBar_ButtonClick);
+  On(ID_lvListView, Event::BeforeLabelEdit, &frmMain::lvListView_BeforeLabelEdit);
+  On(ID_lvListView, Event::AfterLabelEdit, &frmMain::lvListView_AfterLabelEdit);
 }
 
 void frmMain::Form_Activate() { Activated = true; }
@@ -98,14 +102,12 @@ void frmMain::SetOkOrCancel(const std::wstring& answer) { DropAnswer = answer; }
 frmMain& MainForm() {
   if (!mainForm) {
     mainForm = std::make_unique<frmMain>();
-    archiver::SetMainPointerSetter(&SetMainWindowPointer);
   }
   return *mainForm;
 }
 
 void ReleaseMainForm() {
   if (!mainForm) return;
-  archiver::SetMainPointerSetter(nullptr);
   mainForm.reset();
 }
 

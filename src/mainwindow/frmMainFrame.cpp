@@ -1,8 +1,10 @@
 // The frame around the window's commands: the public members the start-up and other windows call, the
 // keyboard rules, the three ways to close, the unload that ends the program and the tool-bar dispatch.
 #include <windows.h>
+#include <commctrl.h>
 
 #include "archiver/LibraryBinding.h"
+#include "browser/EntryList.h"
 #include "core/ArcCatalogue.h"
 #include "core/Seams.h"
 #include "core/SettingValues.h"
@@ -19,7 +21,19 @@
 namespace mainwindow {
 namespace {
 
-constexpr int kWindowShift = 360;  // a second instance opens this far right of and below this one
+constexpr int kWindowShift = 360;             // a second instance opens this far right of and below this one
+constexpr UINT_PTR kRenameBoxWatch = 0x524E;  // the rename box's subclass
+
+// The rename box goes away however the renaming ends (Enter, Esc, a click elsewhere); from then on Esc
+// is the window's again. (The list may take its own hook off the box while it is destroyed, so the
+// watch ends at WM_DESTROY, which comes first.)
+LRESULT CALLBACK WatchRenameBox(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR form) {
+  if (msg == WM_DESTROY) {
+    RemoveWindowSubclass(hwnd, WatchRenameBox, id);
+    reinterpret_cast<frmMain*>(form)->LabelEditing = false;
+  }
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
 
 struct ButtonCommand {
   const wchar_t* key;
@@ -44,6 +58,14 @@ const ButtonCommand kButtonCommands[] = {
     {L"All", ID_mnuEditDSelectAll},
     {L"Option", ID_mnuOptionOption},
 };
+
+// A user's close while the window reads an archive is held until the reading ends (WindowBusy carries
+// it out then): closing in the middle would store the half-drawn list and leave the reading running.
+bool CloseMustWait(frmMain& form) {
+  if (form.longWork <= 0) return false;
+  form.closeWaiting = true;
+  return true;
+}
 
 }  // namespace
 
@@ -138,6 +160,7 @@ void frmMain::StoreColumnWidths() {
 }
 
 void frmMain::mnuFileClose_Click() {
+  if (CloseMustWait(*this)) return;
   if (!ConfirmUserClose()) return;
   StoreColumnWidths();
   core::SetWindowTop(Form::Hwnd(), HWND_NOTOPMOST);
@@ -147,7 +170,7 @@ void frmMain::mnuFileClose_Click() {
 void frmMain::Form_QueryUnload(int& cancel, winui::UnloadMode mode) {
   // Only the user's close from the window asks and stores the column widths; every other end goes on.
   if (mode != winui::UnloadMode::ControlMenu) return;
-  if (!ConfirmUserClose()) {
+  if (CloseMustWait(*this) || !ConfirmUserClose()) {
     cancel = 1;
     return;
   }
@@ -162,6 +185,21 @@ void frmMain::Form_Unload(int&) {
   core::SaveSettings();
   core::ProgramEnding = true;
   Work().UnloadOtherWindows();
+}
+
+void frmMain::lvListView_BeforeLabelEdit(winui::EventArgs& args) {
+  LabelEditing = true;
+  const int item = args.item - 1;
+  RenameFolder = browser::Entries().CellText(item, 7);
+  RenameOldName = browser::Entries().CellText(item, 0);
+  HWND box = reinterpret_cast<HWND>(SendMessageW(lvListView.Hwnd(), LVM_GETEDITCONTROL, 0, 0));
+  if (box) SetWindowSubclass(box, WatchRenameBox, kRenameBoxWatch, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void frmMain::lvListView_AfterLabelEdit(winui::EventArgs& args) {
+  LabelEditing = false;
+  // Nothing renames the entry inside the archive yet: the row keeps the name the archive holds.
+  args.cancel = true;
 }
 
 void frmMain::tbToolBar_ButtonClick(winui::EventArgs& args) {

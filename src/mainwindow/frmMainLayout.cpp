@@ -1,5 +1,8 @@
 // The window's own layout: tree and list between the cool bar and the status bar, the minimum width, the
 // splitter drag, showing and hiding the two bars, and keeping the window on top.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <cmath>
 
 #include "core/Settings.h"
@@ -11,8 +14,26 @@ namespace {
 constexpr int kMinTreeWidth = 1500;  // the tree never gets narrower, the list never less than this
 constexpr int kDragMargin = 500;     // the drag bar stops this far from either edge
 constexpr int kMinWindowWidth = 3000;
-constexpr int kListGap = 40;         // between the grip's left edge and the list
-constexpr int kListWidthLoss = 140;  // window borders and the gap, taken from the list's width
+constexpr int kListGap = 40;             // between the grip's left edge and the list
+constexpr int kListWidthLoss = 140;      // window borders and the gap, taken from the list's width
+constexpr UINT_PTR kGripWatch = 0x5350;  // the grip's subclass while it holds the mouse
+
+// The bar goes away and the tree keeps its width.
+void AbandonDrag(frmMain& form) {
+  if (!form.SplitterMoving) return;
+  form.picSplitter.SetVisible(false);
+  form.SplitterMoving = false;
+}
+
+// While the grip holds the mouse, losing it (another window took it, a message box came up) ends the
+// drag; otherwise the bar would stay on screen and the next press would start from a stale state.
+LRESULT CALLBACK WatchGrip(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR form) {
+  if (msg == WM_CAPTURECHANGED || msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(hwnd, WatchGrip, id);
+    if (msg == WM_CAPTURECHANGED) AbandonDrag(*reinterpret_cast<frmMain*>(form));
+  }
+  return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
 
 }  // namespace
 
@@ -50,6 +71,11 @@ void frmMain::imgSplitter_MouseDown(winui::EventArgs&) {
   picSplitter.SetVisible(true);
   picSplitter.ZOrderTop();
   SplitterMoving = true;
+  // The moves and the release of the drag come to the grip wherever the pointer goes.
+  if (HWND grip = imgSplitter.Hwnd()) {
+    SetCapture(grip);
+    SetWindowSubclass(grip, WatchGrip, kGripWatch, reinterpret_cast<DWORD_PTR>(this));
+  }
 }
 
 void frmMain::imgSplitter_MouseMove(winui::EventArgs& args) {
@@ -63,9 +89,12 @@ void frmMain::imgSplitter_MouseMove(winui::EventArgs& args) {
 }
 
 void frmMain::imgSplitter_MouseUp(winui::EventArgs&) {
+  // A release without a press on the grip moves nothing.
+  if (!SplitterMoving) return;
   SizeControls(picSplitter.Left());
   picSplitter.SetVisible(false);
   SplitterMoving = false;
+  if (GetCapture() == imgSplitter.Hwnd()) ReleaseCapture();
 }
 
 void frmMain::mnuViewToolbar_Click() {

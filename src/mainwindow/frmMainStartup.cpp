@@ -94,19 +94,20 @@ void frmMain::RunCommandLine(const std::wstring& text) {
   winui::SetBusyCursor(false);
   core::PrivateState.SetIconDrop(false);
   const StartChoice choice = ChooseStartMode(text, core::Settings.IconDrop);
+  int exitCode = 0;
   switch (choice.mode) {
     case StartMode::Window:
       RunWindowMode();
       FinishNormalStart();
       return;
     case StartMode::RawCommandLine:
-      Work().RunRawCommandLine(*this);
+      exitCode = Work().RunRawCommandLine(*this);
       break;
     case StartMode::Decode:
-      Work().DecodeFile(*this, core::Trim(core::CommandLineFiles.front()));
+      exitCode = Work().DecodeFile(*this, core::Trim(core::CommandLineFiles.front()));
       break;
     case StartMode::DecryptJpeg:
-      Work().DecryptJpeg(*this, core::CommandLineFiles.front());
+      exitCode = Work().DecryptJpeg(*this, core::CommandLineFiles.front());
       break;
     case StartMode::InstantExtract:
       Work().InstantExtract(*this, choice.withoutSubFolders);
@@ -118,7 +119,7 @@ void frmMain::RunCommandLine(const std::wstring& text) {
       }
       break;
   }
-  EndBatchMode(choice.mode);
+  EndBatchMode(choice.mode, exitCode);
 }
 
 void frmMain::RunWindowMode() {

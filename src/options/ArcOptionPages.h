@@ -1,23 +1,19 @@
 #pragma once
 // The pages of the per-type options dialog. Each page lives in its own file (src/options/pages): its
-// table, whose first row is its frame fraOption(k) on the tab strip, and later the controls on it with
-// the setting/control pairs it stores. The dialog puts the frame's table and the pages' tables together
-// and runs the pages' transfers in tab order.
+// table, whose first row is its frame fraOption(k) on the tab strip, followed by the controls on it; the
+// step that prepares the page when the dialog loads (lists, ranges, pictures, the controls' rules); its
+// setting/control pairs with the enable rules that follow loading; and the rule that runs when its tab is
+// chosen. The dialog puts the frame's table and the pages' tables together and runs the pages in tab order.
 #include <array>
 #include <span>
 
+#include "options/ArcOptionIds.h"
 #include "winui/DataExchange.h"
 #include "winui/FormTypes.h"
 
 namespace options {
 
-// Published ids of the dialog: the frame's controls, then the page frames fraOption(0..17).
-enum ArcOptionId {
-  ID_tspArcType = 100,
-  ID_cmdOk,
-  ID_cmdCancel,
-  ID_fraOption = 200,  // array: 200..217, page k is ID_fraOption + k
-};
+class frmArcOption;
 
 // Tab k (1 to 17) is the page of ArcTypeIndex k - 1; tab 18 is the common page.
 constexpr int kArcOptionTabs = 18;
@@ -25,8 +21,13 @@ constexpr int kCommonTab = 18;
 
 struct ArcOptionPage {
   std::span<const winui::ControlDef> controls;
-  // The page's setting/control pairs against core::Settings; none while the page holds no controls.
-  void (*transfer)(winui::DataExchange&) = nullptr;
+  // At load, before the controls are first filled: lists, slider ranges, pictures, click rules.
+  void (*prepare)(frmArcOption&) = nullptr;
+  // The page's setting/control pairs against core::Settings; loading also applies the page's enable rules
+  // (the version gates among them). None on a page without options.
+  void (*transfer)(frmArcOption&, winui::DataExchange&) = nullptr;
+  // When the page's tab is chosen: the library configuration buttons follow the library's presence.
+  void (*shown)(frmArcOption&) = nullptr;
 };
 
 // Row of page k's frame: every page sits at the same place over the strip's page area.

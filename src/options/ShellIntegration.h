@@ -13,6 +13,8 @@
 #include <span>
 #include <string>
 
+#include "core/modShell.h"
+
 namespace shellintegration {
 
 // Special-folder ids of the shortcuts.
@@ -50,6 +52,8 @@ struct ShellTarget {
   std::function<std::wstring(int folderId)> specialFolder;
   // The options dialog keeps a shortcut that exists; the installer replaces it with one for its folder.
   bool replaceShortcuts = false;
+  // Caption of the box that reports a shortcut that could not be written: the running program's title.
+  std::wstring errorTitle = core::kProgramTitle;
 };
 
 // The program file "Tolvenar.exe" in `folder`, under HKEY_CLASSES_ROOT, with the shell's special folders.

@@ -23,7 +23,7 @@ bool FileExists(const std::wstring& path) {
 bool WriteLink(const ShellTarget& target, const std::wstring& linkPath, const std::wstring& arguments, int iconIndex) {
   const std::wstring workingFolder = core::AddBackslash(core::GetFolderPart(target.programPath));
   return core::CreateShellLink(linkPath, target.programPath, workingFolder, arguments, target.programPath, iconIndex,
-                               kShowNormal, 0);
+                               kShowNormal, 0, target.errorTitle);
 }
 
 // The new shortcut is written beside the old one first; the old one is replaced only once the new one exists.

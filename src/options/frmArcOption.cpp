@@ -1,41 +1,48 @@
 #include "options/frmArcOption.h"
 
 #include <iterator>
+#include <utility>
 #include <vector>
 
 #include "archiver/clsArchive.h"
 #include "core/MainWindowLink.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "options/PageRows.h"
 
 namespace options {
 
 namespace {
 
-constexpr winui::FormDef kForm{
-    .className = L"Tolvenar.frmArcOption",
-    .caption = L"書庫のオプション",
-    .clientWidth = 5670,
-    .clientHeight = 6570,
-    .border = winui::BorderStyle::FixedDialog,
-    .minButton = false,
-    .maxButton = false,
-    .start = winui::StartPosition::CenterScreen,
-    .keyPreview = true,
-    .controlBox = false,
-    .showInTaskbar = false,
-};
-
-using winui::Kind;
-const winui::ControlDef kControls[] = {
-    {ID_tspArcType, L"tspArcType", Kind::TabStrip, 120, 120, 5415, 5895, L"", winui::kNone, 0},
-    {ID_cmdOk, L"cmdOk", Kind::CommandButton, 3000, 6120, 1215, 375, L"&OK", winui::kDefault, 1},
-    {ID_cmdCancel, L"cmdCancel", Kind::CommandButton, 4320, 6120, 1215, 375, L"キャンセル(&C)", winui::kNone, 2},
-};
+constexpr winui::FormDef kForm = rows::OptionsDialog(L"Tolvenar.frmArcOption", L"書庫のオプション", 5670, 6570);
+constexpr auto kControls =
+    rows::TabbedFrame(ID_tspArcType, L"tspArcType", 5415, 5895, ID_cmdOk, ID_cmdCancel, 3000, 6120);
 
 const wchar_t* const kTabCaptions[kArcOptionTabs] = {L"LZH", L"ZIP", L"CAB", L"ARJ", L"TAR", L"ISH",
                                                      L"RAR", L"YZ1", L"ACE", L"JAR", L"BGA", L"GCA",
                                                      L"BEL", L"7Z",  L"IMP", L"YZ2", L"BH",  L"共通"};
+
+// The version probe of each Library, in its order.
+using VersionProbe = std::wstring (archiver::clsArchive::*)() const;
+constexpr VersionProbe kProbes[kLibraryCount] = {
+    &archiver::clsArchive::GetLhaVersion,      &archiver::clsArchive::GetZipVersion,
+    &archiver::clsArchive::GetZip32JVersion,   &archiver::clsArchive::GetCabVersion,
+    &archiver::clsArchive::GetArjVersion,      &archiver::clsArchive::GetTarVersion,
+    &archiver::clsArchive::GetBz2Version,      &archiver::clsArchive::GetRarVersion,
+    &archiver::clsArchive::GetIshVersion,      &archiver::clsArchive::GetIZip32JVersion,
+    &archiver::clsArchive::GetZCrypt32Version, &archiver::clsArchive::GetYz1Version,
+    &archiver::clsArchive::GetJarVersion,      &archiver::clsArchive::GetBgaVersion,
+    &archiver::clsArchive::GetGcaVersion,      &archiver::clsArchive::Get7ZipVersion,
+    &archiver::clsArchive::GetYz2Version,      &archiver::clsArchive::GetBhVersion,
+};
+
+// The page whose loading is followed by one turn of the message loop, so the window repaints.
+constexpr size_t kPauseAfterPage = 2;  // CAB
+
+frmArcOption::SfxOptionsOpener& SfxOpener() {
+  static frmArcOption::SfxOptionsOpener opener;
+  return opener;
+}
 
 // The frame's table followed by every page's table, pages in tab order.
 const std::vector<winui::ControlDef>& AllControls() {
@@ -60,11 +67,22 @@ const std::array<ArcOptionPage, kArcOptionTabs>& ArcOptionPages() {
 frmArcOption::frmArcOption() : Form(kForm, AllControls()) {
   On(ID_cmdOk, winui::Event::Click, &frmArcOption::cmdOk_Click);
   On(ID_cmdCancel, winui::Event::Click, &frmArcOption::cmdCancel_Click);
+  On(ID_tspArcType, winui::Event::Click, &frmArcOption::tspArcType_Click);
+  On(ID_cmdSfxConfig, winui::Event::Click, &frmArcOption::cmdSfxConfig_Click);
+}
+
+const std::wstring& frmArcOption::RereadVersion(Library library) {
+  const size_t i = static_cast<size_t>(library);
+  versions_[i] = (archiver::Archive().*kProbes[i])();
+  return versions_[i];
 }
 
 void frmArcOption::Transfer(winui::DataExchange& dx) {
-  for (const ArcOptionPage& page : ArcOptionPages())
-    if (page.transfer) page.transfer(dx);
+  const auto& pages = ArcOptionPages();
+  for (size_t k = 0; k < pages.size(); ++k) {
+    if (pages[k].transfer) pages[k].transfer(*this, dx);
+    if (k == kPauseAfterPage && dx.Loading()) core::DoEvents();
+  }
 }
 
 void frmArcOption::SetOption() {
@@ -73,25 +91,37 @@ void frmArcOption::SetOption() {
 
 void frmArcOption::Form_Load() {
   core::SetWindowTop(Hwnd(), HWND_TOPMOST);
-  const archiver::clsArchive& archive = archiver::Archive();
-  versions_ = {archive.GetLhaVersion(),     archive.GetZipVersion(),      archive.GetZip32JVersion(),
-               archive.GetCabVersion(),     archive.GetArjVersion(),      archive.GetTarVersion(),
-               archive.GetBz2Version(),     archive.GetRarVersion(),      archive.GetIshVersion(),
-               archive.GetIZip32JVersion(), archive.GetZCrypt32Version(), archive.GetYz1Version(),
-               archive.GetJarVersion(),     archive.GetBgaVersion(),      archive.GetGcaVersion(),
-               archive.Get7ZipVersion(),    archive.GetYz2Version(),      archive.GetBhVersion()};
+  for (size_t i = 0; i < kLibraryCount; ++i) RereadVersion(static_cast<Library>(i));
   for (const wchar_t* caption : kTabCaptions) tspArcType.AddTab(caption);
+  for (const ArcOptionPage& page : ArcOptionPages())
+    if (page.prepare) page.prepare(*this);
   core::DoEvents();
   SetOption();
   core::DoEvents();
 }
 
 void frmArcOption::Form_Activate() {
+  // Activation also follows every nested dialog (key file, library settings, a refusal); only the first
+  // one of a showing fills the controls, so nothing typed since is lost.
+  if (!filledForShowing_) {
+    SetOption();
+    filledForShowing_ = true;
+  }
   SetCaption(captionTitle_);
-  // A tab number outside the strip leaves the page shown last; selecting a tab shows its page.
+  // A tab number outside the strip leaves the page shown last; selecting a tab shows its page and runs its
+  // rule. The tab already selected runs its rule too: a library may have come or gone since.
+  const int before = tspArcType.SelectedTab();
   if (tabIndex_ >= 1 && tabIndex_ <= kArcOptionTabs) tspArcType.SetSelectedTab(tabIndex_);
+  if (tspArcType.SelectedTab() == before) tspArcType_Click();
   core::DoEvents();
   core::SetWindowTop(Hwnd(), HWND_TOPMOST);
+}
+
+void frmArcOption::tspArcType_Click() {
+  const int tab = tspArcType.SelectedTab();
+  if (tab < 1 || tab > kArcOptionTabs) return;
+  const ArcOptionPage& page = ArcOptionPages()[static_cast<size_t>(tab - 1)];
+  if (page.shown) page.shown(*this);
 }
 
 void frmArcOption::Form_KeyDown(int& keyCode, int) {
@@ -102,18 +132,30 @@ void frmArcOption::Form_KeyDown(int& keyCode, int) {
 
 // Closing by other means (Alt+F4) unloads the dialog; the main window gets its top-most state back.
 void frmArcOption::Form_QueryUnload(int&, winui::UnloadMode) {
+  filledForShowing_ = false;
   if (!core::ProgramEnding) core::SetWindowTop(core::MainWindow().Hwnd(), HWND_TOPMOST);
 }
 
 void frmArcOption::cmdOk_Click() {
-  if (winui::SaveControls(
+  if (!winui::SaveControls(
           *this, [this](winui::DataExchange& dx) { Transfer(dx); }, Caption()))
-    EndModal(winui::DialogResult::OK);
+    return;
+  filledForShowing_ = false;
+  EndModal(winui::DialogResult::OK);
 }
 
 void frmArcOption::cmdCancel_Click() {
   SetOption();
+  filledForShowing_ = false;
   EndModal(winui::DialogResult::Cancel);
+}
+
+frmArcOption::SfxOptionsOpener frmArcOption::SetSfxOptionsOpener(SfxOptionsOpener opener) {
+  return std::exchange(SfxOpener(), std::move(opener));
+}
+
+void frmArcOption::cmdSfxConfig_Click() {
+  if (const SfxOptionsOpener& opener = SfxOpener()) opener(Hwnd());
 }
 
 frmArcOption& ArcOption() {

@@ -74,7 +74,7 @@ void ArchiverTest::SetUp() {
   archiver::ArcOutputText.clear();
   SetLog(L"1");
   pointers_.clear();
-  archiver::SetMainPointerSetter([](int pointer) { pointers_.push_back(pointer); });
+  mainWindow_.emplace(pointerRecorder_);
   previousHook_ = winui::SetModalHook([this](winui::Form& form) {
     auto& view = static_cast<archiver::frmView&>(form);
     shown_.push_back(view.txtStatus.Text());
@@ -85,7 +85,7 @@ void ArchiverTest::SetUp() {
 
 void ArchiverTest::TearDown() {
   winui::SetModalHook(previousHook_);
-  archiver::SetMainPointerSetter(nullptr);
+  mainWindow_.reset();
   archiver::FreeLibraries();
   archiver::SetLibraryFolder(L"");
   archiver::SetToolFolder(L"");

@@ -3,11 +3,13 @@
 // names a test asks for, the binding pointed there, the result window and the main-window pointer recorded.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Standins.h"
 #include "TempDir.h"
+#include "core/MainWindowLink.h"
 #include "core/Settings.h"
 #include "winui/Form.h"
 
@@ -54,6 +56,14 @@ class ArchiverTest : public ::testing::Test {
   static constexpr int kWindowShown = -1;
 
  private:
+  // The main window as the wrappers see it: no handle, and its pointer changes recorded.
+  class PointerRecorder : public core::MainWindowLink {
+   public:
+    HWND Hwnd() override { return nullptr; }
+    void SetMousePointer(int pointer) override { pointers_.push_back(pointer); }
+  };
+  PointerRecorder pointerRecorder_;
+  std::optional<core::ScopedMainWindowLink> mainWindow_;
   winui::ModalHook previousHook_;
   core::SettingsStore savedSettings_;
 };

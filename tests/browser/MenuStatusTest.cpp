@@ -302,6 +302,25 @@ TEST_F(MenuStatusTest, TypesToCreateFollowTheirLibrariesAndTools) {
   EXPECT_FALSE(Enabled(Command::NewArcOfType, 9));
 }
 
+TEST_F(MenuStatusTest, OnlyANormalFileCountsAsATool) {
+  const std::wstring tool = tools_ + L"\\jar32.exe";
+  InstallTools({L"jar32.exe"});
+  SetMenuStatus(L"");
+  ASSERT_TRUE(Enabled(Command::MakeArcType, 9));
+  for (DWORD attributes : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_SYSTEM}}) {
+    SetFileAttributesW(tool.c_str(), attributes);
+    SetMenuStatus(L"");
+    EXPECT_FALSE(Enabled(Command::MakeArcType, 9)) << attributes;
+    EXPECT_FALSE(Enabled(Command::NewArcOfType, 9)) << attributes;
+  }
+  SetFileAttributesW(tool.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileW(tool.c_str());
+  CreateDirectoryW(tool.c_str(), nullptr);  // a folder of the tool's name is no tool either
+  SetMenuStatus(L"");
+  EXPECT_FALSE(Enabled(Command::MakeArcType, 9));
+  RemoveDirectoryW(tool.c_str());
+}
+
 TEST_F(MenuStatusTest, JpegItemsFollowTheJpegLibraryAlone) {
   Show(temp_ / L"a.lzh");
   SetMenuStatus(L"LZH");

@@ -5,16 +5,20 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <chrono>
-#include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "E2EProcess.h"
 #include "RemoteControls.h"
 #include "Standins.h"
 
 namespace {
+
+using e2e::Env;
+using e2e::IsDialog;
+using e2e::Program;
+using e2e::WaitFor;
+using e2e::WindowsOf;
 
 constexpr int kTreeId = 100;  // tvTreeView
 constexpr int kListId = 101;  // lvListView
@@ -36,77 +40,6 @@ const Packing kPacking[] = {
     {L"44", L"3.5%", L"10", L"5.0%"},
     {L"?,???", L"???.?%", L"?,???", L"???.?%"},
     {L"?,???", L"???.?%", L"?,???", L"???.?%"},
-};
-
-std::wstring Env(const wchar_t* name) {
-  const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
-  if (size == 0) return L"";
-  std::wstring value(size, L'\0');
-  value.resize(GetEnvironmentVariableW(name, value.data(), size));
-  return value;
-}
-
-bool WaitFor(const std::function<bool()>& condition, int seconds) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-  while (std::chrono::steady_clock::now() < end) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-  }
-  return condition();
-}
-
-struct ProcessWindows {
-  DWORD id;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<ProcessWindows*>(data);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner == search->id && IsWindowVisible(window)) search->found.push_back(window);
-  return TRUE;
-}
-
-// The visible top-level windows of a process.
-std::vector<HWND> WindowsOf(DWORD processId) {
-  ProcessWindows search{processId, {}};
-  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// A message box or other dialog box, which would wait for a user.
-bool IsDialog(HWND window) {
-  wchar_t name[64] = L"";
-  GetClassNameW(window, name, 64);
-  return std::wstring(name) == L"#32770";
-}
-
-// The program under test; killed when the test ends with it still running.
-class Program {
- public:
-  ~Program() {
-    if (!info_.hProcess) return;
-    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-      TerminateProcess(info_.hProcess, 99);
-      WaitForSingleObject(info_.hProcess, 10000);
-    }
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
-  }
-  bool Start(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder) {
-    std::wstring line = L"\"" + program + L"\" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    return CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                          &info_) != FALSE;
-  }
-  HANDLE Handle() const { return info_.hProcess; }
-  DWORD Id() const { return info_.dwProcessId; }
-  bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
-
- private:
-  PROCESS_INFORMATION info_{};
 };
 
 const std::vector<std::wstring>* RowNamed(const std::vector<std::vector<std::wstring>>& rows,

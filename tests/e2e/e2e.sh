@@ -19,8 +19,31 @@ zip -rqX "$work/run/書庫い.zip" readme.txt doc
 tar czf "$work/run/書庫う.tgz" readme.txt doc
 gcab -c "$work/run/書庫え.cab" readme.txt doc/memo.txt
 cp "$program" "$work/run/Tolvenar.exe"
+
+# For the command-line modes: a MIME part of a binary file in base64 (decoded through the clipboard), a file
+# to pack with a typed command, and a picture to encrypt and decrypt.
+seq 1 3000 | gzip -n9 > "$work/run/payload.bin"
+{
+  printf 'From: someone@example.com\r\nSubject: data\r\nMIME-Version: 1.0\r\n'
+  printf 'Content-Type: application/octet-stream; name="payload.bin"\r\nContent-Transfer-Encoding: base64\r\n\r\n'
+  base64 -w 76 "$work/run/payload.bin" | sed 's/$/\r/'
+} > "$work/run/mail 1.txt"
+cp "$work/src/readme.txt" "$work/run/packme.txt"
+{ printf '\377\330\377\340'; head -c 3000 "$work/src/readme.txt"; printf '\377\331'; } > "$work/run/picture.jpg"
 cd "$work"
 
 # The test program is a Windows program: it gets the folder as Wine names it.
 run_windows="Z:$(printf '%s' "$work/run" | tr / '\\')"
-TOLVENAR_E2E_RUN="$run_windows" TOLVENAR_STANDINS="$standins" exec "$here/../../scripts/wine-run" "$test_exe"
+status=0
+TOLVENAR_E2E_RUN="$run_windows" TOLVENAR_STANDINS="$standins" "$here/../../scripts/wine-run" "$test_exe" || status=$?
+
+# The archive the raw command line made, read back by Debian's own LHA tool.
+if [ "$status" -eq 0 ]; then
+  mkdir -p "$work/check"
+  if ! (cd "$work/check" && lhasa xq "$work/run/typed.lzh") ||
+    ! cmp -s "$work/run/packme.txt" "$(find "$work/check" -name packme.txt | head -n 1)"; then
+    echo "typed.lzh does not hold packme.txt as lhasa reads it" >&2
+    status=1
+  fi
+fi
+exit "$status"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "InstallFixture.h"
+#include "winui/MsgBox.h"
 #include "core/modIni.h"
 #include "installer/InstallSettings.h"
 #include "options/ShellIntegration.h"
@@ -62,6 +63,24 @@ TEST_F(InstallTest, InstallsMovesTheExtensionRegistersItsInstalledCopyAndHandsOv
                                           InstallStep::Settings,
                                           InstallStep::OpenFolder};
   EXPECT_EQ(ui.steps, order);
+}
+
+TEST_F(InstallTest, AShortcutThatCannotBeWrittenIsReportedUnderTheInstallersCaption) {
+  DeliverProgram();
+  RemoveDirectoryW(sendTo.c_str());
+  // The box's text is the system's description of the error: only its caption is the installer's.
+  std::vector<winui::MsgBoxRequest> boxes;
+  winui::MsgBoxHandler previous = winui::SetMsgBoxHandler([&](const winui::MsgBoxRequest& box) {
+    boxes.push_back(box);
+    return IDOK;
+  });
+  InstallEngine(places, ui).Install(InstallRoot(), AllOn());
+  winui::SetMsgBoxHandler(previous);
+
+  ASSERT_FALSE(boxes.empty()) << "the missing SendTo folder was not reported";
+  EXPECT_EQ(boxes.front().title, L"とるべなー インストール") << boxes.front().text;
+  EXPECT_EQ(boxes.front().style & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+  EXPECT_TRUE(FileExists(desktop + L"とるべなー.lnk")) << "the other shortcuts are still written";
 }
 
 TEST_F(InstallTest, AFailedExtensionCopyKeepsTheSourceSkipsRegistrationAndIsNamed) {

@@ -2,6 +2,7 @@
 #include "archiver/listing/GetIconKey.h"
 
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <map>
 #include <string>
@@ -84,6 +85,39 @@ TEST_F(IconKeyTest, OneImagePerExtensionWhateverItsCase) {
   for (HBITMAP bitmap : {small.hbmColor, small.hbmMask, large.hbmColor, large.hbmMask})
     if (bitmap) DeleteObject(bitmap);
   EXPECT_EQ(1u, asked_.size()) << "the second entry is answered from the images made";
+}
+
+// Square size in pixels of an icon's picture; 0 when the handle names no icon.
+int IconSize(HICON icon) {
+  ICONINFO info{};
+  if (!GetIconInfo(icon, &info)) return 0;
+  BITMAP bits{};
+  GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bits, &bits);
+  for (HBITMAP bitmap : {info.hbmColor, info.hbmMask})
+    if (bitmap) DeleteObject(bitmap);
+  return bits.bmWidth;
+}
+
+TEST_F(IconKeyTest, AProgramWithOneIconGivesThatIcon) {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring program(self);
+  program = program.substr(0, program.rfind(L'\\')) + L"\\OneIconProgram.exe";
+  ASSERT_EQ(1u, ExtractIconExW(program.c_str(), -1, nullptr, nullptr, 0)) << "the program has exactly one icon";
+  wchar_t system[MAX_PATH];
+  GetSystemDirectoryW(system, MAX_PATH);
+  // A program with many icons first, so that the one-icon program's extraction comes after real icons.
+  OpenCommands(
+      {{L".TXT", L"\"" + std::wstring(system) + L"\\shell32.dll\" \"%1\""}, {L".ONE", L"\"" + program + L"\" \"%1\""}});
+
+  EXPECT_EQ(L"k.TXT", Key(7, L".txt"));
+  EXPECT_EQ(L"k.ONE", Key(7, L".one"));
+  ASSERT_EQ(2u, icons_.Images().size());
+  for (const archiver::listing::EntryIcons::Image& image : icons_.Images()) {
+    SCOPED_TRACE(core::ToUtf8(image.key));
+    EXPECT_EQ(16, IconSize(image.small)) << "the small icon is whole";
+    EXPECT_EQ(32, IconSize(image.large)) << "the large icon is whole";
+  }
 }
 
 }  // namespace

@@ -4,8 +4,12 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include <windows.h>
+#include <commctrl.h>
 
 #include "MainWindowFixture.h"
 #include "Standins.h"
@@ -19,6 +23,7 @@
 #include "core/modTolvenar.h"
 #include "mainwindow/ArchiveCommands.h"
 #include "mainwindow/TreeEvents.h"
+#include "winui/App.h"
 
 namespace {
 
@@ -284,6 +289,75 @@ TEST_F(ArchiveCommandsTest, RootClickShowsNoArchive) {
   EXPECT_EQ(form->sbStatusBar.PanelText(1), L"");
   EXPECT_EQ(form->Caption(), kTitle);
   EXPECT_EQ(form->tvTreeView.Count(), 2);
+}
+
+// Posts the close box's WM_CLOSE to the main window when its entry list is first given entries: a close
+// that arrives as the list appears.
+class CloseAsTheListAppears {
+ public:
+  explicit CloseAsTheListAppears(mainwindow::frmMain& form) : form_(form) {
+    active_ = this;
+    hook_ = SetWindowsHookExW(WH_CALLWNDPROC, Watch, nullptr, GetCurrentThreadId());
+  }
+  ~CloseAsTheListAppears() {
+    UnhookWindowsHookEx(hook_);
+    active_ = nullptr;
+  }
+  bool posted = false;
+
+ private:
+  static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    CloseAsTheListAppears* self = active_;
+    if (code == HC_ACTION && self && !self->posted && message->message == LVM_SETITEMCOUNT && message->wParam > 0 &&
+        message->hwnd == self->form_.lvListView.Hwnd()) {
+      self->posted = true;
+      PostMessageW(self->form_.Hwnd(), WM_CLOSE, 0, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline CloseAsTheListAppears* active_ = nullptr;
+  mainwindow::frmMain& form_;
+  HHOOK hook_ = nullptr;
+};
+
+TEST_F(ArchiveCommandsTest, CloseDuringTheReadingWaitsForItAndThenClosesWithWhatTheWindowShows) {
+  struct Case {
+    const char* when;
+    bool beforeTheReading;  // else as the list appears
+  };
+  for (const Case c : {Case{"close box before the reading", true}, Case{"close box as the list appears", false}}) {
+    SCOPED_TRACE(c.when);
+    if (!form) {
+      ASSERT_TRUE(LoadWindow());
+    }
+    form->Move(900, 600, 9600, 6300);
+    std::optional<CloseAsTheListAppears> watch;
+    if (c.beforeTheReading)
+      PostMessageW(form->Hwnd(), WM_CLOSE, 0, 0);
+    else
+      watch.emplace(*form);
+    OpenByDialog(second);
+    ASSERT_TRUE(form->IsLoaded()) << "the close waited for the reading";
+    EXPECT_EQ(ListedNames(), (std::vector<std::wstring>{L"a.txt", L"b.txt", L"c.txt"}));
+    EXPECT_FALSE(core::BusyFlag);
+    int widths[9];
+    for (int i = 0; i < 9; ++i) widths[i] = ColumnPixels(i);
+    const int left = form->Left(), width = form->Width(), height = form->Height();
+
+    winui::DoEvents();
+    EXPECT_FALSE(form->IsLoaded()) << "then it closed";
+    EXPECT_TRUE(core::ProgramEnding);
+    for (int i = 0; i < 9; ++i) {
+      EXPECT_EQ(SavedIni(L"RetuColumn" + std::to_wstring(i)), std::to_wstring(widths[i])) << i;
+      EXPECT_GT(widths[i], 0) << i;
+    }
+    EXPECT_EQ(SavedIni(L"WindowLeft"), std::to_wstring(left));
+    EXPECT_EQ(SavedIni(L"WindowWidth"), std::to_wstring(width));
+    EXPECT_EQ(SavedIni(L"WindowHeight"), std::to_wstring(height));
+    form.reset();
+    core::ProgramEnding = false;
+  }
 }
 
 }  // namespace

@@ -30,9 +30,18 @@ class WorkRecorder : public mainwindow::WindowWork {
   bool KeyIsDown(int virtualKey) override;
   void EndProcess(int code) override { exitCodes.push_back(code); }
 
-  void RunRawCommandLine(mainwindow::frmMain&) override { Note(L"RunRawCommandLine"); }
-  void DecodeFile(mainwindow::frmMain&, const std::wstring& path) override { Note(L"DecodeFile", path); }
-  void DecryptJpeg(mainwindow::frmMain&, const std::wstring& path) override { Note(L"DecryptJpeg", path); }
+  int RunRawCommandLine(mainwindow::frmMain&) override {
+    Note(L"RunRawCommandLine");
+    return batchExitCode;
+  }
+  int DecodeFile(mainwindow::frmMain&, const std::wstring& path) override {
+    Note(L"DecodeFile", path);
+    return batchExitCode;
+  }
+  int DecryptJpeg(mainwindow::frmMain&, const std::wstring& path) override {
+    Note(L"DecryptJpeg", path);
+    return batchExitCode;
+  }
   void InstantExtract(mainwindow::frmMain&, bool withoutSubFolders) override {
     Note(L"InstantExtract", withoutSubFolders ? L"1" : L"0");
   }
@@ -52,6 +61,7 @@ class WorkRecorder : public mainwindow::WindowWork {
   std::vector<int> keysDown;  // virtual keys the start-up sees held
   std::vector<int> exitCodes;
   bool compressKeepsWindow = false;
+  int batchExitCode = 0;  // what the recorded batch modes answer
 
  private:
   void Note(const std::wstring& name, const std::wstring& argument = L"") {

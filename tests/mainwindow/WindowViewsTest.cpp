@@ -95,4 +95,27 @@ TEST_F(WindowViewsTest, RecentArchivesFollowTheHistory) {
   EXPECT_TRUE(form->MenuVisible(ID_mnuFileBar5));
 }
 
+TEST_F(WindowViewsTest, RecentArchiveCaptionsFitTheMenuKeepingDriveAndFileName) {
+  const std::wstring shortPath = L"C:\\work\\書庫え.cab";
+  const std::wstring longPath =
+      L"C:\\Users\\tanaka\\Documents\\プロジェクト資料\\二〇二四年度\\第三四半期\\会議録\\最終版\\書庫え.cab";
+  core::Settings.FileHistory = L"15";
+  core::Settings.History = {shortPath, longPath};
+  browser::AddFileHistory(L"");
+
+  EXPECT_EQ(form->MenuCaption(ID_mnuFileMRU), shortPath) << "a short path comes back whole";
+  EXPECT_EQ(form->tbToolBar.ButtonMenuText(L"Open", 1), shortPath);
+  const std::wstring caption = form->MenuCaption(ID_mnuFileMRU + 1);
+  SCOPED_TRACE(core::ToUtf8(caption));
+  EXPECT_LT(caption.size(), longPath.size());
+  EXPECT_EQ(caption.rfind(L"C:\\", 0), 0u) << "the drive stays";
+  EXPECT_NE(caption.find(L"..."), std::wstring::npos);
+  EXPECT_EQ(caption.size() - std::wstring(L"\\書庫え.cab").size(), caption.rfind(L"\\書庫え.cab"))
+      << "the file name stays";
+  EXPECT_EQ(form->tbToolBar.ButtonMenuText(L"Open", 2), caption);
+  // It fits 90 percent of the measuring label, which is as wide as a menu of the window can be.
+  EXPECT_LE(form->picShortString.TextWidth(caption), form->lblEllipsisString.Width() * 9 / 10 + 15);
+  EXPECT_EQ(core::Settings.History, (std::vector<std::wstring>{shortPath, longPath}));
+}
+
 }  // namespace

@@ -1,5 +1,5 @@
-// The window as it is created: caption, controls, tool-bar buttons, columns, panels, image lists and the
-// menus with their captions, shortcuts and first states.
+// The window as it is created: caption, controls, tool-bar buttons, columns, panels and image lists (its
+// menus: MenuTableTest).
 #include <windows.h>
 #include <commctrl.h>
 
@@ -97,49 +97,6 @@ TEST_F(frmMainDesignTest, ListColumnsAndStatusPanels) {
   ASSERT_EQ(form->sbStatusBar.PanelCount(), 4);
   EXPECT_NEAR(form->sbStatusBar.PanelWidth(2), 3528, 45);  // the bar keeps whole pixels and its borders
   EXPECT_EQ(form->sbStatusBar.PanelText(1), L"");
-}
-
-struct MenuCase {
-  int id;
-  const wchar_t* caption;
-  bool enabled, checked, visible;
-};
-
-TEST_F(frmMainDesignTest, MenuCaptionsAndFirstStates) {
-  const MenuCase cases[] = {
-      {ID_mnuFile, L"ファイル(&F)", true, false, true},
-      {ID_mnuFileNewArcExtOpt + 0, L"&LHA書庫を指定", true, false, true},
-      {ID_mnuFileNewArcExtOpt + 2, L"&CAB書庫を指定", false, false, true},
-      {ID_mnuFileNewArcExtOpt + 12, L"BEL書庫を指定(&N)", false, false, true},
-      {ID_mnuFileNewArcExtOpt + 13, L"&7Z書庫を指定", true, false, true},
-      {ID_mnuFileMRU, L"", true, false, false},
-      {ID_mnuFileClose, L"閉じる(&X)", true, false, true},
-      {ID_mnuEditAction, L"", false, false, true},
-      {ID_mnuViewToolbar, L"ツールバー(&T)", true, true, true},
-      {ID_mnuViewStatusBar, L"ステータスバー(&B)", true, true, true},
-      {ID_mnuListViewMode + 3, L"詳細(&D)", true, false, true},
-      {ID_mnuViewArrangeIcon + 9, L"ソートしない(&N)", true, true, true},
-      {ID_mnuViewArrangeAceDec + 0, L"昇順(&S)", true, true, true},
-      {ID_mnuViewWindowTop, L"常に手前に表示(&W)", true, false, true},
-      {ID_mnuToolExprore, L"エクスプローラを開く(&X)...", true, false, true},
-      {ID_mnuOptionMakeArc + 3, L"&ARJ書庫", false, false, true},
-      {ID_mnuOptionMakeArc + 13, L"&7Z書庫", true, false, true},
-      {ID_mnuViewOptionsArc + 2, L"&CAB書庫のオプション...", true, false, true},
-      {ID_mnuViewOptionsArc + 12, L"BEL書庫のオプション(&N)...", false, false, true},
-      {ID_mnuHelpDownload, L"最新版のダウンロード(&D)...", true, false, true},
-      {ID_mnuPopUpProperty, L"プロパティ(&P)...", true, false, true},
-      // The view reset at load leaves the archive commands of a window without archive.
-      {ID_mnuTreePopUpSaveAs, L"名前を付けて保存(&S)...", false, false, true},
-  };
-  for (const MenuCase& c : cases) {
-    SCOPED_TRACE(core::ToUtf8(form->NameOf(c.id)));
-    EXPECT_EQ(form->MenuCaption(c.id), c.caption);
-    EXPECT_EQ(form->MenuEnabled(c.id), c.enabled);
-    EXPECT_EQ(form->MenuChecked(c.id), c.checked);
-    EXPECT_EQ(form->MenuVisible(c.id), c.visible);
-  }
-  // The two pop-up menus are not on the bar: six menus are.
-  EXPECT_EQ(GetMenuItemCount(form->MenuBar()), 6);
 }
 
 }  // namespace

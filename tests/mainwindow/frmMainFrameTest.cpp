@@ -182,6 +182,13 @@ TEST_F(frmMainFrameTest, ArchiveTypeFollowsPackTypeAndPresentTools) {
     core::Settings.PackType = c.packType;
     EXPECT_EQ(form->GetArchiveType(), c.expected) << core::ToUtf8(c.packType);
   }
+  // A hidden or system file of the tool's name is no tool.
+  core::Settings.PackType = L"6";
+  for (DWORD attributes : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_SYSTEM}}) {
+    SetFileAttributesW((tools / L"RAR.EXE").c_str(), attributes);
+    EXPECT_EQ(form->GetArchiveType(), L"LZH") << attributes;
+  }
+  SetFileAttributesW((tools / L"RAR.EXE").c_str(), FILE_ATTRIBUTE_NORMAL);
   archiver::SetToolFolder(L"");
 }
 

@@ -5,6 +5,7 @@
 
 #include "MainWindowFixture.h"
 #include "core/Settings.h"
+#include "winui/App.h"
 
 namespace {
 
@@ -13,7 +14,32 @@ using mwtest::MainWindowTest;
 
 constexpr int kPixel = 15;
 
-class frmMainLayoutTest : public MainWindowTest {};
+class frmMainLayoutTest : public MainWindowTest {
+ protected:
+  // The window a mouse message at (x, y) twips in the main window's client area goes to, as the system
+  // routes it: the window holding the mouse, else the top visible control under the point.
+  HWND WindowUnder(int x, int y) const {
+    if (HWND captured = GetCapture()) return captured;
+    HWND window = form->Form::Hwnd();
+    POINT pt{winui::TwipsToPixelsX(x), winui::TwipsToPixelsY(y)};
+    for (;;) {
+      HWND child = ChildWindowFromPointEx(window, pt, CWP_SKIPINVISIBLE);
+      if (!child || child == window) return window;
+      MapWindowPoints(window, child, &pt, 1);
+      window = child;
+    }
+  }
+  // Posts a real mouse message for the point (x, y) twips in the main window to the window under it and
+  // lets the message loop deliver it.
+  void Mouse(UINT message, int x, int y, WPARAM keys) {
+    HWND target = WindowUnder(x, y);
+    POINT pt{winui::TwipsToPixelsX(x), winui::TwipsToPixelsY(y)};
+    MapWindowPoints(form->Form::Hwnd(), target, &pt, 1);
+    PostMessageW(target, message, keys, MAKELPARAM(pt.x, pt.y));
+    winui::DoEvents();
+    winui::DoEvents();
+  }
+};
 
 TEST_F(frmMainLayoutTest, WindowRectangleAndSplitterFromSettings) {
   core::Settings.WindowLeft = L"1500";
@@ -128,40 +154,68 @@ TEST_F(frmMainLayoutTest, NarrowWindowIsWidenedTo3000) {
   EXPECT_NEAR(form->Width(), 3000, kPixel);
 }
 
-TEST_F(frmMainLayoutTest, SplitterDragStopsAtTheMarginsAndReleaseClamps) {
+TEST_F(frmMainLayoutTest, SplitterFollowsTheMouseWhereverItGoes) {
   core::Settings.WindowWidth = L"9000";
   ASSERT_TRUE(LoadWindow());
-  winui::EventArgs press;
-  form->Raise(ID_imgSplitter, winui::Event::MouseDown, press);
+  const int y = form->imgSplitter.Top() + form->imgSplitter.Height() / 2;
+  const int grip = form->imgSplitter.Left() + kPixel;  // left of the list, right of the tree
+  ASSERT_EQ(WindowUnder(grip, y), form->imgSplitter.Hwnd());
+
+  Mouse(WM_LBUTTONDOWN, grip, y, MK_LBUTTON);
   EXPECT_TRUE(form->SplitterMoving);
   EXPECT_TRUE(form->picSplitter.Visible());
   EXPECT_NEAR(form->picSplitter.Width(), 75, kPixel);
   EXPECT_NEAR(form->picSplitter.Height(), form->imgSplitter.Height() - 20, kPixel);
-  // Tree and list do not follow the bar during the drag.
+  // Once off the grip the pointer is over the list; the drag goes on all the same.
   const int treeWidth = form->tvTreeView.Width();
-  winui::EventArgs move;
-  move.x = -form->imgSplitter.Left();  // far left of the window
-  form->Raise(ID_imgSplitter, winui::Event::MouseMove, move);
+  Mouse(WM_MOUSEMOVE, 4500, y, MK_LBUTTON);
+  EXPECT_NEAR(form->picSplitter.Left(), 4500, kPixel);
+  EXPECT_EQ(form->tvTreeView.Width(), treeWidth) << "tree and list wait for the release";
+  // The bar stops 500 twips from either edge of the window.
+  Mouse(WM_MOUSEMOVE, 100, y, MK_LBUTTON);
   EXPECT_NEAR(form->picSplitter.Left(), 500, kPixel);
-  EXPECT_EQ(form->tvTreeView.Width(), treeWidth);
-  move.x = form->Width();
-  form->Raise(ID_imgSplitter, winui::Event::MouseMove, move);
+  Mouse(WM_MOUSEMOVE, form->ScaleWidth() - 10, y, MK_LBUTTON);
   EXPECT_NEAR(form->picSplitter.Left(), form->Width() - 500, kPixel);
-  move.x = 500 - form->imgSplitter.Left();
-  form->Raise(ID_imgSplitter, winui::Event::MouseMove, move);
-  form->Raise(ID_imgSplitter, winui::Event::MouseUp, move);
-  EXPECT_NEAR(form->tvTreeView.Width(), 1500, kPixel);
+  Mouse(WM_MOUSEMOVE, 5200, y, MK_LBUTTON);
+  Mouse(WM_LBUTTONUP, 5200, y, 0);
+  EXPECT_NEAR(form->tvTreeView.Width(), 5200, kPixel);
+  EXPECT_NEAR(form->lvListView.Left(), 5240, kPixel);
   EXPECT_FALSE(form->picSplitter.Visible());
   EXPECT_FALSE(form->SplitterMoving);
+  EXPECT_EQ(GetCapture(), nullptr) << "the release lets the mouse go";
+
+  // A release at the far left is laid out with the tree's least width.
+  Mouse(WM_LBUTTONDOWN, form->imgSplitter.Left() + kPixel, y, MK_LBUTTON);
+  Mouse(WM_MOUSEMOVE, 0, y, MK_LBUTTON);
+  Mouse(WM_LBUTTONUP, 0, y, 0);
+  EXPECT_NEAR(form->tvTreeView.Width(), 1500, kPixel);
 }
 
-TEST_F(frmMainLayoutTest, MouseMoveWithoutPressMovesNothing) {
+TEST_F(frmMainLayoutTest, LosingTheMouseEndsTheDragWhereItStarted) {
   ASSERT_TRUE(LoadWindow());
+  const int y = form->imgSplitter.Top() + form->imgSplitter.Height() / 2;
+  const int treeWidth = form->tvTreeView.Width();
+  Mouse(WM_LBUTTONDOWN, form->imgSplitter.Left() + kPixel, y, MK_LBUTTON);
+  Mouse(WM_MOUSEMOVE, 4000, y, MK_LBUTTON);
+  ASSERT_TRUE(form->picSplitter.Visible());
+  SetCapture(form->lvListView.Hwnd());  // another window takes the mouse
+  ReleaseCapture();
+  EXPECT_FALSE(form->picSplitter.Visible());
+  EXPECT_FALSE(form->SplitterMoving);
+  Mouse(WM_LBUTTONUP, 4000, y, 0);
+  EXPECT_EQ(form->tvTreeView.Width(), treeWidth);
+}
+
+TEST_F(frmMainLayoutTest, MouseOverTheGripWithoutPressMovesNothing) {
+  ASSERT_TRUE(LoadWindow());
+  const int y = form->imgSplitter.Top() + form->imgSplitter.Height() / 2;
   const int left = form->picSplitter.Left();
-  winui::EventArgs move;
-  move.x = 3000;
-  form->Raise(ID_imgSplitter, winui::Event::MouseMove, move);
+  const int treeWidth = form->tvTreeView.Width();
+  Mouse(WM_MOUSEMOVE, form->imgSplitter.Left() + kPixel, y, 0);
+  Mouse(WM_LBUTTONUP, form->imgSplitter.Left() + kPixel, y, 0);
   EXPECT_EQ(form->picSplitter.Left(), left);
+  EXPECT_EQ(form->tvTreeView.Width(), treeWidth);
+  EXPECT_FALSE(form->picSplitter.Visible());
 }
 
 TEST_F(frmMainLayoutTest, BarTogglesHideShowAndRelayout) {

@@ -181,8 +181,16 @@ TEST(Form, RealModalLoopDisablesTheOwnerUntilTheFormHides) {
   // dialog keys of the nested loop.
   dialog.On(probe::ID_txtName, winui::Event::GotFocus,
             [&](winui::EventArgs&) { PostMessageW(dialog.Item(probe::ID_txtName), WM_KEYDOWN, VK_RETURN, 1); });
-  // Should the focus go elsewhere, the timer ends the loop so that the test fails instead of hanging.
+  // On a loaded machine the new window may not be active yet when the loop starts: then the focus is
+  // nowhere, and the first tick puts it on the box. Should the focus go elsewhere, a later tick ends the
+  // loop so that the test fails instead of hanging.
+  int ticks = 0;
   dialog.On(probe::ID_timTick, winui::Event::Timer, [&](winui::EventArgs&) {
+    if (++ticks < 5 && GetFocus() == nullptr) {
+      SetForegroundWindow(dialog.Hwnd());
+      SetFocus(dialog.Item(probe::ID_txtName));
+      return;
+    }
     ADD_FAILURE() << "Enter did not arrive; focus on " << GetFocus();
     dialog.Hide();
   });

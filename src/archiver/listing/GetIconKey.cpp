@@ -20,24 +20,22 @@ bool IsArchiveExtension(const std::wstring& upper) {
   return false;
 }
 
-// A handle that names an icon: the extraction reports failures through its count, not always through the
-// handles it leaves behind.
-bool IsIcon(HICON icon) {
-  ICONINFO info{};
-  if (!icon || !GetIconInfo(icon, &info)) return false;
-  if (info.hbmColor) DeleteObject(info.hbmColor);
-  if (info.hbmMask) DeleteObject(info.hbmMask);
-  return true;
-}
-
-// The icon at `index` of `program` in both sizes; false (and no handle) when either cannot be had.
+// The icon at `index` of `program` in both sizes; false (and no handle) when either cannot be had. The
+// count the call returns tells what it extracted: the handles of a call that extracted nothing may hold
+// anything (some systems leave whatever was in their place), so they are neither used nor destroyed.
 bool Extract(const std::wstring& program, int index, HICON& large, HICON& small) {
+  HICON gotLarge = nullptr;
+  HICON gotSmall = nullptr;
   large = small = nullptr;
-  const UINT got = ExtractIconExW(program.c_str(), index, &large, &small, 1);
-  if (got != 0 && got != UINT_MAX && IsIcon(large) && IsIcon(small)) return true;
-  if (IsIcon(large)) DestroyIcon(large);
-  if (IsIcon(small)) DestroyIcon(small);
-  large = small = nullptr;
+  const UINT got = ExtractIconExW(program.c_str(), index, &gotLarge, &gotSmall, 1);
+  if (got == 0 || got == UINT_MAX) return false;
+  if (gotLarge && gotSmall) {
+    large = gotLarge;
+    small = gotSmall;
+    return true;
+  }
+  if (gotLarge) DestroyIcon(gotLarge);
+  if (gotSmall) DestroyIcon(gotSmall);
   return false;
 }
 

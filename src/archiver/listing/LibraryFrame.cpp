@@ -15,6 +15,8 @@ std::wstring FieldText(const char* field, size_t size) {
   return core::FromCp932(field, core::Cp932SafeLength(field, length, length));
 }
 
+bool IsCp932TrailByte(unsigned char byte) { return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC); }
+
 // The find-next entry, looked up once for the whole enumeration.
 class FindNextCall {
  public:
@@ -35,9 +37,26 @@ class FindNextCall {
 std::optional<std::string> LibraryPath(const std::wstring& path) { return core::ToCp932Exact(path); }
 
 EntryTexts SplitEntryName(const INDIVIDUALINFO& info) {
-  std::wstring path = FieldText(info.szFileName, sizeof info.szFileName);
+  const char* path = info.szFileName;
+  const size_t length = strnlen(path, sizeof info.szFileName);
+  // The path is split on its bytes before anything is decoded: a "/" or "\" byte of its own ends a
+  // folder, the trail byte of a double-byte character (0x5C ends "ソ" and "表") never does, and a lead byte
+  // without a trail byte after it stands alone (names that outside tools wrote in another code page hold
+  // such bytes), so no separator is taken into a character. Each part is then decoded on its own.
   EntryTexts texts;
-  core::SplitArcPath(path, texts.folder, texts.name);
+  size_t partStart = 0;
+  for (size_t i = 0; i < length;) {
+    const auto byte = static_cast<unsigned char>(path[i]);
+    if (core::IsCp932LeadByte(byte) && i + 1 < length && IsCp932TrailByte(static_cast<unsigned char>(path[i + 1]))) {
+      i += 2;
+      continue;
+    }
+    ++i;
+    if (byte != '/' && byte != '\\') continue;
+    texts.folder += FieldText(path + partStart, i - 1 - partStart) + L"/";
+    partStart = i;
+  }
+  texts.name = FieldText(path + partStart, length - partStart);
   return texts;
 }
 

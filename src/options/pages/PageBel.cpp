@@ -1,4 +1,4 @@
-// The BEL page of the per-type options dialog. It never holds controls.
+// The BEL page of the per-type options dialog: BEL archives have no options.
 #include "options/ArcOptionPages.h"
 
 namespace options {

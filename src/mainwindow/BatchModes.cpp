@@ -1,0 +1,51 @@
+#include "mainwindow/BatchModes.h"
+
+#include "core/Seams.h"
+#include "core/modShell.h"
+#include "core/modTolvenar.h"
+#include "mainwindow/ToolCommands.h"
+#include "mainwindow/frmMain.h"
+#include "tools/CommandLineRun.h"
+#include "tools/ToolCommands.h"
+#include "winui/MsgBox.h"
+
+namespace mainwindow {
+
+const wchar_t kClipboardUnavailable[] = L"クリップボードにテキストを書き込めませんでした";
+const wchar_t kJpzMissing[] = L"復号化に必要なファイル (jpz.dll) が見つかりません";
+
+int RunRawCommandLineMode(frmMain& form) {
+  form.SetDialogClear();
+  // The dialog sets ArcStatus only when a typed command ran; Cancel leaves it as it is here.
+  core::PrivateState.SetArcStatus(false);
+  const bool available = tools::CommandLineAvailable();
+  mnuToolCommandLine_Click(form);
+  return available && core::PrivateState.ArcStatus() ? kBatchDone : kBatchNotDone;
+}
+
+int DecodeFileMode(frmMain& form, const std::wstring& path) {
+  if (!core::Clipboard().SetText(tools::ReadTextFile(path))) {
+    winui::MsgBox(kClipboardUnavailable, MB_OK | MB_ICONSTOP, core::kProgramTitle, form.Hwnd());
+    return kBatchNotDone;
+  }
+  form.SetDialogClear();
+  return tools::DecodeClipboardText(form.Hwnd(), &form.sbStatusBar).empty() ? kBatchNotDone : kBatchDone;
+}
+
+int DecryptJpegMode(frmMain& form, const std::wstring& path) {
+  tools::PassPhraseDialog prompt(form.Hwnd());
+  tools::clsJpz jpz(prompt);
+  jpz.GetJpzToJpg(path);
+  form.SetDialogClear();
+  switch (jpz.LastStatus()) {
+    case tools::JpzStatus::Converted:
+      return kBatchDone;
+    case tools::JpzStatus::LibraryMissing:
+      winui::MsgBox(kJpzMissing, MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle, form.Hwnd());
+      return kBatchNotDone;
+    default:
+      return kBatchNotDone;
+  }
+}
+
+}  // namespace mainwindow

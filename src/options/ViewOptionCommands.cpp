@@ -1,0 +1,117 @@
+#include "options/ViewOptionCommands.h"
+
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/modShell.h"
+#include "options/frmArcOption.h"
+#include "options/frmOption.h"
+
+namespace options {
+
+namespace {
+
+constexpr int kTypes = 17;
+constexpr wchar_t kArcOptionCaption[] = L"書庫のオプション";
+
+std::wstring& SettingOf(CheckGroup group) {
+  core::SettingsStore& s = core::Settings;
+  switch (group) {
+    case CheckGroup::TypeToCreate:
+      return s.PackType;
+    case CheckGroup::ViewMode:
+      return s.ViewMode;
+    case CheckGroup::SortColumn:
+      return s.SortIndex;
+    case CheckGroup::SortOrder:
+      break;
+  }
+  return s.SortFlag;
+}
+
+// The setting as an item of the group; -1 when it is no whole number or no item.
+int ItemOf(CheckGroup group, const std::wstring& setting) {
+  const std::optional<int64_t> value = core::ParseWholeNumber(setting);
+  if (!value || *value < 0 || *value >= ItemCount(group)) return -1;
+  return static_cast<int>(*value);
+}
+
+winui::DialogResult ShowArcOptionsOnTab(int tab, HWND owner) {
+  frmArcOption& dialog = ArcOption();
+  dialog.SetTabIndex(static_cast<int16_t>(tab));
+  dialog.SetOptionFlag(0);
+  dialog.SetCaptionTitle(kArcOptionCaption);
+  return dialog.ShowModal(owner);
+}
+
+}  // namespace
+
+int ItemCount(CheckGroup group) {
+  switch (group) {
+    case CheckGroup::TypeToCreate:
+      return kTypes;
+    case CheckGroup::ViewMode:
+      return 4;
+    case CheckGroup::SortColumn:
+      return 10;
+    case CheckGroup::SortOrder:
+      break;
+  }
+  return 2;
+}
+
+int CheckedItem(CheckGroup group) { return ItemOf(group, SettingOf(group)); }
+
+int ChooseTypeToCreate(int index) {
+  core::Settings.PackType = std::to_wstring(index);
+  return index;
+}
+
+std::optional<int> TypeChosenInCombo(int index, bool itemEnabled) {
+  if (itemEnabled) {
+    core::Settings.PackType = std::to_wstring(index);
+    return std::nullopt;
+  }
+  const int stored = CheckedItem(CheckGroup::TypeToCreate);
+  if (stored < 0 || stored == index) return std::nullopt;
+  return stored;
+}
+
+winui::ListViewMode ChooseViewMode(int index) {
+  core::Settings.ViewMode = std::to_wstring(index);
+  return static_cast<winui::ListViewMode>(index);
+}
+
+int ChooseSortColumn(int index) {
+  core::Settings.SortIndex = std::to_wstring(index);
+  return index;
+}
+
+int ChooseSortOrder(int index) {
+  core::Settings.SortFlag = std::to_wstring(index);
+  return CheckedItem(CheckGroup::SortColumn);
+}
+
+int ColumnHeaderClicked(int column) {
+  core::Settings.SortFlag = core::Settings.SortFlag == L"0" ? L"1" : L"0";
+  return ChooseSortColumn(column);
+}
+
+winui::DialogResult ShowCommonArcOptions(HWND owner) { return ShowArcOptionsOnTab(kCommonTab, owner); }
+
+winui::DialogResult ShowArcOptionsOf(int typeIndex, HWND owner) { return ShowArcOptionsOnTab(typeIndex + 1, owner); }
+
+GeneralOptionsOutcome ShowGeneralOptions(HWND owner) {
+  GeneralOptionsOutcome outcome;
+  {
+    frmOption dialog;
+    if (dialog.Load(owner)) {
+      core::DoEvents();
+      outcome.result = dialog.ShowModal(owner);
+    }
+  }
+  outcome.look = ListAppearanceFromSettings();
+  outcome.topMost = core::Settings.NeverTop != L"0";
+  return outcome;
+}
+
+}  // namespace options
