@@ -51,6 +51,16 @@ std::map<std::wstring, std::string> FilesBelow(const std::wstring& folder) {
   return files;
 }
 
+std::wstring Summary(const std::map<std::wstring, std::string>& files) {
+  std::wstring text;
+  for (const auto& [name, bytes] : files) {
+    uint32_t hash = 2166136261u;  // FNV-1a
+    for (const char byte : bytes) hash = (hash ^ static_cast<uint8_t>(byte)) * 16777619u;
+    text += name + L" " + std::to_wstring(bytes.size()) + L" " + std::to_wstring(hash) + L"\n";
+  }
+  return text;
+}
+
 std::map<std::wstring, std::string> SourceTree() { return FilesBelow(Fixture(L"extract/src")); }
 
 void StandinTest::SetUp() {

@@ -23,6 +23,8 @@ std::wstring Fixture(const std::wstring& relative);
 
 // The files below `folder` (relative paths with "\") and their bytes.
 std::map<std::wstring, std::string> FilesBelow(const std::wstring& folder);
+// Files as "name size hash" lines: what a failed comparison shows in place of the bytes.
+std::wstring Summary(const std::map<std::wstring, std::string>& files);
 // The source tree the fixture archives were made from.
 std::map<std::wstring, std::string> SourceTree();
 

@@ -10,7 +10,7 @@
 #include "ScriptedMsgBox.h"
 #include "Standins.h"
 #include "ToolFakes.h"
-#include "browser/UnPackArchive.h"
+#include "operations/UnPackArchive.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
@@ -89,7 +89,7 @@ TEST_F(ExtractFlowTest, TheQuickFlowGivesBackEveryFileAndLeavesThePlainFolder) {
     ClearLog();
     const std::wstring archive = CopyFixture(type.fixture, type.archiveName);
     const std::wstring dest = temp / (L"速い 解凍\\" + core::GetBaseName(archive));
-    browser::UnPackArchive(nullptr, archive, true, dest);
+    operations::UnPackArchive(nullptr, archive, true, dest);
     EXPECT_TRUE(core::PrivateState.ArcStatus());
     EXPECT_EQ(dest + L"\\", core::PrivateState.ArcFolderName());
     EXPECT_EQ(extracttest::SourceTree(), extracttest::FilesBelow(dest));
@@ -105,7 +105,7 @@ TEST_F(ExtractFlowTest, CancelIsNoExtractionEvenAfterAnEarlierSuccess) {
   toolstest::ModalScript user([](winui::Form& form) { static_cast<frmArchiveDown&>(form).CmdCancel.Click(); });
   EXPECT_FALSE(tools::ExtractThroughDialog(nullptr));
   EXPECT_FALSE(core::PrivateState.ArcStatus());
-  browser::TellExtracted(nullptr);  // no completion message: a box would fail the test
+  operations::TellExtracted(nullptr);  // no completion message: a box would fail the test
   EXPECT_TRUE(Calls(L"Unlha").empty());
 }
 
@@ -141,13 +141,13 @@ TEST_F(ExtractFlowTest, FailuresAreReportedAsFailuresWithNothingOpenedAfterThem)
     core::PrivateState.SetIconDrop(false);
     EXPECT_FALSE(ThroughDialog([&](frmArchiveDown& dialog) { dialog.cmbLhaDown.SetText(c.dest); }));
     EXPECT_FALSE(core::PrivateState.ArcStatus());
-    browser::TellExtracted(nullptr);
+    operations::TellExtracted(nullptr);
 
     core::PrivateState.SetArcStatus(true);
     core::PrivateState.SetIconDrop(true);
-    browser::UnPackArchive(nullptr, c.archive, true, c.dest);
+    operations::UnPackArchive(nullptr, c.archive, true, c.dest);
     EXPECT_FALSE(core::PrivateState.ArcStatus());
-    browser::TellExtracted(nullptr);
+    operations::TellExtracted(nullptr);
     EXPECT_TRUE(shell.opened.empty());
   }
 }
@@ -155,7 +155,7 @@ TEST_F(ExtractFlowTest, FailuresAreReportedAsFailuresWithNothingOpenedAfterThem)
 TEST_F(ExtractFlowTest, TheRightPassPhraseExtracts) {
   Configure("[unzip32]\r\nPassword=secret\r\n");
   core::PrivateState.SetIconDrop(true);
-  browser::UnPackArchive(nullptr, CopyFixture(L"extract/secret.zip", L"secret.zip"), true, temp / L"out");
+  operations::UnPackArchive(nullptr, CopyFixture(L"extract/secret.zip", L"secret.zip"), true, temp / L"out");
   EXPECT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_EQ(extracttest::SourceTree().at(L"readme.txt"), testsupport::ReadFileBytes(temp / L"out\\readme.txt"));
 }
@@ -169,7 +169,7 @@ TEST_F(ExtractFlowTest, ExplorerAndTheAfterActionGetThePlainFolder) {
       temp.WriteFile(L"setup kit.7z", testsupport::FixtureArchive("7Z", "entry setup.exe\r\ndata MZ\r\nend\r\n"));
   const std::wstring dest = temp / L"kit out";
   core::PrivateState.SetIconDrop(true);
-  browser::UnPackArchive(nullptr, archive, true, dest);
+  operations::UnPackArchive(nullptr, archive, true, dest);
   ASSERT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_EQ(std::vector<std::wstring>{L"x -y \"" + archive + L"\" \"-o" + dest + L"\\\""}, Calls(L"SevenZip"));
   EXPECT_EQ(dest + L"\\", core::PrivateState.ArcFolderName());
