@@ -1,0 +1,155 @@
+// Seconds and microseconds per file of extracting ZIP and LZH archives of a folder again: through the
+// program's own path (the quick extraction: type, names checked, destination made, command line, the
+// library's call) beside the same library call made straight with the command line the program ran. Each
+// run extracts into a folder of its own. Not a test: it prints figures; run.sh makes the folders and runs
+// it after the creation benchmark. Each figure is the best of three runs, after one untimed run that loads
+// the library, makes the archive and records the command line.
+//   ExtractBench.exe <scratch folder> <source folder>...
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "BenchClock.h"
+#include "BrowserForm.h"
+#include "Standins.h"
+#include "archiver/ArchiverApi.h"
+#include "archiver/LibraryBinding.h"
+#include "browser/TreeListUpkeep.h"
+#include "core/ArcCatalogue.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/modIni.h"
+#include "core/modPath.h"
+#include "core/modTolvenar.h"
+#include "operations/CreateArchive.h"
+#include "operations/UnPackArchive.h"
+
+namespace {
+
+using testsupport::BestOfThree;
+
+void LoadFreshSettings(const std::wstring& scratch) {
+  const std::wstring ini = scratch + L"\\ini";
+  CreateDirectoryW(ini.c_str(), nullptr);
+  std::ofstream(std::filesystem::path(ini + L"\\Tolvenar.ini"), std::ios::binary) << "[ZIP_Option]\r\nNoKekka=1\r\n";
+  core::SetIniFolder(ini);
+  core::LoadSettings();
+  core::SetIniFolder(L"");
+  core::Settings.WorkFolder = scratch + L"\\work";
+  CreateDirectoryW(core::Settings.WorkFolder.c_str(), nullptr);
+  core::Settings.COM_Folder = L"1";
+  core::Settings.Log = L"0";
+  core::Settings.UnPackExp = L"0";
+  core::Settings.UnPackToRun = L"2";
+  core::WorkFolderNo = L"00";
+  core::ListFileName = L"tv120000.txt";
+}
+
+// The last arguments `entry` of a library was given, from the stand-ins' log.
+std::string LastCommand(const std::wstring& log, const std::string& entry) {
+  std::ifstream in(std::filesystem::path(log), std::ios::binary);
+  std::string line, last;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const size_t tab = line.find('\t');
+    if (tab != std::string::npos && line.compare(tab + 1, entry.size() + 1, entry + "\t") == 0)
+      last = line.substr(tab + entry.size() + 2);
+  }
+  return last;
+}
+
+size_t CountFiles(const std::wstring& folder) {
+  size_t count = 0;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return 0;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    count += (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? CountFiles(folder + L"\\" + name) : 1;
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return count;
+}
+
+// The straight call: the command entry of the type's library with `line`.
+void Straight(const core::ArcTypeRow& row, const std::string& line) {
+  HMODULE library = LoadLibraryW((core::AddBackslash(testsupport::StandinFolder()) + row.library).c_str());
+  if (auto command = reinterpret_cast<archiver::CommandFn>(GetProcAddress(library, row.prefix))) {
+    std::string output(0x8000, '\0');
+    command(nullptr, line.c_str(), output.data(), static_cast<DWORD>(output.size() - 1));
+  }
+  FreeLibrary(library);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (testsupport::StandinFolder().empty() || argc < 3) {
+    std::fprintf(stderr, "usage: TOLVENAR_STANDINS=<folder> ExtractBench.exe <scratch> <source folder>...\n");
+    return 1;
+  }
+  const std::wstring scratch = argv[1];
+  const std::wstring log = scratch + L"\\standins.log";
+  archiver::SetLibraryFolder(testsupport::StandinFolder());
+  LoadFreshSettings(scratch);
+
+  browsertest::frmBrowser form;
+  form.Load();
+  browser::SetViews(&form.views);
+  browser::InitMainView(false);
+
+  std::printf("%5s %8s %10s %10s %8s %10s %10s %9s\n", "type", "files", "own s", "straight s", "ratio", "own us/f",
+              "str us/f", "extracted");
+  int run = 0;
+  for (const wchar_t* type : {L"ZIP", L"LZH"}) {
+    const core::ArcTypeRow& row = *core::FindArcType(type);
+    for (int i = 2; i < argc; ++i) {
+      const std::wstring source = argv[i];
+      SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", L"-");
+      operations::PackFiles(nullptr, {source + L'\0' + L"data\\*.*", false, {type, true, L"", true}});
+      const std::wstring archive = core::PrivateState.ArcFileName();
+      const std::wstring folders = scratch + L"\\out" + std::to_wstring(run++);
+      CreateDirectoryW(folders.c_str(), nullptr);
+
+      int next = 0;
+      auto destination = [&] { return folders + L"\\" + std::to_wstring(next++); };
+      auto own = [&] {
+        core::PrivateState.SetSelectArcFileName(L"");
+        core::PrivateState.SetIconDrop(true);
+        operations::UnPackArchive(nullptr, archive, true, destination());
+      };
+
+      // One untimed run with the log on: it loads the library and shows the line the program ran.
+      DeleteFileW(log.c_str());
+      SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", log.c_str());
+      const std::wstring first = folders + L"\\" + std::to_wstring(next);
+      own();
+      SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", L"-");
+      const bool extracted = core::PrivateState.ArcStatus();
+      const size_t files = CountFiles(first);
+      const std::string line = LastCommand(log, row.prefix);
+      const std::string firstText = core::ToCp932(first + L"\\");
+
+      const double ownSeconds = BestOfThree(own);
+      const double straightSeconds = BestOfThree([&] {
+        std::string command = line;
+        const size_t at = command.find(firstText);
+        if (at != std::string::npos) command.replace(at, firstText.size(), core::ToCp932(destination() + L"\\"));
+        Straight(row, command);
+      });
+      const double n = static_cast<double>(std::max<size_t>(files, 1));
+      std::printf("%5ls %8.0f %10.3f %10.3f %7.2fx %10.2f %10.2f %9zu%s\n", type, n, ownSeconds, straightSeconds,
+                  ownSeconds / straightSeconds, ownSeconds * 1e6 / n, straightSeconds * 1e6 / n, files,
+                  extracted ? "" : "  (extraction failed)");
+      std::fflush(stdout);
+    }
+  }
+  browser::SetViews(nullptr);
+  form.Unload();
+  return 0;
+}
