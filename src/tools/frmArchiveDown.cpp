@@ -7,8 +7,6 @@
 
 #include "archiver/clsArchive.h"
 #include "browser/Histories.h"
-#include "operations/UnPackArchive.h"
-#include "operations/UnPackArgs.h"
 #include "core/ArcCatalogue.h"
 #include "core/ArcType.h"
 #include "core/BrowseFolderEx.h"
@@ -20,6 +18,8 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "operations/UnPackArchive.h"
+#include "operations/UnPackArgs.h"
 #include "tools/ToolDialog.h"
 #include "winui/Resources.h"
 

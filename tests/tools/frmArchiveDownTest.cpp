@@ -16,7 +16,6 @@
 #include "TempDir.h"
 #include "ToolFakes.h"
 #include "ToolFixtures.h"
-#include "operations/UnPackArgs.h"
 #include "core/BrowseFolderEx.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -24,6 +23,7 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "operations/UnPackArgs.h"
 
 namespace {
 
