@@ -9,11 +9,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "BenchClock.h"
+#include "BenchSupport.h"
 #include "BrowserForm.h"
 #include "Standins.h"
 #include "archiver/ArchiverApi.h"
@@ -22,7 +21,6 @@
 #include "core/ArcCatalogue.h"
 #include "core/Settings.h"
 #include "core/Text.h"
-#include "core/modIni.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
 #include "operations/CreateArchive.h"
@@ -30,51 +28,9 @@
 
 namespace {
 
+using benchsupport::CountFiles;
+using benchsupport::LastCommand;
 using testsupport::BestOfThree;
-
-void LoadFreshSettings(const std::wstring& scratch) {
-  const std::wstring ini = scratch + L"\\ini";
-  CreateDirectoryW(ini.c_str(), nullptr);
-  std::ofstream(std::filesystem::path(ini + L"\\Tolvenar.ini"), std::ios::binary) << "[ZIP_Option]\r\nNoKekka=1\r\n";
-  core::SetIniFolder(ini);
-  core::LoadSettings();
-  core::SetIniFolder(L"");
-  core::Settings.WorkFolder = scratch + L"\\work";
-  CreateDirectoryW(core::Settings.WorkFolder.c_str(), nullptr);
-  core::Settings.COM_Folder = L"1";
-  core::Settings.Log = L"0";
-  core::Settings.UnPackExp = L"0";
-  core::Settings.UnPackToRun = L"2";
-  core::WorkFolderNo = L"00";
-  core::ListFileName = L"tv120000.txt";
-}
-
-// The last arguments `entry` of a library was given, from the stand-ins' log.
-std::string LastCommand(const std::wstring& log, const std::string& entry) {
-  std::ifstream in(std::filesystem::path(log), std::ios::binary);
-  std::string line, last;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const size_t tab = line.find('\t');
-    if (tab != std::string::npos && line.compare(tab + 1, entry.size() + 1, entry + "\t") == 0)
-      last = line.substr(tab + entry.size() + 2);
-  }
-  return last;
-}
-
-size_t CountFiles(const std::wstring& folder) {
-  size_t count = 0;
-  WIN32_FIND_DATAW data;
-  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return 0;
-  do {
-    const std::wstring name = data.cFileName;
-    if (name == L"." || name == L"..") continue;
-    count += (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? CountFiles(folder + L"\\" + name) : 1;
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
-  return count;
-}
 
 // The straight call: the command entry of the type's library with `line`.
 void Straight(const core::ArcTypeRow& row, const std::string& line) {
@@ -96,7 +52,10 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring scratch = argv[1];
   const std::wstring log = scratch + L"\\standins.log";
   archiver::SetLibraryFolder(testsupport::StandinFolder());
-  LoadFreshSettings(scratch);
+  benchsupport::LoadFreshSettings(scratch);
+  // Nothing follows an extraction but the next one.
+  core::Settings.UnPackExp = L"0";
+  core::Settings.UnPackToRun = L"2";
 
   browsertest::frmBrowser form;
   form.Load();
