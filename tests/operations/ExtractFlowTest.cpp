@@ -54,7 +54,7 @@ class ExtractFlowTest : public extracttest::StandinTest {
     toolstest::ModalScript user([&](winui::Form& form) {
       auto& dialog = static_cast<frmArchiveDown&>(form);
       play(dialog);
-      dialog.CmdOk.Click();
+      extracttest::Click(dialog.CmdOk.Hwnd());
     });
     return tools::ExtractThroughDialog(nullptr);
   }
@@ -72,7 +72,7 @@ TEST_F(ExtractFlowTest, TheDialogFlowGivesBackEveryFileWithTheTypesLine) {
     core::PrivateState.SetSelectArcFileName(L"");
     const bool extracted = ThroughDialog([&](frmArchiveDown& dialog) {
       dialog.cmbLhaDown.SetText(dest);
-      dialog.chkFolder.SetValue(1);
+      extracttest::Check(dialog.chkFolder);
     });
     EXPECT_TRUE(extracted);
     EXPECT_TRUE(core::PrivateState.ArcStatus());
@@ -102,7 +102,8 @@ TEST_F(ExtractFlowTest, CancelIsNoExtractionEvenAfterAnEarlierSuccess) {
   core::Settings.Message = L"1";
   core::PrivateState.SetArcFileName(CopyFixture(L"extract/tree.lzh", L"a.lzh"));
   core::PrivateState.SetArcStatus(true);
-  toolstest::ModalScript user([](winui::Form& form) { static_cast<frmArchiveDown&>(form).CmdCancel.Click(); });
+  toolstest::ModalScript user(
+      [](winui::Form& form) { extracttest::Click(static_cast<frmArchiveDown&>(form).CmdCancel.Hwnd()); });
   EXPECT_FALSE(tools::ExtractThroughDialog(nullptr));
   EXPECT_FALSE(core::PrivateState.ArcStatus());
   operations::TellExtracted(nullptr);  // no completion message: a box would fail the test
@@ -226,7 +227,7 @@ TEST_F(ExtractFlowTest, TheFixtureTypesLogTheirLinesAndExtract) {
         core::PrivateState.SetArcFileName(archive);
         EXPECT_TRUE(ThroughDialog([&](frmArchiveDown& form) {
           form.cmbLhaDown.SetText(dest);
-          if (form.chkFolder.Enabled()) form.chkFolder.SetValue(1);
+          extracttest::Check(form.chkFolder);
         }));
       } else {
         core::PrivateState.SetIconDrop(true);

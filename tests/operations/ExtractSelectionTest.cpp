@@ -99,8 +99,8 @@ TEST_F(ExtractSelectionTest, TheDialogExtractsTheSelectedEntriesWithTheirFolders
     toolstest::ModalScript user([&](winui::Form& form) {
       auto& dialog = static_cast<tools::frmArchiveDown&>(form);
       dialog.cmbLhaDown.SetText(dest);
-      dialog.chkFolder.SetValue(1);
-      dialog.CmdOk.Click();
+      extracttest::Check(dialog.chkFolder);
+      extracttest::Click(dialog.CmdOk.Hwnd());
     });
     EXPECT_TRUE(tools::ExtractThroughDialog(nullptr));
     EXPECT_EQ(Source({{L"doc\\memo.txt", L"doc\\memo.txt"}, {L"doc\\deep\\data.bin", L"doc\\deep\\data.bin"}}),
