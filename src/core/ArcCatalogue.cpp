@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/ArcExtractionRules.h"
+
 namespace core {
 namespace {
 
@@ -66,6 +68,9 @@ constexpr ReaderTraits kFixedColumns{.clearBeforeEachFind = false,
                                      .skipEmptyName = false,
                                      .fixedPackedAndRatio = true,
                                      .blankRootFolder = true};
+
+using S = SettingsStore;
+using namespace extraction_rules;
 
 // --- List files ---
 using F = PackForm;
@@ -137,8 +142,6 @@ constexpr ListVerb Lists(const wchar_t* verb, Archiver archiver) { return {verb,
 constexpr Names<3> kTarNewExt = {L".tar", L".tgz", L".tbz"};
 constexpr Names<2> kBgaNewExt = {L".gza", L".bza"};
 
-using S = SettingsStore;
-
 constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
     {.index = ArcTypeLzh,
      .name = L"LZH",
@@ -158,7 +161,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .form = CreateForm::WithFolder,
                   .makeSfx = &S::LZH_MakeSFX,
                   .afterCreate = SfxAfterCreate::ReplaceArchive,
-                  .sfx = {.verb = L"s", .call = Call(Archiver::Unlha), .destination = true, .lzhSwitches = true}}},
+                  .sfx = {.verb = L"s", .call = Call(Archiver::Unlha), .destination = true, .lzhSwitches = true}},
+     .extraction = kLzhExtraction},
     {.index = ArcTypeZip,
      .name = L"ZIP",
      .extensions = kZipExt,
@@ -183,7 +187,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .sfx = {.verb = L"--sfx=sfx32gui.dat",
                           .call = Call(Archiver::Zip, 1),
                           .destination = true,
-                          .module = L"sfx32gui.dat"}}},
+                          .module = L"sfx32gui.dat"}},
+     .extraction = kZipExtraction},
     {.index = ArcTypeCab,
      .name = L"CAB",
      .extensions = kCabExt,
@@ -202,7 +207,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .form = CreateForm::WithBase,
                   .makeSfx = &S::CAB_MakeSFX,
                   .afterCreate = SfxAfterCreate::ReportFolder,
-                  .sfx = {.verb = L"-f", .call = Call(Archiver::Cab), .destination = true}}},
+                  .sfx = {.verb = L"-f", .call = Call(Archiver::Cab), .destination = true}},
+     .extraction = kCabExtraction},
     {.index = ArcTypeArj,
      .name = L"ARJ",
      .extensions = kArjExt,
@@ -219,7 +225,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .windowTool = L"ARJ.EXE",
                   .writer = Call(Archiver::Unarj, 1),
                   .form = CreateForm::Staged,
-                  .makeSfx = &S::ARJ_MakeSFX}},
+                  .makeSfx = &S::ARJ_MakeSFX},
+     .extraction = kArjExtraction},
     {.index = ArcTypeTar,
      .name = L"TAR",
      .extensions = kTarExt,
@@ -239,7 +246,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .form = CreateForm::WithFolder,
                   .extensionSetting = &S::TAR_ArcType,
                   .extensionsBySetting = kTarNewExt,
-                  .makeSfx = &S::TAR_MakeSFX}},
+                  .makeSfx = &S::TAR_MakeSFX},
+     .extraction = kTarExtraction},
     {.index = ArcTypeIsh,
      .name = L"ISH",
      .extensions = kIshExt,
@@ -251,7 +259,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .placesProgress = false,
      .commandShape = CommandShape::Ish,
      .listRule = ListRule::Ignored,
-     .creation = {.emptyArchiveOfItsOwnType = false, .writer = Call(Archiver::Ish, 1), .form = CreateForm::EachFile}},
+     .creation = {.emptyArchiveOfItsOwnType = false, .writer = Call(Archiver::Ish, 1), .form = CreateForm::EachFile},
+     .extraction = kIshExtraction},
     {.index = ArcTypeRar,
      .name = L"RAR",
      .extensions = kRarExt,
@@ -270,7 +279,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .form = CreateForm::Staged,
                   .makeSfx = &S::RAR_MakeSFX,
                   .afterCreate = SfxAfterCreate::ToolStep,
-                  .sfx = {.verb = L"s", .call = Call(Archiver::Unrar, 1)}}},
+                  .sfx = {.verb = L"s", .call = Call(Archiver::Unrar, 1)}},
+     .extraction = kRarExtraction},
     {.index = ArcTypeYz1,
      .name = L"YZ1",
      .extensions = kYz1Ext,
@@ -289,7 +299,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .form = CreateForm::WithBase,
                   .makeSfx = &S::YZ1_MakeSFX,
                   .afterCreate = SfxAfterCreate::ReplaceArchive,
-                  .sfx = {.verb = L"s", .call = Call(Archiver::Yz1)}}},
+                  .sfx = {.verb = L"s", .call = Call(Archiver::Yz1)}},
+     .extraction = kYz1Extraction},
     {.index = ArcTypeAce,
      .name = L"ACE",
      .extensions = kAceExt,
@@ -304,7 +315,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .form = CreateForm::Staged,
                   .makeSfx = &S::ACE_MakeSFX,
                   .afterCreate = SfxAfterCreate::ToolStep,
-                  .sfx = {.verb = L"s", .call = Call(Archiver::AceExe)}}},
+                  .sfx = {.verb = L"s", .call = Call(Archiver::AceExe)}},
+     .extraction = kAceExtraction},
     {.index = ArcTypeJar,
      .name = L"JAR",
      .extensions = kJarExt,
@@ -318,7 +330,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .windowTool = L"jar32.exe",
                   .writer = Call(Archiver::JarExe),
                   .form = CreateForm::Plain,
-                  .newExtension = L".j"}},
+                  .newExtension = L".j"},
+     .extraction = kJarExtraction},
     {.index = ArcTypeBga,
      .name = L"BGA",
      .extensions = kBgaExt,
@@ -337,7 +350,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .extensionsBySetting = kBgaNewExt,
                   .makeSfx = &S::BGA_MakeSFX,
                   .afterCreate = SfxAfterCreate::ReplaceArchive,
-                  .sfx = {.verb = L"s", .call = Call(Archiver::Bga), .destination = true}}},
+                  .sfx = {.verb = L"s", .call = Call(Archiver::Bga), .destination = true}},
+     .extraction = kBgaExtraction},
     {.index = ArcTypeGca,
      .name = L"GCA",
      .extensions = kGcaExt,
@@ -346,7 +360,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .prefix = "UnGCA",
      .presence = kGca,
      .listVerb = Lists(L"l", Archiver::UnGca),
-     .creation = {.windowTool = L"gcac.exe", .writer = Call(Archiver::UnGca, 1), .form = CreateForm::ListSwitch}},
+     .creation = {.windowTool = L"gcac.exe", .writer = Call(Archiver::UnGca, 1), .form = CreateForm::ListSwitch},
+     .extraction = kGcaExtraction},
     // The BEL library is asked by the archive path in place of a wildcard; nothing can create the type.
     {.index = ArcTypeBel,
      .name = L"BEL",
@@ -359,7 +374,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .reader = {.messagePassAfterOpen = false},
      .commandShape = CommandShape::Bel,
      .listRule = ListRule::Ignored,
-     .creation = {.windowCreates = false}},
+     .creation = {.windowCreates = false},
+     .extraction = kBelExtraction},
     {.index = ArcType7z,
      .name = L"7Z",
      .extensions = k7zExt,
@@ -375,7 +391,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .creation = {.menuGate = k7z,
                   .writer = Call(Archiver::SevenZip),
                   .form = CreateForm::WithBase,
-                  .makeSfx = &S::_7Z_MakeSFX}},
+                  .makeSfx = &S::_7Z_MakeSFX},
+     .extraction = k7zExtraction},
     {.index = ArcTypeImp,
      .name = L"IMP",
      .extensions = kImpExt,
@@ -384,7 +401,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .prefix = "UnImp",
      .presence = kImp,
      .listRule = ListRule::AllWhenBlank,
-     .listVerb = Lists(L"v", Archiver::UnImp)},
+     .listVerb = Lists(L"v", Archiver::UnImp),
+     .extraction = kImpExtraction},
     {.index = ArcTypeYz2,
      .name = L"YZ2",
      .extensions = kYz2Ext,
@@ -401,7 +419,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .fileMenuFollowsWhenPresent = false,
                   .writer = Call(Archiver::Yz2),
                   .form = CreateForm::FirstItem,
-                  .makeSfx = &S::YZ2_MakeSFX}},
+                  .makeSfx = &S::YZ2_MakeSFX},
+     .extraction = kYz2Extraction},
     {.index = ArcTypeBh,
      .name = L"BH",
      .extensions = kBhExt,
@@ -417,7 +436,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .form = CreateForm::WithBase,
                   .makeSfx = &S::BH_MakeSFX,
                   .afterCreate = SfxAfterCreate::ReplaceArchive,
-                  .sfx = {.verb = L"s", .call = Call(Archiver::Bh)}}},
+                  .sfx = {.verb = L"s", .call = Call(Archiver::Bh)}},
+     .extraction = kBhExtraction},
     // The gzip and bzip2 forms of TAR: read by the TAR library, with no index of their own.
     {.name = L"TGZ",
      .extensions = kTgzExt,
@@ -427,7 +447,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .presence = kTar,
      .listing = ListingRule::Tar,
      .reader = kFixedColumns,
-     .listVerb = Lists(L"-tvf", Archiver::Tar)},
+     .listVerb = Lists(L"-tvf", Archiver::Tar),
+     .extraction = kTarExtraction},
     {.name = L"TBZ",
      .extensions = kTbzExt,
      .iconExtensions = kTbzExt,
@@ -436,7 +457,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .presence = kTar,
      .listing = ListingRule::Tar,
      .reader = kFixedColumns,
-     .listVerb = Lists(L"-tvf", Archiver::Tar)},
+     .listVerb = Lists(L"-tvf", Archiver::Tar),
+     .extraction = kTarExtraction},
 };
 
 }  // namespace
