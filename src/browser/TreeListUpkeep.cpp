@@ -49,20 +49,33 @@ std::wstring ArcNodeKey(int32_t counter, const std::wstring& path) {
   return digits.substr(digits.size() - 4) + path;
 }
 
-bool AddArchiveNode(const std::wstring& path) {
+int32_t NextArcNodeCounter(const std::vector<std::wstring>& paths) {
+  BrowserViews* views = Views();
+  auto taken = [&] {
+    if (!views) return false;
+    for (const std::wstring& path : paths)
+      if (views->tvTreeView.Exists(ArcNodeKey(core::ArcNodeCounter, path))) return true;
+    return false;
+  };
+  ++core::ArcNodeCounter;
+  for (int tries = 1; tries < kKeyPrefixes && taken(); ++tries) ++core::ArcNodeCounter;
+  return core::ArcNodeCounter;
+}
+
+bool AddArchiveNodeKeyed(const std::wstring& key, const std::wstring& path) {
   BrowserViews* views = Views();
   if (!views) return false;
   winui::TreeView& tree = views->tvTreeView;
-  for (int tries = 0; tries < kKeyPrefixes; ++tries) {
-    ++core::ArcNodeCounter;
-    const std::wstring key = ArcNodeKey(core::ArcNodeCounter, path);
-    if (tree.Exists(key)) continue;
-    if (!tree.Add(kRootNodeKey, key, core::GetFileNamePart(path), views->archiveImage, views->openImage)) return false;
-    tree.Select(key);
-    core::PrivateState.SetArcFileName(path);
-    return true;
-  }
-  return false;
+  if (tree.Exists(key)) return false;
+  if (!tree.Add(kRootNodeKey, key, core::GetFileNamePart(path), views->archiveImage, views->openImage)) return false;
+  tree.Select(key);
+  core::PrivateState.SetArcFileName(path);
+  return true;
+}
+
+bool AddArchiveNode(const std::wstring& path) {
+  if (!Views()) return false;
+  return AddArchiveNodeKeyed(ArcNodeKey(NextArcNodeCounter({path}), path), path);
 }
 
 void InitMainView(bool clearTemp) {

@@ -4,6 +4,7 @@
 // of the listing's progress box.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "winui/CommonControls.h"
 
@@ -18,6 +19,11 @@ std::wstring ArcNodeKey(int32_t counter, const std::wstring& path);
 // keys stay unique after the four digits wrap), selects the node and makes the path the current archive.
 // False when no node could be added.
 bool AddArchiveNode(const std::wstring& path);
+// The same for the files of one new archive (split volumes): one advance of ArcNodeCounter (more while a
+// key of one of them is taken) gives every node the same four digits. Returns the counter used.
+int32_t NextArcNodeCounter(const std::vector<std::wstring>& paths);
+// Adds the node `key` for `path` under the root, selects it and makes the path the current archive.
+bool AddArchiveNodeKeyed(const std::wstring& key, const std::wstring& path);
 
 // The views as the window starts: only the root, an empty list, the type combo, the menus' checks and the
 // commands of a window without archive. clearTemp also empties the work and drag folders.

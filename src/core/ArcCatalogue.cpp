@@ -67,6 +67,78 @@ constexpr ReaderTraits kFixedColumns{.clearBeforeEachFind = false,
                                      .fixedPackedAndRatio = true,
                                      .blankRootFolder = true};
 
+// --- List files ---
+using F = PackForm;
+using B = PackBase;
+constexpr PackRule Rule(PackForm form, PackBase base = B::Keep) { return {.form = form, .base = base}; }
+// `form`, but `instead` for a base folder shorter than `below` characters (a drive root).
+constexpr PackRule BelowRoot(PackForm form, uint8_t below, PackForm instead, PackBase base = B::Keep) {
+  return {.form = form, .shortBelow = below, .shortForm = instead, .base = base};
+}
+// The same, measured on the folder of the item itself.
+constexpr PackRule ItemBelowRoot(PackForm form, uint8_t below, PackForm instead, PackBase base) {
+  return {.form = form, .shortBelow = below, .shortForm = instead, .measureItemFolder = true, .base = base};
+}
+
+constexpr ListFileRules kLzhList{.byPathOption = {Rule(F::Whole), Rule(F::BaseLine), Rule(F::Whole)},
+                                 .folderItem = BelowRoot(F::BaseLine, 4, F::Whole),
+                                 .fileItem = Rule(F::FolderAndName),
+                                 .singlePath = {Rule(F::Whole), BelowRoot(F::BaseLine, 4, F::Whole), Rule(F::Whole)}};
+constexpr ListFileRules kZipList{.byPathOption = {Rule(F::Whole), BelowRoot(F::BaseLine, 4, F::Whole), Rule(F::Whole)},
+                                 .folderItem = BelowRoot(F::BaseLine, 4, F::Whole),
+                                 .singlePath = {Rule(F::Whole), BelowRoot(F::BaseLine, 4, F::Whole), Rule(F::Whole)}};
+constexpr ListFileRules kYz1List{.byPathOption = {Rule(F::Whole), Rule(F::BaseLine), Rule(F::Whole)},
+                                 .folderItem = BelowRoot(F::BaseLine, 3, F::Whole)};
+constexpr ListFileRules k7zList{
+    .byPathOption = {Rule(F::Relative), BelowRoot(F::Relative, 3, F::Whole), Rule(F::ParentRelative)},
+    .folderItem = BelowRoot(F::Relative, 3, F::Whole, B::SetToX)};
+constexpr ListFileRules kBhList{.slashes = EntrySlashes::WhenInFolder,
+                                .byPathOption = {Rule(F::Whole), BelowRoot(F::Relative, 3, F::Whole), Rule(F::Whole)},
+                                .folderItem = BelowRoot(F::Relative, 3, F::Whole, B::SetToX)};
+constexpr ListFileRules kCabList{
+    .slashes = EntrySlashes::Always,
+    .byPathOption = {Rule(F::Relative), Rule(F::Relative), Rule(F::Whole, B::Clear)},
+    .folderItem = ItemBelowRoot(F::Relative, 4, F::Whole, B::SetToX),
+    .fileItem = Rule(F::FileName),
+    .singlePath = {Rule(F::FileName), ItemBelowRoot(F::Relative, 4, F::Whole, B::SetToX), Rule(F::Whole)}};
+constexpr ListFileRules kBgaList{
+    .byPathOption = {Rule(F::Relative), Rule(F::Relative), Rule(F::Whole, B::Clear)},
+    .folderItem = ItemBelowRoot(F::Relative, 4, F::Whole, B::SetToX),
+    .fileItem = Rule(F::FileName),
+    .singlePath = {Rule(F::Whole), ItemBelowRoot(F::Relative, 4, F::Whole, B::SetToX), Rule(F::Whole)}};
+constexpr ListFileRules kTarList{.byPathOption = {Rule(F::Whole), Rule(F::TarBaseLine), Rule(F::Whole)},
+                                 .folderItem = Rule(F::TarBaseLine),
+                                 .singlePath = {Rule(F::Whole), Rule(F::TarBaseLine), Rule(F::Whole)}};
+constexpr ListFileRules kRarList{
+    .slashes = EntrySlashes::WhenInFolder,
+    .byPathOption = {Rule(F::ShortWhole, B::Clear), Rule(F::ShortBare, B::OwnFolderName), Rule(F::ShortBare)},
+    .folderItem = Rule(F::ShortWhole),
+    .fileItem = Rule(F::ShortWhole),
+    .singlePath = {Rule(F::ShortBare), Rule(F::ShortBare), Rule(F::ShortBare)}};
+constexpr ListFileRules kAceList{
+    .byPathOption = {Rule(F::ShortWhole, B::Clear), Rule(F::ShortBare), Rule(F::ShortBare)},
+    .folderItem = Rule(F::ShortWhole),
+    .fileItem = Rule(F::ShortWhole),
+    .singlePath = {Rule(F::ShortBare), Rule(F::ShortBare), Rule(F::ShortBare)}};
+// Selected ARJ entries go behind "!"; the list of files to pack stays behind "@".
+constexpr ListFileRules kArjList{.selectMark = L'!',
+                                 .slashes = EntrySlashes::WhenInFolder,
+                                 .byPathOption = {Rule(F::ShortWhole, B::Clear), Rule(F::Whole), Rule(F::Whole)},
+                                 .singlePath = {Rule(F::ShortBare), Rule(F::Whole), Rule(F::Whole)}};
+constexpr ListFileRules kJarList{
+    .byPathOption = {Rule(F::Whole), Rule(F::DotMarker), Rule(F::Whole)},
+    .folderItem = BelowRoot(F::DotMarker, 4, F::WholeBare),
+    .singlePath = {Rule(F::Whole), BelowRoot(F::DotMarker, 4, F::WholeBare), Rule(F::Whole)}};
+
+// --- Creation ---
+constexpr ArchiverCall Call(Archiver archiver, int16_t flag = 0) { return {archiver, flag}; }
+constexpr ListVerb Lists(const wchar_t* verb, Archiver archiver) { return {verb, Call(archiver)}; }
+
+constexpr Names<3> kTarNewExt = {L".tar", L".tgz", L".tbz"};
+constexpr Names<2> kBgaNewExt = {L".gza", L".bza"};
+
+using S = SettingsStore;
+
 constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
     {.index = ArcTypeLzh,
      .name = L"LZH",
@@ -79,7 +151,14 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .detectOrder = 1,
      .checkMode = 8,
      .reader = {.openMode = 1},
-     .creation = {.menuGate = kLha}},
+     .listVerb = Lists(L"l", Archiver::Unlha),
+     .listFile = kLzhList,
+     .creation = {.menuGate = kLha,
+                  .writer = Call(Archiver::Unlha),
+                  .form = CreateForm::WithFolder,
+                  .makeSfx = &S::LZH_MakeSFX,
+                  .afterCreate = SfxAfterCreate::ReplaceArchive,
+                  .sfx = {.verb = L"s", .call = Call(Archiver::Unlha), .destination = true, .lzhSwitches = true}}},
     {.index = ArcTypeZip,
      .name = L"ZIP",
      .extensions = kZipExt,
@@ -92,7 +171,19 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .listing = ListingRule::Zip,
      .reader =
          {.clearBeforeEachFind = false, .messagePassAfterOpen = false, .blankRootFolder = true, .ratioIsSaving = true},
-     .creation = {.library = L"Zip32J.DLL", .prefix = "Zip", .menuGate = kZip32J}},
+     .listVerb = Lists(L"-lv", Archiver::Zip),
+     .listFile = kZipList,
+     .creation = {.library = L"Zip32J.DLL",
+                  .prefix = "Zip",
+                  .menuGate = kZip32J,
+                  .writer = Call(Archiver::Zip, 1),
+                  .form = CreateForm::Plain,
+                  .makeSfx = &S::ZIP_MakeSFX,
+                  .afterCreate = SfxAfterCreate::ShowProgram,
+                  .sfx = {.verb = L"--sfx=sfx32gui.dat",
+                          .call = Call(Archiver::Zip, 1),
+                          .destination = true,
+                          .module = L"sfx32gui.dat"}}},
     {.index = ArcTypeCab,
      .name = L"CAB",
      .extensions = kCabExt,
@@ -104,7 +195,14 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .detectOrder = 3,
      .checkMode = 1,
      .reader = kFixedColumns,
-     .creation = {.emptyArchiveOfItsOwnType = false}},
+     .listVerb = Lists(L"-l", Archiver::Cab),
+     .listFile = kCabList,
+     .creation = {.emptyArchiveOfItsOwnType = false,
+                  .writer = Call(Archiver::Cab),
+                  .form = CreateForm::WithBase,
+                  .makeSfx = &S::CAB_MakeSFX,
+                  .afterCreate = SfxAfterCreate::ReportFolder,
+                  .sfx = {.verb = L"-f", .call = Call(Archiver::Cab), .destination = true}}},
     {.index = ArcTypeArj,
      .name = L"ARJ",
      .extensions = kArjExt,
@@ -115,7 +213,13 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .detectOrder = 6,
      .checkMode = 1,
      .reader = WithMode(kEveryEntry, 1),
-     .creation = {.menuGate = Tool(L"ARJ.EXE"), .windowTool = L"ARJ.EXE"}},
+     .listVerb = Lists(L"lv", Archiver::Unarj),
+     .listFile = kArjList,
+     .creation = {.menuGate = Tool(L"ARJ.EXE"),
+                  .windowTool = L"ARJ.EXE",
+                  .writer = Call(Archiver::Unarj, 1),
+                  .form = CreateForm::Staged,
+                  .makeSfx = &S::ARJ_MakeSFX}},
     {.index = ArcTypeTar,
      .name = L"TAR",
      .extensions = kTarExt,
@@ -128,7 +232,14 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .checkMode = 1,
      .listing = ListingRule::Tar,
      .reader = kFixedColumns,
-     .creation = {.menuGate = kTar}},
+     .listVerb = Lists(L"-tvf", Archiver::Tar),
+     .listFile = kTarList,
+     .creation = {.menuGate = kTar,
+                  .writer = Call(Archiver::Tar),
+                  .form = CreateForm::WithFolder,
+                  .extensionSetting = &S::TAR_ArcType,
+                  .extensionsBySetting = kTarNewExt,
+                  .makeSfx = &S::TAR_MakeSFX}},
     {.index = ArcTypeIsh,
      .name = L"ISH",
      .extensions = kIshExt,
@@ -140,7 +251,7 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .placesProgress = false,
      .commandShape = CommandShape::Ish,
      .listRule = ListRule::Ignored,
-     .creation = {.emptyArchiveOfItsOwnType = false}},
+     .creation = {.emptyArchiveOfItsOwnType = false, .writer = Call(Archiver::Ish, 1), .form = CreateForm::EachFile}},
     {.index = ArcTypeRar,
      .name = L"RAR",
      .extensions = kRarExt,
@@ -151,7 +262,15 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .detectOrder = 4,
      .checkMode = 1,
      .reader = WithWildcard(WithMode(kEveryEntry, 1), "*"),
-     .creation = {.menuGate = Tool(L"RAR.EXE"), .windowTool = L"RAR.EXE"}},
+     .listVerb = Lists(L"-v", Archiver::Unrar),
+     .listFile = kRarList,
+     .creation = {.menuGate = Tool(L"RAR.EXE"),
+                  .windowTool = L"RAR.EXE",
+                  .writer = Call(Archiver::Unrar, 1),
+                  .form = CreateForm::Staged,
+                  .makeSfx = &S::RAR_MakeSFX,
+                  .afterCreate = SfxAfterCreate::ToolStep,
+                  .sfx = {.verb = L"s", .call = Call(Archiver::Unrar, 1)}}},
     {.index = ArcTypeYz1,
      .name = L"YZ1",
      .extensions = kYz1Ext,
@@ -162,14 +281,30 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .checkMode = 16,
      .listing = ListingRule::Yz1,
      .reader = {.openMode = 1},
-     .creation = {.menuGate = kYz1, .fileMenuFollowsWhenPresent = false, .windowTool = L"YZENC.EXE"}},
+     .listFile = kYz1List,
+     .creation = {.menuGate = kYz1,
+                  .fileMenuFollowsWhenPresent = false,
+                  .windowTool = L"YZENC.EXE",
+                  .writer = Call(Archiver::Yz1),
+                  .form = CreateForm::WithBase,
+                  .makeSfx = &S::YZ1_MakeSFX,
+                  .afterCreate = SfxAfterCreate::ReplaceArchive,
+                  .sfx = {.verb = L"s", .call = Call(Archiver::Yz1)}}},
     {.index = ArcTypeAce,
      .name = L"ACE",
      .extensions = kAceExt,
      .presence = Tool(L"ace.exe"),
      .listing = ListingRule::Ace,
      .placesProgress = false,
-     .creation = {.menuGate = Tool(L"ACE.EXE"), .windowTool = L"ACE.EXE"}},
+     .listVerb = Lists(L"l", Archiver::AceExe),
+     .listFile = kAceList,
+     .creation = {.menuGate = Tool(L"ACE.EXE"),
+                  .windowTool = L"ACE.EXE",
+                  .writer = Call(Archiver::AceExe),
+                  .form = CreateForm::Staged,
+                  .makeSfx = &S::ACE_MakeSFX,
+                  .afterCreate = SfxAfterCreate::ToolStep,
+                  .sfx = {.verb = L"s", .call = Call(Archiver::AceExe)}}},
     {.index = ArcTypeJar,
      .name = L"JAR",
      .extensions = kJarExt,
@@ -177,7 +312,13 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .listing = ListingRule::Jar,
      .placesProgress = false,
      .commandShape = CommandShape::Jar,
-     .creation = {.menuGate = Tool(L"JAR32.EXE"), .windowTool = L"jar32.exe"}},
+     .listVerb = Lists(L"l", Archiver::JarExe),
+     .listFile = kJarList,
+     .creation = {.menuGate = Tool(L"JAR32.EXE"),
+                  .windowTool = L"jar32.exe",
+                  .writer = Call(Archiver::JarExe),
+                  .form = CreateForm::Plain,
+                  .newExtension = L".j"}},
     {.index = ArcTypeBga,
      .name = L"BGA",
      .extensions = kBgaExt,
@@ -188,7 +329,15 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .detectOrder = 7,
      .checkMode = 1,
      .reader = {.openMode = 1},
-     .creation = {.menuGate = kBga}},
+     .listFile = kBgaList,
+     .creation = {.menuGate = kBga,
+                  .writer = Call(Archiver::Bga),
+                  .form = CreateForm::WithBase,
+                  .extensionSetting = &S::BGA_ArcType,
+                  .extensionsBySetting = kBgaNewExt,
+                  .makeSfx = &S::BGA_MakeSFX,
+                  .afterCreate = SfxAfterCreate::ReplaceArchive,
+                  .sfx = {.verb = L"s", .call = Call(Archiver::Bga), .destination = true}}},
     {.index = ArcTypeGca,
      .name = L"GCA",
      .extensions = kGcaExt,
@@ -196,7 +345,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .library = L"ungca32.dll",
      .prefix = "UnGCA",
      .presence = kGca,
-     .creation = {.windowTool = L"gcac.exe"}},
+     .listVerb = Lists(L"l", Archiver::UnGca),
+     .creation = {.windowTool = L"gcac.exe", .writer = Call(Archiver::UnGca, 1), .form = CreateForm::ListSwitch}},
     // The BEL library is asked by the archive path in place of a wildcard; nothing can create the type.
     {.index = ArcTypeBel,
      .name = L"BEL",
@@ -220,7 +370,12 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .configDialog = true,
      .detectOrder = 9,
      .checkMode = 1,
-     .creation = {.menuGate = k7z}},
+     .listVerb = Lists(L"l", Archiver::SevenZip),
+     .listFile = k7zList,
+     .creation = {.menuGate = k7z,
+                  .writer = Call(Archiver::SevenZip),
+                  .form = CreateForm::WithBase,
+                  .makeSfx = &S::_7Z_MakeSFX}},
     {.index = ArcTypeImp,
      .name = L"IMP",
      .extensions = kImpExt,
@@ -228,7 +383,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .library = L"unimp32.dll",
      .prefix = "UnImp",
      .presence = kImp,
-     .listRule = ListRule::AllWhenBlank},
+     .listRule = ListRule::AllWhenBlank,
+     .listVerb = Lists(L"v", Archiver::UnImp)},
     {.index = ArcTypeYz2,
      .name = L"YZ2",
      .extensions = kYz2Ext,
@@ -240,7 +396,12 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .listing = ListingRule::Yz2,
      .reader = {.openMode = 1},
      .listRule = ListRule::Ignored,
-     .creation = {.menuGate = kYz2, .fileMenuFollowsWhenPresent = false}},
+     .listVerb = Lists(L"l", Archiver::Yz2),
+     .creation = {.menuGate = kYz2,
+                  .fileMenuFollowsWhenPresent = false,
+                  .writer = Call(Archiver::Yz2),
+                  .form = CreateForm::FirstItem,
+                  .makeSfx = &S::YZ2_MakeSFX}},
     {.index = ArcTypeBh,
      .name = L"BH",
      .extensions = kBhExt,
@@ -249,7 +410,14 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .presence = kBh,
      .detectOrder = 11,
      .reader = {.openMode = 1},
-     .creation = {.menuGate = kBh}},
+     .listVerb = Lists(L"l", Archiver::Bh),
+     .listFile = kBhList,
+     .creation = {.menuGate = kBh,
+                  .writer = Call(Archiver::Bh),
+                  .form = CreateForm::WithBase,
+                  .makeSfx = &S::BH_MakeSFX,
+                  .afterCreate = SfxAfterCreate::ReplaceArchive,
+                  .sfx = {.verb = L"s", .call = Call(Archiver::Bh)}}},
     // The gzip and bzip2 forms of TAR: read by the TAR library, with no index of their own.
     {.name = L"TGZ",
      .extensions = kTgzExt,
@@ -258,7 +426,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .prefix = "Tar",
      .presence = kTar,
      .listing = ListingRule::Tar,
-     .reader = kFixedColumns},
+     .reader = kFixedColumns,
+     .listVerb = Lists(L"-tvf", Archiver::Tar)},
     {.name = L"TBZ",
      .extensions = kTbzExt,
      .iconExtensions = kTbzExt,
@@ -266,7 +435,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .prefix = "Tar",
      .presence = kTar,
      .listing = ListingRule::Tar,
-     .reader = kFixedColumns},
+     .reader = kFixedColumns,
+     .listVerb = Lists(L"-tvf", Archiver::Tar)},
 };
 
 }  // namespace

@@ -8,8 +8,42 @@
 #include <string_view>
 
 #include "core/ArcType.h"
+#include "core/Settings.h"
 
 namespace core {
+
+// The call wrappers of the archiver layer (archiver/CallWrappers.h), one per library or console tool.
+enum class Archiver {
+  Unlha,
+  Zip,  // flag 1: the writing library, 0: the reading one
+  Cab,
+  Tar,
+  Yz1,
+  Yz2,
+  Bga,
+  SevenZip,
+  UnImp,
+  Unbel,
+  Bh,
+  UnGca,  // flag 1: the console tool, 0: the library
+  Unrar,  // flag 1: the console tool, 0: the library
+  Unarj,  // flag 1: the console tool, 0: the library
+  AceExe,
+  JarExe,
+  Ish,  // flag 1: the command entry, 0: the file list
+};
+
+// One wrapper with the flag it is called with.
+struct ArchiverCall {
+  Archiver archiver = Archiver::Unlha;
+  int16_t flag = 0;
+};
+
+// The archiver's own listing of a whole archive: the verb, then the quoted archive.
+struct ListVerb {
+  const wchar_t* verb = nullptr;  // nullptr: the type's archivers print no listing
+  ArchiverCall call{};
+};
 
 // How the program tells that the outside archiver behind a rule is there: the version a library answers
 // (0 or no answer: absent) or a normal file in the program folder.
@@ -44,6 +78,82 @@ enum class ListingRule { Library, Zip, Tar, Yz1, Yz2, Bel, Ace, Jar, Ish };
 enum class CommandShape { Plain, Ish, Bel, Jar };
 enum class ListRule { Appended, Ignored, AllWhenBlank };
 
+// How the list files of a type are written. A packed item is seen as a base folder X (with its "\"), the
+// item relative to it Y and its whole path Z; Q() quotes a path holding a blank, S() is its short form.
+enum class PackForm : uint8_t {
+  Whole,           // Q(Z)
+  WholeBare,       // Z
+  Relative,        // Q(Y)
+  FileName,        // Q(file-name part of Z)
+  ShortWhole,      // Q(S(Z))
+  ShortBare,       // S(Z)
+  BaseLine,        // the call's first base line: Q(X) " " Q(Y); every later one Q(Y)
+  TarBaseLine,     // the call's first base line: "-o " Q(X) " " Q(Y); every later one Q(Y)
+  FolderAndName,   // Q(X) " " Q(Y) on every line
+  DotMarker,       // X ".\" Y: the tool splits base and name at the marker
+  ParentRelative,  // X of the form "C:\...": Q(".." X-from-its-third-character Y); else Q(Z)
+};
+// What an item does to the base folder of the packed names (PrivateState.ArcFolderName).
+enum class PackBase : uint8_t {
+  Keep,
+  Clear,
+  SetToX,
+  OwnFolderName,  // the first item: its folder ("docs\" of docs\*.*) or the base folder's own name
+};
+struct PackRule {
+  PackForm form = PackForm::Whole;
+  // When the measured folder (X, or with measureItemFolder the folder of Z) is shorter than `shortBelow`
+  // characters, a drive root, `shortForm` is written instead (0: never).
+  uint8_t shortBelow = 0;
+  PackForm shortForm = PackForm::Whole;
+  bool measureItemFolder = false;
+  PackBase base = PackBase::Keep;
+};
+// Selected entries: whether "/" in their names become "\".
+enum class EntrySlashes : uint8_t { Keep, WhenInFolder, Always };
+
+struct ListFileRules {
+  wchar_t selectMark = L'@';  // in front of the path of a list of selected entries
+  EntrySlashes slashes = EntrySlashes::Keep;
+  // Items under a base folder, by Settings.COM_Folder "0", "1", "2".
+  PackRule byPathOption[3] = {};
+  // Items given as full paths (the wizard): a folder ("...\*.*") and a file.
+  PackRule folderItem{};
+  PackRule fileItem{};
+  // One path without a base folder, by Settings.COM_Folder.
+  PackRule singlePath[3] = {};
+};
+
+// How the creation command names the archive and the names to pack.
+enum class CreateForm : uint8_t {
+  None,        // the program does not create the type
+  WithFolder,  // switches, archive, folder of a new archive, list
+  Plain,       // switches, archive, list
+  WithBase,    // switches, archive, base folder of the names when there is one, list
+  EachFile,    // one call per listed file, written into the archive's folder (ISH)
+  FirstItem,   // one call for the first listed item (YZ2)
+  Staged,      // a console tool working on short-name copies in the temp folder (ARJ, RAR, ACE)
+  ListSwitch,  // base folder, then the list as one "-o" switch (GCA)
+};
+
+// What follows a successful creation of a new archive when the type's self-extracting option is on.
+enum class SfxAfterCreate : uint8_t {
+  None,            // nothing here (the command itself makes the program, or the type has none)
+  ReplaceArchive,  // the program takes the archive's place (LZH, YZ1, BGA, BH)
+  ShowProgram,     // the program is shown in the tree in place of the archive, which stays (ZIP)
+  ReportFolder,    // the folder of the program is reported; the cabinet stays shown (single cabinets)
+  ToolStep,        // the console type's own step, for named archives too (RAR, ACE)
+};
+
+// The command that turns an archive of the type into a self-extracting program.
+struct SfxCommand {
+  const wchar_t* verb = nullptr;  // nullptr: the type has none
+  ArchiverCall call{};
+  bool destination = false;         // the destination folder follows the archive
+  bool lzhSwitches = false;         // the verb is built from the LZH self-extractor options
+  const wchar_t* module = nullptr;  // a file the command needs on the search path
+};
+
 // What creating an archive of the type needs.
 struct Creation {
   // The library that writes the type when it is not the reading one (nullptr: the reading library).
@@ -56,6 +166,18 @@ struct Creation {
   const wchar_t* windowTool = L"";
   bool windowCreates = true;             // false: the main window makes LZH in its place
   bool emptyArchiveOfItsOwnType = true;  // false: a new empty archive of this index is an LZH one
+
+  ArchiverCall writer{};  // the wrapper that runs the creation command
+  CreateForm form = CreateForm::None;
+  // Extension of a new archive: `newExtension`, or by the value "0", "1"... of `extensionSetting` (none for
+  // any other value); neither given: "." and the type name in lower case.
+  const wchar_t* newExtension = nullptr;
+  std::wstring SettingsStore::*extensionSetting = nullptr;
+  std::span<const wchar_t* const> extensionsBySetting{};
+  // The option that asks for a self-extracting archive, and what the creation does with it.
+  std::wstring SettingsStore::*makeSfx = nullptr;
+  SfxAfterCreate afterCreate = SfxAfterCreate::None;
+  SfxCommand sfx{};
 };
 
 struct ArcTypeRow {
@@ -78,6 +200,8 @@ struct ArcTypeRow {
   bool placesProgress = true;  // the listing runs with the progress box placed over the status bar
   CommandShape commandShape = CommandShape::Plain;
   ListRule listRule = ListRule::Appended;
+  ListVerb listVerb{};
+  ListFileRules listFile{};
   Creation creation{};
 };
 

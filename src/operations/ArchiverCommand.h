@@ -8,28 +8,12 @@
 #include <optional>
 #include <string>
 
+#include "core/ArcCatalogue.h"
+
 namespace operations {
 
-// The call wrappers of the archiver layer (archiver/CallWrappers.h), one per library or console tool.
-enum class Archiver {
-  Unlha,
-  Zip,  // flag 1: the writing library, 0: the reading one
-  Cab,
-  Tar,
-  Yz1,
-  Yz2,
-  Bga,
-  SevenZip,
-  UnImp,
-  Unbel,
-  Bh,
-  UnGca,  // flag 1: the console tool, 0: the library
-  Unrar,  // flag 1: the console tool, 0: the library
-  Unarj,  // flag 1: the console tool, 0: the library
-  AceExe,
-  JarExe,
-  Ish,  // flag 1: the command entry, 0: the file list
-};
+// The call wrappers of the archiver layer; the catalogue's rows name them too.
+using Archiver = core::Archiver;
 
 struct ArchiverCommand {
   Archiver archiver = Archiver::Unlha;

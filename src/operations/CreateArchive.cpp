@@ -1,0 +1,322 @@
+#include "operations/CreateArchive.h"
+
+#include <algorithm>
+#include <cwchar>
+
+#include "archiver/clsArchive.h"
+#include "browser/TreeListUpkeep.h"
+#include "core/SettingValues.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/modPath.h"
+#include "core/modShell.h"
+#include "core/modTolvenar.h"
+#include "operations/CreateBlocks.h"
+#include "operations/ListFiles.h"
+#include "operations/NewArchiveNames.h"
+#include "operations/PassPhrasePrompt.h"
+#include "operations/SfxArchive.h"
+#include "winui/MsgBox.h"
+
+namespace operations {
+
+const wchar_t kUnwritableName[] = L"次のファイル名には書庫に格納できない文字が含まれています";
+
+namespace {
+
+using detail::Creation;
+
+constexpr wchar_t kGcaPassComment[] = L"パスワードを入力して下さい";
+
+bool EndsWith(const std::wstring& text, const std::wstring& tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// The archive written as a program: the last extension of its file name becomes "exe" (or ".exe" is added).
+std::wstring ProgramPath(const std::wstring& path) {
+  const size_t dot = path.rfind(L'.');
+  const size_t separator = path.find_last_of(L"\\/");
+  if (dot == std::wstring::npos || (separator != std::wstring::npos && dot < separator)) return path + L".exe";
+  return path.substr(0, dot + 1) + L"exe";
+}
+
+int CabLibraryVersion() {
+  const std::wstring text = archiver::Archive().GetCabVersion();
+  return text.empty() ? 0 : static_cast<int>(std::wcstod(text.c_str(), nullptr) * 100 + 0.5);
+}
+
+// The module 7-Zip's options name, beside the library found on the search path or in the program folder.
+bool SevenZipModulePresent(const core::SettingsStore& s) {
+  const std::wstring module = SevenZipSfxModule(s);
+  if (module.empty()) return false;
+  std::wstring library = L"7-zip32.dll";
+  const std::wstring folder = core::FindFilePath(library) ? core::GetFolderPart(library) : core::ProgramFolder();
+  return core::NormalFileExists(core::AddBackslash(folder) + module);
+}
+
+// ISH encodes every listed file on its own into the archive's folder.
+void RunIsh(Creation& c) {
+  if (!core::NormalFileExists(c.listPath)) {
+    c.result = -1;
+    return;
+  }
+  const std::wstring folder = core::AddBackslash(core::GetFolderPart(c.input.archive));
+  c.created.clear();
+  for (const std::wstring& item : ReadListItems(c.listPath)) {
+    if (core::Trim(item).empty()) continue;
+    // The library names its output after the file as it was given: its short name.
+    const std::wstring file = core::GetShortPath(item);
+    const int32_t code = Run(c.owner, IshEncodeCommand(core::Settings, core::GetShortPath(folder), file)).code;
+    if (code == 0)
+      c.created.push_back(IshOutputName(folder, file));
+    else if (c.result == 0)
+      c.result = code;
+  }
+}
+
+// YZ2 compresses the first listed item; without a list nothing is made.
+void RunYz2(Creation& c) {
+  if (!core::NormalFileExists(c.listPath)) return;
+  const std::vector<std::wstring> items = ReadListItems(c.listPath);
+  if (!items.empty()) c.result = Run(c.owner, Yz2Command(core::Settings, c.input.archive, items.front())).code;
+}
+
+void RunGca(Creation& c) {
+  const core::SettingsStore& s = core::Settings;
+  if (core::IsOn(s.GCA_Pass) && s.GCA_PassType == L"0") {
+    c.input.password = PassPhrasePrompt().Ask(c.owner, s.GCA_PassDefault, kGcaPassComment);
+    if (c.input.password.empty()) {
+      c.result = -1;
+      return;
+    }
+  }
+  c.result = Run(c.owner, CreationCommand(s, *c.row, c.input)).code;
+}
+
+void RunType(Creation& c) {
+  const core::SettingsStore& s = core::Settings;
+  switch (c.row->creation.form) {
+    case core::CreateForm::None:
+      return;
+    case core::CreateForm::EachFile:
+      return RunIsh(c);
+    case core::CreateForm::FirstItem:
+      return RunYz2(c);
+    case core::CreateForm::Staged:
+      return detail::RunStaged(c);
+    case core::CreateForm::ListSwitch:
+      return RunGca(c);
+    default:
+      break;
+  }
+  if (c.row->index == core::ArcType7z) {
+    if (s._7Z_ArcType != L"7z") {
+      c.input.archive = ZipNameOf7z(c.input.archive);
+      c.created[0] = ZipNameOf7z(c.created[0]);
+    }
+    if (core::IsOn(s._7Z_MakeSFX)) c.input.sevenZipModulePresent = SevenZipModulePresent(s);
+  }
+  if (c.row->index == core::ArcTypeCab && s.UnlhaWorkFolderFlag == L"1") c.input.cabVersion = CabLibraryVersion();
+  c.result = Run(c.owner, CreationCommand(s, *c.row, c.input)).code;
+}
+
+// Split cabinets: every volume X01.cab, X02.cab... beside the archive's name, in place of that name.
+void CollectCabVolumes(Creation& c) {
+  const std::wstring folder = core::AddBackslash(core::GetFolderPart(c.input.archive));
+  const std::wstring name = core::GetFileNamePart(c.input.archive);
+  const std::wstring stem = folder + name.substr(0, name.size() >= 4 ? name.size() - 4 : 0);
+  std::vector<std::wstring> volumes;
+  for (int n = 1; n < 100; ++n) {
+    const std::wstring volume = stem + core::PadNumber(n, 2) + L".cab";
+    if (!core::NormalFileExists(volume)) break;
+    volumes.push_back(volume);
+  }
+  if (!volumes.empty()) c.created = volumes;
+}
+
+// The self-extracting program of a new archive; the archive goes only once its program is there.
+void SelfExtract(Creation& c) {
+  const core::Creation& creation = c.row->creation;
+  const std::wstring& archive = c.input.archive;
+  core::PrivateState.SetArcFileName(archive);
+  std::wstring destination;
+  MakeSfxArchive(c.owner, destination, true);
+  const bool made = core::PrivateState.ArcStatus();
+  switch (creation.afterCreate) {
+    case core::SfxAfterCreate::ReplaceArchive: {
+      const std::wstring program = SfxProgramName(archive);
+      if (!made || !core::NormalFileExists(program)) {
+        core::PrivateState.SetArcFileName(L"");
+        c.result = -1;
+        return;
+      }
+      if (core::NormalFileExists(archive)) DeleteFileW(archive.c_str());
+      c.created[0] = program;
+      return;
+    }
+    case core::SfxAfterCreate::ShowProgram:
+      if (made && core::NormalFileExists(SfxProgramName(archive))) c.created[0] = SfxProgramName(archive);
+      return;
+    case core::SfxAfterCreate::ReportFolder: {
+      const std::wstring folder = core::AddBackslash(core::GetFolderPart(archive));
+      if (!made || !core::NormalFileExists(folder + core::GetBaseName(archive) + L".exe")) {
+        c.result = -1;
+        return;
+      }
+      winui::MsgBox(L"自己解凍形式キャビネットを \"" + folder + L"\" に作成しました", MB_OK | MB_ICONINFORMATION,
+                    core::kProgramTitle);
+      return;
+    }
+    default:
+      return;
+  }
+}
+
+void AfterCommand(Creation& c) {
+  const core::SettingsStore& s = core::Settings;
+  const core::Creation& creation = c.row->creation;
+  if (c.result != 0) return;
+  if (c.row->index == core::ArcTypeCab && core::IsOn(s.CAB_Multi)) {
+    CollectCabVolumes(c);
+    return;
+  }
+  const bool sfxAsked = creation.makeSfx && core::IsOn(s.*creation.makeSfx);
+  const bool here =
+      creation.afterCreate != core::SfxAfterCreate::None && creation.afterCreate != core::SfxAfterCreate::ToolStep;
+  if (sfxAsked && here && !c.input.named) SelfExtract(c);
+}
+
+// Nodes for the files written, each listed in turn; or the archive listed alone when the caller asks.
+void ShowCreated(const Creation& c, const CreateRequest& request) {
+  const bool addNodes = !c.input.named || (core::PrivateState.IconDrop() && core::IsOn(core::Settings.PackAfter)) ||
+                        (request.arcNo == 1 && request.showArc);
+  if (addNodes && !c.created.empty()) {
+    const int32_t counter = browser::NextArcNodeCounter(c.created);
+    for (const std::wstring& name : c.created) {
+      browser::AddArchiveNodeKeyed(browser::ArcNodeKey(counter, name), name);
+      core::DoEvents();
+      browser::RefreshArchiveList(name, true);
+      core::DoEvents();
+    }
+  } else if (!addNodes && request.showArc && !c.created.empty()) {
+    browser::RefreshArchiveList(c.created.front(), true);
+  }
+  core::DoEvents();
+}
+
+// Whether `check` answers true for anything inside `folder`, its sub-folders included.
+template <typename Check>
+bool AnyUnder(const std::wstring& folder, Check check) {
+  std::vector<std::wstring> pending{folder};
+  while (!pending.empty()) {
+    const std::wstring current = pending.back();
+    pending.pop_back();
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((core::AddBackslash(current) + L"*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) continue;
+    do {
+      const std::wstring name = data.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = core::AddBackslash(current) + name;
+      if (check(path)) {
+        FindClose(find);
+        return true;
+      }
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) pending.push_back(path);
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+  }
+  return false;
+}
+
+}  // namespace
+
+void MakeArchive(HWND owner, const CreateRequest& request) {
+  const core::SettingsStore& s = core::Settings;
+  Creation c;
+  c.owner = owner;
+  c.row = core::FindArcType(request.type);
+  const std::wstring list = core::PrivateState.SelectArcFileName();
+  c.listPath = list.empty() ? list : list.substr(1);
+  c.input.list = list;
+  c.input.baseFolder = core::PrivateState.ArcFolderName();
+  c.input.named = !request.archivePath.empty();
+  c.input.folderSource = request.folder;
+  c.input.recurse = request.recurse;
+
+  bool counted = false;
+  std::wstring archive = request.archivePath;
+  if (!c.input.named) {
+    const NewArcName name = MakeNewArcFileName(request.type, NewArchiveFolder());
+    if (name.path.empty()) return;
+    counted = name.counted;
+    c.input.folder = name.folder;
+    archive = name.path;
+    if (request.type == L"7Z" && core::IsOn(s._7Z_MakeSFX)) archive = ProgramPath(archive);
+  } else if (request.type == L"TAR" && core::IsOn(s.TAR_MakeSFX)) {
+    archive = ProgramPath(archive);
+  }
+  c.input.archive = archive;
+  c.created = {archive};
+  core::DoEvents();
+
+  if (c.row) {
+    RunType(c);
+    AfterCommand(c);
+  }
+  // Success needs every file the creation names to be there.
+  for (const std::wstring& name : c.created)
+    if (c.result == 0 && !core::NormalFileExists(name)) c.result = -1;
+
+  if (c.result != 0) {
+    core::PrivateState.SetArcStatus(false);
+    if (counted) core::NewArcCount = core::NewArcCount > 0 ? core::NewArcCount - 1 : 0;
+    return;
+  }
+  core::PrivateState.SetArcStatus(true);
+  ShowCreated(c, request);
+}
+
+std::wstring FindUnwritableName(const std::wstring& files, bool withFolders) {
+  auto unwritable = [](const std::wstring& path) { return !core::ToCp932Exact(path).has_value(); };
+  std::vector<std::wstring> paths;
+  const size_t firstNul = files.find(L'\0');
+  if (firstNul == std::wstring::npos) {
+    paths.push_back(files);
+  } else {
+    const std::wstring base = core::AddBackslash(files.substr(0, firstNul));
+    size_t start = firstNul + 1;
+    while (start <= files.size()) {
+      const size_t end = std::min(files.find(L'\0', start), files.size());
+      const std::wstring item = files.substr(start, end - start);
+      paths.push_back(withFolders ? item : base + item);
+      start = end + 1;
+    }
+  }
+  for (const std::wstring& path : paths) {
+    if (unwritable(path)) return path;
+    if (!EndsWith(path, L"*.*")) continue;
+    std::wstring found;
+    AnyUnder(core::GetFolderPart(path), [&](const std::wstring& inside) {
+      if (unwritable(inside)) found = inside;
+      return !found.empty();
+    });
+    if (!found.empty()) return found;
+  }
+  return L"";
+}
+
+void PackFiles(HWND owner, const PackRequest& request) {
+  std::wstring refused = FindUnwritableName(request.files, request.withFolders);
+  if (refused.empty() && !core::ToCp932Exact(request.create.archivePath)) refused = request.create.archivePath;
+  if (!refused.empty()) {
+    winui::MsgBox(std::wstring(kUnwritableName) + L"\r\n\"" + refused + L"\"", MB_OK | MB_ICONSTOP,
+                  core::kProgramTitle);
+    core::PrivateState.SetArcStatus(false);
+    return;
+  }
+  MakePackFileList(request.files, request.create.type, request.withFolders);
+  MakeArchive(owner, request.create);
+}
+
+}  // namespace operations

@@ -1,0 +1,267 @@
+// ARJ, RAR and ACE archives are made by console tools that cannot take long names: the tool writes the
+// archive under an upper-case 8.3-style name in the temp folder from a copy of the list file there, and the
+// archive is copied to its place afterwards. A staged file is removed only once its copy is there.
+#include <windows.h>
+
+#include "core/SettingValues.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/modPath.h"
+#include "core/modShell.h"
+#include "core/modTolvenar.h"
+#include "operations/CreateArchive.h"
+#include "operations/CreateBlocks.h"
+#include "operations/ListFiles.h"
+#include "operations/SfxArchive.h"
+#include "winui/MsgBox.h"
+
+namespace operations {
+
+const wchar_t kArjCreationFailed[] = L"ARJ書庫の作成に失敗しました";
+
+namespace detail {
+
+namespace {
+
+// Waits of the RAR tool's files: this many tries 100 ms apart.
+constexpr int kRarTries = 101;
+
+std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+
+struct StagedNames {
+  std::wstring archive;  // in the temp folder, upper-case name
+  std::wstring final;    // the archive's short folder and the upper-case name
+  std::wstring list;     // the list file's copy in the temp folder
+};
+
+StagedNames NamesOf(const Creation& c) {
+  const std::wstring temp = TempFolder();
+  const std::wstring name = core::UCase(core::GetFileNamePart(c.input.archive));
+  return {temp + name, core::GetShortPath(core::GetFolderPart(c.input.archive)) + L"\\" + name,
+          temp + core::UCase(core::GetFileNamePart(c.listPath))};
+}
+
+void DeleteIfThere(const std::wstring& path) {
+  if (core::NormalFileExists(path)) DeleteFileW(path.c_str());
+}
+
+// The tool adds to the staged archive: an archive the caller named that already exists goes there first,
+// and a file an earlier run left under the staged name never mixes into the new archive.
+void PrepareStage(const Creation& c, const StagedNames& names) {
+  if (core::NormalFileExists(c.input.archive))
+    CopyFileW(c.input.archive.c_str(), names.archive.c_str(), FALSE);
+  else
+    DeleteIfThere(names.archive);
+}
+
+void ReportCopyFailed(const std::wstring& staged, const std::wstring& target) {
+  winui::MsgBox(L"作成した書庫を " + Quoted(target) + L" にコピーできませんでした\r\n書庫は " + Quoted(staged) +
+                    L" に残っています",
+                MB_OK | MB_ICONSTOP, core::kProgramTitle);
+}
+
+// Copies the staged file to its place and removes it; a copy that fails leaves it and is reported.
+bool Unstage(const std::wstring& staged, const std::wstring& target, int attempts) {
+  if (!CopyWithRetry(staged, target, attempts)) {
+    ReportCopyFailed(staged, target);
+    return false;
+  }
+  DeleteFileW(staged.c_str());
+  return true;
+}
+
+// Runs the tool with the command `line` makes of the staged list's short path; the list's copy goes
+// afterwards.
+template <typename Line>
+int32_t RunOnStagedList(Creation& c, const StagedNames& names, Line line) {
+  CopyFileW(c.listPath.c_str(), names.list.c_str(), FALSE);
+  const core::ArchiverCall& writer = c.row->creation.writer;
+  const int32_t code =
+      Run(c.owner, ArchiverCommand{writer.archiver, line(core::GetShortPath(names.list)), writer.flag}).code;
+  DeleteIfThere(names.list);
+  return code;
+}
+
+// The list becomes short names relative to one base folder (the last item's); notes a folder item.
+std::wstring RewriteArjList(Creation& c) {
+  std::vector<std::wstring> lines;
+  std::wstring base;
+  for (const std::wstring& item : ReadListItems(c.listPath)) {
+    if (item.find(L"*.*") != std::wstring::npos) {
+      const std::wstring folder = core::GetFolderPart(item);
+      lines.push_back(core::GetFileNamePart(folder) + L"\\*.*");
+      base = core::AddBackslash(core::GetShortPath(core::GetFolderPart(folder)));
+      c.input.listHoldsFolder = true;
+    } else {
+      lines.push_back(core::GetFileNamePart(core::GetShortPath(item)));
+      base = core::AddBackslash(core::GetShortPath(core::GetFolderPart(item)));
+    }
+  }
+  WriteListFile(c.listPath, lines);
+  return base;
+}
+
+void RunArj(Creation& c) {
+  const StagedNames names = NamesOf(c);
+  const std::wstring base = RewriteArjList(c);
+  const bool sfx = core::IsOn(core::Settings.ARJ_MakeSFX);
+  const std::wstring stagedProgram = SfxProgramName(names.archive);
+  PrepareStage(c, names);
+  if (sfx) DeleteIfThere(stagedProgram);
+  const std::wstring switches = CreationSwitches(core::Settings, *c.row, c.input);
+  c.result = RunOnStagedList(
+      c, names, [&](const std::wstring& list) { return ArjCommandLine(switches, names.archive, base, list); });
+  const std::wstring staged = sfx ? stagedProgram : names.archive;
+  if (c.result != 0 || !core::NormalFileExists(staged)) {
+    winui::MsgBox(kArjCreationFailed, MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle);
+    if (c.result == 0) c.result = -1;
+    return;
+  }
+  const std::wstring target = sfx ? SfxProgramName(names.final) : names.final;
+  if (!Unstage(staged, target, 1)) {
+    c.result = -1;
+    return;
+  }
+  // The tool made only the program; a plain archive it left on the way is its own.
+  if (sfx) {
+    DeleteIfThere(names.archive);
+    c.created[0] = target;
+  }
+}
+
+// The split volumes B.r00, B.r01... the tool left beside the staged archive.
+std::vector<std::wstring> StagedVolumes(const std::wstring& stagedArchive) {
+  const std::wstring name = core::GetFileNamePart(stagedArchive);
+  const std::wstring stem = TempFolder() + name.substr(0, name.size() >= 4 ? name.size() - 4 : 0);
+  std::vector<std::wstring> volumes;
+  for (int n = 0; n < 100; ++n) {
+    const std::wstring volume = stem + L".r" + core::PadNumber(n, 2);
+    if (!core::NormalFileExists(volume)) break;
+    volumes.push_back(volume);
+  }
+  return volumes;
+}
+
+void ReportRarVolumes(const std::vector<std::wstring>& copied, const StagedNames& names) {
+  const std::wstring folder = Quoted(core::GetFolderPart(names.final));
+  std::wstring text = L"分割ファイル " + Quoted(core::GetFileNamePart(copied.empty() ? names.final : copied.front()));
+  if (copied.size() > 0) text += L" ～ " + Quoted(core::GetFileNamePart(copied.back()));
+  winui::MsgBox(text + L" を \r\n" + folder + L" に作成しました", MB_OK | MB_ICONINFORMATION, core::kProgramTitle);
+}
+
+void RunRar(Creation& c) {
+  const core::SettingsStore& s = core::Settings;
+  const StagedNames names = NamesOf(c);
+  const bool volumes = core::IsOn(s.RAR_Volume);
+  PrepareStage(c, names);
+  for (const std::wstring& stale : StagedVolumes(names.archive)) DeleteFileW(stale.c_str());
+  const std::wstring switches = CreationSwitches(s, *c.row, c.input);
+  c.result = RunOnStagedList(
+      c, names, [&](const std::wstring& list) { return StagedCommandLine(switches, names.archive, list); });
+  if (c.result != 0) return;
+  // The tool has ended when its run returns; a slow disk may still be writing the archive.
+  for (int tries = 1; tries < kRarTries && !core::NormalFileExists(names.archive); ++tries) Sleep(100);
+  if (!core::NormalFileExists(names.archive) || !Unstage(names.archive, names.final, kRarTries)) {
+    c.result = -1;
+    return;
+  }
+  if (volumes) {
+    const std::wstring folder = core::AddBackslash(core::GetFolderPart(c.input.archive));
+    std::vector<std::wstring> copied;
+    for (const std::wstring& volume : StagedVolumes(names.archive)) {
+      if (!Unstage(volume, folder + core::GetFileNamePart(volume), kRarTries)) {
+        c.result = -1;
+        return;
+      }
+      copied.push_back(volume);
+    }
+    ReportRarVolumes(copied, names);
+  }
+  if (!core::IsOn(s.RAR_MakeSFX)) return;
+
+  core::PrivateState.SetArcFileName(names.final);
+  std::wstring destination;
+  MakeSfxArchive(c.owner, destination, true);
+  const std::wstring program = SfxProgramName(c.input.archive);
+  // The archive goes only once its program is there.
+  if (!core::PrivateState.ArcStatus() || !core::NormalFileExists(program)) {
+    c.result = -1;
+    return;
+  }
+  DeleteIfThere(c.input.archive);
+  c.created[0] = program;
+}
+
+void RunAce(Creation& c) {
+  const core::SettingsStore& s = core::Settings;
+  const StagedNames names = NamesOf(c);
+  PrepareStage(c, names);
+  const std::wstring switches = CreationSwitches(s, *c.row, c.input);
+  c.result = RunOnStagedList(
+      c, names, [&](const std::wstring& list) { return StagedCommandLine(switches, names.archive, list); });
+  if (c.result != 0) return;
+  if (!core::NormalFileExists(names.archive) || !Unstage(names.archive, names.final, 1)) {
+    c.result = -1;
+    return;
+  }
+  if (!core::IsOn(s.ACE_MakeSFX)) return;
+
+  core::PrivateState.SetArcFileName(c.input.archive);
+  std::wstring destination;
+  MakeSfxArchive(c.owner, destination, true);
+  const std::wstring program = c.input.archive.substr(0, c.input.archive.size() - 3) + L"EXE";
+  if (!core::PrivateState.ArcStatus() || !core::NormalFileExists(program)) return;
+  if (c.input.named) return;
+  std::wstring shownFolder = core::GetFolderPart(c.input.archive);
+  if (core::IsOn(s.SaveDefaultFlag) && !s.SaveDefault.empty()) {
+    const std::wstring target = core::AddBackslash(s.SaveDefault) + core::GetFileNamePart(program);
+    if (CopyWithRetry(program, target, 1)) {
+      DeleteFileW(program.c_str());
+      shownFolder = s.SaveDefault;
+    }
+  }
+  winui::MsgBox(L"自己解凍形式書庫を " + Quoted(shownFolder) + L" に作成しました", MB_OK | MB_ICONINFORMATION,
+                core::kProgramTitle);
+  // The plain archive left in the work folder gets no node: the new archive is the program.
+  core::PrivateState.SetArcFileName(L"");
+  c.result = -1;
+}
+
+}  // namespace
+
+std::wstring TempFolder() {
+  wchar_t buffer[MAX_PATH + 1];
+  const DWORD n = GetTempPathW(MAX_PATH + 1, buffer);
+  return core::AddBackslash(n > 0 && n <= MAX_PATH ? std::wstring(buffer, n) : std::wstring());
+}
+
+bool CopyWithRetry(const std::wstring& from, const std::wstring& to, int attempts) {
+  for (int attempt = 0; attempt < attempts; ++attempt) {
+    if (attempt > 0) Sleep(100);
+    if (CopyFileW(from.c_str(), to.c_str(), FALSE)) return true;
+  }
+  return false;
+}
+
+void RunStaged(Creation& c) {
+  if (!core::NormalFileExists(c.listPath)) {
+    c.result = -1;
+    return;
+  }
+  switch (c.row->index) {
+    case core::ArcTypeArj:
+      RunArj(c);
+      break;
+    case core::ArcTypeRar:
+      RunRar(c);
+      break;
+    case core::ArcTypeAce:
+      RunAce(c);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace detail
+}  // namespace operations

@@ -1,0 +1,275 @@
+// The switches of each type's creation command, piece by piece in the order the archivers read them.
+#include "core/SettingValues.h"
+#include "core/Text.h"
+#include "core/modPath.h"
+#include "operations/CreateCommands.h"
+
+namespace operations {
+
+namespace {
+
+using core::IsOn;
+using core::SettingsStore;
+
+// Switches growing left to right: the first piece sets them, every later one follows one blank.
+class Switches {
+ public:
+  explicit Switches(std::wstring first) : text_(std::move(first)) {}
+  Switches& Add(const std::wstring& piece) {
+    text_ += L" " + piece;
+    return *this;
+  }
+  Switches& AddIf(bool condition, const std::wstring& piece) { return condition ? Add(piece) : *this; }
+  // Appended without a blank.
+  Switches& Join(const std::wstring& piece) {
+    text_ += piece;
+    return *this;
+  }
+  std::wstring Text() const { return text_; }
+
+ private:
+  std::wstring text_;
+};
+
+// Character k (from 1) of a row of check boxes is `c`; a missing character is none.
+bool CharIs(const std::wstring& flags, size_t k, wchar_t c) { return flags.size() >= k && flags[k - 1] == c; }
+
+// The verb for adding, or for moving the files into the archive (character 2 of the file options).
+std::wstring AddOrMove(const std::wstring& fileOpt, const wchar_t* add, const wchar_t* move) {
+  return CharIs(fileOpt, 2, L'0') ? add : move;
+}
+
+// The work folder of the libraries, behind `prefix`, when one is chosen.
+std::optional<std::wstring> WorkFolderSwitch(const SettingsStore& s, const wchar_t* prefix) {
+  const std::wstring folder = core::Trim(s.UnlhaWorkFolder);
+  if (s.UnlhaWorkFolderFlag != L"1" || folder.empty()) return std::nullopt;
+  return core::QuotePath(prefix + folder);
+}
+
+Switches& AddWorkFolder(Switches& switches, const SettingsStore& s, const wchar_t* prefix) {
+  if (auto piece = WorkFolderSwitch(s, prefix)) switches.Add(*piece);
+  return switches;
+}
+
+bool PathsKept(const std::wstring& comFolder) { return comFolder == L"1" || comFolder == L"2"; }
+
+std::wstring Lzh(const SettingsStore& s, const CreateInput& in) {
+  Switches w(AddOrMove(s.LZH_FileOpt, L"u", L"m"));
+  w.Add(L"-jm" + s.LZH_ArcType).Add(L"-h" + s.LZH_HeadType).Add(IsOn(s.LZH_Attribute) ? L"-a1" : L"-a0");
+  w.AddIf(IsOn(s.LZH_NewArc), L"-t1").AddIf(IsOn(s.LZH_SpaceFolder), L"-d1");
+  if (in.named)
+    w.Add(in.recurse ? L"-x1 -r2" : L"-r0");
+  else if (s.COM_Folder == L"0")
+    w.Add(in.recurse ? L"-x1 -r2" : L"-x0 -r0");
+  else if (PathsKept(s.COM_Folder))
+    w.Add(L"-x1 -r2");
+  w.AddIf(CharIs(s.LZH_FileOpt, 1, L'1'), L"-jn1").AddIf(CharIs(s.LZH_FileOpt, 3, L'1'), L"-ji1");
+  w.AddIf(IsOn(s.LZH_ErrSkip), L"-jss1");
+  return AddWorkFolder(w, s, L"-w").Text();
+}
+
+std::wstring Zip(const SettingsStore& s, const CreateInput& in) {
+  const std::wstring paths = s.COM_Folder == L"0" ? L"-j" : PathsKept(s.COM_Folder) ? L"-r" : L"";
+  Switches w(L"");
+  if (in.named) {
+    w = Switches(in.recurse ? L"-r" : L"-j");
+  } else if (CharIs(s.ZIP_FileOpt, 2, L'0')) {
+    w = Switches(paths);
+  } else {
+    w = Switches(L"-m");
+    w.AddIf(!paths.empty(), paths);
+  }
+  w.AddIf(IsOn(s.ZIP_Attribute), L"-S").Add(L"-" + s.ZIP_ArcTypeOpt).Add(L"-v");
+  w.AddIf(CharIs(s.ZIP_FileOpt, 3, L'1'), L"-k");
+  if (IsOn(s.ZIP_EnterConvert)) w.Add(IsOn(s.ZIP_Convert) ? L"-ll" : L"-l");
+  return w.AddIf(IsOn(s.ZIP_Encrypt), L"-e").Text();
+}
+
+std::wstring Cab(const SettingsStore& s, const CreateInput& in) {
+  static const wchar_t* const kVolumeSizes[] = {L"-v:634", L"-v:713", L"-v:1221", L"-v:1423"};
+  Switches w(L"-a");
+  w.AddIf(in.folderSource, L"-r");
+  if (IsOn(s.CAB_Multi)) {
+    for (int k = 0; k < 4; ++k) w.AddIf(s.CAB_MultiSize == core::ToWString(k), kVolumeSizes[k]);
+    w.AddIf(s.CAB_MultiSize == L"4", L"-v:" + s.CAB_SizeManual);
+  }
+  w.AddIf(s.CAB_ArcType == L"0", L"-mz").AddIf(s.CAB_ArcType == L"1", L"-ml:" + s.CAB_ArcTypeOpt);
+  w.AddIf(s.CAB_ArcType == L"2", L"-ms").AddIf(s.CAB_FileOpt == L"1", L"-q");
+  w.AddIf(s.CAB_NoPack == L"1" && !s.CAB_NoPackFilter.empty(), L"-zs" + s.CAB_NoPackFilter);
+  // Older cab libraries do not know the switch; the folder goes as it is set, untrimmed.
+  if (WorkFolderSwitch(s, L"") && in.cabVersion >= 93)
+    w.Add(core::QuotePath(L"-h" + core::RemoveBackslash(s.UnlhaWorkFolder)));
+  return w.Text();
+}
+
+std::wstring Tar(const SettingsStore& s, const CreateInput& in) {
+  Switches w(IsOn(s.TAR_MakeSFX) ? L"--self-extracting=1" : L"");
+  const bool flat =
+      in.named ? (!in.recurse && s.COM_Folder != L"2") || (in.recurse && s.COM_Folder == L"0") : s.COM_Folder == L"0";
+  w.AddIf(flat, L"--use-directory=0").Add(L"-cvf");
+  if (s.TAR_ArcType == L"1") w.Join(L"z" + s.TAR_ArcTypeOpt);
+  if (s.TAR_ArcType == L"2") w.Join(L"B" + s.TAR_ArcTypeOpt);
+  return w.Text();
+}
+
+std::wstring Ish(const SettingsStore& s) {
+  static const wchar_t* const kModes[] = {L"/ss", L"/s", L"/s7", L"/sn"};
+  static const wchar_t* const kSystems[] = {L"/m", L"/u", L"/c", L"/9", L"/?", L"/*"};
+  std::wstring first;
+  for (int k = 0; k < 4; ++k)
+    if (s.ISH_Mode == core::ToWString(k)) first = kModes[k];
+  Switches w(first);
+  for (int k = 0; k < 6; ++k) w.AddIf(s.ISH_OS == core::ToWString(k), kSystems[k]);
+  return w.Text();
+}
+
+std::wstring Yz1(const SettingsStore& s) {
+  Switches w(L"c");
+  for (int k = 0; k < 3; ++k) w.AddIf(s.COM_Folder == core::ToWString(k), L"-r" + core::ToWString(k));
+  return w.AddIf(IsOn(s.YZ1_Pass), L"-p" + s.YZ1_PassDefault).Text();
+}
+
+std::wstring Bga(const SettingsStore& s) {
+  Switches w(AddOrMove(s.BGA_FileOpt, L"a", L"m"));
+  w.Add(IsOn(s.BGA_ArcType) ? L"-m2" : L"-m1").Add(L"-l" + s.BGA_Level).AddIf(IsOn(s.BGA_Attribute), L"-a");
+  return w.AddIf(PathsKept(s.COM_Folder), L"-r").AddIf(CharIs(s.BGA_FileOpt, 1, L'1'), L"-n").Text();
+}
+
+std::wstring SevenZip(const SettingsStore& s, const CreateInput& in) {
+  Switches w(AddOrMove(s._7Z_FileOpt, L"u", L"m"));
+  w.AddIf(CharIs(s._7Z_FileOpt, 1, L'1'), L"-u").AddIf(s.COM_Folder == L"0", L"-r-");
+  w.AddIf(PathsKept(s.COM_Folder), L"-r");
+  if (s._7Z_ArcType == L"7z") {
+    w.Add(L"-t7z");
+    if (IsOn(s._7Z_MakeSFX)) {
+      const std::wstring module = SevenZipSfxModule(s);
+      if (module.empty() || in.sevenZipModulePresent) w.Add(L"-sfx" + module);
+    }
+    w.Add(IsOn(s._7Z_Solid) ? L"-ms=on" : L"-ms=off").Add(IsOn(s._7Z_ArcHead) ? L"-mhc=on" : L"-mhc=off");
+    w.AddIf(!CharIs(s._7Z_ArcMode, 2, L'0'), L"-mx");
+  } else {
+    w.Add(L"-tzip");
+  }
+  return AddWorkFolder(w, s, L"-w").Text();
+}
+
+std::wstring Yz2(const SettingsStore& s) {
+  Switches w(L"f -c -j -m");
+  w.AddIf(IsOn(s.YZ2_Pass), L"-p" + s.YZ2_PassDefault).Add(L"-b" + s.YZ2_BuffaSize).AddIf(IsOn(s.YZ2_Ppm), L"-t");
+  // The second multi-thread kind is written without its dash.
+  w.AddIf(s.YZ2_MultiThread == L"1", L"-ma").AddIf(s.YZ2_MultiThread == L"2", L"mb");
+  return w.AddIf(IsOn(s.YZ2_MakeSFX), L"-s").Text();
+}
+
+std::wstring Bh(const SettingsStore& s, const CreateInput& in) {
+  static const wchar_t* const kLevels[] = {L"-ms", L"-mf", L"-mds", L"-mdf", L"-mdn"};
+  Switches w(AddOrMove(s.BH_FileOpt, L"a", L"m"));
+  w.Add(IsOn(s.BH_Attribute) ? L"-a1" : L"-a0").AddIf(IsOn(s.BH_HiddenFolder), L"-h1");
+  std::wstring level = L"-mdx";
+  for (int k = 1; k <= 5; ++k)
+    if (s.BH_Level == core::ToWString(k)) level = kLevels[k - 1];
+  w.Add(level).AddIf(IsOn(s.BH_NewArc), L"-t1").AddIf(IsOn(s.BH_SpaceFolder), L"-sd1");
+  if (in.named || s.COM_Folder == L"0")
+    w.Add(in.recurse ? L"-d1 -r1" : L"-d0 -r0");
+  else if (PathsKept(s.COM_Folder))
+    w.Add(L"-d1 -r1");
+  if (IsOn(s.BH_Pass)) w.Add(s.BH_PassDefault.empty() ? L"-p" : L"-p=" + s.BH_PassDefault);
+  return AddWorkFolder(w, s, L"-w=").Text();
+}
+
+std::wstring Arj(const SettingsStore& s, const CreateInput& in) {
+  Switches w(AddOrMove(s.ARJ_FileOpt, L"a -a", L"m -a"));
+  w.AddIf(IsOn(s.ARJ_MakeSFX), L"-je1").AddIf(CharIs(s.ARJ_FileOpt, 1, L'1'), L"-u").Add(L"-m" + s.ARJ_ArcType);
+  if (in.named)
+    w.Add(in.recurse ? L"-e1 -r" : L"-e");
+  else if (s.COM_Folder == L"0")
+    w.Add(L"-e");
+  else if (s.COM_Folder == L"1")
+    w.Add(in.listHoldsFolder ? L"-e1 -r" : L"-e1");
+  return w.Text();
+}
+
+std::wstring Rar(const SettingsStore& s, const CreateInput& in) {
+  Switches w(AddOrMove(s.RAR_FileOpt, L"a", L"m"));
+  if ((in.named && in.recurse) || (!in.named && in.folderSource))
+    w.Add(s.COM_Folder == L"1" && !in.baseFolder.empty() ? L"-ep1 -r -ap" + in.baseFolder : L"-r");
+  w.AddIf(in.named && !in.recurse, L"-ep");
+  w.AddIf(!in.named && !in.folderSource && (s.COM_Folder == L"0" || s.COM_Folder == L"1"), L"-ep");
+  w.AddIf(CharIs(s.RAR_FileOpt, 1, L'1'), L"-u").Add(L"-m" + s.RAR_ArcType).Add(L"-md" + s.RAR_Dictionary);
+  w.AddIf(IsOn(s.RAR_Volume), L"-v" + s.RAR_Volume).AddIf(IsOn(s.RAR_Solid), L"-s");
+  return w.AddIf(IsOn(s.RAR_Multimedia), L"-mm").AddIf(IsOn(s.RAR_Shared), L"-dh").Text();
+}
+
+std::wstring Ace(const SettingsStore& s, const CreateInput& in) {
+  Switches w(AddOrMove(s.ACE_FileOpt, L"a", L"m"));
+  w.AddIf((in.named && !in.recurse) || (!in.named && !in.folderSource && s.COM_Folder == L"0"), L"-ep");
+  return w.AddIf(IsOn(s.ACE_Solid), L"-s").Add(L"-m" + s.ACE_ArcTypeOpt).Text();
+}
+
+std::wstring Jar(const SettingsStore& s, const CreateInput& in) {
+  Switches w(AddOrMove(s.JAR_FileOpt, L"a", L"m"));
+  if (in.named)
+    w.Add(in.recurse ? L"-jf -r" : L"-jf-");
+  else
+    w.AddIf(s.COM_Folder == L"0", L"-jf-").AddIf(s.COM_Folder == L"1", L"-jf -r");
+  w.AddIf(CharIs(s.JAR_FileOpt, 1, L'1'), L"-u").Add(L"-m" + s.JAR_ArcType);
+  return w.AddIf(IsOn(s.JAR_NewArc), L"-s").Text();
+}
+
+std::wstring Gca(const SettingsStore& s, const CreateInput& in) {
+  Switches w(s.GCA_ArcType == L"1" ? L"n" : s.GCA_ArcType == L"2" ? L"s" : L"a");
+  w.AddIf(!CharIs(s.GCA_ArcOpt, 1, L'0'), L"-v").AddIf(!CharIs(s.GCA_ArcOpt, 2, L'0'), L"-h");
+  if (IsOn(s.GCA_Pass)) {
+    w.AddIf(s.GCA_PassType == L"0", L"-p" + in.password);
+    w.AddIf(s.GCA_PassType == L"1", core::QuotePath(L"-k" + s.GCA_PassKeyFile));
+  }
+  return w.Text();
+}
+
+}  // namespace
+
+std::wstring CreationSwitches(const SettingsStore& s, const core::ArcTypeRow& row, const CreateInput& in) {
+  switch (row.index) {
+    case core::ArcTypeLzh:
+      return Lzh(s, in);
+    case core::ArcTypeZip:
+      return Zip(s, in);
+    case core::ArcTypeCab:
+      return Cab(s, in);
+    case core::ArcTypeArj:
+      return Arj(s, in);
+    case core::ArcTypeTar:
+      return Tar(s, in);
+    case core::ArcTypeIsh:
+      return Ish(s);
+    case core::ArcTypeRar:
+      return Rar(s, in);
+    case core::ArcTypeYz1:
+      return Yz1(s);
+    case core::ArcTypeAce:
+      return Ace(s, in);
+    case core::ArcTypeJar:
+      return Jar(s, in);
+    case core::ArcTypeBga:
+      return Bga(s);
+    case core::ArcTypeGca:
+      return Gca(s, in);
+    case core::ArcType7z:
+      return SevenZip(s, in);
+    case core::ArcTypeYz2:
+      return Yz2(s);
+    case core::ArcTypeBh:
+      return Bh(s, in);
+    default:
+      return L"";
+  }
+}
+
+std::wstring SevenZipSfxModule(const SettingsStore& s) {
+  static const wchar_t* const kModules[] = {L"7z.sfx", L"7zC.sfx", L"7zS.sfx", L"7zSD.sfx"};
+  for (int k = 0; k < 4; ++k)
+    if (s._7Z_MakeSFXType == core::ToWString(k)) return kModules[k];
+  return L"";
+}
+
+}  // namespace operations

@@ -1,0 +1,271 @@
+#include "operations/ListFiles.h"
+
+#include <windows.h>
+
+#include "browser/EntryList.h"
+#include "core/ArcCatalogue.h"
+#include "core/ArcType.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/modPath.h"
+#include "core/modShell.h"
+#include "core/modTolvenar.h"
+#include "winui/MsgBox.h"
+
+namespace operations {
+
+const wchar_t kWorkFolderMissing[] =
+    L"作業フォルダが指定されていないか存在しません\r\n「オプション」-「作業フォルダ」にて指定して下さい";
+
+namespace {
+
+const core::ListFileRules& RulesOf(const std::wstring& type) {
+  static const core::ListFileRules kOther{};
+  const core::ArcTypeRow* row = core::FindArcType(type);
+  return row ? row->listFile : kOther;
+}
+
+int PathOption(const std::wstring& comFolder) {
+  if (comFolder == L"0") return 0;
+  if (comFolder == L"1") return 1;
+  if (comFolder == L"2") return 2;
+  return -1;
+}
+
+bool HoldsAllFiles(const std::wstring& item) { return item.find(L"*.*") != std::wstring::npos; }
+
+// Writes the items of one pack list, keeping what the rules carry from one item to the next.
+class PackWriter {
+ public:
+  PackWriter(PackList& out, const ShortPathFunction& shortPath) : out_(out), shortPath_(shortPath) {}
+
+  // One item seen as base folder x, the item relative to it y and its whole path z.
+  void Item(const core::PackRule& rule, const std::wstring& x, const std::wstring& y, const std::wstring& z) {
+    const std::wstring& measured = rule.measureItemFolder ? core::GetFolderPart(z) : x;
+    const bool belowRoot = rule.shortBelow > 0 && measured.size() < rule.shortBelow;
+    out_.lines.push_back(Line(belowRoot ? rule.shortForm : rule.form, x, y, z));
+    switch (rule.base) {
+      case core::PackBase::Keep:
+        break;
+      case core::PackBase::Clear:
+        out_.arcFolderName.clear();
+        break;
+      case core::PackBase::SetToX:
+        out_.arcFolderName = x;
+        break;
+      case core::PackBase::OwnFolderName:
+        if (firstItem_)
+          out_.arcFolderName = HoldsAllFiles(y) ? core::AddBackslash(core::GetFolderPart(y))
+                                                : core::AddBackslash(core::GetFileNamePart(core::GetFolderPart(x)));
+        break;
+    }
+    firstItem_ = false;
+  }
+
+ private:
+  std::wstring Line(core::PackForm form, const std::wstring& x, const std::wstring& y, const std::wstring& z) {
+    using core::QuotePath;
+    switch (form) {
+      case core::PackForm::Whole:
+        return QuotePath(z);
+      case core::PackForm::WholeBare:
+        return z;
+      case core::PackForm::Relative:
+        return QuotePath(y);
+      case core::PackForm::FileName:
+        return QuotePath(core::GetFileNamePart(z));
+      case core::PackForm::ShortWhole:
+        return QuotePath(shortPath_(z));
+      case core::PackForm::ShortBare:
+        return shortPath_(z);
+      case core::PackForm::BaseLine:
+      case core::PackForm::TarBaseLine: {
+        if (baseLineWritten_) return QuotePath(y);
+        baseLineWritten_ = true;
+        const std::wstring mark = form == core::PackForm::TarBaseLine ? L"-o " : L"";
+        return mark + QuotePath(x) + L" " + QuotePath(y);
+      }
+      case core::PackForm::FolderAndName:
+        return QuotePath(x) + L" " + QuotePath(y);
+      case core::PackForm::DotMarker:
+        return x + L".\\" + y;
+      case core::PackForm::ParentRelative:
+        if (x.size() >= 3 && x[1] == L':' && x[2] == L'\\') return QuotePath(L".." + x.substr(2) + y);
+        return QuotePath(z);
+    }
+    return QuotePath(z);
+  }
+
+  PackList& out_;
+  const ShortPathFunction& shortPath_;
+  bool baseLineWritten_ = false;
+  bool firstItem_ = true;
+};
+
+std::wstring CreateWorkFolder() {
+  const std::wstring folder = core::WorkFolderPath();
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
+}
+
+}  // namespace
+
+std::vector<std::wstring> SelectListLines(const std::wstring& type, const std::vector<SelectedEntry>& entries) {
+  const core::EntrySlashes slashes = RulesOf(type).slashes;
+  std::vector<std::wstring> lines;
+  lines.reserve(entries.size());
+  for (const SelectedEntry& entry : entries) {
+    const bool inFolder = !core::Trim(entry.folder).empty();
+    std::wstring name = inFolder ? entry.folder + entry.name : entry.name;
+    if (slashes == core::EntrySlashes::Always || (slashes == core::EntrySlashes::WhenInFolder && inFolder))
+      core::SlashToBackslash(name);
+    if (!name.empty() && name[0] == L'\\') name.erase(0, 1);
+    lines.push_back(core::QuotePath(name));
+  }
+  return lines;
+}
+
+std::wstring IshSelectArgument(const std::vector<SelectedEntry>& entries) {
+  std::wstring argument;
+  for (const SelectedEntry& entry : entries) argument += L"/Y " + entry.name + L" ";
+  return core::Trim(argument);
+}
+
+PackList PackListLines(const std::wstring& files, const std::wstring& type, bool withFolders,
+                       const std::wstring& comFolder, const ShortPathFunction& shortPath) {
+  const core::ListFileRules& rules = RulesOf(type);
+  const int option = PathOption(comFolder);
+  PackList out;
+  PackWriter writer(out, shortPath);
+
+  const size_t firstNul = files.find(L'\0');
+  std::wstring base = firstNul == std::wstring::npos ? std::wstring() : files.substr(0, firstNul);
+  const std::wstring rest = firstNul == std::wstring::npos ? files : files.substr(firstNul + 1);
+  if (core::Trim(base).empty()) {
+    // One path without a base folder, seen from its folder's parent.
+    if (option < 0) return out;
+    const std::wstring folder = core::GetFolderPart(rest);
+    const std::wstring parent = core::AddBackslash(core::GetFolderPart(folder));
+    const std::wstring relative = core::AddBackslash(core::GetFileNamePart(folder)) + core::GetFileNamePart(rest);
+    writer.Item(rules.singlePath[option], parent, relative, rest);
+    return out;
+  }
+
+  base = core::AddBackslash(base);
+  out.arcFolderName = base;
+  size_t start = 0;
+  while (true) {
+    const size_t end = rest.find(L'\0', start);
+    const std::wstring item = rest.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
+    if (withFolders && HoldsAllFiles(item)) {
+      const std::wstring folder = core::GetFolderPart(item);
+      writer.Item(rules.folderItem, core::AddBackslash(core::GetFolderPart(folder)),
+                  core::AddBackslash(core::GetFileNamePart(folder)) + core::GetFileNamePart(item), item);
+    } else if (withFolders) {
+      writer.Item(rules.fileItem, core::AddBackslash(core::GetFolderPart(item)), core::GetFileNamePart(item), item);
+    } else if (option >= 0) {
+      writer.Item(rules.byPathOption[option], base, item, base + item);
+    }
+    if (end == std::wstring::npos) break;
+    start = end + 1;
+  }
+  return out;
+}
+
+std::wstring ListFilePath() { return core::AddBackslash(core::WorkFolderPath()) + core::ListFileName; }
+
+bool WriteListFile(const std::wstring& path, const std::vector<std::wstring>& lines) {
+  std::string bytes;
+  bool exact = true;
+  for (const std::wstring& line : lines) {
+    std::optional<std::string> text = core::ToCp932Exact(line);
+    if (!text) {
+      exact = false;
+      text = core::ToCp932(line);
+    }
+    bytes += *text;
+    bytes += "\r\n";
+  }
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok =
+      bytes.empty() ||
+      (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size());
+  CloseHandle(file);
+  return ok && exact;
+}
+
+std::vector<std::wstring> ReadListItems(const std::wstring& path) {
+  std::vector<std::wstring> items;
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return items;
+  std::string bytes;
+  char buffer[65536];
+  DWORD read = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+  CloseHandle(file);
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    size_t stop = end;
+    if (stop > start && bytes[stop - 1] == '\r') --stop;
+    std::wstring item = core::FromCp932(bytes.data() + start, stop - start);
+    if (item.size() >= 2 && item.front() == L'"' && item.back() == L'"') item = item.substr(1, item.size() - 2);
+    items.push_back(item);
+    start = end + 1;
+  }
+  return items;
+}
+
+bool MakeSelectFileList() {
+  const browser::EntryList& list = browser::Entries();
+  std::vector<SelectedEntry> entries;
+  for (int index : list.Selected()) {
+    const auto& row = list.Row(index);
+    entries.push_back({std::wstring(row.Name()), std::wstring(row.Cell(7))});
+  }
+  return MakeSelectFileList(core::GetArcTypeByExt(core::PrivateState.ArcFileName()), entries);
+}
+
+bool MakeSelectFileList(const std::wstring& type, const std::vector<SelectedEntry>& entries) {
+  const DWORD attributes = GetFileAttributesW(core::Settings.WorkFolder.c_str());
+  if (core::Settings.WorkFolder.empty() || attributes == INVALID_FILE_ATTRIBUTES ||
+      !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    winui::MsgBox(kWorkFolderMissing, MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle);
+    return false;
+  }
+  core::PrivateState.SetSelectArcFileName(L"");
+  if (entries.empty()) return false;
+  const core::ArcTypeRow* row = core::FindArcType(type);
+  if (row && row->commandShape == core::CommandShape::Ish) {
+    core::PrivateState.SetSelectArcFileName(IshSelectArgument(entries));
+    return true;
+  }
+  CreateWorkFolder();
+  const std::wstring path = ListFilePath();
+  WriteListFile(path, SelectListLines(type, entries));
+  const wchar_t mark = row ? row->listFile.selectMark : L'@';
+  core::PrivateState.SetSelectArcFileName(std::wstring(1, mark) + path);
+  return true;
+}
+
+bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders) {
+  core::PrivateState.SetSelectArcFileName(L"");
+  core::PrivateState.SetArcFolderName(L"");
+  const PackList list = PackListLines(files, type, withFolders, core::Settings.COM_Folder, &core::GetShortPath);
+  CreateWorkFolder();
+  const std::wstring path = ListFilePath();
+  const bool written = WriteListFile(path, list.lines);
+  core::PrivateState.SetArcFolderName(list.arcFolderName);
+  core::PrivateState.SetSelectArcFileName(L"@" + path);
+  return written;
+}
+
+void DeleteListFile() {
+  const std::wstring path = ListFilePath();
+  if (core::NormalFileExists(path)) DeleteFileW(path.c_str());
+}
+
+}  // namespace operations

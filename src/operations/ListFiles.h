@@ -1,0 +1,69 @@
+#pragma once
+// List files: the names an archiver command works on, one per line in code page 932 with CR LF, in this
+// run's list file inside the work folder, handed over as "@" (or "!") and the file's path. The line forms
+// are pure functions of the type's catalogue row and the settings; the writers put the result on disk and
+// into PrivateState (SelectArcFileName, ArcFolderName), where the command builders read it.
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace operations {
+
+// One entry selected in the main window's list: its name and its folder inside the archive (the column
+// "場所", "" or blanks at the top level).
+struct SelectedEntry {
+  std::wstring name;
+  std::wstring folder;
+};
+
+// The lines of a list of selected entries of an archive of `type` (a type name, "" for none). Entry names
+// are the archive's own: they are never replaced by the short name of a local file that happens to match.
+std::vector<std::wstring> SelectListLines(const std::wstring& type, const std::vector<SelectedEntry>& entries);
+// The ISH form, which names the entries inline: "/Y name" for each, one blank between them.
+std::wstring IshSelectArgument(const std::vector<SelectedEntry>& entries);
+
+// What a list of files to pack consists of, and the base folder the packed names are relative to.
+struct PackList {
+  std::vector<std::wstring> lines;
+  std::wstring arcFolderName;
+};
+using ShortPathFunction = std::function<std::wstring(const std::wstring&)>;
+
+// The lines for `files`: NUL-separated, the base folder first, then names relative to it (a folder as
+// "name\*.*"); with `withFolders` the names are full paths. Text without NUL is one path without a base.
+// `comFolder` is Settings.COM_Folder ("0" no paths, "1" relative, "2" absolute); any other value writes
+// no line. `shortPath` gives a path's short (8.3) form.
+PackList PackListLines(const std::wstring& files, const std::wstring& type, bool withFolders,
+                       const std::wstring& comFolder, const ShortPathFunction& shortPath);
+
+// The run's list file: the instance work folder and ListFileName.
+std::wstring ListFilePath();
+// Writes `lines` as the list file at `path` (code page 932, every line ending in CR LF), replacing what was
+// there. False when the file could not be written or a line has no code page 932 form (that line is then
+// not written exactly).
+bool WriteListFile(const std::wstring& path, const std::vector<std::wstring>& lines);
+// The items of a list file, one per line, without the double quotes around a line. A comma is part of a
+// name. Empty when the file cannot be read.
+std::vector<std::wstring> ReadListItems(const std::wstring& path);
+
+// The list of the entries selected in the main window's list, for the archive PrivateState.ArcFileName.
+// SelectArcFileName becomes "" first, then "@" and the list's path ("!" for ARJ) or the ISH inline form.
+// False when nothing is selected, or when the folder Settings.WorkFolder is missing (reported, and nothing
+// changes).
+bool MakeSelectFileList();
+// The same for entries given by the caller.
+bool MakeSelectFileList(const std::wstring& type, const std::vector<SelectedEntry>& entries);
+
+// The list of files to pack (see PackListLines) for an archive of `type`, with Settings.COM_Folder.
+// SelectArcFileName becomes "@" and the list's path, ArcFolderName the base folder of the names. Makes
+// the instance work folder when it is missing. False when the list could not be written exactly; the
+// name argument is set all the same.
+bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders);
+
+// Deletes the run's list file when it is there.
+void DeleteListFile();
+
+// The report of a missing work folder.
+extern const wchar_t kWorkFolderMissing[];
+
+}  // namespace operations

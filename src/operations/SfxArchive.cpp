@@ -1,0 +1,120 @@
+#include "operations/SfxArchive.h"
+
+#include "browser/BrowserViews.h"
+#include "browser/EntryList.h"
+#include "browser/MenuStatus.h"
+#include "browser/TreeListUpkeep.h"
+#include "core/ArcCatalogue.h"
+#include "core/ArcType.h"
+#include "core/SettingValues.h"
+#include "core/Text.h"
+#include "core/modPath.h"
+#include "core/modShell.h"
+#include "core/modTolvenar.h"
+#include "winui/MsgBox.h"
+
+namespace operations {
+
+const wchar_t kZipSfxModuleMissing[] = L"ZIP形式の自己解凍型書庫を作成するには sfx32gui.dat が必要となります";
+
+namespace {
+
+// An option with a command text: the switch followed directly by the trimmed text, when both are set.
+void AddCommandSwitch(std::wstring& switches, const wchar_t* name, const std::wstring& flag,
+                      const std::wstring& command) {
+  const std::wstring text = core::Trim(command);
+  if (core::IsOn(flag) && !text.empty()) switches += L" " + std::wstring(name) + text;
+}
+
+// Takes the selected archive out of the tree, unless the root is selected; true when one was removed.
+bool RemoveSelectedArchiveNode() {
+  browser::BrowserViews* views = browser::Views();
+  if (!views) return false;
+  const std::wstring key = views->tvTreeView.SelectedKey();
+  if (key.empty() || key == browser::kRootNodeKey) return false;
+  return views->tvTreeView.Remove(key);
+}
+
+// The window as without an archive after ace.exe rewrote the shown one.
+void ShowNoArchive() {
+  if (RemoveSelectedArchiveNode()) browser::Views()->tvTreeView.Select(browser::kRootNodeKey);
+  browser::SetMenuStatus(L"");
+  if (browser::BrowserViews* views = browser::Views()) views->form.SetCaption(std::wstring(core::kProgramTitle) + L" ");
+  browser::Entries().Clear();
+}
+
+}  // namespace
+
+std::wstring LzhSfxSwitches(const core::SettingsStore& s) {
+  struct Kind {
+    const wchar_t* japanese;
+    const wchar_t* english;
+  };
+  static const Kind kKinds[] = {
+      {L"-x1", L"-x1"}, {L"-jwj", L"-jwe"}, {L"-jwj3", L"-jwe3"}, {L"-gwj", L"-gwe"}, {L"-gwj3", L"-gwe3"}};
+  std::wstring switches = L"s";
+  for (int k = 0; k < 5; ++k)
+    if (s.LZH_SFX == core::ToWString(k))
+      switches += L" " + std::wstring(core::IsOn(s.LZH_SFXEnglish) ? kKinds[k].english : kKinds[k].japanese);
+  switches += L" -gu1";
+  if (core::IsOn(s.LZH_SFXCapital)) switches += L" -i0";
+  switches += core::IsOn(s.LZH_SFXgya) ? L" -gya1" : L" -gya0";
+  switches += core::IsOn(s.LZH_SFXgyc) ? L" -gyc0" : L" -gyc1";
+  AddCommandSwitch(switches, L"-gyd", s.LZH_SFXgyd, s.LZH_SFXgydCommand);
+  AddCommandSwitch(switches, L"-gye", s.LZH_SFXgye, s.LZH_SFXgyeCommand);
+  if (core::IsOn(s.LZH_SFXgyo)) switches += L" -gyo1";
+  if (core::IsOn(s.LZH_SFXgyq)) switches += L" -gyq1";
+  if (core::IsOn(s.LZH_SFXgys)) switches += L" -gys1";
+  AddCommandSwitch(switches, L"-gyt", s.LZH_SFXgyt, s.LZH_SFXgytCommand);
+  AddCommandSwitch(switches, L"-gyw", s.LZH_SFXgyw, s.LZH_SFXgywCommand);
+  if (core::IsOn(s.LZH_SFXgyx)) switches += L" -gyx1";
+  return switches;
+}
+
+std::wstring SfxDestination(const std::wstring& archive, const std::wstring& destination) {
+  const std::wstring folder = core::Trim(destination).empty() ? core::GetFolderPart(archive) : destination;
+  return core::QuotePath(core::AddBackslash(folder));
+}
+
+std::optional<ArchiverCommand> SfxCommand(const core::SettingsStore& settings, const std::wstring& type,
+                                          const std::wstring& archive, const std::wstring& destination, bool plain,
+                                          bool moduleFound) {
+  const core::ArcTypeRow* row = core::FindArcType(type);
+  if (!row || !row->creation.sfx.verb) return std::nullopt;
+  const core::SfxCommand& sfx = row->creation.sfx;
+  if (sfx.module && !moduleFound) return std::nullopt;
+  std::wstring line = sfx.lzhSwitches ? LzhSfxSwitches(settings) : std::wstring(sfx.verb);
+  line += L" " + core::QuotePath(archive);
+  if (sfx.destination) line += L" " + SfxDestination(archive, destination);
+  if (sfx.lzhSwitches && !settings.LZH_SFXName.empty() && !plain) line += L" -gr" + settings.LZH_SFXName;
+  return ArchiverCommand{sfx.call.archiver, line, sfx.call.flag};
+}
+
+void MakeSfxArchive(HWND owner, std::wstring& destination, bool plain) {
+  const std::wstring archive = core::PrivateState.ArcFileName();
+  const std::wstring type = core::GetArcTypeByExt(archive);
+  const core::ArcTypeRow* row = core::FindArcType(type);
+  const std::wstring given = destination;
+  destination = SfxDestination(archive, given);
+
+  bool moduleFound = true;
+  if (row && row->creation.sfx.verb && row->creation.sfx.module) {
+    std::wstring module = row->creation.sfx.module;
+    moduleFound = core::FindFilePath(module);
+  }
+  if (!moduleFound) {
+    winui::MsgBox(kZipSfxModuleMissing, MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle);
+    core::PrivateState.SetArcStatus(false);
+    return;
+  }
+  const RunResult result = Run(owner, SfxCommand(core::Settings, type, archive, given, plain, true));
+  if (!plain && type == L"ZIP" && result.Succeeded()) RemoveSelectedArchiveNode();
+  if (!plain && type == L"ACE") ShowNoArchive();
+  SetArcStatus(result);
+}
+
+std::wstring SfxProgramName(const std::wstring& archive) {
+  return archive.substr(0, archive.size() >= 3 ? archive.size() - 3 : 0) + L"exe";
+}
+
+}  // namespace operations

@@ -1,0 +1,41 @@
+#pragma once
+// Self-extracting programs: one command of the archive type's library or tool turns the archive
+// PrivateState.ArcFileName into a program beside it (or in a given folder).
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "core/Settings.h"
+#include "operations/ArchiverCommand.h"
+
+namespace operations {
+
+// The LZH self-extractor's kind and sub-switches from its options, beginning with "s".
+std::wstring LzhSfxSwitches(const core::SettingsStore& settings);
+
+// The destination argument: `destination`, or the archive's own folder when it is blank, with "\", quoted
+// when it holds a blank.
+std::wstring SfxDestination(const std::wstring& archive, const std::wstring& destination);
+
+// The self-extractor command for `archive` of type `type`; nullopt for a type without one. `plain` leaves
+// out the LZH program name of the options. ZIP needs its module: without it (moduleFound false) there is
+// no command either.
+std::optional<ArchiverCommand> SfxCommand(const core::SettingsStore& settings, const std::wstring& type,
+                                          const std::wstring& archive, const std::wstring& destination, bool plain,
+                                          bool moduleFound);
+
+// Turns PrivateState.ArcFileName into a self-extracting program. `destination` ("" for the archive's own
+// folder) receives the destination argument used. PrivateState.ArcStatus tells whether the archiver
+// succeeded; a type without a command succeeds without running anything. Unless `plain`, a ZIP or ACE
+// conversion takes the selected archive (not the root) out of the tree, and after ACE the window shows no
+// archive; the creation of a new archive asks with `plain`, so no other archive's node is touched.
+void MakeSfxArchive(HWND owner, std::wstring& destination, bool plain);
+
+// The program the self-extractor of an archive becomes by default: the archive's path without its last
+// three characters, then "exe".
+std::wstring SfxProgramName(const std::wstring& archive);
+
+extern const wchar_t kZipSfxModuleMissing[];
+
+}  // namespace operations
