@@ -197,116 +197,118 @@ enum class EditArchive : uint8_t {
 struct EntryEdits {
   ListVerb remove{};  // delete the listed entries: verb, archive, list (nullptr: the type has none)
   EditArchive removeArchive = EditArchive::Quoted;
-  // --- Extraction rules ---
+};
 
-  // When an extraction switch is added: every condition named must hold (none: always). The dialog's
-  // conditions come from its boxes (newer files only, ask before overwriting, keep the stored folders); the
-  // quick extraction asks neither of the first two, and it keeps folders exactly when it extracts directly
-  // and not flat.
-  enum ExtractWhen : uint16_t {
-    kNewerOnly = 1u << 0,
-    kNotNewerOnly = 1u << 1,
-    kAskFirst = 1u << 2,
-    kNotAskFirst = 1u << 3,
-    kKeepFolders = 1u << 4,
-    kFlat = 1u << 5,
-    kNoNames = 1u << 6,  // the whole archive
-    kNames = 1u << 7,    // selected entries
-    kAllVolumes = 1u << 8,
-    kForDragOut = 1u << 9,
-  };
+// --- Extraction rules ---
 
-  // A test of one setting: on (anything but "0") or off (exactly "0"). No member: always true.
-  struct SettingTest {
-    std::wstring SettingsStore::*member = nullptr;
-    bool on = true;
-  };
+// When an extraction switch is added: every condition named must hold (none: always). The dialog's
+// conditions come from its boxes (newer files only, ask before overwriting, keep the stored folders); the
+// quick extraction asks neither of the first two, and it keeps folders exactly when it extracts directly
+// and not flat.
+enum ExtractWhen : uint16_t {
+  kNewerOnly = 1u << 0,
+  kNotNewerOnly = 1u << 1,
+  kAskFirst = 1u << 2,
+  kNotAskFirst = 1u << 3,
+  kKeepFolders = 1u << 4,
+  kFlat = 1u << 5,
+  kNoNames = 1u << 6,  // the whole archive
+  kNames = 1u << 7,    // selected entries
+  kAllVolumes = 1u << 8,
+  kForDragOut = 1u << 9,
+};
 
-  struct SwitchGroup;
+// A test of one setting: on (anything but "0") or off (exactly "0"). No member: always true.
+struct SettingTest {
+  std::wstring SettingsStore::*member = nullptr;
+  bool on = true;
+};
 
-  // One switch of an extraction command line, or a group of them (the type's own options, shared by the
-  // dialog and the quick extraction) that is taken in its place.
-  struct ExtractSwitch {
-    uint16_t when = 0;
-    const wchar_t* text = L"";
-    SettingTest setting{};
-    SettingTest also{};
-    const SwitchGroup* group = nullptr;
-  };
+struct SwitchGroup;
 
-  struct SwitchGroup {
-    std::span<const ExtractSwitch> switches;
-  };
+// One switch of an extraction command line, or a group of them (the type's own options, shared by the
+// dialog and the quick extraction) that is taken in its place.
+struct ExtractSwitch {
+  uint16_t when = 0;
+  const wchar_t* text = L"";
+  SettingTest setting{};
+  SettingTest also{};
+  const SwitchGroup* group = nullptr;
+};
 
-  // How the names to extract reach the command line: the list file's reference quoted, the inline names
-  // unchanged, or the items of the list file themselves.
-  enum class ExtractNames { ListFile, Inline, ListItems };
+struct SwitchGroup {
+  std::span<const ExtractSwitch> switches;
+};
 
-  // A check box of the extraction dialog as the type leaves it.
-  enum class BoxRule { Keep, Enabled, Disabled, Cleared, ClearedDisabled };
-  // The dialog's box for archives in several volumes: none, the cabinets of a set, or the volumes of an archive.
-  enum class VolumesBox { None, Cabinets, Volumes };
+// How the names to extract reach the command line: the list file's reference quoted, the inline names
+// unchanged, or the items of the list file themselves.
+enum class ExtractNames { ListFile, Inline, ListItems };
 
-  struct ExtractionBoxes {
-    BoxRule folder = BoxRule::Keep;
-    BoxRule overwrite = BoxRule::Keep;
-    BoxRule newFile = BoxRule::Keep;
-    // The newer-files box is checked when this member's first character is not "0".
-    std::wstring SettingsStore::*newFileFrom = nullptr;
-    VolumesBox volumes = VolumesBox::None;
-  };
+// A check box of the extraction dialog as the type leaves it.
+enum class BoxRule { Keep, Enabled, Disabled, Cleared, ClearedDisabled };
+// The dialog's box for archives in several volumes: none, the cabinets of a set, or the volumes of an archive.
+enum class VolumesBox { None, Cabinets, Volumes };
 
-  struct Extraction {
-    // The first base switch whose conditions hold starts the line; every appended one that holds follows.
-    std::span<const ExtractSwitch> dialogBase{};
-    std::span<const ExtractSwitch> dialogAppended{};
-    std::span<const ExtractSwitch> quickBase{};
-    std::span<const ExtractSwitch> quickAppended{};
-    // With all volumes asked for in the dialog, the names become this (nullptr: they stay).
-    const wchar_t* allVolumesNames = nullptr;
-    ExtractNames names = ExtractNames::ListFile;
-    bool shortDestination = false;  // the destination in its 8.3 form in place of quotes
-    bool outputSwitch = false;      // the destination as the archiver's "-o" switch
-    ExtractionBoxes boxes{};
-  };
+struct ExtractionBoxes {
+  BoxRule folder = BoxRule::Keep;
+  BoxRule overwrite = BoxRule::Keep;
+  BoxRule newFile = BoxRule::Keep;
+  // The newer-files box is checked when this member's first character is not "0".
+  std::wstring SettingsStore::*newFileFrom = nullptr;
+  VolumesBox volumes = VolumesBox::None;
+};
 
-  struct ArcTypeRow {
-    int16_t index = -1;  // ArcTypeIndex; -1 for TGZ and TBZ, which have none
-    const wchar_t* name = L"";
-    // Extensions with their dot, upper case; `iconExtensions` are those whose entries show the archive
-    // image when no program is registered for them.
-    std::span<const wchar_t* const> extensions{};
-    std::span<const wchar_t* const> iconExtensions{};
-    // The reading library and the prefix of its calls ("Unlha": UnlhaOpenArchive, ...); none for the types
-    // read by a console tool (their presence names it).
-    const wchar_t* library = nullptr;
-    const char* prefix = nullptr;
-    Presence presence{};
-    bool configDialog = false;  // the library has an options dialog of its own (prefix + "ConfigDialog")
-    int detectOrder = 0;        // step of the content detection (1 first); 0: never detected by content
-    int checkMode = 0;          // mode of prefix + "CheckArchive" in that step
-    ListingRule listing = ListingRule::Library;
-    ReaderTraits reader{};
-    bool placesProgress = true;  // the listing runs with the progress box placed over the status bar
-    CommandShape commandShape = CommandShape::Plain;
-    ListRule listRule = ListRule::Appended;
-    ListVerb listVerb{};
-    ListVerb testVerb{};  // the test of a whole archive: verb, then the quoted archive
-    EntryEdits edits{};
-    ListFileRules listFile{};
-    Creation creation{};
-    // Extraction switches, names and destination form, and the extraction dialog's boxes.
-    Extraction extraction{};
-  };
+struct Extraction {
+  // The first base switch whose conditions hold starts the line; every appended one that holds follows.
+  std::span<const ExtractSwitch> dialogBase{};
+  std::span<const ExtractSwitch> dialogAppended{};
+  std::span<const ExtractSwitch> quickBase{};
+  std::span<const ExtractSwitch> quickAppended{};
+  // With all volumes asked for in the dialog, the names become this (nullptr: they stay).
+  const wchar_t* allVolumesNames = nullptr;
+  ExtractNames names = ExtractNames::ListFile;
+  bool shortDestination = false;  // the destination in its 8.3 form in place of quotes
+  bool outputSwitch = false;      // the destination as the archiver's "-o" switch
+  ExtractionBoxes boxes{};
+};
 
-  // Every row: the 17 indexed types in index order, then TGZ and TBZ.
-  std::span<const ArcTypeRow> ArcCatalogue();
-  constexpr size_t kArcCatalogueRows = 19;
-  // The row of a type name, compared exactly (case counts); nullptr for any other text.
-  const ArcTypeRow* FindArcType(std::wstring_view name);
-  // The row of an index; nullptr outside 0..16.
-  const ArcTypeRow* ArcTypeAt(int index);
-  // Position of a row in ArcCatalogue(), for tables kept beside it.
-  size_t RowNumber(const ArcTypeRow& row);
+struct ArcTypeRow {
+  int16_t index = -1;  // ArcTypeIndex; -1 for TGZ and TBZ, which have none
+  const wchar_t* name = L"";
+  // Extensions with their dot, upper case; `iconExtensions` are those whose entries show the archive
+  // image when no program is registered for them.
+  std::span<const wchar_t* const> extensions{};
+  std::span<const wchar_t* const> iconExtensions{};
+  // The reading library and the prefix of its calls ("Unlha": UnlhaOpenArchive, ...); none for the types
+  // read by a console tool (their presence names it).
+  const wchar_t* library = nullptr;
+  const char* prefix = nullptr;
+  Presence presence{};
+  bool configDialog = false;  // the library has an options dialog of its own (prefix + "ConfigDialog")
+  int detectOrder = 0;        // step of the content detection (1 first); 0: never detected by content
+  int checkMode = 0;          // mode of prefix + "CheckArchive" in that step
+  ListingRule listing = ListingRule::Library;
+  ReaderTraits reader{};
+  bool placesProgress = true;  // the listing runs with the progress box placed over the status bar
+  CommandShape commandShape = CommandShape::Plain;
+  ListRule listRule = ListRule::Appended;
+  ListVerb listVerb{};
+  ListVerb testVerb{};  // the test of a whole archive: verb, then the quoted archive
+  EntryEdits edits{};
+  ListFileRules listFile{};
+  Creation creation{};
+  // Extraction switches, names and destination form, and the extraction dialog's boxes.
+  Extraction extraction{};
+};
+
+// Every row: the 17 indexed types in index order, then TGZ and TBZ.
+std::span<const ArcTypeRow> ArcCatalogue();
+constexpr size_t kArcCatalogueRows = 19;
+// The row of a type name, compared exactly (case counts); nullptr for any other text.
+const ArcTypeRow* FindArcType(std::wstring_view name);
+// The row of an index; nullptr outside 0..16.
+const ArcTypeRow* ArcTypeAt(int index);
+// Position of a row in ArcCatalogue(), for tables kept beside it.
+size_t RowNumber(const ArcTypeRow& row);
 
 }  // namespace core
