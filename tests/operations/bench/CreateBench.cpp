@@ -1,0 +1,172 @@
+// Seconds and microseconds per file of creating ZIP and LZH archives from a folder: through the program's
+// own path (names checked, list file, command line, the library's call, the new node listed) beside the same
+// library calls made straight (the command line the program ran, then reading the archive's entries once).
+// Not a test: it prints figures; run.sh makes the folders and runs it. Each figure is the best of three runs,
+// after one untimed run that loads the libraries and records the command line.
+//   CreateBench.exe <scratch folder> <source folder>...
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "BrowserForm.h"
+#include "Standins.h"
+#include "archiver/ArchiverApi.h"
+#include "archiver/LibraryBinding.h"
+#include "browser/EntryList.h"
+#include "browser/TreeListUpkeep.h"
+#include "core/ArcCatalogue.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/modIni.h"
+#include "core/modPath.h"
+#include "core/modTolvenar.h"
+#include "operations/CreateArchive.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+template <typename Run>
+double Best(Run run) {
+  double best = 1e9;
+  for (int i = 0; i < 3; ++i) {
+    const auto start = Clock::now();
+    run();
+    best = std::min(best, Seconds(start));
+  }
+  return best;
+}
+
+// The settings a fresh settings file gives, with the work folder in the scratch folder.
+void LoadFreshSettings(const std::wstring& scratch) {
+  const std::wstring ini = scratch + L"\\ini";
+  CreateDirectoryW(ini.c_str(), nullptr);
+  std::ofstream(std::filesystem::path(ini + L"\\Tolvenar.ini"), std::ios::binary) << "[ZIP_Option]\r\nNoKekka=1\r\n";
+  core::SetIniFolder(ini);
+  core::LoadSettings();
+  core::SetIniFolder(L"");
+  core::Settings.WorkFolder = scratch + L"\\work";
+  CreateDirectoryW(core::Settings.WorkFolder.c_str(), nullptr);
+  core::Settings.COM_Folder = L"1";
+  core::Settings.Log = L"0";
+  core::WorkFolderNo = L"00";
+  core::ListFileName = L"tv120000.txt";
+}
+
+// The last command a library was given, from the stand-ins' log: "library TAB entry TAB arguments".
+std::string LastCommand(const std::wstring& log, const std::string& entry) {
+  std::ifstream in(std::filesystem::path(log), std::ios::binary);
+  std::string line, last;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const size_t tab = line.find('\t');
+    if (tab != std::string::npos && line.compare(tab + 1, entry.size() + 1, entry + "\t") == 0)
+      last = line.substr(tab + entry.size() + 2);
+  }
+  return last;
+}
+
+std::wstring Library(const wchar_t* name) { return core::AddBackslash(testsupport::StandinFolder()) + name; }
+
+// The straight calls: the creation command, then the entries read once as the listing reads them.
+size_t Straight(const core::ArcTypeRow& row, const std::string& line, const std::string& archive) {
+  const wchar_t* writer = row.creation.library ? row.creation.library : row.library;
+  const char* writerPrefix = row.creation.prefix ? row.creation.prefix : row.prefix;
+  HMODULE write = LoadLibraryW(Library(writer).c_str());
+  HMODULE read = LoadLibraryW(Library(row.library).c_str());
+  const std::string prefix = row.prefix;
+  auto command = reinterpret_cast<archiver::CommandFn>(GetProcAddress(write, writerPrefix));
+  auto open = reinterpret_cast<archiver::OpenArchiveFn>(GetProcAddress(read, (prefix + "OpenArchive").c_str()));
+  auto first = reinterpret_cast<archiver::FindFirstFn>(GetProcAddress(read, (prefix + "FindFirst").c_str()));
+  auto next = reinterpret_cast<archiver::FindNextFn>(GetProcAddress(read, (prefix + "FindNext").c_str()));
+  auto close = reinterpret_cast<archiver::CloseArchiveFn>(GetProcAddress(read, (prefix + "CloseArchive").c_str()));
+  size_t entries = 0;
+  if (command && open && first && next && close) {
+    std::string output(0x8000, '\0');
+    command(nullptr, line.c_str(), output.data(), static_cast<DWORD>(output.size() - 1));
+    archiver::HARC handle = open(nullptr, archive.c_str(), 0);
+    archiver::INDIVIDUALINFO info{};
+    for (int result = first(handle, "*.*", &info); result == 0; result = next(handle, &info)) ++entries;
+    close(handle);
+  }
+  FreeLibrary(read);
+  FreeLibrary(write);
+  return entries;
+}
+
+size_t CountFiles(const std::wstring& folder) {
+  size_t count = 0;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return 0;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name == L"." || name == L"..") continue;
+    count += (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? CountFiles(folder + L"\\" + name) : 1;
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  return count;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  if (testsupport::StandinFolder().empty() || argc < 3) {
+    std::fprintf(stderr, "usage: TOLVENAR_STANDINS=<folder> CreateBench.exe <scratch> <source folder>...\n");
+    return 1;
+  }
+  const std::wstring scratch = argv[1];
+  const std::wstring log = scratch + L"\\standins.log";
+  archiver::SetLibraryFolder(testsupport::StandinFolder());
+  LoadFreshSettings(scratch);
+
+  browsertest::frmBrowser form;
+  form.Load();
+  browser::SetViews(&form.views);
+  browser::InitMainView(false);
+
+  std::printf("%5s %8s %10s %10s %8s %10s %10s %8s\n", "type", "files", "own s", "straight s", "ratio", "own us/f",
+              "str us/f", "listed");
+  for (const wchar_t* type : {L"ZIP", L"LZH"}) {
+    const core::ArcTypeRow& row = *core::FindArcType(type);
+    for (int i = 2; i < argc; ++i) {
+      const std::wstring source = argv[i];
+      const std::wstring files = source + L'\0' + L"data\\*.*";
+      const std::string entry = row.creation.prefix ? row.creation.prefix : row.prefix;
+      auto own = [&] { operations::PackFiles(nullptr, {files, false, {type, true, L"", true}}); };
+
+      // One untimed run with the log on: it loads the libraries and shows the line the program ran.
+      DeleteFileW(log.c_str());
+      SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", log.c_str());
+      own();
+      SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", L"-");
+      std::string line = LastCommand(log, entry);
+      const std::wstring made = core::PrivateState.ArcFileName();
+
+      const double ownSeconds = Best(own);
+      const int listed = browser::Entries().Count();
+      // The straight calls write the same archive name afresh each time.
+      const std::string archive = core::ToCp932(made);
+      const double straightSeconds = Best([&] {
+        DeleteFileW(made.c_str());
+        Straight(row, line, archive);
+      });
+      const double n = static_cast<double>(std::max<size_t>(CountFiles(source + L"\\data"), 1));
+      std::printf("%5ls %8.0f %10.3f %10.3f %7.2fx %10.2f %10.2f %8d%s\n", type, n, ownSeconds, straightSeconds,
+                  ownSeconds / straightSeconds, ownSeconds * 1e6 / n, straightSeconds * 1e6 / n, listed,
+                  core::PrivateState.ArcStatus() ? "" : "  (creation failed)");
+      std::fflush(stdout);
+    }
+  }
+  browser::SetViews(nullptr);
+  form.Unload();
+  return 0;
+}

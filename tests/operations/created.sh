@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Has the test program create LZH, ZIP, TAR, TGZ and CAB archives from a folder of Japanese names, then
+# unpacks each with Debian's own tools and compares every file byte for byte with its source.
+# Arguments: <test program> <stand-ins folder> <scratch folder>
+set -eu
+test_exe="$1" standins="$2" work="$3"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+rm -rf "$work"
+mkdir -p "$work"
+run_windows="Z:$(printf '%s' "$work" | tr / '\\')"
+TOLVENAR_CREATED_OUT="$run_windows" TOLVENAR_STANDINS="$standins" \
+  "$here/../../scripts/wine-run" "$test_exe" --gtest_filter='CreateArchive.RealFormatsOfAJapaneseFolderAreWrittenShownAndListed'
+
+# The archivers store names in code page 932; the sources carry them as UTF-8.
+to_utf8() {
+  find "$1" -depth -mindepth 1 | while IFS= read -r path; do
+    name="$(basename "$path")"
+    decoded="$(printf '%s' "$name" | iconv -f CP932 -t UTF-8)"
+    [ "$name" = "$decoded" ] || mv "$path" "$(dirname "$path")/$decoded"
+  done
+}
+
+failed=0
+# check <kind> <names: raw or utf8> <command...>: unpacks into a folder of its own and compares.
+check() {
+  local kind="$1" names="$2" out="$work/out-$1"
+  shift 2
+  rm -rf "$out" && mkdir -p "$out"
+  (cd "$out" && "$@" >/dev/null)
+  [ "$names" = utf8 ] || to_utf8 "$out"
+  if diff -r "$work/src" "$out"; then
+    echo "$kind: identical"
+  else
+    echo "$kind: differs from its sources"
+    failed=1
+  fi
+}
+
+# This unzip turns names of a zip made on Windows into Latin-1 guesses, so it checks the bytes (each file's
+# digest) while the names are read from the directory's raw bytes.
+digests() { (cd "$1" && find . -type f -exec sha256sum {} + | cut -d' ' -f1 | sort); }
+check_zip() {
+  local out="$work/out-zip"
+  rm -rf "$out" && mkdir -p "$out"
+  (cd "$out" && unzip -q "$work/created.zip")
+  names="$(python3 -c '
+import sys, zipfile
+for entry in zipfile.ZipFile(sys.argv[1]).infolist():
+    name = entry.filename if entry.flag_bits & 0x800 else entry.filename.encode("cp437").decode("cp932")
+    if not name.endswith("/"): print(name)' "$work/created.zip" | sort)"
+  if [ "$(digests "$work/src")" = "$(digests "$out")" ] &&
+     [ "$names" = "$(cd "$work/src" && find . -type f | cut -c3- | sort)" ]; then
+    echo "zip: identical"
+  else
+    echo "zip: differs from its sources"
+    failed=1
+  fi
+}
+
+for kind in lzh zip tar tgz cab; do
+  [ -f "$work/created.$kind" ] || { echo "created.$kind was not written"; exit 1; }
+done
+check lzh raw lhasa xq "$work/created.lzh"
+check_zip
+check tar raw tar xf "$work/created.tar"
+check tgz raw tar xzf "$work/created.tgz"
+check cab raw cabextract -q "$work/created.cab"
+exit "$failed"
