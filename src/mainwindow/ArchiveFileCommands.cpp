@@ -102,7 +102,7 @@ bool SaveAsFilter(const std::wstring& path, std::wstring& filter, std::wstring& 
   for (const wchar_t* plain : kPlain) {
     if (type != plain) continue;
     const std::wstring extension = core::LCase(type);
-    filter = type + L"書庫 (*." + extension + L")|*." + extension;
+    filter = (type == L"LZH" ? L"LHA" : type) + L"書庫 (*." + extension + L")|*." + extension;
     return true;
   }
   return false;

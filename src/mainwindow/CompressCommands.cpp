@@ -5,6 +5,7 @@
 #include "browser/MenuStatus.h"
 #include "browser/PackWorkflow.h"
 #include "browser/StatusBarText.h"
+#include "browser/UnPackArchive.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/ArcType.h"
 #include "core/SettingValues.h"
@@ -14,6 +15,7 @@
 #include "core/modTolvenar.h"
 #include "mainwindow/ArchiveCommands.h"
 #include "mainwindow/frmMain.h"
+#include "operations/ListFiles.h"
 #include "operations/SfxArchive.h"
 #include "options/frmArcOption.h"
 #include "options/frmDropOption.h"
@@ -49,6 +51,18 @@ void AskNewArchiveType(frmMain& form, const std::wstring& title, int optionFlag,
   dialog.SetArcType(core::WholeSetting(core::Settings.PackType, 0, 0, 16));
   dialog.ShowModal(form.Hwnd());
   core::DoEvents();
+}
+
+void mnuFileQuickUnPack_Click(frmMain& form) {
+  browser::SelectAllItems();
+  // The whole archive whatever is selected.
+  core::PrivateState.SetSelectArcFileName(L"");
+  core::PrivateState.SetIconDrop(true);
+  browser::UnPackArchive(form.Hwnd(), core::PrivateState.ArcFileName(), true, L"");
+  core::PrivateState.SetIconDrop(false);
+  SetForegroundWindow(form.Hwnd());
+  operations::DeleteListFile();
+  browser::TellExtracted(form.Hwnd());
 }
 
 void mnuEditPack_Click(frmMain& form) {
@@ -121,6 +135,7 @@ void BindCompressCommands(frmMain& form) {
   options::frmArcOption::SetSfxOptionsOpener(options::ShowSfxOptions);
   form.On(ID_mnuEditPack, Event::Click, [&form](EventArgs&) { mnuEditPack_Click(form); });
   form.On(ID_mnuEditFolderPack, Event::Click, [&form](EventArgs&) { mnuEditFolderPack_Click(form); });
+  form.On(ID_mnuFileQuickUnPack, Event::Click, [&form](EventArgs&) { mnuFileQuickUnPack_Click(form); });
   form.On(ID_mnuFileSFX, Event::Click, [&form](EventArgs&) { mnuFileSFX_Click(form); });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The commands that hand the shown archive, or a new compression, to a dialog or a workflow: compressing
-// chosen files or a folder into a new archive after the type confirmation, and making the shown archive
-// self-extracting.
+// The commands that hand the shown archive, or a new compression, to a dialog or a workflow: extracting the
+// shown archive at once, compressing chosen files or a folder into a new archive after the type
+// confirmation, and making the shown archive self-extracting.
 #include <string>
 
 namespace mainwindow {
@@ -13,6 +13,8 @@ class frmMain;
 // when given.
 void AskNewArchiveType(frmMain& form, const std::wstring& title, int optionFlag, const bool* dragMode);
 
+// The whole shown archive into the default folder, without a dialog.
+void mnuFileQuickUnPack_Click(frmMain& form);
 void mnuEditPack_Click(frmMain& form);
 void mnuEditFolderPack_Click(frmMain& form);
 void mnuFileSFX_Click(frmMain& form);

@@ -125,7 +125,7 @@ bool HasText(int index) { return index == 2 || index == 3 || index == 7 || index
 
 std::wstring SfxNameFor(const std::wstring& arcFileName, const std::wstring& sfxName) {
   std::wstring name = core::GetFileNamePart(arcFileName);
-  if (core::UCase(name).rfind(L"$NEW", 0) == 0) name = core::Trim(sfxName);
+  if (core::UCase(name.substr(0, 4)) == L"$NEW") name = core::Trim(sfxName);
   const size_t dot = name.rfind(L'.');
   return dot == std::wstring::npos ? name : name.substr(0, dot);
 }

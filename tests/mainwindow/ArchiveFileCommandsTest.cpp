@@ -21,6 +21,7 @@
 #include "browser/EntryList.h"
 #include "browser/PackWorkflow.h"
 #include "core/Settings.h"
+#include "core/modIni.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
@@ -89,6 +90,9 @@ class ArchiveFileCommandsTest : public mwtest::MainWindowTest {
     ASSERT_FALSE(testsupport::StandinFolder().empty());
     archiver::InstallArcTypeDetector();
     ASSERT_TRUE(LoadWindow());
+    // Every option at its default, as a fresh settings file gives them (the unzip32 switch left alone).
+    temp.WriteFile(L"Tolvenar.ini", "[ZIP_Option]\r\nNoKekka=1\r\n");
+    core::LoadSettings();
     core::Settings.WorkFolder = temp / L"work";
     CreateDirectoryW(core::Settings.WorkFolder.c_str(), nullptr);
     core::WorkFolderNo = L"00";
@@ -208,7 +212,8 @@ TEST_F(ArchiveFileCommandsTest, ClosingAnUnsavedNewArchiveAsksFirst) {
     boxes.Expect(kSaveNewArchive, c.answer);
     if (c.saveCancelled) dialogs.answers.push_back(L"");
     Click(ID_mnuFileArcClose);
-    EXPECT_TRUE(boxes.AllShown());
+    ASSERT_TRUE(boxes.AllShown());
+    ASSERT_FALSE(boxes.Shown().empty());
     EXPECT_EQ(boxes.Shown().back().style & MB_TYPEMASK, static_cast<UINT>(MB_YESNOCANCEL));
     EXPECT_EQ(Exists(fresh), !c.closed);
     EXPECT_EQ(
@@ -365,12 +370,14 @@ TEST_F(ArchiveFileCommandsTest, ReconvertingAsksAndReportsWhenMessagesAreOn) {
   boxes.Expect(L"新しいスイッチで書庫を変換します　\r\nよろしいですか", IDCANCEL);
   Click(ID_mnuEditNewSwitch);
   EXPECT_TRUE(boxes.AllShown());
-  EXPECT_TRUE(UnlhaCommands().back().rfind("y ", 0) == std::string::npos);
+  const std::vector<std::string> before = UnlhaCommands();
+  EXPECT_TRUE(std::none_of(before.begin(), before.end(), [](const std::string& c) { return c.rfind("y ", 0) == 0; }));
 
   boxes.Expect(L"新しいスイッチで書庫を変換します　\r\nよろしいですか", IDOK);
   boxes.Expect(L"書庫を変換しました");
   Click(ID_mnuEditNewSwitch);
-  EXPECT_TRUE(boxes.AllShown());
+  ASSERT_TRUE(boxes.AllShown());
+  ASSERT_GE(boxes.Shown().size(), 2u);
   EXPECT_EQ(boxes.Shown()[1].style & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
   const std::vector<std::string> commands = UnlhaCommands();
   EXPECT_TRUE(std::any_of(commands.begin(), commands.end(), [&](const std::string& c) {
@@ -386,9 +393,7 @@ TEST_F(ArchiveFileCommandsTest, NewArchiveOfAChosenTypeAndTheTypesThatBecomeLzh)
   };
   const Case cases[] = {{1, L".zip"}, {2, L".lzh"}, {5, L".lzh"}, {13, L".7z"}};
   for (const Case& c : cases) {
-    winui::EventArgs args;
-    args.index = c.index;
-    form->Raise(ID_mnuFileNewArcExtOpt, winui::Event::Click, args);
+    Click(ID_mnuFileNewArcExtOpt + c.index);
     EXPECT_EQ(core::GetExtension(core::PrivateState.ArcFileName(), false), c.extension) << c.index;
   }
   EXPECT_EQ(core::NewArcCount, 4);

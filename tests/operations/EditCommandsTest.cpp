@@ -21,6 +21,7 @@ const wchar_t kList[] = L"@C:\\w\\tvtemp00\\tv101010.txt";
 std::wstring FakeShort(const std::wstring& path) {
   if (path == L"C:\\Long Folder") return L"C:\\LONGFO~1";
   if (path == L"C:\\Long Folder\\archive.rar") return L"C:\\LONGFO~1\\ARCHIV~1.RAR";
+  if (path == L"C:\\LongFolderName\\archive.rar") return L"C:\\LONGFO~2\\ARCHIV~1.RAR";
   if (path == L"C:\\w\\tvtemp00\\list file.txt") return L"C:\\w\\tvtemp00\\LISTFI~1.TXT";
   return path;
 }
@@ -125,8 +126,8 @@ TEST(EditCommands, Update) {
            ArchiverCommand{Archiver::Zip, L"-u -j -q -6 -v -u -k -ll -e C:\\a\\b.zip " + std::wstring(kList), 1}},
           {"RAR short archive",
            {},
-           Input(L"RAR", L"C:\\Long Folder\\archive.rar"),
-           ArchiverCommand{Archiver::Unrar, L"u -ep -m3 -md256 C:\\LONGFO~1\\ARCHIV~1.RAR " + std::wstring(kList), 1}},
+           Input(L"RAR", L"C:\\LongFolderName\\archive.rar"),
+           ArchiverCommand{Archiver::Unrar, L"u -ep -m3 -md256 C:\\LONGFO~2\\ARCHIV~1.RAR " + std::wstring(kList), 1}},
           {"RAR with a blank stays quoted and long",
            {},
            Input(L"RAR", L"C:\\My Files\\a.rar"),
