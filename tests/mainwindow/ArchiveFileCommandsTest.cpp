@@ -73,15 +73,6 @@ class FakeFileDialogs : public core::CommonDialogSeam {
   }
 };
 
-std::wstring OutsideFixture(const std::wstring& file) {
-  wchar_t buffer[4096];
-  const DWORD n = GetEnvironmentVariableW(L"TOLVENAR_SOURCE_DIR", buffer, 4096);
-  std::wstring folder = n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
-  std::replace(folder.begin(), folder.end(), L'/', L'\\');
-  if (!folder.empty() && folder[0] == L'\\') folder = L"Z:" + folder;
-  return folder + L"\\tests\\fixtures\\outside-tools\\" + file;
-}
-
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 class ArchiveFileCommandsTest : public mwtest::MainWindowTest {
@@ -131,7 +122,7 @@ class ArchiveFileCommandsTest : public mwtest::MainWindowTest {
   }
   std::wstring CopyJlha(const std::wstring& name) {
     const std::wstring path = temp / name;
-    EXPECT_TRUE(CopyFileW(OutsideFixture(L"jlha.lzh").c_str(), path.c_str(), FALSE));
+    EXPECT_TRUE(CopyFileW(testsupport::OutsideToolFixture(L"jlha.lzh").c_str(), path.c_str(), FALSE));
     return path;
   }
   std::vector<std::string> UnlhaCommands() const {
