@@ -30,6 +30,7 @@
 namespace mainwindow {
 
 const wchar_t kSaveNewArchive[] = L"新規書庫を保存しますか";
+const wchar_t kConvertFailed[] = L"書庫を変換できませんでした";
 
 namespace {
 
@@ -251,7 +252,9 @@ void mnuEditNewSwitch_Click(frmMain& form) {
   operations::ConvertLzhNewSwitch(form.Hwnd(), key.substr(kKeyDigits));
   browser::SelectListItem(form.lvListView, 1);
   operations::DeleteListFile();
-  if (core::IsOn(core::Settings.Message) && core::PrivateState.ArcStatus())
+  if (!core::PrivateState.ArcStatus())
+    Ask(form, kConvertFailed, MB_OK | MB_ICONSTOP);
+  else if (core::IsOn(core::Settings.Message))
     Ask(form, L"書庫を変換しました", MB_OK | MB_ICONINFORMATION);
 }
 

@@ -9,6 +9,8 @@ class frmMain;
 
 // The question before a new archive that was never saved is closed.
 extern const wchar_t kSaveNewArchive[];
+// A re-conversion whose archiver failed (the archive is listed again as it now is).
+extern const wchar_t kConvertFailed[];
 
 void mnuFileArcClose_Click(frmMain& form);
 void mnuFileArcAllClose_Click(frmMain& form);

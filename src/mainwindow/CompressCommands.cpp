@@ -23,6 +23,9 @@
 #include "winui/MsgBox.h"
 
 namespace mainwindow {
+
+const wchar_t kQuickUnPackFailed[] = L"ファイルを解凍できませんでした";
+
 namespace {
 
 std::wstring TitleCaption() { return std::wstring(core::kProgramTitle) + L" "; }
@@ -62,6 +65,10 @@ void mnuFileQuickUnPack_Click(frmMain& form) {
   core::PrivateState.SetIconDrop(false);
   SetForegroundWindow(form.Hwnd());
   operations::DeleteListFile();
+  if (!core::PrivateState.ArcStatus()) {
+    winui::MsgBox(kQuickUnPackFailed, MB_OK | MB_ICONSTOP, core::kProgramTitle, form.Hwnd());
+    return;
+  }
   browser::TellExtracted(form.Hwnd());
 }
 

@@ -16,6 +16,7 @@
 #include "MainWindowFixture.h"
 #include "Standins.h"
 #include "archiver/ArcOutput.h"
+#include "archiver/LibraryBinding.h"
 #include "archiver/clsArchive.h"
 #include "archiver/frmView.h"
 #include "browser/EntryList.h"
@@ -26,6 +27,7 @@
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/CompressCommands.h"
 #include "operations/EditCommands.h"
 #include "operations/SfxArchive.h"
 #include "winui/App.h"
@@ -395,6 +397,35 @@ TEST_F(ArchiveFileCommandsTest, NewArchiveOfAChosenTypeAndTheTypesThatBecomeLzh)
   Click(ID_mnuFileArcAllClose);
   EXPECT_EQ(core::NewArcCount, 0);
   EXPECT_EQ(form->tvTreeView.Count(), 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ArchiveFileCommandsTest, AFailingArchiverIsReportedAndTheArchiveKept) {
+  const std::wstring archive = CopyJlha(L"jlha.lzh");
+  ASSERT_TRUE(OpenArchive(*form, archive, kUnreadableArchive));
+  const std::string before = testsupport::ReadFileBytes(archive);
+  temp.WriteFile(L"standins.ini", "[unlha32]\r\nResult.Unlha=32790\r\n");
+  archiver::FreeLibraries();
+  core::Settings.Message = L"1";
+  core::Settings.UnpackDefaultFlag = L"1";
+  core::Settings.FolderByArc = L"1";
+  core::Settings.UnPackToRun = L"2";
+  form->lvListView.SetSelected(1, true);
+
+  boxes.Expect(L"新しいスイッチで書庫を変換します　\r\nよろしいですか", IDOK);
+  boxes.Expect(kConvertFailed);
+  Click(ID_mnuEditNewSwitch);
+  boxes.Expect(kQuickUnPackFailed);
+  Click(ID_mnuFileQuickUnPack);
+
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_EQ(boxes.Shown().size(), 3u);  // no completion message
+  EXPECT_EQ(testsupport::ReadFileBytes(archive), before);
+  EXPECT_EQ(Listed().size(), 4u);
+  EXPECT_EQ(form->tvTreeView.SelectedKey().substr(4), archive);
 }
 
 }  // namespace
