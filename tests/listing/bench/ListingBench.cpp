@@ -6,11 +6,11 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
 #include "BrowserForm.h"
 #include "Standins.h"
 #include "archiver/LibraryBinding.h"
@@ -26,20 +26,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
-
-template <typename Run>
-double Best(Run run) {
-  double best = 1e9;
-  for (int i = 0; i < 3; ++i) {
-    const auto start = Clock::now();
-    run();
-    best = std::min(best, Seconds(start));
-  }
-  return best;
-}
+using testsupport::BestOfThree;
 
 // The library's enumeration alone: count, open, find first, find next to the end, close.
 void Enumerate(const std::wstring& path) {
@@ -102,10 +89,10 @@ int wmain(int argc, wchar_t** argv) {
       listed = form.lvListView.Count();
     };
     open();
-    const double total = Best(open);
+    const double total = BestOfThree(open);
     size_t read = 0;
-    const double reading = Best([&] { read = Read(archive); });
-    const double enumerating = Best([&] { Enumerate(archive); });
+    const double reading = BestOfThree([&] { read = Read(archive); });
+    const double enumerating = BestOfThree([&] { Enumerate(archive); });
     const double n = static_cast<double>(std::max(listed, 1));
     std::printf("%8d %10.3f %10.2f %12.2f %12.2f %12d%s\n", listed, total, total * 1e6 / n, reading * 1e6 / n,
                 enumerating * 1e6 / n, browser::Entries().Count(),

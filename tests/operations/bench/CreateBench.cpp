@@ -7,13 +7,13 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "BenchClock.h"
 #include "BrowserForm.h"
 #include "Standins.h"
 #include "archiver/ArchiverApi.h"
@@ -30,20 +30,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
-
-template <typename Run>
-double Best(Run run) {
-  double best = 1e9;
-  for (int i = 0; i < 3; ++i) {
-    const auto start = Clock::now();
-    run();
-    best = std::min(best, Seconds(start));
-  }
-  return best;
-}
+using testsupport::BestOfThree;
 
 // The settings a fresh settings file gives, with the work folder in the scratch folder.
 void LoadFreshSettings(const std::wstring& scratch) {
@@ -76,31 +63,48 @@ std::string LastCommand(const std::wstring& log, const std::string& entry) {
 
 std::wstring Library(const wchar_t* name) { return core::AddBackslash(testsupport::StandinFolder()) + name; }
 
-// The straight calls: the creation command, then the entries read once as the listing reads them.
-size_t Straight(const core::ArcTypeRow& row, const std::string& line, const std::string& archive) {
-  const wchar_t* writer = row.creation.library ? row.creation.library : row.library;
-  const char* writerPrefix = row.creation.prefix ? row.creation.prefix : row.prefix;
-  HMODULE write = LoadLibraryW(Library(writer).c_str());
-  HMODULE read = LoadLibraryW(Library(row.library).c_str());
-  const std::string prefix = row.prefix;
-  auto command = reinterpret_cast<archiver::CommandFn>(GetProcAddress(write, writerPrefix));
-  auto open = reinterpret_cast<archiver::OpenArchiveFn>(GetProcAddress(read, (prefix + "OpenArchive").c_str()));
-  auto first = reinterpret_cast<archiver::FindFirstFn>(GetProcAddress(read, (prefix + "FindFirst").c_str()));
-  auto next = reinterpret_cast<archiver::FindNextFn>(GetProcAddress(read, (prefix + "FindNext").c_str()));
-  auto close = reinterpret_cast<archiver::CloseArchiveFn>(GetProcAddress(read, (prefix + "CloseArchive").c_str()));
-  size_t entries = 0;
-  if (command && open && first && next && close) {
-    std::string output(0x8000, '\0');
-    command(nullptr, line.c_str(), output.data(), static_cast<DWORD>(output.size() - 1));
-    archiver::HARC handle = open(nullptr, archive.c_str(), 0);
-    archiver::INDIVIDUALINFO info{};
-    for (int result = first(handle, "*.*", &info); result == 0; result = next(handle, &info)) ++entries;
-    close(handle);
+// The straight calls, on the libraries loaded once: the creation command, then the entries read once as
+// the listing reads them.
+class Straight {
+ public:
+  explicit Straight(const core::ArcTypeRow& row)
+      : write_(LoadLibraryW(Library(row.creation.library ? row.creation.library : row.library).c_str())),
+        read_(LoadLibraryW(Library(row.library).c_str())) {
+    const std::string prefix = row.prefix;
+    command_ = reinterpret_cast<archiver::CommandFn>(
+        GetProcAddress(write_, row.creation.prefix ? row.creation.prefix : row.prefix));
+    open_ = reinterpret_cast<archiver::OpenArchiveFn>(GetProcAddress(read_, (prefix + "OpenArchive").c_str()));
+    first_ = reinterpret_cast<archiver::FindFirstFn>(GetProcAddress(read_, (prefix + "FindFirst").c_str()));
+    next_ = reinterpret_cast<archiver::FindNextFn>(GetProcAddress(read_, (prefix + "FindNext").c_str()));
+    close_ = reinterpret_cast<archiver::CloseArchiveFn>(GetProcAddress(read_, (prefix + "CloseArchive").c_str()));
   }
-  FreeLibrary(read);
-  FreeLibrary(write);
-  return entries;
-}
+  ~Straight() {
+    FreeLibrary(read_);
+    FreeLibrary(write_);
+  }
+  Straight(const Straight&) = delete;
+  Straight& operator=(const Straight&) = delete;
+
+  size_t Run(const std::string& line, const std::string& archive) {
+    if (!command_ || !open_ || !first_ || !next_ || !close_) return 0;
+    std::string output(0x8000, '\0');
+    command_(nullptr, line.c_str(), output.data(), static_cast<DWORD>(output.size() - 1));
+    archiver::HARC handle = open_(nullptr, archive.c_str(), 0);
+    archiver::INDIVIDUALINFO info{};
+    size_t entries = 0;
+    for (int result = first_(handle, "*.*", &info); result == 0; result = next_(handle, &info)) ++entries;
+    close_(handle);
+    return entries;
+  }
+
+ private:
+  HMODULE write_, read_;
+  archiver::CommandFn command_ = nullptr;
+  archiver::OpenArchiveFn open_ = nullptr;
+  archiver::FindFirstFn first_ = nullptr;
+  archiver::FindNextFn next_ = nullptr;
+  archiver::CloseArchiveFn close_ = nullptr;
+};
 
 size_t CountFiles(const std::wstring& folder) {
   size_t count = 0;
@@ -133,10 +137,14 @@ int wmain(int argc, wchar_t** argv) {
   browser::SetViews(&form.views);
   browser::InitMainView(false);
 
-  std::printf("%5s %8s %10s %10s %8s %10s %10s %8s\n", "type", "files", "own s", "straight s", "ratio", "own us/f",
-              "str us/f", "listed");
+  // "since last": the cost of each further file from the previous folder to this one, which leaves out
+  // what a call costs whatever its size.
+  std::printf("%5s %8s %10s %10s %8s %10s %10s %12s %8s\n", "type", "files", "own s", "straight s", "ratio", "own us/f",
+              "str us/f", "since last", "listed");
   for (const wchar_t* type : {L"ZIP", L"LZH"}) {
     const core::ArcTypeRow& row = *core::FindArcType(type);
+    Straight straight(row);
+    double lastFiles = 0, lastSeconds = 0;
     for (int i = 2; i < argc; ++i) {
       const std::wstring source = argv[i];
       const std::wstring files = source + L'\0' + L"data\\*.*";
@@ -151,18 +159,21 @@ int wmain(int argc, wchar_t** argv) {
       std::string line = LastCommand(log, entry);
       const std::wstring made = core::PrivateState.ArcFileName();
 
-      const double ownSeconds = Best(own);
+      const double ownSeconds = BestOfThree(own);
       const int listed = browser::Entries().Count();
       // The straight calls write the same archive name afresh each time.
       const std::string archive = core::ToCp932(made);
-      const double straightSeconds = Best([&] {
+      const double straightSeconds = BestOfThree([&] {
         DeleteFileW(made.c_str());
-        Straight(row, line, archive);
+        straight.Run(line, archive);
       });
       const double n = static_cast<double>(std::max<size_t>(CountFiles(source + L"\\data"), 1));
-      std::printf("%5ls %8.0f %10.3f %10.3f %7.2fx %10.2f %10.2f %8d%s\n", type, n, ownSeconds, straightSeconds,
-                  ownSeconds / straightSeconds, ownSeconds * 1e6 / n, straightSeconds * 1e6 / n, listed,
+      const double since = lastFiles > 0 && n > lastFiles ? (ownSeconds - lastSeconds) * 1e6 / (n - lastFiles) : 0;
+      std::printf("%5ls %8.0f %10.3f %10.3f %7.2fx %10.2f %10.2f %12.2f %8d%s\n", type, n, ownSeconds, straightSeconds,
+                  ownSeconds / straightSeconds, ownSeconds * 1e6 / n, straightSeconds * 1e6 / n, since, listed,
                   core::PrivateState.ArcStatus() ? "" : "  (creation failed)");
+      lastFiles = n;
+      lastSeconds = ownSeconds;
       std::fflush(stdout);
     }
   }
