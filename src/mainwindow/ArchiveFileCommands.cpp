@@ -8,7 +8,7 @@
 #include "browser/Histories.h"
 #include "browser/LoadArcContents.h"
 #include "browser/MenuStatus.h"
-#include "browser/PackWorkflow.h"
+#include "operations/PackWorkflow.h"
 #include "browser/StatusBarText.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/ArcType.h"
@@ -122,7 +122,7 @@ bool mnuFileSaveAs_Click(frmMain& form) {
   const std::wstring chosen = core::ShowFileDialog(form.Hwnd(), L"保存ﾌｧｲﾙ名の指定", filter, isNew ? L"_" + name : name,
                                                    1, SaveStartFolder(), 1);
   if (chosen.empty()) return false;
-  const std::wstring target = browser::WithExtension(chosen, core::LCase(type));
+  const std::wstring target = operations::WithExtension(chosen, core::LCase(type));
   if (lstrcmpiW(target.c_str(), path.c_str()) == 0) return !isNew;
   // The save dialog does not ask before a file is replaced; this does.
   if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&

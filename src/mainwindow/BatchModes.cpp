@@ -1,6 +1,6 @@
 #include "mainwindow/BatchModes.h"
 
-#include "browser/UnPackArchive.h"
+#include "operations/UnPackArchive.h"
 #include "core/Seams.h"
 #include "core/Settings.h"
 #include "core/modCommandLine.h"
@@ -26,7 +26,7 @@ int InstantExtractMode(frmMain& form, bool withoutSubFolders) {
   core::DoEvents();
   bool all = true;
   for (const std::wstring& archive : core::CommandLineFiles) {
-    browser::UnPackArchive(form.Hwnd(), archive, true, L"");
+    operations::UnPackArchive(form.Hwnd(), archive, true, L"");
     if (core::PrivateState.ArcStatus()) continue;
     all = false;
     winui::MsgBox(std::wstring(kInstantExtractFailed) + L"\r\n\"" + archive + L"\"", MB_OK | MB_ICONSTOP,

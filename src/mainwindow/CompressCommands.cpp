@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include "browser/MenuStatus.h"
-#include "browser/PackWorkflow.h"
+#include "operations/PackWorkflow.h"
 #include "browser/StatusBarText.h"
-#include "browser/UnPackArchive.h"
+#include "operations/UnPackArchive.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/ArcType.h"
 #include "core/SettingValues.h"
@@ -61,7 +61,7 @@ void mnuFileQuickUnPack_Click(frmMain& form) {
   // The whole archive whatever is selected.
   core::PrivateState.SetSelectArcFileName(L"");
   core::PrivateState.SetIconDrop(true);
-  browser::UnPackArchive(form.Hwnd(), core::PrivateState.ArcFileName(), true, L"");
+  operations::UnPackArchive(form.Hwnd(), core::PrivateState.ArcFileName(), true, L"");
   core::PrivateState.SetIconDrop(false);
   SetForegroundWindow(form.Hwnd());
   operations::DeleteListFile();
@@ -69,7 +69,7 @@ void mnuFileQuickUnPack_Click(frmMain& form) {
     winui::MsgBox(kQuickUnPackFailed, MB_OK | MB_ICONSTOP, core::kProgramTitle, form.Hwnd());
     return;
   }
-  browser::TellExtracted(form.Hwnd());
+  operations::TellExtracted(form.Hwnd());
 }
 
 void mnuEditPack_Click(frmMain& form) {
@@ -81,8 +81,8 @@ void mnuEditPack_Click(frmMain& form) {
     core::PrivateState.SetArcFileName(previous);
     return;
   }
-  browser::SelectPackFiles(form.Hwnd(), core::GetArcTypeName(core::WholeSetting(form.DropArcType, 0, 0, 16)), false,
-                           false);
+  operations::SelectPackFiles(form.Hwnd(), core::GetArcTypeName(core::WholeSetting(form.DropArcType, 0, 0, 16)), false,
+                              false);
   // A cancelled choice or a failed creation leaves the archive shown before as the current one.
   if (!core::PrivateState.ArcStatus()) {
     core::PrivateState.SetArcFileName(previous);
@@ -94,8 +94,8 @@ void mnuEditPack_Click(frmMain& form) {
 void mnuEditFolderPack_Click(frmMain& form) {
   AskNewArchiveType(form, L"圧縮書庫形式の選択(フォルダ)", 2, nullptr);
   if (form.DropAnswer == L"OK")
-    browser::SelectPackFiles(form.Hwnd(), core::GetArcTypeName(core::WholeSetting(form.DropArcType, 0, 0, 16)), false,
-                             true);
+    operations::SelectPackFiles(form.Hwnd(), core::GetArcTypeName(core::WholeSetting(form.DropArcType, 0, 0, 16)),
+                                false, true);
   if (core::PrivateState.ArcFileName().empty()) return;
   ShowNewArchive(form);
   form.tvTreeView.Select(form.tvTreeView.SelectedKey());

@@ -1,7 +1,7 @@
 #pragma once
 // Extraction command lines. The builders are pure functions of Settings and a request: the switches come
 // from the type's extraction rules in the catalogue (core/ArcCatalogue.h), names, archive and destination
-// from the request, which MakeUnPackArgs (browser/UnPackArgs.h) prepares. The command runs through the
+// from the request, which MakeUnPackArgs (operations/UnPackArgs.h) prepares. The command runs through the
 // dispatcher of extraction-style commands (archiver/ExecArcCommand.h), which sets PrivateState.ArcStatus.
 #include <windows.h>
 

@@ -7,8 +7,6 @@
 
 #include "archiver/clsArchive.h"
 #include "browser/Histories.h"
-#include "browser/UnPackArchive.h"
-#include "browser/UnPackArgs.h"
 #include "core/ArcCatalogue.h"
 #include "core/ArcType.h"
 #include "core/BrowseFolderEx.h"
@@ -20,6 +18,8 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "operations/UnPackArchive.h"
+#include "operations/UnPackArgs.h"
 #include "tools/ToolDialog.h"
 #include "winui/Resources.h"
 
@@ -148,7 +148,7 @@ void frmArchiveDown::Transfer(winui::DataExchange& dx) {
   if (dx.GetDirection() != winui::DataExchange::Direction::Validate) return;
   // A folder no archiver can be given is refused here, with the dialog still open on it.
   const std::wstring typed = core::Trim(cmbLhaDown.Text());
-  if (!core::ToCp932Exact(typed)) dx.Fail(ID_cmbLhaDown, browser::UnholdableNameMessage(typed));
+  if (!core::ToCp932Exact(typed)) dx.Fail(ID_cmbLhaDown, operations::UnholdableNameMessage(typed));
 }
 
 void frmArchiveDown::Form_Load() {
@@ -301,7 +301,7 @@ bool ExtractThroughDialog(HWND owner) {
     }
     choice = form.Choice();
   }
-  browser::ExecUnpackFromDialog(owner, choice.destination, choice.allVolumes);
+  operations::ExecUnpackFromDialog(owner, choice.destination, choice.allVolumes);
   return core::PrivateState.ArcStatus();
 }
 

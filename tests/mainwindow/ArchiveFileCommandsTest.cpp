@@ -20,7 +20,7 @@
 #include "archiver/clsArchive.h"
 #include "archiver/frmView.h"
 #include "browser/EntryList.h"
-#include "browser/PackWorkflow.h"
+#include "operations/PackWorkflow.h"
 #include "core/Settings.h"
 #include "core/modIni.h"
 #include "core/Text.h"
@@ -115,7 +115,7 @@ class ArchiveFileCommandsTest : public mwtest::MainWindowTest {
   // Adds `name` of the folder "src" to the shown archive through the file choice.
   void AddSourceFile(const std::wstring& name) {
     dialogs.answers.push_back(temp / (L"src\\" + name));
-    browser::SelectPackFiles(form->Hwnd(), L"LZH", true, false);
+    operations::SelectPackFiles(form->Hwnd(), L"LZH", true, false);
   }
   std::vector<std::wstring> Listed() const {
     std::vector<std::wstring> names;

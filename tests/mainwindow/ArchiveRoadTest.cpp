@@ -14,7 +14,7 @@
 #include "Standins.h"
 #include "archiver/clsArchive.h"
 #include "archiver/frmView.h"
-#include "browser/PackWorkflow.h"
+#include "operations/PackWorkflow.h"
 #include "core/Settings.h"
 #include "core/modIni.h"
 #include "core/Text.h"
@@ -166,7 +166,7 @@ TEST_F(ArchiveRoad, AnLzhArchiveFromFilesToExtraction) {
 
   // Add a file.
   files.answers.push_back(temp / L"src\\extra.txt");
-  browser::SelectPackFiles(form->Hwnd(), L"LZH", true, false);
+  operations::SelectPackFiles(form->Hwnd(), L"LZH", true, false);
   ASSERT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"extra.txt", L"新しい 日程.txt"}));
   Keep(archive, L"4-added.lzh");

@@ -1,11 +1,13 @@
 #include "ExtractFixture.h"
 
 #include "Standins.h"
+#include "ToolFakes.h"
 #include "archiver/ArcOutput.h"
 #include "archiver/LibraryBinding.h"
 #include "core/SettingsTable.h"
 #include "core/Text.h"
 #include "core/modTolvenar.h"
+#include "winui/App.h"
 
 namespace extracttest {
 
@@ -49,6 +51,26 @@ std::map<std::wstring, std::string> FilesBelow(const std::wstring& folder) {
   std::map<std::wstring, std::string> files;
   Collect(folder, L"", files);
   return files;
+}
+
+void Click(HWND control) {
+  toolstest::ClickAt(control);
+  winui::DoEvents();
+  winui::DoEvents();
+}
+
+void Check(winui::CheckBox box) {
+  if (box.Enabled() && box.Value() == 0) Click(box.Hwnd());
+}
+
+std::wstring Summary(const std::map<std::wstring, std::string>& files) {
+  std::wstring text;
+  for (const auto& [name, bytes] : files) {
+    uint32_t hash = 2166136261u;  // FNV-1a
+    for (const char byte : bytes) hash = (hash ^ static_cast<uint8_t>(byte)) * 16777619u;
+    text += name + L" " + std::to_wstring(bytes.size()) + L" " + std::to_wstring(hash) + L"\n";
+  }
+  return text;
 }
 
 std::map<std::wstring, std::string> SourceTree() { return FilesBelow(Fixture(L"extract/src")); }

@@ -12,6 +12,7 @@
 #include "TempDir.h"
 #include "core/Seams.h"
 #include "core/Settings.h"
+#include "winui/Controls.h"
 
 namespace extracttest {
 
@@ -23,8 +24,15 @@ std::wstring Fixture(const std::wstring& relative);
 
 // The files below `folder` (relative paths with "\") and their bytes.
 std::map<std::wstring, std::string> FilesBelow(const std::wstring& folder);
+// Files as "name size hash" lines: what a failed comparison shows in place of the bytes.
+std::wstring Summary(const std::map<std::wstring, std::string>& files);
 // The source tree the fixture archives were made from.
 std::map<std::wstring, std::string> SourceTree();
+
+// A real click of the user's mouse on a control, delivered by the message loop.
+void Click(HWND control);
+// Checks a box the way a user does: one click, when it is enabled and not checked yet.
+void Check(winui::CheckBox box);
 
 // Shell opens recorded as "file|parameters"; nothing starts.
 class FakeShell : public core::ProcessSeam {

@@ -10,10 +10,10 @@
 #include "ScriptedMsgBox.h"
 #include "Standins.h"
 #include "ToolFakes.h"
-#include "browser/UnPackArchive.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
+#include "operations/UnPackArchive.h"
 #include "tools/frmArchiveDown.h"
 
 namespace {
@@ -54,7 +54,7 @@ class ExtractFlowTest : public extracttest::StandinTest {
     toolstest::ModalScript user([&](winui::Form& form) {
       auto& dialog = static_cast<frmArchiveDown&>(form);
       play(dialog);
-      dialog.CmdOk.Click();
+      extracttest::Click(dialog.CmdOk.Hwnd());
     });
     return tools::ExtractThroughDialog(nullptr);
   }
@@ -72,7 +72,7 @@ TEST_F(ExtractFlowTest, TheDialogFlowGivesBackEveryFileWithTheTypesLine) {
     core::PrivateState.SetSelectArcFileName(L"");
     const bool extracted = ThroughDialog([&](frmArchiveDown& dialog) {
       dialog.cmbLhaDown.SetText(dest);
-      dialog.chkFolder.SetValue(1);
+      extracttest::Check(dialog.chkFolder);
     });
     EXPECT_TRUE(extracted);
     EXPECT_TRUE(core::PrivateState.ArcStatus());
@@ -89,7 +89,7 @@ TEST_F(ExtractFlowTest, TheQuickFlowGivesBackEveryFileAndLeavesThePlainFolder) {
     ClearLog();
     const std::wstring archive = CopyFixture(type.fixture, type.archiveName);
     const std::wstring dest = temp / (L"速い 解凍\\" + core::GetBaseName(archive));
-    browser::UnPackArchive(nullptr, archive, true, dest);
+    operations::UnPackArchive(nullptr, archive, true, dest);
     EXPECT_TRUE(core::PrivateState.ArcStatus());
     EXPECT_EQ(dest + L"\\", core::PrivateState.ArcFolderName());
     EXPECT_EQ(extracttest::SourceTree(), extracttest::FilesBelow(dest));
@@ -102,10 +102,11 @@ TEST_F(ExtractFlowTest, CancelIsNoExtractionEvenAfterAnEarlierSuccess) {
   core::Settings.Message = L"1";
   core::PrivateState.SetArcFileName(CopyFixture(L"extract/tree.lzh", L"a.lzh"));
   core::PrivateState.SetArcStatus(true);
-  toolstest::ModalScript user([](winui::Form& form) { static_cast<frmArchiveDown&>(form).CmdCancel.Click(); });
+  toolstest::ModalScript user(
+      [](winui::Form& form) { extracttest::Click(static_cast<frmArchiveDown&>(form).CmdCancel.Hwnd()); });
   EXPECT_FALSE(tools::ExtractThroughDialog(nullptr));
   EXPECT_FALSE(core::PrivateState.ArcStatus());
-  browser::TellExtracted(nullptr);  // no completion message: a box would fail the test
+  operations::TellExtracted(nullptr);  // no completion message: a box would fail the test
   EXPECT_TRUE(Calls(L"Unlha").empty());
 }
 
@@ -141,13 +142,13 @@ TEST_F(ExtractFlowTest, FailuresAreReportedAsFailuresWithNothingOpenedAfterThem)
     core::PrivateState.SetIconDrop(false);
     EXPECT_FALSE(ThroughDialog([&](frmArchiveDown& dialog) { dialog.cmbLhaDown.SetText(c.dest); }));
     EXPECT_FALSE(core::PrivateState.ArcStatus());
-    browser::TellExtracted(nullptr);
+    operations::TellExtracted(nullptr);
 
     core::PrivateState.SetArcStatus(true);
     core::PrivateState.SetIconDrop(true);
-    browser::UnPackArchive(nullptr, c.archive, true, c.dest);
+    operations::UnPackArchive(nullptr, c.archive, true, c.dest);
     EXPECT_FALSE(core::PrivateState.ArcStatus());
-    browser::TellExtracted(nullptr);
+    operations::TellExtracted(nullptr);
     EXPECT_TRUE(shell.opened.empty());
   }
 }
@@ -155,7 +156,7 @@ TEST_F(ExtractFlowTest, FailuresAreReportedAsFailuresWithNothingOpenedAfterThem)
 TEST_F(ExtractFlowTest, TheRightPassPhraseExtracts) {
   Configure("[unzip32]\r\nPassword=secret\r\n");
   core::PrivateState.SetIconDrop(true);
-  browser::UnPackArchive(nullptr, CopyFixture(L"extract/secret.zip", L"secret.zip"), true, temp / L"out");
+  operations::UnPackArchive(nullptr, CopyFixture(L"extract/secret.zip", L"secret.zip"), true, temp / L"out");
   EXPECT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_EQ(extracttest::SourceTree().at(L"readme.txt"), testsupport::ReadFileBytes(temp / L"out\\readme.txt"));
 }
@@ -169,7 +170,7 @@ TEST_F(ExtractFlowTest, ExplorerAndTheAfterActionGetThePlainFolder) {
       temp.WriteFile(L"setup kit.7z", testsupport::FixtureArchive("7Z", "entry setup.exe\r\ndata MZ\r\nend\r\n"));
   const std::wstring dest = temp / L"kit out";
   core::PrivateState.SetIconDrop(true);
-  browser::UnPackArchive(nullptr, archive, true, dest);
+  operations::UnPackArchive(nullptr, archive, true, dest);
   ASSERT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_EQ(std::vector<std::wstring>{L"x -y \"" + archive + L"\" \"-o" + dest + L"\\\""}, Calls(L"SevenZip"));
   EXPECT_EQ(dest + L"\\", core::PrivateState.ArcFolderName());
@@ -181,6 +182,71 @@ TEST_F(ExtractFlowTest, ExplorerAndTheAfterActionGetThePlainFolder) {
   const std::wstring other = temp / L"kit two";
   EXPECT_TRUE(ThroughDialog([&](frmArchiveDown& dialog) { dialog.cmbLhaDown.SetText(other); }));
   EXPECT_EQ((std::vector<std::wstring>{L"explorer.exe|" + other + L"\\", other + L"\\setup.exe|"}), shell.opened);
+}
+
+// The types no Debian tool writes, on the stand-ins' fixture archives: the quick flow and the dialog flow
+// (folder names kept, the other boxes cleared) extract the entry and log the lines of the types' rules, in
+// each library's or tool's own form. {A} is the archive, {D} the destination; {a} and {d} their 8.3 forms.
+TEST_F(ExtractFlowTest, TheFixtureTypesLogTheirLinesAndExtract) {
+  struct Case {
+    const char* type;
+    const wchar_t* extension;
+    const wchar_t* quick;
+    const wchar_t* dialog;
+  };
+  const Case cases[] = {
+      {"ARJ", L"arj", L"x -f+ -hn0 {A} {D}", L"x -ha -y -hn0 {A} {D}"},
+      {"TBZ", L"tbz", L"-xvf {A} {D}", L"-xvf {A} {D}"},
+      {"ISH", L"ish", L"/r /F={d} {a}", L"/a /F={d} {a}"},
+      {"RAR", L"rar", L"-x {A} {D}", L"-x -o {A} {D}"},
+      {"YZ1", L"yz1", L"x -x1 {A} {D}", L"x -x1 {A} {D}"},
+      {"ACE", L"ace", L"x -o -y {A} {d} ", L"x -y {A} {d} "},
+      {"JAR", L"jar", L"x -y {A} -o{D} ", L"x -y {A} -o{D} "},
+      {"BGA", L"gza", L"x -o {A} {D}", L"x -o {A} {D}"},
+      {"GCA", L"gca", L"ex -xx1 {A} {D}", L"e -xx1 {A} {D}"},
+      {"BEL", L"bel", L"{A} {D}", L"{A} {D}"},
+      {"7Z", L"7z", L"x -y {A} -o{D}", L"x -aoa {A} -o{D}"},
+      {"IMP", L"imp", L"e -r0 -a1 -n0 -u1 {A} {D} *.*", L"x -r1 -a1 -n0 -u1 {A} {D} *.*"},
+      {"YZ2", L"yz2", L"m -c -j {A} {D}", L"m -c -j {A} {D}"},
+      {"BH", L"bh", L"e -o1 -d1 -r1 -a1 {A} {D}", L"x -r1 -o1 -a1 {A} {D}"},
+  };
+  const std::string note = "entry note.txt\r\ndata hello%0D%0A\r\nend\r\n";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.type);
+    const std::wstring archive =
+        temp.WriteFile(std::wstring(L"fixtures\\a.") + c.extension, testsupport::FixtureArchive(c.type, note));
+    for (const bool dialog : {false, true}) {
+      ClearLog();
+      const std::wstring dest = temp / (std::wstring(dialog ? L"dialog\\" : L"quick\\") + c.extension);
+      // An existing folder, so that its 8.3 form is known before the run.
+      CreateDirectoryW(core::GetFolderPart(dest).c_str(), nullptr);
+      CreateDirectoryW(dest.c_str(), nullptr);
+      core::PrivateState.SetSelectArcFileName(L"");
+      if (dialog) {
+        core::PrivateState.SetIconDrop(false);
+        core::PrivateState.SetArcFileName(archive);
+        EXPECT_TRUE(ThroughDialog([&](frmArchiveDown& form) {
+          form.cmbLhaDown.SetText(dest);
+          extracttest::Check(form.chkFolder);
+        }));
+      } else {
+        core::PrivateState.SetIconDrop(true);
+        operations::UnPackArchive(nullptr, archive, true, dest);
+        EXPECT_TRUE(core::PrivateState.ArcStatus());
+      }
+      std::wstring line = dialog ? c.dialog : c.quick;
+      const std::pair<const wchar_t*, std::wstring> forms[] = {{L"{A}", archive},
+                                                               {L"{D}", dest + L"\\"},
+                                                               {L"{a}", core::GetShortPath(archive)},
+                                                               {L"{d}", core::GetShortPath(dest + L"\\")}};
+      for (const auto& [mark, text] : forms)
+        if (const size_t at = line.find(mark); at != std::wstring::npos) line.replace(at, 3, text);
+      const std::vector<std::wstring> log = LogLines();
+      ASSERT_FALSE(log.empty());
+      EXPECT_EQ(line, log.back().substr(log.back().rfind(L'\t') + 1)) << (dialog ? "dialog" : "quick");
+      EXPECT_EQ("hello\r\n", testsupport::ReadFileBytes(dest + L"\\note.txt")) << (dialog ? "dialog" : "quick");
+    }
+  }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The arguments of an extraction: where it goes under every combination of its rules, the forms of the
 // names and the destination, the folders made on the way, and the names no archiver can be given.
-#include "browser/UnPackArgs.h"
+#include "operations/UnPackArgs.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 
 namespace {
 
-using browser::PlanUnPackDestination;
-using browser::UnPackDestination;
+using operations::PlanUnPackDestination;
+using operations::UnPackDestination;
 
 TEST(PlanUnPackDestination, EveryCombinationOfItsRules) {
   struct Case {
@@ -139,7 +139,7 @@ TEST_F(MakeUnPackArgsTest, NamesArchiveAndDestinationInTheFormsOfTheType) {
   const std::wstring out = temp / L"out dir";
   core::Settings.COM_MakeFolder = L"0";
   core::PrivateState.SetSelectArcFileName(L"");
-  auto args = browser::MakeUnPackArgs(L"LZH", archive, out, true);
+  auto args = operations::MakeUnPackArgs(L"LZH", archive, out, true);
   ASSERT_TRUE(args.has_value());
   EXPECT_EQ(L"", args->names);
   EXPECT_EQ(L"\"" + archive + L"\"", args->quotedArchive);
@@ -148,16 +148,16 @@ TEST_F(MakeUnPackArgsTest, NamesArchiveAndDestinationInTheFormsOfTheType) {
 
   const std::wstring list = L"@" + (temp / L"work dir\\tv1.txt");
   core::PrivateState.SetSelectArcFileName(list);
-  EXPECT_EQ(L"\"" + list + L"\"", browser::MakeUnPackArgs(L"ZIP", archive, out, true)->names);
+  EXPECT_EQ(L"\"" + list + L"\"", operations::MakeUnPackArgs(L"ZIP", archive, out, true)->names);
   // ISH names its entries inline, unchanged.
   core::PrivateState.SetSelectArcFileName(L"/Y a.txt /Y b.txt");
-  EXPECT_EQ(L"/Y a.txt /Y b.txt", browser::MakeUnPackArgs(L"ISH", archive, out, true)->names);
+  EXPECT_EQ(L"/Y a.txt /Y b.txt", operations::MakeUnPackArgs(L"ISH", archive, out, true)->names);
 }
 
 TEST_F(MakeUnPackArgsTest, TheShortFormDestinationCarriesNoBlank) {
   const std::wstring out = temp / L"ace out";
   ASSERT_TRUE(CreateDirectoryW(out.c_str(), nullptr));
-  const auto args = browser::MakeUnPackArgs(L"ACE", temp / L"a.ace", out, true);
+  const auto args = operations::MakeUnPackArgs(L"ACE", temp / L"a.ace", out, true);
   ASSERT_TRUE(args.has_value());
   EXPECT_EQ(core::QuotePath(core::GetShortPath(out + L"\\")), args->destination);
   EXPECT_EQ(out + L"\\", args->folder);
@@ -166,13 +166,13 @@ TEST_F(MakeUnPackArgsTest, TheShortFormDestinationCarriesNoBlank) {
 TEST_F(MakeUnPackArgsTest, TheFoldersOfTheRulesAreMadeOneLevelDeep) {
   core::Settings.COM_MakeFolder = L"1";
   const std::wstring archive = temp / L"data.v2.zip";
-  const auto args = browser::MakeUnPackArgs(L"ZIP", archive, temp.Path(), true);
+  const auto args = operations::MakeUnPackArgs(L"ZIP", archive, temp.Path(), true);
   ASSERT_TRUE(args.has_value());
   EXPECT_EQ(temp / L"data.v2\\", args->folder);
   EXPECT_TRUE(testsupport::FolderExists(temp / L"data.v2"));
 
   // A given folder two levels below anything there: nothing above it is made here (the archiver makes it).
-  const auto deeper = browser::MakeUnPackArgs(L"ZIP", archive, temp / L"x\\y", true);
+  const auto deeper = operations::MakeUnPackArgs(L"ZIP", archive, temp / L"x\\y", true);
   ASSERT_TRUE(deeper.has_value());
   EXPECT_EQ(temp / L"x\\y\\data.v2\\", deeper->folder);
   EXPECT_FALSE(testsupport::FolderExists(temp / L"x"));
@@ -182,8 +182,8 @@ TEST_F(MakeUnPackArgsTest, ANameCodePage932CannotHoldIsRefusedBeforeAnythingIsMa
   core::Settings.COM_MakeFolder = L"1";
   const std::wstring snowman = temp / L"雪\u2603";
   // The folder is named as the extraction would use it.
-  boxes.Expect(browser::UnholdableNameMessage(snowman + L"\\a"));
-  EXPECT_FALSE(browser::MakeUnPackArgs(L"LZH", temp / L"a.lzh", snowman, true).has_value());
+  boxes.Expect(operations::UnholdableNameMessage(snowman + L"\\a"));
+  EXPECT_FALSE(operations::MakeUnPackArgs(L"LZH", temp / L"a.lzh", snowman, true).has_value());
   EXPECT_TRUE(boxes.AllShown());
   ASSERT_EQ(1u, boxes.Shown().size());
   EXPECT_EQ(UINT(MB_OK | MB_ICONEXCLAMATION), boxes.Shown()[0].style);
@@ -191,9 +191,9 @@ TEST_F(MakeUnPackArgsTest, ANameCodePage932CannotHoldIsRefusedBeforeAnythingIsMa
 
   // The archive's own name is looked at first.
   const std::wstring archive = temp / L"\u2603.lzh";
-  boxes.Expect(browser::UnholdableNameMessage(archive));
+  boxes.Expect(operations::UnholdableNameMessage(archive));
   core::PrivateState.SetIconDrop(true);
-  EXPECT_FALSE(browser::MakeUnPackArgs(L"LZH", archive, L"", true).has_value());
+  EXPECT_FALSE(operations::MakeUnPackArgs(L"LZH", archive, L"", true).has_value());
   EXPECT_TRUE(boxes.AllShown());
   EXPECT_FALSE(testsupport::FolderExists(temp / L"\u2603"));
 }

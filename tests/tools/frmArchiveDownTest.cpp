@@ -16,7 +16,6 @@
 #include "TempDir.h"
 #include "ToolFakes.h"
 #include "ToolFixtures.h"
-#include "browser/UnPackArgs.h"
 #include "core/BrowseFolderEx.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -24,6 +23,7 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "operations/UnPackArgs.h"
 
 namespace {
 
@@ -370,7 +370,7 @@ TEST_F(frmArchiveDownTest, AFolderNoArchiverCanBeGivenIsRefusedWithTheDialogStil
   const std::wstring snowman = L"C:\\雪\u2603";
   form.cmbLhaDown.SetText(L" " + snowman);
   form.chkMakeFolder.SetValue(1);
-  boxes.Expect(browser::UnholdableNameMessage(snowman));
+  boxes.Expect(operations::UnholdableNameMessage(snowman));
   form.CmdOk.Click();
   EXPECT_TRUE(boxes.AllShown());
   EXPECT_TRUE(form.IsLoaded());

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The creation benchmark: folders of 1,000 and 10,000 small files, each packed into a ZIP and an LZH
-# archive by CreateBench.exe through the program's own path and by the same library calls made straight.
+# archive by CreateBench.exe through the program's own path and by the same library calls made straight;
+# then the extraction benchmark: the same archives extracted again by ExtractBench.exe both ways.
 # Prints seconds, the ratio and the cost per file; the stand-ins keep no call log while it is timed.
 #   tests/operations/bench/run.sh [build folder]
 set -euo pipefail
@@ -12,7 +13,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$(tolvenar_toolchain "$TOLVENAR_ARCH")" \
     -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$build" -j3 --target CreateBench >/dev/null
+cmake --build "$build" -j3 --target CreateBench ExtractBench >/dev/null
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -31,4 +32,7 @@ mkdir -p "$work/scratch"
 export TOLVENAR_STANDINS="$build/standins"
 export TOLVENAR_BUILD_DIR="$build"
 "$root/scripts/wine-run" "$build/bin/CreateBench.exe" "Z:${work//\//\\}\\scratch" "${sources[@]}" 2>/dev/null |
+  tr -d '\r'
+mkdir -p "$work/scratch-extract"
+"$root/scripts/wine-run" "$build/bin/ExtractBench.exe" "Z:${work//\//\\}\\scratch-extract" "${sources[@]}" 2>/dev/null |
   tr -d '\r'

@@ -1,4 +1,4 @@
-#include "browser/PackWorkflow.h"
+#include "operations/PackWorkflow.h"
 
 #include "browser/BrowserViews.h"
 #include "browser/TreeListUpkeep.h"
@@ -15,7 +15,7 @@
 #include "operations/ListFiles.h"
 #include "winui/MsgBox.h"
 
-namespace browser {
+namespace operations {
 
 namespace {
 
@@ -90,26 +90,26 @@ void SelectPackFiles(HWND owner, const std::wstring& arcType, bool addToArchive,
   }
   const std::wstring list = PackListOfChoice(answer, asFolder);
   if (addToArchive) {
-    const std::wstring refused = operations::FindUnwritableName(list, false);
+    const std::wstring refused = FindUnwritableName(list, false);
     if (!refused.empty()) {
-      winui::MsgBox(std::wstring(operations::kUnwritableName) + L"\r\n\"" + refused + L"\"", MB_OK | MB_ICONSTOP,
+      winui::MsgBox(std::wstring(kUnwritableName) + L"\r\n\"" + refused + L"\"", MB_OK | MB_ICONSTOP,
                     core::kProgramTitle, owner);
       core::PrivateState.SetArcStatus(false);
       return;
     }
-    operations::MakePackFileList(list, arcType, false);
-    operations::AddArcFiles(owner, arcType);
+    MakePackFileList(list, arcType, false);
+    AddArcFiles(owner, arcType);
   } else {
-    operations::CreateRequest create;
+    CreateRequest create;
     create.type = arcType;
     create.folder = asFolder;
     create.recurse = asFolder;
-    operations::PackFiles(owner, {list, false, create});
+    PackFiles(owner, {list, false, create});
   }
   if (!core::PrivateState.ArcStatus()) return;
   core::Settings.OpenFolder = core::AddBackslash(list.substr(0, list.find(L'\0')));
-  operations::DeleteListFile();
-  if (BrowserViews* views = Views()) SelectListItem(views->lvListView, 1);
+  DeleteListFile();
+  if (browser::BrowserViews* views = browser::Views()) browser::SelectListItem(views->lvListView, 1);
 }
 
 std::wstring GetSaveArchiveName(HWND owner, const std::wstring& arcType, const std::wstring& baseName) {
@@ -123,4 +123,4 @@ std::wstring GetSaveArchiveName(HWND owner, const std::wstring& arcType, const s
   return path;
 }
 
-}  // namespace browser
+}  // namespace operations

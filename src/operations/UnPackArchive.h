@@ -8,7 +8,7 @@
 
 #include <string>
 
-namespace browser {
+namespace operations {
 
 // ExecUnpackFromDialog: extraction with the choices the dialog stored in Settings (COM_NewFile,
 // COM_OverWtite, COM_FolderYuko, COM_MakeFolder) into `destination` ("" = the archive's folder);
@@ -36,4 +36,4 @@ void UnPackArchive(HWND owner, const std::wstring& arcPath, bool direct, const s
 // and PrivateState.ArcStatus is True.
 void TellExtracted(HWND owner);
 
-}  // namespace browser
+}  // namespace operations

@@ -8,7 +8,10 @@
 #include "core/Settings.h"
 #include "operations/ExtractCommands.h"
 
-namespace browser {
+namespace operations {
+
+// The list file that PrivateState.SelectArcFileName names: the selection without its leading "@" or "!".
+std::wstring SelectionListFile(const std::wstring& selection);
 
 // Where an extraction goes, decided before anything is made: the folder (plain, with a trailing "\") and
 // the folders to make on the way when missing, one level each, in order.
@@ -37,7 +40,7 @@ std::wstring UnholdableNameMessage(const std::wstring& name);
 // default) with the entries named by PrivateState.SelectArcFileName. Makes the destination folders the
 // rules name. When the archive, the destination or the list file has a name code page 932 cannot hold,
 // nothing is made: the message names it and the result is nullopt.
-std::optional<operations::UnPackArgs> MakeUnPackArgs(const std::wstring& type, const std::wstring& arcPath,
-                                                     const std::wstring& destGiven, bool direct);
+std::optional<UnPackArgs> MakeUnPackArgs(const std::wstring& type, const std::wstring& arcPath,
+                                         const std::wstring& destGiven, bool direct);
 
-}  // namespace browser
+}  // namespace operations

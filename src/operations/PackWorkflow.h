@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace browser {
+namespace operations {
 
 // SelectPackFiles: asks for files (several at once; one for YZ2) or, with `asFolder`, a folder, then makes
 // a new archive of `arcType` from them or, with `addToArchive`, adds them to PrivateState.ArcFileName. The
@@ -26,4 +26,4 @@ std::wstring WithExtension(const std::wstring& chosen, const std::wstring& exten
 // becomes PrivateState.ArcFileName. "" when cancelled or for a type without a filter (BEL, IMP).
 std::wstring GetSaveArchiveName(HWND owner, const std::wstring& arcType, const std::wstring& baseName);
 
-}  // namespace browser
+}  // namespace operations

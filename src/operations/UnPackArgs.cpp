@@ -1,4 +1,4 @@
-#include "browser/UnPackArgs.h"
+#include "operations/UnPackArgs.h"
 
 #include <windows.h>
 
@@ -9,16 +9,11 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "operations/ListFiles.h"
 #include "winui/MsgBox.h"
 
-namespace browser {
+namespace operations {
 namespace {
-
-// The list file's path: the selection without its leading "@" or "!".
-std::wstring ListFilePath(const std::wstring& selection) {
-  if (!selection.empty() && (selection[0] == L'@' || selection[0] == L'!')) return selection.substr(1);
-  return selection;
-}
 
 // The archive's file name up to its last dot (the whole name when it has none).
 std::wstring ArchiveStem(const std::wstring& arcPath) {
@@ -34,30 +29,13 @@ void AddArchiveFolder(UnPackDestination& plan, const std::wstring& arcPath) {
   plan.folder = core::AddBackslash(plan.folder);
 }
 
-// The items of a list file, one per line (a line in double quotes loses them), each with "/" turned into
-// "\" and quoted when it holds a blank, joined by single blanks.
+// The items of a list file, each with "/" turned into "\" and quoted when it holds a blank, joined by single
+// blanks.
 std::wstring ListItems(const std::wstring& listFile) {
-  HANDLE file = CreateFileW(listFile.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return L"";
-  std::string bytes;
-  char buffer[65536];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
-  CloseHandle(file);
-
   std::wstring items;
-  const std::wstring text = core::FromCp932(bytes);
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find(L'\n', start);
-    if (end == std::wstring::npos) end = text.size();
-    std::wstring item = core::Trim(text.substr(start, end - start));
-    start = end + 1;
-    if (!item.empty() && item.back() == L'\r') item = core::Trim(item.substr(0, item.size() - 1));
-    if (item.size() >= 2 && item.front() == L'"' && item.back() == L'"') item = item.substr(1, item.size() - 2);
-    if (item.empty()) continue;
-    items += L' ' + core::QuotePath(core::SlashToBackslash(item));
+  for (const std::wstring& line : ReadListItems(listFile)) {
+    std::wstring item = core::Trim(line);
+    if (!item.empty()) items += L' ' + core::QuotePath(core::SlashToBackslash(item));
   }
   return core::Trim(items);
 }
@@ -69,7 +47,7 @@ std::wstring Names(const core::ArcTypeRow* row, const std::wstring& selection) {
     case core::ExtractNames::Inline:
       return selection;
     case core::ExtractNames::ListItems:
-      return ListItems(ListFilePath(selection));
+      return ListItems(SelectionListFile(selection));
     case core::ExtractNames::ListFile:
       break;
   }
@@ -80,10 +58,15 @@ bool Holdable(const std::wstring& name) { return core::ToCp932Exact(name).has_va
 
 }  // namespace
 
+std::wstring SelectionListFile(const std::wstring& selection) {
+  if (!selection.empty() && (selection[0] == L'@' || selection[0] == L'!')) return selection.substr(1);
+  return selection;
+}
+
 UnPackDestination PlanUnPackDestination(const core::SettingsStore& settings, const std::wstring& arcPath,
                                         const std::wstring& selection, const std::wstring& destGiven, bool direct,
                                         bool iconDrop) {
-  const std::wstring base = core::AddBackslash(core::GetFolderPart(direct ? arcPath : ListFilePath(selection)));
+  const std::wstring base = core::AddBackslash(core::GetFolderPart(direct ? arcPath : SelectionListFile(selection)));
   UnPackDestination plan;
   if (iconDrop) {
     // Without a default folder the archive's folder is taken, as the dialog does: never the drive's root.
@@ -115,12 +98,12 @@ std::wstring UnholdableNameMessage(const std::wstring& name) {
   return L"\"" + name + L"\"\r\nこの名前には書庫ライブラリに渡せない文字が含まれているため処理できません";
 }
 
-std::optional<operations::UnPackArgs> MakeUnPackArgs(const std::wstring& type, const std::wstring& arcPath,
-                                                     const std::wstring& destGiven, bool direct) {
+std::optional<UnPackArgs> MakeUnPackArgs(const std::wstring& type, const std::wstring& arcPath,
+                                         const std::wstring& destGiven, bool direct) {
   const std::wstring selection = core::PrivateState.SelectArcFileName();
   const UnPackDestination plan =
       PlanUnPackDestination(core::Settings, arcPath, selection, destGiven, direct, core::PrivateState.IconDrop());
-  for (const std::wstring& name : {arcPath, core::RemoveBackslash(plan.folder), ListFilePath(selection)}) {
+  for (const std::wstring& name : {arcPath, core::RemoveBackslash(plan.folder), SelectionListFile(selection)}) {
     if (Holdable(name)) continue;
     winui::MsgBox(UnholdableNameMessage(name), MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle,
                   core::MainWindow().Hwnd());
@@ -129,7 +112,7 @@ std::optional<operations::UnPackArgs> MakeUnPackArgs(const std::wstring& type, c
   for (const std::wstring& folder : plan.make) CreateDirectoryW(folder.c_str(), nullptr);
 
   const core::ArcTypeRow* row = core::FindArcType(type);
-  operations::UnPackArgs args;
+  UnPackArgs args;
   args.names = Names(row, selection);
   args.quotedArchive = core::QuotePath(arcPath);
   args.folder = plan.folder;
@@ -139,4 +122,4 @@ std::optional<operations::UnPackArgs> MakeUnPackArgs(const std::wstring& type, c
   return args;
 }
 
-}  // namespace browser
+}  // namespace operations

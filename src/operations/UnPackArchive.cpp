@@ -1,8 +1,8 @@
-#include "browser/UnPackArchive.h"
+#include "operations/UnPackArchive.h"
 
 #include <span>
 
-#include "browser/UnPackArgs.h"
+#include "operations/UnPackArgs.h"
 #include "core/ArcType.h"
 #include "core/MainWindowLink.h"
 #include "core/OpenCommand.h"
@@ -15,9 +15,10 @@
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "operations/ExtractCommands.h"
+#include "operations/ListFiles.h"
 #include "winui/MsgBox.h"
 
-namespace browser {
+namespace operations {
 namespace {
 
 // The program registered to open the file's type: a quoted command gives what is inside its first
@@ -55,9 +56,7 @@ void AfterUnPack(const std::wstring& folder, bool openExplorer) {
 // Empties the folder "Drag" beside the list file of the selection, or makes it. Nothing happens without a
 // list file: the folder would otherwise be one at the root of the current drive.
 void PrepareListDragFolder() {
-  std::wstring list = core::PrivateState.SelectArcFileName();
-  if (!list.empty() && (list[0] == L'@' || list[0] == L'!')) list.erase(0, 1);
-  const std::wstring parent = core::GetFolderPart(list);
+  const std::wstring parent = core::GetFolderPart(SelectionListFile(core::PrivateState.SelectArcFileName()));
   if (parent.empty()) return;
   const std::wstring drag = parent + L"\\Drag";
   const DWORD attributes = GetFileAttributesW(drag.c_str());
@@ -73,26 +72,26 @@ void ExecUnpackFromDialog(HWND owner, const std::wstring& destination, bool allV
   const std::wstring archive = core::PrivateState.ArcFileName();
   const std::wstring type = core::GetArcTypeByExt(archive);
   // An archive of no known type has nothing to extract it: that is no success.
-  std::optional<operations::UnPackArgs> args;
+  std::optional<UnPackArgs> args;
   if (!type.empty()) args = MakeUnPackArgs(type, archive, destination, true);
   if (!args) {
     core::PrivateState.SetArcStatus(false);
     return;
   }
-  operations::RunExtractCommand(owner, operations::DialogExtractCommand(core::Settings, {type, *args, allVolumes}));
+  RunExtractCommand(owner, DialogExtractCommand(core::Settings, {type, *args, allVolumes}));
   AfterUnPack(args->folder, true);
 }
 
 void ExecQuickUnpack(HWND owner, bool direct, const std::wstring& destination, bool flat) {
   const std::wstring archive = core::PrivateState.ArcFileName();
   const std::wstring type = core::GetArcTypeByExt(archive);
-  std::optional<operations::UnPackArgs> args;
+  std::optional<UnPackArgs> args;
   if (!type.empty()) args = MakeUnPackArgs(type, archive, destination, direct);
   if (!args) {
     core::PrivateState.SetArcStatus(false);
     return;
   }
-  operations::RunExtractCommand(owner, operations::QuickExtractCommand(core::Settings, {type, *args, direct, flat}));
+  RunExtractCommand(owner, QuickExtractCommand(core::Settings, {type, *args, direct, flat}));
   core::PrivateState.SetArcFolderName(args->folder);
 }
 
@@ -129,6 +128,7 @@ void UnPackArchive(HWND owner, const std::wstring& arcPath, bool direct, const s
   if (!direct) PrepareListDragFolder();
   ExecQuickUnpack(owner, direct, dest, false);
   AfterUnPack(core::PrivateState.ArcFolderName(), direct);
+  DeleteListFile();
 }
 
 void TellExtracted(HWND owner) {
@@ -136,4 +136,4 @@ void TellExtracted(HWND owner) {
     winui::MsgBox(L"ファイルを解凍しました", MB_OK | MB_ICONINFORMATION, core::kProgramTitle, owner);
 }
 
-}  // namespace browser
+}  // namespace operations
