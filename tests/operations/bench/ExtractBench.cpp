@@ -38,15 +38,26 @@ double Timed(Run run) {
   return testsupport::SecondsSince(start);
 }
 
-// The straight call: the command entry of the type's library with `line`.
-void Straight(const core::ArcTypeRow& row, const std::string& line) {
-  HMODULE library = LoadLibraryW((core::AddBackslash(testsupport::StandinFolder()) + row.library).c_str());
-  if (auto command = reinterpret_cast<archiver::CommandFn>(GetProcAddress(library, row.prefix))) {
+// The straight call on the type's library loaded once, as the program keeps it: its command entry.
+class Straight {
+ public:
+  explicit Straight(const core::ArcTypeRow& row)
+      : library_(LoadLibraryW((core::AddBackslash(testsupport::StandinFolder()) + row.library).c_str())),
+        command_(reinterpret_cast<archiver::CommandFn>(GetProcAddress(library_, row.prefix))) {}
+  ~Straight() { FreeLibrary(library_); }
+  Straight(const Straight&) = delete;
+  Straight& operator=(const Straight&) = delete;
+
+  void Run(const std::string& line) {
+    if (!command_) return;
     std::string output(0x8000, '\0');
-    command(nullptr, line.c_str(), output.data(), static_cast<DWORD>(output.size() - 1));
+    command_(nullptr, line.c_str(), output.data(), static_cast<DWORD>(output.size() - 1));
   }
-  FreeLibrary(library);
-}
+
+ private:
+  HMODULE library_;
+  archiver::CommandFn command_;
+};
 
 }  // namespace
 
@@ -73,6 +84,7 @@ int wmain(int argc, wchar_t** argv) {
   int run = 0;
   for (const wchar_t* type : {L"ZIP", L"LZH"}) {
     const core::ArcTypeRow& row = *core::FindArcType(type);
+    Straight library(row);
     for (int i = 2; i < argc; ++i) {
       const std::wstring source = argv[i];
       SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", L"-");
@@ -104,7 +116,7 @@ int wmain(int argc, wchar_t** argv) {
         std::string command = line;
         const size_t at = command.find(firstText);
         if (at != std::string::npos) command.replace(at, firstText.size(), core::ToCp932(destination() + L"\\"));
-        Straight(row, command);
+        library.Run(command);
       };
       // The two ways take turns, so neither gains from the state the other left on the disk.
       double ownSeconds = 1e9, straightSeconds = 1e9;
