@@ -167,6 +167,11 @@ struct Creation {
   bool windowCreates = true;             // false: the main window makes LZH in its place
   bool emptyArchiveOfItsOwnType = true;  // false: a new empty archive of this index is an LZH one
 
+  // The new-archive dialog confirms the type only when this answers (nothing given: never), and for a
+  // folder only when `packsFolders`.
+  Presence confirmGate{};
+  bool packsFolders = true;
+
   ArchiverCall writer{};  // the wrapper that runs the creation command
   CreateForm form = CreateForm::None;
   // Extension of a new archive: `newExtension`, or by the value "0", "1"... of `extensionSetting` (none for
@@ -178,6 +183,20 @@ struct Creation {
   std::wstring SettingsStore::*makeSfx = nullptr;
   SfxAfterCreate afterCreate = SfxAfterCreate::None;
   SfxCommand sfx{};
+};
+
+// How a command on the entries of an existing archive names the archive.
+enum class EditArchive : uint8_t {
+  Quoted,         // the path, quoted when it holds a blank
+  Short,          // its short (8.3) form
+  ArjShortUpper,  // the short form of its folder, "\" and its file name in upper case; the list as "!" and
+                  // the short form of the list file
+};
+
+// The commands on the entries of an existing archive that read no option.
+struct EntryEdits {
+  ListVerb remove{};  // delete the listed entries: verb, archive, list (nullptr: the type has none)
+  EditArchive removeArchive = EditArchive::Quoted;
 };
 
 // --- Extraction rules ---
@@ -274,6 +293,8 @@ struct ArcTypeRow {
   CommandShape commandShape = CommandShape::Plain;
   ListRule listRule = ListRule::Appended;
   ListVerb listVerb{};
+  ListVerb testVerb{};  // the test of a whole archive: verb, then the quoted archive
+  EntryEdits edits{};
   ListFileRules listFile{};
   Creation creation{};
   // Extraction switches, names and destination form, and the extraction dialog's boxes.

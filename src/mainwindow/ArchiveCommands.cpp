@@ -13,6 +13,8 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "mainwindow/ArchiveFileCommands.h"
+#include "mainwindow/CompressCommands.h"
 #include "mainwindow/TreeEvents.h"
 #include "mainwindow/frmMain.h"
 #include "winui/MsgBox.h"
@@ -117,6 +119,8 @@ void mnuFileMRU_Click(frmMain& form, int index) {
 void BindArchiveCommands(frmMain& form) {
   using winui::Event;
   using winui::EventArgs;
+  BindArchiveFileCommands(form);
+  BindCompressCommands(form);
   form.On(ID_mnuFileOpen, Event::Click, [&form](EventArgs&) { mnuFileOpen_Click(form); });
   form.On(ID_mnuFileMRU, Event::Click, [&form](EventArgs& args) { mnuFileMRU_Click(form, args.index); });
   form.On(ID_tvTreeView, Event::NodeClick, [&form](EventArgs& args) { tvTreeView_NodeClick(form, args.key); });

@@ -1,6 +1,9 @@
 #include "mainwindow/BatchModes.h"
 
+#include "operations/UnPackArchive.h"
 #include "core/Seams.h"
+#include "core/Settings.h"
+#include "core/modCommandLine.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/ToolCommands.h"
@@ -13,6 +16,25 @@ namespace mainwindow {
 
 const wchar_t kClipboardUnavailable[] = L"クリップボードにテキストを書き込めませんでした";
 const wchar_t kJpzMissing[] = L"復号化に必要なファイル (jpz.dll) が見つかりません";
+const wchar_t kInstantExtractFailed[] = L"次の書庫を解凍できませんでした";
+
+int InstantExtractMode(frmMain& form, bool withoutSubFolders) {
+  const std::wstring folderByArc = core::Settings.FolderByArc;
+  if (withoutSubFolders) core::Settings.FolderByArc = L"0";
+  core::PrivateState.SetIconDrop(true);
+  form.SetDialogClear();
+  core::DoEvents();
+  bool all = true;
+  for (const std::wstring& archive : core::CommandLineFiles) {
+    operations::UnPackArchive(form.Hwnd(), archive, true, L"");
+    if (core::PrivateState.ArcStatus()) continue;
+    all = false;
+    winui::MsgBox(std::wstring(kInstantExtractFailed) + L"\r\n\"" + archive + L"\"", MB_OK | MB_ICONSTOP,
+                  core::kProgramTitle, form.Hwnd());
+  }
+  if (withoutSubFolders) core::Settings.FolderByArc = folderByArc;
+  return all && !core::CommandLineFiles.empty() ? kBatchDone : kBatchNotDone;
+}
 
 int RunRawCommandLineMode(frmMain& form) {
   form.SetDialogClear();

@@ -22,6 +22,11 @@ int RunRawCommandLineMode(frmMain& form);
 // "/d": the text of the file (tools::ReadTextFile) onto the clipboard, then the decoder; done when a file
 // was written.
 int DecodeFileMode(frmMain& form, const std::wstring& path);
+// "/e", or archives alone with IconDrop: every archive of the command line extracted at once, by the
+// extraction settings (`withoutSubFolders`: no folder named after each archive). Done when every one was
+// extracted; each failure is reported, naming the archive.
+int InstantExtractMode(frmMain& form, bool withoutSubFolders);
+extern const wchar_t kInstantExtractFailed[];
 // One ".JPZ" item: decrypted beside itself after the pass-phrase dialog; done when the picture was written.
 int DecryptJpegMode(frmMain& form, const std::wstring& path);
 

@@ -51,6 +51,10 @@ int WindowWork::RunRawCommandLine(frmMain& form) { return RunRawCommandLineMode(
 
 int WindowWork::DecodeFile(frmMain& form, const std::wstring& path) { return DecodeFileMode(form, path); }
 
+int WindowWork::InstantExtract(frmMain& form, bool withoutSubFolders) {
+  return InstantExtractMode(form, withoutSubFolders);
+}
+
 int WindowWork::DecryptJpeg(frmMain& form, const std::wstring& path) { return DecryptJpegMode(form, path); }
 
 void WindowWork::RegisterUpdateNotifier(frmMain&) { tools::RegisterUpdateNotifierAtStart(); }

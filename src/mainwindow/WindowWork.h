@@ -36,8 +36,8 @@ class WindowWork {
   virtual int RunRawCommandLine(frmMain& form);
   virtual int DecodeFile(frmMain& form, const std::wstring& path);
   virtual int DecryptJpeg(frmMain& form, const std::wstring& path);
-  // Not built yet: nothing is extracted.
-  virtual void InstantExtract(frmMain& form, bool withoutSubFolders) {}
+  // Extracts every archive of the command line at once; returns the exit code (BatchModes.h).
+  virtual int InstantExtract(frmMain& form, bool withoutSubFolders);
   // True when the window stays open on the new archive (one archive with Settings.PackAfter on). Not built
   // yet: nothing is compressed.
   virtual bool Compress(frmMain& form) { return false; }

@@ -110,7 +110,7 @@ void frmMain::RunCommandLine(const std::wstring& text) {
       exitCode = Work().DecryptJpeg(*this, core::CommandLineFiles.front());
       break;
     case StartMode::InstantExtract:
-      Work().InstantExtract(*this, choice.withoutSubFolders);
+      exitCode = Work().InstantExtract(*this, choice.withoutSubFolders);
       break;
     case StartMode::Compress:
       if (Work().Compress(*this)) {

@@ -128,6 +128,8 @@ class TreeView : public Control {
   HTREEITEM Add(const std::wstring& parentKey, const std::wstring& key, const std::wstring& text, int image = -1,
                 int selectedImage = -1);
   bool Remove(const std::wstring& key);
+  // Gives a node another key where it stands; false when `key` is unknown or `newKey` already taken.
+  bool SetKey(const std::wstring& key, const std::wstring& newKey);
   void Clear();
   int Count() const;
   bool Exists(const std::wstring& key) const;

@@ -85,6 +85,19 @@ int TreeView::Count() const {
   return state ? static_cast<int>(state->nodeOrder.size()) : 0;
 }
 
+bool TreeView::SetKey(const std::wstring& key, const std::wstring& newKey) {
+  detail::ControlState* state = State();
+  if (!state) return false;
+  auto it = state->nodeByKey.find(key);
+  if (it == state->nodeByKey.end() || state->nodeByKey.count(newKey)) return false;
+  const HTREEITEM node = it->second;
+  state->nodeByKey.erase(it);
+  state->nodeByKey[newKey] = node;
+  state->keyByNode[node] = newKey;
+  std::replace(state->nodeOrder.begin(), state->nodeOrder.end(), key, newKey);
+  return true;
+}
+
 bool TreeView::Exists(const std::wstring& key) const { return Node(key) != nullptr; }
 
 std::vector<std::wstring> TreeView::Keys() const {

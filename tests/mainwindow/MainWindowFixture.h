@@ -42,8 +42,9 @@ class WorkRecorder : public mainwindow::WindowWork {
     Note(L"DecryptJpeg", path);
     return batchExitCode;
   }
-  void InstantExtract(mainwindow::frmMain&, bool withoutSubFolders) override {
+  int InstantExtract(mainwindow::frmMain&, bool withoutSubFolders) override {
     Note(L"InstantExtract", withoutSubFolders ? L"1" : L"0");
+    return batchExitCode;
   }
   bool Compress(mainwindow::frmMain&) override {
     Note(L"Compress");

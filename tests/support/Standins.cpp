@@ -18,6 +18,16 @@ std::wstring StandinFolder() {
   return folder;
 }
 
+std::wstring OutsideToolFixture(const std::wstring& file) {
+  wchar_t buffer[4096];
+  const DWORD n = GetEnvironmentVariableW(L"TOLVENAR_SOURCE_DIR", buffer, 4096);
+  std::wstring folder = n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
+  for (auto& c : folder)
+    if (c == L'/') c = L'\\';
+  if (!folder.empty() && folder[0] == L'\\') folder = L"Z:" + folder;
+  return folder + L"\\tests\\fixtures\\outside-tools\\" + file;
+}
+
 std::string FixtureArchive(const std::string& type, const std::string& entries) {
   return "TVFIXTURE 1 " + type + "\r\n" + entries;
 }

@@ -1,0 +1,149 @@
+#include "mainwindow/CompressCommands.h"
+
+#include <windows.h>
+
+#include "browser/MenuStatus.h"
+#include "operations/PackWorkflow.h"
+#include "browser/StatusBarText.h"
+#include "operations/UnPackArchive.h"
+#include "browser/TreeListUpkeep.h"
+#include "core/ArcType.h"
+#include "core/SettingValues.h"
+#include "core/Settings.h"
+#include "core/modPath.h"
+#include "core/modShell.h"
+#include "core/modTolvenar.h"
+#include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/frmMain.h"
+#include "operations/ListFiles.h"
+#include "operations/SfxArchive.h"
+#include "options/frmArcOption.h"
+#include "options/frmDropOption.h"
+#include "options/frmSFX.h"
+#include "winui/MsgBox.h"
+
+namespace mainwindow {
+
+const wchar_t kQuickUnPackFailed[] = L"ファイルを解凍できませんでした";
+
+namespace {
+
+std::wstring TitleCaption() { return std::wstring(core::kProgramTitle) + L" "; }
+
+void ShowNewArchive(frmMain& form) {
+  const std::wstring path = core::PrivateState.ArcFileName();
+  form.SetCaption(path + L" - " + TitleCaption());
+  browser::SetMenuStatus(core::GetArcTypeByExt(path));
+  browser::SetStatusBarText();
+  browser::SetTreeViewColor();
+}
+
+void Inform(frmMain& form, const std::wstring& text) {
+  winui::MsgBox(text, MB_OK | MB_ICONINFORMATION, core::kProgramTitle, form.Hwnd());
+}
+
+}  // namespace
+
+void AskNewArchiveType(frmMain& form, const std::wstring& title, int optionFlag, const bool* dragMode) {
+  options::frmDropOption& dialog = options::DropOption();
+  if (dragMode) dialog.SetDragMode(*dragMode);
+  dialog.SetOptionFlag(optionFlag);
+  dialog.SetCaptionTitle(title);
+  dialog.answerType = [&form](int index) { form.SetArcType(index); };
+  dialog.answerOkOrCancel = [&form](const std::wstring& answer) { form.SetOkOrCancel(answer); };
+  dialog.SetArcType(core::WholeSetting(core::Settings.PackType, 0, 0, 16));
+  dialog.ShowModal(form.Hwnd());
+  core::DoEvents();
+}
+
+void mnuFileQuickUnPack_Click(frmMain& form) {
+  browser::SelectAllItems();
+  // The whole archive whatever is selected.
+  core::PrivateState.SetSelectArcFileName(L"");
+  core::PrivateState.SetIconDrop(true);
+  operations::UnPackArchive(form.Hwnd(), core::PrivateState.ArcFileName(), true, L"");
+  core::PrivateState.SetIconDrop(false);
+  SetForegroundWindow(form.Hwnd());
+  operations::DeleteListFile();
+  if (!core::PrivateState.ArcStatus()) {
+    winui::MsgBox(kQuickUnPackFailed, MB_OK | MB_ICONSTOP, core::kProgramTitle, form.Hwnd());
+    return;
+  }
+  operations::TellExtracted(form.Hwnd());
+}
+
+void mnuEditPack_Click(frmMain& form) {
+  const std::wstring previous = core::PrivateState.ArcFileName();
+  core::PrivateState.SetArcFileName(L"");
+  const bool dragMode = false;
+  AskNewArchiveType(form, L"圧縮書庫形式の選択", 1, &dragMode);
+  if (form.DropAnswer != L"OK") {
+    core::PrivateState.SetArcFileName(previous);
+    return;
+  }
+  operations::SelectPackFiles(form.Hwnd(), core::GetArcTypeName(core::WholeSetting(form.DropArcType, 0, 0, 16)), false,
+                              false);
+  // A cancelled choice or a failed creation leaves the archive shown before as the current one.
+  if (!core::PrivateState.ArcStatus()) {
+    core::PrivateState.SetArcFileName(previous);
+    return;
+  }
+  if (!core::PrivateState.ArcFileName().empty()) ShowNewArchive(form);
+}
+
+void mnuEditFolderPack_Click(frmMain& form) {
+  AskNewArchiveType(form, L"圧縮書庫形式の選択(フォルダ)", 2, nullptr);
+  if (form.DropAnswer == L"OK")
+    operations::SelectPackFiles(form.Hwnd(), core::GetArcTypeName(core::WholeSetting(form.DropArcType, 0, 0, 16)),
+                                false, true);
+  if (core::PrivateState.ArcFileName().empty()) return;
+  ShowNewArchive(form);
+  form.tvTreeView.Select(form.tvTreeView.SelectedKey());
+}
+
+void mnuFileSFX_Click(frmMain& form) {
+  WindowBusy busy(form);
+  const std::wstring path = core::PrivateState.ArcFileName();
+  const std::wstring type = core::GetArcTypeByExt(path);
+  core::PrivateState.SetSelectOk(false);
+  if (type == L"LZH")
+    options::ShowSfxOptions(form.Hwnd());
+  else if (type == L"CAB" || type == L"ZIP" || type == L"TAR" || type == L"RAR" || type == L"ACE" || type == L"BGA" ||
+           type == L"BH")
+    core::PrivateState.SetSelectOk(true);
+  if (!core::PrivateState.SelectOk()) return;
+  std::wstring destination;
+  operations::MakeSfxArchive(form.Hwnd(), destination, false);
+  if (!core::PrivateState.ArcStatus()) return;
+  const std::wstring folder = core::AddBackslash(core::GetFolderPart(path));
+  if (type == L"CAB") {
+    Inform(form, L"自己解凍形式キャビネットを \"" + destination + L"\" に作成しました");
+    return;
+  }
+  if (type == L"RAR" || type == L"ACE") {
+    Inform(form, L"自己解凍形式書庫を \"" + core::GetFolderPart(path) + L"\" に作成しました");
+    return;
+  }
+  const std::wstring name = core::GetFileNamePart(path);
+  const std::wstring stem = type == L"LZH" && !core::Settings.LZH_SFXName.empty() ? core::Settings.LZH_SFXName
+                                                                                  : name.substr(0, name.find(L'.'));
+  const std::wstring program = folder + stem + L".exe";
+  if (browser::OpenArchiveFile(program)) {
+    ShowOpenedArchive(form, program);
+    return;
+  }
+  winui::MsgBox(L"指定されたファイルは書庫ファイルでないか、\r\nとるべなー【瞬間開梱】で認識できない形式です",
+                MB_OK | MB_ICONSTOP, core::kProgramTitle, form.Hwnd());
+}
+
+void BindCompressCommands(frmMain& form) {
+  using winui::Event;
+  using winui::EventArgs;
+  options::frmArcOption::SetSfxOptionsOpener(options::ShowSfxOptions);
+  form.On(ID_mnuEditPack, Event::Click, [&form](EventArgs&) { mnuEditPack_Click(form); });
+  form.On(ID_mnuEditFolderPack, Event::Click, [&form](EventArgs&) { mnuEditFolderPack_Click(form); });
+  form.On(ID_mnuFileQuickUnPack, Event::Click, [&form](EventArgs&) { mnuFileQuickUnPack_Click(form); });
+  form.On(ID_mnuFileSFX, Event::Click, [&form](EventArgs&) { mnuFileSFX_Click(form); });
+}
+
+}  // namespace mainwindow

@@ -1,0 +1,26 @@
+#pragma once
+// The commands that hand the shown archive, or a new compression, to a dialog or a workflow: extracting the
+// shown archive at once, compressing chosen files or a folder into a new archive after the type
+// confirmation, and making the shown archive self-extracting.
+#include <string>
+
+namespace mainwindow {
+
+class frmMain;
+
+// Asks frmDropOption with the caption `title` (and the folder flag `optionFlag`), starting on
+// Settings.PackType; the answer lands in form.DropArcType and form.DropAnswer. `dragMode` is set only
+// when given.
+void AskNewArchiveType(frmMain& form, const std::wstring& title, int optionFlag, const bool* dragMode);
+
+// What a quick extraction whose archiver failed reports.
+extern const wchar_t kQuickUnPackFailed[];
+// The whole shown archive into the default folder, without a dialog.
+void mnuFileQuickUnPack_Click(frmMain& form);
+void mnuEditPack_Click(frmMain& form);
+void mnuEditFolderPack_Click(frmMain& form);
+void mnuFileSFX_Click(frmMain& form);
+
+void BindCompressCommands(frmMain& form);
+
+}  // namespace mainwindow

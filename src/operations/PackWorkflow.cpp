@@ -1,0 +1,126 @@
+#include "operations/PackWorkflow.h"
+
+#include "browser/BrowserViews.h"
+#include "browser/TreeListUpkeep.h"
+#include "core/BrowseFolderEx.h"
+#include "core/CommonDlg.h"
+#include "core/SettingValues.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/modPath.h"
+#include "core/modShell.h"
+#include "core/modTolvenar.h"
+#include "operations/CreateArchive.h"
+#include "operations/EditCommands.h"
+#include "operations/ListFiles.h"
+#include "winui/MsgBox.h"
+
+namespace operations {
+
+namespace {
+
+std::wstring PackStartFolder() {
+  using core::Settings;
+  if (core::IsOn(Settings.PackDefaultFlag) && !Settings.PackDefault.empty()) return Settings.PackDefault;
+  return Settings.OpenFolder;
+}
+
+std::wstring SaveStartFolder() {
+  using core::Settings;
+  if (core::IsOn(Settings.SaveDefaultFlag) && !Settings.SaveDefault.empty()) return Settings.SaveDefault;
+  return Settings.OpenFolder;
+}
+
+// The filter text and the extension of a new archive of `type`; false for a type saved no way.
+bool SaveFilter(const std::wstring& type, std::wstring& filter, std::wstring& extension) {
+  std::wstring label = type;
+  if (type == L"TAR" || type == L"TGZ" || type == L"TBZ") {
+    static const wchar_t* const kTar[] = {L"tar", L"tgz", L"tbz"};
+    extension = type;
+    for (int k = 0; k < 3; ++k)
+      if (core::Settings.TAR_ArcType == core::ToWString(k)) extension = kTar[k];
+    label = L"TAR";
+  } else if (type == L"BGA") {
+    extension = core::Settings.BGA_ArcType == L"0" ? L"gza" : core::Settings.BGA_ArcType == L"1" ? L"bza" : type;
+  } else if (type == L"EXE") {
+    filter = L"SFX File (*.exe)|*.exe";
+    extension = L"exe";
+    return true;
+  } else {
+    static const wchar_t* const kPlain[] = {L"LZH", L"ZIP", L"CAB", L"ARJ", L"ISH", L"RAR", L"YZ1",
+                                            L"ACE", L"JAR", L"GCA", L"7Z",  L"YZ2", L"BH"};
+    bool known = false;
+    for (const wchar_t* plain : kPlain) known = known || type == plain;
+    if (!known) return false;
+    extension = core::LCase(type);
+  }
+  const std::wstring shown = type == L"LZH" ? L"LHA" : label;
+  filter = shown + L"書庫 (*." + extension + L")|*." + extension;
+  extension = core::LCase(extension);
+  return true;
+}
+
+}  // namespace
+
+std::wstring PackListOfChoice(const std::wstring& answer, bool asFolder) {
+  if (asFolder) {
+    const std::wstring folder = core::RemoveBackslash(answer);
+    return core::GetFolderPart(folder) + L'\0' + core::GetFileNamePart(folder) + L"\\*.*";
+  }
+  if (answer.find(L'\0') != std::wstring::npos) return answer;
+  return core::AddBackslash(core::GetFolderPart(answer)) + L'\0' + core::GetFileNamePart(answer);
+}
+
+std::wstring WithExtension(const std::wstring& chosen, const std::wstring& extension) {
+  // A dot in a folder's name is no extension.
+  const size_t slash = chosen.find_last_of(L'\\');
+  const size_t nameStart = slash == std::wstring::npos ? 0 : slash + 1;
+  return chosen.substr(0, chosen.find(L'.', nameStart)) + L"." + extension;
+}
+
+void SelectPackFiles(HWND owner, const std::wstring& arcType, bool addToArchive, bool asFolder) {
+  const std::wstring start = PackStartFolder();
+  const std::wstring answer = asFolder
+                                  ? core::ShowBrowseFolder(start, owner, L"圧縮フォルダの指定")
+                                  : core::ShowFileDialog(owner, L"圧縮ファイルの指定", L"すべてのファイル (*.*)|*.*",
+                                                         L"", 1, start, arcType == L"YZ2" ? 1 : 9);
+  if (answer.empty()) {
+    core::PrivateState.SetArcStatus(false);
+    return;
+  }
+  const std::wstring list = PackListOfChoice(answer, asFolder);
+  if (addToArchive) {
+    const std::wstring refused = FindUnwritableName(list, false);
+    if (!refused.empty()) {
+      winui::MsgBox(std::wstring(kUnwritableName) + L"\r\n\"" + refused + L"\"", MB_OK | MB_ICONSTOP,
+                    core::kProgramTitle, owner);
+      core::PrivateState.SetArcStatus(false);
+      return;
+    }
+    MakePackFileList(list, arcType, false);
+    AddArcFiles(owner, arcType);
+  } else {
+    CreateRequest create;
+    create.type = arcType;
+    create.folder = asFolder;
+    create.recurse = asFolder;
+    PackFiles(owner, {list, false, create});
+  }
+  if (!core::PrivateState.ArcStatus()) return;
+  core::Settings.OpenFolder = core::AddBackslash(list.substr(0, list.find(L'\0')));
+  DeleteListFile();
+  if (browser::BrowserViews* views = browser::Views()) browser::SelectListItem(views->lvListView, 1);
+}
+
+std::wstring GetSaveArchiveName(HWND owner, const std::wstring& arcType, const std::wstring& baseName) {
+  std::wstring filter, extension;
+  if (!SaveFilter(arcType, filter, extension)) return L"";
+  const std::wstring answer =
+      core::ShowFileDialog(owner, L"書庫ファイル名の指定", filter, baseName, 1, SaveStartFolder(), 1);
+  if (answer.empty()) return L"";
+  const std::wstring path = WithExtension(answer, extension);
+  core::PrivateState.SetArcFileName(path);
+  return path;
+}
+
+}  // namespace operations
