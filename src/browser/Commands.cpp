@@ -18,6 +18,10 @@ int CommandState::Members(Command command) {
       return 17;
     case Command::ListViewMode:
       return 4;
+    case Command::SortColumn:
+      return 10;
+    case Command::SortOrder:
+      return 2;
     default:
       return 1;
   }
@@ -32,6 +36,10 @@ int CommandState::Slot(Command command, int index) {
       return kSingles + 17 + index;
     case Command::ListViewMode:
       return kSingles + 34 + index;
+    case Command::SortColumn:
+      return kSingles + 38 + index;
+    case Command::SortOrder:
+      return kSingles + 48 + index;
     default:
       return static_cast<int>(command);
   }

@@ -54,6 +54,10 @@ enum class Command : uint8_t {
   NewArcOfType,
   // One per view of the entry list (0 large icons, 1 small icons, 2 list, 3 details), ticked.
   ListViewMode,
+  // View > アイコンの整列: one per sort column (0 to 8 the list's columns, 9 ソートしない), and one per
+  // order (0 昇順, 1 降順), ticked.
+  SortColumn,
+  SortOrder,
 };
 
 class CommandState {
@@ -62,20 +66,20 @@ class CommandState {
   // new archive is made of at first and the list's in-place renaming.
   CommandState();
 
-  // `index` picks the member of MakeArcType, NewArcOfType and ListViewMode; an index they do not have
-  // reads as disabled and unticked, and changes nothing.
+  // `index` picks the member of the commands with several (MakeArcType to SortOrder); an index they do
+  // not have reads as disabled and unticked, and changes nothing.
   bool Enabled(Command command, int index = 0) const;
   bool Checked(Command command, int index = 0) const;
   void Enable(Command command, bool enabled, int index = 0);
   void Check(Command command, bool checked, int index = 0);
-  // The number of members of a command (1 for all but the three above).
+  // The number of members of a command (1 for all but the five above).
   static int Members(Command command);
 
   bool operator==(const CommandState&) const = default;
 
  private:
   static constexpr int kSingles = static_cast<int>(Command::MakeArcType);
-  static constexpr int kSlots = kSingles + 17 + 17 + 4;
+  static constexpr int kSlots = kSingles + 17 + 17 + 4 + 10 + 2;
   static int Slot(Command command, int index);
 
   std::array<bool, kSlots> enabled_{};

@@ -6,6 +6,8 @@
 #include "browser/Commands.h"
 #include "browser/EntryList.h"
 #include "core/ArcCatalogue.h"
+#include "core/SettingValues.h"
+#include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
@@ -221,6 +223,37 @@ void SetMenuStatus(const std::wstring& arcType) {
     SetTypeCommands(state, *row, fileName, nodeText);
   }
   ShowCommands();
+}
+
+int ChosenMember(Command command) {
+  const core::SettingsStore& s = core::Settings;
+  const std::wstring* setting = nullptr;
+  switch (command) {
+    case Command::MakeArcType:
+      setting = &s.PackType;
+      break;
+    case Command::ListViewMode:
+      setting = &s.ViewMode;
+      break;
+    case Command::SortColumn:
+      setting = &s.SortIndex;
+      break;
+    case Command::SortOrder:
+      setting = &s.SortFlag;
+      break;
+    default:
+      return -1;
+  }
+  return core::WholeSetting(*setting, -1, 0, CommandState::Members(command) - 1);
+}
+
+void TickChosenMembers() {
+  CommandState& state = Commands();
+  for (Command command : {Command::MakeArcType, Command::ListViewMode, Command::SortColumn, Command::SortOrder}) {
+    const int chosen = ChosenMember(command);
+    for (int member = 0; member < CommandState::Members(command); ++member)
+      state.Check(command, member == chosen, member);
+  }
 }
 
 void SetToolMenuStatus() {

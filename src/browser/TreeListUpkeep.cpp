@@ -32,16 +32,6 @@ constexpr int kKeyPrefixes = 10000;
 
 std::wstring Caption() { return std::wstring(core::kProgramTitle) + L" "; }
 
-// The list's view styles by the program's view numbers: 0 large icons, 1 small icons, 2 list, 3 details.
-constexpr LONG kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
-
-void SetListViewMode(const winui::ListView& list, int mode) {
-  HWND window = list.Hwnd();
-  if (!window || mode < 0 || mode > 3) return;
-  const LONG style = GetWindowLongW(window, GWL_STYLE);
-  SetWindowLongW(window, GWL_STYLE, (style & ~LVS_TYPEMASK) | kViewStyles[mode]);
-}
-
 }  // namespace
 
 std::wstring ArcNodeKey(int32_t counter, const std::wstring& path) {
@@ -85,16 +75,11 @@ void InitMainView(bool clearTemp) {
   core::ArcNodeCounter = 0;
   core::NewArcCount = 0;
 
-  if (auto packType = core::WholeSetting(core::Settings.PackType)) {
-    const int index = *packType;
-    if (index >= 0 && index < views->cmbArc.ListCount()) views->cmbArc.SetListIndex(index);
-    Commands().Check(Command::MakeArcType, true, index);
-  }
-  if (auto viewMode = core::WholeSetting(core::Settings.ViewMode)) {
-    const int mode = *viewMode;
-    Commands().Check(Command::ListViewMode, true, mode);
-    SetListViewMode(views->lvListView, mode);
-  }
+  TickChosenMembers();
+  const int packType = ChosenMember(Command::MakeArcType);
+  if (packType >= 0 && packType < views->cmbArc.ListCount()) views->cmbArc.SetListIndex(packType);
+  const int viewMode = ChosenMember(Command::ListViewMode);
+  if (viewMode >= 0) views->lvListView.SetView(static_cast<winui::ListViewMode>(viewMode));
 
   winui::TreeView& tree = views->tvTreeView;
   tree.Clear();

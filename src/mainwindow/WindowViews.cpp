@@ -22,6 +22,8 @@ constexpr ArrayTarget kArrayTargets[] = {
     {Command::MakeArcType, ID_mnuOptionMakeArc, true, true},
     {Command::NewArcOfType, ID_mnuFileNewArcExtOpt, true, false},
     {Command::ListViewMode, ID_mnuListViewMode, false, true},
+    {Command::SortColumn, ID_mnuViewArrangeIcon, false, true},
+    {Command::SortOrder, ID_mnuViewArrangeAceDec, false, true},
 };
 
 std::unique_ptr<browser::BrowserViews>& Installed() {

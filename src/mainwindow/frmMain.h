@@ -205,6 +205,9 @@ class frmMain : public winui::Form, public core::MainWindowLink {
   void StartTolvenar();
   // Lays out tree, grip and list with the tree `x` twips wide (clamped).
   void SizeControls(int x);
+  // Puts the look the settings keep on the entry list (colours, font, grid lines) and the list's background
+  // on the icon lists and drawing boxes and the tree; the entries and the column widths stay.
+  void ShowListAppearance();
 
   // --- Form events ---
   void Form_Load() override;

@@ -16,6 +16,7 @@
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/StartMode.h"
 #include "mainwindow/frmMain.h"
+#include "options/ListAppearance.h"
 #include "winui/App.h"
 #include "winui/MsgBox.h"
 
@@ -28,10 +29,6 @@ void frmMain::Form_Load() {
   ApplySettingsToViews();
   Work().SelectTempFolder();
   ApplyWindowRectangle();
-  if (std::optional<int> sort = core::WholeSetting(core::Settings.SortIndex, 0, 9))
-    SetMenuChecked(ID_mnuViewArrangeIcon + *sort, true);
-  if (std::optional<int> flag = core::WholeSetting(core::Settings.SortFlag, 0, 1))
-    SetMenuChecked(ID_mnuViewArrangeAceDec + *flag, true);
   std::wstring clipText;
   SetMenuEnabled(ID_mnuToolDecode, core::Clipboard().GetText(clipText));
   browser::InitMainView(false);
@@ -43,36 +40,23 @@ void frmMain::ApplySettingsToViews() {
   cmbArc.Clear();
   for (const wchar_t* caption : kArcComboCaptions) cmbArc.AddItem(caption);
 
-  const COLORREF back = core::ColorSetting(Settings.BackColor);
-  lvListView.SetColors(core::ColorSetting(Settings.ForeColor), back);
-  LOGFONTW font{};
-  font.lfHeight = -MulDiv(core::WholeSetting(Settings.FontSize, 9, 1, 32767), winui::ScreenDpiY(), 72);
-  font.lfCharSet = SHIFTJIS_CHARSET;
-  lstrcpynW(font.lfFaceName, Settings.FontName.c_str(), LF_FACESIZE);
-  auto flagOn = [&](size_t i) { return Settings.Font.size() > i && Settings.Font[i] != L'0'; };
-  font.lfWeight = flagOn(0) ? FW_BOLD : FW_NORMAL;
-  font.lfItalic = flagOn(1);
-  font.lfStrikeOut = flagOn(2);
-  font.lfUnderline = flagOn(3);
-  if (HFONT created = CreateFontIndirectW(&font)) {
-    SendMessageW(lvListView.Hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(created), TRUE);
-    if (listFont_) DeleteObject(listFont_);
-    listFont_ = created;
-  }
-
+  ShowListAppearance();
   if (core::IsOn(Settings.RetuKotei)) {
     for (int i = 0; i < 9; ++i)
       if (std::optional<int> width = core::WholeSetting(Settings.RetuColumn[i]))
         SendMessageW(lvListView.Hwnd(), LVM_SETCOLUMNWIDTH, i, MAKELPARAM(*width, 0));
   }
-  if (core::IsOn(Settings.Grid)) lvListView.SetGridLines(true);
+  core::SetComboListHeight(cmbArc.Hwnd(), 10);
+}
 
+void frmMain::ShowListAppearance() {
+  options::ApplyListAppearance(lvListView, options::ListAppearanceFromSettings(), listFont_);
+  const COLORREF back = core::ColorSetting(core::Settings.BackColor);
   imgBox.SetBackColor(back);
   ImgListDummy.SetBackColor(back);
   PicDummy.SetBackColor(back);
   picLargeDummy.SetBackColor(back);
   browser::SetTreeViewColor();
-  core::SetComboListHeight(cmbArc.Hwnd(), 10);
 }
 
 void frmMain::ApplyWindowRectangle() {

@@ -1,5 +1,6 @@
 #include "options/ViewOptionCommands.h"
 
+#include "browser/MenuStatus.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modShell.h"
@@ -10,29 +11,20 @@ namespace options {
 
 namespace {
 
-constexpr int kTypes = 17;
 constexpr wchar_t kArcOptionCaption[] = L"書庫のオプション";
 
-std::wstring& SettingOf(CheckGroup group) {
-  core::SettingsStore& s = core::Settings;
+browser::Command CommandOf(CheckGroup group) {
   switch (group) {
     case CheckGroup::TypeToCreate:
-      return s.PackType;
+      return browser::Command::MakeArcType;
     case CheckGroup::ViewMode:
-      return s.ViewMode;
+      return browser::Command::ListViewMode;
     case CheckGroup::SortColumn:
-      return s.SortIndex;
+      return browser::Command::SortColumn;
     case CheckGroup::SortOrder:
       break;
   }
-  return s.SortFlag;
-}
-
-// The setting as an item of the group; -1 when it is no whole number or no item.
-int ItemOf(CheckGroup group, const std::wstring& setting) {
-  const std::optional<int64_t> value = core::ParseWholeNumber(setting);
-  if (!value || *value < 0 || *value >= ItemCount(group)) return -1;
-  return static_cast<int>(*value);
+  return browser::Command::SortOrder;
 }
 
 winui::DialogResult ShowArcOptionsOnTab(int tab, HWND owner) {
@@ -45,21 +37,9 @@ winui::DialogResult ShowArcOptionsOnTab(int tab, HWND owner) {
 
 }  // namespace
 
-int ItemCount(CheckGroup group) {
-  switch (group) {
-    case CheckGroup::TypeToCreate:
-      return kTypes;
-    case CheckGroup::ViewMode:
-      return 4;
-    case CheckGroup::SortColumn:
-      return 10;
-    case CheckGroup::SortOrder:
-      break;
-  }
-  return 2;
-}
+int ItemCount(CheckGroup group) { return browser::CommandState::Members(CommandOf(group)); }
 
-int CheckedItem(CheckGroup group) { return ItemOf(group, SettingOf(group)); }
+int CheckedItem(CheckGroup group) { return browser::ChosenMember(CommandOf(group)); }
 
 int ChooseTypeToCreate(int index) {
   core::Settings.PackType = std::to_wstring(index);

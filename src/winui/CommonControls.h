@@ -102,6 +102,9 @@ class ListView : public Control {
   ListViewMode View() const;
   void SetView(ListViewMode mode);
   void SetGridLines(bool on);
+  // The icons kept arranged along the left edge from now on (in the icon views), and arranged so at once.
+  void ArrangeAutoLeft();
+  bool AutoArranged() const;
   void SetFullRowSelect(bool on);
   void SetLabelEdit(bool on);
   void SetMultiSelect(bool on);

@@ -251,6 +251,21 @@ void ListView::SetGridLines(bool on) {
   Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_GRIDLINES, on ? LVS_EX_GRIDLINES : 0);
 }
 
+void ListView::ArrangeAutoLeft() {
+  HWND hwnd = Hwnd();
+  if (!hwnd) return;
+  const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+  SetWindowLongW(hwnd, GWL_STYLE, (style & ~LVS_ALIGNMASK) | LVS_ALIGNLEFT | LVS_AUTOARRANGE);
+  Send(LVM_ARRANGE, LVA_ALIGNLEFT, 0);
+}
+
+bool ListView::AutoArranged() const {
+  HWND hwnd = Hwnd();
+  if (!hwnd) return false;
+  const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+  return (style & LVS_AUTOARRANGE) && (style & LVS_ALIGNMASK) == LVS_ALIGNLEFT;
+}
+
 void ListView::SetFullRowSelect(bool on) {
   Send(LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, on ? LVS_EX_FULLROWSELECT : 0);
 }

@@ -38,6 +38,13 @@ class TreeListUpkeepTest : public BrowserTest {
   }
   std::vector<int> Selected() { return form_.lvListView.SelectedItems(); }
   static bool Enabled(browser::Command command) { return browser::Commands().Enabled(command); }
+  // The ticked members of a command.
+  static std::vector<int> Ticked(browser::Command command) {
+    std::vector<int> ticked;
+    for (int member = 0; member < browser::CommandState::Members(command); ++member)
+      if (browser::Commands().Checked(command, member)) ticked.push_back(member);
+    return ticked;
+  }
   LONG ViewStyle() { return GetWindowLongW(form_.lvListView.Hwnd(), GWL_STYLE) & LVS_TYPEMASK; }
   void SetViewStyle(LONG view) {
     HWND list = form_.lvListView.Hwnd();
@@ -53,6 +60,8 @@ TEST_F(TreeListUpkeepTest, ViewResetLeavesOnlyTheSelectedRoot) {
   form_.sbStatusBar.SetPanelText(1, L"old");
   core::Settings.PackType = L"4";
   core::Settings.ViewMode = L"1";
+  core::Settings.SortIndex = L"2";
+  core::Settings.SortFlag = L"1";
 
   InitMainView(false);
   EXPECT_EQ(std::vector<std::wstring>{kRootNodeKey}, form_.tvTreeView.Keys());
@@ -64,7 +73,10 @@ TEST_F(TreeListUpkeepTest, ViewResetLeavesOnlyTheSelectedRoot) {
   EXPECT_EQ(0, core::NewArcCount);
   EXPECT_EQ(4, form_.cmbArc.ListIndex());
   EXPECT_TRUE(browser::Commands().Checked(browser::Command::MakeArcType, 4));
-  EXPECT_TRUE(browser::Commands().Checked(browser::Command::ListViewMode, 1));
+  EXPECT_EQ(Ticked(browser::Command::MakeArcType), std::vector<int>{4});
+  EXPECT_EQ(Ticked(browser::Command::ListViewMode), std::vector<int>{1});
+  EXPECT_EQ(Ticked(browser::Command::SortColumn), std::vector<int>{2});
+  EXPECT_EQ(Ticked(browser::Command::SortOrder), std::vector<int>{1});
   EXPECT_EQ(LVS_SMALLICON, ViewStyle());
   // The commands of a window without archive.
   EXPECT_FALSE(Enabled(browser::Command::CloseArchive));
@@ -74,9 +86,14 @@ TEST_F(TreeListUpkeepTest, ViewResetLeavesOnlyTheSelectedRoot) {
   core::Settings.ViewMode = L"7";
   core::Settings.PackType = L"x";
   ASSERT_TRUE(OpenArchiveFile(path_));
+  core::Settings.SortFlag = L"0";
   InitMainView(false);
   EXPECT_EQ(LVS_SMALLICON, ViewStyle());
   EXPECT_EQ(1, form_.tvTreeView.Count());
+  // The ticks follow the settings again: none where a setting names no item, never the old one as well.
+  EXPECT_EQ(Ticked(browser::Command::MakeArcType), std::vector<int>{});
+  EXPECT_EQ(Ticked(browser::Command::ListViewMode), std::vector<int>{});
+  EXPECT_EQ(Ticked(browser::Command::SortOrder), std::vector<int>{0});
 }
 
 TEST_F(TreeListUpkeepTest, OpeningAddsASelectedNodePerOpen) {

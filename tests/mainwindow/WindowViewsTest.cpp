@@ -56,12 +56,14 @@ TEST_F(WindowViewsTest, EachCommandShowsOnItsItemsAlone) {
   EXPECT_EQ(static_cast<size_t>(Command::MakeArcType), named.size()) << "every command has its items";
 }
 
-TEST_F(WindowViewsTest, TypesToCreateAndViewModesShowTheirMembers) {
+TEST_F(WindowViewsTest, TypesToCreateViewModesAndSortingShowTheirMembers) {
   CommandState state;
   state.Check(Command::MakeArcType, true, 13);
   state.Enable(Command::MakeArcType, false, 4);
   state.Enable(Command::NewArcOfType, true, 2);
   state.Check(Command::ListViewMode, true, 3);
+  state.Check(Command::SortColumn, true, 9);
+  state.Check(Command::SortOrder, true, 1);
   ShowCommands(*form, state);
   EXPECT_TRUE(form->MenuChecked(ID_mnuOptionMakeArc + 13));
   EXPECT_FALSE(form->MenuChecked(ID_mnuOptionMakeArc + 0));
@@ -70,6 +72,10 @@ TEST_F(WindowViewsTest, TypesToCreateAndViewModesShowTheirMembers) {
   EXPECT_FALSE(form->MenuEnabled(ID_mnuFileNewArcExtOpt + 5));
   EXPECT_TRUE(form->MenuChecked(ID_mnuListViewMode + 3));
   EXPECT_FALSE(form->MenuChecked(ID_mnuListViewMode + 0));
+  EXPECT_TRUE(form->MenuChecked(ID_mnuViewArrangeIcon + 9));
+  EXPECT_FALSE(form->MenuChecked(ID_mnuViewArrangeIcon + 0));
+  EXPECT_TRUE(form->MenuChecked(ID_mnuViewArrangeAceDec + 1));
+  EXPECT_FALSE(form->MenuChecked(ID_mnuViewArrangeAceDec + 0));
 }
 
 TEST_F(WindowViewsTest, RecentArchivesFollowTheHistory) {
