@@ -24,6 +24,7 @@ namespace mainwindow {
 void frmMain::Form_Load() {
   CreateDesign();
   InstallWindowViews(*this);
+  dropTargets = RegisterDropTargets(*this);
   if (core::ProgramEnding || Activated) return;
   ApplySettingsToViews();
   Work().SelectTempFolder();
