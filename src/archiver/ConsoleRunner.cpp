@@ -14,11 +14,6 @@
 namespace archiver {
 namespace {
 
-bool IsFile(const std::wstring& path) {
-  DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 bool EnsureFolder(const std::wstring& folder) {
   DWORD attributes = GetFileAttributesW(folder.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -142,7 +137,9 @@ ConsoleRun RunConsoleArchiver(const std::wstring& arguments, const std::wstring&
                               int32_t* exitCode) {
   output.clear();
   std::wstring toolPath = core::CombinePath(ToolFolder(), tool);
-  if (!IsFile(toolPath)) return ConsoleRun::ToolMissing;
+  // The tool is there exactly when the menus and the about box say so: a hidden or system file of its
+  // name is not it.
+  if (!core::NormalFileExists(toolPath)) return ConsoleRun::ToolMissing;
 
   std::wstring folder = core::WorkFolderPath();
   if (!EnsureFolder(folder)) return ConsoleRun::GivenUp;

@@ -130,10 +130,34 @@ TEST_F(ConsoleRunnerTest, NulCharactersInTheOutputAreDropped) {
 }
 
 TEST_F(ConsoleRunnerTest, AMissingToolIsNotRun) {
-  std::wstring output = L"stale";
-  EXPECT_EQ(ConsoleRun::ToolMissing, archiver::RunConsoleArchiver(L"l a.ace", L"ace.exe", output));
-  EXPECT_EQ(L"", output);
-  EXPECT_FALSE(testsupport::FileExists(WorkFile(L"~TolvLha.bat")));
+  // Only a normal file of the tool's name is the tool, as for the menus that offer it.
+  const std::wstring tool = tools_ + L"\\ace.exe";
+  const struct {
+    const char* what;
+    DWORD attributes;  // of the tool's file; 0: no file, FILE_ATTRIBUTE_DIRECTORY: a folder of its name
+  } cases[] = {{"no file", 0},
+               {"a hidden file", FILE_ATTRIBUTE_HIDDEN},
+               {"a system file", FILE_ATTRIBUTE_SYSTEM},
+               {"a folder", FILE_ATTRIBUTE_DIRECTORY}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.attributes == FILE_ATTRIBUTE_DIRECTORY) {
+      ASSERT_TRUE(CreateDirectoryW(tool.c_str(), nullptr));
+    } else if (c.attributes) {
+      InstallTools({L"ace.exe"});
+      ASSERT_TRUE(SetFileAttributesW(tool.c_str(), c.attributes));
+    }
+    std::wstring output = L"stale";
+    EXPECT_EQ(ConsoleRun::ToolMissing, archiver::RunConsoleArchiver(L"l a.ace", L"ace.exe", output));
+    EXPECT_EQ(L"", output);
+    EXPECT_FALSE(testsupport::FileExists(WorkFile(L"~TolvLha.bat")));
+    EXPECT_TRUE(Calls().empty()) << "the tool never ran";
+    SetFileAttributesW(tool.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (c.attributes == FILE_ATTRIBUTE_DIRECTORY)
+      RemoveDirectoryW(tool.c_str());
+    else
+      DeleteFileW(tool.c_str());
+  }
 }
 
 TEST_F(ConsoleRunnerTest, GivesUpWhenTheWorkFolderCannotBeMade) {
