@@ -123,9 +123,6 @@ void BindArchiveCommands(frmMain& form) {
   BindCompressCommands(form);
   form.On(ID_mnuFileOpen, Event::Click, [&form](EventArgs&) { mnuFileOpen_Click(form); });
   form.On(ID_mnuFileMRU, Event::Click, [&form](EventArgs& args) { mnuFileMRU_Click(form, args.index); });
-  form.On(ID_tvTreeView, Event::NodeClick, [&form](EventArgs& args) { tvTreeView_NodeClick(form, args.key); });
-  form.On(ID_tbToolBar, Event::ButtonMenuClick,
-          [&form](EventArgs& args) { tbToolBar_ButtonMenuClick(form, args.key, args.item); });
 }
 
 }  // namespace mainwindow

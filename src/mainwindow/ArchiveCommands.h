@@ -45,7 +45,7 @@ bool ArchiveFileExists(const std::wstring& path);
 // comes from is rewritten while the archive is recorded in it.
 void OpenRecentArchive(frmMain& form, std::wstring path, const std::wstring& fileWord, bool busyWhileChecking);
 
-// Binds the open commands and the tree and tool-bar events of TreeEvents.h to the window.
+// Binds the open commands to the window.
 void BindArchiveCommands(frmMain& form);
 
 }  // namespace mainwindow

@@ -1,12 +1,17 @@
 #include "mainwindow/WindowWork.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <utility>
 #include <vector>
 
+#include "core/Seams.h"
+#include "core/Settings.h"
 #include "core/WorkFolder.h"
+#include "core/modPath.h"
+#include "core/modTolvenar.h"
 #include "mainwindow/BatchModes.h"
 #include "mainwindow/frmMain.h"
 #include "options/frmArcOption.h"
@@ -58,6 +63,32 @@ int WindowWork::InstantExtract(frmMain& form, bool withoutSubFolders) {
 int WindowWork::DecryptJpeg(frmMain& form, const std::wstring& path) { return DecryptJpegMode(form, path); }
 
 void WindowWork::RegisterUpdateNotifier(frmMain&) { tools::RegisterUpdateNotifierAtStart(); }
+
+void WindowWork::EndEntryDrag(frmMain& form) {
+  SendMessageW(form.tvTreeView.Hwnd(), TVM_SELECTITEM, TVGN_DROPHILITE, 0);
+}
+
+INT_PTR WindowWork::ExecuteFile(frmMain& form, const std::wstring& path, int mode, const std::wstring& program) {
+  const std::wstring quoted = core::QuotePath(path);
+  std::wstring command;
+  if (mode == 2) command = program + L" " + quoted;
+  if (mode == 9) command = core::QuotePath(core::Settings.Editor) + L" " + quoted;
+  if (command.empty())
+    return core::Processes().Execute(form.Hwnd(), L"open", path, L"", core::GetFolderPart(path), SW_SHOWNORMAL);
+  HANDLE process = core::Processes().StartProcess(command, core::GetFolderPart(path), SW_SHOWNORMAL);
+  if (!process) return 0;
+  CloseHandle(process);
+  return 33;
+}
+
+void WindowWork::AddDroppedFiles(frmMain&, const std::wstring&, const std::wstring&, const std::wstring&) {
+  core::PrivateState.SetArcStatus(false);
+}
+
+bool WindowWork::AskDropArchiveType(frmMain& form) {
+  form.DropArcType = core::Settings.PackType;
+  return true;
+}
 
 WindowWork& Work() {
   static WindowWork real;

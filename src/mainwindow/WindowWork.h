@@ -4,6 +4,8 @@
 // modes, the update-notifier registration, and the steps whose work is built with the operations (adding
 // files to an archive, ending a drag of entries). The default does the real work, or nothing where the work
 // is not built yet; a test installs a recorder for the lifetime of a ScopedWindowWork.
+#include <windows.h>
+
 #include <string>
 
 #include "core/Seams.h"
@@ -45,8 +47,25 @@ class WindowWork {
   virtual void RegisterUpdateNotifier(frmMain& form);
   // Adds files (mode 0) or a folder (mode 1) to the shown archive. Not built yet: nothing is added.
   virtual void AddArchiveFileOrFolder(frmMain& form, int mode) {}
-  // Ends a running drag of entries out of the list (Esc). Not built yet: no drag is ever started.
-  virtual void EndEntryDrag(frmMain& form) {}
+  // Ends a running drag of entries out of the list (Esc): the tree's drop highlight goes.
+  virtual void EndEntryDrag(frmMain& form);
+
+  // Opens a file extracted from the archive: mode 0 with its associated program, 1 the file itself, 2 with
+  // `program` (a command line the path is appended to), 9 with Settings.Editor. Greater than 31 when
+  // something started. The default opens through the shell; the open-with workflow that also watches the
+  // file for edits takes its place once built.
+  virtual INT_PTR ExecuteFile(frmMain& form, const std::wstring& path, int mode, const std::wstring& program);
+  // Puts an edited file back into the shown archive and lists it again; true when the archive was updated.
+  // Not built yet: nothing is updated.
+  virtual bool UpdateEditedFile(frmMain& form, const std::wstring& path) { return false; }
+  // Adds the dropped files (`files`: the base folder, then names relative to it, NUL-separated) to the
+  // archive `archive` of `type` and lists it; PrivateState.ArcStatus tells the outcome. Not built yet:
+  // nothing is added and ArcStatus is False.
+  virtual void AddDroppedFiles(frmMain& form, const std::wstring& archive, const std::wstring& type,
+                               const std::wstring& files);
+  // The new-archive dialog for dropped files: true to go on, with the chosen type index in form.DropArcType.
+  // Not built yet: the type to create stays Settings.PackType.
+  virtual bool AskDropArchiveType(frmMain& form);
 };
 
 WindowWork& Work();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/MainWindowLink.h"
+#include "mainwindow/EntryDragDrop.h"
 #include "winui/CommonControls.h"
 #include "winui/Form.h"
 #include "winui/ListControls.h"
@@ -254,6 +255,8 @@ class frmMain : public winui::Form, public core::MainWindowLink {
   // Work under way that reads an archive into the views (WindowBusy); a user's close waits for its end.
   int longWork = 0;
   bool closeWaiting = false;
+  // The list and the tree as drop targets, while the window is loaded.
+  EntryDropTargetsPtr dropTargets;
 
  private:
   void BindHandlers();

@@ -4,6 +4,9 @@
 #include "archiver/ArcOutput.h"
 #include "browser/Histories.h"
 #include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/EditWatch.h"
+#include "mainwindow/EntryCommands.h"
+#include "mainwindow/TreeEvents.h"
 #include "mainwindow/ToolCommands.h"
 #include "mainwindow/ViewOptionMenus.h"
 #include "mainwindow/WindowViews.h"
@@ -68,11 +71,15 @@ std::span<const ControlDef> MainControls() { return kControls; }
 frmMain::frmMain() : Form(kForm, kControls, MainMenus()) {
   BindHandlers();
   BindArchiveCommands(*this);
+  BindTreeEvents(*this);
+  BindEntryCommands(*this);
+  BindEntryDrag(*this);
   BindToolCommands(*this);
   BindViewOptionCommands(*this);
 }
 
 frmMain::~frmMain() {
+  dropTargets.reset();
   RemoveWindowViews(*this);
   if (&core::MainWindow() == this) core::SetMainWindowLink(nullptr);
   if (listFont_) DeleteObject(listFont_);
@@ -89,6 +96,7 @@ void frmMain::BindHandlers() {
   On(ID_tbToolBar, Event::ButtonClick, &frmMain::tbToolBar_ButtonClick);
   On(ID_lvListView, Event::BeforeLabelEdit, &frmMain::lvListView_BeforeLabelEdit);
   On(ID_lvListView, Event::AfterLabelEdit, &frmMain::lvListView_AfterLabelEdit);
+  On(ID_timUpdate, Event::Timer, [this](EventArgs&) { timUpdate_Timer(*this); });
 }
 
 void frmMain::Form_Activate() { Activated = true; }

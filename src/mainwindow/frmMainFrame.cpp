@@ -180,6 +180,7 @@ void frmMain::Form_QueryUnload(int& cancel, winui::UnloadMode mode) {
 }
 
 void frmMain::Form_Unload(int&) {
+  dropTargets.reset();
   Work().ClearTempFolder();
   GetWindowState();
   core::SaveSettings();

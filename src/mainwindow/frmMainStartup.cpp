@@ -25,6 +25,7 @@ namespace mainwindow {
 void frmMain::Form_Load() {
   CreateDesign();
   InstallWindowViews(*this);
+  dropTargets = RegisterDropTargets(*this);
   if (core::ProgramEnding || Activated) return;
   ApplySettingsToViews();
   Work().SelectTempFolder();

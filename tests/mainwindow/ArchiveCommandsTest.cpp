@@ -242,6 +242,7 @@ TEST_F(ArchiveCommandsTest, MissingOrUnreadableRecentArchiveIsReportedAndKept) {
 
 TEST_F(ArchiveCommandsTest, EmptyRecentEntryAndOtherDropDownsDoNothing) {
   core::Settings.History = {L"", first};
+  core::Settings.ArcDown = {L""};
   PickOpenDropDown(L"Open", 1);
   PickOpenDropDown(L"Open", 9);
   PickOpenDropDown(L"UnPack", 2);

@@ -20,6 +20,21 @@ bool WorkRecorder::Called(const std::wstring& entry) const {
   return std::find(calls.begin(), calls.end(), entry) != calls.end();
 }
 
+void WorkRecorder::AddDroppedFiles(mainwindow::frmMain&, const std::wstring& archive, const std::wstring& type,
+                                   const std::wstring& files) {
+  std::wstring shown = files;
+  std::replace(shown.begin(), shown.end(), L'\0', L'|');
+  Note(L"AddDroppedFiles", archive + L"|" + type + L"|" + shown);
+  core::PrivateState.SetArcStatus(addSucceeds);
+}
+
+bool WorkRecorder::AskDropArchiveType(mainwindow::frmMain& form) {
+  Note(L"AskDropArchiveType", core::Settings.PackType);
+  if (dropTypeAnswer.empty()) return false;
+  form.DropArcType = dropTypeAnswer;
+  return true;
+}
+
 bool WorkRecorder::KeyIsDown(int virtualKey) {
   return std::find(keysDown.begin(), keysDown.end(), virtualKey) != keysDown.end();
 }

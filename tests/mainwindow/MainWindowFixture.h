@@ -55,6 +55,18 @@ class WorkRecorder : public mainwindow::WindowWork {
     Note(L"AddArchiveFileOrFolder", std::to_wstring(mode));
   }
   void EndEntryDrag(mainwindow::frmMain&) override { Note(L"EndEntryDrag"); }
+  INT_PTR ExecuteFile(mainwindow::frmMain&, const std::wstring& path, int mode, const std::wstring& program) override {
+    Note(L"ExecuteFile", std::to_wstring(mode) + L"|" + path + L"|" + program);
+    return 42;
+  }
+  bool UpdateEditedFile(mainwindow::frmMain&, const std::wstring& path) override {
+    Note(L"UpdateEditedFile", path);
+    return true;
+  }
+  // Records the files as "archive|type|files" with each NUL shown as "|".
+  void AddDroppedFiles(mainwindow::frmMain&, const std::wstring& archive, const std::wstring& type,
+                       const std::wstring& files) override;
+  bool AskDropArchiveType(mainwindow::frmMain& form) override;
 
   bool Called(const std::wstring& entry) const;
 
@@ -62,7 +74,9 @@ class WorkRecorder : public mainwindow::WindowWork {
   std::vector<int> keysDown;  // virtual keys the start-up sees held
   std::vector<int> exitCodes;
   bool compressKeepsWindow = false;
-  int batchExitCode = 0;  // what the recorded batch modes answer
+  int batchExitCode = 0;               // what the recorded batch modes answer
+  bool addSucceeds = true;             // the outcome AddDroppedFiles leaves in ArcStatus
+  std::wstring dropTypeAnswer = L"1";  // the type index the new-archive dialog answers; "" cancels it
 
  private:
   void Note(const std::wstring& name, const std::wstring& argument = L"") {

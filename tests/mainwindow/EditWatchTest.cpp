@@ -1,0 +1,103 @@
+// The edited-file watch on the real main window: a watched file saved since it was opened is offered back
+// once per change, times are compared as times, a tick while the question is open asks nothing more, and
+// clicking a tree node ends the watch.
+#include <windows.h>
+
+#include "EntryFixture.h"
+#include "core/modTolvenar.h"
+#include "mainwindow/EditWatch.h"
+
+namespace {
+
+using mwtest::EntryTest;
+
+class EditWatchTest : public EntryTest {
+ protected:
+  // Watches `path` as opened at `time`.
+  void Watch(const std::wstring& path, const std::wstring& time) {
+    core::EditWatchFiles = {path, L""};
+    core::EditWatchTimes = {time, L""};
+    form->timUpdate.SetEnabled(true);
+  }
+  void Tick() { form->Raise(mainwindow::ID_timUpdate, winui::Event::Timer); }
+  static void SetTime(const std::wstring& path, WORD year) {
+    SYSTEMTIME st{year, 6, 0, 15, 12, 0, 0, 0};
+    FILETIME local{}, utc{};
+    SystemTimeToFileTime(&st, &local);
+    LocalFileTimeToFileTime(&local, &utc);
+    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    SetFileTime(file, nullptr, nullptr, &utc);
+    CloseHandle(file);
+  }
+};
+
+TEST_F(EditWatchTest, ASavedFileIsOfferedOncePerChangeWhateverTheAnswer) {
+  const std::wstring file = temp.WriteFile(L"tvtemp00\\memo.txt", "edited");
+  SetTime(file, 2020);
+  Watch(file, L"2019/06/15 12:00:00");
+  const std::wstring question = mainwindow::EditedFileQuestion(file);
+  EXPECT_EQ(question, L"格納ファイル \"memo.txt\" は変更されています\r\n書庫を更新しますか");
+  boxes.Expect(question, IDCANCEL);
+  Tick();
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_TRUE(work.calls.empty()) << "Cancel puts nothing back";
+  EXPECT_EQ(core::EditWatchTimes[0], L"2020/06/15 12:00:00");
+  Tick();  // unchanged since: nothing is asked
+
+  SetTime(file, 2021);
+  boxes.Expect(question, IDOK);
+  Tick();
+  EXPECT_TRUE(work.Called(L"UpdateEditedFile(" + file + L")"));
+  EXPECT_EQ(boxes.Shown().size(), 2u);
+}
+
+TEST_F(EditWatchTest, TimesAreComparedAsTimesAndAnOlderOrMissingFileIsNeverOffered) {
+  const std::wstring file = temp.WriteFile(L"tvtemp00\\old.txt", "x");
+  SetTime(file, 2010);
+  // A file set back to a time before the one recorded is no change.
+  Watch(file, L"2011/01/01 00:00:00");
+  Tick();
+  EXPECT_EQ(core::EditWatchTimes[0], L"2010/06/15 12:00:00");
+
+  Watch(temp / L"tvtemp00\\gone.txt", L"2000/01/01 00:00:00");
+  Tick();
+  EXPECT_EQ(core::EditWatchTimes[0], L"2000/01/01 00:00:00") << "a missing file keeps its time";
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(EditWatchTest, ATickWhileTheQuestionIsOpenAsksNothingMore) {
+  const std::wstring file = temp.WriteFile(L"tvtemp00\\memo.txt", "edited");
+  SetTime(file, 2020);
+  Watch(file, L"2019/06/15 12:00:00");
+  boxes.Expect(mainwindow::EditedFileQuestion(file), IDOK);
+  boxes.onShow = [this](const winui::MsgBoxRequest&) { Tick(); };
+  Tick();
+  EXPECT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(work.calls.size(), 1u);
+}
+
+TEST_F(EditWatchTest, ClickingATreeNodeEndsTheWatch) {
+  Watch(temp / L"x.txt", L"2000/01/01 00:00:00");
+  winui::EventArgs click;
+  click.key = form->tvTreeView.SelectedKey();
+  form->Raise(mainwindow::ID_tvTreeView, winui::Event::NodeClick, click);
+  EXPECT_FALSE(form->timUpdate.Enabled());
+  EXPECT_EQ(core::EditWatchFiles, std::vector<std::wstring>{L""});
+  EXPECT_EQ(core::EditWatchTimes, std::vector<std::wstring>{L""});
+}
+
+TEST(WatchTimeValueTest, OnlyTheWatchsOwnFormIsATime) {
+  EXPECT_LT(*mainwindow::WatchTimeValue(L"2009/12/31 23:59:59"), *mainwindow::WatchTimeValue(L"2010/01/01 00:00:00"));
+  for (const wchar_t* text : {L"",
+                              L"????"
+                              L"/"
+                              L"??"
+                              L"/"
+                              L"??"
+                              L" ??:??:??",
+                              L"2010/1/01 00:00:00", L"2010/01/01 00:00:00 ", L"2010-01-01 00:00:00"})
+    EXPECT_FALSE(mainwindow::WatchTimeValue(text).has_value()) << text;
+}
+
+}  // namespace

@@ -1,0 +1,220 @@
+// Opening one entry in place: the one-file extraction each type gets, and the entry extracted from archives
+// made by Debian's own archivers through the stand-ins, byte for byte, then opened as its kind asks; a
+// failed extraction opens nothing, and a name no archiver can take is refused before anything runs.
+#include "operations/OpenArcMember.h"
+
+#include <gtest/gtest.h>
+
+#include "ExtractFixture.h"
+#include "ScriptedMsgBox.h"
+#include "Standins.h"
+#include "TempDir.h"
+#include "core/Settings.h"
+#include "core/modPath.h"
+#include "core/modTolvenar.h"
+
+namespace {
+
+using operations::MemberExtractCommand;
+using operations::MemberMode;
+using operations::SelectedEntry;
+
+struct LineCase {
+  const wchar_t* type;
+  SelectedEntry entry;
+  const wchar_t* switches;
+  const wchar_t* archive;
+  const wchar_t* destination;
+  const wchar_t* names;
+  std::vector<std::wstring> files;
+};
+
+TEST(MemberExtractCommandTest, EachTypeExtractsTheOneEntryWithItsFixedSwitches) {
+  const std::wstring work = L"C:\\W F\\tvtemp00\\";
+  const LineCase cases[] = {
+      {L"LZH",
+       {L"a.txt", L"sub\\"},
+       L"x -c -gn1 -ga1 -x0 -a1 -n1 -y1",
+       L"\"C:\\A B\\x.lzh\"",
+       L"\"C:\\W F\\tvtemp00\\\"",
+       L"a.txt",
+       {L"a.txt"}},
+      {L"ZIP",
+       {L"read me.txt", L"docs/"},
+       L"-x -o -j --i",
+       L"\"C:\\A B\\x.lzh\"",
+       L"\"C:\\W F\\tvtemp00\\\"",
+       L"\"docs/read me.txt\"",
+       {L"read me.txt"}},
+      {L"CAB",
+       {L"a.txt", L"  "},
+       L"-x -o -j -i",
+       L"\"C:\\A B\\x.lzh\"",
+       L"\"C:\\W F\\tvtemp00\\\"",
+       L"a.txt",
+       {L"a.txt"}},
+      {L"7Z",
+       {L"read me.txt", L"docs/"},
+       L"e -r- -aoa -hide -y",
+       L"\"C:\\A B\\x.lzh\"",
+       L"-o\"C:\\W F\\tvtemp00\\\"",
+       L"\"docs\\read me.txt\"",
+       {L"read me.txt"}},
+      {L"GCA",
+       {L"a.txt", L"d/e/"},
+       L"ex",
+       L"\"C:\\A B\\x.lzh\"",
+       L"\"C:\\W F\\tvtemp00\\\"",
+       L"d\\e\\a.txt",
+       {L"a.txt"}},
+      {L"ISH", {L"a.txt", L""}, L"/a", L"C:\\A B\\x.lzh", L"C:\\W F\\tvtemp00\\", L"a.txt", {L"a.txt"}},
+      {L"TGZ",
+       {L"a.txt", L"x/"},
+       L"--display-dialog=0 --use-directory=0 -xvf",
+       L"\"C:\\A B\\x.lzh\"",
+       L"\"C:\\W F\\tvtemp00\\\"",
+       L"a.txt",
+       {L"a.txt"}},
+      {L"RAR",
+       {L"m anual.hlp", L""},
+       L"-e -u",
+       L"\"C:\\A B\\x.lzh\"",
+       L"\"C:\\W F\\tvtemp00\\\"",
+       L"\"m anual.hlp\" \"m anual.CNT\"",
+       {L"m anual.hlp", L"m anual.CNT"}},
+      {L"ZIP",
+       {L"MANUAL.HLP", L"doc/"},
+       L"-x -o -j --i",
+       L"\"C:\\A B\\x.lzh\"",
+       L"\"C:\\W F\\tvtemp00\\\"",
+       L"doc/MANUAL.HLP doc/MANUAL.CNT",
+       {L"MANUAL.HLP", L"MANUAL.CNT"}},
+      {L"BEL", {L"a.txt", L""}, L"", L"\"C:\\A B\\x.lzh\"", L"\"C:\\W F\\tvtemp00\\\"", L"a.txt", {L"a.txt"}},
+  };
+  for (const LineCase& c : cases) {
+    SCOPED_TRACE(std::wstring(c.type) + L" " + c.entry.folder + c.entry.name);
+    auto command = MemberExtractCommand(c.type, c.entry, L"C:\\A B\\x.lzh", work);
+    ASSERT_TRUE(command.has_value());
+    EXPECT_EQ(command->switches, c.switches);
+    EXPECT_EQ(command->archive, c.archive);
+    EXPECT_EQ(command->destination, c.destination);
+    EXPECT_EQ(command->names, c.names);
+    EXPECT_EQ(command->files, c.files);
+  }
+  EXPECT_FALSE(MemberExtractCommand(L"", {L"a.txt", L""}, L"C:\\x.abc", work).has_value());
+}
+
+TEST(MemberModeTest, TheTwoFlagsChooseTheMode) {
+  EXPECT_EQ(operations::MemberModeOf(false, false), MemberMode::Open);
+  EXPECT_EQ(operations::MemberModeOf(false, true), MemberMode::OpenWith);
+  EXPECT_EQ(operations::MemberModeOf(true, false), MemberMode::Expand);
+  EXPECT_EQ(operations::MemberModeOf(true, true), MemberMode::ExtractOnly);
+}
+
+// Records what the window would open.
+class RecordingLauncher : public operations::MemberLauncher {
+ public:
+  INT_PTR ExecuteFile(const std::wstring& path, int mode, const std::wstring& program) override {
+    executed.push_back(std::to_wstring(mode) + L"|" + path + L"|" + program);
+    return executeResult;
+  }
+  void StartSecondInstance(const std::wstring& path) override { instances.push_back(path); }
+  int32_t ExpandEntry(const std::wstring&, const std::function<std::wstring()>& extract) override {
+    expanded = extract();
+    return 1;
+  }
+  std::vector<std::wstring> executed;
+  std::vector<std::wstring> instances;
+  std::wstring expanded;
+  INT_PTR executeResult = 42;
+};
+
+class OpenArcMemberTest : public extracttest::StandinTest {
+ protected:
+  void SetUp() override {
+    StandinTest::SetUp();
+    core::Settings.WorkFolder = temp.Path();
+    core::WorkFolderNo = L"00";
+    work = core::AddBackslash(core::WorkFolderPath());
+  }
+  std::wstring Open(const std::wstring& archive, const SelectedEntry& entry, MemberMode mode) {
+    core::PrivateState.SetArcFileName(archive);
+    return operations::OpenArcMember(nullptr, entry, mode, L"", launcher);
+  }
+  static std::string Bytes(const std::wstring& path) { return testsupport::ReadFileBytes(path); }
+
+  std::wstring work;
+  RecordingLauncher launcher;
+  testsupport::ScriptedMsgBox boxes;
+};
+
+TEST_F(OpenArcMemberTest, TheEntryComesOutOfArchivesOfDebiansToolsByteForByte) {
+  const auto source = extracttest::SourceTree();
+  for (const wchar_t* fixture : {L"extract/tree.zip", L"extract/tree.lzh", L"extract/tree.cab"}) {
+    SCOPED_TRACE(fixture);
+    const std::wstring archive = CopyFixture(fixture, std::wstring(L"書庫 ") + core::GetFileNamePart(fixture));
+    const std::wstring path = Open(archive, {L"memo.txt", L"doc/"}, MemberMode::ExtractOnly);
+    EXPECT_EQ(path, work + L"memo.txt");
+    EXPECT_EQ(Bytes(path), source.at(L"doc\\memo.txt"));
+    EXPECT_FALSE(core::PrivateState.EturanMode());
+    DeleteFileW(path.c_str());
+  }
+  EXPECT_TRUE(launcher.executed.empty());
+}
+
+TEST_F(OpenArcMemberTest, EachKindOpensItsOwnWay) {
+  const std::wstring archive = CopyFixture(L"extract/tree.zip", L"tree.zip");
+  Open(archive, {L"readme.txt", L""}, MemberMode::Open);
+  ASSERT_EQ(launcher.executed.size(), 1u);
+  EXPECT_EQ(launcher.executed[0], L"0|" + work + L"readme.txt|");
+
+  core::PrivateState.SetArcFileName(archive);
+  operations::OpenArcMember(nullptr, {L"readme.txt", L""}, MemberMode::OpenWith, L"notepad.exe", launcher);
+  EXPECT_EQ(launcher.executed.back(), L"2|" + work + L"readme.txt|notepad.exe");
+  Open(archive, {L"readme.txt", L""}, MemberMode::OpenWith);
+  EXPECT_EQ(launcher.executed.back(), L"9|" + work + L"readme.txt|");
+
+  Open(archive, {L"readme.txt", L""}, MemberMode::Expand);
+  EXPECT_EQ(launcher.expanded, work + L"readme.txt");
+}
+
+TEST_F(OpenArcMemberTest, ANestedArchiveOpensInASecondInstanceAndAProgramThatDoesNotStartOffersTheEditor) {
+  // The stand-in lists and extracts a fixture archive of named entries; a nested archive is one of them.
+  const std::wstring outer = temp.WriteFile(
+      L"outer.7z",
+      testsupport::FixtureArchive("7Z", "entry inner.LZH\r\nsize 5\r\nend\r\nentry tool.exe\r\nsize 5\r\nend\r\n"));
+  Open(outer, {L"inner.LZH", L""}, MemberMode::Open);
+  ASSERT_EQ(launcher.instances.size(), 1u);
+  EXPECT_EQ(launcher.instances[0], work + L"inner.LZH");
+  EXPECT_TRUE(launcher.executed.empty());
+
+  launcher.executeResult = 2;
+  boxes.Expect(operations::kNoAssociatedProgram, IDOK);
+  Open(outer, {L"tool.exe", L""}, MemberMode::Open);
+  EXPECT_TRUE(boxes.AllShown());
+  ASSERT_EQ(launcher.executed.size(), 2u);
+  EXPECT_EQ(launcher.executed[0], L"1|" + work + L"tool.exe|");
+  EXPECT_EQ(launcher.executed[1], L"0|" + work + L"tool.exe|");
+}
+
+TEST_F(OpenArcMemberTest, AFailedExtractionOpensNothingAndNeverHandsBackAnOldCopy) {
+  const std::wstring archive = CopyFixture(L"extract/tree.zip", L"tree.zip");
+  CreateDirectoryW(core::WorkFolderPath().c_str(), nullptr);
+  temp.WriteFile(L"tvtemp00\\readme.txt", "an old copy");
+  Configure("[unzip32]\r\nResult.UnZip=32790\r\n");
+  EXPECT_EQ(Open(archive, {L"readme.txt", L""}, MemberMode::ExtractOnly), L"");
+  EXPECT_EQ(Open(archive, {L"readme.txt", L""}, MemberMode::Open), L"");
+  EXPECT_TRUE(launcher.executed.empty());
+  EXPECT_EQ(GetFileAttributesW((work + L"readme.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(OpenArcMemberTest, ANameCodePage932CannotHoldIsRefusedBeforeAnyArchiverRuns) {
+  const std::wstring archive = CopyFixture(L"extract/tree.zip", L"tree.zip");
+  ClearLog();
+  boxes.Expect(L"次のファイル名には書庫に格納できない文字が含まれています\r\n\"\u00e9t\u00e9.txt\"", IDOK);
+  EXPECT_EQ(Open(archive, {L"\u00e9t\u00e9.txt", L""}, MemberMode::ExtractOnly), L"");
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_TRUE(LogLines().empty());
+}
+
+}  // namespace
