@@ -9,7 +9,7 @@
 #include "browser/EntryList.h"
 #include "browser/StatusBarText.h"
 #include "browser/TreeListUpkeep.h"
-#include "browser/UnPackArchive.h"
+#include "operations/UnPackArchive.h"
 #include "core/ArcType.h"
 #include "core/Seams.h"
 #include "core/SettingValues.h"
@@ -129,13 +129,13 @@ void mnuEditUnPack_Click(frmMain& form) {
     tools::ExtractThroughDialog(form.Hwnd());
   } else {
     core::PrivateState.SetIconDrop(true);
-    browser::UnPackArchive(form.Hwnd(), core::PrivateState.ArcFileName(), true, L"");
+    operations::UnPackArchive(form.Hwnd(), core::PrivateState.ArcFileName(), true, L"");
     core::PrivateState.SetIconDrop(false);
   }
   winui::DoEvents();
   SetForegroundWindow(form.Hwnd());
   operations::DeleteListFile();
-  browser::TellExtracted(form.Hwnd());
+  operations::TellExtracted(form.Hwnd());
 }
 
 void mnuEditDSelectAll_Click(frmMain& form) {

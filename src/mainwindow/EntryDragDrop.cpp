@@ -7,7 +7,7 @@
 #include "browser/MenuStatus.h"
 #include "browser/StatusBarText.h"
 #include "browser/TreeListUpkeep.h"
-#include "browser/UnPackArchive.h"
+#include "operations/UnPackArchive.h"
 #include "core/ArcType.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -157,7 +157,7 @@ std::vector<std::wstring> DragOutFiles(frmMain& form) {
   core::PrivateState.SetIconDrop(true);
   // Into the drag folder of this instance's work folder, emptied first: never anywhere the user keeps files.
   const std::wstring work = core::AddBackslash(core::WorkFolderPath());
-  browser::UnPackArchive(form.Hwnd(), core::PrivateState.ArcFileName(), false, work + L"Drag");
+  operations::UnPackArchive(form.Hwnd(), core::PrivateState.ArcFileName(), false, work + L"Drag");
   core::PrivateState.SetIconDrop(false);
   core::Settings.FolderByArc = folderByArc;
 

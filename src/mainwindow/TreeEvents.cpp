@@ -14,7 +14,7 @@
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "browser/Histories.h"
-#include "browser/UnPackArchive.h"
+#include "operations/UnPackArchive.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "mainwindow/ArchiveCommands.h"
@@ -94,7 +94,7 @@ void UnPackToRecentFolder(frmMain& form, int item) {
   const DWORD attributes = GetFileAttributesW(folder.c_str());
   if (!folder.empty() && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
     core::PrivateState.SetIconDrop(true);
-    browser::UnPackArchive(form.Hwnd(), core::PrivateState.ArcFileName(), true, folder);
+    operations::UnPackArchive(form.Hwnd(), core::PrivateState.ArcFileName(), true, folder);
     core::PrivateState.SetIconDrop(false);
     core::Settings.ArcDown = MoveFolderFirst(core::Settings.ArcDown, folder);
     browser::MakeUnPackButtonMenu();
@@ -105,7 +105,7 @@ void UnPackToRecentFolder(frmMain& form, int item) {
   winui::DoEvents();
   SetForegroundWindow(form.Hwnd());
   operations::DeleteListFile();
-  browser::TellExtracted(form.Hwnd());
+  operations::TellExtracted(form.Hwnd());
 }
 
 void tvTreeView_MouseDown(frmMain& form, int button) {
