@@ -5,6 +5,7 @@
 #include "browser/Histories.h"
 #include "mainwindow/ArchiveCommands.h"
 #include "mainwindow/ToolCommands.h"
+#include "mainwindow/WizardCommands.h"
 #include "mainwindow/WindowViews.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
@@ -68,6 +69,7 @@ frmMain::frmMain() : Form(kForm, kControls, MainMenus()) {
   BindHandlers();
   BindArchiveCommands(*this);
   BindToolCommands(*this);
+  BindWizardCommands(*this);
 }
 
 frmMain::~frmMain() {

@@ -3,6 +3,7 @@
 // starts and modal windows. Each answers as scripted and records what it was asked.
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
@@ -77,7 +78,20 @@ class FakeFileDialogs : public core::CommonDialogSeam {
   std::vector<std::wstring> answers;
   std::vector<Question> asked;
 
-  BOOL OpenFile(OPENFILENAMEW& record) override {
+  BOOL OpenFile(OPENFILENAMEW& record) override { return Answer(record); }
+  // The save dialog answers from the same script.
+  BOOL SaveFile(OPENFILENAMEW& record) override { return Answer(record); }
+  BOOL PickColor(CHOOSECOLORW&) override { return FALSE; }
+  BOOL PickFont(CHOOSEFONTW&) override { return FALSE; }
+  BOOL Print(PRINTDLGW&) override { return FALSE; }
+  BOOL PageSetup(PAGESETUPDLGW&) override { return FALSE; }
+  DWORD ExtendedError() override { return 0; }
+  BOOL Help(HWND, const std::wstring&, UINT, ULONG_PTR) override { return FALSE; }
+
+ private:
+  // An answer of several files ("folder", NUL, "name", NUL, "name") reaches the buffer whole, ended by two
+  // NULs as the dialog ends a multi-selection.
+  BOOL Answer(OPENFILENAMEW& record) {
     std::wstring filter;
     for (const wchar_t* p = record.lpstrFilter; p && *p; p += wcslen(p) + 1)
       filter += (filter.empty() ? L"" : L"|") + std::wstring(p);
@@ -85,18 +99,12 @@ class FakeFileDialogs : public core::CommonDialogSeam {
                      record.lpstrInitialDir ? record.lpstrInitialDir : L""});
     std::wstring answer;
     if (asked.size() <= answers.size()) answer = answers[asked.size() - 1];
-    if (answer.empty()) return FALSE;
-    wcsncpy(record.lpstrFile, answer.c_str(), record.nMaxFile - 1);
-    record.lpstrFile[record.nMaxFile - 1] = L'\0';
+    if (answer.empty() || answer.size() + 2 > record.nMaxFile) return FALSE;
+    std::copy(answer.begin(), answer.end(), record.lpstrFile);
+    record.lpstrFile[answer.size()] = L'\0';
+    record.lpstrFile[answer.size() + 1] = L'\0';
     return TRUE;
   }
-  BOOL SaveFile(OPENFILENAMEW&) override { return FALSE; }
-  BOOL PickColor(CHOOSECOLORW&) override { return FALSE; }
-  BOOL PickFont(CHOOSEFONTW&) override { return FALSE; }
-  BOOL Print(PRINTDLGW&) override { return FALSE; }
-  BOOL PageSetup(PAGESETUPDLGW&) override { return FALSE; }
-  DWORD ExtendedError() override { return 0; }
-  BOOL Help(HWND, const std::wstring&, UINT, ULONG_PTR) override { return FALSE; }
 };
 
 // Plays the user of every modal form shown while it lives: `play` gets the form, loaded and hidden, and
