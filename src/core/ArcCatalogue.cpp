@@ -67,6 +67,170 @@ constexpr ReaderTraits kFixedColumns{.clearBeforeEachFind = false,
                                      .fixedPackedAndRatio = true,
                                      .blankRootFolder = true};
 
+// --- Extraction rules of the types ---
+
+using S = SettingsStore;
+constexpr SettingTest On(std::wstring S::*member) { return {member, true}; }
+constexpr SettingTest Off(std::wstring S::*member) { return {member, false}; }
+constexpr uint16_t kNeither = kNotNewerOnly | kNotAskFirst;
+
+constexpr ExtractSwitch kLzhOptionSwitches[] = {
+    {.text = L"-jc1", .setting = On(&S::LZH_Broken)},    {.text = L"-a1", .setting = On(&S::LZH_Attribute)},
+    {.text = L"-gn1", .setting = On(&S::LZH_AllStatus)}, {.text = L"-gn0", .setting = Off(&S::LZH_AllStatus)},
+    {.text = L"-jss1", .setting = On(&S::LZH_ErrSkip)},
+};
+constexpr SwitchGroup kLzhOptions{kLzhOptionSwitches};
+constexpr ExtractSwitch kLzhDialogBase[] = {{kNewerOnly, L"x"}, {kAskFirst, L"e -c"}, {0, L"x -c"}};
+constexpr ExtractSwitch kLzhDialogAppended[] = {
+    {kKeepFolders, L"-x1 -a2 -jf0"}, {kFlat, L"-x0"}, {.group = &kLzhOptions}};
+constexpr ExtractSwitch kLzhQuickBase[] = {{0, L"x -c -jf0"}};
+constexpr ExtractSwitch kLzhQuickAppended[] = {{kFlat, L"-x0"}, {.group = &kLzhOptions}, {kForDragOut, L"-n1"}};
+
+constexpr ExtractSwitch kZipDialogBase[] = {{kNewerOnly, L"-x -n"}, {kAskFirst, L"-x"}, {0, L"-x -o"}};
+constexpr ExtractSwitch kZipDialogAppended[] = {
+    {kFlat, L"-j"},
+    {.text = L"-S", .setting = On(&S::ZIP_Attribute)},
+    {.text = L"-l", .setting = On(&S::ZIP_EnterConvert), .also = Off(&S::ZIP_Convert)},
+    {.text = L"-ll", .setting = On(&S::ZIP_EnterConvert), .also = On(&S::ZIP_Convert)}};
+constexpr ExtractSwitch kZipQuickBase[] = {{0, L"-x -o"}};
+constexpr ExtractSwitch kZipQuickAppended[] = {{kFlat, L"-j"}, {.text = L"-S", .setting = On(&S::ZIP_Attribute)}};
+
+constexpr ExtractSwitch kCabDialogAppended[] = {{kFlat, L"-j"}, {kAllVolumes, L"-k"}};
+constexpr ExtractSwitch kFlatJ[] = {{kFlat, L"-j"}};
+
+constexpr ExtractSwitch kArjOptionSwitches[] = {{.text = L"-jr1", .setting = On(&S::ARJ_Broken)},
+                                                {.text = L"-hn1", .setting = On(&S::ARJ_AllStatus)},
+                                                {.text = L"-hn0", .setting = Off(&S::ARJ_AllStatus)}};
+constexpr ExtractSwitch kArjDialogBase[] = {{kNewerOnly, L"x -n"}, {kAskFirst, L"x -ha"}, {0, L"x -ha -y"}};
+constexpr ExtractSwitch kArjQuickBase[] = {{kKeepFolders, L"x -f+"}, {0, L"e -f+"}};
+
+constexpr ExtractSwitch kTarDialogBase[] = {{0, L"-xvf"}};
+constexpr ExtractSwitch kTarQuickBase[] = {{kKeepFolders, L"-xvf"}, {0, L"--use-directory=0 -xvf"}};
+
+constexpr ExtractSwitch kIshDialogBase[] = {{kNewerOnly, L"/r"}, {0, L"/a"}};
+constexpr ExtractSwitch kIshQuickBase[] = {{0, L"/r"}};
+
+constexpr ExtractSwitch kRarBase[] = {{kKeepFolders, L"-x"}, {0, L"-e"}};
+constexpr ExtractSwitch kRarDialogAppended[] = {{kNewerOnly, L"-u"}, {kNeither, L"-o"}};
+
+constexpr ExtractSwitch kYz1DialogBase[] = {{kNewerOnly, L"x"}, {kAskFirst, L"x -c2"}, {0, L"x"}};
+constexpr ExtractSwitch kYz1DialogAppended[] = {{kKeepFolders, L"-x1"}, {kFlat, L"-x0"}};
+constexpr ExtractSwitch kYz1QuickBase[] = {{kKeepFolders, L"x -x1"}, {0, L"x -x0"}};
+
+constexpr ExtractSwitch kAceDialogBase[] = {{0, L"x -y"}};
+constexpr ExtractSwitch kAceQuickBase[] = {{kKeepFolders, L"x -o -y"}, {0, L"e -o -y"}};
+
+constexpr ExtractSwitch kJarBase[] = {{kKeepFolders, L"x -y"}, {0, L"e -y"}};
+constexpr ExtractSwitch kJarDialogAppended[] = {{kNewerOnly, L"-n"}};
+
+constexpr ExtractSwitch kBgaDialogBase[] = {{kNewerOnly, L"x -n"}, {kAskFirst, L"x"}, {0, L"x -o"}};
+constexpr ExtractSwitch kBgaQuickBase[] = {{0, L"x -o"}};
+
+constexpr ExtractSwitch kGcaDialogBase[] = {
+    {kNoNames | kAskFirst, L"e -yx1"}, {kNoNames, L"e"}, {kAskFirst, L"ex -yx1"}, {0, L"ex"}};
+constexpr ExtractSwitch kGcaDialogAppended[] = {{kKeepFolders, L"-xx1"}};
+constexpr ExtractSwitch kGcaQuickBase[] = {{kKeepFolders, L"ex -xx1"}, {0, L"ex"}};
+
+constexpr ExtractSwitch k7zDialogBase[] = {{kKeepFolders, L"x"}, {0, L"e"}};
+constexpr ExtractSwitch k7zDialogAppended[] = {{kNewerOnly, L"-aos"}, {kNeither, L"-aoa"}};
+constexpr ExtractSwitch k7zQuickBase[] = {{kKeepFolders, L"x -y"}, {0, L"e -y"}};
+
+constexpr ExtractSwitch kImpOptionSwitches[] = {{.text = L"-a1", .setting = On(&S::IMP_Attribute)},
+                                                {.text = L"-n1", .setting = On(&S::IMP_AllStatus)},
+                                                {.text = L"-n0", .setting = Off(&S::IMP_AllStatus)}};
+constexpr SwitchGroup kImpOptions{kImpOptionSwitches};
+constexpr ExtractSwitch kImpDialogBase[] = {{kKeepFolders, L"x -r1"}, {0, L"e -r0"}};
+constexpr ExtractSwitch kImpDialogAppended[] = {{.group = &kImpOptions}, {kAskFirst, L"-u5"}, {kNotAskFirst, L"-u1"}};
+constexpr ExtractSwitch kImpQuickBase[] = {{0, L"e -r0"}};
+constexpr ExtractSwitch kImpQuickAppended[] = {{.group = &kImpOptions}, {0, L"-u1"}};
+
+constexpr ExtractSwitch kYz2Base[] = {{0, L"m -c -j"}};
+
+constexpr ExtractSwitch kBhAttribute[] = {{.text = L"-a1", .setting = On(&S::BH_Attribute)}};
+constexpr SwitchGroup kBhOptions{kBhAttribute};
+constexpr ExtractSwitch kBhDialogBase[] = {{kKeepFolders, L"x -r1"}, {0, L"e -r0"}};
+constexpr ExtractSwitch kBhDialogAppended[] = {
+    {kNewerOnly, L"-o0"}, {kNotNewerOnly | kAskFirst, L"-o2"}, {kNeither, L"-o1"}, {.group = &kBhOptions}};
+constexpr ExtractSwitch kBhQuickBase[] = {{0, L"e -o1"}};
+constexpr ExtractSwitch kBhQuickAppended[] = {{kFlat, L"-d0 -r0"}, {kKeepFolders, L"-d1 -r1"}, {.group = &kBhOptions}};
+
+constexpr Extraction kLzhExtraction{.dialogBase = kLzhDialogBase,
+                                    .dialogAppended = kLzhDialogAppended,
+                                    .quickBase = kLzhQuickBase,
+                                    .quickAppended = kLzhQuickAppended,
+                                    .boxes = {.newFileFrom = &S::LZH_FileOpt}};
+constexpr Extraction kZipExtraction{.dialogBase = kZipDialogBase,
+                                    .dialogAppended = kZipDialogAppended,
+                                    .quickBase = kZipQuickBase,
+                                    .quickAppended = kZipQuickAppended,
+                                    .boxes = {.newFileFrom = &S::ZIP_FileOpt}};
+constexpr Extraction kCabExtraction{.dialogBase = kZipDialogBase,
+                                    .dialogAppended = kCabDialogAppended,
+                                    .quickBase = kZipQuickBase,
+                                    .quickAppended = kFlatJ,
+                                    .allVolumesNames = L"*.*",
+                                    .boxes = {.volumes = VolumesBox::Cabinets}};
+constexpr Extraction kArjExtraction{.dialogBase = kArjDialogBase,
+                                    .dialogAppended = kArjOptionSwitches,
+                                    .quickBase = kArjQuickBase,
+                                    .quickAppended = kArjOptionSwitches,
+                                    .boxes = {.folder = BoxRule::Disabled, .newFileFrom = &S::ARJ_FileOpt}};
+constexpr Extraction kTarExtraction{.dialogBase = kTarDialogBase,
+                                    .quickBase = kTarQuickBase,
+                                    .boxes = {.overwrite = BoxRule::Disabled, .newFile = BoxRule::Cleared}};
+constexpr Extraction kIshExtraction{.dialogBase = kIshDialogBase,
+                                    .quickBase = kIshQuickBase,
+                                    .names = ExtractNames::Inline,
+                                    .boxes = {.folder = BoxRule::Disabled, .overwrite = BoxRule::Disabled}};
+constexpr Extraction kRarExtraction{.dialogBase = kRarBase,
+                                    .dialogAppended = kRarDialogAppended,
+                                    .quickBase = kRarBase,
+                                    .allVolumesNames = L"",
+                                    .boxes = {.volumes = VolumesBox::Volumes}};
+constexpr Extraction kYz1Extraction{.dialogBase = kYz1DialogBase,
+                                    .dialogAppended = kYz1DialogAppended,
+                                    .quickBase = kYz1QuickBase,
+                                    .boxes = {.newFile = BoxRule::Disabled}};
+constexpr Extraction kAceExtraction{
+    .dialogBase = kAceDialogBase,
+    .quickBase = kAceQuickBase,
+    .shortDestination = true,
+    .boxes = {.folder = BoxRule::ClearedDisabled, .overwrite = BoxRule::Disabled, .newFile = BoxRule::Disabled}};
+constexpr Extraction kJarExtraction{.dialogBase = kJarBase,
+                                    .dialogAppended = kJarDialogAppended,
+                                    .quickBase = kJarBase,
+                                    .boxes = {.overwrite = BoxRule::Disabled, .newFileFrom = &S::JAR_FileOpt}};
+constexpr Extraction kBgaExtraction{.dialogBase = kBgaDialogBase,
+                                    .dialogAppended = kFlatJ,
+                                    .quickBase = kBgaQuickBase,
+                                    .quickAppended = kFlatJ,
+                                    .boxes = {.newFileFrom = &S::BGA_FileOpt}};
+constexpr Extraction kGcaExtraction{.dialogBase = kGcaDialogBase,
+                                    .dialogAppended = kGcaDialogAppended,
+                                    .quickBase = kGcaQuickBase,
+                                    .boxes = {.newFile = BoxRule::Disabled}};
+// The library takes no switches and no names.
+constexpr Extraction kBelExtraction{.boxes = {.newFile = BoxRule::Disabled}};
+constexpr Extraction k7zExtraction{.dialogBase = k7zDialogBase,
+                                   .dialogAppended = k7zDialogAppended,
+                                   .quickBase = k7zQuickBase,
+                                   .outputSwitch = true,
+                                   .boxes = {.newFile = BoxRule::Cleared}};
+constexpr Extraction kImpExtraction{
+    .dialogBase = kImpDialogBase,
+    .dialogAppended = kImpDialogAppended,
+    .quickBase = kImpQuickBase,
+    .quickAppended = kImpQuickAppended,
+    .names = ExtractNames::ListItems,
+    .boxes = {.folder = BoxRule::Enabled, .overwrite = BoxRule::Enabled, .newFile = BoxRule::Disabled}};
+constexpr Extraction kYz2Extraction{.dialogBase = kYz2Base,
+                                    .quickBase = kYz2Base,
+                                    .boxes = {.folder = BoxRule::ClearedDisabled, .newFile = BoxRule::Disabled}};
+constexpr Extraction kBhExtraction{.dialogBase = kBhDialogBase,
+                                   .dialogAppended = kBhDialogAppended,
+                                   .quickBase = kBhQuickBase,
+                                   .quickAppended = kBhQuickAppended,
+                                   .boxes = {.newFileFrom = &S::BH_FileOpt}};
 // --- List files ---
 using F = PackForm;
 using B = PackBase;
@@ -137,8 +301,6 @@ constexpr ListVerb Lists(const wchar_t* verb, Archiver archiver) { return {verb,
 constexpr Names<3> kTarNewExt = {L".tar", L".tgz", L".tbz"};
 constexpr Names<2> kBgaNewExt = {L".gza", L".bza"};
 
-using S = SettingsStore;
-
 constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
     {.index = ArcTypeLzh,
      .name = L"LZH",
@@ -158,7 +320,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .form = CreateForm::WithFolder,
                   .makeSfx = &S::LZH_MakeSFX,
                   .afterCreate = SfxAfterCreate::ReplaceArchive,
-                  .sfx = {.verb = L"s", .call = Call(Archiver::Unlha), .destination = true, .lzhSwitches = true}}},
+                  .sfx = {.verb = L"s", .call = Call(Archiver::Unlha), .destination = true, .lzhSwitches = true}},
+     .extraction = kLzhExtraction},
     {.index = ArcTypeZip,
      .name = L"ZIP",
      .extensions = kZipExt,
@@ -183,7 +346,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .sfx = {.verb = L"--sfx=sfx32gui.dat",
                           .call = Call(Archiver::Zip, 1),
                           .destination = true,
-                          .module = L"sfx32gui.dat"}}},
+                          .module = L"sfx32gui.dat"}},
+     .extraction = kZipExtraction},
     {.index = ArcTypeCab,
      .name = L"CAB",
      .extensions = kCabExt,
@@ -202,7 +366,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .form = CreateForm::WithBase,
                   .makeSfx = &S::CAB_MakeSFX,
                   .afterCreate = SfxAfterCreate::ReportFolder,
-                  .sfx = {.verb = L"-f", .call = Call(Archiver::Cab), .destination = true}}},
+                  .sfx = {.verb = L"-f", .call = Call(Archiver::Cab), .destination = true}},
+     .extraction = kCabExtraction},
     {.index = ArcTypeArj,
      .name = L"ARJ",
      .extensions = kArjExt,
@@ -220,7 +385,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .writer = Call(Archiver::Unarj, 1),
                   .form = CreateForm::Staged,
                   .makeSfx = &S::ARJ_MakeSFX,
-                  .packsInOneCall = true}},
+                  .packsInOneCall = true},
+     .extraction = kArjExtraction},
     {.index = ArcTypeTar,
      .name = L"TAR",
      .extensions = kTarExt,
@@ -241,7 +407,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .extensionSetting = &S::TAR_ArcType,
                   .extensionsBySetting = kTarNewExt,
                   .makeSfx = &S::TAR_MakeSFX,
-                  .packsInOneCall = true}},
+                  .packsInOneCall = true},
+     .extraction = kTarExtraction},
     {.index = ArcTypeIsh,
      .name = L"ISH",
      .extensions = kIshExt,
@@ -253,7 +420,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .placesProgress = false,
      .commandShape = CommandShape::Ish,
      .listRule = ListRule::Ignored,
-     .creation = {.emptyArchiveOfItsOwnType = false, .writer = Call(Archiver::Ish, 1), .form = CreateForm::EachFile}},
+     .creation = {.emptyArchiveOfItsOwnType = false, .writer = Call(Archiver::Ish, 1), .form = CreateForm::EachFile},
+     .extraction = kIshExtraction},
     {.index = ArcTypeRar,
      .name = L"RAR",
      .extensions = kRarExt,
@@ -273,7 +441,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .makeSfx = &S::RAR_MakeSFX,
                   .afterCreate = SfxAfterCreate::ToolStep,
                   .sfx = {.verb = L"s", .call = Call(Archiver::Unrar, 1)},
-                  .packsInOneCall = true}},
+                  .packsInOneCall = true},
+     .extraction = kRarExtraction},
     {.index = ArcTypeYz1,
      .name = L"YZ1",
      .extensions = kYz1Ext,
@@ -293,7 +462,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .makeSfx = &S::YZ1_MakeSFX,
                   .afterCreate = SfxAfterCreate::ReplaceArchive,
                   .sfx = {.verb = L"s", .call = Call(Archiver::Yz1)},
-                  .keepsFolderName = true}},
+                  .keepsFolderName = true},
+     .extraction = kYz1Extraction},
     {.index = ArcTypeAce,
      .name = L"ACE",
      .extensions = kAceExt,
@@ -309,7 +479,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .makeSfx = &S::ACE_MakeSFX,
                   .afterCreate = SfxAfterCreate::ToolStep,
                   .sfx = {.verb = L"s", .call = Call(Archiver::AceExe)},
-                  .packsInOneCall = true}},
+                  .packsInOneCall = true},
+     .extraction = kAceExtraction},
     {.index = ArcTypeJar,
      .name = L"JAR",
      .extensions = kJarExt,
@@ -323,7 +494,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .windowTool = L"jar32.exe",
                   .writer = Call(Archiver::JarExe),
                   .form = CreateForm::Plain,
-                  .newExtension = L".j"}},
+                  .newExtension = L".j"},
+     .extraction = kJarExtraction},
     {.index = ArcTypeBga,
      .name = L"BGA",
      .extensions = kBgaExt,
@@ -342,7 +514,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .extensionsBySetting = kBgaNewExt,
                   .makeSfx = &S::BGA_MakeSFX,
                   .afterCreate = SfxAfterCreate::ReplaceArchive,
-                  .sfx = {.verb = L"s", .call = Call(Archiver::Bga), .destination = true}}},
+                  .sfx = {.verb = L"s", .call = Call(Archiver::Bga), .destination = true}},
+     .extraction = kBgaExtraction},
     {.index = ArcTypeGca,
      .name = L"GCA",
      .extensions = kGcaExt,
@@ -351,7 +524,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .prefix = "UnGCA",
      .presence = kGca,
      .listVerb = Lists(L"l", Archiver::UnGca),
-     .creation = {.windowTool = L"gcac.exe", .writer = Call(Archiver::UnGca, 1), .form = CreateForm::ListSwitch}},
+     .creation = {.windowTool = L"gcac.exe", .writer = Call(Archiver::UnGca, 1), .form = CreateForm::ListSwitch},
+     .extraction = kGcaExtraction},
     // The BEL library is asked by the archive path in place of a wildcard; nothing can create the type.
     {.index = ArcTypeBel,
      .name = L"BEL",
@@ -364,7 +538,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .reader = {.messagePassAfterOpen = false},
      .commandShape = CommandShape::Bel,
      .listRule = ListRule::Ignored,
-     .creation = {.windowCreates = false}},
+     .creation = {.windowCreates = false},
+     .extraction = kBelExtraction},
     {.index = ArcType7z,
      .name = L"7Z",
      .extensions = k7zExt,
@@ -381,7 +556,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .writer = Call(Archiver::SevenZip),
                   .form = CreateForm::WithBase,
                   .makeSfx = &S::_7Z_MakeSFX,
-                  .keepsFolderName = true}},
+                  .keepsFolderName = true},
+     .extraction = k7zExtraction},
     {.index = ArcTypeImp,
      .name = L"IMP",
      .extensions = kImpExt,
@@ -390,7 +566,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .prefix = "UnImp",
      .presence = kImp,
      .listRule = ListRule::AllWhenBlank,
-     .listVerb = Lists(L"v", Archiver::UnImp)},
+     .listVerb = Lists(L"v", Archiver::UnImp),
+     .extraction = kImpExtraction},
     {.index = ArcTypeYz2,
      .name = L"YZ2",
      .extensions = kYz2Ext,
@@ -408,7 +585,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .writer = Call(Archiver::Yz2),
                   .form = CreateForm::FirstItem,
                   .makeSfx = &S::YZ2_MakeSFX,
-                  .keepsFolderName = true}},
+                  .keepsFolderName = true},
+     .extraction = kYz2Extraction},
     {.index = ArcTypeBh,
      .name = L"BH",
      .extensions = kBhExt,
@@ -424,7 +602,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
                   .form = CreateForm::WithBase,
                   .makeSfx = &S::BH_MakeSFX,
                   .afterCreate = SfxAfterCreate::ReplaceArchive,
-                  .sfx = {.verb = L"s", .call = Call(Archiver::Bh)}}},
+                  .sfx = {.verb = L"s", .call = Call(Archiver::Bh)}},
+     .extraction = kBhExtraction},
     // The gzip and bzip2 forms of TAR: read by the TAR library, with no index of their own.
     {.name = L"TGZ",
      .extensions = kTgzExt,
@@ -434,7 +613,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .presence = kTar,
      .listing = ListingRule::Tar,
      .reader = kFixedColumns,
-     .listVerb = Lists(L"-tvf", Archiver::Tar)},
+     .listVerb = Lists(L"-tvf", Archiver::Tar),
+     .extraction = kTarExtraction},
     {.name = L"TBZ",
      .extensions = kTbzExt,
      .iconExtensions = kTbzExt,
@@ -443,7 +623,8 @@ constexpr ArcTypeRow kRows[kArcCatalogueRows] = {
      .presence = kTar,
      .listing = ListingRule::Tar,
      .reader = kFixedColumns,
-     .listVerb = Lists(L"-tvf", Archiver::Tar)},
+     .listVerb = Lists(L"-tvf", Archiver::Tar),
+     .extraction = kTarExtraction},
 };
 
 }  // namespace

@@ -185,6 +185,79 @@ struct Creation {
   bool keepsFolderName = false;
 };
 
+// --- Extraction rules ---
+
+// When an extraction switch is added: every condition named must hold (none: always). The dialog's
+// conditions come from its boxes (newer files only, ask before overwriting, keep the stored folders); the
+// quick extraction asks neither of the first two, and it keeps folders exactly when it extracts directly
+// and not flat.
+enum ExtractWhen : uint16_t {
+  kNewerOnly = 1u << 0,
+  kNotNewerOnly = 1u << 1,
+  kAskFirst = 1u << 2,
+  kNotAskFirst = 1u << 3,
+  kKeepFolders = 1u << 4,
+  kFlat = 1u << 5,
+  kNoNames = 1u << 6,  // the whole archive
+  kNames = 1u << 7,    // selected entries
+  kAllVolumes = 1u << 8,
+  kForDragOut = 1u << 9,
+};
+
+// A test of one setting: on (anything but "0") or off (exactly "0"). No member: always true.
+struct SettingTest {
+  std::wstring SettingsStore::*member = nullptr;
+  bool on = true;
+};
+
+struct SwitchGroup;
+
+// One switch of an extraction command line, or a group of them (the type's own options, shared by the
+// dialog and the quick extraction) that is taken in its place.
+struct ExtractSwitch {
+  uint16_t when = 0;
+  const wchar_t* text = L"";
+  SettingTest setting{};
+  SettingTest also{};
+  const SwitchGroup* group = nullptr;
+};
+
+struct SwitchGroup {
+  std::span<const ExtractSwitch> switches;
+};
+
+// How the names to extract reach the command line: the list file's reference quoted, the inline names
+// unchanged, or the items of the list file themselves.
+enum class ExtractNames { ListFile, Inline, ListItems };
+
+// A check box of the extraction dialog as the type leaves it.
+enum class BoxRule { Keep, Enabled, Disabled, Cleared, ClearedDisabled };
+// The dialog's box for archives in several volumes: none, the cabinets of a set, or the volumes of an archive.
+enum class VolumesBox { None, Cabinets, Volumes };
+
+struct ExtractionBoxes {
+  BoxRule folder = BoxRule::Keep;
+  BoxRule overwrite = BoxRule::Keep;
+  BoxRule newFile = BoxRule::Keep;
+  // The newer-files box is checked when this member's first character is not "0".
+  std::wstring SettingsStore::*newFileFrom = nullptr;
+  VolumesBox volumes = VolumesBox::None;
+};
+
+struct Extraction {
+  // The first base switch whose conditions hold starts the line; every appended one that holds follows.
+  std::span<const ExtractSwitch> dialogBase{};
+  std::span<const ExtractSwitch> dialogAppended{};
+  std::span<const ExtractSwitch> quickBase{};
+  std::span<const ExtractSwitch> quickAppended{};
+  // With all volumes asked for in the dialog, the names become this (nullptr: they stay).
+  const wchar_t* allVolumesNames = nullptr;
+  ExtractNames names = ExtractNames::ListFile;
+  bool shortDestination = false;  // the destination in its 8.3 form in place of quotes
+  bool outputSwitch = false;      // the destination as the archiver's "-o" switch
+  ExtractionBoxes boxes{};
+};
+
 struct ArcTypeRow {
   int16_t index = -1;  // ArcTypeIndex; -1 for TGZ and TBZ, which have none
   const wchar_t* name = L"";
@@ -208,6 +281,8 @@ struct ArcTypeRow {
   ListVerb listVerb{};
   ListFileRules listFile{};
   Creation creation{};
+  // Extraction switches, names and destination form, and the extraction dialog's boxes.
+  Extraction extraction{};
 };
 
 // Every row: the 17 indexed types in index order, then TGZ and TBZ.

@@ -1,5 +1,5 @@
 // Shows one of the tools' dialogs with sample contents for a screenshot (screenshot.sh); not a test.
-// Argument: passphrase, about, commandline, expand or property.
+// Argument: passphrase, about, commandline, expand, property, listing or extract.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -12,6 +12,7 @@
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "tools/frmAbout.h"
+#include "tools/frmArchiveDown.h"
 #include "tools/frmCommandLine.h"
 #include "tools/frmExpand.h"
 #include "tools/frmPassPhrase.h"
@@ -62,6 +63,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     sheet->Load();
     if (which == L"listing") sheet->tabProperty.SetSelectedTab(2);
     form = std::move(sheet);
+  } else if (which == L"extract") {
+    core::Settings.ArcDown = {L"", L"C:\\解凍\\書類", L"D:\\展開先"};
+    core::Settings.UnpackDefaultFlag = L"1";
+    core::Settings.COM_FolderYuko = L"1";
+    core::PrivateState.SetArcFileName(L"C:\\書庫\\資料.cab");
+    form = std::make_unique<tools::frmArchiveDown>();
   } else {
     return 2;
   }

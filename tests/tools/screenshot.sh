@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Shows one of the tools' dialogs under the build's Wine prefix and Xvfb and saves a screenshot, to compare
 # the layout with its control table by eye. The stand-ins answer the About box's versions.
-# Usage: tests/tools/screenshot.sh <build-dir> <passphrase|about|commandline|expand|property|listing> [out.png]
+# Usage: tests/tools/screenshot.sh <build-dir> <passphrase|about|commandline|expand|property|listing|extract> [out.png]
 set -eu
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 build="$(cd "$1" && pwd)"

@@ -1,0 +1,43 @@
+#pragma once
+// The arguments of every extraction: the names to extract, the quoted archive and the destination, worked
+// out from PrivateState, Settings and what the caller gives.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Settings.h"
+#include "operations/ExtractCommands.h"
+
+namespace browser {
+
+// Where an extraction goes, decided before anything is made: the folder (plain, with a trailing "\") and
+// the folders to make on the way when missing, one level each, in order.
+struct UnPackDestination {
+  std::wstring folder;
+  std::vector<std::wstring> make;
+
+  bool operator==(const UnPackDestination&) const = default;
+};
+
+// The destination rules. `selection` is PrivateState.SelectArcFileName (its list file's folder is the base
+// of an extraction that is not direct); `iconDrop` chooses the rules of extraction without the dialog.
+// With iconDrop: the given folder, else the archive's folder (Settings.UnpackDefaultFlag on, or no default
+// folder set), else Settings.UnpackDefault; with Settings.FolderByArc on and no folder given, a folder
+// named after the archive (direct) or "Drag\" (for dragging out) below it. Without iconDrop: the archive's
+// folder when none is given, else the given folder, with a folder named after the archive below it when
+// Settings.COM_MakeFolder is on.
+UnPackDestination PlanUnPackDestination(const core::SettingsStore& settings, const std::wstring& arcPath,
+                                        const std::wstring& selection, const std::wstring& destGiven, bool direct,
+                                        bool iconDrop);
+
+// The message that refuses a name no archiver can be given (code page 932 has no form for a character).
+std::wstring UnholdableNameMessage(const std::wstring& name);
+
+// MakeUnPackArgs: the arguments for extracting `arcPath` (of type `type`) into `destGiven` ("" for the
+// default) with the entries named by PrivateState.SelectArcFileName. Makes the destination folders the
+// rules name. When the archive, the destination or the list file has a name code page 932 cannot hold,
+// nothing is made: the message names it and the result is nullopt.
+std::optional<operations::UnPackArgs> MakeUnPackArgs(const std::wstring& type, const std::wstring& arcPath,
+                                                     const std::wstring& destGiven, bool direct);
+
+}  // namespace browser

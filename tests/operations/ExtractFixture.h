@@ -1,0 +1,68 @@
+#pragma once
+// What the extraction tests share: the settings as a fresh settings file gives them, the checked-in
+// archives made by Debian's own archivers (fixtures/extract), the stand-in archivers with their call log,
+// and fakes for what a successful extraction starts.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "core/Seams.h"
+#include "core/Settings.h"
+
+namespace extracttest {
+
+// Every setting at the default a missing settings file gives (the machine's folders left empty).
+core::SettingsStore DefaultSettings();
+
+// A checked-in file of tests/operations/fixtures, as the test program under Wine reaches it.
+std::wstring Fixture(const std::wstring& relative);
+
+// The files below `folder` (relative paths with "\") and their bytes.
+std::map<std::wstring, std::string> FilesBelow(const std::wstring& folder);
+// The source tree the fixture archives were made from.
+std::map<std::wstring, std::string> SourceTree();
+
+// Shell opens recorded as "file|parameters"; nothing starts.
+class FakeShell : public core::ProcessSeam {
+ public:
+  std::vector<std::wstring> opened;
+  INT_PTR Execute(HWND, const std::wstring&, const std::wstring& file, const std::wstring& parameters,
+                  const std::wstring&, int) override {
+    opened.push_back(file + L"|" + parameters);
+    return 42;
+  }
+  HANDLE ExecuteForProcess(HWND, const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,
+                           int) override {
+    return nullptr;
+  }
+  HANDLE StartProcess(const std::wstring&, const std::wstring&, int) override { return nullptr; }
+};
+
+// The stand-in archivers as the program's libraries and tools, a configuration and a call log in `temp`;
+// Settings at their defaults with the output window off; PrivateState fresh; every shell open recorded.
+class StandinTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // The stand-ins' configuration; they read it when they are loaded next.
+  void Configure(const std::string& ini);
+  // The log's lines (code page 932 decoded), "library TAB entry TAB arguments".
+  std::vector<std::wstring> LogLines();
+  void ClearLog();
+  // Copies a fixture archive into the scratch folder under `name`.
+  std::wstring CopyFixture(const std::wstring& fixture, const std::wstring& name);
+
+  testsupport::TempDir temp;
+  FakeShell shell;
+
+ private:
+  core::SettingsStore saved_;
+  std::unique_ptr<core::ScopedProcessSeam> shellSeam_;
+};
+
+}  // namespace extracttest

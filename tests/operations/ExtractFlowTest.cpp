@@ -1,0 +1,186 @@
+// Extraction as the user runs it, through the stand-in archivers on archives made by Debian's own tools:
+// the dialog flow (the real extraction dialog driven through its controls) and the quick flow give back the
+// archived files byte for byte, with the command lines the types' rules give; and every way an extraction
+// can fail is reported as a failure, with nothing opened or run after it.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "ExtractFixture.h"
+#include "ScriptedMsgBox.h"
+#include "Standins.h"
+#include "ToolFakes.h"
+#include "browser/UnPackArchive.h"
+#include "core/Text.h"
+#include "core/modPath.h"
+#include "core/modTolvenar.h"
+#include "tools/frmArchiveDown.h"
+
+namespace {
+
+using tools::frmArchiveDown;
+
+struct FixtureType {
+  const wchar_t* fixture;
+  const wchar_t* archiveName;
+  const wchar_t* entry;  // the entry point the stand-in logs
+  const wchar_t* dialogSwitches;
+  const wchar_t* quickSwitches;
+};
+
+// Archives of each type, made from fixtures/extract/src by the tools make-archives.sh names.
+const FixtureType kTypes[] = {
+    {L"extract/tree.lzh", L"書庫 あ.lzh", L"Unlha", L"x -c -x1 -a2 -jf0 -a1 -gn0 -jss1", L"x -c -jf0 -a1 -gn0 -jss1"},
+    {L"extract/tree.zip", L"書庫 い.zip", L"UnZip", L"-x -o -S", L"-x -o -S"},
+    {L"extract/tree.tar", L"書庫 う.tar", L"Tar", L"-xvf", L"-xvf"},
+    {L"extract/tree.tgz", L"書庫 え.tgz", L"Tar", L"-xvf", L"-xvf"},
+    {L"extract/tree.cab", L"書庫 お.cab", L"Cab", L"-x -o", L"-x -o"},
+};
+
+class ExtractFlowTest : public extracttest::StandinTest {
+ protected:
+  // The arguments of every logged call of `entry`.
+  std::vector<std::wstring> Calls(const std::wstring& entry) {
+    std::vector<std::wstring> calls;
+    const std::wstring marker = L"\t" + entry + L"\t";
+    for (const std::wstring& line : LogLines()) {
+      const size_t at = line.find(marker);
+      if (at != std::wstring::npos) calls.push_back(line.substr(at + marker.size()));
+    }
+    return calls;
+  }
+  // The extraction dialog as the user fills it: `play` sets its controls, then OK is clicked.
+  bool ThroughDialog(const std::function<void(frmArchiveDown&)>& play) {
+    toolstest::ModalScript user([&](winui::Form& form) {
+      auto& dialog = static_cast<frmArchiveDown&>(form);
+      play(dialog);
+      dialog.CmdOk.Click();
+    });
+    return tools::ExtractThroughDialog(nullptr);
+  }
+
+  testsupport::ScriptedMsgBox boxes;
+};
+
+TEST_F(ExtractFlowTest, TheDialogFlowGivesBackEveryFileWithTheTypesLine) {
+  for (const FixtureType& type : kTypes) {
+    SCOPED_TRACE(core::ToUtf8(type.fixture));
+    ClearLog();
+    const std::wstring archive = CopyFixture(type.fixture, type.archiveName);
+    const std::wstring dest = temp / (L"展開 先\\" + core::GetBaseName(archive));
+    core::PrivateState.SetArcFileName(archive);
+    core::PrivateState.SetSelectArcFileName(L"");
+    const bool extracted = ThroughDialog([&](frmArchiveDown& dialog) {
+      dialog.cmbLhaDown.SetText(dest);
+      dialog.chkFolder.SetValue(1);
+    });
+    EXPECT_TRUE(extracted);
+    EXPECT_TRUE(core::PrivateState.ArcStatus());
+    EXPECT_EQ(extracttest::SourceTree(), extracttest::FilesBelow(dest));
+    const std::wstring line = std::wstring(type.dialogSwitches) + L" \"" + archive + L"\" \"" + dest + L"\\\"";
+    EXPECT_EQ(std::vector<std::wstring>{line}, Calls(type.entry));
+  }
+}
+
+TEST_F(ExtractFlowTest, TheQuickFlowGivesBackEveryFileAndLeavesThePlainFolder) {
+  core::PrivateState.SetIconDrop(true);
+  for (const FixtureType& type : kTypes) {
+    SCOPED_TRACE(core::ToUtf8(type.fixture));
+    ClearLog();
+    const std::wstring archive = CopyFixture(type.fixture, type.archiveName);
+    const std::wstring dest = temp / (L"速い 解凍\\" + core::GetBaseName(archive));
+    browser::UnPackArchive(nullptr, archive, true, dest);
+    EXPECT_TRUE(core::PrivateState.ArcStatus());
+    EXPECT_EQ(dest + L"\\", core::PrivateState.ArcFolderName());
+    EXPECT_EQ(extracttest::SourceTree(), extracttest::FilesBelow(dest));
+    const std::wstring line = std::wstring(type.quickSwitches) + L" \"" + archive + L"\" \"" + dest + L"\\\"";
+    EXPECT_EQ(std::vector<std::wstring>{line}, Calls(type.entry));
+  }
+}
+
+TEST_F(ExtractFlowTest, CancelIsNoExtractionEvenAfterAnEarlierSuccess) {
+  core::Settings.Message = L"1";
+  core::PrivateState.SetArcFileName(CopyFixture(L"extract/tree.lzh", L"a.lzh"));
+  core::PrivateState.SetArcStatus(true);
+  toolstest::ModalScript user([](winui::Form& form) { static_cast<frmArchiveDown&>(form).CmdCancel.Click(); });
+  EXPECT_FALSE(tools::ExtractThroughDialog(nullptr));
+  EXPECT_FALSE(core::PrivateState.ArcStatus());
+  browser::TellExtracted(nullptr);  // no completion message: a box would fail the test
+  EXPECT_TRUE(Calls(L"Unlha").empty());
+}
+
+// Each way an extraction fails, through the dialog and the quick flow: ArcStatus False, no Explorer window,
+// no setup program and no completion message, although all three are asked for.
+TEST_F(ExtractFlowTest, FailuresAreReportedAsFailuresWithNothingOpenedAfterThem) {
+  core::Settings.UnPackExp = L"1";
+  core::Settings.UnPackToRun = L"00";
+  core::Settings.Message = L"1";
+  const std::wstring lzh = CopyFixture(L"extract/tree.lzh", L"tree.lzh");
+  const std::wstring secret = CopyFixture(L"extract/secret.zip", L"secret.zip");
+  const std::wstring damaged = temp.WriteFile(
+      L"damaged.zip", testsupport::ReadFileBytes(extracttest::Fixture(L"extract/tree.zip")).substr(0, 700));
+  temp.WriteFile(L"a file", "not a folder");
+  const std::wstring out = temp / L"out";
+  struct Case {
+    const char* what;
+    std::wstring archive;
+    std::string config;
+    std::wstring dest;
+  } cases[] = {
+      {"a damaged archive", damaged, "", out},
+      {"the archiver reports a failure", lzh, "[unlha32]\r\nResult.Unlha=32790\r\n", out},
+      {"a wrong pass phrase", secret, "[unzip32]\r\nPassword=wrong\r\n", out},
+      {"no pass phrase", secret, "", out},
+      {"a destination that cannot be made", lzh, "", temp / L"a file\\sub"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Configure(c.config);
+    core::PrivateState.SetArcFileName(c.archive);
+    core::PrivateState.SetArcStatus(true);
+    core::PrivateState.SetIconDrop(false);
+    EXPECT_FALSE(ThroughDialog([&](frmArchiveDown& dialog) { dialog.cmbLhaDown.SetText(c.dest); }));
+    EXPECT_FALSE(core::PrivateState.ArcStatus());
+    browser::TellExtracted(nullptr);
+
+    core::PrivateState.SetArcStatus(true);
+    core::PrivateState.SetIconDrop(true);
+    browser::UnPackArchive(nullptr, c.archive, true, c.dest);
+    EXPECT_FALSE(core::PrivateState.ArcStatus());
+    browser::TellExtracted(nullptr);
+    EXPECT_TRUE(shell.opened.empty());
+  }
+}
+
+TEST_F(ExtractFlowTest, TheRightPassPhraseExtracts) {
+  Configure("[unzip32]\r\nPassword=secret\r\n");
+  core::PrivateState.SetIconDrop(true);
+  browser::UnPackArchive(nullptr, CopyFixture(L"extract/secret.zip", L"secret.zip"), true, temp / L"out");
+  EXPECT_TRUE(core::PrivateState.ArcStatus());
+  EXPECT_EQ(extracttest::SourceTree().at(L"readme.txt"), testsupport::ReadFileBytes(temp / L"out\\readme.txt"));
+}
+
+// The output switch of 7Z and the quotes of a folder with a blank stay on the command line: Explorer,
+// the after-extraction action and ArcFolderName get the folder itself.
+TEST_F(ExtractFlowTest, ExplorerAndTheAfterActionGetThePlainFolder) {
+  core::Settings.UnPackExp = L"1";
+  core::Settings.UnPackToRun = L"00";
+  const std::wstring archive =
+      temp.WriteFile(L"setup kit.7z", testsupport::FixtureArchive("7Z", "entry setup.exe\r\ndata MZ\r\nend\r\n"));
+  const std::wstring dest = temp / L"kit out";
+  core::PrivateState.SetIconDrop(true);
+  browser::UnPackArchive(nullptr, archive, true, dest);
+  ASSERT_TRUE(core::PrivateState.ArcStatus());
+  EXPECT_EQ(std::vector<std::wstring>{L"x -y \"" + archive + L"\" \"-o" + dest + L"\\\""}, Calls(L"SevenZip"));
+  EXPECT_EQ(dest + L"\\", core::PrivateState.ArcFolderName());
+  EXPECT_EQ((std::vector<std::wstring>{L"explorer.exe|" + dest + L"\\", dest + L"\\setup.exe|"}), shell.opened);
+
+  shell.opened.clear();
+  core::PrivateState.SetIconDrop(false);
+  core::PrivateState.SetArcFileName(archive);
+  const std::wstring other = temp / L"kit two";
+  EXPECT_TRUE(ThroughDialog([&](frmArchiveDown& dialog) { dialog.cmbLhaDown.SetText(other); }));
+  EXPECT_EQ((std::vector<std::wstring>{L"explorer.exe|" + other + L"\\", other + L"\\setup.exe|"}), shell.opened);
+}
+
+}  // namespace
