@@ -5,6 +5,7 @@
 #include "mainwindow/frmMain.h"
 #include "options/frmArcOption.h"
 #include "tools/frmPackWizard.h"
+#include "tools/frmUnPackWizard.h"
 
 namespace mainwindow {
 
@@ -27,8 +28,11 @@ void mnuFilePackWizard_Click(frmMain& form) {
   tools::ShowPackWizard(host);
 }
 
+void mnuFileUnPackWizard_Click(frmMain&) { tools::ShowUnPackWizard(); }
+
 void BindWizardCommands(frmMain& form) {
   form.On(ID_mnuFilePackWizard, winui::Event::Click, [&form](winui::EventArgs&) { mnuFilePackWizard_Click(form); });
+  form.On(ID_mnuFileUnPackWizard, winui::Event::Click, [&form](winui::EventArgs&) { mnuFileUnPackWizard_Click(form); });
 }
 
 }  // namespace mainwindow

@@ -26,6 +26,9 @@ extern const wchar_t kWizardOptionCaption[];
 // File > 圧縮ウィザード (and the tool bar's "PackWizard").
 void mnuFilePackWizard_Click(frmMain& form);
 
+// File > 解凍ウィザード (and the tool bar's "UnPackWizard").
+void mnuFileUnPackWizard_Click(frmMain& form);
+
 // Binds the wizards' menu items.
 void BindWizardCommands(frmMain& form);
 

@@ -20,6 +20,7 @@
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "tools/frmPackWizard.h"
+#include "tools/frmUnPackWizard.h"
 
 namespace {
 
@@ -132,6 +133,33 @@ TEST_F(WizardCommandsTest, TheFileMenusWizardMakesLzhZipAndTgzArchivesAndOpensTh
     ASSERT_FALSE(core::Settings.History.empty());
     EXPECT_EQ(core::Settings.History.front(), archive);
     EXPECT_EQ(ListedNames(), (std::vector<std::wstring>{L"deep.txt", L"memo.txt", L"readme.txt"}));
+  }
+}
+
+TEST_F(WizardCommandsTest, TheExtractionWizardTakesTheArchivesBackEachIntoAFolderOfItsOwn) {
+  Load();
+  RunWizard(0, L"round");
+  RunWizard(1, L"round");
+  const std::wstring back = out + L"\\back";
+  CreateDirectoryW(back.c_str(), nullptr);
+  toolstest::ModalScript script([&](winui::Form& form) {
+    auto& wizard = static_cast<tools::frmUnPackWizard&>(form);
+    Click(wizard.cmdNext);
+    dialogs.answers.push_back(out + L'\0' + L"round.lzh" + L'\0' + L"round.zip");
+    Click(wizard.cmdFileSelect);
+    Click(wizard.cmdNext);
+    wizard.txtUnpackPlace.SetText(back);
+    Click(wizard.chkFolder);
+    Click(wizard.chkMakeFolder);
+    Click(wizard.cmdNext);
+    Click(wizard.cmdNext);
+  });
+  SendMessageW(form->Form::Hwnd(), WM_COMMAND, MAKEWPARAM(mainwindow::ID_mnuFileUnPackWizard, 0), 0);
+  for (const wchar_t* folder : {L"\\round_lzh\\", L"\\round_zip\\"}) {
+    SCOPED_TRACE(core::ToUtf8(folder));
+    for (const wchar_t* file : {L"readme.txt", L"doc\\memo.txt", L"doc\\sub\\deep.txt"})
+      EXPECT_EQ(testsupport::ReadFileBytes(back + folder + file), testsupport::ReadFileBytes(src + L"\\" + file))
+          << core::ToUtf8(file);
   }
 }
 
