@@ -331,7 +331,7 @@ TEST_F(MenuStatusTest, JpegItemsFollowTheJpegLibraryAlone) {
 }
 
 // The state with no archive leaves opening and new archives usable, and touches neither the types to
-// create nor the list pop-up's property item.
+// create, the list pop-up's property item nor the splitter and joiner items.
 TEST_F(MenuStatusTest, TheStateWithoutAnArchiveLeavesOnlyOpeningAndNewArchivesUsable) {
   browser::CommandState& state = browser::Commands();
   for (int command = 0; command < static_cast<int>(Command::MakeArcType); ++command)
@@ -342,7 +342,10 @@ TEST_F(MenuStatusTest, TheStateWithoutAnArchiveLeavesOnlyOpeningAndNewArchivesUs
   std::set<Command> usable;
   for (int command = 0; command < static_cast<int>(Command::MakeArcType); ++command)
     if (Enabled(static_cast<Command>(command))) usable.insert(static_cast<Command>(command));
-  EXPECT_EQ(Join({Command::Open, Command::Pack, Command::FolderPack, Command::Property}), Join(usable));
+  // The splitter and joiner items follow their programs' presence, not the archive.
+  EXPECT_EQ(Join({Command::Open, Command::Pack, Command::FolderPack, Command::Property, Command::Splitter,
+                  Command::Joiner}),
+            Join(usable));
   EXPECT_TRUE(Enabled(Command::NewArcOfType, 2)) << "a type no rule follows keeps its state";
 }
 
