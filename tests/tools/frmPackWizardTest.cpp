@@ -12,6 +12,7 @@
 #include "KeyInput.h"
 #include "ToolFakes.h"
 #include "archiver/LibraryBinding.h"
+#include "browser/TreeListUpkeep.h"
 #include "core/ArcType.h"
 #include "core/Text.h"
 #include "core/modPath.h"
@@ -328,6 +329,9 @@ TEST_F(PackWizardTest, SelfExtractingProgramsAreThereUnderTheNameShown) {
   tools.WriteFile(L"yzenc.exe", "");
   archiver::SetToolFolder(tools.Path());
   core::Settings._7Z_MakeSFXType = L"9";
+  // An archive the window shows already: no conversion takes it out of the tree.
+  const std::wstring other = temp.WriteFile(L"other.lzh", "");
+  browser::AddArchiveNode(other);
   struct Case {
     int type;
     const wchar_t* name;
@@ -366,6 +370,7 @@ TEST_F(PackWizardTest, SelfExtractingProgramsAreThereUnderTheNameShown) {
                           [](const std::wstring& node) { return node.find(L"|b.exe") != std::wstring::npos; }),
             1);
   EXPECT_FALSE(testsupport::FileExists(core::AddBackslash(out) + L"e.7z"));
+  EXPECT_EQ(nodes.front(), L"0001" + other + L"|other.lzh");
 }
 
 }  // namespace
