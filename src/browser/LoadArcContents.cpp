@@ -26,8 +26,8 @@ namespace {
 
 constexpr std::array<const wchar_t*, 4> kBaseImages = {L"Closed", L"Leaf", L"Archive", L"Application"};
 
-// The four base images in `target`, emptied in place (the list it is bound to stays bound) or made anew
-// when it is not yet a list of `size` pixels square.
+}  // namespace
+
 void FillBaseImages(winui::ImageList& target, int size, winui::ImageList& source) {
   int width = 0;
   int height = 0;
@@ -44,6 +44,8 @@ void FillBaseImages(winui::ImageList& target, int size, winui::ImageList& source
     }
   }
 }
+
+namespace {
 
 // Draws `icon` at the top left of `box`; false when nothing could be drawn. The box carries the list's back
 // colour, so the image looks as the list shows it.

@@ -2,6 +2,8 @@
 // The single entry through which an archive's contents reach the main window's entry list.
 #include <string>
 
+#include "winui/CommonControls.h"
+
 namespace browser {
 
 // Empties the list and rebuilds its two image lists from the four base images; unless clearOnly, reads
@@ -14,5 +16,9 @@ void LoadArcContents(std::wstring& path, const std::wstring& typeName, bool clea
 // The four base images in both icon lists, in the order "Closed", "Leaf", "Archive", "Application", and
 // an empty entry list.
 void ResetIconLists();
+
+// The four base images of `source` in `target`, emptied in place (the list it is bound to stays bound) or
+// made anew when it is not yet a list of `size` pixels square.
+void FillBaseImages(winui::ImageList& target, int size, winui::ImageList& source);
 
 }  // namespace browser

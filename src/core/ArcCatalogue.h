@@ -183,6 +183,11 @@ struct Creation {
   std::wstring SettingsStore::*makeSfx = nullptr;
   SfxAfterCreate afterCreate = SfxAfterCreate::None;
   SfxCommand sfx{};
+  // The compression wizard hands folders and files over in one call (else the folders in one call, then
+  // the files added by a second), and a folder chosen first is packed under its own name (its parent is
+  // the base folder of the names).
+  bool packsInOneCall = false;
+  bool keepsFolderName = false;
 };
 
 // How a command on the entries of an existing archive names the archive.

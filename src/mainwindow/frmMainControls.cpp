@@ -9,6 +9,7 @@
 #include "mainwindow/TreeEvents.h"
 #include "mainwindow/ToolCommands.h"
 #include "mainwindow/ViewOptionMenus.h"
+#include "mainwindow/WizardCommands.h"
 #include "mainwindow/WindowViews.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
@@ -76,6 +77,7 @@ frmMain::frmMain() : Form(kForm, kControls, MainMenus()) {
   BindEntryDrag(*this);
   BindToolCommands(*this);
   BindViewOptionCommands(*this);
+  BindWizardCommands(*this);
 }
 
 frmMain::~frmMain() {

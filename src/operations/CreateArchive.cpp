@@ -32,14 +32,6 @@ bool EndsWith(const std::wstring& text, const std::wstring& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
-// The archive written as a program: the last extension of its file name becomes "exe" (or ".exe" is added).
-std::wstring ProgramPath(const std::wstring& path) {
-  const size_t dot = path.rfind(L'.');
-  const size_t separator = path.find_last_of(L"\\/");
-  if (dot == std::wstring::npos || (separator != std::wstring::npos && dot < separator)) return path + L".exe";
-  return path.substr(0, dot + 1) + L"exe";
-}
-
 int CabLibraryVersion() {
   const std::wstring text = archiver::Archive().GetCabVersion();
   return text.empty() ? 0 : static_cast<int>(std::wcstod(text.c_str(), nullptr) * 100 + 0.5);

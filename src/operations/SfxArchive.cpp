@@ -117,4 +117,11 @@ std::wstring SfxProgramName(const std::wstring& archive) {
   return archive.substr(0, archive.size() >= 3 ? archive.size() - 3 : 0) + L"exe";
 }
 
+std::wstring ProgramPath(const std::wstring& path) {
+  const size_t dot = path.rfind(L'.');
+  const size_t separator = path.find_last_of(L"\\/");
+  if (dot == std::wstring::npos || (separator != std::wstring::npos && dot < separator)) return path + L".exe";
+  return path.substr(0, dot + 1) + L"exe";
+}
+
 }  // namespace operations

@@ -35,6 +35,8 @@ void MakeSfxArchive(HWND owner, std::wstring& destination, bool plain);
 // The program the self-extractor of an archive becomes by default: the archive's path without its last
 // three characters, then "exe".
 std::wstring SfxProgramName(const std::wstring& archive);
+// The archive written as a program: the last extension of its file name becomes "exe" (or ".exe" is added).
+std::wstring ProgramPath(const std::wstring& path);
 
 extern const wchar_t kZipSfxModuleMissing[];
 

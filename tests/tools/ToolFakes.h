@@ -78,7 +78,20 @@ class FakeFileDialogs : public core::CommonDialogSeam {
   std::vector<std::wstring> answers;
   std::vector<Question> asked;
 
-  BOOL OpenFile(OPENFILENAMEW& record) override {
+  BOOL OpenFile(OPENFILENAMEW& record) override { return Answer(record); }
+  // The save dialog answers from the same script.
+  BOOL SaveFile(OPENFILENAMEW& record) override { return Answer(record); }
+  BOOL PickColor(CHOOSECOLORW&) override { return FALSE; }
+  BOOL PickFont(CHOOSEFONTW&) override { return FALSE; }
+  BOOL Print(PRINTDLGW&) override { return FALSE; }
+  BOOL PageSetup(PAGESETUPDLGW&) override { return FALSE; }
+  DWORD ExtendedError() override { return 0; }
+  BOOL Help(HWND, const std::wstring&, UINT, ULONG_PTR) override { return FALSE; }
+
+ private:
+  // An answer of several files ("folder", NUL, "name", NUL, "name") reaches the buffer whole, ended by two
+  // NULs as the dialog ends a multi-selection.
+  BOOL Answer(OPENFILENAMEW& record) {
     std::wstring filter;
     for (const wchar_t* p = record.lpstrFilter; p && *p; p += wcslen(p) + 1)
       filter += (filter.empty() ? L"" : L"|") + std::wstring(p);
@@ -93,13 +106,6 @@ class FakeFileDialogs : public core::CommonDialogSeam {
     record.lpstrFile[length] = record.lpstrFile[length + 1] = L'\0';
     return TRUE;
   }
-  BOOL SaveFile(OPENFILENAMEW&) override { return FALSE; }
-  BOOL PickColor(CHOOSECOLORW&) override { return FALSE; }
-  BOOL PickFont(CHOOSEFONTW&) override { return FALSE; }
-  BOOL Print(PRINTDLGW&) override { return FALSE; }
-  BOOL PageSetup(PAGESETUPDLGW&) override { return FALSE; }
-  DWORD ExtendedError() override { return 0; }
-  BOOL Help(HWND, const std::wstring&, UINT, ULONG_PTR) override { return FALSE; }
 };
 
 // Plays the user of every modal form shown while it lives: `play` gets the form, loaded and hidden, and

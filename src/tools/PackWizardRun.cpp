@@ -1,0 +1,124 @@
+#include "tools/PackWizardRun.h"
+
+#include <utility>
+
+#include "browser/BrowserViews.h"
+#include "browser/TreeListUpkeep.h"
+#include "core/ArcType.h"
+#include "core/MainWindowLink.h"
+#include "core/Settings.h"
+#include "core/modPath.h"
+#include "core/modShell.h"
+#include "core/modTolvenar.h"
+#include "operations/CreateArchive.h"
+#include "operations/ListFiles.h"
+#include "operations/SfxArchive.h"
+
+namespace tools {
+
+namespace {
+
+using Member = std::wstring core::SettingsStore::*;
+
+// The self-extracting option of every type, as the user set it, put back when the run ends.
+class SfxOptionsKept {
+ public:
+  SfxOptionsKept() {
+    for (const core::ArcTypeRow& row : core::ArcCatalogue())
+      if (row.creation.makeSfx) saved_.emplace_back(row.creation.makeSfx, core::Settings.*row.creation.makeSfx);
+  }
+  ~SfxOptionsKept() {
+    for (const auto& [member, value] : saved_) core::Settings.*member = value;
+  }
+  SfxOptionsKept(const SfxOptionsKept&) = delete;
+  SfxOptionsKept& operator=(const SfxOptionsKept&) = delete;
+
+ private:
+  std::vector<std::pair<Member, std::wstring>> saved_;
+};
+
+class Hourglass {
+ public:
+  Hourglass() { core::MainWindow().SetMousePointer(core::kPointerHourglass); }
+  ~Hourglass() { core::MainWindow().SetMousePointer(core::kPointerDefault); }
+  Hourglass(const Hourglass&) = delete;
+  Hourglass& operator=(const Hourglass&) = delete;
+};
+
+// The types whose program the wizard makes from the finished archive with the self-extractor command (the
+// creation makes the others' programs itself, given the option).
+bool ConvertsAfterwards(const core::ArcTypeRow& row) {
+  switch (row.creation.afterCreate) {
+    case core::SfxAfterCreate::ReplaceArchive:
+    case core::SfxAfterCreate::ShowProgram:
+    case core::SfxAfterCreate::ReportFolder:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The program made from `archive`, beside it; the ZIP program is shown in the tree in the archive's place.
+bool Convert(HWND owner, const core::ArcTypeRow& row, const std::wstring& archive) {
+  core::PrivateState.SetArcFileName(archive);
+  std::wstring destination = row.index == core::ArcTypeCab ? core::GetFolderPart(archive) : L"";
+  operations::MakeSfxArchive(owner, destination, true);
+  const std::wstring program = operations::ProgramPath(archive);
+  if (!core::PrivateState.ArcStatus() || !core::NormalFileExists(program)) return false;
+  if (row.index == core::ArcTypeZip) {
+    browser::AddArchiveNode(program);
+    browser::RefreshArchiveList(program, false);
+  }
+  return true;
+}
+
+// The calls and the conversion; the name of what was made, "" when something failed.
+std::wstring Make(HWND owner, const PackWizardChoice& choice) {
+  const core::ArcTypeRow& row = *choice.row;
+  const core::Creation& creation = row.creation;
+  const bool converts = ConvertsAfterwards(row);
+  if (creation.makeSfx) core::Settings.*creation.makeSfx = choice.sfx && !converts ? L"1" : L"0";
+  // A ZIP program is shown in place of its archive, so the archive itself is not opened.
+  const bool open = choice.open && !(choice.sfx && row.index == core::ArcTypeZip);
+  // 7-Zip writes its program in the creation: both calls name it.
+  const bool programFromStart = choice.sfx && row.index == core::ArcType7z;
+  const std::wstring archive = programFromStart ? operations::ProgramPath(choice.archive) : choice.archive;
+
+  const std::vector<PackCall> calls = PackCalls(row, choice.sources);
+  if (calls.empty()) return L"";
+  int counter = 0;
+  for (const PackCall& call : calls) {
+    operations::PackFiles(owner, {call.files, true, {row.name, false, archive, call.withFolders, ++counter, open}});
+    if (!core::PrivateState.ArcStatus()) return L"";
+  }
+  if (choice.sfx && converts && !Convert(owner, row, archive)) return L"";
+  const std::wstring made = choice.sfx ? operations::ProgramPath(archive) : archive;
+  return core::NormalFileExists(made) ? made : L"";
+}
+
+}  // namespace
+
+bool RunPackWizard(HWND owner, PackWizardChoice& choice, PackWizardHost& host) {
+  if (!choice.row) return false;
+  std::wstring made;
+  {
+    SfxOptionsKept kept;
+    Hourglass hourglass;
+    made = Make(owner, choice);
+  }
+  core::PrivateState.SetArcStatus(!made.empty());
+  if (made.empty()) return false;
+  choice.archive = made;
+
+  const std::wstring folder = core::GetFolderPart(made);
+  if (choice.explorer) core::OpenExplorer(folder, false);
+  operations::DeleteListFile();
+  if (choice.open) {
+    core::Settings.OpenFolder = core::AddBackslash(folder);
+    if (browser::BrowserViews* views = browser::Views()) browser::SelectListItem(views->lvListView, 1);
+    host.ShowCreatedArchive(made);
+  }
+  return true;
+}
+
+}  // namespace tools

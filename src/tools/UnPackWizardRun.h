@@ -1,0 +1,28 @@
+#pragma once
+// The extraction wizard's run: each chosen archive in turn into the destination (or a folder of its own
+// there), with Explorer and the after-extraction action following each success.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace tools {
+
+struct UnPackWizardChoice {
+  std::vector<std::wstring> archives;  // in list order; the same archive may be listed twice
+  std::wstring destination;            // as typed
+  bool keepFolders = false;            // entries keep their stored folders
+  bool folderPerArchive = false;       // each archive into a folder named after it
+  bool explorer = false;               // open each destination in Explorer
+  std::wstring action;                 // the after-extraction action: index of the choice, then "1" to ask
+};
+
+// The folder an archive of the wizard goes into when each gets its own: the file name up to its first dot,
+// "_", and its last extension without the dot ("data.tar.gz" into "data_gz").
+std::wstring ArchiveFolderName(const std::wstring& archive);
+
+// Extracts every archive; one that fails (or whose own folder cannot be made) is passed over and the next
+// one runs. Returns how many were extracted.
+int RunUnPackWizard(HWND owner, const UnPackWizardChoice& choice);
+
+}  // namespace tools

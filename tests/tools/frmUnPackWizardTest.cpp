@@ -1,0 +1,156 @@
+// The extraction wizard driven hidden through its buttons: the steps and what each refuses, the destination
+// buttons, the after-extraction choices, and archives made by Debian's own tools extracted for real through
+// the stand-in archivers into folders of their own.
+#include "tools/frmUnPackWizard.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "../operations/ExtractFixture.h"
+#include "KeyInput.h"
+#include "ToolFakes.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/modPath.h"
+#include "core/modShell.h"
+#include "tools/UnPackWizardRun.h"
+
+namespace {
+
+using tools::frmUnPackWizard;
+
+class UnPackWizardTest : public extracttest::StandinTest {
+ protected:
+  void SetUp() override {
+    StandinTest::SetUp();
+    core::Settings.COM_MakeFolder = L"0";
+    in = temp / L"in";
+    out = temp / L"out";
+    CreateDirectoryW(in.c_str(), nullptr);
+    CreateDirectoryW(out.c_str(), nullptr);
+    CopyFixture(L"extract/tree.lzh", L"in\\tree.lzh");
+    CopyFixture(L"extract/tree.zip", L"in\\tree.zip");
+  }
+  void TearDown() override {
+    wizard.reset();
+    StandinTest::TearDown();
+  }
+
+  void Open() {
+    wizard = std::make_unique<frmUnPackWizard>();
+    ASSERT_TRUE(wizard->Load());
+  }
+  static void Click(const winui::Control& control) { SendMessageW(control.Hwnd(), BM_CLICK, 0, 0); }
+  void Next() { Click(wizard->cmdNext); }
+  int ShownPage() const {
+    int shown = -1, count = 0;
+    for (int k = 0; k < frmUnPackWizard::kPageCount; ++k)
+      if (winui::Control(wizard.get(), frmUnPackWizard::ID_fraWizard + k).Visible()) shown = k, ++count;
+    return count == 1 ? shown : -1;
+  }
+  // Both archives into `out`, each into its own folder with its stored folders, readme.txt shown and
+  // Explorer opened after each.
+  void ExtractBoth() {
+    Open();
+    Next();
+    dialogs.answers.push_back(in + L'\0' + L"tree.lzh" + L'\0' + L"tree.zip");
+    Click(wizard->cmdFileSelect);
+    Next();
+    wizard->txtUnpackPlace.SetText(out);
+    Click(wizard->chkFolder);
+    Click(wizard->chkMakeFolder);
+    Next();
+    Click(wizard->optUnpackToRun(1));
+    Click(wizard->chkUnpackOpen);
+    Next();
+  }
+
+  toolstest::FakeFileDialogs dialogs;
+  toolstest::FakePicker picker;
+  core::ScopedCommonDialogSeam dialogSeam{dialogs};
+  core::ScopedFolderPickerSeam pickerSeam{picker};
+  std::unique_ptr<frmUnPackWizard> wizard;
+  std::wstring in, out;
+};
+
+TEST_F(UnPackWizardTest, StepsWaitForArchivesAndADestination) {
+  Open();
+  EXPECT_EQ(ShownPage(), 0);
+  EXPECT_FALSE(wizard->cmdRev.Enabled());
+  Next();
+  Next();
+  EXPECT_EQ(ShownPage(), 1) << "no archive yet";
+  dialogs.answers.push_back(in + L"\\tree.zip");
+  Click(wizard->cmdFileSelect);
+  EXPECT_EQ(dialogs.asked.back().title, L"書庫ファイルの指定");
+  EXPECT_EQ(dialogs.asked.back().filter, tools::kUnPackWizardFilter);
+  EXPECT_EQ(wizard->lvwWizard.Text(1), in + L"\\tree.zip");
+  EXPECT_EQ(wizard->lvwWizard.SubItem(1, 1), core::GetFileTypeName(L".zip"));
+  Next();
+  EXPECT_EQ(ShownPage(), 2);
+  wizard->txtUnpackPlace.SetText(L"   ");
+  Next();
+  EXPECT_EQ(ShownPage(), 2) << "a blank destination";
+
+  Click(wizard->cmdArcPlace);
+  EXPECT_EQ(wizard->txtUnpackPlace.Text(), in + L"\\");
+  picker.answer = out;
+  Click(wizard->cmdUnpackPlace);
+  EXPECT_EQ(wizard->txtUnpackPlace.Text(), out + L"\\");
+  EXPECT_EQ(picker.titles.back(), L"解凍先ﾌｫﾙﾀﾞを選択して下さい");
+  picker.answer.clear();
+  Click(wizard->cmdUnpackPlace);
+  EXPECT_EQ(wizard->txtUnpackPlace.Text(), out + L"\\") << "a cancelled picker changes nothing";
+  Next();
+  EXPECT_EQ(ShownPage(), 3);
+  EXPECT_EQ(wizard->cmdNext.Caption(), L"完了(&F)");
+  Click(wizard->cmdRev);
+  EXPECT_EQ(wizard->cmdNext.Caption(), L"次へ(&N) >");
+  Next();
+
+  // The question box belongs to running a setup program; a value set before stays in the action.
+  EXPECT_TRUE(wizard->optUnpackToRun(2).Value());
+  EXPECT_FALSE(wizard->chkUnPackToRun.Enabled());
+  Click(wizard->optUnpackToRun(0));
+  EXPECT_TRUE(wizard->chkUnPackToRun.Enabled());
+  Click(wizard->chkUnPackToRun);
+  Click(wizard->optUnpackToRun(1));
+  EXPECT_FALSE(wizard->chkUnPackToRun.Enabled());
+  EXPECT_EQ(wizard->ActionText(), L"11");
+
+  winuitest::Key(wizard->cmdNext.Hwnd(), VK_ESCAPE);
+  EXPECT_FALSE(wizard->IsLoaded());
+  EXPECT_TRUE(extracttest::FilesBelow(out).empty());
+}
+
+TEST_F(UnPackWizardTest, ArchivesOfDebiansToolsComeOutByteForByteEachInItsOwnFolder) {
+  ExtractBoth();
+  EXPECT_FALSE(wizard->IsLoaded());
+  for (const wchar_t* folder : {L"\\tree_lzh", L"\\tree_zip"}) {
+    SCOPED_TRACE(core::ToUtf8(folder));
+    EXPECT_EQ(extracttest::FilesBelow(out + folder), extracttest::SourceTree());
+    const std::wstring destination = out + folder + L"\\";
+    EXPECT_NE(std::find(shell.opened.begin(), shell.opened.end(), L"explorer.exe|" + destination), shell.opened.end());
+    // The read-me opened by the program of its type: "program|path".
+    const std::wstring readme = L"|" + core::QuotePath(destination + L"readme.txt");
+    EXPECT_TRUE(std::any_of(shell.opened.begin(), shell.opened.end(), [&](const std::wstring& open) {
+      return open.size() > readme.size() && open.compare(open.size() - readme.size(), readme.size(), readme) == 0;
+    }));
+  }
+}
+
+TEST_F(UnPackWizardTest, AnArchiveWhoseFolderCannotBeMadeFailsAloneAndTheNextOneRuns) {
+  temp.WriteFile(L"out\\tree_lzh", "a file where the folder would go");
+  ExtractBoth();
+  EXPECT_EQ(extracttest::FilesBelow(out + L"\\tree_zip"), extracttest::SourceTree());
+  const std::map<std::wstring, std::string> everything = extracttest::FilesBelow(out);
+  EXPECT_EQ(everything.count(L"readme.txt"), 0u) << "nothing went into the destination itself";
+  EXPECT_EQ(std::count_if(shell.opened.begin(), shell.opened.end(),
+                          [](const std::wstring& open) { return open.rfind(L"explorer.exe|", 0) == 0; }),
+            1);
+  EXPECT_EQ(tools::ArchiveFolderName(L"C:\\A\\data.tar.gz"), L"data_gz");
+}
+
+}  // namespace
