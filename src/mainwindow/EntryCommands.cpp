@@ -51,19 +51,19 @@ struct FoundWindow {
   HWND window;
 };
 
+BOOL CALLBACK TakeWindowOfProcess(HWND hwnd, LPARAM data) {
+  auto* wanted = reinterpret_cast<FoundWindow*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  if (owner != wanted->process || !IsWindowVisible(hwnd) || GetWindow(hwnd, GW_OWNER)) return TRUE;
+  wanted->window = hwnd;
+  return FALSE;
+}
+
 // The visible top-level window of a process.
 HWND WindowOfProcess(DWORD process) {
   FoundWindow found{process, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM data) -> BOOL {
-        auto* wanted = reinterpret_cast<FoundWindow*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        if (owner != wanted->process || !IsWindowVisible(hwnd) || GetWindow(hwnd, GW_OWNER)) return TRUE;
-        wanted->window = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumWindows(TakeWindowOfProcess, reinterpret_cast<LPARAM>(&found));
   return found.window;
 }
 
