@@ -5,7 +5,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${TOLVENAR_BUILD:-$root/build}"
-jobs="$(nproc)"
+jobs="${TOLVENAR_JOBS:-$(nproc)}"
 
 # A fresh shell after the set-up: one started before the Japanese locale was generated cannot switch to it.
 if [ -z "${TOLVENAR_SET_UP:-}" ]; then
