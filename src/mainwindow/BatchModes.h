@@ -11,6 +11,8 @@ class frmMain;
 
 constexpr int kBatchDone = 0;
 constexpr int kBatchNotDone = 1;
+// Not an exit code: compress mode left the window open on the new archive, and the start goes on.
+constexpr int kBatchKeepsWindow = -1;
 
 // The clipboard could not take the file's text, so nothing is decoded (the old text would be).
 extern const wchar_t kClipboardUnavailable[];

@@ -13,6 +13,7 @@
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/BatchModes.h"
+#include "mainwindow/CompressMode.h"
 #include "mainwindow/frmMain.h"
 #include "options/frmArcOption.h"
 #include "tools/ToolCommands.h"
@@ -61,6 +62,8 @@ int WindowWork::InstantExtract(frmMain& form, bool withoutSubFolders) {
 }
 
 int WindowWork::DecryptJpeg(frmMain& form, const std::wstring& path) { return DecryptJpegMode(form, path); }
+
+int WindowWork::Compress(frmMain& form) { return CompressMode(form); }
 
 void WindowWork::RegisterUpdateNotifier(frmMain&) { tools::RegisterUpdateNotifierAtStart(); }
 

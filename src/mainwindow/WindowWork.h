@@ -40,9 +40,9 @@ class WindowWork {
   virtual int DecryptJpeg(frmMain& form, const std::wstring& path);
   // Extracts every archive of the command line at once; returns the exit code (BatchModes.h).
   virtual int InstantExtract(frmMain& form, bool withoutSubFolders);
-  // True when the window stays open on the new archive (one archive with Settings.PackAfter on). Not built
-  // yet: nothing is compressed.
-  virtual bool Compress(frmMain& form) { return false; }
+  // Compresses the items of the command line; returns the exit code, or kBatchKeepsWindow when the window
+  // stays open on the new archive (one archive with Settings.PackAfter on) (BatchModes.h).
+  virtual int Compress(frmMain& form);
   // Registers the program with the outside update notifier when it is installed.
   virtual void RegisterUpdateNotifier(frmMain& form);
   // Adds files (mode 0) or a folder (mode 1) to the shown archive. Not built yet: nothing is added.

@@ -12,6 +12,7 @@
 #include "browser/Histories.h"
 #include "browser/TreeListUpkeep.h"
 #include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/BatchModes.h"
 #include "mainwindow/WindowViews.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/StartMode.h"
@@ -98,7 +99,8 @@ void frmMain::RunCommandLine(const std::wstring& text) {
       exitCode = Work().InstantExtract(*this, choice.withoutSubFolders);
       break;
     case StartMode::Compress:
-      if (Work().Compress(*this)) {
+      exitCode = Work().Compress(*this);
+      if (exitCode == kBatchKeepsWindow) {
         FinishNormalStart();
         return;
       }

@@ -46,9 +46,9 @@ class WorkRecorder : public mainwindow::WindowWork {
     Note(L"InstantExtract", withoutSubFolders ? L"1" : L"0");
     return batchExitCode;
   }
-  bool Compress(mainwindow::frmMain&) override {
+  int Compress(mainwindow::frmMain&) override {
     Note(L"Compress");
-    return compressKeepsWindow;
+    return compressKeepsWindow ? -1 : batchExitCode;  // -1: kBatchKeepsWindow
   }
   void RegisterUpdateNotifier(mainwindow::frmMain&) override { Note(L"RegisterUpdateNotifier"); }
   void AddArchiveFileOrFolder(mainwindow::frmMain&, int mode) override {
