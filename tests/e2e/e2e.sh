@@ -30,6 +30,10 @@ seq 1 3000 | gzip -n9 > "$work/run/payload.bin"
 } > "$work/run/mail 1.txt"
 cp "$work/src/readme.txt" "$work/run/packme.txt"
 { printf '\377\330\377\340'; head -c 3000 "$work/src/readme.txt"; printf '\377\331'; } > "$work/run/picture.jpg"
+# For compress mode: a file and a folder with a dot in its name, side by side.
+mkdir -p "$work/run/pack/docs.old"
+yes "notes for the archive" | head -c 3000 > "$work/run/pack/notes.txt"
+cp "$work/src/doc/memo.txt" "$work/run/pack/docs.old/memo.txt"
 cd "$work"
 
 # The test program is a Windows program: it gets the folder as Wine names it.
@@ -45,5 +49,22 @@ if [ "$status" -eq 0 ]; then
     echo "typed.lzh does not hold packme.txt as lhasa reads it" >&2
     status=1
   fi
+fi
+# The archives compress mode made, read back by Debian's own lhasa and unzip, and what instant extraction
+# took out of the archive jlha made.
+same() { # <expected file> <path inside the folder> <folder>
+  cmp -s "$1" "$3/$2" || { echo "$2 differs or is missing in $3" >&2; status=1; }
+}
+if [ "$status" -eq 0 ]; then
+  rm -rf "$work/check-one" "$work/check-each"
+  mkdir -p "$work/check-one" "$work/check-each"
+  (cd "$work/check-one" && lhasa xq "$work/run/packed-one.lzh") || status=1
+  same "$work/run/pack/notes.txt" notes.txt "$work/check-one"
+  same "$work/run/pack/docs.old/memo.txt" docs.old/memo.txt "$work/check-one"
+  (cd "$work/check-each" && unzip -q "$work/run/pack/notes_txt.zip" && unzip -q "$work/run/pack/docs_old.zip") || status=1
+  same "$work/run/pack/notes.txt" notes.txt "$work/check-each"
+  same "$work/run/pack/docs.old/memo.txt" docs.old/memo.txt "$work/check-each"
+  same "$work/src/readme.txt" readme.txt "$work/run/書庫あ"
+  same "$work/src/doc/memo.txt" doc/memo.txt "$work/run/書庫あ"
 fi
 exit "$status"
