@@ -87,17 +87,6 @@ class BatchModesE2E : public testing::Test {
         [&](HWND window) { return e2e::IsDialog(window) && e2e::WindowText(GetDlgItem(window, kMessageText)) == text; },
         60);
   }
-  // Closes every window the program shows until it ends (the archiver's result window, for one), and
-  // gives its exit code.
-  long FinishClosingWindows() {
-    e2e::WaitFor(
-        [&] {
-          for (HWND window : e2e::WindowsOf(program_.Id())) PostMessageW(window, WM_CLOSE, 0, 0);
-          return !program_.Running();
-        },
-        60);
-    return program_.Finish(10);
-  }
 
   // Among the nodes below `parent` (nullptr: the tree's top) down to `depth` levels, each expanded as a user
   // expands it, the first whose text `match` accepts; nullptr when none is there yet.
@@ -170,7 +159,7 @@ TEST_F(BatchModesE2E, RawCommandLineRunsTheTypedCommandAndEndsByItsResult) {
   const std::wstring command = L"a \"" + run_ + L"\\typed.lzh\" \"" + run_ + L"\\packme.txt\"";
   SendMessageW(GetDlgItem(dialog, kCommandCombo), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(command.c_str()));
   PostMessageW(GetDlgItem(dialog, kCommandOk), BM_CLICK, 0, 0);
-  EXPECT_EQ(0, FinishClosingWindows());
+  EXPECT_EQ(0, program_.FinishClosingWindows(60));
   EXPECT_FALSE(testsupport::ReadFileBytes(run_ + L"\\typed.lzh").empty());
   bool present = false;
   EXPECT_EQ(L"kept", ClipboardText(present)) << "only decoding empties the clipboard";

@@ -74,16 +74,6 @@ class CompressModeE2E : public testing::Test {
     SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_ABORTIFHUNG, 10000, nullptr);
     PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
   }
-  // Closes every window the program still shows (the archiver's result window, for one) until it ends.
-  long FinishClosingWindows() {
-    e2e::WaitFor(
-        [&] {
-          for (HWND window : e2e::WindowsOf(program_.Id())) PostMessageW(window, WM_CLOSE, 0, 0);
-          return !program_.Running();
-        },
-        60);
-    return program_.Finish(10);
-  }
 
   std::wstring run_;
   Program program_;
@@ -93,7 +83,7 @@ TEST_F(CompressModeE2E, OneArchiveOfAFileAndAFolderUnderTheNameTyped) {
   ASSERT_TRUE(Start(L"/c \"" + run_ + L"\\pack\\notes.txt\" \"" + run_ + L"\\pack\\docs.old\""));
   ChooseType(kTypeLzh);
   TypeSaveName(run_ + L"\\packed-one");
-  EXPECT_EQ(0, FinishClosingWindows());
+  EXPECT_EQ(0, program_.FinishClosingWindows(60));
   EXPECT_FALSE(testsupport::ReadFileBytes(run_ + L"\\packed-one.lzh").empty());
 }
 
@@ -101,7 +91,7 @@ TEST_F(CompressModeE2E, OneArchivePerItemBesideEachItem) {
   SetOption("Option", "PackKobetsu", "1");
   ASSERT_TRUE(Start(L"/c \"" + run_ + L"\\pack\\notes.txt\" \"" + run_ + L"\\pack\\docs.old\""));
   ChooseType(kTypeZip);
-  EXPECT_EQ(0, FinishClosingWindows());
+  EXPECT_EQ(0, program_.FinishClosingWindows(60));
   EXPECT_FALSE(testsupport::ReadFileBytes(run_ + L"\\pack\\notes_txt.zip").empty());
   EXPECT_FALSE(testsupport::ReadFileBytes(run_ + L"\\pack\\docs_old.zip").empty());
 }
@@ -125,7 +115,7 @@ TEST_F(CompressModeE2E, ItemsOfTwoFoldersAreRefusedAndTheRunFails) {
 
 TEST_F(CompressModeE2E, InstantExtractionPutsTheArchiveBesideItInAFolderOfItsName) {
   ASSERT_TRUE(Start(L"/e \"" + run_ + L"\\書庫あ.lzh\""));
-  EXPECT_EQ(0, FinishClosingWindows());
+  EXPECT_EQ(0, program_.FinishClosingWindows(60));
   EXPECT_FALSE(testsupport::ReadFileBytes(run_ + L"\\書庫あ\\readme.txt").empty());
 }
 

@@ -77,6 +77,16 @@ long Program::Finish(int seconds) {
   return static_cast<long>(code);
 }
 
+long Program::FinishClosingWindows(int seconds) {
+  WaitFor(
+      [&] {
+        for (HWND window : WindowsOf(Id())) PostMessageW(window, WM_CLOSE, 0, 0);
+        return !Running();
+      },
+      seconds);
+  return Finish(10);
+}
+
 HWND Program::WaitForWindow(const std::function<bool(HWND)>& match, int seconds) {
   HWND found = nullptr;
   WaitFor(

@@ -35,6 +35,9 @@ class Program {
   bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
   // Waits for the end; the exit code, or -1 when it did not end in time.
   long Finish(int seconds);
+  // Closes every window the program still shows (the archiver's result window, for one) until it ends,
+  // waiting up to `seconds`; its exit code, or -1.
+  long FinishClosingWindows(int seconds);
   // The first visible window of the program that `match` accepts, waiting up to `seconds`; nullptr when
   // none came or the program ended first.
   HWND WaitForWindow(const std::function<bool(HWND)>& match, int seconds);

@@ -83,14 +83,7 @@ class ArchiveFileCommandsTest : public mwtest::MainWindowTest {
     ASSERT_FALSE(testsupport::StandinFolder().empty());
     archiver::InstallArcTypeDetector();
     ASSERT_TRUE(LoadWindow());
-    // Every option at its default, as a fresh settings file gives them (the unzip32 switch left alone).
-    temp.WriteFile(L"Tolvenar.ini", "[ZIP_Option]\r\nNoKekka=1\r\n");
-    core::LoadSettings();
-    core::Settings.WorkFolder = temp / L"work";
-    CreateDirectoryW(core::Settings.WorkFolder.c_str(), nullptr);
-    core::WorkFolderNo = L"00";
-    core::ListFileName = L"tv120000.txt";
-    core::Settings.Log = L"0";
+    UseFreshSettings();
     core::Settings.SaveDefaultFlag = L"1";
     core::Settings.SaveDefault = temp / L"save";
     CreateDirectoryW(core::Settings.SaveDefault.c_str(), nullptr);

@@ -70,14 +70,7 @@ class ArchiveRoad : public mwtest::MainWindowTest {
     ASSERT_FALSE(testsupport::StandinFolder().empty());
     archiver::InstallArcTypeDetector();
     ASSERT_TRUE(LoadWindow());
-    // Every option at its default, as a fresh settings file gives them (the unzip32 switch left alone).
-    temp.WriteFile(L"Tolvenar.ini", "[ZIP_Option]\r\nNoKekka=1\r\n");
-    core::LoadSettings();
-    core::Settings.WorkFolder = temp / L"work";
-    CreateDirectoryW(core::Settings.WorkFolder.c_str(), nullptr);
-    core::WorkFolderNo = L"00";
-    core::ListFileName = L"tv120000.txt";
-    core::Settings.Log = L"0";
+    UseFreshSettings();
     core::Settings.Message = L"0";
     core::Settings.PackType = L"0";
     // Names stored relative to the folder they were chosen in.

@@ -36,16 +36,8 @@ class CompressModeTest : public mwtest::MainWindowTest {
  protected:
   void SetUp() override {
     ASSERT_FALSE(testsupport::StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
-    // Every option at its default, as a fresh settings file gives them (the unzip32 switch left alone).
-    temp.WriteFile(L"Tolvenar.ini", "[ZIP_Option]\r\nNoKekka=1\r\n");
-    core::LoadSettings();
+    UseFreshSettings();
     core::Settings.SplashLogo = L"0";
-    core::Settings.WorkFolder = temp / L"work";
-    CreateDirectoryW(core::Settings.WorkFolder.c_str(), nullptr);
-    // The recorder picks no work folder of its own: this instance's is given here.
-    core::WorkFolderNo = L"00";
-    core::ListFileName = L"tv120000.txt";
-    core::Settings.Log = L"0";
     core::Settings.Message = L"0";
     core::Settings.COM_Folder = L"1";
     core::Settings.PackAfter = L"0";

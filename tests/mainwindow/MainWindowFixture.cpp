@@ -119,6 +119,16 @@ bool MainWindowTest::LoadWindow(const std::wstring& commandLine) {
   return form->Load();
 }
 
+void MainWindowTest::UseFreshSettings() {
+  temp.WriteFile(L"Tolvenar.ini", "[ZIP_Option]\r\nNoKekka=1\r\n");
+  core::LoadSettings();
+  core::Settings.WorkFolder = temp / L"work";
+  CreateDirectoryW(core::Settings.WorkFolder.c_str(), nullptr);
+  core::WorkFolderNo = L"00";
+  core::ListFileName = L"tv120000.txt";
+  core::Settings.Log = L"0";
+}
+
 void MainWindowTest::Click(int menuId) { form->Raise(menuId, winui::Event::Click); }
 
 void MainWindowTest::KeyDown(int key, int shift) {

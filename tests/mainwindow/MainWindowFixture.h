@@ -130,6 +130,10 @@ class MainWindowTest : public testing::Test {
 
   // Makes the window with this command line and loads it (hidden unless a mode shows it).
   bool LoadWindow(const std::wstring& commandLine = L"");
+  // Every option at its default, as a fresh settings file gives them (the unzip32 switch left alone, so
+  // loading leaves the registry alone); the instance's work folder and list file in the test's folder, as
+  // the recorder picks none; no archiver output window.
+  void UseFreshSettings();
   // Raises a menu item's Click as the user's choice would.
   void Click(int menuId);
   // A key press seen by the window's key preview.
