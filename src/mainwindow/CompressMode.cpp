@@ -147,7 +147,7 @@ int OneArchive(frmMain& form, const std::wstring& type, const std::wstring& save
     files += L'\0' + packed.name;
     folders = folders || packed.isFolder;
     // The first item names the archive.
-    if (baseName.empty()) baseName = core::GetBaseName(core::GetFileNamePart(ItemPath(item)));
+    if (core::Trim(baseName).empty()) baseName = core::GetBaseName(core::GetFileNamePart(ItemPath(item)));
   }
   const std::wstring archive = operations::GetSaveArchiveName(form.Hwnd(), type, baseName);
   if (archive.empty() || !MayWriteInto(form, archive)) return kBatchNotDone;

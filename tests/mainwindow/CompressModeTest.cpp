@@ -219,7 +219,10 @@ TEST_F(CompressModeTest, EveryRefusalAndFailureEndsTheRunWithACode) {
     EXPECT_EQ(kBatchNotDone, ExitCode());
     EXPECT_TRUE(compressing.Called(L"ClearTempFolder"));
     EXPECT_EQ("taken", testsupport::ReadFileBytes(existing));
-    if (c.type < 0) EXPECT_EQ(L"2", core::Settings.PackType) << "Cancel keeps the type";
+    if (c.type < 0) {
+      EXPECT_EQ(L"2", core::Settings.PackType) << "Cancel keeps the type";
+      EXPECT_EQ(L"2", SavedIni(L"PackType"));
+    }
     if (c.boxes.size() == 1 && c.boxes[0].second == IDOK)
       EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), boxes.Shown().back().style & MB_ICONMASK);
   }
@@ -231,11 +234,13 @@ TEST_F(CompressModeTest, TheSelfExtractingProgramTakesThePlainArchivesPlaceOnlyO
     int type;
     std::wstring extension;
     bool programBlocked;  // a folder stands where the program would go
+    bool packAfter;       // the archive is to be shown afterwards, so it stays
   };
   const Case cases[] = {
-      {"LZH", 0, L".lzh", false},
-      {"CAB", 2, L".cab", false},
-      {"LZH, no program", 0, L".lzh", true},
+      {"LZH", 0, L".lzh", false, false},
+      {"CAB", 2, L".cab", false, false},
+      {"LZH, no program", 0, L".lzh", true, false},
+      {"LZH, shown", 0, L".lzh", false, true},
   };
   core::Settings.LZH_MakeSFX = L"1";
   core::Settings.CAB_MakeSFX = L"1";
@@ -243,6 +248,7 @@ TEST_F(CompressModeTest, TheSelfExtractingProgramTakesThePlainArchivesPlaceOnlyO
   const std::wstring program = temp / L"out\\setup.exe";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
+    core::Settings.PackAfter = c.packAfter ? L"1" : L"0";
     const std::wstring archive = temp / L"out\\setup" + c.extension;
     DeleteFileW(archive.c_str());
     DeleteFileW(program.c_str());
@@ -255,9 +261,15 @@ TEST_F(CompressModeTest, TheSelfExtractingProgramTakesThePlainArchivesPlaceOnlyO
     files.asked.clear();
     Run({report}, c.type);
     EXPECT_TRUE(boxes.AllShown());
-    EXPECT_EQ(c.programBlocked ? kBatchNotDone : kBatchDone, ExitCode());
+    if (c.packAfter) {
+      EXPECT_TRUE(compressing.exitCodes.empty());
+      EXPECT_EQ(archive + L" - " + core::kProgramTitle + L" ", form->Caption()) << "the plain archive is shown";
+    } else {
+      EXPECT_EQ(c.programBlocked ? kBatchNotDone : kBatchDone, ExitCode());
+    }
     EXPECT_EQ(!c.programBlocked, testsupport::FileExists(program));
-    EXPECT_EQ(c.programBlocked, testsupport::FileExists(archive)) << "the plain archive goes only for its program";
+    EXPECT_EQ(c.programBlocked || c.packAfter, testsupport::FileExists(archive))
+        << "the plain archive goes only for its program, and only when it is not to be shown";
   }
 }
 
