@@ -28,6 +28,7 @@ namespace mainwindow {
 
 const wchar_t kItemsInOtherFolders[] =
     L"一つの書庫には同じフォルダにあるファイルしかまとめられません\r\n次の項目は最初の項目と異なるフォルダにあります";
+const wchar_t kItemMissing[] = L"次の項目が見つかりません";
 const wchar_t kArchiveNotMade[] = L"次の書庫を作成できませんでした";
 
 namespace {
@@ -63,11 +64,16 @@ struct PackItem {
 PackItem DescribeItem(const std::wstring& item) {
   const std::wstring path = ItemPath(item);
   const DWORD attributes = GetFileAttributesW(path.c_str());
-  // A path that cannot be read is handed over as a folder: the archiver then reports that nothing matched.
+  // A path whose attributes cannot be read goes to the archiver as a folder; what it makes of it decides.
   PackItem packed{core::GetFolderPart(path), core::GetFileNamePart(path), true};
   packed.isFolder = attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   if (packed.isFolder) packed.name = core::AddBackslash(packed.name) + L"*.*";
   return packed;
+}
+
+// The self-extracting program of `archive`, beside it and named after it up to the first dot.
+std::wstring ProgramOf(const std::wstring& archive) {
+  return core::CombinePath(core::GetFolderPart(archive), core::GetBaseName(archive) + L".exe");
 }
 
 bool PathTaken(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -91,8 +97,7 @@ bool MakeSelfExtracting(frmMain& form, const std::wstring& type, const std::wstr
     core::PrivateState.SetArcFileName(archive);
     std::wstring destination = step.intoArchiveFolder ? core::GetFolderPart(archive) : L"";
     operations::MakeSfxArchive(form.Hwnd(), destination, step.plain);
-    const std::wstring program = core::CombinePath(core::GetFolderPart(archive), core::GetBaseName(archive) + L".exe");
-    if (!core::PrivateState.ArcStatus() || !core::NormalFileExists(program)) return false;
+    if (!core::PrivateState.ArcStatus() || !core::NormalFileExists(ProgramOf(archive))) return false;
     if (step.replacesArchive && !keepArchive && core::NormalFileExists(archive)) DeleteFileW(archive.c_str());
     return true;
   }
@@ -113,8 +118,7 @@ bool PackInto(frmMain& form, const std::wstring& type, const std::wstring& files
   const bool made = core::PrivateState.ArcStatus();
   core::PrivateState.SetArcFileName(archive);
   if (made && MakeSelfExtracting(form, type, archive, keepArchive)) return true;
-  Report(form, kArchiveNotMade,
-         made ? core::CombinePath(core::GetFolderPart(archive), core::GetBaseName(archive) + L".exe") : archive);
+  Report(form, kArchiveNotMade, made ? ProgramOf(archive) : archive);
   // The archive itself stays listed when it was made.
   core::PrivateState.SetArcStatus(made);
   return false;
@@ -142,6 +146,11 @@ int OneArchive(frmMain& form, const std::wstring& type, const std::wstring& save
     const PackItem packed = DescribeItem(item);
     if (!core::EqualsNoCase(packed.folder, folder)) {
       Report(form, kItemsInOtherFolders, ItemPath(item));
+      return kBatchNotDone;
+    }
+    // The archiver would leave it out and report success for the others.
+    if (!PathTaken(ItemPath(item))) {
+      Report(form, kItemMissing, ItemPath(item));
       return kBatchNotDone;
     }
     files += L'\0' + packed.name;

@@ -25,6 +25,8 @@ std::wstring ExistingArchiveQuestion(const std::wstring& path);
 
 // One archive holds names relative to the first item's folder: an item of another folder is refused.
 extern const wchar_t kItemsInOtherFolders[];
+// An item of one archive for all that is not there.
+extern const wchar_t kItemMissing[];
 // An archive (or its self-extracting program) that was not made.
 extern const wchar_t kArchiveNotMade[];
 
