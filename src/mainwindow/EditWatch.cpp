@@ -12,6 +12,7 @@
 #include "operations/OpenWith.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
+#include "winui/App.h"
 #include "winui/MsgBox.h"
 
 namespace mainwindow {
@@ -24,6 +25,8 @@ bool asking = false;
 INT_PTR OpenAndWatch(frmMain& form, const std::wstring& path, int mode, const std::wstring& program) {
   const INT_PTR result = operations::ExecuteFile(path, mode, program);
   if (operations::WatchEditedFile(path)) form.timUpdate.SetEnabled(true);
+  // The started program's window comes up while this one repaints.
+  winui::DoEvents();
   return result;
 }
 

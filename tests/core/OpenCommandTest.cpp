@@ -7,12 +7,7 @@
 namespace {
 
 void SetDefault(const std::wstring& subKey, const std::wstring& value) {
-  HKEY key = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS,
-            RegCreateKeyExW(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
-  RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(key);
+  ASSERT_TRUE(testsupport::SetRegDefault(HKEY_CURRENT_USER, subKey, value)) << subKey;
 }
 
 TEST(OpenCommand, FollowsTheExtensionToItsClassAndReturnsTheCommandUnchanged) {

@@ -30,12 +30,7 @@ class ThrowAwayType {
 
  private:
   static void Set(const std::wstring& subKey, const std::wstring& value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CLASSES_ROOT, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                             &key, nullptr));
-    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
+    EXPECT_TRUE(testsupport::SetRegDefault(HKEY_CLASSES_ROOT, subKey, value)) << subKey;
   }
   std::wstring ext_, class_;
 };
