@@ -80,11 +80,11 @@ ProgramStart ProgramStartOf(const std::wstring& path, int mode, const std::wstri
     case 0: {
       std::wstring program = Unquoted(openCommand(ExtensionOf(path))).first;
       if (size_t end = ExeEnd(program); end != std::wstring::npos) program = core::Trim(program.substr(0, end));
-      start = {program.empty() ? editor : program, file};
+      start = {program.empty() ? editor : program, file, L""};
       break;
     }
     case 1:
-      start = {path, L""};
+      start = {path, L"", L""};
       break;
     case 2: {
       // A program named in quotes ends at its closing quote; otherwise at its ".EXE", when it has one.
@@ -97,11 +97,11 @@ ProgramStart ProgramStartOf(const std::wstring& path, int mode, const std::wstri
       }
       program = core::Trim(program);
       rest = core::Trim(rest);
-      start = {program, rest.empty() ? file : file + L" " + rest};
+      start = {program, rest.empty() ? file : file + L" " + rest, L""};
       break;
     }
     default:
-      start = {editor, file};
+      start = {editor, file, L""};
       break;
   }
   start.folder = core::GetFolderPart(start.program);
