@@ -116,6 +116,10 @@ void EditBackTest::EditBack(const std::wstring& fixture) {
   EXPECT_EQ(editor.started[0], L"open|C:\\Program Files\\Editor\\edit.exe|\"" + copy + L"\"|C:\\Program Files\\Editor");
   EXPECT_EQ(core::EditWatchFiles, (std::vector<std::wstring>{copy, L""})) << "the plain path is watched";
   EXPECT_TRUE(form->timUpdate.Enabled());
+  // Opened again: started again, watched once.
+  SendMessageW(form->Hwnd(), WM_COMMAND, MAKEWPARAM(ID_mnuEditAction, 0), 0);
+  EXPECT_EQ(editor.started.size(), 2u);
+  EXPECT_EQ(core::EditWatchFiles.size(), 2u);
 
   const std::string before = testsupport::ReadFileBytes(archive);
   Save(copy);
