@@ -8,10 +8,10 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
-#include "operations/EditedFiles.h"
-#include "operations/OpenWith.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
+#include "operations/EditedFiles.h"
+#include "operations/OpenWith.h"
 #include "winui/App.h"
 #include "winui/MsgBox.h"
 
