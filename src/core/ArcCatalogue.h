@@ -263,6 +263,24 @@ struct ExtractionBoxes {
   VolumesBox volumes = VolumesBox::None;
 };
 
+// Opening one entry in place: the entry alone into the work folder, without its stored folders, replacing a
+// file of the name without asking.
+enum class MemberNaming : uint8_t {
+  Name,                     // the entry's name
+  FolderAndName,            // the folder column joined with the name (when the folder is not blank)
+  FolderAndNameBackslashed  // the same with "/" turned into "\"
+};
+enum class MemberPlaces : uint8_t {
+  Quoted,        // archive and destination quoted when they hold a blank
+  OutputSwitch,  // the same, the destination as the archiver's "-o" switch
+  Plain          // both in their plain forms
+};
+struct OneEntryExtraction {
+  const wchar_t* switches = nullptr;  // nullptr: no entry of the type opens in place
+  MemberNaming naming = MemberNaming::Name;
+  MemberPlaces places = MemberPlaces::Quoted;
+};
+
 struct Extraction {
   // The first base switch whose conditions hold starts the line; every appended one that holds follows.
   std::span<const ExtractSwitch> dialogBase{};
@@ -275,6 +293,7 @@ struct Extraction {
   bool shortDestination = false;  // the destination in its 8.3 form in place of quotes
   bool outputSwitch = false;      // the destination as the archiver's "-o" switch
   ExtractionBoxes boxes{};
+  OneEntryExtraction oneEntry{};
 };
 
 struct ArcTypeRow {

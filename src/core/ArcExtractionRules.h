@@ -95,78 +95,95 @@ constexpr Extraction kLzhExtraction{.dialogBase = kLzhDialogBase,
                                     .dialogAppended = kLzhDialogAppended,
                                     .quickBase = kLzhQuickBase,
                                     .quickAppended = kLzhQuickAppended,
-                                    .boxes = {.newFileFrom = &S::LZH_FileOpt}};
+                                    .boxes = {.newFileFrom = &S::LZH_FileOpt},
+                                    .oneEntry = {L"x -c -gn1 -ga1 -x0 -a1 -n1 -y1"}};
 constexpr Extraction kZipExtraction{.dialogBase = kZipDialogBase,
                                     .dialogAppended = kZipDialogAppended,
                                     .quickBase = kZipQuickBase,
                                     .quickAppended = kZipQuickAppended,
-                                    .boxes = {.newFileFrom = &S::ZIP_FileOpt}};
+                                    .boxes = {.newFileFrom = &S::ZIP_FileOpt},
+                                    .oneEntry = {L"-x -o -j --i", MemberNaming::FolderAndName}};
 constexpr Extraction kCabExtraction{.dialogBase = kZipDialogBase,
                                     .dialogAppended = kCabDialogAppended,
                                     .quickBase = kZipQuickBase,
                                     .quickAppended = kFlatJ,
                                     .allVolumesNames = L"*.*",
-                                    .boxes = {.volumes = VolumesBox::Cabinets}};
+                                    .boxes = {.volumes = VolumesBox::Cabinets},
+                                    .oneEntry = {L"-x -o -j -i", MemberNaming::FolderAndName}};
 constexpr Extraction kArjExtraction{.dialogBase = kArjDialogBase,
                                     .dialogAppended = kArjOptionSwitches,
                                     .quickBase = kArjQuickBase,
                                     .quickAppended = kArjOptionSwitches,
-                                    .boxes = {.folder = BoxRule::Disabled, .newFileFrom = &S::ARJ_FileOpt}};
+                                    .boxes = {.folder = BoxRule::Disabled, .newFileFrom = &S::ARJ_FileOpt},
+                                    .oneEntry = {L"e -y -i"}};
 constexpr Extraction kTarExtraction{.dialogBase = kTarDialogBase,
                                     .quickBase = kTarQuickBase,
-                                    .boxes = {.overwrite = BoxRule::Disabled, .newFile = BoxRule::Cleared}};
+                                    .boxes = {.overwrite = BoxRule::Disabled, .newFile = BoxRule::Cleared},
+                                    .oneEntry = {L"--display-dialog=0 --use-directory=0 -xvf"}};
 constexpr Extraction kIshExtraction{.dialogBase = kIshDialogBase,
                                     .quickBase = kIshQuickBase,
                                     .names = ExtractNames::Inline,
-                                    .boxes = {.folder = BoxRule::Disabled, .overwrite = BoxRule::Disabled}};
+                                    .boxes = {.folder = BoxRule::Disabled, .overwrite = BoxRule::Disabled},
+                                    .oneEntry = {L"/a", MemberNaming::Name, MemberPlaces::Plain}};
 constexpr Extraction kRarExtraction{.dialogBase = kRarBase,
                                     .dialogAppended = kRarDialogAppended,
                                     .quickBase = kRarBase,
                                     .allVolumesNames = L"",
-                                    .boxes = {.volumes = VolumesBox::Volumes}};
+                                    .boxes = {.volumes = VolumesBox::Volumes},
+                                    .oneEntry = {L"-e -u"}};
 constexpr Extraction kYz1Extraction{.dialogBase = kYz1DialogBase,
                                     .dialogAppended = kYz1DialogAppended,
                                     .quickBase = kYz1QuickBase,
-                                    .boxes = {.newFile = BoxRule::Disabled}};
+                                    .boxes = {.newFile = BoxRule::Disabled},
+                                    .oneEntry = {L"x -i2 -x0 -y1"}};
 constexpr Extraction kAceExtraction{
     .dialogBase = kAceDialogBase,
     .quickBase = kAceQuickBase,
     .shortDestination = true,
-    .boxes = {.folder = BoxRule::ClearedDisabled, .overwrite = BoxRule::Disabled, .newFile = BoxRule::Disabled}};
+    .boxes = {.folder = BoxRule::ClearedDisabled, .overwrite = BoxRule::Disabled, .newFile = BoxRule::Disabled},
+    .oneEntry = {L"e -y"}};
 constexpr Extraction kJarExtraction{.dialogBase = kJarBase,
                                     .dialogAppended = kJarDialogAppended,
                                     .quickBase = kJarBase,
-                                    .boxes = {.overwrite = BoxRule::Disabled, .newFileFrom = &S::JAR_FileOpt}};
+                                    .boxes = {.overwrite = BoxRule::Disabled, .newFileFrom = &S::JAR_FileOpt},
+                                    .oneEntry = {L"e -y"}};
 constexpr Extraction kBgaExtraction{.dialogBase = kBgaDialogBase,
                                     .dialogAppended = kFlatJ,
                                     .quickBase = kBgaQuickBase,
                                     .quickAppended = kFlatJ,
-                                    .boxes = {.newFileFrom = &S::BGA_FileOpt}};
+                                    .boxes = {.newFileFrom = &S::BGA_FileOpt},
+                                    .oneEntry = {L"x -i -o"}};
 constexpr Extraction kGcaExtraction{.dialogBase = kGcaDialogBase,
                                     .dialogAppended = kGcaDialogAppended,
                                     .quickBase = kGcaQuickBase,
-                                    .boxes = {.newFile = BoxRule::Disabled}};
+                                    .boxes = {.newFile = BoxRule::Disabled},
+                                    .oneEntry = {L"ex", MemberNaming::FolderAndNameBackslashed}};
 // The library takes no switches and no names.
-constexpr Extraction kBelExtraction{.boxes = {.newFile = BoxRule::Disabled}};
-constexpr Extraction k7zExtraction{.dialogBase = k7zDialogBase,
-                                   .dialogAppended = k7zDialogAppended,
-                                   .quickBase = k7zQuickBase,
-                                   .outputSwitch = true,
-                                   .boxes = {.newFile = BoxRule::Cleared}};
+constexpr Extraction kBelExtraction{.boxes = {.newFile = BoxRule::Disabled}, .oneEntry = {L""}};
+constexpr Extraction k7zExtraction{
+    .dialogBase = k7zDialogBase,
+    .dialogAppended = k7zDialogAppended,
+    .quickBase = k7zQuickBase,
+    .outputSwitch = true,
+    .boxes = {.newFile = BoxRule::Cleared},
+    .oneEntry = {L"e -r- -aoa -hide -y", MemberNaming::FolderAndNameBackslashed, MemberPlaces::OutputSwitch}};
 constexpr Extraction kImpExtraction{
     .dialogBase = kImpDialogBase,
     .dialogAppended = kImpDialogAppended,
     .quickBase = kImpQuickBase,
     .quickAppended = kImpQuickAppended,
     .names = ExtractNames::ListItems,
-    .boxes = {.folder = BoxRule::Enabled, .overwrite = BoxRule::Enabled, .newFile = BoxRule::Disabled}};
+    .boxes = {.folder = BoxRule::Enabled, .overwrite = BoxRule::Enabled, .newFile = BoxRule::Disabled},
+    .oneEntry = {L"e -r -c0", MemberNaming::FolderAndNameBackslashed}};
 constexpr Extraction kYz2Extraction{.dialogBase = kYz2Base,
                                     .quickBase = kYz2Base,
-                                    .boxes = {.folder = BoxRule::ClearedDisabled, .newFile = BoxRule::Disabled}};
+                                    .boxes = {.folder = BoxRule::ClearedDisabled, .newFile = BoxRule::Disabled},
+                                    .oneEntry = {L"m -c -j"}};
 constexpr Extraction kBhExtraction{.dialogBase = kBhDialogBase,
                                    .dialogAppended = kBhDialogAppended,
                                    .quickBase = kBhQuickBase,
                                    .quickAppended = kBhQuickAppended,
-                                   .boxes = {.newFileFrom = &S::BH_FileOpt}};
+                                   .boxes = {.newFileFrom = &S::BH_FileOpt},
+                                   .oneEntry = {L"e -o1 -r1 -d0"}};
 
 }  // namespace core::extraction_rules

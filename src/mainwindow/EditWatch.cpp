@@ -10,6 +10,9 @@
 #include "core/modTolvenar.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
+#include "operations/EditedFiles.h"
+#include "operations/OpenWith.h"
+#include "winui/App.h"
 #include "winui/MsgBox.h"
 
 namespace mainwindow {
@@ -17,48 +20,14 @@ namespace {
 
 bool asking = false;
 
-// Reads `count` digits at `at`, moving past them; nullopt when one is not a digit.
-std::optional<int64_t> Digits(const std::wstring& text, size_t& at, size_t count) {
-  if (at + count > text.size()) return std::nullopt;
-  int64_t value = 0;
-  for (size_t i = 0; i < count; ++i, ++at) {
-    const wchar_t c = text[at];
-    if (c < L'0' || c > L'9') return std::nullopt;
-    value = value * 10 + (c - L'0');
-  }
-  return value;
-}
-
 }  // namespace
 
-std::wstring WatchTimeText(const std::wstring& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  FILETIME local{};
-  SYSTEMTIME st{};
-  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
-      !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &st))
-    return L"";
-  return core::ToWString(st.wYear) + L'/' + core::PadNumber(st.wMonth, 2) + L'/' + core::PadNumber(st.wDay, 2) + L' ' +
-         core::PadNumber(st.wHour, 2) + L':' + core::PadNumber(st.wMinute, 2) + L':' + core::PadNumber(st.wSecond, 2);
-}
-
-std::optional<int64_t> WatchTimeValue(const std::wstring& text) {
-  // "yyyy/mm/dd hh:mm:ss": each field after its separator, read as one number yyyymmddhhmmss.
-  static const wchar_t kSeparators[] = {L'/', L'/', L' ', L':', L':'};
-  static const size_t kWidths[] = {4, 2, 2, 2, 2, 2};
-  size_t at = 0;
-  int64_t value = 0;
-  for (size_t field = 0; field < 6; ++field) {
-    if (field > 0) {
-      if (at >= text.size() || text[at] != kSeparators[field - 1]) return std::nullopt;
-      ++at;
-    }
-    std::optional<int64_t> part = Digits(text, at, kWidths[field]);
-    if (!part) return std::nullopt;
-    value = value * 100 + *part;
-  }
-  if (at != text.size()) return std::nullopt;
-  return value;
+INT_PTR OpenAndWatch(frmMain& form, const std::wstring& path, int mode, const std::wstring& program) {
+  const INT_PTR result = operations::ExecuteFile(path, mode, program);
+  if (operations::WatchEditedFile(path)) form.timUpdate.SetEnabled(true);
+  // The started program's window comes up while this one repaints.
+  winui::DoEvents();
+  return result;
 }
 
 std::wstring EditedFileQuestion(const std::wstring& path) {
@@ -77,10 +46,10 @@ void timUpdate_Timer(frmMain& form) {
   // (a node clicked while the question is open) shortens the lists.
   for (size_t i = 0; i + 1 < core::EditWatchFiles.size() && i < core::EditWatchTimes.size(); ++i) {
     const std::wstring path = core::EditWatchFiles[i];
-    const std::wstring now = WatchTimeText(path);
+    const std::wstring now = operations::WatchTimeText(path);
     if (now.empty()) continue;
-    std::optional<int64_t> stored = WatchTimeValue(core::EditWatchTimes[i]);
-    std::optional<int64_t> current = WatchTimeValue(now);
+    std::optional<int64_t> stored = operations::WatchTimeValue(core::EditWatchTimes[i]);
+    std::optional<int64_t> current = operations::WatchTimeValue(now);
     if (stored && current && *current > *stored) {
       asking = true;
       const int answer =

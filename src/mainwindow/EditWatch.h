@@ -2,22 +2,18 @@
 // The edited-file watch: every two seconds, while it is on, the entries that were extracted and opened with
 // a program are looked at; one saved since it was opened (or last offered) is offered back to the archive.
 // The watched paths and their time texts are core::EditWatchFiles and core::EditWatchTimes, each ending
-// in an empty placeholder.
-#include <cstdint>
-#include <optional>
+// in an empty placeholder (operations/EditedFiles.h).
+#include <windows.h>
+
 #include <string>
 
 namespace mainwindow {
 
 class frmMain;
 
-// A file's last-write time in the watch's text form, "yyyy/mm/dd hh:mm:ss" in local time (as the property
-// texts show it); "" when the file cannot be read. Reading it does not open the file, so a file an editor
-// holds open still has a time.
-std::wstring WatchTimeText(const std::wstring& path);
-// The time a text of that form stands for, as a number that orders like the times; nullopt for a text that
-// is no such time.
-std::optional<int64_t> WatchTimeValue(const std::wstring& text);
+// Opens an extracted file with a program (operations::ExecuteFile) and watches it for edits from now on,
+// whether or not the program started; the watch's timer runs from then. The shell's result.
+INT_PTR OpenAndWatch(frmMain& form, const std::wstring& path, int mode, const std::wstring& program);
 
 // One tick of timUpdate. A tick that comes while its own question is still open does nothing.
 void timUpdate_Timer(frmMain& form);

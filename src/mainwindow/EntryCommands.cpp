@@ -191,10 +191,9 @@ void BindEntryCommands(frmMain& form) {
   };
   for (auto [item, command] : handOver)
     form.On(item, Event::Click, [&form, command](EventArgs&) { form.Raise(command, Event::Click); });
+  // The same member of the Edit menu's array: raising takes the index from the id raised.
   form.On(ID_mnuPopUpAction, Event::Click, [&form](EventArgs& args) {
-    EventArgs click;
-    click.index = args.index;
-    form.Raise(ID_mnuEditAction, Event::Click, click);
+    form.Raise(ID_mnuEditAction + std::max(args.index, 0), Event::Click);
   });
 
   form.On(ID_lvListView, Event::Click, [&form](EventArgs&) { form.LabelEditing = false; });

@@ -14,7 +14,9 @@
 #include "core/modTolvenar.h"
 #include "mainwindow/BatchModes.h"
 #include "mainwindow/CompressMode.h"
+#include "mainwindow/EditWatch.h"
 #include "mainwindow/frmMain.h"
+#include "operations/EditedFiles.h"
 #include "options/frmArcOption.h"
 #include "tools/ToolCommands.h"
 #include "winui/App.h"
@@ -72,16 +74,11 @@ void WindowWork::EndEntryDrag(frmMain& form) {
 }
 
 INT_PTR WindowWork::ExecuteFile(frmMain& form, const std::wstring& path, int mode, const std::wstring& program) {
-  const std::wstring quoted = core::QuotePath(path);
-  std::wstring command;
-  if (mode == 2) command = program + L" " + quoted;
-  if (mode == 9) command = core::QuotePath(core::Settings.Editor) + L" " + quoted;
-  if (command.empty())
-    return core::Processes().Execute(form.Hwnd(), L"open", path, L"", core::GetFolderPart(path), SW_SHOWNORMAL);
-  HANDLE process = core::Processes().StartProcess(command, core::GetFolderPart(path), SW_SHOWNORMAL);
-  if (!process) return 0;
-  CloseHandle(process);
-  return 33;
+  return OpenAndWatch(form, path, mode, program);
+}
+
+bool WindowWork::UpdateEditedFile(frmMain& form, const std::wstring& path) {
+  return operations::UpdateEditedFile(form.Hwnd(), path);
 }
 
 void WindowWork::AddDroppedFiles(frmMain&, const std::wstring&, const std::wstring&, const std::wstring&) {

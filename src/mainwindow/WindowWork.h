@@ -51,13 +51,12 @@ class WindowWork {
   virtual void EndEntryDrag(frmMain& form);
 
   // Opens a file extracted from the archive: mode 0 with its associated program, 1 the file itself, 2 with
-  // `program` (a command line the path is appended to), 9 with Settings.Editor. Greater than 31 when
-  // something started. The default opens through the shell; the open-with workflow that also watches the
-  // file for edits takes its place once built.
+  // `program` (a program and its own arguments), 9 with Settings.Editor; the file is watched for edits from
+  // then on (EditWatch.h). Greater than 31 when something started.
   virtual INT_PTR ExecuteFile(frmMain& form, const std::wstring& path, int mode, const std::wstring& program);
-  // Puts an edited file back into the shown archive and lists it again; true when the archive was updated.
-  // Not built yet: nothing is updated.
-  virtual bool UpdateEditedFile(frmMain& form, const std::wstring& path) { return false; }
+  // Puts an edited file back into the shown archive and lists it again; true when the archiver reported
+  // success (operations::UpdateEditedFile).
+  virtual bool UpdateEditedFile(frmMain& form, const std::wstring& path);
   // Adds the dropped files (`files`: the base folder, then names relative to it, NUL-separated) to the
   // archive `archive` of `type` and lists it; PrivateState.ArcStatus tells the outcome. Not built yet:
   // nothing is added and ArcStatus is False.

@@ -6,6 +6,7 @@
 #include "mainwindow/ArchiveCommands.h"
 #include "mainwindow/EditWatch.h"
 #include "mainwindow/EntryCommands.h"
+#include "mainwindow/OpenWithMenus.h"
 #include "mainwindow/TreeEvents.h"
 #include "mainwindow/ToolCommands.h"
 #include "mainwindow/ViewOptionMenus.h"
@@ -74,6 +75,7 @@ frmMain::frmMain() : Form(kForm, kControls, MainMenus()) {
   BindArchiveCommands(*this);
   BindTreeEvents(*this);
   BindEntryCommands(*this);
+  BindOpenWithMenus(*this);
   BindEntryDrag(*this);
   BindToolCommands(*this);
   BindViewOptionCommands(*this);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "archiver/ExecArcCommand.h"
+#include "core/ArcCatalogue.h"
 #include "core/ArcType.h"
 #include "core/Text.h"
 #include "core/clsPrivate.h"
@@ -19,46 +20,10 @@ const wchar_t kNoAssociatedProgram[] =
 
 namespace {
 
-// How a type names an entry inside the archive.
-enum class EntryPath { Name, FolderAndName, FolderAndNameBackslashed };
-// How the destination reaches the command line.
-enum class Destination { Quoted, SevenZip, Plain };
-
-struct MemberRule {
-  const wchar_t* type;
-  const wchar_t* switches;
-  EntryPath path;
-  Destination destination;
-};
-
-// The one-file switches of each type: every one extracts the entry without its stored folders, replacing a
-// file of the name, without asking.
-const MemberRule kMemberRules[] = {
-    {L"LZH", L"x -c -gn1 -ga1 -x0 -a1 -n1 -y1", EntryPath::Name, Destination::Quoted},
-    {L"ZIP", L"-x -o -j --i", EntryPath::FolderAndName, Destination::Quoted},
-    {L"CAB", L"-x -o -j -i", EntryPath::FolderAndName, Destination::Quoted},
-    {L"ARJ", L"e -y -i", EntryPath::Name, Destination::Quoted},
-    {L"TAR", L"--display-dialog=0 --use-directory=0 -xvf", EntryPath::Name, Destination::Quoted},
-    {L"TGZ", L"--display-dialog=0 --use-directory=0 -xvf", EntryPath::Name, Destination::Quoted},
-    {L"TBZ", L"--display-dialog=0 --use-directory=0 -xvf", EntryPath::Name, Destination::Quoted},
-    {L"ISH", L"/a", EntryPath::Name, Destination::Plain},
-    {L"RAR", L"-e -u", EntryPath::Name, Destination::Quoted},
-    {L"YZ1", L"x -i2 -x0 -y1", EntryPath::Name, Destination::Quoted},
-    {L"ACE", L"e -y", EntryPath::Name, Destination::Quoted},
-    {L"JAR", L"e -y", EntryPath::Name, Destination::Quoted},
-    {L"BGA", L"x -i -o", EntryPath::Name, Destination::Quoted},
-    {L"GCA", L"ex", EntryPath::FolderAndNameBackslashed, Destination::Quoted},
-    {L"7Z", L"e -r- -aoa -hide -y", EntryPath::FolderAndNameBackslashed, Destination::SevenZip},
-    {L"IMP", L"e -r -c0", EntryPath::FolderAndNameBackslashed, Destination::Quoted},
-    {L"YZ2", L"m -c -j", EntryPath::Name, Destination::Quoted},
-    {L"BH", L"e -o1 -r1 -d0", EntryPath::Name, Destination::Quoted},
-    {L"BEL", L"", EntryPath::Name, Destination::Quoted},
-};
-
-const MemberRule* RuleOf(const std::wstring& type) {
-  for (const MemberRule& rule : kMemberRules)
-    if (type == rule.type) return &rule;
-  return nullptr;
+// The type's one-entry extraction; nullptr for a type whose entries do not open in place.
+const core::OneEntryExtraction* RuleOf(const std::wstring& type) {
+  const core::ArcTypeRow* row = core::FindArcType(type);
+  return row && row->extraction.oneEntry.switches ? &row->extraction.oneEntry : nullptr;
 }
 
 // Extensions of files that are programs (started themselves) and of archives (opened in a second instance).
@@ -83,16 +48,16 @@ bool IsHelpFile(const std::wstring& path) {
 }  // namespace
 
 std::wstring MemberPath(const std::wstring& type, const SelectedEntry& entry) {
-  const MemberRule* rule = RuleOf(type);
-  if (!rule || rule->path == EntryPath::Name || core::Trim(entry.folder).empty()) return entry.name;
+  const core::OneEntryExtraction* rule = RuleOf(type);
+  if (!rule || rule->naming == core::MemberNaming::Name || core::Trim(entry.folder).empty()) return entry.name;
   std::wstring path = entry.folder + entry.name;
-  if (rule->path == EntryPath::FolderAndNameBackslashed) std::replace(path.begin(), path.end(), L'/', L'\\');
+  if (rule->naming == core::MemberNaming::FolderAndNameBackslashed) std::replace(path.begin(), path.end(), L'/', L'\\');
   return path;
 }
 
 std::optional<MemberExtraction> MemberExtractCommand(const std::wstring& type, const SelectedEntry& entry,
                                                      const std::wstring& archive, const std::wstring& workFolder) {
-  const MemberRule* rule = RuleOf(type);
+  const core::OneEntryExtraction* rule = RuleOf(type);
   if (!rule) return std::nullopt;
   MemberExtraction command;
   command.switches = rule->switches;
@@ -103,16 +68,16 @@ std::optional<MemberExtraction> MemberExtractCommand(const std::wstring& type, c
     command.names += L" " + core::QuotePath(ContentsFileOf(path));
     command.files.push_back(ContentsFileOf(entry.name));
   }
-  switch (rule->destination) {
-    case Destination::Plain:
+  switch (rule->places) {
+    case core::MemberPlaces::Plain:
       command.archive = archive;
       command.destination = workFolder;
       break;
-    case Destination::SevenZip:
+    case core::MemberPlaces::OutputSwitch:
       command.archive = core::QuotePath(archive);
       command.destination = L"-o" + core::QuotePath(workFolder);
       break;
-    case Destination::Quoted:
+    case core::MemberPlaces::Quoted:
       command.archive = core::QuotePath(archive);
       command.destination = core::QuotePath(workFolder);
       break;

@@ -55,12 +55,7 @@ class LoadArcContentsTest : public BrowserTest {
     EXPECT_FALSE(form_.picCount.Visible());
   }
   static void SetDefault(const std::wstring& subKey, const std::wstring& value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CLASSES_ROOT, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                             &key, nullptr));
-    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
+    ASSERT_TRUE(testsupport::SetRegDefault(HKEY_CLASSES_ROOT, subKey, value)) << subKey;
   }
   int ColumnPixels(int column) const {
     return static_cast<int>(SendMessageW(form_.lvListView.Hwnd(), LVM_GETCOLUMNWIDTH, column, 0));

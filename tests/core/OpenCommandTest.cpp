@@ -7,12 +7,7 @@
 namespace {
 
 void SetDefault(const std::wstring& subKey, const std::wstring& value) {
-  HKEY key = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExW(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                           nullptr, &key, nullptr));
-  RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(key);
+  ASSERT_TRUE(testsupport::SetRegDefault(HKEY_CURRENT_USER, subKey, value)) << subKey;
 }
 
 TEST(OpenCommand, FollowsTheExtensionToItsClassAndReturnsTheCommandUnchanged) {
@@ -28,6 +23,25 @@ TEST(OpenCommand, FollowsTheExtensionToItsClassAndReturnsTheCommandUnchanged) {
   EXPECT_EQ(L"", core::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L".nocmd"));
   EXPECT_EQ(L"", core::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L".unknown"));
   EXPECT_EQ(L"", core::GetOpenCommandUnder(HKEY_CURRENT_USER, root, L""));
+}
+
+TEST(OpenCommand, TheVerbsOfATypeAreReadWithTheirCommandsAndVerbsWithoutCommandLeftOut) {
+  testsupport::ScratchRegKey scratch;
+  const std::wstring root = scratch.SubKey() + L"\\";
+  SetDefault(root + L".tvw", L"tvwfile");
+  SetDefault(root + L"tvwfile\\shell\\edit\\command", L"\"C:\\Program Files\\e.exe\" \"%1\"");
+  SetDefault(root + L"tvwfile\\shell\\explore", L"a verb the shell handles itself");
+  SetDefault(root + L"tvwfile\\shell\\open\\command", L"notepad.exe %1");
+  SetDefault(root + L"tvwfile\\shell\\print\\command", L"");
+  SetDefault(root + L".noshell", L"noshellfile");
+  SetDefault(root + L"noshellfile", L"a class without verbs");
+
+  const std::vector<core::ShellVerb> expected = {
+      {L"edit", L"\"C:\\Program Files\\e.exe\" \"%1\""}, {L"open", L"notepad.exe %1"}, {L"print", L""}};
+  EXPECT_EQ(core::GetShellVerbsUnder(HKEY_CURRENT_USER, root, L".tvw"), expected);
+  EXPECT_EQ(core::GetShellVerbsUnder(HKEY_CURRENT_USER, root, L".noshell"), std::nullopt);
+  EXPECT_EQ(core::GetShellVerbsUnder(HKEY_CURRENT_USER, root, L".unknown"), std::nullopt);
+  EXPECT_EQ(core::GetShellVerbsUnder(HKEY_CURRENT_USER, root, L""), std::nullopt);
 }
 
 }  // namespace

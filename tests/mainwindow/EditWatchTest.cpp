@@ -6,6 +6,7 @@
 #include "EntryFixture.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/EditWatch.h"
+#include "operations/EditedFiles.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ TEST_F(EditWatchTest, ClickingATreeNodeEndsTheWatch) {
 }
 
 TEST(WatchTimeValueTest, OnlyTheWatchsOwnFormIsATime) {
-  EXPECT_LT(*mainwindow::WatchTimeValue(L"2009/12/31 23:59:59"), *mainwindow::WatchTimeValue(L"2010/01/01 00:00:00"));
+  EXPECT_LT(*operations::WatchTimeValue(L"2009/12/31 23:59:59"), *operations::WatchTimeValue(L"2010/01/01 00:00:00"));
   for (const wchar_t* text : {L"",
                               L"????"
                               L"/"
@@ -97,7 +98,7 @@ TEST(WatchTimeValueTest, OnlyTheWatchsOwnFormIsATime) {
                               L"??"
                               L" ??:??:??",
                               L"2010/1/01 00:00:00", L"2010/01/01 00:00:00 ", L"2010-01-01 00:00:00"})
-    EXPECT_FALSE(mainwindow::WatchTimeValue(text).has_value()) << text;
+    EXPECT_FALSE(operations::WatchTimeValue(text).has_value()) << text;
 }
 
 }  // namespace

@@ -47,8 +47,8 @@ std::wstring TempDir::WriteFile(const std::wstring& relative, const std::string&
 }
 
 std::string ReadFileBytes(const std::wstring& path) {
-  HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                         nullptr);
+  HANDLE h =
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
   if (h == INVALID_HANDLE_VALUE) return std::string();
   std::string out;
   char buffer[65536];
@@ -95,5 +95,15 @@ ScratchRegKey::ScratchRegKey() : subKey_(L"Software\\TolvenarTests\\" + UniqueNa
 }
 
 ScratchRegKey::~ScratchRegKey() { RegDeleteTreeW(HKEY_CURRENT_USER, subKey_.c_str()); }
+
+bool SetRegDefault(HKEY root, const std::wstring& subKey, const std::wstring& value) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(root, subKey.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return false;
+  const LONG status = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+  return status == ERROR_SUCCESS;
+}
 
 }  // namespace testsupport

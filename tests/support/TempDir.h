@@ -44,4 +44,7 @@ class ScratchRegKey {
   std::wstring subKey_;
 };
 
+// Creates `subKey` under `root` as needed and sets its default value to the text `value`; false on failure.
+bool SetRegDefault(HKEY root, const std::wstring& subKey, const std::wstring& value);
+
 }  // namespace testsupport
