@@ -5,6 +5,7 @@
 // test opens (their calls logged in the test's folder).
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -130,10 +131,31 @@ class MainWindowTest : public testing::Test {
 
   // Makes the window with this command line and loads it (hidden unless a mode shows it).
   bool LoadWindow(const std::wstring& commandLine = L"");
-  // Raises a menu item's Click as the user's choice would.
+  // Chooses a menu item as the user does: the menus above it open (WM_INITMENUPOPUP, so their Click runs
+  // and sets the items' states), then the item's WM_COMMAND reaches the window. A hidden item, or one under
+  // a hidden menu, cannot be chosen and nothing is sent; a disabled one the window ignores.
   void Click(int menuId);
-  // A key press seen by the window's key preview.
+  // A key pressed (or released) on the list, with Shift/Ctrl/Alt held as `shift` says, delivered by the
+  // message loop through the window's key preview.
   void KeyDown(int key, int shift = 0);
+  void KeyUp(int key, int shift = 0);
+  // A left click (press and release) at a point of a control, through the message loop, with the cursor
+  // there so the control's own hit tests find the point.
+  void LeftClickAt(HWND control, POINT client);
+  // A double click on row `row` (0-based) of the list.
+  void DoubleClickRow(int row);
+  // A click on a tree node's label.
+  void ClickNode(const std::wstring& key);
+  // A click on a tool-bar button.
+  void PressButton(const std::wstring& key);
+  // A click on the arrow of a drop-down tool-bar button; the menu it shows is answered with its item
+  // `item` (1-based; 0 dismisses it). Returns false when no menu was shown or the item was not on it.
+  bool PickFromDropDown(const std::wstring& key, int item);
+  // The middle of a list row / tree node label, in the view's client pixels.
+  POINT RowPoint(int row) const;
+  POINT NodePoint(const std::wstring& key) const;
+  // Lets the message loop run until `done` holds or `milliseconds` pass; returns whether it held.
+  static bool PumpUntil(const std::function<bool()>& done, int milliseconds);
   // The ini value as written by the last save; "" when missing.
   std::wstring SavedIni(const std::wstring& key) const;
   // Width of list column i in pixels, as the list reports it.
