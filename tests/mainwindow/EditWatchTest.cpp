@@ -79,9 +79,7 @@ TEST_F(EditWatchTest, ATickWhileTheQuestionIsOpenAsksNothingMore) {
 
 TEST_F(EditWatchTest, ClickingATreeNodeEndsTheWatch) {
   Watch(temp / L"x.txt", L"2000/01/01 00:00:00");
-  winui::EventArgs click;
-  click.key = form->tvTreeView.SelectedKey();
-  form->Raise(mainwindow::ID_tvTreeView, winui::Event::NodeClick, click);
+  ClickNode(form->tvTreeView.SelectedKey());
   EXPECT_FALSE(form->timUpdate.Enabled());
   EXPECT_EQ(core::EditWatchFiles, std::vector<std::wstring>{L""});
   EXPECT_EQ(core::EditWatchTimes, std::vector<std::wstring>{L""});

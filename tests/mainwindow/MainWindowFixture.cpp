@@ -241,19 +241,17 @@ POINT MainWindowTest::NodePoint(const std::wstring& key) const {
   return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-void MainWindowTest::DoubleClickRow(int row) {
-  const HWND list = form->lvListView.Hwnd();
-  const POINT at = RowPoint(row);
-  POINT screen = at;
-  ClientToScreen(list, &screen);
+void MainWindowTest::DoubleClickAt(HWND control, POINT client) {
+  POINT screen = client;
+  ClientToScreen(control, &screen);
   SetCursorPos(screen.x, screen.y);
-  const LPARAM where = MAKELPARAM(at.x, at.y);
-  PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, where);
-  PostMessageW(list, WM_LBUTTONUP, 0, where);
-  PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, where);
-  PostMessageW(list, WM_LBUTTONUP, 0, where);
+  const LPARAM at = MAKELPARAM(client.x, client.y);
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+    PostMessageW(control, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
   for (int i = 0; i < 4; ++i) winui::DoEvents();
 }
+
+void MainWindowTest::DoubleClickRow(int row) { DoubleClickAt(form->lvListView.Hwnd(), RowPoint(row)); }
 
 void MainWindowTest::ClickNode(const std::wstring& key) { LeftClickAt(form->tvTreeView.Hwnd(), NodePoint(key)); }
 

@@ -142,7 +142,8 @@ class MainWindowTest : public testing::Test {
   // A left click (press and release) at a point of a control, through the message loop, with the cursor
   // there so the control's own hit tests find the point.
   void LeftClickAt(HWND control, POINT client);
-  // A double click on row `row` (0-based) of the list.
+  // A double click at a point of a control, and on row `row` (0-based) of the list.
+  void DoubleClickAt(HWND control, POINT client);
   void DoubleClickRow(int row);
   // A click on a tree node's label.
   void ClickNode(const std::wstring& key);
