@@ -126,7 +126,8 @@ TEST_F(EntryTest, TheTreePopUpsExtractionTakesEveryEntry) {
 TEST_F(EntryTest, ExtractingToARememberedFolderPutsItFirst) {
   const std::wstring second = temp.Path() + L"\\second";
   CreateDirectoryW(second.c_str(), nullptr);
-  core::Settings.ArcDown = {L"", out, second + L"\\"};
+  // A blank left among the stored folders is not on the menu.
+  core::Settings.ArcDown = {L"", L"", out, second + L"\\"};
   form->MakeUnPackButtonMenu();  // as the start-up makes it from the settings
   Select({L"readme.txt"});
   boxes.Expect(L"ファイルを解凍しました");

@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-
 #include "EntryFixture.h"
 #include "browser/EntryList.h"
 #include "browser/TreeListUpkeep.h"
@@ -43,10 +42,8 @@ class EntryDragDropTest : public EntryTest {
   // A left press on a row, then a move of the held button past the drag threshold, or its release.
   void Press(int row, bool thenMove) {
     const HWND list = form->lvListView.Hwnd();
-    POINT at = RowPoint(row);
-    POINT screen = at;
-    ClientToScreen(list, &screen);
-    SetCursorPos(screen.x, screen.y);
+    const POINT at = RowPoint(row);
+    PointCursorAt(list, at);
     PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
     const int away = 4 * GetSystemMetrics(SM_CXDRAG);
     if (thenMove)

@@ -214,10 +214,14 @@ void MainWindowTest::KeyUp(int key, int shift) {
   winui::DoEvents();
 }
 
-void MainWindowTest::LeftClickAt(HWND control, POINT client) {
+void MainWindowTest::PointCursorAt(HWND control, POINT client) {
   POINT screen = client;
   ClientToScreen(control, &screen);
   SetCursorPos(screen.x, screen.y);
+}
+
+void MainWindowTest::LeftClickAt(HWND control, POINT client) {
+  PointCursorAt(control, client);
   const LPARAM at = MAKELPARAM(client.x, client.y);
   PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageW(control, WM_LBUTTONUP, 0, at);
@@ -242,9 +246,7 @@ POINT MainWindowTest::NodePoint(const std::wstring& key) const {
 }
 
 void MainWindowTest::DoubleClickAt(HWND control, POINT client) {
-  POINT screen = client;
-  ClientToScreen(control, &screen);
-  SetCursorPos(screen.x, screen.y);
+  PointCursorAt(control, client);
   const LPARAM at = MAKELPARAM(client.x, client.y);
   for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
     PostMessageW(control, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);

@@ -139,8 +139,10 @@ class MainWindowTest : public testing::Test {
   // message loop through the window's key preview.
   void KeyDown(int key, int shift = 0);
   void KeyUp(int key, int shift = 0);
-  // A left click (press and release) at a point of a control, through the message loop, with the cursor
-  // there so the control's own hit tests find the point.
+  // Puts the cursor on a point of a control: a control's own hit tests take the point from the message's
+  // cursor position.
+  static void PointCursorAt(HWND control, POINT client);
+  // A left click (press and release) at a point of a control, through the message loop.
   void LeftClickAt(HWND control, POINT client);
   // A double click at a point of a control, and on row `row` (0-based) of the list.
   void DoubleClickAt(HWND control, POINT client);
