@@ -125,16 +125,12 @@ namespace {
 
 // The drop-down of the form's menus that shows `item` (a command id, or the handle of a sub-menu); 0 when
 // none does, as for a hidden item.
-int ParentMenuOf(const mainwindow::frmMain& form, int itemId, HMENU itemMenu, int& position) {
+int ParentMenuOf(const mainwindow::frmMain& form, int itemId, HMENU itemMenu) {
   for (const winui::MenuDef& def : mainwindow::MainMenus()) {
     HMENU menu = form.MenuHandle(def.id);
-    if (!menu) continue;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-      if (itemMenu ? GetSubMenu(menu, i) == itemMenu : static_cast<int>(GetMenuItemID(menu, i)) == itemId) {
-        position = i;
+    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i)
+      if (itemMenu ? GetSubMenu(menu, i) == itemMenu : static_cast<int>(GetMenuItemID(menu, i)) == itemId)
         return def.id;
-      }
-    }
   }
   return 0;
 }
@@ -175,31 +171,22 @@ class ModifiersDown {
 }  // namespace
 
 void MainWindowTest::Click(int menuId) {
-  // The chain of drop-downs that open down to the item, each with its place in the one above; a menu
-  // (rather than a command) is itself the last to open.
-  std::vector<std::pair<HMENU, int>> opened;
+  // The drop-downs that open on the way to the item, outermost first; a menu (rather than a command) is
+  // itself the last to open.
   HMENU own = form->MenuHandle(menuId);
+  std::vector<HMENU> opened;
+  if (own) opened.push_back(own);
   int id = menuId;
-  HMENU menu = own;
-  if (own) opened.push_back({own, 0});
-  for (;;) {
-    int position = 0;
-    const int parent = ParentMenuOf(*form, id, menu, position);
-    if (!opened.empty() && opened.front().first == menu) opened.front().second = position;
-    if (!parent) break;
-    menu = form->MenuHandle(parent);
-    opened.insert(opened.begin(), {menu, 0});
+  while (const int parent = ParentMenuOf(*form, id, opened.empty() ? nullptr : opened.front())) {
+    opened.insert(opened.begin(), form->MenuHandle(parent));
     id = parent;
   }
-  if (opened.empty() || !(InMenuBar(*form, opened.front().first) || PopupOnly(id))) return;  // not reachable
+  if (opened.empty() || !(InMenuBar(*form, opened.front()) || PopupOnly(id))) return;  // not reachable
   const HWND window = form->Form::Hwnd();
-  for (const auto& [popup, position] : opened)
-    SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(position, FALSE));
-  if (own) return;
+  for (HMENU popup : opened) SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
   // Opening a menu may have hidden the item.
-  int position = 0;
-  if (ParentMenuOf(*form, menuId, nullptr, position) == 0) return;
-  if (form->IsLoaded()) SendMessageW(window, WM_COMMAND, MAKEWPARAM(menuId, 0), 0);
+  if (own || !ParentMenuOf(*form, menuId, nullptr) || !form->IsLoaded()) return;
+  SendMessageW(window, WM_COMMAND, MAKEWPARAM(menuId, 0), 0);
 }
 
 void MainWindowTest::KeyDown(int key, int shift) {
@@ -276,18 +263,18 @@ void MainWindowTest::PressButton(const std::wstring& key) {
 }
 
 bool MainWindowTest::PickFromDropDown(const std::wstring& key, int item) {
-  bool answered = false;
+  bool shown = false, onIt = item == 0;
   winui::PopupHook previous = winui::SetPopupHook([&](winui::Form&, HMENU menu, int) {
+    shown = true;
     for (int i = 0; i < GetMenuItemCount(menu); ++i)
-      if (static_cast<int>(GetMenuItemID(menu, i)) == item) answered = true;
-    if (item == 0) answered = true;
-    return answered ? item : 0;
+      if (static_cast<int>(GetMenuItemID(menu, i)) == item) onIt = true;
+    return onIt ? item : 0;
   });
   const RECT box = ButtonBox(*form, key);
   // The arrow is the right end of the button.
   LeftClickAt(form->tbToolBar.Hwnd(), POINT{box.right - 3, (box.top + box.bottom) / 2});
   winui::SetPopupHook(previous);
-  return answered;
+  return shown && onIt;
 }
 
 bool MainWindowTest::PumpUntil(const std::function<bool()>& done, int milliseconds) {
