@@ -262,6 +262,12 @@ void MainWindowTest::PressButton(const std::wstring& key) {
   LeftClickAt(form->tbToolBar.Hwnd(), POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2});
 }
 
+void MainWindowTest::PressButtonOf(const winui::CommandButton& button) {
+  EXPECT_TRUE(IsWindowEnabled(button.Hwnd()));
+  SendMessageW(button.Hwnd(), BM_CLICK, 0, 0);
+  winui::DoEvents();
+}
+
 bool MainWindowTest::PickFromDropDown(const std::wstring& key, int item) {
   bool shown = false, onIt = item == 0;
   winui::PopupHook previous = winui::SetPopupHook([&](winui::Form&, HMENU menu, int) {

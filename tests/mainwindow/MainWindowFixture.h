@@ -151,6 +151,8 @@ class MainWindowTest : public testing::Test {
   void ClickNode(const std::wstring& key);
   // A click on a tool-bar button.
   void PressButton(const std::wstring& key);
+  // A click on a command button of any form (BM_CLICK, so the button's own press and release).
+  static void PressButtonOf(const winui::CommandButton& button);
   // A click on the arrow of a drop-down tool-bar button; the menu it shows is answered with its item
   // `item` (1-based; 0 dismisses it). Returns false when no menu was shown or the item was not on it.
   bool PickFromDropDown(const std::wstring& key, int item);
