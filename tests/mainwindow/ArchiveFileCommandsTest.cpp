@@ -101,7 +101,7 @@ class ArchiveFileCommandsTest : public mwtest::MainWindowTest {
       auto* view = dynamic_cast<archiver::frmView*>(&shown);
       ASSERT_NE(view, nullptr) << "an unexpected modal window";
       outputs.push_back(view->txtStatus.Text());
-      view->cmdOk.Click();
+      PressButtonOf(view->cmdOk);
     });
   }
   void TearDown() override { winui::SetModalHook(previousHook_); }
