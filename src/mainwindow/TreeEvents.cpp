@@ -83,9 +83,12 @@ std::vector<std::wstring> MoveFolderFirst(const std::vector<std::wstring>& arcDo
 }
 
 void UnPackToRecentFolder(frmMain& form, int item) {
-  const std::vector<std::wstring>& arcDown = core::Settings.ArcDown;
-  if (item < 1 || item >= static_cast<int>(arcDown.size())) return;
-  const std::wstring folder = arcDown[static_cast<size_t>(item)];
+  // The drop-down lists the stored folders that are not blank, so item n is the n-th of those.
+  std::wstring folder;
+  int listed = 0;
+  for (const std::wstring& entry : core::Settings.ArcDown)
+    if (!core::Trim(entry).empty() && ++listed == item) folder = entry;
+  if (item < 1 || item > listed) return;
   if (form.lvListView.SelectedItem() == 0) {
     form.lvListView.SetFocus();
     form.lvListView.SelectAll(true);

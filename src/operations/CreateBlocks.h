@@ -26,6 +26,24 @@ void RunStaged(Creation& creation);
 
 // The temp folder as the system reports it, with "\".
 std::wstring TempFolder();
+
+// A folder of this staging's own in the temp folder ("TVxxxxxx", a short name the tools can take), made
+// when it is claimed and removed with all it holds when it goes, unless Keep() was called because a file
+// left in it is the user's to fetch. Two instances, or two stagings of one, never share one.
+class StageFolder {
+ public:
+  StageFolder();
+  ~StageFolder();
+  StageFolder(const StageFolder&) = delete;
+  StageFolder& operator=(const StageFolder&) = delete;
+  // The folder with "\"; "" when none could be made.
+  const std::wstring& Path() const { return path_; }
+  void Keep() { keep_ = true; }
+
+ private:
+  std::wstring path_;
+  bool keep_ = false;
+};
 // Copies `from` over `to`, trying `attempts` times 100 ms apart; true once a copy succeeded.
 bool CopyWithRetry(const std::wstring& from, const std::wstring& to, int attempts);
 

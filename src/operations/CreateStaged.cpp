@@ -1,11 +1,16 @@
 // ARJ, RAR and ACE archives are made by console tools that cannot take long names: the tool writes the
-// archive under an upper-case 8.3-style name in the temp folder from a copy of the list file there, and the
-// archive is copied to its place afterwards. A staged file is removed only once its copy is there.
+// archive under an upper-case 8.3-style name in a folder of this creation's own in the temp folder, from a
+// copy of the list file there, and the archive is copied to its place afterwards. The folder goes with all
+// it holds, unless a staged archive that could not be copied is left in it for the user.
 #include <windows.h>
+
+#include <atomic>
+#include <cstdio>
 
 #include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
+#include "core/WorkFolder.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
@@ -29,29 +34,27 @@ constexpr int kRarTries = 101;
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
 struct StagedNames {
-  std::wstring archive;  // in the temp folder, upper-case name
+  StageFolder& stage;
+  std::wstring archive;  // in the stage folder, upper-case name
   std::wstring final;    // the archive's short folder and the upper-case name
-  std::wstring list;     // the list file's copy in the temp folder
+  std::wstring list;     // the list file's copy in the stage folder
 };
 
-StagedNames NamesOf(const Creation& c) {
-  const std::wstring temp = TempFolder();
+StagedNames NamesOf(const Creation& c, StageFolder& stage) {
+  const std::wstring& folder = stage.Path();
   const std::wstring name = core::UCase(core::GetFileNamePart(c.input.archive));
-  return {temp + name, core::GetShortPath(core::GetFolderPart(c.input.archive)) + L"\\" + name,
-          temp + core::UCase(core::GetFileNamePart(c.listPath))};
+  return {stage, folder + name, core::GetShortPath(core::GetFolderPart(c.input.archive)) + L"\\" + name,
+          folder + core::UCase(core::GetFileNamePart(c.listPath))};
 }
 
 void DeleteIfThere(const std::wstring& path) {
   if (core::NormalFileExists(path)) DeleteFileW(path.c_str());
 }
 
-// The tool adds to the staged archive: an archive the caller named that already exists goes there first,
-// and a file an earlier run left under the staged name never mixes into the new archive.
+// The tool adds to the staged archive: an archive the caller named that already exists goes there first.
+// The stage folder is new, so nothing else is there to mix in.
 void PrepareStage(const Creation& c, const StagedNames& names) {
-  if (core::NormalFileExists(c.input.archive))
-    CopyFileW(c.input.archive.c_str(), names.archive.c_str(), FALSE);
-  else
-    DeleteIfThere(names.archive);
+  if (core::NormalFileExists(c.input.archive)) CopyFileW(c.input.archive.c_str(), names.archive.c_str(), FALSE);
 }
 
 void ReportCopyFailed(const std::wstring& staged, const std::wstring& target) {
@@ -60,9 +63,11 @@ void ReportCopyFailed(const std::wstring& staged, const std::wstring& target) {
                 MB_OK | MB_ICONSTOP, core::kProgramTitle);
 }
 
-// Copies the staged file to its place and removes it; a copy that fails leaves it and is reported.
-bool Unstage(const std::wstring& staged, const std::wstring& target, int attempts) {
+// Copies the staged file to its place and removes it; a copy that fails leaves it, with its folder, and is
+// reported.
+bool Unstage(const StagedNames& names, const std::wstring& staged, const std::wstring& target, int attempts) {
   if (!CopyWithRetry(staged, target, attempts)) {
+    names.stage.Keep();
     ReportCopyFailed(staged, target);
     return false;
   }
@@ -101,13 +106,12 @@ std::wstring RewriteArjList(Creation& c) {
   return base;
 }
 
-void RunArj(Creation& c) {
-  const StagedNames names = NamesOf(c);
+void RunArj(Creation& c, StageFolder& stage) {
+  const StagedNames names = NamesOf(c, stage);
   const std::wstring base = RewriteArjList(c);
   const bool sfx = core::IsOn(core::Settings.ARJ_MakeSFX);
   const std::wstring stagedProgram = SfxProgramName(names.archive);
   PrepareStage(c, names);
-  if (sfx) DeleteIfThere(stagedProgram);
   const std::wstring switches = CreationSwitches(core::Settings, *c.row, c.input);
   c.result = RunOnStagedList(
       c, names, [&](const std::wstring& list) { return ArjCommandLine(switches, names.archive, base, list); });
@@ -118,7 +122,7 @@ void RunArj(Creation& c) {
     return;
   }
   const std::wstring target = sfx ? SfxProgramName(names.final) : names.final;
-  if (!Unstage(staged, target, 1)) {
+  if (!Unstage(names, staged, target, 1)) {
     c.result = -1;
     return;
   }
@@ -129,10 +133,9 @@ void RunArj(Creation& c) {
   }
 }
 
-// The split volumes B.r00, B.r01... the tool left beside the staged archive.
+// The split volumes B.r00, B.r01... the tool left beside the staged archive B.RAR.
 std::vector<std::wstring> StagedVolumes(const std::wstring& stagedArchive) {
-  const std::wstring name = core::GetFileNamePart(stagedArchive);
-  const std::wstring stem = TempFolder() + name.substr(0, name.size() >= 4 ? name.size() - 4 : 0);
+  const std::wstring stem = stagedArchive.substr(0, stagedArchive.size() - 4);
   std::vector<std::wstring> volumes;
   for (int n = 0; n < 100; ++n) {
     const std::wstring volume = stem + L".r" + core::PadNumber(n, 2);
@@ -149,19 +152,18 @@ void ReportRarVolumes(const std::vector<std::wstring>& copied, const StagedNames
   winui::MsgBox(text + L" を \r\n" + folder + L" に作成しました", MB_OK | MB_ICONINFORMATION, core::kProgramTitle);
 }
 
-void RunRar(Creation& c) {
+void RunRar(Creation& c, StageFolder& stage) {
   const core::SettingsStore& s = core::Settings;
-  const StagedNames names = NamesOf(c);
+  const StagedNames names = NamesOf(c, stage);
   const bool volumes = core::IsOn(s.RAR_Volume);
   PrepareStage(c, names);
-  for (const std::wstring& stale : StagedVolumes(names.archive)) DeleteFileW(stale.c_str());
   const std::wstring switches = CreationSwitches(s, *c.row, c.input);
   c.result = RunOnStagedList(
       c, names, [&](const std::wstring& list) { return StagedCommandLine(switches, names.archive, list); });
   if (c.result != 0) return;
   // The tool has ended when its run returns; a slow disk may still be writing the archive.
   for (int tries = 1; tries < kRarTries && !core::NormalFileExists(names.archive); ++tries) Sleep(100);
-  if (!core::NormalFileExists(names.archive) || !Unstage(names.archive, names.final, kRarTries)) {
+  if (!core::NormalFileExists(names.archive) || !Unstage(names, names.archive, names.final, kRarTries)) {
     c.result = -1;
     return;
   }
@@ -169,7 +171,7 @@ void RunRar(Creation& c) {
     const std::wstring folder = core::AddBackslash(core::GetFolderPart(c.input.archive));
     std::vector<std::wstring> copied;
     for (const std::wstring& volume : StagedVolumes(names.archive)) {
-      if (!Unstage(volume, folder + core::GetFileNamePart(volume), kRarTries)) {
+      if (!Unstage(names, volume, folder + core::GetFileNamePart(volume), kRarTries)) {
         c.result = -1;
         return;
       }
@@ -192,15 +194,15 @@ void RunRar(Creation& c) {
   c.created[0] = program;
 }
 
-void RunAce(Creation& c) {
+void RunAce(Creation& c, StageFolder& stage) {
   const core::SettingsStore& s = core::Settings;
-  const StagedNames names = NamesOf(c);
+  const StagedNames names = NamesOf(c, stage);
   PrepareStage(c, names);
   const std::wstring switches = CreationSwitches(s, *c.row, c.input);
   c.result = RunOnStagedList(
       c, names, [&](const std::wstring& list) { return StagedCommandLine(switches, names.archive, list); });
   if (c.result != 0) return;
-  if (!core::NormalFileExists(names.archive) || !Unstage(names.archive, names.final, 1)) {
+  if (!core::NormalFileExists(names.archive) || !Unstage(names, names.archive, names.final, 1)) {
     c.result = -1;
     return;
   }
@@ -235,6 +237,29 @@ std::wstring TempFolder() {
   return core::AddBackslash(n > 0 && n <= MAX_PATH ? std::wstring(buffer, n) : std::wstring());
 }
 
+StageFolder::StageFolder() {
+  // Names are tried from a start of this process's own; making the folder is the claim, so a name another
+  // instance or staging holds is never taken.
+  static std::atomic<unsigned> next{GetCurrentProcessId() * 2654435761u ^ GetTickCount()};
+  const std::wstring temp = TempFolder();
+  for (int attempt = 0; attempt < 1000; ++attempt) {
+    wchar_t name[16];
+    swprintf(name, 16, L"TV%06X", next++ & 0xFFFFFFu);
+    const std::wstring folder = temp + name;
+    if (CreateDirectoryW(folder.c_str(), nullptr)) {
+      path_ = folder + L"\\";
+      return;
+    }
+    if (GetLastError() != ERROR_ALREADY_EXISTS) return;
+  }
+}
+
+StageFolder::~StageFolder() {
+  if (path_.empty() || keep_) return;
+  core::DeleteFiles(path_ + L"*.*");
+  RemoveDirectoryW(core::RemoveBackslash(path_).c_str());
+}
+
 bool CopyWithRetry(const std::wstring& from, const std::wstring& to, int attempts) {
   for (int attempt = 0; attempt < attempts; ++attempt) {
     if (attempt > 0) Sleep(100);
@@ -244,19 +269,20 @@ bool CopyWithRetry(const std::wstring& from, const std::wstring& to, int attempt
 }
 
 void RunStaged(Creation& c) {
-  if (!core::NormalFileExists(c.listPath)) {
+  StageFolder stage;
+  if (!core::NormalFileExists(c.listPath) || stage.Path().empty()) {
     c.result = -1;
     return;
   }
   switch (c.row->index) {
     case core::ArcTypeArj:
-      RunArj(c);
+      RunArj(c, stage);
       break;
     case core::ArcTypeRar:
-      RunRar(c);
+      RunRar(c, stage);
       break;
     case core::ArcTypeAce:
-      RunAce(c);
+      RunAce(c, stage);
       break;
     default:
       break;

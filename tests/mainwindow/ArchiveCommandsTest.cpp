@@ -100,17 +100,6 @@ class ArchiveCommandsTest : public mwtest::MainWindowTest {
     browser::AddFileHistory(L"");
     Click(ID_mnuFileMRU + index);
   }
-  void PickOpenDropDown(const std::wstring& buttonKey, int item) {
-    winui::EventArgs args;
-    args.key = buttonKey;
-    args.item = item;
-    form->Raise(ID_tbToolBar, winui::Event::ButtonMenuClick, args);
-  }
-  void ClickNode(const std::wstring& key) {
-    winui::EventArgs args;
-    args.key = key;
-    form->Raise(ID_tvTreeView, winui::Event::NodeClick, args);
-  }
   std::vector<std::wstring> ListedNames() const {
     std::vector<std::wstring> names;
     for (int i = 1; i <= form->lvListView.Count(); ++i) names.push_back(form->lvListView.Text(i));
@@ -203,7 +192,7 @@ TEST_F(ArchiveCommandsTest, RecentArchiveFromMenuAndDropDownOpens) {
   EXPECT_EQ(form->tvTreeView.SelectedKey(), NodeKeyOf(first));
   EXPECT_EQ(core::Settings.History, (std::vector<std::wstring>{first, second}));
 
-  PickOpenDropDown(L"Open", 2);  // item i stands for History(i - 1)
+  ASSERT_TRUE(PickFromDropDown(L"Open", 2));  // item i stands for History(i - 1)
   EXPECT_EQ(form->tvTreeView.SelectedKey(), NodeKeyOf(second));
   EXPECT_EQ(ListedNames(), (std::vector<std::wstring>{L"a.txt", L"b.txt", L"c.txt"}));
   EXPECT_EQ(form->Caption(), second + L" - " + kTitle);
@@ -231,7 +220,7 @@ TEST_F(ArchiveCommandsTest, MissingOrUnreadableRecentArchiveIsReportedAndKept) {
     if (c.fromMenu)
       ChooseRecent(0);
     else
-      PickOpenDropDown(L"Open", 1);
+      EXPECT_TRUE(PickFromDropDown(L"Open", 1));
     EXPECT_TRUE(boxes.AllShown()) << c.message;
     EXPECT_EQ(LastBoxIcon(), static_cast<UINT>(MB_ICONSTOP));
     EXPECT_EQ(core::Settings.History, std::vector<std::wstring>{c.path});
@@ -243,9 +232,9 @@ TEST_F(ArchiveCommandsTest, MissingOrUnreadableRecentArchiveIsReportedAndKept) {
 TEST_F(ArchiveCommandsTest, EmptyRecentEntryAndOtherDropDownsDoNothing) {
   core::Settings.History = {L"", first};
   core::Settings.ArcDown = {L""};
-  PickOpenDropDown(L"Open", 1);
-  PickOpenDropDown(L"Open", 9);
-  PickOpenDropDown(L"UnPack", 2);
+  PickFromDropDown(L"Open", 1);
+  PickFromDropDown(L"Open", 9);
+  PickFromDropDown(L"UnPack", 2);
   EXPECT_EQ(0, Opened());
   EXPECT_TRUE(boxes.Shown().empty());
 }

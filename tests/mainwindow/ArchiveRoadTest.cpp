@@ -90,11 +90,11 @@ class ArchiveRoad : public mwtest::MainWindowTest {
   // OK in every output window.
   void Play(winui::Form& shown) {
     if (auto* drop = dynamic_cast<options::frmDropOption*>(&shown)) {
-      drop->cmdOk_Click();
+      PressButtonOf(drop->cmdOk);
     } else if (auto* sfx = dynamic_cast<options::frmSFX*>(&shown)) {
-      sfx->cmdOk_Click();
+      PressButtonOf(sfx->cmdOk);
     } else if (auto* view = dynamic_cast<archiver::frmView*>(&shown)) {
-      view->cmdOk.Click();
+      PressButtonOf(view->cmdOk);
     } else {
       ADD_FAILURE() << "an unexpected modal window";
     }

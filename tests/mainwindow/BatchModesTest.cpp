@@ -154,11 +154,11 @@ TEST_F(BatchModesTest, RawCommandLineEndsWithTheResultOfTheCommandTyped) {
       }
       ++shown;
       if (c.typed.empty()) {
-        dialog->CmdCancel.Click();
+        PressButtonOf(dialog->CmdCancel);
         return;
       }
       dialog->cboCommandLine.SetText(c.typed);
-      dialog->CmdOk.Click();
+      PressButtonOf(dialog->CmdOk);
     });
     Run(L"/l");
     EXPECT_EQ(1, shown);
@@ -206,7 +206,7 @@ TEST_F(BatchModesTest, AJpzFileIsDecryptedBesideItselfOrTheRunFails) {
       auto& dialog = dynamic_cast<tools::frmPassPhrase&>(opened);
       ++asked;
       if (c.typed.empty()) {
-        dialog.CmdCancel.Click();
+        PressButtonOf(dialog.CmdCancel);
         return;
       }
       winuitest::Type(dialog.txtPass.Hwnd(), c.typed);

@@ -78,11 +78,41 @@ TEST_F(EditWatchTest, ATickWhileTheQuestionIsOpenAsksNothingMore) {
   EXPECT_EQ(work.calls.size(), 1u);
 }
 
+// Counts the watch timer's WM_TIMER messages as the message loop takes them.
+int watchTicks = 0;
+LRESULT CALLBACK CountWatchTicks(int code, WPARAM removed, LPARAM lParam) {
+  const auto* msg = reinterpret_cast<const MSG*>(lParam);
+  if (code == HC_ACTION && removed == PM_REMOVE && msg->message == WM_TIMER && msg->wParam == mainwindow::ID_timUpdate)
+    ++watchTicks;
+  return CallNextHookEx(nullptr, code, removed, lParam);
+}
+
+TEST_F(EditWatchTest, TheRunningTimerOffersTheSavedFileOnceEvenWhileItsQuestionWaits) {
+  const std::wstring file = temp.WriteFile(L"tvtemp00\\memo.txt", "edited");
+  SetTime(file, 2020);
+  HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, CountWatchTicks, nullptr, GetCurrentThreadId());
+  watchTicks = 0;
+  Watch(file, L"2019/06/15 12:00:00");
+  const int pastATick = 2000 + 400;  // the watch timer's interval, and some
+  boxes.Expect(mainwindow::EditedFileQuestion(file), IDOK);
+  // The question is modal: the message loop runs under it for longer than a tick.
+  int ticksBeforeAnswer = 0;
+  boxes.onShow = [&](const winui::MsgBoxRequest&) {
+    PumpUntil([] { return false; }, pastATick);
+    ticksBeforeAnswer = watchTicks;
+  };
+  EXPECT_TRUE(PumpUntil([&] { return !work.calls.empty(); }, 3 * pastATick));
+  PumpUntil([] { return false; }, pastATick);  // later ticks find nothing new
+  UnhookWindowsHookEx(hook);
+  EXPECT_GE(ticksBeforeAnswer, 2) << "a tick came while the question was open";
+  EXPECT_GT(watchTicks, ticksBeforeAnswer);
+  EXPECT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(work.calls, std::vector<std::wstring>{L"UpdateEditedFile(" + file + L")"});
+}
+
 TEST_F(EditWatchTest, ClickingATreeNodeEndsTheWatch) {
   Watch(temp / L"x.txt", L"2000/01/01 00:00:00");
-  winui::EventArgs click;
-  click.key = form->tvTreeView.SelectedKey();
-  form->Raise(mainwindow::ID_tvTreeView, winui::Event::NodeClick, click);
+  ClickNode(form->tvTreeView.SelectedKey());
   EXPECT_FALSE(form->timUpdate.Enabled());
   EXPECT_EQ(core::EditWatchFiles, std::vector<std::wstring>{L""});
   EXPECT_EQ(core::EditWatchTimes, std::vector<std::wstring>{L""});

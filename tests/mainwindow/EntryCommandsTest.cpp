@@ -47,16 +47,24 @@ TEST_F(EntryTest, AFailingArchiverReportsNothingAndLeavesArchiveAndListAsTheyWer
 }
 
 TEST_F(EntryTest, DoubleClickingAnEntryOpensItsExtractedCopyInTheWorkFolder) {
-  Select({L"readme.txt"});
-  form->Raise(mainwindow::ID_lvListView, winui::Event::DblClick);
+  // The row double-clicked is the one opened, whatever was selected before.
+  Select({L"memo.txt"});
+  int row = -1;
+  for (int i = 0; i < browser::Entries().Count(); ++i)
+    if (browser::Entries().CellText(i, 0) == L"readme.txt") row = i;
+  ASSERT_GE(row, 0);
+  DoubleClickRow(row);
+  EXPECT_EQ(browser::Entries().Selected(), std::vector<int>{row});
   const std::wstring copy = core::AddBackslash(core::WorkFolderPath()) + L"readme.txt";
-  EXPECT_TRUE(work.Called(L"ExecuteFile(0|" + copy + L"|)"));
+  EXPECT_EQ(work.calls, std::vector<std::wstring>{L"ExecuteFile(0|" + copy + L"|)"});
   EXPECT_EQ(testsupport::ReadFileBytes(copy), SourceFile(L"readme.txt"));
 
-  // With nothing selected a double-click opens nothing.
+  // A double-click below the rows leaves nothing selected and opens nothing.
   work.calls.clear();
-  form->lvListView.SelectAll(false);
-  form->Raise(mainwindow::ID_lvListView, winui::Event::DblClick);
+  POINT below = RowPoint(browser::Entries().Count() - 1);
+  below.y += 60;
+  DoubleClickAt(form->lvListView.Hwnd(), below);
+  EXPECT_EQ(browser::Entries().SelectedCount(), 0);
   EXPECT_TRUE(work.calls.empty());
 }
 
@@ -118,13 +126,12 @@ TEST_F(EntryTest, TheTreePopUpsExtractionTakesEveryEntry) {
 TEST_F(EntryTest, ExtractingToARememberedFolderPutsItFirst) {
   const std::wstring second = temp.Path() + L"\\second";
   CreateDirectoryW(second.c_str(), nullptr);
-  core::Settings.ArcDown = {L"", out, second + L"\\"};
+  // A blank left among the stored folders is not on the menu.
+  core::Settings.ArcDown = {L"", L"", out, second + L"\\"};
+  form->MakeUnPackButtonMenu();  // as the start-up makes it from the settings
   Select({L"readme.txt"});
   boxes.Expect(L"ファイルを解凍しました");
-  winui::EventArgs args;
-  args.key = L"UnPack";
-  args.item = 2;
-  form->Raise(mainwindow::ID_tbToolBar, winui::Event::ButtonMenuClick, args);
+  ASSERT_TRUE(PickFromDropDown(L"UnPack", 2));
   EXPECT_EQ(FilesBelow(second), (std::map<std::wstring, std::string>{{L"readme.txt", SourceFile(L"readme.txt")}}));
   EXPECT_EQ(core::Settings.ArcDown, (std::vector<std::wstring>{L"", second, out}));
   EXPECT_EQ(form->tbToolBar.ButtonMenuText(L"UnPack", 1), second);

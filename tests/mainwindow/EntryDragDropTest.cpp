@@ -5,8 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "EntryFixture.h"
 #include "browser/EntryList.h"
 #include "browser/TreeListUpkeep.h"
@@ -16,6 +14,7 @@
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/EntryDragDrop.h"
+#include "winui/App.h"
 #include "winui/OleDragDrop.h"
 
 namespace {
@@ -24,17 +23,34 @@ using mwtest::EntryTest;
 
 class EntryDragDropTest : public EntryTest {
  protected:
-  // Presses the left button on the selected entries and lets the drag timer tick with the button held;
-  // `drop` plays the target.
+  // Presses the left button on the first selected entry's row and moves the mouse past the drag
+  // threshold with the button held, then lets the message loop run until the drag timer starts the drag;
+  // `drop` plays the target of the drag loop.
   void DragSelected(const winui::DragHook& drop) {
-    winui::DragHook previous = winui::SetDragHook(drop);
-    winui::EventArgs press;
-    press.button = winui::kLeftButton;
-    form->Raise(mainwindow::ID_lvListView, winui::Event::MouseDown, press);
+    int drags = 0;
+    winui::DragHook previous = winui::SetDragHook([&](IDataObject* data, DWORD allowed) -> DWORD {
+      ++drags;
+      return drop(data, allowed);
+    });
+    keysDown.push_back(VK_LBUTTON);  // held throughout
+    Press(browser::Entries().Selected().front(), WM_MOUSEMOVE);
     EXPECT_TRUE(form->timDrag.Enabled());
-    keysDown.push_back(VK_LBUTTON);
-    form->Raise(mainwindow::ID_timDrag, winui::Event::Timer);
+    EXPECT_TRUE(PumpUntil([&] { return drags > 0; }, 3000)) << "the drag started";
     winui::SetDragHook(previous);
+    EXPECT_EQ(drags, 1);
+  }
+  // A left press on a row, then `next`: WM_MOUSEMOVE moves the held button past the drag threshold,
+  // WM_LBUTTONUP releases it, 0 sends nothing more (a release the list kept to itself).
+  void Press(int row, UINT next) {
+    const HWND list = form->lvListView.Hwnd();
+    const POINT at = RowPoint(row);
+    PointCursorAt(list, at);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    const int away = 4 * GetSystemMetrics(SM_CXDRAG);
+    if (next == WM_MOUSEMOVE) PostMessageW(list, next, MK_LBUTTON, MAKELPARAM(at.x + away, at.y + away));
+    if (next == WM_LBUTTONUP) PostMessageW(list, next, 0, MAKELPARAM(at.x, at.y));
+    winui::DoEvents();
+    winui::DoEvents();
   }
   // Drops `data` through a registered target at a point of the view.
   static DWORD DropAt(IDropTarget* target, HWND view, POINT client, IDataObject* data, DWORD keys = 0) {
@@ -46,15 +62,6 @@ class EntryDragDropTest : public EntryTest {
     effect = DROPEFFECT_COPY;
     target->Drop(data, keys, POINTL{client.x, client.y}, &effect);
     return effect;
-  }
-  // The middle of a tree node's label.
-  POINT NodePoint(const std::wstring& key) const {
-    RECT rect{};
-    HTREEITEM node = form->tvTreeView.Node(key);
-    static_assert(sizeof(RECT) >= sizeof(HTREEITEM));
-    memcpy(&rect, &node, sizeof node);  // TVM_GETITEMRECT takes the node in the rectangle
-    SendMessageW(form->tvTreeView.Hwnd(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
-    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
   }
   std::wstring KeyOf(const std::wstring& path) const {
     for (const std::wstring& key : form->tvTreeView.Keys())
@@ -90,17 +97,24 @@ TEST_F(EntryDragDropTest, ADragThatEndsNowhereOrAReleaseBeforeTheTickExtractsNot
   DragSelected([](IDataObject*, DWORD) -> DWORD { return DROPEFFECT_NONE; });
   EXPECT_TRUE(FilesBelow(core::WorkFolderPath()).empty());
 
-  // Released before the tick: the list kept the release, the tick finds the button up.
+  // Released before the tick, whether the window saw the release or the list kept it (the tick then
+  // finds the button up): no drag starts, however long the loop runs.
   keysDown.clear();
-  int drags = 0;
-  winui::DragHook previous = winui::SetDragHook([&](IDataObject*, DWORD) -> DWORD { return ++drags, 0; });
-  winui::EventArgs press;
-  press.button = winui::kLeftButton;
-  form->Raise(mainwindow::ID_lvListView, winui::Event::MouseDown, press);
-  form->Raise(mainwindow::ID_timDrag, winui::Event::Timer);
-  winui::SetDragHook(previous);
-  EXPECT_EQ(drags, 0);
-  EXPECT_FALSE(form->Dragging);
+  for (UINT next : {UINT(WM_LBUTTONUP), UINT(0)}) {
+    SCOPED_TRACE(next);
+    int drags = 0;
+    winui::DragHook previous = winui::SetDragHook([&](IDataObject*, DWORD) -> DWORD { return ++drags, 0; });
+    Press(browser::Entries().Selected().front(), next);
+    EXPECT_EQ(form->timDrag.Enabled(), next == 0);
+    PumpUntil([] { return false; }, 1200);
+    winui::SetDragHook(previous);
+    EXPECT_EQ(drags, 0);
+    EXPECT_FALSE(form->timDrag.Enabled());
+    EXPECT_FALSE(form->Dragging);
+    EXPECT_FALSE(form->DragReady);
+    PostMessageW(form->lvListView.Hwnd(), WM_LBUTTONUP, 0, 0);  // the button is up for the list too
+    winui::DoEvents();
+  }
 }
 
 TEST_F(EntryDragDropTest, EntriesDroppedOnATreeNodeAreOfferedToThatArchive) {

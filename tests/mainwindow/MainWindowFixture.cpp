@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "Standins.h"
 #include "archiver/LibraryBinding.h"
@@ -12,6 +13,7 @@
 #include "core/modPath.h"
 #include "core/modIni.h"
 #include "core/modTolvenar.h"
+#include "mainwindow/frmMainTables.h"
 #include "winui/App.h"
 
 namespace mwtest {
@@ -129,11 +131,176 @@ void MainWindowTest::UseFreshSettings() {
   core::Settings.Log = L"0";
 }
 
-void MainWindowTest::Click(int menuId) { form->Raise(menuId, winui::Event::Click); }
+namespace {
+
+// The drop-down of the form's menus that shows `item` (a command id, or the handle of a sub-menu); 0 when
+// none does, as for a hidden item.
+int ParentMenuOf(const mainwindow::frmMain& form, int itemId, HMENU itemMenu) {
+  for (const winui::MenuDef& def : mainwindow::MainMenus()) {
+    HMENU menu = form.MenuHandle(def.id);
+    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i)
+      if (itemMenu ? GetSubMenu(menu, i) == itemMenu : static_cast<int>(GetMenuItemID(menu, i)) == itemId)
+        return def.id;
+  }
+  return 0;
+}
+
+bool InMenuBar(const mainwindow::frmMain& form, HMENU menu) {
+  HMENU bar = form.MenuBar();
+  for (int i = 0; bar && i < GetMenuItemCount(bar); ++i)
+    if (GetSubMenu(bar, i) == menu) return true;
+  return false;
+}
+
+bool PopupOnly(int menuId) {
+  for (const winui::MenuDef& def : mainwindow::MainMenus())
+    if (def.id == menuId) return def.level == 0 && (def.flags & winui::kMenuPopupOnly);
+  return false;
+}
+
+// Holds the modifier keys `shift` names down in this thread's keyboard state while it lives.
+class ModifiersDown {
+ public:
+  explicit ModifiersDown(int shift) {
+    GetKeyboardState(saved_);
+    BYTE state[256];
+    memcpy(state, saved_, sizeof state);
+    state[VK_SHIFT] = (shift & winui::kShiftMask) ? 0x80 : 0;
+    state[VK_CONTROL] = (shift & winui::kCtrlMask) ? 0x80 : 0;
+    state[VK_MENU] = (shift & winui::kAltMask) ? 0x80 : 0;
+    SetKeyboardState(state);
+  }
+  ~ModifiersDown() { SetKeyboardState(saved_); }
+  ModifiersDown(const ModifiersDown&) = delete;
+  ModifiersDown& operator=(const ModifiersDown&) = delete;
+
+ private:
+  BYTE saved_[256];
+};
+
+}  // namespace
+
+void MainWindowTest::Click(int menuId) {
+  // The drop-downs that open on the way to the item, outermost first; a menu (rather than a command) is
+  // itself the last to open.
+  HMENU own = form->MenuHandle(menuId);
+  std::vector<HMENU> opened;
+  if (own) opened.push_back(own);
+  int id = menuId;
+  while (const int parent = ParentMenuOf(*form, id, opened.empty() ? nullptr : opened.front())) {
+    opened.insert(opened.begin(), form->MenuHandle(parent));
+    id = parent;
+  }
+  if (opened.empty() || !(InMenuBar(*form, opened.front()) || PopupOnly(id))) return;  // not reachable
+  const HWND window = form->Form::Hwnd();
+  for (HMENU popup : opened) SendMessageW(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+  // Opening a menu may have hidden the item.
+  if (own || !ParentMenuOf(*form, menuId, nullptr) || !form->IsLoaded()) return;
+  SendMessageW(window, WM_COMMAND, MAKEWPARAM(menuId, 0), 0);
+}
 
 void MainWindowTest::KeyDown(int key, int shift) {
-  int code = key;
-  form->Form_KeyDown(code, shift);
+  ModifiersDown held(shift);
+  PostMessageW(form->lvListView.Hwnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+  winui::DoEvents();
+}
+
+void MainWindowTest::KeyUp(int key, int shift) {
+  ModifiersDown held(shift);
+  PostMessageW(form->lvListView.Hwnd(), WM_KEYUP, static_cast<WPARAM>(key), 0xC0000001);
+  winui::DoEvents();
+}
+
+void MainWindowTest::PointCursorAt(HWND control, POINT client) {
+  POINT screen = client;
+  ClientToScreen(control, &screen);
+  SetCursorPos(screen.x, screen.y);
+}
+
+void MainWindowTest::LeftClickAt(HWND control, POINT client) {
+  PointCursorAt(control, client);
+  const LPARAM at = MAKELPARAM(client.x, client.y);
+  PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(control, WM_LBUTTONUP, 0, at);
+  winui::DoEvents();
+  winui::DoEvents();
+}
+
+POINT MainWindowTest::RowPoint(int row) const {
+  RECT rect{};
+  rect.left = LVIR_LABEL;
+  SendMessageW(form->lvListView.Hwnd(), LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+  return POINT{rect.left + 4, (rect.top + rect.bottom) / 2};
+}
+
+POINT MainWindowTest::NodePoint(const std::wstring& key) const {
+  RECT rect{};
+  HTREEITEM node = form->tvTreeView.Node(key);
+  static_assert(sizeof(RECT) >= sizeof(HTREEITEM));
+  memcpy(&rect, &node, sizeof node);  // TVM_GETITEMRECT takes the node in the rectangle
+  SendMessageW(form->tvTreeView.Hwnd(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void MainWindowTest::DoubleClickAt(HWND control, POINT client) {
+  PointCursorAt(control, client);
+  const LPARAM at = MAKELPARAM(client.x, client.y);
+  for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+    PostMessageW(control, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+  for (int i = 0; i < 4; ++i) winui::DoEvents();
+}
+
+void MainWindowTest::DoubleClickRow(int row) { DoubleClickAt(form->lvListView.Hwnd(), RowPoint(row)); }
+
+void MainWindowTest::ClickNode(const std::wstring& key) { LeftClickAt(form->tvTreeView.Hwnd(), NodePoint(key)); }
+
+namespace {
+RECT ButtonBox(const mainwindow::frmMain& form, const std::wstring& key) {
+  RECT box{};
+  const int button = form.tbToolBar.ButtonIndex(key);
+  EXPECT_GT(button, 0) << core::ToUtf8(key);
+  if (button > 0)
+    EXPECT_TRUE(SendMessageW(form.tbToolBar.Hwnd(), TB_GETITEMRECT, static_cast<WPARAM>(button - 1),
+                             reinterpret_cast<LPARAM>(&box)))
+        << core::ToUtf8(key) << " is not shown";
+  return box;
+}
+}  // namespace
+
+void MainWindowTest::PressButton(const std::wstring& key) {
+  const RECT box = ButtonBox(*form, key);
+  LeftClickAt(form->tbToolBar.Hwnd(), POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2});
+}
+
+void MainWindowTest::PressButtonOf(const winui::CommandButton& button) {
+  EXPECT_TRUE(IsWindowEnabled(button.Hwnd()));
+  SendMessageW(button.Hwnd(), BM_CLICK, 0, 0);
+  winui::DoEvents();
+}
+
+bool MainWindowTest::PickFromDropDown(const std::wstring& key, int item) {
+  bool shown = false, onIt = item == 0;
+  winui::PopupHook previous = winui::SetPopupHook([&](winui::Form&, HMENU menu, int) {
+    shown = true;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+      if (static_cast<int>(GetMenuItemID(menu, i)) == item) onIt = true;
+    return onIt ? item : 0;
+  });
+  const RECT box = ButtonBox(*form, key);
+  // The arrow is the right end of the button.
+  LeftClickAt(form->tbToolBar.Hwnd(), POINT{box.right - 3, (box.top + box.bottom) / 2});
+  winui::SetPopupHook(previous);
+  return shown && onIt;
+}
+
+bool MainWindowTest::PumpUntil(const std::function<bool()>& done, int milliseconds) {
+  const DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > static_cast<DWORD>(milliseconds)) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    winui::DoEvents();
+  }
+  return true;
 }
 
 std::wstring MainWindowTest::SavedIni(const std::wstring& key) const { return core::ReadIni(L"Option", key); }

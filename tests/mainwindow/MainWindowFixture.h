@@ -5,6 +5,7 @@
 // test opens (their calls logged in the test's folder).
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -134,10 +135,36 @@ class MainWindowTest : public testing::Test {
   // loading leaves the registry alone); the instance's work folder and list file in the test's folder, as
   // the recorder picks none; no archiver output window.
   void UseFreshSettings();
-  // Raises a menu item's Click as the user's choice would.
+  // Chooses a menu item as the user does: the menus above it open (WM_INITMENUPOPUP, so their Click runs
+  // and sets the items' states), then the item's WM_COMMAND reaches the window. A hidden item, or one under
+  // a hidden menu, cannot be chosen and nothing is sent; a disabled one the window ignores.
   void Click(int menuId);
-  // A key press seen by the window's key preview.
+  // A key pressed (or released) on the list, with Shift/Ctrl/Alt held as `shift` says, delivered by the
+  // message loop through the window's key preview.
   void KeyDown(int key, int shift = 0);
+  void KeyUp(int key, int shift = 0);
+  // Puts the cursor on a point of a control: a control's own hit tests take the point from the message's
+  // cursor position.
+  static void PointCursorAt(HWND control, POINT client);
+  // A left click (press and release) at a point of a control, through the message loop.
+  void LeftClickAt(HWND control, POINT client);
+  // A double click at a point of a control, and on row `row` (0-based) of the list.
+  void DoubleClickAt(HWND control, POINT client);
+  void DoubleClickRow(int row);
+  // A click on a tree node's label.
+  void ClickNode(const std::wstring& key);
+  // A click on a tool-bar button.
+  void PressButton(const std::wstring& key);
+  // A click on a command button of any form (BM_CLICK, so the button's own press and release).
+  static void PressButtonOf(const winui::CommandButton& button);
+  // A click on the arrow of a drop-down tool-bar button; the menu it shows is answered with its item
+  // `item` (1-based; 0 dismisses it). Returns false when no menu was shown or the item was not on it.
+  bool PickFromDropDown(const std::wstring& key, int item);
+  // The middle of a list row / tree node label, in the view's client pixels.
+  POINT RowPoint(int row) const;
+  POINT NodePoint(const std::wstring& key) const;
+  // Lets the message loop run until `done` holds or `milliseconds` pass; returns whether it held.
+  static bool PumpUntil(const std::function<bool()>& done, int milliseconds);
   // The ini value as written by the last save; "" when missing.
   std::wstring SavedIni(const std::wstring& key) const;
   // Width of list column i in pixels, as the list reports it.

@@ -320,7 +320,7 @@ TEST_F(ToolCommandsTest, ArchivePropertyShowsTheArchiveWithTheArchiversOwnListin
       auto& sheet = dynamic_cast<tools::frmProperty&>(shown);
       name = sheet.txtFileName.Text();
       listing = sheet.txtStatus.Text();
-      sheet.CmdOK.Click();
+      PressButtonOf(sheet.CmdOK);
     });
     Choose(ID_mnuTreePopUpProperty);
   }

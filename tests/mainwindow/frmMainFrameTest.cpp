@@ -89,8 +89,7 @@ TEST_F(frmMainFrameTest, DragIconFollowsShiftAndEscEndsTheDrag) {
   KeyDown(VK_SHIFT, winui::kShiftMask);
   EXPECT_EQ(form->DragShift, winui::kShiftMask);
   EXPECT_EQ(form->DragIconKey, L"OneMove");
-  int key = VK_SHIFT;
-  form->Form_KeyUp(key, 0);
+  KeyUp(VK_SHIFT);
   EXPECT_EQ(form->DragShift, 0);
   EXPECT_EQ(form->DragIconKey, L"OneCopy");
   KeyDown(VK_ESCAPE);
@@ -235,19 +234,19 @@ TEST_F(frmMainFrameTest, ToolBarButtonsRunTheirCommands) {
   };
   for (const auto& c : cases) {
     ran.clear();
-    form->tbToolBar.Press(c.key);
+    PressButton(c.key);
     EXPECT_EQ(ran, std::vector<std::wstring>{c.handler}) << core::ToUtf8(c.key);
   }
+  // Keys compare exactly: a button "exit" is not "Exit".
   ran.clear();
-  winui::EventArgs other;
-  other.key = L"exit";  // keys compare exactly
-  form->Raise(ID_tbToolBar, winui::Event::ButtonClick, other);
+  ASSERT_GT(form->tbToolBar.AddButton(L"exit", 0, L"exit"), 0);
+  PressButton(L"exit");
   EXPECT_TRUE(ran.empty());
   EXPECT_TRUE(form->IsLoaded());
 
-  form->tbToolBar.Press(L"Tolvenar");
+  PressButton(L"Tolvenar");
   EXPECT_EQ(processes.started.size(), 1u);
-  form->tbToolBar.Press(L"Exit");
+  PressButton(L"Exit");
   EXPECT_FALSE(form->IsLoaded());
 }
 
