@@ -3,6 +3,7 @@
 #include "options/frmOption.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -163,7 +164,9 @@ void frmOption::TransferFileHistory(winui::DataExchange& dx) {
   }
   std::wstring count;
   dx.Number(ID_txtFileHistory, count, 1, kMostHistory, L"ファィル履歴表示数");
-  if (dx.Saving() && !count.empty()) core::Settings.FileHistory = std::to_wstring(std::stoi(count) - 1);
+  if (!dx.Saving()) return;
+  if (const std::optional<int> shown = core::WholeSetting(count, 1, kMostHistory))
+    core::Settings.FileHistory = std::to_wstring(*shown - 1);
 }
 
 // Two characters: the chosen after-extraction action, then whether to ask before running a setup program.
