@@ -1,6 +1,7 @@
 #include "core/SettingValues.h"
 
 #include "core/Text.h"
+#include "winui/App.h"
 
 namespace core {
 
@@ -17,9 +18,9 @@ int WholeSetting(const std::wstring& text, int fallback, int low, int high) {
 }
 
 COLORREF ColorSetting(int32_t value) {
-  const auto bits = static_cast<uint32_t>(value);
-  if (bits & 0x80000000u) return GetSysColor(static_cast<int>(bits & 0xFFu));
-  return static_cast<COLORREF>(bits & 0xFFFFFFu);
+  return winui::ResolveColor(static_cast<COLORREF>(static_cast<uint32_t>(value)));
 }
+
+const wchar_t* FlagText(bool on) { return on ? L"1" : L"0"; }
 
 }  // namespace core

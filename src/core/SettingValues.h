@@ -18,8 +18,11 @@ std::optional<int> WholeSetting(const std::wstring& text, int low = INT_MIN, int
 // The same with `fallback` in place of nullopt.
 int WholeSetting(const std::wstring& text, int fallback, int low, int high);
 
-// A colour value: with the high bit set it names a system colour (its index in the low byte), which is
-// resolved now; otherwise its low 24 bits are the colour.
+// A colour value as the window colours hold it, resolved now by the window layer's one rule
+// (winui::ResolveColor): a plain colour, or 0x80000000 + COLOR_xxx for a system colour; anything else is black.
 COLORREF ColorSetting(int32_t value);
+
+// What the program writes for a flag: "1" on, "0" off.
+const wchar_t* FlagText(bool on);
 
 }  // namespace core

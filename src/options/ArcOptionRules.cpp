@@ -6,6 +6,7 @@
 
 #include <cwchar>
 
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/clsReg.h"
 #include "core/modShell.h"
@@ -86,7 +87,7 @@ void StoreUnzipShowResult(const std::wstring& noKekka) {
   clsReg reg;
   const std::wstring& key = core::UnzipSettingsKey();
   const int32_t current = reg.RegGetDWORD(HKEY_CURRENT_USER, key, core::kUnzipShowResultValue);
-  if (noKekka != L"0")
+  if (core::IsOn(noKekka))
     reg.RegSetDWORD(HKEY_CURRENT_USER, key, core::kUnzipShowResultValue, -1);
   else if (current <= 0)
     reg.RegDelValue(HKEY_CURRENT_USER, key, core::kUnzipShowResultValue);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cwchar>
 
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "winui/App.h"
@@ -37,7 +38,7 @@ ListAppearance ListAppearanceFromSettings() {
   look.italic = on(1);
   look.strikethrough = on(2);
   look.underline = on(3);
-  look.grid = s.Grid != L"0";
+  look.grid = core::IsOn(s.Grid);
   return look;
 }
 

@@ -89,8 +89,6 @@ ShellTarget TargetForFolder(const std::wstring& folder, bool replaceShortcuts) {
   return target;
 }
 
-bool IsOn(const std::wstring& value) { return value != L"0"; }
-
 bool IsMarked(const std::wstring& classesArcType, int typeIndex) {
   return typeIndex >= 0 && static_cast<size_t>(typeIndex) < classesArcType.size() && classesArcType[typeIndex] != L'0';
 }

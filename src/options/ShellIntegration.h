@@ -13,6 +13,7 @@
 #include <span>
 #include <string>
 
+#include "core/SettingValues.h"
 #include "core/modShell.h"
 
 namespace shellintegration {
@@ -72,7 +73,8 @@ struct ShellChoices {
   std::wstring QuickCompress;
 };
 
-bool IsOn(const std::wstring& value);
+// The settings' one flag rule; the installer reads its choices by it too.
+using core::IsOn;
 bool IsMarked(const std::wstring& classesArcType, int typeIndex);
 
 // Creates (kLinkCreate) or deletes (kLinkDelete) `linkFileName` in the special folder. A shortcut aims at the

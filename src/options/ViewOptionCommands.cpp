@@ -1,6 +1,7 @@
 #include "options/ViewOptionCommands.h"
 
 #include "browser/MenuStatus.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modShell.h"
@@ -72,7 +73,7 @@ int ChooseSortOrder(int index) {
 }
 
 int ColumnHeaderClicked(int column) {
-  core::Settings.SortFlag = core::Settings.SortFlag == L"0" ? L"1" : L"0";
+  core::Settings.SortFlag = core::FlagText(!core::IsOn(core::Settings.SortFlag));
   return ChooseSortColumn(column);
 }
 
@@ -90,7 +91,7 @@ GeneralOptionsOutcome ShowGeneralOptions(HWND owner) {
     }
   }
   outcome.look = ListAppearanceFromSettings();
-  outcome.topMost = core::Settings.NeverTop != L"0";
+  outcome.topMost = core::IsOn(core::Settings.NeverTop);
   return outcome;
 }
 

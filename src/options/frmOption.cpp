@@ -3,11 +3,13 @@
 #include "options/frmOption.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "browser/Histories.h"
 #include "core/MainWindowLink.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/WorkFolder.h"
 #include "core/modShell.h"
@@ -162,7 +164,9 @@ void frmOption::TransferFileHistory(winui::DataExchange& dx) {
   }
   std::wstring count;
   dx.Number(ID_txtFileHistory, count, 1, kMostHistory, L"ファィル履歴表示数");
-  if (dx.Saving() && !count.empty()) core::Settings.FileHistory = std::to_wstring(std::stoi(count) - 1);
+  if (!dx.Saving()) return;
+  if (const std::optional<int> shown = core::WholeSetting(count, 1, kMostHistory))
+    core::Settings.FileHistory = std::to_wstring(*shown - 1);
 }
 
 // Two characters: the chosen after-extraction action, then whether to ask before running a setup program.
@@ -191,7 +195,7 @@ void frmOption::TransferClasses(winui::DataExchange& dx) {
       SetRowMarked(row, static_cast<size_t>(row) < marks.size() && marks[static_cast<size_t>(row)] == L'1');
   } else if (dx.Saving()) {
     marks.assign(static_cast<size_t>(rows), L'0');
-    if (core::Settings.Classes != L"0")
+    if (core::IsOn(core::Settings.Classes))
       for (int row = 0; row < rows; ++row)
         if (RowMarked(row)) marks[static_cast<size_t>(row)] = L'1';
   }
@@ -212,7 +216,7 @@ void frmOption::cmdOk_Click() {
     return;
   browser::AddFileHistory(L"");
   if (core::Settings.WorkFolder != workFolder) core::SelectTempFolder();
-  if (core::Settings.Classes == L"0") {
+  if (!core::IsOn(core::Settings.Classes)) {
     core::Settings.QuickMenu = L"0";
     core::Settings.QuickCompress = L"0";
     core::Settings.OpenPackn = L"0";
@@ -246,7 +250,7 @@ void frmOption::Form_QueryUnload(int&, winui::UnloadMode) {
     if (HIMAGELIST marks = ListView_SetImageList(list, nullptr, LVSIL_STATE)) ImageList_Destroy(marks);
   }
   if (HWND main = core::MainWindow().Hwnd()) {
-    const HWND after = core::Settings.NeverTop != L"0" ? HWND_TOPMOST : HWND_NOTOPMOST;
+    const HWND after = core::IsOn(core::Settings.NeverTop) ? HWND_TOPMOST : HWND_NOTOPMOST;
     SetWindowPos(main, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   core::DoEvents();

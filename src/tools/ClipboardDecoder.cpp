@@ -6,6 +6,7 @@
 #include "archiver/ArcOutput.h"
 #include "core/BrowseFolderEx.h"
 #include "core/Seams.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modPath.h"
@@ -118,7 +119,7 @@ std::wstring DecodeClipboard(DecoderWindow& window) {
                   window.Hwnd());
     return L"";
   }
-  if (core::Settings.Message != L"0")
+  if (core::IsOn(core::Settings.Message))
     winui::MsgBox(L"ファイル名 \"" + target + L"\" としてデコードしました", MB_OK | MB_ICONINFORMATION,
                   core::kProgramTitle, window.Hwnd());
   return target;

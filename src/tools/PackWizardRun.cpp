@@ -6,6 +6,7 @@
 #include "browser/TreeListUpkeep.h"
 #include "core/ArcType.h"
 #include "core/MainWindowLink.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
@@ -77,7 +78,7 @@ std::wstring Make(HWND owner, const PackWizardChoice& choice) {
   const core::ArcTypeRow& row = *choice.row;
   const core::Creation& creation = row.creation;
   const bool converts = ConvertsAfterwards(row);
-  if (creation.makeSfx) core::Settings.*creation.makeSfx = choice.sfx && !converts ? L"1" : L"0";
+  if (creation.makeSfx) core::Settings.*creation.makeSfx = core::FlagText(choice.sfx && !converts);
   // A ZIP program is shown in place of its archive, so the archive itself is not opened.
   const bool open = choice.open && !(choice.sfx && row.index == core::ArcTypeZip);
   // 7-Zip writes its program in the creation: both calls name it.

@@ -174,7 +174,7 @@ std::wstring frmUnPackWizard::ActionText() {
   std::wstring action = L"0";
   for (int k = 0; k < 3; ++k)
     if (optUnpackToRun(k).Value()) action = std::to_wstring(k);
-  return action + (chkUnPackToRun.Value() == 1 ? L"1" : L"0");
+  return action + core::FlagText(chkUnPackToRun.Value() == 1);
 }
 
 bool frmUnPackWizard::Finish() {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/MainWindowLink.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
@@ -115,7 +116,7 @@ int32_t ExpandExtractedEntry(const std::wstring& extracted, const std::wstring& 
   if (expansion.copyFailed) {
     winui::MsgBox(L"Lempel-Zivファイルを \"" + destination + L"\" に展開できませんでした", MB_OK | MB_ICONSTOP,
                   core::kProgramTitle, core::MainWindow().Hwnd());
-  } else if (expansion.result > 0 && core::Settings.Message != L"0") {
+  } else if (expansion.result > 0 && core::IsOn(core::Settings.Message)) {
     winui::MsgBox(L"Lempel-Zivファイルを \"" + destination + L"\" というファイル名で展開しました",
                   MB_OK | MB_ICONINFORMATION, core::kProgramTitle, core::MainWindow().Hwnd());
   }
@@ -124,7 +125,7 @@ int32_t ExpandExtractedEntry(const std::wstring& extracted, const std::wstring& 
 
 std::wstring ProposeExpandPath(const std::wstring& archivePath, const std::wstring& entryName) {
   std::wstring folder =
-      core::Settings.UnpackDefaultFlag != L"0" ? core::GetFolderPart(archivePath) : core::Settings.UnpackDefault;
+      core::IsOn(core::Settings.UnpackDefaultFlag) ? core::GetFolderPart(archivePath) : core::Settings.UnpackDefault;
   return core::AddBackslash(folder) + SafeFileName(entryName);
 }
 

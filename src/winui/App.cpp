@@ -122,11 +122,6 @@ std::vector<std::wstring> DroppedFileNames(HDROP drop, POINT* where) {
   return files;
 }
 
-COLORREF ResolveColor(COLORREF color) {
-  if ((color & 0xFFFFFF00u) == 0x80000000u) return GetSysColor(static_cast<int>(color & 0xFFu));
-  return color;
-}
-
 std::wstring WindowText(HWND hwnd) {
   if (!hwnd) return {};
   int length = GetWindowTextLengthW(hwnd);
@@ -162,6 +157,16 @@ HCURSOR CursorFor(int pointer) {
 }
 
 }  // namespace detail
+
+COLORREF ResolveColor(COLORREF value) {
+  constexpr COLORREF kSystemColour = 0x80000000u;
+  constexpr COLORREF kColourBits = 0x00FFFFFFu;
+  if (!(value & kSystemColour)) return value & kColourBits;
+  const COLORREF index = value & ~kSystemColour;
+  // COLOR_MENUBAR is the last colour the system keeps; above it GetSysColor would read no defined colour.
+  if (index > COLOR_MENUBAR) return 0;
+  return GetSysColor(static_cast<int>(index));
+}
 
 int RunMessageLoop() {
   ++mainLoopDepth;

@@ -43,4 +43,10 @@ int TwipsToPixelsY(int twips);
 int PixelsToTwipsX(int pixels);
 int PixelsToTwipsY(int pixels);
 
+// A colour as settings and colour properties hold it, resolved now: with the high byte 0 it is that plain
+// colour; 0x80000000 + COLOR_xxx names a system colour the system has. Any other value with the high bit set
+// names no colour and gives black, what the system answers for a colour index it does not know. Other bits
+// above the 24 colour bits are dropped.
+COLORREF ResolveColor(COLORREF value);
+
 }  // namespace winui

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "winui/App.h"
+
 namespace winui {
 class Form;
 }
@@ -32,9 +34,8 @@ int ShiftState();
 // Names of the files of a drop (the drop is finished), and where they were dropped in pixels.
 std::vector<std::wstring> DroppedFileNames(HDROP drop, POINT* where = nullptr);
 
-// A colour as a control draws it: a system colour value (0x80000000 | COLOR_xxx, as settings may hold
-// for the window colours) becomes that system colour now; CLR_INVALID and plain colours stay.
-COLORREF ResolveColor(COLORREF color);
+// A colour as a control draws it (App.h); callers test CLR_INVALID, "no colour set", before resolving.
+using winui::ResolveColor;
 
 // Text of a window.
 std::wstring WindowText(HWND hwnd);

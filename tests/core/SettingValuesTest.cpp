@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Text.h"
+#include "winui/App.h"
 
 namespace {
 
@@ -36,11 +37,37 @@ TEST(SettingValues, WholeNumbersInTheirRangeOrTheFallback) {
   }
 }
 
-TEST(SettingValues, ColoursNameSystemColoursByTheHighBit) {
-  EXPECT_EQ(GetSysColor(COLOR_WINDOW), core::ColorSetting(static_cast<int32_t>(0x80000005u)));
-  EXPECT_EQ(GetSysColor(COLOR_WINDOWTEXT), core::ColorSetting(static_cast<int32_t>(0x80000008u)));
-  EXPECT_EQ(RGB(10, 20, 30), core::ColorSetting(RGB(10, 20, 30)));
-  EXPECT_EQ(RGB(255, 255, 255), core::ColorSetting(0x00FFFFFF));
+TEST(SettingValues, ColoursArePlainOrAKnownSystemColourElseBlack) {
+  struct Case {
+    uint32_t value;
+    int systemIndex;    // -1: not a system colour
+    COLORREF expected;  // when not a system colour
+  } cases[] = {
+      {RGB(10, 20, 30), -1, RGB(10, 20, 30)},
+      {0x00FFFFFFu, -1, RGB(255, 255, 255)},
+      {0x01000005u, -1, RGB(5, 0, 0)},  // bits above the colour are no system colour
+      {0x80000005u, COLOR_WINDOW, 0},
+      {0x80000008u, COLOR_WINDOWTEXT, 0},
+      {0x80000018u, COLOR_INFOBK, 0},
+      {0x8000001Eu, COLOR_MENUBAR, 0},
+      {0x8000001Fu, -1, 0},  // past the last system colour
+      {0x800000FFu, -1, 0},
+      {0x80FF0005u, -1, 0},  // index bits beyond the low byte: not COLOR_WINDOW
+      {0xFFFFFFFFu, -1, 0},
+  };
+  for (const Case& c : cases) {
+    const COLORREF expected = c.systemIndex >= 0 ? GetSysColor(c.systemIndex) : c.expected;
+    // The settings and the window layer resolve by one rule.
+    EXPECT_EQ(expected, core::ColorSetting(static_cast<int32_t>(c.value))) << std::hex << c.value;
+    EXPECT_EQ(expected, winui::ResolveColor(c.value)) << std::hex << c.value;
+  }
+}
+
+TEST(SettingValues, FlagsAreWrittenAsOneAndZero) {
+  EXPECT_STREQ(L"1", core::FlagText(true));
+  EXPECT_STREQ(L"0", core::FlagText(false));
+  EXPECT_TRUE(core::IsOn(core::FlagText(true)));
+  EXPECT_FALSE(core::IsOn(core::FlagText(false)));
 }
 
 }  // namespace

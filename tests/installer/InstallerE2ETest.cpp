@@ -154,6 +154,15 @@ int Toggle(HWND window, int id) {
   return static_cast<int>(SendMessageW(box, BM_GETCHECK, 0, 0));
 }
 
+// The file names of the stand-in archivers the run put beside the installer.
+std::vector<std::wstring> StandinFiles() {
+  std::vector<std::wstring> names;
+  const std::wstring list = Env(L"TOLVENAR_STANDIN_FILES") + L";";
+  for (size_t start = 0, end; (end = list.find(L';', start)) != std::wstring::npos; start = end + 1)
+    if (end > start) names.push_back(list.substr(start, end - start));
+  return names;
+}
+
 std::wstring IniValue(const std::wstring& file, const std::wstring& key) {
   wchar_t value[256] = {};
   GetPrivateProfileStringW(L"Option", key.c_str(), L"<missing>", value, 256, file.c_str());
@@ -249,6 +258,17 @@ TEST_F(InstallerE2E, InstallsAfterConsentOpensAgainWithoutItAndUninstallsWithSla
       EXPECT_EQ(ReadFileBytes(root_ + name), ReadFileBytes(source_ + name)) << name;
     EXPECT_FALSE(FileExists(source_ + L"ShTolvenar.dll"));
     EXPECT_EQ(ReadFileBytes(system_ + L"ShTolvenar.dll"), extension);
+    // The stand-in archivers beside the installer are never installed, neither with the program nor in the
+    // system folder.
+    const std::vector<std::wstring> standins = StandinFiles();
+    // At least the 21 libraries and 5 console tools the stand-ins stand for.
+    EXPECT_GE(standins.size(), 26u) << "TOLVENAR_STANDIN_FILES names too few stand-ins";
+    for (const std::wstring& name : standins) {
+      SCOPED_TRACE(testing::PrintToString(name));
+      EXPECT_TRUE(FileExists(source_ + name));
+      EXPECT_FALSE(FileExists(root_ + name));
+      EXPECT_FALSE(FileExists(system_ + name));
+    }
     EXPECT_EQ(Classes(std::wstring(L"CLSID\\") + kClassId + L"\\InprocServer32"), system_ + L"ShTolvenar.dll");
 
     const std::wstring quoted = L"\"" + Program() + L"\"";

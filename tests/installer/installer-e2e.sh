@@ -18,6 +18,15 @@ for file in Tolvenar.exe Dravisk.exe Molquen.exe ShTolvenar.dll; do cp "$bin/$fi
 printf '第1条 使用許諾\r\n本ソフトウェアは無保証です。\r\n' | iconv -f UTF-8 -t CP932 >"$work/配布/License.txt"
 printf 'history\r\n' >"$work/配布/History.txt"
 printf 'readme\r\n' >"$work/配布/README.TXT"
+# The stand-in archivers lie beside the installer too, as in a folder a developer runs it from: the test
+# checks that none of them is installed. Their names go to the test as they were built.
+standins=()
+for file in "$build/standins/"*.dll "$build/standins/"*.exe "$build/standins/"*.dat; do
+  [ -f "$file" ] || continue
+  cp "$file" "$work/配布/"
+  standins+=("$(basename "$file")")
+done
+[ "${#standins[@]}" -gt 0 ] || tolvenar_fail "no stand-ins in $build/standins"
 
 # Wine links the prefix's desktop and documents to the home folder it finds: a scratch home keeps the
 # shortcuts off the machine's own desktop.
@@ -39,4 +48,4 @@ done
 tolvenar_wine_env "$work/prefix" "$arch"
 trap tolvenar_wine_stop EXIT
 source_windows="Z:$(printf '%s' "$work/配布" | tr / '\\')"
-TOLVENAR_INSTALL_SOURCE="$source_windows" wine "$test_exe"
+TOLVENAR_INSTALL_SOURCE="$source_windows" TOLVENAR_STANDIN_FILES="$(IFS=";"; echo "${standins[*]}")" wine "$test_exe"

@@ -133,6 +133,10 @@ TEST_F(ExtractFlowTest, FailuresAreReportedAsFailuresWithNothingOpenedAfterThem)
       {"a wrong pass phrase", secret, "[unzip32]\r\nPassword=wrong\r\n", out},
       {"no pass phrase", secret, "", out},
       {"a destination that cannot be made", lzh, "", temp / L"a file\\sub"},
+      // A folder the archiver cannot write into: its name is taken by a file (the read-only attribute of a
+      // folder stops no writes into it).
+      {"a destination that is a file", lzh, "", temp / L"a file"},
+      {"a destination that is a file, for ZIP", CopyFixture(L"extract/tree.zip", L"tree.zip"), "", temp / L"a file"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -151,6 +155,8 @@ TEST_F(ExtractFlowTest, FailuresAreReportedAsFailuresWithNothingOpenedAfterThem)
     operations::TellExtracted(nullptr);
     EXPECT_TRUE(shell.opened.empty());
   }
+  // The file in the destination's place is left as it was.
+  EXPECT_EQ("not a folder", testsupport::ReadFileBytes(temp / L"a file"));
 }
 
 TEST_F(ExtractFlowTest, TheRightPassPhraseExtracts) {

@@ -152,6 +152,13 @@ TEST_F(MakeUnPackArgsTest, NamesArchiveAndDestinationInTheFormsOfTheType) {
   // ISH names its entries inline, unchanged.
   core::PrivateState.SetSelectArcFileName(L"/Y a.txt /Y b.txt");
   EXPECT_EQ(L"/Y a.txt /Y b.txt", operations::MakeUnPackArgs(L"ISH", archive, out, true)->names);
+  // IMP takes the list's items themselves: "/" as "\", an item holding a blank quoted (also one the list
+  // already held in quotes), the others bare.
+  const std::wstring impList =
+      temp.WriteFile(L"work dir\\tv2.txt", core::ToCp932(L"docs/read me.txt\r\n\"日本 語.txt\"\r\nplain.txt\r\n"));
+  core::PrivateState.SetSelectArcFileName(L"@" + impList);
+  EXPECT_EQ(L"\"docs\\read me.txt\" \"日本 語.txt\" plain.txt",
+            operations::MakeUnPackArgs(L"IMP", archive, out, true)->names);
 }
 
 TEST_F(MakeUnPackArgsTest, TheShortFormDestinationCarriesNoBlank) {

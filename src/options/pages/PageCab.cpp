@@ -1,4 +1,5 @@
 // The CAB page of the per-type options dialog.
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "options/ArcOptionRules.h"
@@ -115,7 +116,7 @@ void Transfer(frmArcOption& form, winui::DataExchange& dx) {
   if (dx.Loading()) {
     const bool noPack = CabNoPackAvailable(form.Version(Library::Cab));
     winui::Control(&form, ID_chkCABNoPack).SetEnabled(noPack);
-    winui::Control(&form, ID_txtCABNoPack).SetEnabled(noPack && s.CAB_NoPack != L"0");
+    winui::Control(&form, ID_txtCABNoPack).SetEnabled(noPack && core::IsOn(s.CAB_NoPack));
   }
 }
 

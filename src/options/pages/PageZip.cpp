@@ -1,5 +1,6 @@
 // The ZIP page of the per-type options dialog.
 #include "archiver/clsArchive.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "options/ArcOptionRules.h"
 #include "options/PageRows.h"
@@ -63,7 +64,7 @@ void Transfer(frmArcOption& form, winui::DataExchange& dx) {
   else
     dx.Choice(ID_optZIPConvert, 2, s.ZIP_Convert);
   if (dx.Loading()) {
-    SetEnabled(form, {ID_optZIPConvert, ID_optZIPConvert + 1}, s.ZIP_EnterConvert != L"0");
+    SetEnabled(form, {ID_optZIPConvert, ID_optZIPConvert + 1}, core::IsOn(s.ZIP_EnterConvert));
     // Without both encryption libraries nothing may ask for encryption, so the setting goes off too.
     const bool encryption = ZipEncryptionAvailable(form.Version(Library::IZip32J), form.Version(Library::ZCrypt32));
     winui::Control(&form, ID_chkEncrypt).SetEnabled(encryption);

@@ -1,0 +1,70 @@
+// The name a new archive is saved under: the type's extension replaces the typed name's own, in the file
+// name only, however the folders on the way are named.
+#include "operations/PackWorkflow.h"
+
+#include <gtest/gtest.h>
+
+#include "../tools/ToolFakes.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/modTolvenar.h"
+
+namespace {
+
+TEST(WithExtension, ReplacesFromTheFirstDotOfTheFileNameOnly) {
+  struct Case {
+    const wchar_t* chosen;
+    const wchar_t* extension;
+    const wchar_t* expected;
+  } cases[] = {
+      {L"C:\\work\\new", L"lzh", L"C:\\work\\new.lzh"},                          // no extension
+      {L"C:\\work\\new.zip", L"lzh", L"C:\\work\\new.lzh"},                      // an extension
+      {L"C:\\work\\new.tar.gz", L"tgz", L"C:\\work\\new.tgz"},                   // from the first dot of the name
+      {L"C:\\my.files\\new", L"lzh", L"C:\\my.files\\new.lzh"},                  // a dot in the folder only
+      {L"C:\\my.files\\sub.d\\new.old", L"7z", L"C:\\my.files\\sub.d\\new.7z"},  // dots in both
+      {L"C:\\work\\new.", L"zip", L"C:\\work\\new.zip"},                         // a trailing dot
+      {L"\\\\server\\share.x\\new", L"cab", L"\\\\server\\share.x\\new.cab"},    // a shared folder with a dot
+      {L"new", L"lzh", L"new.lzh"},                                              // no folder at all
+      {L"C:\\データ.bak\\書庫", L"lzh", L"C:\\データ.bak\\書庫.lzh"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.expected, operations::WithExtension(c.chosen, c.extension)) << core::ToUtf8(c.chosen);
+}
+
+class SaveArchiveName : public testing::Test {
+ protected:
+  void SetUp() override {
+    core::Settings.SaveDefaultFlag = L"0";
+    core::Settings.OpenFolder = L"C:\\start\\";
+    core::PrivateState.SetArcFileName(L"");
+  }
+  void TearDown() override {
+    core::Settings = saved_;
+    core::PrivateState.SetArcFileName(L"");
+  }
+
+  toolstest::FakeFileDialogs dialogs;
+  core::ScopedCommonDialogSeam seam{dialogs};
+
+ private:
+  core::SettingsStore saved_ = core::Settings;
+};
+
+// What the user types in the save dialog is the archive to make, in the folder typed.
+TEST_F(SaveArchiveName, TheTypedNameKeepsItsFolder) {
+  dialogs.answers = {L"C:\\my.files\\new"};
+  EXPECT_EQ(L"C:\\my.files\\new.lzh", operations::GetSaveArchiveName(nullptr, L"LZH", L"base"));
+  EXPECT_EQ(L"C:\\my.files\\new.lzh", core::PrivateState.ArcFileName());
+  ASSERT_EQ(1u, dialogs.asked.size());
+  EXPECT_EQ(L"LHA書庫 (*.lzh)|*.lzh", dialogs.asked[0].filter);
+  EXPECT_EQ(L"C:\\start\\", dialogs.asked[0].initialDir);
+}
+
+TEST_F(SaveArchiveName, CancelledOrWithoutFilterGivesNoName) {
+  EXPECT_EQ(L"", operations::GetSaveArchiveName(nullptr, L"ZIP", L"base"));  // no answer: cancelled
+  EXPECT_EQ(L"", operations::GetSaveArchiveName(nullptr, L"BEL", L"base"));
+  EXPECT_EQ(1u, dialogs.asked.size());  // none for BEL
+  EXPECT_EQ(L"", core::PrivateState.ArcFileName());
+}
+
+}  // namespace
