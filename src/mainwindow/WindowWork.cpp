@@ -13,6 +13,7 @@
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/BatchModes.h"
+#include "mainwindow/EntryEditCommands.h"
 #include "mainwindow/frmMain.h"
 #include "options/frmArcOption.h"
 #include "tools/ToolCommands.h"
@@ -81,14 +82,14 @@ INT_PTR WindowWork::ExecuteFile(frmMain& form, const std::wstring& path, int mod
   return 33;
 }
 
-void WindowWork::AddDroppedFiles(frmMain&, const std::wstring&, const std::wstring&, const std::wstring&) {
-  core::PrivateState.SetArcStatus(false);
+void WindowWork::AddArchiveFileOrFolder(frmMain& form, int mode) { AddFilesToShownArchive(form, mode); }
+
+void WindowWork::AddDroppedFiles(frmMain& form, const std::wstring& archive, const std::wstring& type,
+                                 const std::wstring& files) {
+  mainwindow::AddDroppedFiles(form, archive, type, files);
 }
 
-bool WindowWork::AskDropArchiveType(frmMain& form) {
-  form.DropArcType = core::Settings.PackType;
-  return true;
-}
+bool WindowWork::AskDropArchiveType(frmMain& form) { return mainwindow::AskDropArchiveType(form); }
 
 WindowWork& Work() {
   static WindowWork real;

@@ -12,6 +12,7 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "mainwindow/EntryEditCommands.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmOpenning.h"
@@ -199,8 +200,8 @@ void frmMain::lvListView_BeforeLabelEdit(winui::EventArgs& args) {
 
 void frmMain::lvListView_AfterLabelEdit(winui::EventArgs& args) {
   LabelEditing = false;
-  // Nothing renames the entry inside the archive yet: the row keeps the name the archive holds.
-  args.cancel = true;
+  // The row shows the new name only once the archive holds it.
+  args.cancel = !RenameEntryInPlace(*this, args.text);
 }
 
 void frmMain::tbToolBar_ButtonClick(winui::EventArgs& args) {
