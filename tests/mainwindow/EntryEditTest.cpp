@@ -207,6 +207,7 @@ TEST_F(EntryEditTest, AFailingArchiverLeavesTheArchiveAndTheListAsTheyWere) {
 }
 
 TEST_F(EntryEditTest, AFileDroppedOnTheListIsAddedToTheShownArchive) {
+  core::Settings.COM_Folder = L"1";  // names stored relative to the folder they were dropped from
   const std::wstring file = temp.WriteFile(L"drop\\added.txt", "dropped in\r\n");
   for (const Fixture& fixture : kFixtures) {
     SCOPED_TRACE(fixture.file);
@@ -224,6 +225,7 @@ TEST_F(EntryEditTest, AFileDroppedOnTheListIsAddedToTheShownArchive) {
 TEST_F(EntryEditTest, AddChoosesFilesAddsThemAndSaysSoOrReportsTheFailure) {
   toolstest::FakeFileDialogs dialogs;
   core::ScopedCommonDialogSeam dialogSeam{dialogs};
+  core::Settings.COM_Folder = L"1";
   const std::wstring file = temp.WriteFile(L"pick\\chosen.txt", "chosen\r\n");
   const std::wstring path = Open(kFixtures[1], L"chosen");
   const std::string before = testsupport::ReadFileBytes(path);
