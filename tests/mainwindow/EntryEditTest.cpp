@@ -9,6 +9,7 @@
 
 #include "../tools/ToolFakes.h"
 #include "../winui/KeyInput.h"
+#include "EntryEditWork.h"
 #include "EntryFixture.h"
 #include "archiver/LibraryBinding.h"
 #include "browser/EntryList.h"
@@ -28,27 +29,6 @@ namespace {
 using winuitest::Key;
 using winuitest::Type;
 
-std::wstring EditOut() {
-  wchar_t buffer[4096];
-  const DWORD n = GetEnvironmentVariableW(L"TOLVENAR_EDIT_OUT", buffer, 4096);
-  return n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
-}
-
-// The window's own work for adding and for the new-archive dialog; the rest is recorded as before.
-class RealEditWork : public mwtest::WorkRecorder {
- public:
-  void AddArchiveFileOrFolder(mainwindow::frmMain& form, int mode) override {
-    mainwindow::WindowWork::AddArchiveFileOrFolder(form, mode);
-  }
-  void AddDroppedFiles(mainwindow::frmMain& form, const std::wstring& archive, const std::wstring& type,
-                       const std::wstring& files) override {
-    mainwindow::WindowWork::AddDroppedFiles(form, archive, type, files);
-  }
-  bool AskDropArchiveType(mainwindow::frmMain& form) override {
-    return mainwindow::WindowWork::AskDropArchiveType(form);
-  }
-};
-
 // One archive type the entry commands change: the fixture and its extension.
 struct Fixture {
   std::wstring file;
@@ -63,11 +43,6 @@ class EntryEditTest : public mwtest::EntryTest {
     const std::wstring path = CopyFixture(fixture.file, name + L"." + fixture.extension);
     EXPECT_TRUE(mainwindow::OpenArchive(*form, path, L"unreadable"));
     return path;
-  }
-  // Keeps the archive for the check by Debian's tools.
-  static void Keep(const std::wstring& path) {
-    const std::wstring out = EditOut();
-    if (!out.empty()) CopyFileW(path.c_str(), (out + L"\\" + core::GetFileNamePart(path)).c_str(), FALSE);
   }
   // The names the list shows, sorted.
   std::vector<std::wstring> Listed() const {
@@ -96,7 +71,7 @@ class EntryEditTest : public mwtest::EntryTest {
     return effect;
   }
 
-  RealEditWork real;
+  mwtest::RealEditWork real;
   mainwindow::ScopedWindowWork realSeam_{real};
 };
 
@@ -119,7 +94,7 @@ TEST_F(EntryEditTest, TheDeleteKeyDeletesTheSelectedEntryAfterItsQuestion) {
     EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"data.bin", L"readme.txt"}));
     browser::RefreshArchiveList(path, false);
     EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"data.bin", L"readme.txt"})) << "the archive lost it too";
-    Keep(path);
+    mwtest::KeepForDebianTools(path);
   }
 }
 
@@ -151,7 +126,7 @@ TEST_F(EntryEditTest, F2TypingAndEnterRenameAnEntryInPlaceWhereTheTypeAllowsIt) 
     browser::RefreshArchiveList(path, false);
     EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"data.bin", L"readme.txt", L"xmemo.txt"}))
         << "the archive holds the new name";
-    Keep(path);
+    mwtest::KeepForDebianTools(path);
   }
 }
 
@@ -218,7 +193,7 @@ TEST_F(EntryEditTest, AFileDroppedOnTheListIsAddedToTheShownArchive) {
     EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"added.txt", L"data.bin", L"memo.txt", L"readme.txt"}));
     EXPECT_EQ(form->Caption(), path + L" - " + core::kProgramTitle + L" ");
     EXPECT_FALSE(core::BusyFlag);
-    Keep(path);
+    mwtest::KeepForDebianTools(path);
   }
 }
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Changes entries of archives made by Debian's zip and jlha through the main window (EntryEditTest), then
+# Changes entries of archives made by Debian's zip and jlha through the main window (EntryEditTest, and a
+# drop of entries on another archive's node), then
 # reads each changed archive with Debian's own unzip and lhasa: the files each holds and the bytes of the
 # renamed and the added file.
 # Arguments: <test program> <stand-ins folder> <scratch folder>
@@ -12,7 +13,7 @@ rm -rf "$work"
 mkdir -p "$work/out"
 run_windows="Z:$(printf '%s' "$work/out" | tr / '\\')"
 TOLVENAR_EDIT_OUT="$run_windows" TOLVENAR_STANDINS="$standins" TOLVENAR_SOURCE_DIR="$(cd "$here/../.." && pwd)" \
-  "$here/../../scripts/wine-run" "$test_exe" --gtest_filter='EntryEditTest.*'
+  "$here/../../scripts/wine-run" "$test_exe" --gtest_filter='EntryEditTest.*:EntryDragDropTest.AMoveDrop*'
 
 failed=0
 # unpack <archive>: into x-<archive> by the archive's own Debian tool.
@@ -43,6 +44,8 @@ for type in zip lzh; do
   printf 'dropped in\r\n' > "$work/added.txt"
   same "$work/x-added.$type/added.txt" "$work/added.txt"
 done
+holds moved.lzh "$(printf 'doc/deep/data.bin\ndoc/memo.txt\nmemo.txt\nreadme.txt')"
+same "$work/x-moved.lzh/memo.txt" "$source_tree/doc/memo.txt"
 holds renamed.lzh "$(printf 'doc/deep/data.bin\ndoc/xmemo.txt\nreadme.txt')"
 same "$work/x-renamed.lzh/doc/xmemo.txt" "$source_tree/doc/memo.txt"
 if [ -e "$work/out/renamed.zip" ]; then echo "renamed.zip: kept though nothing renamed it"; failed=1; fi
