@@ -21,6 +21,7 @@
 #include "core/modTolvenar.h"
 #include "mainwindow/EntryDragDrop.h"
 #include "mainwindow/EntryEditCommands.h"
+#include "operations/CreateArchive.h"
 #include "options/frmDropOption.h"
 #include "winui/OleDragDrop.h"
 
@@ -128,6 +129,38 @@ TEST_F(EntryEditTest, F2TypingAndEnterRenameAnEntryInPlaceWhereTheTypeAllowsIt) 
         << "the archive holds the new name";
     mwtest::KeepForDebianTools(path);
   }
+}
+
+TEST_F(EntryEditTest, DeletingEveryEntryClosesTheArchive) {
+  const std::wstring path = Open(kFixtures[1], L"emptied");
+  const std::wstring key = form->tvTreeView.SelectedKey();
+  form->lvListView.SelectAll(true);
+  boxes.Expect(mainwindow::kDeleteQuestion, IDOK);
+  boxes.Expect(L"書庫よりファイルを削除しました");
+  PressInList(VK_DELETE);
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_EQ(browser::Entries().Count(), 0);
+  const std::vector<std::wstring> keys = form->tvTreeView.Keys();
+  EXPECT_EQ(std::find(keys.begin(), keys.end(), key), keys.end()) << "its node is gone";
+  EXPECT_NE(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES) << "an archive the user opened stays";
+}
+
+TEST_F(EntryEditTest, ANewNameTheArchiveCannotStoreIsRefusedBeforeTheArchiverRuns) {
+  const std::wstring path = Open(kFixtures[1], L"unstorable");
+  const std::string before = testsupport::ReadFileBytes(path);
+  Select({L"memo.txt"});
+  PressInList(VK_F2);
+  HWND box = reinterpret_cast<HWND>(SendMessageW(form->lvListView.Hwnd(), LVM_GETEDITCONTROL, 0, 0));
+  ASSERT_NE(box, nullptr);
+  PostMessageW(box, WM_CHAR, 0x0101, 1);  // a Latin letter code page 932 lacks, typed over the old name
+  winui::DoEvents();
+  boxes.Expect(std::wstring(operations::kUnwritableName) + L"\r\n\"\u0101\"");
+  Key(box, VK_RETURN);
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"data.bin", L"memo.txt", L"readme.txt"}));
+  EXPECT_TRUE(testsupport::ReadFileBytes(path) == before);
+  for (const std::string& line : testsupport::StandinLogLines(temp / L"standins.log"))
+    EXPECT_EQ(line.find("\tn -n1"), std::string::npos) << "no rename ran";
 }
 
 TEST_F(EntryEditTest, AFailingArchiverLeavesTheArchiveAndTheListAsTheyWere) {
