@@ -22,6 +22,7 @@
 #include "mainwindow/EntryDragDrop.h"
 #include "mainwindow/EntryEditCommands.h"
 #include "operations/CreateArchive.h"
+#include "operations/ListFiles.h"
 #include "options/frmDropOption.h"
 #include "winui/OleDragDrop.h"
 
@@ -34,8 +35,9 @@ using winuitest::Type;
 struct Fixture {
   std::wstring file;
   std::wstring extension;
+  std::wstring deleteCall;  // the library entry and verb that delete entries
 };
-const Fixture kFixtures[] = {{L"tree.zip", L"zip"}, {L"tree.lzh", L"lzh"}};
+const Fixture kFixtures[] = {{L"tree.zip", L"zip", L"Zip32J\tZip\t-d "}, {L"tree.lzh", L"lzh", L"unlha32\tUnlha\td "}};
 
 class EntryEditTest : public mwtest::EntryTest {
  protected:
@@ -51,6 +53,13 @@ class EntryEditTest : public mwtest::EntryTest {
     for (int i = 1; i <= form->lvListView.Count(); ++i) names.push_back(form->lvListView.Text(i));
     std::sort(names.begin(), names.end());
     return names;
+  }
+  // True when a stand-in's log holds a call line that begins with `call` (library, entry, arguments).
+  bool Logged(const std::wstring& call) const {
+    const std::string wanted = core::ToCp932(call);
+    for (const std::string& line : testsupport::StandinLogLines(temp / L"standins.log"))
+      if (line.rfind(wanted, 0) == 0) return true;
+    return false;
   }
   // Presses a key in the list, which has the focus, as the user does.
   void PressInList(UINT key) {
@@ -93,6 +102,7 @@ TEST_F(EntryEditTest, TheDeleteKeyDeletesTheSelectedEntryAfterItsQuestion) {
     PressInList(VK_DELETE);
     EXPECT_TRUE(boxes.AllShown());
     EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"data.bin", L"readme.txt"}));
+    EXPECT_TRUE(Logged(fixture.deleteCall + core::QuotePath(path) + L" @" + operations::ListFilePath()));
     browser::RefreshArchiveList(path, false);
     EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"data.bin", L"readme.txt"})) << "the archive lost it too";
     mwtest::KeepForDebianTools(path);
@@ -123,6 +133,7 @@ TEST_F(EntryEditTest, F2TypingAndEnterRenameAnEntryInPlaceWhereTheTypeAllowsIt) 
     Key(box, VK_RETURN);
     EXPECT_FALSE(IsWindow(box));
     EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_TRUE(Logged(L"unlha32\tUnlha\tn -n1 " + core::QuotePath(path) + L" doc/memo.txt -grdoc/xmemo.txt"));
     EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"data.bin", L"readme.txt", L"xmemo.txt"}));
     browser::RefreshArchiveList(path, false);
     EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"data.bin", L"readme.txt", L"xmemo.txt"}))
@@ -301,11 +312,7 @@ TEST_F(EntryEditTest, RenamingSeveralEntriesHandsTheListToTheArchiversRenaming) 
   boxes.Expect(mainwindow::kRenameFailed);
   Click(mainwindow::ID_mnuEditReName);
   EXPECT_TRUE(boxes.AllShown());
-  bool asked = false;
-  const std::string command = core::ToCp932(L"\tn -n1 " + core::QuotePath(path) + L" @");
-  for (const std::string& line : testsupport::StandinLogLines(temp / L"standins.log"))
-    asked |= line.find(command) != std::string::npos;
-  EXPECT_TRUE(asked);
+  EXPECT_TRUE(Logged(L"unlha32\tUnlha\tn -n1 " + core::QuotePath(path) + L" @" + operations::ListFilePath()));
   EXPECT_TRUE(testsupport::ReadFileBytes(path) == before) << "the archive is as it was";
   EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"data.bin", L"memo.txt", L"readme.txt"}));
 }
