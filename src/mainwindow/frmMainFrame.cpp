@@ -29,11 +29,12 @@ constexpr UINT_PTR kRenameBoxWatch = 0x524E;  // the rename box's subclass
 // is the window's again. (The list may take its own hook off the box while it is destroyed, so the
 // watch ends at WM_DESTROY, which comes first.)
 LRESULT CALLBACK WatchRenameBox(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR form) {
-  if (msg == WM_DESTROY) {
-    RemoveWindowSubclass(hwnd, WatchRenameBox, id);
-    reinterpret_cast<frmMain*>(form)->LabelEditing = false;
-  }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  if (msg != WM_DESTROY) return DefSubclassProc(hwnd, msg, wParam, lParam);
+  // The message goes on before the watch ends: the subclass chain is not to be cut while it is walked.
+  const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+  RemoveWindowSubclass(hwnd, WatchRenameBox, id);
+  reinterpret_cast<frmMain*>(form)->LabelEditing = false;
+  return result;
 }
 
 struct ButtonCommand {
