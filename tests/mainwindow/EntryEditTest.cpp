@@ -241,6 +241,23 @@ TEST_F(EntryEditTest, AFileDroppedOnTheListIsAddedToTheShownArchive) {
   }
 }
 
+TEST_F(EntryEditTest, ADropTheArchiverFailsToAddIsReportedAndChangesNothing) {
+  const std::wstring file = temp.WriteFile(L"drop\\refused.txt", "x");
+  const std::wstring path = Open(kFixtures[1], L"dropfail");
+  const std::string before = testsupport::ReadFileBytes(path);
+  const std::wstring caption = form->Caption();
+  Configure("[unlha32]\r\nResult.Unlha=32790\r\n");
+  archiver::FreeLibraries();
+  boxes.Expect(mainwindow::AddDroppedQuestion(core::GetFileNamePart(path)), IDOK);
+  boxes.Expect(mainwindow::kAddFailed);
+  DropOnList({file});
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_TRUE(testsupport::ReadFileBytes(path) == before);
+  EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"data.bin", L"memo.txt", L"readme.txt"}));
+  EXPECT_EQ(form->Caption(), caption);
+  EXPECT_FALSE(core::BusyFlag);
+}
+
 TEST_F(EntryEditTest, AddChoosesFilesAddsThemAndSaysSoOrReportsTheFailure) {
   toolstest::FakeFileDialogs dialogs;
   core::ScopedCommonDialogSeam dialogSeam{dialogs};
