@@ -17,6 +17,7 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "mainwindow/EntryEditCommands.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 #include "operations/ListFiles.h"
@@ -161,6 +162,7 @@ void ShowSelectionFeedback(frmMain& form) {
 void BindEntryCommands(frmMain& form) {
   using winui::Event;
   using winui::EventArgs;
+  BindEntryEditCommands(form);
   form.On(ID_mnuEditUnPack, Event::Click, [&form](EventArgs&) { mnuEditUnPack_Click(form); });
   form.On(ID_mnuEditDSelectAll, Event::Click, [&form](EventArgs&) { mnuEditDSelectAll_Click(form); });
   form.On(ID_mnuEditAction, Event::Click, [&form](EventArgs& args) {

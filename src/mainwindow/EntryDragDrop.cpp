@@ -251,12 +251,16 @@ DWORD DropOnTree(frmMain& form, IDataObject* data, const winui::DragPoint& at) {
       // A move is carried out as a copy: the entries stay in the archive they came from.
       const std::wstring files = DroppedFileList(winui::FileListOf(data));
       if (!files.empty() && !RefuseUnwritable(form, files)) {
+        const std::wstring source = core::PrivateState.ArcFileName();
         core::PrivateState.SetArcFileName(target);
         Work().AddDroppedFiles(form, target, type, files);
         effect = DROPEFFECT_COPY;
         if (core::PrivateState.ArcStatus()) {
           form.tvTreeView.Select(key);
           ShowPackedArchive(form, target);
+        } else {
+          // The list still shows the archive the entries came from.
+          core::PrivateState.SetArcFileName(source);
         }
       }
     }

@@ -15,6 +15,7 @@
 #include "mainwindow/BatchModes.h"
 #include "mainwindow/CompressMode.h"
 #include "mainwindow/EditWatch.h"
+#include "mainwindow/EntryEditCommands.h"
 #include "mainwindow/frmMain.h"
 #include "operations/EditedFiles.h"
 #include "options/frmArcOption.h"
@@ -81,14 +82,14 @@ bool WindowWork::UpdateEditedFile(frmMain& form, const std::wstring& path) {
   return operations::UpdateEditedFile(form.Hwnd(), path);
 }
 
-void WindowWork::AddDroppedFiles(frmMain&, const std::wstring&, const std::wstring&, const std::wstring&) {
-  core::PrivateState.SetArcStatus(false);
+void WindowWork::AddArchiveFileOrFolder(frmMain& form, int mode) { AddFilesToShownArchive(form, mode); }
+
+void WindowWork::AddDroppedFiles(frmMain& form, const std::wstring& archive, const std::wstring& type,
+                                 const std::wstring& files) {
+  mainwindow::AddDroppedFiles(form, archive, type, files);
 }
 
-bool WindowWork::AskDropArchiveType(frmMain& form) {
-  form.DropArcType = core::Settings.PackType;
-  return true;
-}
+bool WindowWork::AskDropArchiveType(frmMain& form) { return mainwindow::AskDropArchiveType(form); }
 
 WindowWork& Work() {
   static WindowWork real;

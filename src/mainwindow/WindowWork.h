@@ -45,8 +45,8 @@ class WindowWork {
   virtual int Compress(frmMain& form);
   // Registers the program with the outside update notifier when it is installed.
   virtual void RegisterUpdateNotifier(frmMain& form);
-  // Adds files (mode 0) or a folder (mode 1) to the shown archive. Not built yet: nothing is added.
-  virtual void AddArchiveFileOrFolder(frmMain& form, int mode) {}
+  // Adds files (mode 0) or a folder (mode 1) to the shown archive.
+  virtual void AddArchiveFileOrFolder(frmMain& form, int mode);
   // Ends a running drag of entries out of the list (Esc): the tree's drop highlight goes.
   virtual void EndEntryDrag(frmMain& form);
 
@@ -58,12 +58,10 @@ class WindowWork {
   // success (operations::UpdateEditedFile).
   virtual bool UpdateEditedFile(frmMain& form, const std::wstring& path);
   // Adds the dropped files (`files`: the base folder, then names relative to it, NUL-separated) to the
-  // archive `archive` of `type` and lists it; PrivateState.ArcStatus tells the outcome. Not built yet:
-  // nothing is added and ArcStatus is False.
+  // archive `archive` of `type` and lists it; PrivateState.ArcStatus tells the outcome.
   virtual void AddDroppedFiles(frmMain& form, const std::wstring& archive, const std::wstring& type,
                                const std::wstring& files);
   // The new-archive dialog for dropped files: true to go on, with the chosen type index in form.DropArcType.
-  // Not built yet: the type to create stays Settings.PackType.
   virtual bool AskDropArchiveType(frmMain& form);
 };
 

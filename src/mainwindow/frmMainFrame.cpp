@@ -12,6 +12,7 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "mainwindow/EntryEditCommands.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmOpenning.h"
@@ -28,11 +29,12 @@ constexpr UINT_PTR kRenameBoxWatch = 0x524E;  // the rename box's subclass
 // is the window's again. (The list may take its own hook off the box while it is destroyed, so the
 // watch ends at WM_DESTROY, which comes first.)
 LRESULT CALLBACK WatchRenameBox(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR form) {
-  if (msg == WM_DESTROY) {
-    RemoveWindowSubclass(hwnd, WatchRenameBox, id);
-    reinterpret_cast<frmMain*>(form)->LabelEditing = false;
-  }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  if (msg != WM_DESTROY) return DefSubclassProc(hwnd, msg, wParam, lParam);
+  // The message goes on before the watch ends: the subclass chain is not to be cut while it is walked.
+  const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+  RemoveWindowSubclass(hwnd, WatchRenameBox, id);
+  reinterpret_cast<frmMain*>(form)->LabelEditing = false;
+  return result;
 }
 
 struct ButtonCommand {
@@ -199,8 +201,8 @@ void frmMain::lvListView_BeforeLabelEdit(winui::EventArgs& args) {
 
 void frmMain::lvListView_AfterLabelEdit(winui::EventArgs& args) {
   LabelEditing = false;
-  // Nothing renames the entry inside the archive yet: the row keeps the name the archive holds.
-  args.cancel = true;
+  // The row shows the new name only once the archive holds it.
+  args.cancel = !RenameEntryInPlace(*this, args.text);
 }
 
 void frmMain::tbToolBar_ButtonClick(winui::EventArgs& args) {

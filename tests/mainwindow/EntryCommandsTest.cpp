@@ -1,9 +1,11 @@
 // The entry commands on the real main window with an archive made by Debian's zip open through the
 // stand-ins: extracting the selected entries or all of them, opening one in place, selecting all or none,
-// the selection feedback after a real key release, and the tree's pop-up and extraction drop-down.
+// the selection feedback after a real key release, the ways to the entry commands, and the tree's pop-up and
+// extraction drop-down.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <map>
 
 #include "../winui/KeyInput.h"
@@ -12,6 +14,7 @@
 #include "core/Settings.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
+#include "mainwindow/EntryEditCommands.h"
 #include "mainwindow/TreeEvents.h"
 #include "winui/Form.h"
 
@@ -135,6 +138,52 @@ TEST_F(EntryTest, ExtractingToARememberedFolderPutsItFirst) {
   EXPECT_EQ(FilesBelow(second), (std::map<std::wstring, std::string>{{L"readme.txt", SourceFile(L"readme.txt")}}));
   EXPECT_EQ(core::Settings.ArcDown, (std::vector<std::wstring>{L"", second, out}));
   EXPECT_EQ(form->tbToolBar.ButtonMenuText(L"UnPack", 1), second);
+}
+
+TEST_F(EntryTest, TheMenuThePopUpAndTheToolBarRunTheSameEntryCommands) {
+  const auto button = [this](const wchar_t* key) {
+    winui::EventArgs args;
+    args.key = key;
+    form->Raise(mainwindow::ID_tbToolBar, winui::Event::ButtonClick, args);
+  };
+  struct Way {
+    const char* what;
+    std::function<void()> run;
+    bool deletes;  // otherwise adds files
+  };
+  const Way ways[] = {
+      {"Edit > 削除", [this] { Click(mainwindow::ID_mnuEditDelete); }, true},
+      {"pop-up 削除", [this] { Click(mainwindow::ID_mnuPopUpDelete); }, true},
+      {"tool bar Trush", [&] { button(L"Trush"); }, true},
+      {"Edit > 追加", [this] { Click(mainwindow::ID_mnuEditAdd); }, false},
+      {"pop-up 追加", [this] { Click(mainwindow::ID_mnuPopUpAddPack); }, false},
+      {"tool bar AddPack", [&] { button(L"AddPack"); }, false},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.what);
+    work.calls.clear();
+    Select({L"memo.txt"});
+    if (way.deletes) boxes.Expect(mainwindow::kDeleteQuestion, IDCANCEL);
+    way.run();
+    EXPECT_TRUE(boxes.AllShown());
+    EXPECT_EQ(work.Called(L"AddArchiveFileOrFolder(0)"), !way.deletes);
+    EXPECT_EQ(browser::Entries().Count(), 3);
+  }
+  work.calls.clear();
+  Click(mainwindow::ID_mnuEditAddFolder);
+  EXPECT_TRUE(work.Called(L"AddArchiveFileOrFolder(1)"));
+}
+
+TEST_F(EntryTest, RenamingOneEntryFromThePopUpOpensItsRenameBox) {
+  ASSERT_TRUE(mainwindow::OpenArchive(*form, CopyFixture(L"tree.lzh", L"tree.lzh"), L"unreadable"));
+  Select({L"readme.txt"});
+  Click(mainwindow::ID_mnuPopUpReName);
+  HWND box = reinterpret_cast<HWND>(SendMessageW(form->lvListView.Hwnd(), LVM_GETEDITCONTROL, 0, 0));
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(form->LabelEditing);
+  EXPECT_EQ(form->RenameOldName, L"readme.txt");
+  winuitest::Key(box, VK_ESCAPE);
+  EXPECT_EQ(form->lvListView.Text(browser::Entries().Selected().front() + 1), L"readme.txt");
 }
 
 TEST(MoveFolderFirstTest, TheFolderHeadsTheHistoryOnceWithoutTrailingBackslash) {

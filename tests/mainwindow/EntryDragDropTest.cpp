@@ -5,6 +5,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
+
+#include "EntryEditWork.h"
 #include "EntryFixture.h"
 #include "browser/EntryList.h"
 #include "browser/TreeListUpkeep.h"
@@ -155,6 +158,38 @@ TEST_F(EntryDragDropTest, EntriesDroppedOnATreeNodeAreOfferedToThatArchive) {
     EXPECT_FALSE(form->Dragging);
   }
   EXPECT_EQ(form->tvTreeView.SelectedKey(), KeyOf(other)) << "the archive added to is shown";
+}
+
+TEST_F(EntryDragDropTest, AMoveDropOnATreeNodeAddsCopiesAndLeavesTheEntriesWhereTheyCame) {
+  mwtest::RealEditWork real;
+  mainwindow::ScopedWindowWork realSeam{real};
+  real.keysDown = {VK_LBUTTON};  // held while the drag timer ticks
+  core::Settings.COM_Folder = L"1";
+  const std::wstring target = CopyFixture(L"tree.lzh", L"moved.lzh");
+  ASSERT_TRUE(mainwindow::OpenArchive(*form, target, L"unreadable"));
+  ASSERT_TRUE(mainwindow::OpenArchive(*form, archive, L"unreadable"));
+  const std::string source = testsupport::ReadFileBytes(archive);
+  const std::string before = testsupport::ReadFileBytes(target);
+  struct Case {
+    int answer;
+    bool adds;
+  };
+  for (const Case c : {Case{IDCANCEL, false}, Case{IDOK, true}}) {
+    form->tvTreeView.Select(KeyOf(archive));
+    browser::RefreshArchiveList(archive, false);
+    Select({L"memo.txt"});
+    boxes.Expect(mainwindow::MoveDroppedQuestion(target), c.answer);
+    DragSelected([&](IDataObject* data, DWORD) -> DWORD {
+      return DropAt(mainwindow::TreeDropTarget(*form->dropTargets), form->tvTreeView.Hwnd(), NodePoint(KeyOf(target)),
+                    data, MK_SHIFT);
+    });
+    EXPECT_TRUE(boxes.AllShown());
+    EXPECT_TRUE(testsupport::ReadFileBytes(archive) == source) << "the entries stay where they came from";
+    EXPECT_EQ(testsupport::ReadFileBytes(target) != before, c.adds);
+  }
+  EXPECT_EQ(form->tvTreeView.SelectedKey(), KeyOf(target));
+  EXPECT_EQ(browser::Entries().Count(), 4) << "the copy is listed beside the entry of the same name";
+  mwtest::KeepForDebianTools(target);
 }
 
 TEST_F(EntryDragDropTest, FilesFromExplorerOnTheTreeDoNothing) {

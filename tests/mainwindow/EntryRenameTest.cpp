@@ -7,10 +7,13 @@
 #include "MainWindowFixture.h"
 #include "Standins.h"
 #include "TempDir.h"
+#include "archiver/LibraryBinding.h"
 #include "browser/EntryList.h"
 #include "core/Settings.h"
 #include "core/Text.h"
+#include "core/modPath.h"
 #include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/EntryEditCommands.h"
 
 namespace {
 
@@ -30,6 +33,7 @@ class EntryRenameTest : public MainWindowTest {
   void SetUp() override {
     ASSERT_FALSE(testsupport::StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
     ASSERT_TRUE(LoadWindow());
+    core::Settings.Log = L"0";  // no output window after the archiver's work
     // BH lists allow renaming in place.
     archive = Archive(L"名簿.bh", core::ToCp932(L"entry 予定表.txt\r\nend\r\nentry 住所録.txt\r\nend\r\n"));
     bytes = testsupport::ReadFileBytes(archive);
@@ -83,7 +87,7 @@ TEST_F(EntryRenameTest, KeysInTheRenameBoxAreTheBoxsAndEscOnlyCancelsTheRenaming
   EXPECT_FALSE(form->IsLoaded());
 }
 
-TEST_F(EntryRenameTest, EnterWithANewNameLeavesTheListAsTheArchiveHoldsIt) {
+TEST_F(EntryRenameTest, EnterWithANewNameRenamesTheEntryInTheArchive) {
   HWND box = StartRenaming();
   ASSERT_NE(box, nullptr);
   CtrlKey(box, 'A');
@@ -91,7 +95,29 @@ TEST_F(EntryRenameTest, EnterWithANewNameLeavesTheListAsTheArchiveHoldsIt) {
   Key(box, VK_RETURN);
   EXPECT_FALSE(IsWindow(box));
   EXPECT_FALSE(form->LabelEditing);
-  EXPECT_EQ(Shown(), L"予定表.txt") << "nothing renamed the entry, so the row keeps its name";
+  EXPECT_TRUE(boxes.Shown().empty());
+  EXPECT_EQ(Shown(), L"renamed");
+  bool asked = false;
+  const std::string command = core::ToCp932(L"\tr " + core::QuotePath(archive) + L" 予定表.txt renamed");
+  for (const std::string& line : testsupport::StandinLogLines(temp / L"standins.log"))
+    asked |= line.find(command) != std::string::npos;
+  EXPECT_TRUE(asked) << "the archiver renamed the entry";
+  ASSERT_TRUE(mainwindow::OpenArchive(*form, archive, L"unreadable"));
+  EXPECT_EQ(Shown(), L"renamed") << "the archive holds the new name";
+}
+
+TEST_F(EntryRenameTest, ARenameTheArchiverRefusesKeepsTheNameInTheListAndTheArchive) {
+  temp.WriteFile(L"standins.ini", "[Bh32]\r\nResult.Bh=32790\r\n");
+  archiver::FreeLibraries();
+  HWND box = StartRenaming();
+  ASSERT_NE(box, nullptr);
+  CtrlKey(box, 'A');
+  Type(box, "renamed");
+  boxes.Expect(mainwindow::kRenameFailed);
+  Key(box, VK_RETURN);
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_FALSE(IsWindow(box));
+  EXPECT_EQ(Shown(), L"予定表.txt") << "the row keeps the name the archive holds";
   EXPECT_EQ(browser::Entries().Row(0).Cell(0), L"予定表.txt");
   EXPECT_EQ(testsupport::ReadFileBytes(archive), bytes);
   EXPECT_TRUE(form->IsLoaded());

@@ -1,0 +1,225 @@
+#include "mainwindow/EntryEditCommands.h"
+
+#include <windows.h>
+
+#include <cwctype>
+#include <utility>
+#include <vector>
+
+#include "browser/EntryList.h"
+#include "browser/MenuStatus.h"
+#include "browser/TreeListUpkeep.h"
+#include "core/ArcType.h"
+#include "core/SettingValues.h"
+#include "core/Settings.h"
+#include "core/Text.h"
+#include "core/modShell.h"
+#include "core/modTolvenar.h"
+#include "mainwindow/ArchiveFileCommands.h"
+#include "mainwindow/CompressCommands.h"
+#include "mainwindow/frmMain.h"
+#include "operations/CreateArchive.h"
+#include "operations/EditCommands.h"
+#include "operations/ListFiles.h"
+#include "operations/PackWorkflow.h"
+#include "options/frmDropOption.h"
+#include "winui/App.h"
+#include "winui/MsgBox.h"
+
+namespace mainwindow {
+
+const wchar_t kAddFailed[] = L"書庫にファイルを追加できませんでした";
+const wchar_t kDeleteFailed[] = L"書庫よりファイルを削除できませんでした";
+const wchar_t kRenameFailed[] = L"書庫中のファイルをリネームできませんでした";
+const wchar_t kDeleteQuestion[] = L"ファイルを削除します　\r\nよろしいですか";
+
+namespace {
+
+constexpr size_t kKeyDigits = 4;  // an archive node's key: four digits, then the archive's path
+
+bool OneOf(const std::wstring& type, std::initializer_list<const wchar_t*> types) {
+  for (const wchar_t* candidate : types)
+    if (type == candidate) return true;
+  return false;
+}
+
+bool TakesAddedFiles(const std::wstring& type) {
+  return OneOf(type, {L"LZH", L"ZIP", L"TAR", L"JAR", L"ARJ", L"RAR", L"ACE", L"BGA", L"7Z", L"BH"});
+}
+
+// The types whose archivers rename entries.
+bool RenamesEntries(const std::wstring& type) { return OneOf(type, {L"BGA", L"LZH", L"BH"}); }
+
+int Say(frmMain& form, const std::wstring& text, UINT style) {
+  return winui::MsgBox(text, style, core::kProgramTitle, form.Hwnd());
+}
+
+void Inform(frmMain& form, const std::wstring& text) {
+  if (core::IsOn(core::Settings.Message) && core::PrivateState.ArcStatus()) Say(form, text, MB_OK | MB_ICONINFORMATION);
+}
+
+// After a failed command: the report, and the archive listed again, so the list shows what it holds
+// whatever the archiver left. The outcome stays the failure.
+void ReportFailure(frmMain& form, const wchar_t* text, const std::wstring& archive) {
+  Say(form, text, MB_OK | MB_ICONSTOP);
+  browser::RefreshArchiveList(archive, false);
+  core::PrivateState.SetArcStatus(false);
+}
+
+// A read-only archive is the user's to keep as it is: no command changes it (some archivers would replace
+// it all the same). Reported as the command's failure.
+bool RefuseReadOnly(frmMain& form, const std::wstring& archive, const wchar_t* failure) {
+  const DWORD attributes = GetFileAttributesW(archive.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return false;
+  Say(form, failure, MB_OK | MB_ICONSTOP);
+  core::PrivateState.SetArcStatus(false);
+  return true;
+}
+
+// Takes the selected rows out of the list (the archiver has deleted their entries).
+void RemoveSelectedRows(frmMain& form) {
+  browser::EntryList& entries = browser::Entries();
+  const std::vector<int> selected = entries.Selected();
+  archiver::listing::EntryRows rows;
+  std::vector<int> images;
+  size_t next = 0;
+  for (int i = 0; i < entries.Count(); ++i) {
+    if (next < selected.size() && selected[next] == i) {
+      ++next;
+      continue;
+    }
+    rows.push_back(entries.Row(i));
+    images.push_back(entries.ItemImage(i));
+  }
+  form.lvListView.SelectAll(false);
+  entries.Assign(std::move(rows), std::move(images));
+}
+
+}  // namespace
+
+std::wstring SelectedNodeArchive(frmMain& form) {
+  const std::wstring key = form.tvTreeView.SelectedKey();
+  if (key.size() <= kKeyDigits) return L"";
+  for (size_t i = 0; i < kKeyDigits; ++i)
+    if (!iswdigit(key[i])) return L"";
+  return key.substr(kKeyDigits);
+}
+
+void AddFilesToShownArchive(frmMain& form, int mode) {
+  const std::wstring path = SelectedNodeArchive(form);
+  if (path.empty()) return;
+  const std::wstring type = core::GetArcTypeByExt(path);
+  if (!TakesAddedFiles(type)) {
+    Say(form, L"指定書庫形式にはファイルの追加はできません", MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  if (RefuseReadOnly(form, path, kAddFailed)) return;
+  core::PrivateState.SetArcFileName(path);
+  // The choice writes the list file only once something was chosen, and removes it after a success: a list
+  // file left behind means the archiver ran and failed.
+  operations::DeleteListFile();
+  operations::SelectPackFiles(form.Hwnd(), type, true, mode == 1);
+  const bool failed = !core::PrivateState.ArcStatus() &&
+                      GetFileAttributesW(operations::ListFilePath().c_str()) != INVALID_FILE_ATTRIBUTES;
+  if (failed) {
+    operations::DeleteListFile();
+    ReportFailure(form, kAddFailed, path);
+  }
+  browser::SelectListItem(form.lvListView, 1);
+  browser::SetMenuStatus(type);
+  Inform(form, L"書庫にファイルを追加しました");
+}
+
+void mnuEditDelete_Click(frmMain& form) {
+  const std::wstring path = SelectedNodeArchive(form);
+  if (path.empty() || !form.MenuEnabled(ID_mnuPopUpDelete) || !operations::MakeSelectFileList()) return;
+  if (Say(form, kDeleteQuestion, MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK) {
+    operations::DeleteListFile();
+    return;
+  }
+  if (RefuseReadOnly(form, path, kDeleteFailed)) {
+    operations::DeleteListFile();
+    return;
+  }
+  operations::DeleteArcFiles(form.Hwnd(), path);
+  operations::DeleteListFile();
+  // The rows go only with their entries; a failure lists the archive as the archiver left it.
+  if (core::PrivateState.ArcStatus())
+    RemoveSelectedRows(form);
+  else
+    ReportFailure(form, kDeleteFailed, path);
+  winui::DoEvents();
+  if (core::PrivateState.ArcStatus() && browser::Entries().Count() == 0) {
+    mnuFileArcClose_Click(form);
+    core::PrivateState.SetArcStatus(true);
+  } else {
+    browser::SelectListItem(form.lvListView, 1);
+  }
+  Inform(form, L"書庫よりファイルを削除しました");
+}
+
+void mnuEditReName_Click(frmMain& form) {
+  const std::wstring path = SelectedNodeArchive(form);
+  const std::wstring type = core::GetArcTypeByExt(path);
+  if (path.empty() || !RenamesEntries(type)) return;
+  const std::vector<int> selected = browser::Entries().Selected();
+  if (selected.size() == 1) {
+    form.lvListView.SetFocus();
+    form.lvListView.StartLabelEdit(selected.front() + 1);
+    return;
+  }
+  if (selected.size() < 2 || RefuseReadOnly(form, path, kRenameFailed) || !operations::MakeSelectFileList()) return;
+  core::PrivateState.SetArcFileName(path);
+  operations::RenameArcFile(form.Hwnd(), type, L"", L"");
+  operations::DeleteListFile();
+  if (!core::PrivateState.ArcStatus()) ReportFailure(form, kRenameFailed, path);
+  browser::SelectListItem(form.lvListView, 1);
+  Inform(form, L"書庫中のファイルをリネームしました");
+}
+
+bool RenameEntryInPlace(frmMain& form, const std::wstring& newName) {
+  const std::wstring path = SelectedNodeArchive(form);
+  const std::wstring type = core::GetArcTypeByExt(path);
+  // An empty name, the same name, or a type whose entries cannot be renamed: nothing changes, and
+  // neither does the row.
+  if (newName.empty() || newName == form.RenameOldName || path.empty() || !RenamesEntries(type)) return false;
+  // A name the archive could not store as typed is refused before the archiver sees it.
+  if (!core::ToCp932Exact(newName)) {
+    Say(form, std::wstring(operations::kUnwritableName) + L"\r\n\"" + newName + L"\"", MB_OK | MB_ICONSTOP);
+    return false;
+  }
+  if (RefuseReadOnly(form, path, kRenameFailed)) return false;
+  core::PrivateState.SetArcFileName(path);
+  operations::RenameArcFile(form.Hwnd(), type, form.RenameFolder + form.RenameOldName, form.RenameFolder + newName);
+  if (core::PrivateState.ArcStatus()) return true;
+  ReportFailure(form, kRenameFailed, path);
+  return false;
+}
+
+void AddDroppedFiles(frmMain& form, const std::wstring& archive, const std::wstring& type, const std::wstring& files) {
+  if (RefuseReadOnly(form, archive, kAddFailed)) return;
+  core::PrivateState.SetArcFileName(archive);
+  operations::MakePackFileList(files, type, false);
+  operations::AddArcFiles(form.Hwnd(), type);
+  if (core::PrivateState.ArcStatus()) return;
+  Say(form, kAddFailed, MB_OK | MB_ICONSTOP);
+  operations::DeleteListFile();
+}
+
+bool AskDropArchiveType(frmMain& form) {
+  // Only the title is this caller's; the dialog keeps its other settings from its last use.
+  form.DropAnswer = L"CANCEL";
+  AskNewArchiveType(form, L"書庫のオプション", options::DropOption().OptionFlag(), nullptr);
+  return form.DropAnswer == L"OK";
+}
+
+void BindEntryEditCommands(frmMain& form) {
+  using winui::Event;
+  using winui::EventArgs;
+  form.On(ID_mnuEditAdd, Event::Click, [&form](EventArgs&) { form.AddArchiveFileOrFolder(0); });
+  form.On(ID_mnuEditAddFolder, Event::Click, [&form](EventArgs&) { form.AddArchiveFileOrFolder(1); });
+  form.On(ID_mnuEditDelete, Event::Click, [&form](EventArgs&) { mnuEditDelete_Click(form); });
+  form.On(ID_mnuEditReName, Event::Click, [&form](EventArgs&) { mnuEditReName_Click(form); });
+}
+
+}  // namespace mainwindow

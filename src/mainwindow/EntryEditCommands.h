@@ -1,0 +1,43 @@
+#pragma once
+// The Edit menu's commands that change the entries of the shown archive: adding files or a folder,
+// deleting the selected entries and renaming them (one in place, several at once), and the window's side
+// of adding dropped files and of asking the type of a new archive for a drop. The list shows what the
+// archive holds: its rows go or change only after the archiver succeeded; after a failure the archiver's
+// failure is reported and the archive is listed again.
+#include <string>
+
+namespace mainwindow {
+
+class frmMain;
+
+// What a failed add, delete or rename reports.
+extern const wchar_t kAddFailed[];
+extern const wchar_t kDeleteFailed[];
+extern const wchar_t kRenameFailed[];
+// The question before deleting.
+extern const wchar_t kDeleteQuestion[];
+
+// The path of the archive whose tree node is selected; "" for the root or no node.
+std::wstring SelectedNodeArchive(frmMain& form);
+
+// Edit > 追加 (mode 0: files) and フォルダ追加 (mode 1: a folder) on the shown archive.
+void AddFilesToShownArchive(frmMain& form, int mode);
+// Edit > 削除 (also the Delete key, the list pop-up and the tool bar), after its question.
+void mnuEditDelete_Click(frmMain& form);
+// Edit > 名前の変更: one selected entry is renamed in place, several through the archiver's own renaming.
+void mnuEditReName_Click(frmMain& form);
+// The end of an in-place renaming of the entry form.RenameOldName in form.RenameFolder: renames it inside
+// the archive. True when the row is to show `newName`; otherwise the row keeps the name the archive holds.
+bool RenameEntryInPlace(frmMain& form, const std::wstring& newName);
+
+// Adds `files` (the base folder, then names relative to it, NUL-separated) to `archive` of `type` and lists
+// it again; PrivateState.ArcStatus tells the outcome.
+void AddDroppedFiles(frmMain& form, const std::wstring& archive, const std::wstring& type, const std::wstring& files);
+// The new-archive dialog for files dropped with no archive shown: true to go on, with the chosen type
+// index in form.DropArcType.
+bool AskDropArchiveType(frmMain& form);
+
+// Binds 追加, フォルダ追加, 削除 and 名前の変更 to the window.
+void BindEntryEditCommands(frmMain& form);
+
+}  // namespace mainwindow
