@@ -11,11 +11,19 @@ struct ProcessWindows {
   std::vector<HWND> found;
 };
 
+// A tool tip shows wherever the pointer rests; the pointer is shared with every other test running at the
+// same time, so a tip is no window of the program's own making.
+bool IsToolTip(HWND window) {
+  wchar_t name[64] = L"";
+  GetClassNameW(window, name, 64);
+  return lstrcmpiW(name, L"tooltips_class32") == 0;
+}
+
 BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
   auto* search = reinterpret_cast<ProcessWindows*>(data);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner == search->id && IsWindowVisible(window)) search->found.push_back(window);
+  if (owner == search->id && IsWindowVisible(window) && !IsToolTip(window)) search->found.push_back(window);
   return TRUE;
 }
 
