@@ -196,8 +196,10 @@ JoinRun::Step JoinRun::CopyPiece(const std::wstring& path, uint64_t size, int64_
     if (blockCount > 0) ui_.DrawProgress(static_cast<float>(static_cast<double>(j) / blockCount), false);
     const uint64_t remaining = size - done;
     ui_.SetStatus(L"残り " + core::ToWString(static_cast<int64_t>(remaining)) + ofCount);
-    // The start of a piece is shown at once; later blocks when the window is due to redraw.
-    if (j == 1)
+    // The join's start is shown at once; after it, what changed is drawn when the window is due to redraw,
+    // also at a piece's start: a synchronous redraw per piece costs more than copying many blocks, and
+    // pieces on a fast disk follow each other quicker than the eye.
+    if (j == 1 && number == 1)
       ui_.ShowNow();
     else
       ui_.Pump();
