@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ListingFixture.h"
+#include "Standins.h"
 
 namespace listingtest {
 namespace {
@@ -25,14 +26,7 @@ struct Made {
 };
 
 // The fixtures folder as the test program under Wine sees it.
-std::wstring FixtureFolder() {
-  wchar_t buffer[4096];
-  const DWORD n = GetEnvironmentVariableW(L"TOLVENAR_SOURCE_DIR", buffer, 4096);
-  std::wstring folder = n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
-  std::replace(folder.begin(), folder.end(), L'/', L'\\');
-  if (!folder.empty() && folder[0] == L'\\') folder = L"Z:" + folder;
-  return folder + L"\\tests\\fixtures\\outside-tools\\";
-}
+std::wstring FixtureFolder() { return testsupport::SourcePath(L"tests\\fixtures\\outside-tools\\"); }
 
 class OutsideToolsTest : public ListingTest {
  protected:

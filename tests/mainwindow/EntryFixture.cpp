@@ -14,28 +14,7 @@ namespace mwtest {
 namespace {
 
 std::wstring FixturePath(const std::wstring& relative) {
-  wchar_t buffer[4096];
-  const DWORD n = GetEnvironmentVariableW(L"TOLVENAR_SOURCE_DIR", buffer, 4096);
-  const std::wstring root = n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
-  std::wstring path = root + L"/tests/operations/fixtures/extract/" + relative;
-  for (auto& c : path)
-    if (c == L'/') c = L'\\';
-  return root.empty() || root[0] != L'/' ? path : L"Z:" + path;
-}
-
-void Collect(const std::wstring& folder, const std::wstring& prefix, std::map<std::wstring, std::string>& files) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::wstring name = found.cFileName;
-    if (name == L"." || name == L"..") continue;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-      Collect(folder + L"\\" + name, prefix + name + L"\\", files);
-    else
-      files[prefix + name] = testsupport::ReadFileBytes(folder + L"\\" + name);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  return testsupport::SourcePath(L"tests/operations/fixtures/extract/" + relative);
 }
 
 }  // namespace
@@ -87,12 +66,6 @@ std::wstring EntryTest::CopyFixture(const std::wstring& name, const std::wstring
   const std::wstring target = temp / as;
   CopyFileW(FixturePath(name).c_str(), target.c_str(), FALSE);
   return target;
-}
-
-std::map<std::wstring, std::string> EntryTest::FilesBelow(const std::wstring& folder) {
-  std::map<std::wstring, std::string> files;
-  Collect(folder, L"", files);
-  return files;
 }
 
 std::map<std::wstring, std::string> EntryTest::SourceTree() { return FilesBelow(FixturePath(L"src")); }

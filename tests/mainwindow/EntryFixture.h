@@ -22,8 +22,9 @@ class EntryTest : public MainWindowTest {
   void Configure(const std::string& ini);
   // A copy of the checked-in fixture `name` (of tests/operations/fixtures/extract) in the test's folder.
   std::wstring CopyFixture(const std::wstring& name, const std::wstring& as);
-  // The files below a folder (relative paths with "\") and their bytes.
-  static std::map<std::wstring, std::string> FilesBelow(const std::wstring& folder);
+  static std::map<std::wstring, std::string> FilesBelow(const std::wstring& folder) {
+    return testsupport::FilesBelow(folder);
+  }
   // The tree the fixture archives were made from, and one of its files.
   static std::map<std::wstring, std::string> SourceTree();
   static std::string SourceFile(const std::wstring& relative);

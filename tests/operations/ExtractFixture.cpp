@@ -19,38 +19,7 @@ core::SettingsStore DefaultSettings() {
 }
 
 std::wstring Fixture(const std::wstring& relative) {
-  wchar_t buffer[4096];
-  const DWORD n = GetEnvironmentVariableW(L"TOLVENAR_SOURCE_DIR", buffer, 4096);
-  const std::wstring root = n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
-  std::wstring path = root + L"/tests/operations/fixtures/" + relative;
-  for (auto& c : path)
-    if (c == L'/') c = L'\\';
-  return root.empty() || root[0] != L'/' ? path : L"Z:" + path;
-}
-
-namespace {
-
-void Collect(const std::wstring& folder, const std::wstring& prefix, std::map<std::wstring, std::string>& files) {
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::wstring name = found.cFileName;
-    if (name == L"." || name == L"..") continue;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-      Collect(folder + L"\\" + name, prefix + name + L"\\", files);
-    else
-      files[prefix + name] = testsupport::ReadFileBytes(folder + L"\\" + name);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-}
-
-}  // namespace
-
-std::map<std::wstring, std::string> FilesBelow(const std::wstring& folder) {
-  std::map<std::wstring, std::string> files;
-  Collect(folder, L"", files);
-  return files;
+  return testsupport::SourcePath(L"tests/operations/fixtures/" + relative);
 }
 
 void Click(HWND control) {

@@ -22,8 +22,7 @@ core::SettingsStore DefaultSettings();
 // A checked-in file of tests/operations/fixtures, as the test program under Wine reaches it.
 std::wstring Fixture(const std::wstring& relative);
 
-// The files below `folder` (relative paths with "\") and their bytes.
-std::map<std::wstring, std::string> FilesBelow(const std::wstring& folder);
+using testsupport::FilesBelow;
 // Files as "name size hash" lines: what a failed comparison shows in place of the bytes.
 std::wstring Summary(const std::map<std::wstring, std::string>& files);
 // The source tree the fixture archives were made from.

@@ -25,13 +25,7 @@ using operations::ListRequest;
 
 // A checked-in fixture of this folder, as the test program under Wine reaches it.
 std::wstring Fixture(const std::wstring& name) {
-  wchar_t buffer[4096];
-  DWORD n = GetEnvironmentVariableW(L"TOLVENAR_SOURCE_DIR", buffer, 4096);
-  std::wstring root = n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
-  std::wstring path = root + L"/tests/operations/fixtures/" + name;
-  for (auto& c : path)
-    if (c == L'/') c = L'\\';
-  return root.empty() || root[0] != L'/' ? path : L"Z:" + path;
+  return testsupport::SourcePath(L"tests/operations/fixtures/" + name);
 }
 
 TEST(ListCommand, EachTypesVerbArchiverAndFlag) {

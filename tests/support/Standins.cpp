@@ -18,14 +18,17 @@ std::wstring StandinFolder() {
   return folder;
 }
 
-std::wstring OutsideToolFixture(const std::wstring& file) {
+std::wstring SourcePath(const std::wstring& relative) {
   wchar_t buffer[4096];
   const DWORD n = GetEnvironmentVariableW(L"TOLVENAR_SOURCE_DIR", buffer, 4096);
-  std::wstring folder = n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
-  for (auto& c : folder)
+  std::wstring path = (n && n < 4096 ? std::wstring(buffer, n) : std::wstring()) + L"\\" + relative;
+  for (auto& c : path)
     if (c == L'/') c = L'\\';
-  if (!folder.empty() && folder[0] == L'\\') folder = L"Z:" + folder;
-  return folder + L"\\tests\\fixtures\\outside-tools\\" + file;
+  return n && n < 4096 && buffer[0] == L'/' ? L"Z:" + path : path;
+}
+
+std::wstring OutsideToolFixture(const std::wstring& file) {
+  return SourcePath(L"tests\\fixtures\\outside-tools\\" + file);
 }
 
 std::string FixtureArchive(const std::string& type, const std::string& entries) {

@@ -8,6 +8,10 @@ namespace testsupport {
 // TOLVENAR_STANDINS (set by ctest) as a Windows path ("/x/y" becomes "Z:\x\y"); "" when unset.
 std::wstring StandinFolder();
 
+// A file or folder of the source tree ("tests/fixtures/x", with "/" or "\\"), as test programs under Wine see
+// it (TOLVENAR_SOURCE_DIR, set by ctest; "/x/y" becomes "Z:\\x\\y").
+std::wstring SourcePath(const std::wstring& relative);
+
 // A file of tests/fixtures/outside-tools (archives made by Debian's own archivers), as test programs under
 // Wine see it (TOLVENAR_SOURCE_DIR, set by ctest).
 std::wstring OutsideToolFixture(const std::wstring& file);

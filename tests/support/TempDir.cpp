@@ -18,6 +18,21 @@ void MakeFolders(const std::wstring& path) {
     CreateDirectoryW(path.substr(0, pos).c_str(), nullptr);
   CreateDirectoryW(path.c_str(), nullptr);
 }
+
+void Collect(const std::wstring& folder, const std::wstring& prefix, std::map<std::wstring, std::string>& files) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::wstring name = found.cFileName;
+    if (name == L"." || name == L"..") continue;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+      Collect(folder + L"\\" + name, prefix + name + L"\\", files);
+    else
+      files[prefix + name] = testsupport::ReadFileBytes(folder + L"\\" + name);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+}
 }  // namespace
 
 TempDir::TempDir() {
@@ -66,6 +81,12 @@ bool FileExists(const std::wstring& path) {
 bool FolderExists(const std::wstring& path) {
   DWORD a = GetFileAttributesW(path.c_str());
   return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::map<std::wstring, std::string> FilesBelow(const std::wstring& folder) {
+  std::map<std::wstring, std::string> files;
+  Collect(folder, L"", files);
+  return files;
 }
 
 void RemoveTree(const std::wstring& path) {

@@ -2,6 +2,7 @@
 // Fixture helpers: a fresh folder removed with everything in it, small files, and a scratch registry key.
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 namespace testsupport {
@@ -27,6 +28,8 @@ class TempDir {
 std::string ReadFileBytes(const std::wstring& path);
 bool FileExists(const std::wstring& path);
 bool FolderExists(const std::wstring& path);
+// The files below `folder` (relative paths with "\\") and their bytes.
+std::map<std::wstring, std::string> FilesBelow(const std::wstring& folder);
 // Deletes a folder with everything in it.
 void RemoveTree(const std::wstring& path);
 
