@@ -5,23 +5,18 @@
 set -eu
 test_exe="$1" standins="$2" work="$3"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+. "$here/../support/outside-check.sh"
 source_tree="$here/../operations/fixtures/extract/src"
 
 rm -rf "$work"
 mkdir -p "$work/out"
-out_windows="Z:$(printf '%s' "$work/out" | tr / '\\')"
-TOLVENAR_EDITBACK_OUT="$out_windows" TOLVENAR_STANDINS="$standins" TOLVENAR_SOURCE_DIR="$(cd "$here/../.." && pwd)" \
-  "$here/../../scripts/wine-run" "$test_exe" --gtest_filter='EditBackTest.A*EntrySaved*'
+outside_run "$test_exe" "$standins" "$work/out" TOLVENAR_EDITBACK_OUT 'EditBackTest.A*EntrySaved*'
 
 status=0
 printf 'edited in the editor\r\n' >"$work/edited.txt"
 for archive in tree.lzh tree.zip; do
   check="$work/check-$archive"
-  mkdir -p "$check"
-  case "$archive" in
-    *.lzh) (cd "$check" && lhasa xq "$work/out/$archive") ;;
-    *.zip) unzip -q "$work/out/$archive" -d "$check" ;;
-  esac
+  unpack "$work/out/$archive" "$check"
   if ! cmp -s "$work/edited.txt" "$check/readme.txt"; then
     echo "$archive: readme.txt does not hold the edited bytes as Debian's tools read it" >&2
     status=1
@@ -32,6 +27,6 @@ for archive in tree.lzh tree.zip; do
       status=1
     fi
   done
-  echo "$archive: $(cd "$check" && find . -type f | sort | tr '\n' ' ')"
+  echo "$archive: $(files_below "$check" | tr '\n' ' ')"
 done
 exit "$status"

@@ -7,29 +7,20 @@
 set -eu
 test_exe="$1" standins="$2" work="$3"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+. "$here/../support/outside-check.sh"
 source_tree="$here/../operations/fixtures/extract/src"
 
 rm -rf "$work"
 mkdir -p "$work/out"
-run_windows="Z:$(printf '%s' "$work/out" | tr / '\\')"
-TOLVENAR_EDIT_OUT="$run_windows" TOLVENAR_STANDINS="$standins" TOLVENAR_SOURCE_DIR="$(cd "$here/../.." && pwd)" \
-  "$here/../../scripts/wine-run" "$test_exe" --gtest_filter='EntryEditTest.*:EntryDragDropTest.AMoveDrop*'
+outside_run "$test_exe" "$standins" "$work/out" TOLVENAR_EDIT_OUT 'EntryEditTest.*:EntryDragDropTest.AMoveDrop*'
 
 failed=0
-# unpack <archive>: into x-<archive> by the archive's own Debian tool.
-unpack() {
-  local out="$work/x-$1"
-  rm -rf "$out" && mkdir -p "$out"
-  case "$1" in
-    *.zip) unzip -q "$work/out/$1" -d "$out" ;;
-    *.lzh) (cd "$out" && lhasa xq "../out/$1") ;;
-  esac
-}
-# holds <archive> <expected files, sorted, one per line>
+# holds <archive> <expected files, sorted, one per line>: unpacked into x-<archive> by the archive's own
+# Debian tool.
 holds() {
   local got
-  unpack "$1"
-  got="$(cd "$work/x-$1" && find . -type f | cut -c3- | sort)"
+  unpack "$work/out/$1" "$work/x-$1"
+  got="$(files_below "$work/x-$1")"
   if [ "$got" = "$2" ]; then echo "$1: $(echo "$got" | tr '\n' ',')"; else
     echo "$1: expected [$2], Debian's tool unpacks [$got]"; failed=1; fi
 }

@@ -5,29 +5,20 @@
 set -eu
 test_exe="$1" standins="$2" work="$3"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+. "$here/../support/outside-check.sh"
 
 rm -rf "$work"
 mkdir -p "$work/out"
-run_windows="Z:$(printf '%s' "$work/out" | tr / '\\')"
-TOLVENAR_ROAD_OUT="$run_windows" TOLVENAR_STANDINS="$standins" \
-  "$here/../../scripts/wine-run" "$test_exe" --gtest_filter='ArchiveRoad.*'
+outside_run "$test_exe" "$standins" "$work/out" TOLVENAR_ROAD_OUT 'ArchiveRoad.*'
 
 failed=0
-# The archivers store names in code page 932.
-to_utf8() {
-  find "$1" -depth -mindepth 1 | while IFS= read -r path; do
-    name="$(basename "$path")"
-    decoded="$(printf '%s' "$name" | iconv -f CP932 -t UTF-8)"
-    [ "$name" = "$decoded" ] || mv "$path" "$(dirname "$path")/$decoded"
-  done
-}
-# entries <archive> <expected names, UTF-8, sorted, one per line>: unpacked by lhasa, then listed.
+# entries <archive> <expected names, UTF-8, sorted, one per line>: unpacked by lhasa (names in code page
+# 932), then listed.
 entries() {
   local out="$work/x-$1" got
-  rm -rf "$out" && mkdir -p "$out"
-  (cd "$out" && lhasa xq "../out/$1")
+  unpack "$work/out/$1" "$out"
   to_utf8 "$out"
-  got="$(cd "$out" && find . -type f | cut -c3- | sort)"
+  got="$(files_below "$out")"
   if [ "$got" = "$2" ]; then echo "$1: $(echo "$got" | tr '\n' ',')"; else
     echo "$1: expected [$2], lhasa unpacks [$got]"; failed=1; fi
 }

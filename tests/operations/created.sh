@@ -5,22 +5,14 @@
 set -eu
 test_exe="$1" standins="$2" work="$3"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+. "$here/../support/outside-check.sh"
 
 rm -rf "$work"
 mkdir -p "$work"
-run_windows="Z:$(printf '%s' "$work" | tr / '\\')"
-TOLVENAR_CREATED_OUT="$run_windows" TOLVENAR_STANDINS="$standins" \
-  "$here/../../scripts/wine-run" "$test_exe" --gtest_filter='CreateArchive.RealFormatsOfAJapaneseFolderAreWrittenShownAndListed'
+outside_run "$test_exe" "$standins" "$work" TOLVENAR_CREATED_OUT \
+  'CreateArchive.RealFormatsOfAJapaneseFolderAreWrittenShownAndListed'
 
-# The archivers store names in code page 932; the sources carry them as UTF-8.
-to_utf8() {
-  find "$1" -depth -mindepth 1 | while IFS= read -r path; do
-    name="$(basename "$path")"
-    decoded="$(printf '%s' "$name" | iconv -f CP932 -t UTF-8)"
-    [ "$name" = "$decoded" ] || mv "$path" "$(dirname "$path")/$decoded"
-  done
-}
-
+# The archivers store names in code page 932; the sources carry them as UTF-8 (to_utf8 puts them back).
 failed=0
 # check <kind> <names: raw or utf8> <command...>: unpacks into a folder of its own and compares.
 check() {
@@ -50,7 +42,7 @@ for entry in zipfile.ZipFile(sys.argv[1]).infolist():
     name = entry.filename if entry.flag_bits & 0x800 else entry.filename.encode("cp437").decode("cp932")
     if not name.endswith("/"): print(name)' "$work/created.zip" | sort)"
   if [ "$(digests "$work/src")" = "$(digests "$out")" ] &&
-     [ "$names" = "$(cd "$work/src" && find . -type f | cut -c3- | sort)" ]; then
+     [ "$names" = "$(files_below "$work/src")" ]; then
     echo "zip: identical"
   else
     echo "zip: differs from its sources"

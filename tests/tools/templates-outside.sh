@@ -5,6 +5,7 @@
 set -eu
 test_exe="$1" standins="$2" work="$3"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+. "$here/../support/outside-check.sh"
 
 rm -rf "$work"
 mkdir -p "$work/out" "$work/expected"
@@ -12,9 +13,7 @@ printf 'first file\r\n' > "$work/expected/読んで.txt"
 head -c 3000 /dev/zero | tr '\0' w > "$work/expected/two words.txt"
 printf 'third' > "$work/expected/c.dat"
 
-out_windows="Z:$(printf '%s' "$work/out" | tr / '\\')"
-TOLVENAR_TEMPLATE_OUTPUT="$out_windows" TOLVENAR_STANDINS="$standins" \
-  "$here/../../scripts/wine-run" "$test_exe" --gtest_filter=TemplateArchivesTest.ForDebiansTools
+outside_run "$test_exe" "$standins" "$work/out" TOLVENAR_TEMPLATE_OUTPUT TemplateArchivesTest.ForDebiansTools
 
 status=0
 fail() {
