@@ -17,8 +17,6 @@ namespace {
 
 constexpr int kNumbers = 100;
 
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 bool IsFolder(const std::wstring& path) {
   DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -128,14 +126,14 @@ HANDLE TakeLock(const std::wstring& folder) {
 // open by anyone and is deleted here.
 bool LockedByOther(const std::wstring& folder) {
   std::wstring lock = AddBackslash(folder) + kWorkFolderLockName;
-  if (!Exists(lock)) return false;
+  if (!PathTaken(lock)) return false;
   SetFileAttributesW(lock.c_str(), FILE_ATTRIBUTE_NORMAL);
-  return !DeleteFileW(lock.c_str()) && Exists(lock);
+  return !DeleteFileW(lock.c_str()) && PathTaken(lock);
 }
 
 // Tries to claim one candidate folder; true when this instance now holds it.
 bool TryClaim(const std::wstring& folder) {
-  if (Exists(folder)) {
+  if (PathTaken(folder)) {
     if (!IsFolder(folder) || LockedByOther(folder) || HoldsPlainFile(folder)) return false;
     // Left behind empty (or with only hidden files or sub-folders): make it fresh when it can be removed,
     // otherwise take it with what it holds, as nobody runs in it.
@@ -169,7 +167,7 @@ bool SelectTempFolder() {
   std::wstring firstFree;
   for (int n = 0; n < kNumbers; ++n) {
     std::wstring number = TwoDigits(n);
-    if (firstFree.empty() && !Exists(FolderFor(number))) firstFree = number;
+    if (firstFree.empty() && !PathTaken(FolderFor(number))) firstFree = number;
     if (canMake && TryClaim(FolderFor(number))) {
       WorkFolderNo = number;
       return true;
@@ -193,7 +191,7 @@ void ClearTempFolder() {
     if (IsFolder(item)) {
       DeleteMatching(AddBackslash(item) + L"*", L"");
       RemoveDirectoryW(item.c_str());
-    } else if (Exists(item)) {
+    } else if (PathTaken(item)) {
       SetFileAttributesW(item.c_str(), FILE_ATTRIBUTE_NORMAL);
       DeleteFileW(item.c_str());
     }

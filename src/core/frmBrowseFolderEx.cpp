@@ -46,8 +46,6 @@ bool IsPlainFolderName(const std::wstring& name) {
   return name.find_first_of(L"\\/:*?\"<>|") == std::wstring::npos;
 }
 
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 }  // namespace
 
 frmBrowseFolderEx::frmBrowseFolderEx() : Form(kForm, kControls) {
@@ -112,7 +110,7 @@ void frmBrowseFolderEx::cmdFolder_Click() {
       TextPrompt().Ask(Hwnd(), L"新しく作成するフォルダ名を指定して下さい", L"フォルダ作成", L"新しいフォルダ");
   if (answer.empty()) return;
   std::wstring made = AddBackslash(choice_) + answer;
-  if (Exists(made)) return;
+  if (PathTaken(made)) return;
   // A failure is reported and the current choice stays; the tree is not rebuilt.
   if (!IsPlainFolderName(answer) || !CreateDirectoryW(made.c_str(), nullptr)) {
     winui::MsgBox(std::wstring(kMakeFolderFailed) + L"\r\n" + made, MB_OK | MB_ICONEXCLAMATION, L"フォルダ作成",

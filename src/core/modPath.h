@@ -52,5 +52,7 @@ bool FindFilePath(std::wstring& fileName);
 // "is present" is always this test.
 std::wstring NormalFileName(const std::wstring& path);
 bool NormalFileExists(const std::wstring& path);
+// Something, a file or a folder of any attributes, stands at `path`: a name that is taken.
+bool PathTaken(const std::wstring& path);
 
 }  // namespace core

@@ -95,4 +95,6 @@ std::wstring NormalFileName(const std::wstring& path) {
 
 bool NormalFileExists(const std::wstring& path) { return !NormalFileName(path).empty(); }
 
+bool PathTaken(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
 }  // namespace core

@@ -76,15 +76,13 @@ std::wstring ProgramOf(const std::wstring& archive) {
   return core::CombinePath(core::GetFolderPart(archive), core::GetBaseName(archive) + L".exe");
 }
 
-bool PathTaken(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 void Report(frmMain& form, const wchar_t* text, const std::wstring& path) {
   winui::MsgBox(std::wstring(text) + L"\r\n\"" + path + L"\"", MB_OK | MB_ICONSTOP, core::kProgramTitle, form.Hwnd());
 }
 
 // False when the user does not want `archive`, which exists, to be written into.
 bool MayWriteInto(frmMain& form, const std::wstring& archive) {
-  if (!PathTaken(archive)) return true;
+  if (!core::PathTaken(archive)) return true;
   return winui::MsgBox(ExistingArchiveQuestion(archive), MB_OKCANCEL | MB_ICONQUESTION, core::kProgramTitle,
                        form.Hwnd()) == IDOK;
 }
@@ -149,7 +147,7 @@ int OneArchive(frmMain& form, const std::wstring& type, const std::wstring& save
       return kBatchNotDone;
     }
     // The archiver would leave it out and report success for the others.
-    if (!PathTaken(ItemPath(item))) {
+    if (!core::PathTaken(ItemPath(item))) {
       Report(form, kItemMissing, ItemPath(item));
       return kBatchNotDone;
     }

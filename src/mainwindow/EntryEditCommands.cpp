@@ -13,6 +13,7 @@
 #include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
+#include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/ArchiveFileCommands.h"
@@ -119,8 +120,7 @@ void AddFilesToShownArchive(frmMain& form, int mode) {
   // file left behind means the archiver ran and failed.
   operations::DeleteListFile();
   operations::SelectPackFiles(form.Hwnd(), type, true, mode == 1);
-  const bool failed = !core::PrivateState.ArcStatus() &&
-                      GetFileAttributesW(operations::ListFilePath().c_str()) != INVALID_FILE_ATTRIBUTES;
+  const bool failed = !core::PrivateState.ArcStatus() && core::PathTaken(operations::ListFilePath());
   if (failed) {
     operations::DeleteListFile();
     ReportFailure(form, kAddFailed, path);

@@ -20,8 +20,6 @@ const wchar_t kTarSfxModuleMissing[] = L"TAR形式の自己解凍型書庫を作
 
 namespace {
 
-bool PathTaken(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 std::wstring FourDigits(int32_t counter) {
   const std::wstring digits = core::PadNumber(counter, 4);
   return digits.substr(digits.size() - 4);
@@ -100,7 +98,7 @@ NewArcName MakeNewArcFileName(const std::wstring& type, const std::wstring& fold
   // A file left by an earlier run or another program keeps its name: the counter moves on.
   for (int tries = 0; tries < 10000; ++tries) {
     name.path = folder + L"$New" + FourDigits(core::ArcNodeCounter) + *extension;
-    if (!PathTaken(name.path)) break;
+    if (!core::PathTaken(name.path)) break;
     ++core::ArcNodeCounter;
   }
   return name;

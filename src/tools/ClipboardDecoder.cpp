@@ -36,8 +36,6 @@ bool RunDecoder(DecoderWindow& window, Decoder decoder, std::string& bytes, std:
   return decoded;
 }
 
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 // Writes a new file (never one that appeared meanwhile); a file left half-written is removed.
 bool WriteNewFile(const std::wstring& path, const std::string& bytes) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -71,13 +69,13 @@ bool ReadWholeFile(const std::wstring& path, std::string& bytes) {
 
 std::wstring FreeDecodeTarget(const std::wstring& folder, const std::wstring& name) {
   std::wstring target = core::AddBackslash(folder) + name;
-  if (!Exists(target)) return target;
+  if (!core::PathTaken(target)) return target;
   std::wstring base = name.substr(0, name.find(L'.'));
   size_t dot = name.rfind(L'.');
   std::wstring extension = dot == std::wstring::npos ? L"" : name.substr(dot);
   for (int64_t number = 1;; ++number) {
     target = core::AddBackslash(folder) + base + L"(" + core::ToWString(number) + L")" + extension;
-    if (!Exists(target)) return target;
+    if (!core::PathTaken(target)) return target;
   }
 }
 

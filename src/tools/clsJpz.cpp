@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "archiver/LibraryBinding.h"
+#include "core/modPath.h"
 #include "core/MainWindowLink.h"
 #include "core/Text.h"
 #include "core/modShell.h"
@@ -36,8 +37,6 @@ const Direction kEncrypt = {
     "JPGtoJPZ", false, L"JPZ.DLL(JPGtoJPZ)でファイル操作エラーが発生しました",
     MB_ICONSTOP};
 
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 // One attempt. A text without a code page 932 form is never handed over (a best-fit substitute could name
 // another file): the attempt then fails as the library would.
 archiver::Binding Attempt(const Direction& direction, const std::wstring& source, const std::wstring& output,
@@ -62,7 +61,7 @@ std::wstring Convert(PassPhrasePrompt& prompt, const Direction& direction, const
     return output;
   }
   // A file of the output name that was there before is never removed by the clean-up.
-  const bool outputExisted = Exists(output);
+  const bool outputExisted = core::PathTaken(output);
   int result = 0;
   bool firstRequest = true;
   status = JpzStatus::Cancelled;
@@ -84,7 +83,7 @@ std::wstring Convert(PassPhrasePrompt& prompt, const Direction& direction, const
     }
     winui::MsgBox(direction.failure, MB_OK | direction.failureIcon, core::kProgramTitle, core::MainWindow().Hwnd());
   }
-  if (result != 0 && !outputExisted && Exists(output)) DeleteFileW(output.c_str());
+  if (result != 0 && !outputExisted && core::PathTaken(output)) DeleteFileW(output.c_str());
   return output;
 }
 
