@@ -1,5 +1,6 @@
 #include "splitjoin/JoinEngine.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/Text.h"
@@ -69,6 +70,9 @@ class PieceSizes {
   uint64_t previous_ = 0;
 };
 
+constexpr wchar_t kKeptAfterCancel[] =
+    L"ファイルの連結を中止しました\r\n途中までのデータを次のファイルに残しました\r\n";
+
 class JoinRun {
  public:
   JoinRun(const JoinOptions& options, core::OperationUi& ui, splitjoin::DiskService& disks)
@@ -80,6 +84,8 @@ class JoinRun {
   std::wstring PiecePath(int64_t number) const {
     return sourceFolder_ + splitjoin::PieceName(stem_, static_cast<uint64_t>(number));
   }
+  // Asks for the piece until it is there; false when the user cancels.
+  bool AwaitPiece(int64_t number);
   // The first piece present whose size does not fit the set; 0 when all fit.
   int64_t WrongSizeBeforeWriting(int64_t count) const;
   std::wstring WrongSize(int64_t number) const;
@@ -87,8 +93,9 @@ class JoinRun {
   bool ReplaceTarget();
   void DiscardOutput();
   JoinResult Fail(const std::wstring& description);
+  JoinResult Stop();
   Step CopyPiece(const std::wstring& path, uint64_t size, int64_t number, int64_t count);
-  void DeleteCopiedFiles(const std::wstring& piecePath);
+  void DeleteSet(int64_t count);
   void Finish();
 
   const JoinOptions options_;
@@ -97,21 +104,31 @@ class JoinRun {
   std::wstring sourceFolder_;
   std::wstring stem_;
   std::wstring target_;
-  // The temporary name the join is written under while an older file of the target's name waits; "" when
-  // the target did not exist.
+  bool targetExisted_ = false;
+  // The join is written under this name beside the target and takes the target's name only once it is whole,
+  // so the target's name never holds half a file.
   std::wstring temp_;
   FileHandle output_;
   uint64_t restoredBytes_ = 0;
-  bool piecesDeleted_ = false;
   std::vector<char> buffer_;
   DWORD error_ = 0;
 };
+
+bool JoinRun::AwaitPiece(int64_t number) {
+  while (!splitjoin::FileExists(PiecePath(number))) {
+    if (ui_.Ask(L"ディスクが違います　" + splitjoin::FullWidthNumber(static_cast<uint64_t>(number)) +
+                    L" 番のディスクをセットして下さい",
+                kPromptStyle) != IDOK)
+      return false;
+  }
+  return true;
+}
 
 int64_t JoinRun::WrongSizeBeforeWriting(int64_t count) const {
   if (!splitjoin::FileExists(PiecePath(1))) return 0;
   PieceSizes sizes(count);
   for (int64_t i = 1; count == 0 ? splitjoin::FileExists(PiecePath(i)) : i <= count; ++i) {
-    // A missing piece is asked for when the join reaches it, and measured then.
+    // A piece on another disk is measured when it is put in.
     if (!splitjoin::FileExists(PiecePath(i))) continue;
     if (!sizes.Fits(i, splitjoin::GetFileSizeByPath(PiecePath(i)))) return i;
   }
@@ -124,15 +141,12 @@ std::wstring JoinRun::WrongSize(int64_t number) const {
 
 bool JoinRun::OpenOutput(const std::wstring& target) {
   target_ = target;
-  if (!splitjoin::FileExists(target)) {
-    output_ = splitjoin::CreateForWrite(target);
-    return output_.Valid();
+  targetExisted_ = splitjoin::FileExists(target);
+  if (targetExisted_) {
+    // An older file of that name that cannot be replaced (read-only, in use) fails the join before it starts.
+    FileHandle old(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!old.Valid()) return false;
   }
-  // An older file of that name stays whole until the set has joined: the join goes to a new file beside it,
-  // which replaces it at the end. One that cannot be replaced (read-only, in use) fails the join now.
-  FileHandle old(CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
-  if (!old.Valid()) return false;
-  old.Close();
   for (int k = 0; k < 1000; ++k) {
     const std::wstring candidate = target + (k == 0 ? L"" : L"." + core::ToWString(k)) + L".tmp";
     HANDLE file = CreateFileW(candidate.c_str(), GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, CREATE_NEW,
@@ -147,10 +161,14 @@ bool JoinRun::OpenOutput(const std::wstring& target) {
   return false;
 }
 
+// The whole join, on disk, takes the target's name; a file that appeared under that name meanwhile is kept.
 bool JoinRun::ReplaceTarget() {
+  const bool written =
+      FlushFileBuffers(output_.Get()) && splitjoin::GetFileSizeByHandle(output_.Get()) == restoredBytes_;
+  if (!written) error_ = GetLastError();
   output_.Close();
-  if (temp_.empty()) return true;
-  if (!MoveFileExW(temp_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+  if (!written) return false;
+  if (!MoveFileExW(temp_.c_str(), target_.c_str(), targetExisted_ ? MOVEFILE_REPLACE_EXISTING : 0)) {
     error_ = GetLastError();
     return false;
   }
@@ -158,21 +176,29 @@ bool JoinRun::ReplaceTarget() {
   return true;
 }
 
-// A join that did not finish leaves an older file of the target's name as it was. Its temporary file goes
-// too, unless pieces were deleted: then it holds the only copy of them.
+// Nothing of the set was deleted, so a join that failed leaves nothing of itself behind.
 void JoinRun::DiscardOutput() {
   output_.Close();
-  if (!temp_.empty() && !piecesDeleted_ && DeleteFileW(temp_.c_str())) temp_.clear();
+  if (!temp_.empty() && DeleteFileW(temp_.c_str())) temp_.clear();
 }
 
 JoinResult JoinRun::Fail(const std::wstring& description) {
   DiscardOutput();
   ui_.ShowProgress(false);
   ui_.SetStatus(L"");
-  ui_.Ask(
-      L"ファイル連結失敗　原因を調査後再度実行してください\r\n" + description + (temp_.empty() ? L"" : L"\r\n" + temp_),
-      MB_OK | MB_ICONSTOP);
+  ui_.Ask(L"ファイル連結失敗　原因を調査後再度実行してください\r\n" + description, MB_OK | MB_ICONSTOP);
   return JoinResult::Failed;
+}
+
+// What was joined before the cancel stays under the temporary name, and the user is told where.
+JoinResult JoinRun::Stop() {
+  if (restoredBytes_ == 0) {
+    DiscardOutput();
+    return JoinResult::Cancelled;
+  }
+  output_.Close();
+  ui_.Ask(kKeptAfterCancel + temp_, MB_OK | MB_ICONINFORMATION);
+  return JoinResult::Cancelled;
 }
 
 void JoinRun::Finish() {
@@ -219,12 +245,14 @@ JoinRun::Step JoinRun::CopyPiece(const std::wstring& path, uint64_t size, int64_
   return Step::Ok;
 }
 
-// A file of the set is removed only once the restored file is known to hold everything copied so far.
-void JoinRun::DeleteCopiedFiles(const std::wstring& piecePath) {
-  if (!FlushFileBuffers(output_.Get()) || splitjoin::GetFileSizeByHandle(output_.Get()) != restoredBytes_) return;
-  for (const std::wstring& path : {sourceFolder_ + stem_ + L"000", sourceFolder_ + stem_ + L"BAT"})
+// Runs only once the restored file holds the whole set under its own name. Of a set on removable disks only
+// the disk in the drive can be reached; the others keep their pieces.
+void JoinRun::DeleteSet(int64_t count) {
+  if (splitjoin::GetFileSizeByPath(target_) != restoredBytes_) return;
+  std::vector<std::wstring> paths = {sourceFolder_ + stem_ + L"000", sourceFolder_ + stem_ + L"BAT"};
+  for (int64_t i = 1; i <= count; ++i) paths.push_back(PiecePath(i));
+  for (const std::wstring& path : paths)
     if (splitjoin::FileExists(path)) DeleteFileW(path.c_str());
-  if (splitjoin::FileExists(piecePath) && DeleteFileW(piecePath.c_str())) piecesDeleted_ = true;
 }
 
 JoinResult JoinRun::Run(const std::wstring& joinInfoPath, const std::wstring& destinationFolder) {
@@ -240,14 +268,19 @@ JoinResult JoinRun::Run(const std::wstring& joinInfoPath, const std::wstring& de
   const std::wstring& name = info->name;
   stem_ = splitjoin::PieceStem(name);
   if (!IsPlainFileName(name)) return Fail(L"連結後ファイル名が正しくありません: " + name);
+  const std::wstring countLine = info->countLine;
+  const int64_t count = core::LeadingNumber(countLine.size() > 3 ? countLine.substr(countLine.size() - 3) : countLine);
+
+  // Every piece within reach is there before anything is written: on a fixed disk the whole set, on a
+  // removable one the first piece (the others come on disks put in later).
+  const int64_t reachable = removable ? 1 : std::max<int64_t>(count, 1);
+  for (int64_t i = 1; i <= reachable; ++i)
+    if (!AwaitPiece(i)) return JoinResult::Cancelled;
+  if (int64_t wrong = WrongSizeBeforeWriting(count)) return Fail(WrongSize(wrong));
   if (!splitjoin::FolderExists(dest) && !CreateDirectoryW(dest.c_str(), nullptr))
     return Fail(splitjoin::ErrorText(GetLastError()));
   if (splitjoin::SamePath(dest, sourceFolder_) && NamesAFileOfTheSet(WindowsName(name), stem_))
     return Fail(L"連結後ファイル名が分割ファイルと同じです: " + name);
-
-  const std::wstring countLine = info->countLine;
-  const int64_t count = core::LeadingNumber(countLine.size() > 3 ? countLine.substr(countLine.size() - 3) : countLine);
-  if (int64_t wrong = WrongSizeBeforeWriting(count)) return Fail(WrongSize(wrong));
   if (!OpenOutput(dest + WindowsName(name))) return Fail(L"");
   buffer_.resize(splitjoin::kIoCallSize);
 
@@ -255,31 +288,22 @@ JoinResult JoinRun::Run(const std::wstring& joinInfoPath, const std::wstring& de
   for (int64_t i = 1;; ++i) {
     const std::wstring piecePath = PiecePath(i);
     if (removable && i > 1 &&
-        ui_.Ask(splitjoin::FullWidthNumber(i) + L" 枚目のディスクをセットして下さい", kPromptStyle) != IDOK) {
-      DiscardOutput();
-      return JoinResult::Cancelled;
-    }
-    while (!splitjoin::FileExists(piecePath)) {
-      if (ui_.Ask(L"ディスクが違います　" + splitjoin::FullWidthNumber(i) + L" 番のディスクをセットして下さい",
-                  kPromptStyle) != IDOK) {
-        DiscardOutput();
-        return JoinResult::Cancelled;
-      }
-    }
+        ui_.Ask(splitjoin::FullWidthNumber(static_cast<uint64_t>(i)) + L" 枚目のディスクをセットして下さい",
+                kPromptStyle) != IDOK)
+      return Stop();
+    if (!AwaitPiece(i)) return Stop();
     // A piece on a disk put in later is measured when it arrives.
     const uint64_t size = splitjoin::GetFileSizeByPath(piecePath);
     if (!sizes.Fits(i, size)) return Fail(WrongSize(i));
-    const bool lastPiece = count == i;
     Step step = CopyPiece(piecePath, size, i, count);
     if (step == Step::Failed) return Fail(splitjoin::ErrorText(error_));
     if (step == Step::Stopped) {
-      DiscardOutput();
       Finish();
-      return JoinResult::Cancelled;
+      return Stop();
     }
-    if (options_.deleteAfter) DeleteCopiedFiles(piecePath);
-    if (lastPiece) {
+    if (i == count) {
       if (!ReplaceTarget()) return Fail(splitjoin::ErrorText(error_));
+      if (options_.deleteAfter) DeleteSet(count);
       Finish();
       return JoinResult::Done;
     }

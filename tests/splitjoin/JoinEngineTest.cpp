@@ -22,6 +22,8 @@ using testsupport::TempDir;
 
 const wchar_t kStart[] = L"ファイルの連結を行います";
 const std::wstring kFailure = L"ファイル連結失敗　原因を調査後再度実行してください\r\n";
+const std::wstring kKept = L"ファイルの連結を中止しました\r\n途中までのデータを次のファイルに残しました\r\n";
+const wchar_t kWrongDisk2[] = L"ディスクが違います　２ 番のディスクをセットして下さい";
 
 class JoinEngineTest : public testing::Test {
  protected:
@@ -56,8 +58,8 @@ TEST_F(JoinEngineTest, ThreeFloppyPieces) {
   ASSERT_EQ(Join(), JoinResult::Done);
   EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all);
   EXPECT_EQ(all.size(), 2842500u);
-  const std::vector<std::wstring> statuses = {L"残り 1421000 (1/3)", L"残り 0", L"残り 1421000 (2/3)", L"残り 0",
-                                              L"残り 500 (3/3)",     L"残り 0", L""};
+  const std::vector<std::wstring> statuses = {
+      L"残り 1421000 (1/3)", L"残り 0", L"残り 1421000 (2/3)", L"残り 0", L"残り 500 (3/3)", L"残り 0", L""};
   EXPECT_EQ(ui.statuses, statuses);
   EXPECT_FALSE(ui.progressVisible);
   EXPECT_EQ(boxes.Shown()[0].style, UINT(MB_OKCANCEL | MB_ICONEXCLAMATION));
@@ -90,49 +92,96 @@ TEST_F(JoinEngineTest, LongerOldFileIsReplacedWhole) {
   EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all);
 }
 
-TEST_F(JoinEngineTest, MissingPieceIsAskedForUntilCancel) {
+TEST_F(JoinEngineTest, MissingPieceIsAskedForBeforeAnythingIsWrittenOrDeleted) {
   const std::string all = MakeSet("003", "data.bin", {300, 300, 200});
+  temp.WriteFile(L"set\\data.bat", "@echo off\r\n");
+  const std::string piece2 = ReadFileBytes(temp / L"set\\data.002");
   DeleteFileW((temp / L"set\\data.002").c_str());
   boxes.Expect(kStart);
-  boxes.Expect(L"ディスクが違います　２ 番のディスクをセットして下さい");
-  boxes.Expect(L"ディスクが違います　２ 番のディスクをセットして下さい", IDCANCEL);
-  EXPECT_EQ(Join(), JoinResult::Cancelled);
-  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all.substr(0, 300));
+  boxes.Expect(kWrongDisk2);
+  boxes.Expect(kWrongDisk2, IDCANCEL);
+  EXPECT_EQ(Join({.deleteAfter = true}), JoinResult::Cancelled);
+  EXPECT_FALSE(testsupport::FolderExists(Out()));
+  for (const wchar_t* kept : {L"data.000", L"data.bat", L"data.001", L"data.003"})
+    EXPECT_TRUE(FileExists(temp / L"set\\" + kept)) << core::ToUtf8(kept);
+  // Nothing was kept, so nothing is said.
+  EXPECT_EQ(boxes.Shown().size(), 3u);
+
+  // The piece put back while the question waits: the join runs, and only a whole join removes the set.
+  boxes.onShow = [&](const winui::MsgBoxRequest& box) {
+    if (box.text == kWrongDisk2) temp.WriteFile(L"set\\data.002", piece2);
+  };
+  boxes.Expect(kStart);
+  boxes.Expect(kWrongDisk2);
+  EXPECT_EQ(Join({.deleteAfter = true}), JoinResult::Done);
+  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all);
+  for (const wchar_t* gone : {L"data.000", L"data.bat", L"data.001", L"data.002", L"data.003"})
+    EXPECT_FALSE(FileExists(temp / L"set\\" + gone)) << core::ToUtf8(gone);
+  EXPECT_FALSE(FileExists(Out() + L"\\data.bin.tmp"));
 }
 
 TEST_F(JoinEngineTest, RemovableSetAsksForEveryFurtherDisk) {
   const std::string all = MakeSet("002", "data.bin", {200, 100});
   disks.driveType = DRIVE_REMOVABLE;
   boxes.Expect(kStart);
+  boxes.Expect(L"２ 枚目のディスクをセットして下さい", IDCANCEL);
+  boxes.Expect(kKept + Out() + L"\\data.bin.tmp");
+  EXPECT_EQ(Join({.deleteAfter = true}), JoinResult::Cancelled);
+  EXPECT_FALSE(FileExists(Out() + L"\\data.bin"));
+  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin.tmp") == all.substr(0, 200));
+  EXPECT_TRUE(FileExists(temp / L"set\\data.001"));
+
+  boxes.Expect(kStart);
   boxes.Expect(L"２ 枚目のディスクをセットして下さい");
-  ASSERT_EQ(Join(), JoinResult::Done);
-  EXPECT_EQ(boxes.Shown().size(), 2u);
+  ASSERT_EQ(Join({.deleteAfter = true}), JoinResult::Done);
+  EXPECT_EQ(boxes.Shown().size(), 5u);
   EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all);
+  // The disk in the drive loses the files it holds; what an earlier cancel kept is the user's.
+  for (const wchar_t* gone : {L"data.000", L"data.001", L"data.002"})
+    EXPECT_FALSE(FileExists(temp / L"set\\" + gone)) << core::ToUtf8(gone);
+  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin.tmp") == all.substr(0, 200));
 }
 
-TEST_F(JoinEngineTest, CountZeroJoinsEveryPiecePresent) {
+TEST_F(JoinEngineTest, CountZeroJoinsEveryPiecePresentAndKeepsThemUnderTheTemporaryName) {
   const std::string all = MakeSet("000", "data.bin", {30, 30, 20});
   boxes.Expect(kStart);
   boxes.Expect(L"ディスクが違います　４ 番のディスクをセットして下さい", IDCANCEL);
-  EXPECT_EQ(Join(), JoinResult::Cancelled);
-  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all);
+  boxes.Expect(kKept + Out() + L"\\data.bin.tmp");
+  EXPECT_EQ(Join({.deleteAfter = true}), JoinResult::Cancelled);
+  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin.tmp") == all);
+  EXPECT_FALSE(FileExists(Out() + L"\\data.bin"));
+  EXPECT_TRUE(FileExists(temp / L"set\\data.001"));
 }
 
-TEST_F(JoinEngineTest, DeleteAfterRemovesOnlyPiecesAlreadyJoined) {
-  MakeSet("004", "data.bin", {400, 400, 400, 100});
-  temp.WriteFile(L"set\\data.bat", "@echo off\r\n");
-  ui.onBlock = [this](int block) {
-    if (block == 3) ui.cancelRequested = true;
-  };
-  boxes.Expect(kStart);
-  EXPECT_EQ(Join({.deleteAfter = true}), JoinResult::Cancelled);
-  for (const wchar_t* gone : {L"data.000", L"data.bat", L"data.001", L"data.002"})
-    EXPECT_FALSE(FileExists(temp / L"set\\" + gone)) << core::ToUtf8(gone);
-  EXPECT_TRUE(FileExists(temp / L"set\\data.003"));
-  EXPECT_TRUE(FileExists(temp / L"set\\data.004"));
-  EXPECT_EQ(splitjoin_test::SizeOf(Out() + L"\\data.bin"), 1200u);
-  EXPECT_FALSE(ui.progressVisible);
-  EXPECT_EQ(ui.status, L"");
+TEST_F(JoinEngineTest, CancelKeepsTheSetWholeAndSaysWhereTheJoinedBytesAre) {
+  for (const bool olderFile : {false, true}) {
+    SCOPED_TRACE(olderFile ? "an older file of the name" : "a new name");
+    const std::string all = MakeSet("004", "data.bin", {400, 400, 400, 100});
+    temp.WriteFile(L"set\\data.bat", "@echo off\r\n");
+    const std::wstring target = Out() + L"\\data.bin";
+    if (olderFile) temp.WriteFile(L"restored\\data.bin", std::string(5000, 'x'));
+    bool nameTakenWhileJoining = false;
+    ui.cancelRequested = false;
+    ui.blocks = 0;
+    ui.onBlock = [&](int block) {
+      nameTakenWhileJoining = nameTakenWhileJoining || (!olderFile && FileExists(target));
+      if (block == 3) ui.cancelRequested = true;
+    };
+    boxes.Expect(kStart);
+    boxes.Expect(kKept + target + L".tmp");
+    EXPECT_EQ(Join({.deleteAfter = true}), JoinResult::Cancelled);
+    EXPECT_FALSE(nameTakenWhileJoining);
+    for (const wchar_t* kept : {L"data.000", L"data.bat", L"data.001", L"data.002", L"data.003", L"data.004"})
+      EXPECT_TRUE(FileExists(temp / L"set\\" + kept)) << core::ToUtf8(kept);
+    if (olderFile)
+      EXPECT_TRUE(ReadFileBytes(target) == std::string(5000, 'x'));
+    else
+      EXPECT_FALSE(FileExists(target));
+    EXPECT_TRUE(ReadFileBytes(target + L".tmp") == all.substr(0, 1200));
+    EXPECT_FALSE(ui.progressVisible);
+    EXPECT_EQ(ui.status, L"");
+    DeleteFileW((target + L".tmp").c_str());
+  }
 }
 
 TEST_F(JoinEngineTest, RestoredNameMustBeAPlainFileName) {
@@ -204,19 +253,6 @@ TEST_F(JoinEngineTest, OlderFileThatCannotBeReplacedFailsBeforeAnyPieceIsDeleted
     EXPECT_TRUE(FileExists(temp / L"set\\" + kept)) << core::ToUtf8(kept);
 }
 
-TEST_F(JoinEngineTest, CancelAfterPiecesWereDeletedKeepsTheirBytesBesideTheOlderFile) {
-  const std::string all = MakeSet("004", "data.bin", {400, 400, 400, 100});
-  const std::wstring target = temp.WriteFile(L"restored\\data.bin", std::string(5000, 'x'));
-  ui.onBlock = [this](int block) {
-    if (block == 3) ui.cancelRequested = true;
-  };
-  boxes.Expect(kStart);
-  EXPECT_EQ(Join({.deleteAfter = true}), JoinResult::Cancelled);
-  EXPECT_TRUE(ReadFileBytes(target) == std::string(5000, 'x'));
-  EXPECT_FALSE(FileExists(temp / L"set\\data.001"));
-  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin.tmp") == all.substr(0, 1200));
-}
-
 TEST_F(JoinEngineTest, PieceOfTheWrongSizeFailsBeforeAnythingIsWrittenOrDeleted) {
   struct Case {
     std::vector<uint64_t> sizes;
@@ -241,20 +277,22 @@ TEST_F(JoinEngineTest, PieceOfTheWrongSizeFailsBeforeAnythingIsWrittenOrDeleted)
 }
 
 TEST_F(JoinEngineTest, PieceOnADiskPutInLaterIsMeasuredWhenItArrives) {
-  const std::string all = MakeSet("002", "data.bin", {1000, 400});
+  MakeSet("002", "data.bin", {1000, 400});
   DeleteFileW((temp / L"set\\data.002").c_str());
+  disks.driveType = DRIVE_REMOVABLE;
+  const std::wstring secondDisk = L"２ 枚目のディスクをセットして下さい";
+  boxes.onShow = [&](const winui::MsgBoxRequest& box) {
+    // The disk put in holds another set's piece.
+    if (box.text == secondDisk) temp.WriteFile(L"set\\data.002", PatternBytes(1001));
+  };
   boxes.Expect(kStart);
+  boxes.Expect(secondDisk);
   boxes.Expect(kFailure + L"分割ファイルのサイズが正しくありません: data.002");
-  const std::wstring wrongDisk = L"ディスクが違います　２ 番のディスクをセットして下さい";
-  winui::MsgBoxHandler script = winui::SetMsgBoxHandler(nullptr);
-  winui::SetMsgBoxHandler([&](const winui::MsgBoxRequest& request) {
-    if (request.text != wrongDisk) return script(request);
-    temp.WriteFile(L"set\\data.002", PatternBytes(1001));  // the disk put in holds another set's piece
-    return IDOK;
-  });
   EXPECT_EQ(Join(), JoinResult::Failed);
-  winui::SetMsgBoxHandler(script);
-  EXPECT_TRUE(ReadFileBytes(Out() + L"\\data.bin") == all.substr(0, 1000));
+  // A join that failed leaves nothing of itself; the set is whole.
+  EXPECT_FALSE(FileExists(Out() + L"\\data.bin"));
+  EXPECT_FALSE(FileExists(Out() + L"\\data.bin.tmp"));
+  EXPECT_TRUE(FileExists(temp / L"set\\data.001"));
 }
 
 TEST_F(JoinEngineTest, UnreadableJoinInfoFails) {

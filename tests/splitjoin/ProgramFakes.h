@@ -48,8 +48,8 @@ class FakeProcesses : public core::ProcessSeam {
     started.push_back(verb + L"|" + file + L"|" + parameters);
     return 42;
   }
-  HANDLE ExecuteForProcess(HWND, const std::wstring&, const std::wstring&, const std::wstring&,
-                           const std::wstring&, int) override {
+  HANDLE ExecuteForProcess(HWND, const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,
+                           int) override {
     return nullptr;
   }
   HANDLE StartProcess(const std::wstring&, const std::wstring&, int) override { return nullptr; }
@@ -79,7 +79,8 @@ class ProgramTest : public testing::Test {
 };
 
 // While it lives, the message box showing `question` is answered OK and Escape is posted to `target`, so
-// the key reaches the window while the run that asked copies its first block.
+// the key reaches the window while the run that asked copies its first block. Other boxes go to the
+// handler in place before (the test's script).
 class EscapeAtQuestion {
  public:
   EscapeAtQuestion(std::wstring question, HWND target);

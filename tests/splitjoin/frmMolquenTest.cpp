@@ -39,8 +39,7 @@ TEST_F(frmMolquenTest, FreshStart) {
   EXPECT_EQ(form.Label3_0.Caption(), L"連結元ファイル名(&R)");
   EXPECT_EQ(form.Label3_1.Caption(), L"連結先フォルダ名(&K)");
   EXPECT_EQ(form.Label3_2.Caption(), L"連結後ファイル名");
-  for (auto* box : {&form.txtKetugoFileName, &form.txtFromFolder, &form.txtAfterFileName})
-    EXPECT_EQ(box->Text(), L"");
+  for (auto* box : {&form.txtKetugoFileName, &form.txtFromFolder, &form.txtAfterFileName}) EXPECT_EQ(box->Text(), L"");
   EXPECT_TRUE(form.txtAfterFileName.Locked());
   EXPECT_EQ(form.chkAfterDelete.Value(), 0);
   EXPECT_EQ(form.chkAfterOpen.Value(), 0);
@@ -110,15 +109,38 @@ TEST_F(frmMolquenTest, DeleteAfterJoinRemovesTheSet) {
   EXPECT_EQ(splitjoin_test::SizeOf(temp / L"restored\\data.bin"), 3001000u);
 }
 
+TEST_F(frmMolquenTest, AMissingPieceCancelledLeavesTheSetAndTheDestinationAsTheyWere) {
+  DeleteFileW((temp / L"set\\data.002").c_str());
+  form.txtKetugoFileName.SetText(info);
+  form.txtFromFolder.SetText(temp / L"restored");
+  form.chkAfterDelete.SetValue(1);
+  boxes.Expect(kStart);
+  boxes.Expect(L"ディスクが違います　２ 番のディスクをセットして下さい", IDCANCEL);
+  form.cmdOk.Click();
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_EQ(boxes.Shown().size(), 2u);
+  EXPECT_FALSE(testsupport::FolderExists(temp / L"restored"));
+  for (const wchar_t* name : {L"set\\data.000", L"set\\data.001"})
+    EXPECT_TRUE(testsupport::FileExists(temp / name)) << core::ToUtf8(name);
+  EXPECT_TRUE(form.cmdOk.Enabled());
+}
+
 TEST_F(frmMolquenTest, EscapeCancelsARunningJoinAndClosesAnIdleWindow) {
   form.txtKetugoFileName.SetText(info);
   form.txtFromFolder.SetText(temp / L"restored");
+  form.chkAfterDelete.SetValue(1);
+  const std::wstring kept = temp / L"restored\\data.bin.tmp";
+  boxes.Expect(L"ファイルの連結を中止しました\r\n途中までのデータを次のファイルに残しました\r\n" + kept);
   {
     splitjoin_test::EscapeAtQuestion escape(kStart, form.txtFromFolder.Hwnd());
     form.cmdOk.Click();
   }
-  // Stopped after the first 2 MiB block of piece 1.
-  EXPECT_EQ(splitjoin_test::SizeOf(temp / L"restored\\data.bin"), 2097152u);
+  // Stopped after the first 2 MiB block of piece 1, which stays beside the name it was to take.
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_EQ(boxes.Shown().back().owner, form.Hwnd());
+  EXPECT_EQ(splitjoin_test::SizeOf(kept), 2097152u);
+  EXPECT_FALSE(testsupport::FileExists(temp / L"restored\\data.bin"));
+  EXPECT_TRUE(testsupport::FileExists(temp / L"set\\data.001"));
   EXPECT_TRUE(form.IsLoaded());
   EXPECT_FALSE(form.picStatus.Visible());
   EXPECT_EQ(form.sbrStatus.PanelText(2), L"");
