@@ -22,6 +22,8 @@ constexpr wchar_t kCompleted[] = L"とるべなー【瞬間開梱】のインス
 constexpr wchar_t kNoSystemFolder[] =
     L"ShTolvenar.dll のコピーに失敗しました\r\n手動で ShTolvenar.dll を System フォルダへコピーする必要があります";
 constexpr wchar_t kFailedHeading[] = L"次のファイルをインストールできませんでした";
+constexpr wchar_t kFolderRefused[] = L"インストール先フォルダに書き込めません\r\n";
+constexpr wchar_t kChooseAnother[] = L"\r\n別のフォルダを指定して下さい";
 
 bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
 
@@ -45,6 +47,16 @@ void AddFailure(InstallReport& report, const std::wstring& name) {
   report.failedFiles.push_back(name);
 }
 
+// Makes the folder and writes a file into it: a folder that is a file, lies below one or refuses files would
+// otherwise be found out only by the copies, after the shell and the registry were changed.
+bool FolderTakesFiles(const std::wstring& folder) {
+  MakeFolderTree(folder);
+  wchar_t probe[MAX_PATH] = {};
+  if (!GetTempFileNameW(folder.c_str(), L"tvi", 0, probe)) return false;
+  DeleteFileW(probe);
+  return true;
+}
+
 void OpenInstallFolder(const std::wstring& folder, const std::wstring& sourceFolder) {
   core::Processes().Execute(GetDesktopWindow(), L"open", L"explorer.exe", folder, sourceFolder, SW_SHOWNORMAL);
 }
@@ -66,15 +78,20 @@ InstallReport InstallEngine::Install(const std::wstring& folderIn, const Install
   // Without associations no type counts as marked, so the verbs take over no extension.
   const std::wstring marks = classes ? options.ClassesArcType : std::wstring(kTypeCount, L'0');
 
+  ui_.StepStarted(InstallStep::Folders);
+  if (!FolderTakesFiles(folder)) {
+    ui_.Message(kFolderRefused + folder + kChooseAnother, MB_OK | MB_ICONEXCLAMATION);
+    report.folderRefused = true;
+    return report;
+  }
   ui_.StepStarted(InstallStep::Shortcuts);
-  ApplyShortcuts(target, IsOn(options.SendTo), IsOn(options.DeskTop));
+  for (const std::wstring& link : ApplyShortcuts(target, IsOn(options.SendTo), IsOn(options.DeskTop)))
+    AddFailure(report, link);
   ui_.StepStarted(InstallStep::Associations);
   if (classes) RegisterAssociations(target, options.ClassesArcType);
   ui_.StepStarted(InstallStep::Verbs);
   SetShellVerbs(target, kQuickExtractVerb, !IsOn(options.QuickMenu), marks);
   SetShellVerbs(target, kOpenWithVerb, !IsOn(options.OpenPackn), marks);
-  ui_.StepStarted(InstallStep::Folders);
-  MakeFolderTree(folder);
 
   if (places_.systemFolder.empty()) {
     ui_.Message(kNoSystemFolder, MB_OK | MB_ICONSTOP);
@@ -86,8 +103,6 @@ InstallReport InstallEngine::Install(const std::wstring& folderIn, const Install
 
   ui_.StepStarted(InstallStep::ExtensionCopy);
   report.extensionCopy = CopyVerified(source + kExtensionFile, installed);
-  // The delivered copy goes only once the installed one has been read back whole.
-  if (report.extensionCopy == CopyResult::Copied) DeleteFileW((source + kExtensionFile).c_str());
   if (report.extensionCopy == CopyResult::Failed) AddFailure(report, kExtensionFile);
 
   ui_.StepStarted(InstallStep::ProgramFiles);
@@ -108,6 +123,11 @@ InstallReport InstallEngine::Install(const std::wstring& folderIn, const Install
   SaveInstallSettings(places_, folder, options);
   ui_.StepStarted(InstallStep::OpenFolder);
   OpenInstallFolder(folder, source);
+
+  // The delivered extension goes only once the installation is whole, with the installed copy read back and
+  // registered: an installation to be run again still finds it.
+  if (report.failedFiles.empty() && report.extensionCopy == CopyResult::Copied)
+    DeleteFileW((source + kExtensionFile).c_str());
 
   if (report.failedFiles.empty())
     ui_.Message(kCompleted, MB_OK | MB_ICONINFORMATION);

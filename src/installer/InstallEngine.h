@@ -14,10 +14,10 @@
 namespace modInstall {
 
 enum class InstallStep {
+  Folders,
   Shortcuts,
   Associations,
   Verbs,
-  Folders,
   ExtensionCopy,
   ProgramFiles,
   ExtensionRegistration,
@@ -37,12 +37,15 @@ class InstallUi {
 };
 
 struct InstallReport {
+  // The installation folder could not be made or takes no file: nothing at all was changed.
+  bool folderRefused = false;
   // The system folder was not available: nothing was copied, registered or recorded.
   bool stopped = false;
   CopyResult extensionCopy = CopyResult::NoSource;
   bool registrationCalled = false;
   HRESULT registration = E_FAIL;
-  // The names that could not be installed, in the order they were met.
+  // The names of the files and the paths of the shortcuts that could not be installed, in the order they
+  // were met.
   std::vector<std::wstring> failedFiles;
 };
 
@@ -60,10 +63,11 @@ class InstallEngine {
  public:
   InstallEngine(const InstallPlaces& places, InstallUi& ui) : places_(places), ui_(ui) {}
 
-  // Installs into `folder` (with its trailing "\"): shortcuts, associations and verbs, folders, the
-  // extension into the system folder, the program files, the extension's registration, the handler keys,
-  // the settings hand-off, Explorer on the folder, and one closing message: completion, or the names of
-  // what could not be installed.
+  // Installs into `folder` (with its trailing "\"): the folder, which must take files before anything else
+  // is done, shortcuts, associations and verbs, the extension into the system folder, the program files, the
+  // extension's registration, the handler keys, the settings hand-off, Explorer on the folder, and one
+  // closing message: completion, or the names of what could not be installed. The delivered extension is
+  // removed from the source folder only after a complete installation.
   InstallReport Install(const std::wstring& folder, const InstallOptionSet& options);
   // Removes shortcuts, the program's associations and verbs, the extension's registration, the handler keys
   // and the program's files. Keeps the folder, the installer, the help file, the extension in the system

@@ -147,6 +147,11 @@ void frmInstall::cmdOk_Click() {
   transfer(store);
   InstallFolder = core::AddBackslash(InstallFolder);
   report_ = InstallEngine(places_, *this).Install(InstallFolder, InstallOptions);
+  // A folder that takes no file changed nothing: the window stays for another folder.
+  if (report_.folderRefused) {
+    txtFolder.SetFocus();
+    return;
+  }
   cmdCancel_Click();
 }
 

@@ -111,8 +111,12 @@ void SetFileAssociation(const ShellTarget& target, const AssociationRow& row, bo
 }
 
 void SetShellVerbs(const ShellTarget& target, VerbKind kind, bool remove, const std::wstring& classesArcType) {
-  for (const AssociationRow& row : kRows)
-    SetShellVerb(target, row, remove || !IsMarked(classesArcType, row.typeIndex), kind);
+  for (const AssociationRow& row : kRows) {
+    if (remove)
+      SetShellVerb(target, row, true, kind);
+    else if (IsMarked(classesArcType, row.typeIndex) || DefaultValue(target, row.extension) == row.progId)
+      SetShellVerb(target, row, false, kind);
+  }
 }
 
 void SetShellVerb(const ShellTarget& target, const AssociationRow& row, bool remove, VerbKind kind) {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/SettingValues.h"
 #include "core/modShell.h"
@@ -79,19 +80,22 @@ bool IsMarked(const std::wstring& classesArcType, int typeIndex);
 
 // Creates (kLinkCreate) or deletes (kLinkDelete) `linkFileName` in the special folder. A shortcut aims at the
 // program with `arguments`, its folder as working folder, icon `iconIndex` of the program file and a normal
-// window. Nothing happens when the folder cannot be located. Failures to write are shown by the shortcut
-// service itself.
-void MakeShellLink(const ShellTarget& target, int folderId, int mode, const std::wstring& linkFileName,
-                   const std::wstring& arguments, int iconIndex);
-// SendTo "とるべなー.lnk"; desktop "とるべなー.lnk", "圧縮.lnk" ("/c") and "解凍.lnk" ("/e").
-void ApplyShortcuts(const ShellTarget& target, bool sendTo, bool deskTop);
+// window. Nothing happens when the folder cannot be located. A shortcut the shortcut service cannot write is
+// shown by the service itself. Returns the shortcut's path when one that was to be created or replaced is
+// not there as asked; "" otherwise.
+std::wstring MakeShellLink(const ShellTarget& target, int folderId, int mode, const std::wstring& linkFileName,
+                           const std::wstring& arguments, int iconIndex);
+// SendTo "とるべなー.lnk"; desktop "とるべなー.lnk", "圧縮.lnk" ("/c") and "解凍.lnk" ("/e"). Returns the paths
+// of the shortcuts that could not be created or replaced.
+std::vector<std::wstring> ApplyShortcuts(const ShellTarget& target, bool sendTo, bool deskTop);
 
 // Associates every marked type's extensions and removes the program's association of the others.
 void RegisterAssociations(const ShellTarget& target, const std::wstring& classesArcType);
 void SetFileAssociation(const ShellTarget& target, const AssociationRow& row, bool remove);
 
-// Writes the verb on the marked types; removes it from the others and everywhere when `remove` is set.
-// An extension the user did not mark is never taken over by a verb.
+// With `remove`, deletes the verb wherever the extension names the program. Otherwise writes it on the marked
+// types and on every extension that already names the program, and removes it nowhere: an extension the
+// user did not mark is never taken over by a verb, and one an earlier association left keeps its verbs.
 void SetShellVerbs(const ShellTarget& target, VerbKind kind, bool remove, const std::wstring& classesArcType);
 void SetShellVerb(const ShellTarget& target, const AssociationRow& row, bool remove, VerbKind kind);
 

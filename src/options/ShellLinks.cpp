@@ -27,16 +27,18 @@ bool WriteLink(const ShellTarget& target, const std::wstring& linkPath, const st
 }
 
 // The new shortcut is written beside the old one first; the old one is replaced only once the new one exists.
-void ReplaceLink(const ShellTarget& target, const std::wstring& folder, const std::wstring& linkPath,
+// False when the old one is still there.
+bool ReplaceLink(const ShellTarget& target, const std::wstring& folder, const std::wstring& linkPath,
                  const std::wstring& arguments, int iconIndex) {
   wchar_t staging[MAX_PATH] = {};
-  if (!GetTempFileNameW(folder.c_str(), L"tvl", 0, staging)) return;
+  if (!GetTempFileNameW(folder.c_str(), L"tvl", 0, staging)) return false;
   // The shortcut service never writes over a file, so the reserved name is freed for it.
   DeleteFileW(staging);
   if (WriteLink(target, staging, arguments, iconIndex) &&
       MoveFileExW(staging, linkPath.c_str(), MOVEFILE_REPLACE_EXISTING))
-    return;
+    return true;
   DeleteFileW(staging);
+  return false;
 }
 
 }  // namespace
@@ -52,27 +54,45 @@ std::wstring ShellSpecialFolder(int folderId) {
   return core::AddBackslash(path);
 }
 
-void MakeShellLink(const ShellTarget& target, int folderId, int mode, const std::wstring& linkFileName,
-                   const std::wstring& arguments, int iconIndex) {
+std::wstring MakeShellLink(const ShellTarget& target, int folderId, int mode, const std::wstring& linkFileName,
+                           const std::wstring& arguments, int iconIndex) {
   const std::wstring folder = target.specialFolder ? target.specialFolder(folderId) : std::wstring();
-  if (folder.empty()) return;
+  if (folder.empty()) return std::wstring();
   const std::wstring linkPath = core::AddBackslash(folder) + linkFileName;
+  bool done = true;
   if (mode == kLinkDelete) {
     if (FileExists(linkPath)) DeleteFileW(linkPath.c_str());
   } else if (mode == kLinkCreate) {
-    if (target.replaceShortcuts && FileExists(linkPath))
-      ReplaceLink(target, folder, linkPath, arguments, iconIndex);
-    else
-      WriteLink(target, linkPath, arguments, iconIndex);
+    // An existing shortcut is kept unless the caller replaces it.
+    if (!FileExists(linkPath))
+      done = WriteLink(target, linkPath, arguments, iconIndex);
+    else if (target.replaceShortcuts)
+      done = ReplaceLink(target, folder, linkPath, arguments, iconIndex);
   }
+  return done ? std::wstring() : linkPath;
 }
 
-void ApplyShortcuts(const ShellTarget& target, bool sendTo, bool deskTop) {
-  MakeShellLink(target, kSendToFolder, sendTo ? kLinkCreate : kLinkDelete, kProgramLink, L"", 0);
-  const int mode = deskTop ? kLinkCreate : kLinkDelete;
-  MakeShellLink(target, kDesktopFolder, mode, kProgramLink, L"", 0);
-  MakeShellLink(target, kDesktopFolder, mode, kCompressLink, L"/c", 3);
-  MakeShellLink(target, kDesktopFolder, mode, kExtractLink, L"/e", 4);
+std::vector<std::wstring> ApplyShortcuts(const ShellTarget& target, bool sendTo, bool deskTop) {
+  struct Link {
+    int folderId;
+    int mode;
+    const wchar_t* name;
+    const wchar_t* arguments;
+    int iconIndex;
+  };
+  const int desktopMode = deskTop ? kLinkCreate : kLinkDelete;
+  const Link links[] = {
+      {kSendToFolder, sendTo ? kLinkCreate : kLinkDelete, kProgramLink, L"", 0},
+      {kDesktopFolder, desktopMode, kProgramLink, L"", 0},
+      {kDesktopFolder, desktopMode, kCompressLink, L"/c", 3},
+      {kDesktopFolder, desktopMode, kExtractLink, L"/e", 4},
+  };
+  std::vector<std::wstring> failed;
+  for (const Link& link : links) {
+    std::wstring path = MakeShellLink(target, link.folderId, link.mode, link.name, link.arguments, link.iconIndex);
+    if (!path.empty()) failed.push_back(std::move(path));
+  }
+  return failed;
 }
 
 }  // namespace shellintegration

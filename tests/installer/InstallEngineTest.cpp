@@ -52,10 +52,10 @@ TEST_F(InstallTest, InstallsMovesTheExtensionRegistersItsInstalledCopyAndHandsOv
   EXPECT_EQ(ui.messages, std::vector<std::wstring>{kCompleted});
   EXPECT_EQ(ui.styles[0], UINT(MB_OK | MB_ICONINFORMATION));
 
-  const std::vector<InstallStep> order = {InstallStep::Shortcuts,
+  const std::vector<InstallStep> order = {InstallStep::Folders,
+                                          InstallStep::Shortcuts,
                                           InstallStep::Associations,
                                           InstallStep::Verbs,
-                                          InstallStep::Folders,
                                           InstallStep::ExtensionCopy,
                                           InstallStep::ProgramFiles,
                                           InstallStep::ExtensionRegistration,
@@ -98,6 +98,87 @@ TEST_F(InstallTest, AFailedExtensionCopyKeepsTheSourceSkipsRegistrationAndIsName
   EXPECT_EQ(ui.messages[0], L"次のファイルをインストールできませんでした\r\n\"ShTolvenar.dll\"");
   EXPECT_EQ(ui.styles[0], UINT(MB_OK | MB_ICONEXCLAMATION));
 }
+
+TEST_F(InstallTest, AFolderThatTakesNoFileChangesNothingAtAll) {
+  struct Case {
+    const char* name;
+    std::wstring folder;
+  };
+  temp.WriteFile(L"入れ先", "a file of the user's");
+  const Case cases[] = {
+      {"a file", temp / L"入れ先\\"},
+      {"below a file", temp / L"入れ先\\とるべなー\\"},
+  };
+  DeliverProgram();
+  classes.Set(L".zip", L"ZipTolvenarFile");
+  classes.Set(L"ZipTolvenarFile\\shell\\open3", L"old verb");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordingUi run;
+    const auto report = InstallEngine(places, run).Install(c.folder, AllOn());
+
+    EXPECT_TRUE(report.folderRefused);
+    EXPECT_EQ(run.messages, std::vector<std::wstring>{L"インストール先フォルダに書き込めません\r\n" + c.folder +
+                                                      L"\r\n別のフォルダを指定して下さい"});
+    EXPECT_EQ(run.styles, std::vector<UINT>{MB_OK | MB_ICONEXCLAMATION});
+    EXPECT_EQ(ReadFileBytes(temp / L"入れ先"), "a file of the user's");
+    EXPECT_EQ(ReadFileBytes(source + L"ShTolvenar.dll"), "MZ extension");
+    EXPECT_FALSE(FileExists(system + L"ShTolvenar.dll"));
+    EXPECT_TRUE(server.calls.empty());
+    EXPECT_FALSE(FileExists(sendTo + L"とるべなー.lnk"));
+    EXPECT_FALSE(FileExists(desktop + L"圧縮.lnk"));
+    EXPECT_FALSE(Classes(L".lzh"));
+    EXPECT_EQ(Classes(L"ZipTolvenarFile\\shell\\open3"), L"old verb");
+    EXPECT_FALSE(Classes(shellintegration::kHandlerKeys[0]));
+    EXPECT_FALSE(RecordedFolder());
+    EXPECT_TRUE(processes.started.empty());
+  }
+}
+
+// Each way an installation can fall short of complete.
+enum class Shortfall { ProgramFile, Registration, ShortcutInUse };
+
+class ShortfallTest : public InstallTest, public testing::WithParamInterface<Shortfall> {};
+
+TEST_P(ShortfallTest, TheDeliveredExtensionStaysUntilTheInstallationIsComplete) {
+  DeliverProgram();
+  std::wstring named;
+  HANDLE held = INVALID_HANDLE_VALUE;
+  switch (GetParam()) {
+    case Shortfall::ProgramFile:
+      temp.WriteFile(L"Program Files\\Dunel's Software\\とるべなー\\Tolvenar.exe\\inside", "");
+      named = L"Tolvenar.exe";
+      break;
+    case Shortfall::Registration:
+      server.result = E_FAIL;
+      named = L"ShTolvenar.dll";
+      break;
+    case Shortfall::ShortcutInUse:
+      // Another program holds the shortcut open and lets no one replace it.
+      named = temp.WriteFile(L"Desktop\\圧縮.lnk", "a shortcut in use");
+      held = CreateFileW(named.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+      ASSERT_NE(held, INVALID_HANDLE_VALUE);
+      break;
+  }
+
+  const auto report = InstallEngine(places, ui).Install(InstallRoot(), AllOn());
+  if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+
+  EXPECT_EQ(report.extensionCopy, CopyResult::Copied);
+  EXPECT_EQ(ReadFileBytes(system + L"ShTolvenar.dll"), "MZ extension");
+  EXPECT_EQ(ReadFileBytes(source + L"ShTolvenar.dll"), "MZ extension");
+  EXPECT_EQ(ui.messages,
+            std::vector<std::wstring>{L"次のファイルをインストールできませんでした\r\n\"" + named + L"\""});
+}
+
+std::string ShortfallName(const testing::TestParamInfo<Shortfall>& info) {
+  const char* names[] = {"ProgramFile", "Registration", "ShortcutInUse"};
+  return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ShortfallTest,
+                         testing::Values(Shortfall::ProgramFile, Shortfall::Registration, Shortfall::ShortcutInUse),
+                         ShortfallName);
 
 TEST_F(InstallTest, FailedCopiesAndAFailedRegistrationAreNamedInPlaceOfTheCompletion) {
   DeliverProgram();

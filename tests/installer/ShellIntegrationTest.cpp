@@ -154,6 +154,27 @@ TEST_F(ShellIntegrationTest, VerbsGoOnMarkedTypesOnlyAndNeverTakeOverOthers) {
   EXPECT_FALSE(Exists(L"LzhTolvenarFile"));
 }
 
+TEST_F(ShellIntegrationTest, ATickedVerbRemovesNothingAndGoesOnExtensionsThatNameTheProgram) {
+  // An earlier association: ZIP with the quick-extraction verb, CAB without verbs; RAR is another program's.
+  RegisterAssociations(target_, L"01100000000000000");
+  SetShellVerbs(target_, kQuickExtractVerb, false, kZipOnly);
+  root_.Set(L".rar", L"OtherRarFile");
+
+  // Associations left as they are (no type marked), both verbs ticked.
+  SetShellVerbs(target_, kQuickExtractVerb, false, kNoType);
+  SetShellVerbs(target_, kOpenWithVerb, false, kNoType);
+
+  for (const wchar_t* progId : {L"ZipTolvenarFile", L"CabTolvenarFile"}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(progId)));
+    EXPECT_EQ(Value(progId + std::wstring(L"\\shell\\open3\\command")), Quoted() + L" /e %1");
+    EXPECT_EQ(Value(progId + std::wstring(L"\\shell\\open2\\command")), Quoted() + L" %1");
+  }
+  EXPECT_EQ(Value(L".zip"), L"ZipTolvenarFile");
+  EXPECT_EQ(Value(L".rar"), L"OtherRarFile");
+  EXPECT_FALSE(Exists(L"RarTolvenarFile"));
+  EXPECT_FALSE(Exists(L".lzh"));
+}
+
 TEST_F(ShellIntegrationTest, RemovingAVerbDeletesItsWholeKeyAndKeepsTheRest) {
   RegisterAssociations(target_, kZipOnly);
   SetShellVerbs(target_, kQuickExtractVerb, false, kZipOnly);
@@ -243,11 +264,11 @@ TEST_F(ShellIntegrationTest, ShortcutsAimAtTheProgramWithTheirArgumentsAndIcons)
 TEST_F(ShellIntegrationTest, AnExistingShortcutIsKeptOrReplacedAsTheCallerAsks) {
   const std::wstring link = temp_.WriteFile(L"SendTo\\とるべなー.lnk", "not a shortcut");
 
-  MakeShellLink(target_, kSendToFolder, kLinkCreate, L"とるべなー.lnk", L"", 0);
+  EXPECT_EQ(MakeShellLink(target_, kSendToFolder, kLinkCreate, L"とるべなー.lnk", L"", 0), L"");
   EXPECT_EQ(testsupport::ReadFileBytes(link), "not a shortcut");
 
   target_.replaceShortcuts = true;
-  MakeShellLink(target_, kSendToFolder, kLinkCreate, L"とるべなー.lnk", L"", 0);
+  EXPECT_EQ(MakeShellLink(target_, kSendToFolder, kLinkCreate, L"とるべなー.lnk", L"", 0), L"");
   auto fields = installtest::ReadLink(link);
   ASSERT_TRUE(fields);
   EXPECT_EQ(fields->target, program_);
@@ -258,10 +279,31 @@ TEST_F(ShellIntegrationTest, AnExistingShortcutIsKeptOrReplacedAsTheCallerAsks) 
   if (find != INVALID_HANDLE_VALUE) FindClose(find);
 }
 
+TEST_F(ShellIntegrationTest, AShortcutThatCannotBeReplacedIsNamedAndKept) {
+  target_.replaceShortcuts = true;
+  const std::wstring stuck = temp_.WriteFile(L"Desktop\\圧縮.lnk", "a shortcut in use");
+  // Another program holds the shortcut open and lets no one replace it.
+  HANDLE inUse =
+      CreateFileW(stuck.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(inUse, INVALID_HANDLE_VALUE);
+
+  const std::vector<std::wstring> failed = ApplyShortcuts(target_, true, true);
+  CloseHandle(inUse);
+
+  EXPECT_EQ(failed, std::vector<std::wstring>{stuck});
+  EXPECT_EQ(testsupport::ReadFileBytes(stuck), "a shortcut in use");
+  EXPECT_TRUE(installtest::ReadLink(temp_ / L"Desktop\\解凍.lnk"));
+  EXPECT_TRUE(installtest::ReadLink(temp_ / L"SendTo\\とるべなー.lnk"));
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((temp_ / L"Desktop\\*.tmp").c_str(), &data);
+  EXPECT_EQ(find, INVALID_HANDLE_VALUE);
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+}
+
 TEST_F(ShellIntegrationTest, AFolderTheShellCannotLocateGetsNoShortcut) {
   target_.specialFolder = [](int) { return std::wstring(); };
   testsupport::ScriptedMsgBox boxes;
-  ApplyShortcuts(target_, true, true);
+  EXPECT_TRUE(ApplyShortcuts(target_, true, true).empty());
   EXPECT_TRUE(boxes.Shown().empty());
   EXPECT_FALSE(testsupport::FileExists(temp_ / L"SendTo\\とるべなー.lnk"));
   EXPECT_FALSE(testsupport::FileExists(temp_ / L"Desktop\\とるべなー.lnk"));

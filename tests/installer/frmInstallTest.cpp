@@ -19,6 +19,7 @@ using modInstall::InstallEngine;
 using modInstall::InstallFolder;
 using modInstall::InstallOptions;
 using testsupport::FileExists;
+using testsupport::ReadFileBytes;
 
 // Clicks a button the way the window gets a user's click.
 void Press(winui::CommandButton& button) { SendMessageW(button.Hwnd(), BM_CLICK, 0, 0); }
@@ -142,6 +143,57 @@ TEST_F(frmInstallTest, OkInstallsWhatTheControlsSayAndCloses) {
   EXPECT_TRUE(FileExists(sendTo + L"とるべなー.lnk"));
   EXPECT_FALSE(FileExists(desktop + L"とるべなー.lnk"));
   EXPECT_TRUE(FileExists(temp / L"入れ先\\Tolvenar.exe"));
+}
+
+TEST_F(frmInstallTest, OkIntoAFolderThatTakesNoFileSaysSoKeepsTheWindowAndChangesNothing) {
+  DeliverProgram();
+  LoadWith(L"", AllOn());
+  temp.WriteFile(L"入れ先", "a file of the user's");
+  form.txtFolder.SetText(temp / L"入れ先");
+  boxes.Expect(L"インストール先フォルダに書き込めません\r\n" + temp / L"入れ先\\" +
+               L"\r\n別のフォルダを指定して下さい");
+
+  Press(form.cmdOk);
+
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_TRUE(form.IsLoaded());
+  EXPECT_EQ(GetFocus(), form.txtFolder.Hwnd());
+  EXPECT_EQ(ReadFileBytes(temp / L"入れ先"), "a file of the user's");
+  EXPECT_EQ(ReadFileBytes(source + L"ShTolvenar.dll"), "MZ extension");
+  EXPECT_TRUE(server.calls.empty());
+  EXPECT_FALSE(Classes(L".lzh"));
+  EXPECT_FALSE(FileExists(sendTo + L"とるべなー.lnk"));
+  EXPECT_FALSE(RecordedFolder());
+  EXPECT_TRUE(processes.started.empty());
+
+  // Another folder: the same window installs there.
+  form.txtFolder.SetText(temp / L"入れ直し");
+  boxes.Expect(L"とるべなー【瞬間開梱】のインストールが完了しました");
+  Press(form.cmdOk);
+  EXPECT_FALSE(form.IsLoaded());
+  EXPECT_TRUE(FileExists(temp / L"入れ直し\\Tolvenar.exe"));
+  EXPECT_EQ(RecordedFolder(), temp / L"入れ直し\\");
+}
+
+TEST_F(frmInstallTest, TickedVerbsWithoutAssociationsKeepTheVerbsOfAnEarlierInstallation) {
+  DeliverProgram();
+  InstallEngine(places, ui).Install(InstallRoot(), AllOn());
+  ASSERT_TRUE(Classes(L"ZipTolvenarFile\\shell\\open3"));
+  // Installed again with the association box cleared and both verb boxes ticked.
+  LoadWith(InstallRoot(), {L"1", L"1", L"1", L"1", L"1", L"0", L"00000000000000000"});
+  boxes.Expect(L"とるべなー【瞬間開梱】のインストールが完了しました");
+
+  Press(form.cmdOk);
+
+  EXPECT_TRUE(boxes.AllShown());
+  const std::wstring quoted = L"\"" + InstallRoot() + L"Tolvenar.exe\"";
+  for (const wchar_t* progId : {L"LzhTolvenarFile", L"ZipTolvenarFile"}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(progId)));
+    EXPECT_EQ(Classes(progId + std::wstring(L"\\shell\\open3\\command")), quoted + L" /e %1");
+    EXPECT_EQ(Classes(progId + std::wstring(L"\\shell\\open2\\command")), quoted + L" %1");
+  }
+  EXPECT_EQ(Classes(L".zip"), L"ZipTolvenarFile");
+  EXPECT_FALSE(Classes(L".cab"));
 }
 
 TEST_F(frmInstallTest, CancelClosesWithoutWritingAnything) {
