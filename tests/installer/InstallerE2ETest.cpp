@@ -243,6 +243,24 @@ TEST_F(InstallerE2E, InstallsAfterConsentOpensAgainWithoutItAndUninstallsWithSla
     EXPECT_EQ(SendMessageW(types, LB_GETCOUNT, 0, 0), 17);
     for (int row : {0, 1, 13}) SendMessageW(types, LB_SETSEL, TRUE, row);
 
+    // A folder that is a file: said so before anything is changed, and the window stays for another folder.
+    HWND folder = e2e::ChildById(window, kFolder);
+    const std::wstring aFile = source_ + L"README.TXT";
+    SendMessageW(folder, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(aFile.c_str()));
+    Click(window, kOk);
+    HWND refused = run.WaitForWindow(L"とるべなー インストール", L"#32770");
+    ASSERT_NE(refused, nullptr) << "no message for a folder that is a file";
+    EXPECT_EQ(e2e::WindowText(e2e::ChildById(refused, 0xFFFF)),
+              L"インストール先フォルダに書き込めません\r\n" + aFile + L"\\\r\n別のフォルダを指定して下さい");
+    PostMessageW(refused, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(Eventually([&] { return !IsWindow(refused); }));
+    EXPECT_TRUE(run.Running());
+    EXPECT_EQ(Classes(L".zip"), L"OtherZipFile");
+    EXPECT_FALSE(Recorded());
+    EXPECT_EQ(ReadFileBytes(source_ + L"ShTolvenar.dll"), extension);
+    EXPECT_EQ(ReadFileBytes(aFile), "readme\r\n");
+    SendMessageW(folder, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(root_.c_str()));
+
     Click(window, kOk);
     HWND box = run.WaitForWindow(L"とるべなー インストール", L"#32770");
     ASSERT_NE(box, nullptr) << "no closing message";
