@@ -141,6 +141,8 @@ std::wstring JoinRun::WrongSize(int64_t number) const {
 
 bool JoinRun::OpenOutput(const std::wstring& target) {
   target_ = target;
+  // A folder of that name could not be replaced by the whole join: the join fails before it starts.
+  if (splitjoin::FolderExists(target)) return false;
   targetExisted_ = splitjoin::FileExists(target);
   if (targetExisted_) {
     // An older file of that name that cannot be replaced (read-only, in use) fails the join before it starts.

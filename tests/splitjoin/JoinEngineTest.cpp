@@ -235,6 +235,18 @@ TEST_F(JoinEngineTest, OlderFileOfTheNameIsReplacedOnlyByAJoinThatSucceeded) {
   EXPECT_FALSE(FileExists(temp / L"set\\data.bin.1.tmp"));
 }
 
+TEST_F(JoinEngineTest, AFolderOfTheRestoredNameFailsTheJoinBeforeItStarts) {
+  MakeSet("002", "data.bin", {300, 100});
+  temp.WriteFile(L"restored\\data.bin\\mine.txt", "the user's");
+  ui.onBlock = [](int) { ADD_FAILURE() << "a block was copied"; };
+  boxes.Expect(kStart);
+  boxes.Expect(kFailure);
+  EXPECT_EQ(Join({.deleteAfter = true}), JoinResult::Failed);
+  EXPECT_EQ(ReadFileBytes(Out() + L"\\data.bin\\mine.txt"), "the user's");
+  EXPECT_FALSE(FileExists(Out() + L"\\data.bin.tmp"));
+  EXPECT_TRUE(FileExists(temp / L"set\\data.001"));
+}
+
 TEST_F(JoinEngineTest, OlderFileThatCannotBeReplacedFailsBeforeAnyPieceIsDeleted) {
   MakeSet("002", "data.bin", {300, 100});
   const std::wstring target = temp.WriteFile(L"restored\\data.bin", "in use");
