@@ -96,7 +96,7 @@ constexpr Extraction kLzhExtraction{.dialogBase = kLzhDialogBase,
                                     .quickBase = kLzhQuickBase,
                                     .quickAppended = kLzhQuickAppended,
                                     .boxes = {.newFileFrom = &S::LZH_FileOpt},
-                                    .oneEntry = {L"x -c -gn1 -ga1 -x0 -a1 -n1 -y1"}};
+                                    .oneEntry = {L"x -c -gn1 -ga1 -x0 -a1 -n1 -y1", MemberNaming::FolderAndName}};
 constexpr Extraction kZipExtraction{.dialogBase = kZipDialogBase,
                                     .dialogAppended = kZipDialogAppended,
                                     .quickBase = kZipQuickBase,

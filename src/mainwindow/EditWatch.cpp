@@ -30,8 +30,9 @@ INT_PTR OpenAndWatch(frmMain& form, const std::wstring& path, int mode, const st
   return result;
 }
 
-std::wstring EditedFileQuestion(const std::wstring& path) {
-  return L"格納ファイル \"" + core::GetFileNamePart(path) + L"\" は変更されています\r\n書庫を更新しますか";
+std::wstring EditedFileQuestion(const operations::EditOrigin& origin) {
+  return L"格納ファイル \"" + origin.EntryPath() + L"\" は変更されています\r\n書庫 \"" + origin.archive +
+         L"\" を更新しますか";
 }
 
 void StopEditWatch(frmMain& form) {
@@ -47,13 +48,15 @@ void timUpdate_Timer(frmMain& form) {
   for (size_t i = 0; i + 1 < core::EditWatchFiles.size() && i < core::EditWatchTimes.size(); ++i) {
     const std::wstring path = core::EditWatchFiles[i];
     const std::wstring now = operations::WatchTimeText(path);
-    if (now.empty()) continue;
+    // A file that did not come out of an archive has nowhere to go back to.
+    const std::optional<operations::EditOrigin> origin = operations::CopyOrigin(path);
+    if (now.empty() || !origin) continue;
     std::optional<int64_t> stored = operations::WatchTimeValue(core::EditWatchTimes[i]);
     std::optional<int64_t> current = operations::WatchTimeValue(now);
     if (stored && current && *current > *stored) {
       asking = true;
       const int answer =
-          winui::MsgBox(EditedFileQuestion(path), MB_OKCANCEL | MB_ICONQUESTION, core::kProgramTitle, form.Hwnd());
+          winui::MsgBox(EditedFileQuestion(*origin), MB_OKCANCEL | MB_ICONQUESTION, core::kProgramTitle, form.Hwnd());
       if (answer == IDOK) {
         const int selected = form.lvListView.SelectedItem();
         if (Work().UpdateEditedFile(form, path) && selected > 0) browser::SelectListItem(form.lvListView, selected);

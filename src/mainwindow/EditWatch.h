@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "operations/EditedFiles.h"
+
 namespace mainwindow {
 
 class frmMain;
@@ -20,7 +22,9 @@ void timUpdate_Timer(frmMain& form);
 // Stops the watch and forgets every watched file.
 void StopEditWatch(frmMain& form);
 
-// The question offering a changed file back to the archive.
-std::wstring EditedFileQuestion(const std::wstring& path);
+// The question offering a changed copy back to the archive it came from: the entry's path inside the
+// archive, and the archive's path, so that entries of one name from two folders or two archives are told
+// apart.
+std::wstring EditedFileQuestion(const operations::EditOrigin& origin);
 
 }  // namespace mainwindow

@@ -87,7 +87,8 @@ std::optional<ArchiverCommand> UpdateCommand(const SettingsStore& s, const EditI
     return ArchiverCommand{Archiver::Unlha, Joined({w, archive, list}), 0};
   }
   if (in.type == L"ZIP") {
-    std::wstring w = L"-u -j -q";
+    // Without junking folders: an entry goes back under its own path, relative to the list's base line.
+    std::wstring w = L"-u -q";
     if (IsOn(s.ZIP_Attribute)) w += L" -S";
     w += L" -" + s.ZIP_ArcTypeOpt + L" -v";
     if (CharIs(s.ZIP_FileOpt, 1, L'1')) w += L" -u";

@@ -1,9 +1,15 @@
 #include "operations/EditedFiles.h"
 
 #include <algorithm>
+#include <map>
 #include <utility>
+#include <vector>
 
+#include "browser/BrowserViews.h"
 #include "browser/EntryList.h"
+#include "browser/MenuStatus.h"
+#include "browser/StatusBarText.h"
+#include "browser/TreeListUpkeep.h"
 #include "core/ArcType.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -12,15 +18,25 @@
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "operations/EditCommands.h"
-#include "operations/ListFiles.h"
 #include "winui/MsgBox.h"
 
 namespace operations {
 
 const wchar_t kCannotUpdateType[] = L"指定書庫形式はファイルの更新はできません";
+const wchar_t kCannotUpdateInFolder[] = L"指定書庫形式はフォルダ内のファイルの更新はできません";
 const wchar_t kEditedFileNotUpdated[] = L"書庫を更新できませんでした";
+const wchar_t kEditKeptAt[] = L"編集したファイルは次の場所に保存しました";
 
 namespace {
+
+constexpr int kFolderColumn = 7;  // "場所" of the entry list
+constexpr size_t kKeyDigits = 4;  // an archive node's key: four digits, then the archive's path
+
+// The archives entries were opened from, in the order they were first opened: archive i's copies lie in
+// the work folder's folder "Open" i+1.
+std::vector<std::wstring> openedArchives;
+// The origin of each copy, by its path in upper case.
+std::map<std::wstring, EditOrigin> origins;
 
 // Reads `count` digits at `at`, moving past them; nullopt when one is not a digit.
 std::optional<int64_t> Digits(const std::wstring& text, size_t& at, size_t count) {
@@ -34,6 +50,35 @@ std::optional<int64_t> Digits(const std::wstring& text, size_t& at, size_t count
   return value;
 }
 
+// An entry's folder as a relative path of the work folder, with "\" after each part: "/" becomes "\", and
+// blank parts (the list shows the top as "" or " "), "." and "..", and a drive go, so nothing lands outside
+// the archive's own folder.
+std::wstring LocalFolder(const std::wstring& folder) {
+  std::wstring local;
+  std::wstring part;
+  auto takePart = [&] {
+    if (!core::Trim(part).empty() && part != L"." && part != L".." && part.find(L':') == std::wstring::npos)
+      local += part + L'\\';
+    part.clear();
+  };
+  for (wchar_t c : folder) {
+    if (c == L'/' || c == L'\\')
+      takePart();
+    else
+      part += c;
+  }
+  takePart();
+  return local;
+}
+
+std::wstring ArchiveFolder(const std::wstring& archive) {
+  auto found = std::find_if(openedArchives.begin(), openedArchives.end(),
+                            [&](const std::wstring& opened) { return core::EqualsNoCase(opened, archive); });
+  if (found == openedArchives.end()) found = openedArchives.insert(openedArchives.end(), archive);
+  const int64_t number = found - openedArchives.begin() + 1;
+  return core::AddBackslash(core::WorkFolderPath()) + L"Open" + core::ToWString(number) + L'\\';
+}
+
 // Whether entries of `type` can be put back: the type has an update command.
 bool Updatable(const std::wstring& type) {
   EditInput input;
@@ -41,7 +86,106 @@ bool Updatable(const std::wstring& type) {
   return UpdateCommand(core::Settings, input).has_value();
 }
 
+// RAR's and ACE's update commands store bare names: an entry inside a folder would come back as a second
+// entry at the top, beside the one it was opened from.
+bool UpdateDropsFolders(const std::wstring& type) { return type == L"RAR" || type == L"ACE"; }
+
+bool IsFolder(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The archive the window shows: the path in the selected node's key; "" at the root.
+std::wstring ShownArchive() {
+  browser::BrowserViews* views = browser::Views();
+  if (!views) return core::PrivateState.ArcFileName();
+  const std::wstring key = views->tvTreeView.SelectedKey();
+  return key == browser::kRootNodeKey || key.size() <= kKeyDigits ? L"" : key.substr(kKeyDigits);
+}
+
+// Whether the list of the archive shown holds the entry.
+bool Listed(const EditOrigin& origin) {
+  const browser::EntryList& entries = browser::Entries();
+  const std::wstring folder = LocalFolder(origin.folder);
+  for (int i = 0; i < entries.Count(); ++i) {
+    if (core::EqualsNoCase(std::wstring(entries.CellText(i, 0)), origin.name) &&
+        core::EqualsNoCase(LocalFolder(std::wstring(entries.CellText(i, kFolderColumn))), folder))
+      return true;
+  }
+  return false;
+}
+
+// Putting an archive back into the list lists it there: the archive the window showed before, or none,
+// is shown again so that the list and the commands act on what the tree selects.
+void ShowAgain(const std::wstring& shown, const std::wstring& current) {
+  if (!shown.empty()) {
+    browser::RefreshArchiveList(shown, false);
+    browser::SetStatusBarText();
+    return;
+  }
+  browser::Entries().Clear();
+  core::PrivateState.SetArcFileName(current);
+  browser::SetMenuStatus(L"");
+  if (browser::BrowserViews* views = browser::Views()) views->sbStatusBar.SetPanelText(1, L"");
+}
+
+// `name` in `folder`, or the first of "stem (2).ext", "stem (3).ext"... that nothing takes.
+std::wstring FreeName(const std::wstring& folder, const std::wstring& name) {
+  const size_t dot = name.rfind(L'.');
+  const std::wstring stem = dot == std::wstring::npos || dot == 0 ? name : name.substr(0, dot);
+  const std::wstring ext = stem.size() == name.size() ? L"" : name.substr(dot);
+  std::wstring path = core::AddBackslash(folder) + name;
+  for (int n = 2; core::PathTaken(path); ++n)
+    path = core::AddBackslash(folder) + stem + L" (" + core::ToWString(n) + L")" + ext;
+  return path;
+}
+
+// Keeps an edit that could not go back past the end of this run, which empties the work folder: a copy
+// beside the archive under a name not taken; the copy in the work folder itself when that folder cannot
+// take one. The path the edit is kept at.
+std::wstring KeepEdit(const std::wstring& copy, const EditOrigin& origin) {
+  const std::wstring folder = core::GetFolderPart(origin.archive);
+  if (!IsFolder(folder)) return copy;
+  const std::wstring kept = FreeName(folder, origin.name);
+  return CopyFileW(copy.c_str(), kept.c_str(), TRUE) ? kept : copy;
+}
+
+bool NotPutBack(HWND owner, const std::wstring& reason, UINT icon, const std::wstring& copy, const EditOrigin& origin) {
+  const std::wstring kept = KeepEdit(copy, origin);
+  winui::MsgBox(reason + L"\r\n" + kEditKeptAt + L"\r\n\"" + kept + L"\"", MB_OK | icon, core::kProgramTitle, owner);
+  return false;
+}
+
+// Runs the update of `origin`'s archive with the copy listed under its path below the archive's folder.
+bool RunUpdate(HWND owner, const std::wstring& type, const EditOrigin& origin) {
+  // The names are listed relative to that folder whatever path option the user compresses with: with no
+  // paths or whole paths the entry would not come back under its own path.
+  const std::wstring pathOption = std::exchange(core::Settings.COM_Folder, L"1");
+  bool updated = MakePackFileList(origin.base + L'\0' + origin.relative, type, false);
+  if (updated) {
+    UpdateArcFiles(owner, origin.archive);
+    updated = core::PrivateState.ArcStatus();
+  }
+  core::Settings.COM_Folder = pathOption;
+  return updated;
+}
+
 }  // namespace
+
+std::wstring EditOrigin::EntryPath() const { return core::Trim(folder) + name; }
+
+std::wstring MemberCopyPath(const std::wstring& archive, const SelectedEntry& entry) {
+  EditOrigin origin{archive, entry.folder, entry.name, ArchiveFolder(archive), LocalFolder(entry.folder) + entry.name};
+  const std::wstring copy = origin.base + origin.relative;
+  origins[core::UCase(copy)] = std::move(origin);
+  return copy;
+}
+
+std::optional<EditOrigin> CopyOrigin(const std::wstring& copy) {
+  auto found = origins.find(core::UCase(copy));
+  if (found == origins.end()) return std::nullopt;
+  return found->second;
+}
 
 std::wstring WatchTimeText(const std::wstring& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -89,32 +233,23 @@ bool WatchEditedFile(const std::wstring& path) {
 }
 
 bool UpdateEditedFile(HWND owner, const std::wstring& path) {
-  const std::wstring archive = core::PrivateState.ArcFileName();
-  const std::wstring type = core::GetArcTypeByExt(archive);
-  if (!Updatable(type)) {
-    winui::MsgBox(kCannotUpdateType, MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle, owner);
-    return false;
-  }
-  const std::wstring name = core::GetFileNamePart(path);
-  const browser::EntryList& entries = browser::Entries();
-  bool listed = false;
-  for (int i = 0; i < entries.Count() && !listed; ++i)
-    listed = core::EqualsNoCase(std::wstring(entries.CellText(i, 0)), name);
-  if (!listed) return false;
-  // The entry goes back under its own name: the file is listed relative to the work folder whatever path
-  // option the user compresses with (with no paths or whole paths, some archivers store the work folder's
-  // path and the edit joins the archive as a new entry beside the old one).
-  const std::wstring pathOption = std::exchange(core::Settings.COM_Folder, L"1");
-  const std::wstring files = core::AddBackslash(core::WorkFolderPath()) + L'\0' + name;
-  bool updated = MakePackFileList(files, type, false);
-  if (updated) {
-    UpdateArcFiles(owner, archive);
-    updated = core::PrivateState.ArcStatus();
-  }
-  core::Settings.COM_Folder = pathOption;
+  const std::optional<EditOrigin> origin = CopyOrigin(path);
+  if (!origin) return false;
+  const std::wstring type = core::GetArcTypeByExt(origin->archive);
+  if (!Updatable(type)) return NotPutBack(owner, kCannotUpdateType, MB_ICONEXCLAMATION, path, *origin);
+  if (UpdateDropsFolders(type) && !LocalFolder(origin->folder).empty())
+    return NotPutBack(owner, kCannotUpdateInFolder, MB_ICONEXCLAMATION, path, *origin);
+  const std::wstring shown = ShownArchive();
+  const bool isShown = core::EqualsNoCase(shown, origin->archive);
+  // An archive deleted or moved meanwhile is not made anew from the one entry, and an entry deleted from
+  // the archive shown is not brought back behind the user's back.
+  if (!core::NormalFileExists(origin->archive) || (isShown && !Listed(*origin)))
+    return NotPutBack(owner, kEditedFileNotUpdated, MB_ICONSTOP, path, *origin);
+  const std::wstring current = core::PrivateState.ArcFileName();
+  const bool updated = RunUpdate(owner, type, *origin);
+  if (!isShown) ShowAgain(shown, current);
   if (updated) return true;
-  winui::MsgBox(kEditedFileNotUpdated, MB_OK | MB_ICONSTOP, core::kProgramTitle, owner);
-  return false;
+  return NotPutBack(owner, kEditedFileNotUpdated, MB_ICONSTOP, path, *origin);
 }
 
 }  // namespace operations

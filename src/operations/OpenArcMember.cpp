@@ -11,6 +11,7 @@
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "operations/CreateArchive.h"
+#include "operations/EditedFiles.h"
 #include "winui/MsgBox.h"
 
 namespace operations {
@@ -56,7 +57,7 @@ std::wstring MemberPath(const std::wstring& type, const SelectedEntry& entry) {
 }
 
 std::optional<MemberExtraction> MemberExtractCommand(const std::wstring& type, const SelectedEntry& entry,
-                                                     const std::wstring& archive, const std::wstring& workFolder) {
+                                                     const std::wstring& archive, const std::wstring& destination) {
   const core::OneEntryExtraction* rule = RuleOf(type);
   if (!rule) return std::nullopt;
   MemberExtraction command;
@@ -71,15 +72,15 @@ std::optional<MemberExtraction> MemberExtractCommand(const std::wstring& type, c
   switch (rule->places) {
     case core::MemberPlaces::Plain:
       command.archive = archive;
-      command.destination = workFolder;
+      command.destination = destination;
       break;
     case core::MemberPlaces::OutputSwitch:
       command.archive = core::QuotePath(archive);
-      command.destination = L"-o" + core::QuotePath(workFolder);
+      command.destination = L"-o" + core::QuotePath(destination);
       break;
     case core::MemberPlaces::Quoted:
       command.archive = core::QuotePath(archive);
-      command.destination = core::QuotePath(workFolder);
+      command.destination = core::QuotePath(destination);
       break;
   }
   return command;
@@ -92,13 +93,23 @@ MemberMode MemberModeOf(bool extractOnly, bool useProgram) {
 
 namespace {
 
-// Extracts the entry into the work folder; the extracted file's path, "" when the extraction did not
-// produce it. Whatever an earlier opening left there under the same names goes first, so an old copy is
-// never taken for the new one.
+// Makes `folder` (with "\\") and the folders it lies in.
+void MakeFolders(const std::wstring& folder) {
+  const std::wstring path = core::RemoveBackslash(folder);
+  const std::wstring parent = core::GetFolderPart(path);
+  if (!parent.empty() && parent != path && GetFileAttributesW(parent.c_str()) == INVALID_FILE_ATTRIBUTES)
+    MakeFolders(parent);
+  CreateDirectoryW(path.c_str(), nullptr);
+}
+
+// Extracts the entry into its own place in the work folder (MemberCopyPath); the extracted file's path, ""
+// when the extraction did not produce it. Whatever an earlier opening left there under the same names goes
+// first, so an old copy is never taken for the new one.
 std::wstring ExtractMember(HWND owner, const std::wstring& type, const SelectedEntry& entry) {
   const std::wstring archive = core::PrivateState.ArcFileName();
-  const std::wstring workFolder = core::AddBackslash(core::WorkFolderPath());
-  std::optional<MemberExtraction> command = MemberExtractCommand(type, entry, archive, workFolder);
+  const std::wstring copy = MemberCopyPath(archive, entry);
+  const std::wstring folder = core::AddBackslash(core::GetFolderPart(copy));
+  std::optional<MemberExtraction> command = MemberExtractCommand(type, entry, archive, folder);
   if (!command) return L"";
   for (const std::wstring& text : {archive, command->names}) {
     if (core::ToCp932Exact(text)) continue;
@@ -106,15 +117,14 @@ std::wstring ExtractMember(HWND owner, const std::wstring& type, const SelectedE
                   core::kProgramTitle, owner);
     return L"";
   }
-  CreateDirectoryW(core::WorkFolderPath().c_str(), nullptr);
+  MakeFolders(folder);
   for (const std::wstring& file : command->files) {
-    const std::wstring old = workFolder + file;
+    const std::wstring old = folder + file;
     SetFileAttributesW(old.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(old.c_str());
   }
   archiver::ExecArcCommand(owner, type, command->switches, command->archive, command->destination, command->names);
-  const std::wstring path = workFolder + entry.name;
-  return core::NormalFileExists(path) ? path : L"";
+  return core::NormalFileExists(copy) ? copy : L"";
 }
 
 // Opens the extracted file as its kind asks: programs run, archives open in a second instance, the rest

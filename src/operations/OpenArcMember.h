@@ -1,7 +1,8 @@
 #pragma once
 // Opening one entry of the open archive without extracting the archive: the entry is extracted alone into
-// the instance's work folder with fixed one-file switches per type, then opened as its kind asks, opened
-// with a program, expanded from the MS-compress format, or only handed back as a path.
+// its own place in the instance's work folder (MemberCopyPath) with fixed one-file switches per type, then
+// opened as its kind asks, opened with a program, expanded from the MS-compress format, or only handed back
+// as a path.
 #include <windows.h>
 
 #include <cstdint>
@@ -15,13 +16,13 @@
 namespace operations {
 
 // The one-file extraction of an entry: what ExecArcCommand gets, and the name the extracted file has in the
-// work folder (all of these switches extract without stored folders).
+// destination (all of these switches extract without stored folders).
 struct MemberExtraction {
   std::wstring switches;
   std::wstring archive;
   std::wstring destination;
   std::wstring names;
-  // The extracted files' names in the work folder: the entry, and the contents file of a help file.
+  // The extracted files' names in the destination: the entry, and the contents file of a help file.
   std::vector<std::wstring> files;
 
   bool operator==(const MemberExtraction&) const = default;
@@ -31,10 +32,10 @@ struct MemberExtraction {
 // folder is not blank), for GCA, 7Z and IMP the same with "/" turned into "\", for other types the name.
 std::wstring MemberPath(const std::wstring& type, const SelectedEntry& entry);
 
-// The extraction of `entry` of the archive `archive` (plain path) of `type` into `workFolder` (plain, with
-// a trailing "\"). nullopt for a type without one-file switches.
+// The extraction of `entry` of the archive `archive` (plain path) of `type` into `destination` (plain,
+// with a trailing "\"). nullopt for a type without one-file switches.
 std::optional<MemberExtraction> MemberExtractCommand(const std::wstring& type, const SelectedEntry& entry,
-                                                     const std::wstring& archive, const std::wstring& workFolder);
+                                                     const std::wstring& archive, const std::wstring& destination);
 
 // What opening an extracted entry needs of the window and the shell.
 class MemberLauncher {

@@ -1,19 +1,25 @@
 // Edit-back as the user lives it on the real main window: an entry opened with the editor from the
-// open-with submenu is watched; the editor saves it; the watch's own timer asks, and the edited bytes go
-// back into the archive. The archives are kept (when TOLVENAR_EDITBACK_OUT names a folder) for
-// editback.sh, which reads them with Debian's own lhasa and unzip. A failing archiver leaves the archive as
-// it was and says so.
+// open-with submenu is watched; the editor saves it; the watch's own timer asks, naming the entry and its
+// archive, and the edited bytes go back into that archive under the entry's own path, whichever archive the
+// window shows by then. The archives are kept (when TOLVENAR_EDITBACK_OUT names a folder) for editback.sh,
+// which reads them with Debian's own lhasa and unzip. An edit that cannot go back is kept beside its archive
+// and the message says where.
 #include <windows.h>
 
 #include <functional>
 
+#include "../tools/ToolFakes.h"
 #include "EntryFixture.h"
+#include "archiver/LibraryBinding.h"
 #include "browser/EntryList.h"
 #include "core/Settings.h"
+#include "core/Text.h"
+#include "core/clsPrivate.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/EditWatch.h"
 #include "mainwindow/EntryCommands.h"
+#include "mainwindow/EntryEditCommands.h"
 #include "operations/EditedFiles.h"
 
 namespace {
@@ -21,11 +27,19 @@ namespace {
 using namespace mainwindow;
 
 const char kEdited[] = "edited in the editor\r\n";
+constexpr int kFolderColumn = 7;
 
 std::wstring EditBackOut() {
   wchar_t buffer[4096];
   const DWORD n = GetEnvironmentVariableW(L"TOLVENAR_EDITBACK_OUT", buffer, 4096);
   return n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
+}
+
+// The text of the notes fixtures' files: twelve numbered lines.
+std::string NotesText(const std::string& about) {
+  std::string text;
+  for (int line = 1; line <= 12; ++line) text += about + ", line " + std::to_string(line) + "\r\n";
+  return text;
 }
 
 // The window's real opening and putting back, the rest still recorded.
@@ -45,8 +59,10 @@ class FakeEditor : public mwtest::FakeProcesses {
   INT_PTR Execute(HWND, const std::wstring& verb, const std::wstring& file, const std::wstring& parameters,
                   const std::wstring& folder, int) override {
     started.push_back(verb + L"|" + file + L"|" + parameters + L"|" + folder);
+    opened.push_back(core::UnquotePath(parameters));
     return 42;
   }
+  std::vector<std::wstring> opened;  // the files the editor was given
 };
 
 class EditBackTest : public mwtest::EntryTest {
@@ -60,15 +76,34 @@ class EditBackTest : public mwtest::EntryTest {
     CreateDirectoryW(core::WorkFolderPath().c_str(), nullptr);
     StopEditWatch(*form);
   }
-  // Opens `archiveName` (a fixture copied as "書庫 <name>") and readme.txt in it with the editor, through
-  // the open-with submenu; the extracted copy's path.
-  std::wstring OpenReadmeInEditor(const std::wstring& fixture) {
-    archive = CopyFixture(fixture, L"書庫 " + fixture);
-    EXPECT_TRUE(OpenArchive(*form, archive, L"unreadable"));
-    Select({L"readme.txt"});
+  // Opens the entry `name` in `folder` (as the list shows it, "" at the top) of the shown archive with the
+  // editor, through the open-with submenu; the file the editor was given.
+  std::wstring OpenInEditor(const std::wstring& name, const std::wstring& folder = L"") {
+    SelectEntry(name, folder);
     SendMessageW(form->Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(form->MenuHandle(ID_mnuEdit)), 0);
     SendMessageW(form->Hwnd(), WM_COMMAND, MAKEWPARAM(ID_mnuEditAction, 0), 0);
-    return core::AddBackslash(core::WorkFolderPath()) + L"readme.txt";
+    return editor.opened.empty() ? L"" : editor.opened.back();
+  }
+  void SelectEntry(const std::wstring& name, const std::wstring& folder) {
+    form->lvListView.SelectAll(false);
+    const browser::EntryList& entries = browser::Entries();
+    for (int i = 0; i < entries.Count(); ++i) {
+      if (entries.CellText(i, 0) != name || core::Trim(std::wstring(entries.CellText(i, kFolderColumn))) != folder)
+        continue;
+      form->lvListView.SetSelected(i + 1, true);
+      form->lvListView.SetFocusedItem(i + 1);
+    }
+  }
+  // The entry as the archive holds it now, extracted afresh.
+  std::string ReadBack(const std::wstring& name, const std::wstring& folder = L"") {
+    SelectEntry(name, folder);
+    return testsupport::ReadFileBytes(OpenSelectedEntry(*form, operations::MemberMode::ExtractOnly));
+  }
+  static std::wstring Question(const std::wstring& entry, const std::wstring& archivePath) {
+    return L"格納ファイル \"" + entry + L"\" は変更されています\r\n書庫 \"" + archivePath + L"\" を更新しますか";
+  }
+  static std::wstring KeptMessage(const std::wstring& reason, const std::wstring& kept) {
+    return reason + L"\r\n" + operations::kEditKeptAt + L"\r\n\"" + kept + L"\"";
   }
   // The editor saving: new bytes, written a moment after the file was opened.
   static void Save(const std::wstring& path) {
@@ -83,25 +118,25 @@ class EditBackTest : public mwtest::EntryTest {
     SetFileTime(file, nullptr, nullptr, &saved);
     CloseHandle(file);
   }
-  // Runs the window's message loop until `done` or `ms` milliseconds have passed; false on the timeout.
-  static bool PumpUntil(const std::function<bool()>& done, ULONGLONG ms = 10000) {
-    const ULONGLONG until = GetTickCount64() + ms;
-    while (!done()) {
-      if (GetTickCount64() > until) return false;
-      MSG msg;
-      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-      }
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-    }
-    return true;
+  // Saves `copy` and lets the watch's timer ask `question`, answered OK, and show `then` (if any) after.
+  void SaveAndUpdate(const std::wstring& copy, const std::wstring& question, const std::wstring& then = L"") {
+    Save(copy);
+    boxes.Expect(question, IDOK);
+    if (!then.empty()) boxes.Expect(then);
+    EXPECT_TRUE(PumpUntil([&] { return boxes.AllShown(); })) << "the watch's timer asked";
   }
+  // Runs the window's message loop until `done` or `ms` milliseconds have passed; false on the timeout.
+  static bool PumpUntil(const std::function<bool()>& done, int ms = 10000) { return EntryTest::PumpUntil(done, ms); }
   // Longer than one period of the watch's timer.
   static void PumpAWhile() {
     PumpUntil([] { return false; }, 2600);
   }
+  void KeepForDebianTools(const std::wstring& name) {
+    if (!EditBackOut().empty()) CopyFileW(archive.c_str(), (EditBackOut() + L"\\" + name).c_str(), FALSE);
+  }
   void EditBack(const std::wstring& fixture);
+  void EditBackInFolder(const std::wstring& fixture, const std::wstring& charts, const std::wstring& deep);
+  void KeptBeside(const std::function<void()>& meanwhile);
 
   EditingWork editing;
   mainwindow::ScopedWindowWork editingSeam{editing};
@@ -110,21 +145,22 @@ class EditBackTest : public mwtest::EntryTest {
 };
 
 void EditBackTest::EditBack(const std::wstring& fixture) {
-  const std::wstring copy = OpenReadmeInEditor(fixture);
+  archive = CopyFixture(fixture, L"書庫 " + fixture);
+  ASSERT_TRUE(OpenArchive(*form, archive, L"unreadable"));
+  const std::wstring copy = OpenInEditor(L"readme.txt");
   ASSERT_EQ(editor.started.size(), 1u);
   // The file in quotes as the editor's argument; the editor's folder as it is, a folder.
   EXPECT_EQ(editor.started[0], L"open|C:\\Program Files\\Editor\\edit.exe|\"" + copy + L"\"|C:\\Program Files\\Editor");
+  EXPECT_EQ(copy.rfind(core::AddBackslash(core::WorkFolderPath()), 0), 0u) << copy;
   EXPECT_EQ(core::EditWatchFiles, (std::vector<std::wstring>{copy, L""})) << "the plain path is watched";
   EXPECT_TRUE(form->timUpdate.Enabled());
-  // Opened again: started again, watched once.
-  SendMessageW(form->Hwnd(), WM_COMMAND, MAKEWPARAM(ID_mnuEditAction, 0), 0);
+  // Opened again: started again with the same file, watched once.
+  EXPECT_EQ(OpenInEditor(L"readme.txt"), copy);
   EXPECT_EQ(editor.started.size(), 2u);
   EXPECT_EQ(core::EditWatchFiles.size(), 2u);
 
   const std::string before = testsupport::ReadFileBytes(archive);
-  Save(copy);
-  boxes.Expect(EditedFileQuestion(copy), IDOK);
-  ASSERT_TRUE(PumpUntil([&] { return boxes.AllShown(); })) << "the watch's timer asked";
+  SaveAndUpdate(copy, Question(L"readme.txt", archive));
   // The update and the new listing ran inside the tick that asked.
   EXPECT_NE(testsupport::ReadFileBytes(archive), before);
   EXPECT_EQ(browser::Entries().Count(), 3);
@@ -132,48 +168,157 @@ void EditBackTest::EditBack(const std::wstring& fixture) {
   EXPECT_EQ(boxes.Shown().size(), 1u) << "nothing changed since: nothing more is asked";
 
   // Read back through the archiver: the entry holds the edited bytes.
-  Select({L"readme.txt"});
-  const std::wstring extracted = OpenSelectedEntry(*form, operations::MemberMode::ExtractOnly);
-  EXPECT_EQ(testsupport::ReadFileBytes(extracted), kEdited);
-  if (!EditBackOut().empty()) CopyFileW(archive.c_str(), (EditBackOut() + L"\\" + fixture).c_str(), FALSE);
+  EXPECT_EQ(ReadBack(L"readme.txt"), kEdited);
+  KeepForDebianTools(fixture);
 }
 
 TEST_F(EditBackTest, AnLzhEntrySavedInTheEditorGoesBackAfterTheWatchsQuestion) { EditBack(L"tree.lzh"); }
 
 TEST_F(EditBackTest, AZipEntrySavedInTheEditorGoesBackAfterTheWatchsQuestion) { EditBack(L"tree.zip"); }
 
-TEST_F(EditBackTest, AFailingArchiverLeavesTheArchiveAsItWasAndSaysSo) {
-  const std::wstring copy = OpenReadmeInEditor(L"tree.lzh");
-  const std::string before = testsupport::ReadFileBytes(archive);
-  Configure("[unlha32]\r\nResult.Unlha=32790\r\n");
-  Save(copy);
-  boxes.Expect(EditedFileQuestion(copy), IDOK);
-  boxes.Expect(operations::kEditedFileNotUpdated);
-  ASSERT_TRUE(PumpUntil([&] { return boxes.AllShown(); }));
-  EXPECT_EQ(testsupport::ReadFileBytes(archive), before);
-  EXPECT_EQ(browser::Entries().Count(), 3);
-  // The change was offered once; the failure is not offered again until the next save.
-  PumpAWhile();
-  EXPECT_EQ(boxes.Shown().size(), 2u);
+// The notes archives (made by jlha and zip) hold notes.txt at the top, in charts and in "charts/q1 plan".
+void EditBackTest::EditBackInFolder(const std::wstring& fixture, const std::wstring& charts, const std::wstring& deep) {
+  archive = temp / (L"書庫 " + fixture);
+  ASSERT_TRUE(CopyFileW(testsupport::OutsideToolFixture(fixture).c_str(), archive.c_str(), FALSE));
+  ASSERT_TRUE(OpenArchive(*form, archive, L"unreadable"));
+  ASSERT_EQ(browser::Entries().Count(), 3);
+  // Two entries of one name each get a copy of their own, holding their own text. (A bare name at the top
+  // is left out: the stand-ins, as unlha32 does, match it in every folder; editback.sh reads it back.)
+  const std::wstring inCharts = OpenInEditor(L"notes.txt", charts);
+  const std::wstring inPlan = OpenInEditor(L"notes.txt", deep);
+  EXPECT_NE(inCharts, inPlan);
+  EXPECT_EQ(testsupport::ReadFileBytes(inCharts), NotesText("notes on the charts"));
+  EXPECT_EQ(testsupport::ReadFileBytes(inPlan), NotesText("notes on the first quarter plan"));
+  EXPECT_EQ(core::EditWatchFiles.size(), 3u);
+
+  SaveAndUpdate(inPlan, Question(deep + L"notes.txt", archive));
+  EXPECT_EQ(browser::Entries().Count(), 3) << "no second entry of the name joins the archive";
+  EXPECT_EQ(ReadBack(L"notes.txt", deep), kEdited);
+  EXPECT_EQ(ReadBack(L"notes.txt", charts), NotesText("notes on the charts"));
+  KeepForDebianTools(fixture);
 }
 
-TEST_F(EditBackTest, OnlyTheTypesWithAnUpdateCommandTakeEntriesBack) {
-  const std::wstring copy = temp.WriteFile(L"tvtemp00\\a.txt", "x");
-  const std::wstring fixture = Archive(L"a.7z", "entry a.txt\r\nsize 1\r\nend\r\n");
-  ASSERT_TRUE(OpenArchive(*form, fixture, L"unreadable"));
-  const int opened = Opened();
-  boxes.Expect(operations::kCannotUpdateType);
-  EXPECT_FALSE(operations::UpdateEditedFile(form->Hwnd(), copy));
-  EXPECT_TRUE(boxes.AllShown());
-  EXPECT_EQ(Opened(), opened) << "no archiver ran";
+TEST_F(EditBackTest, AnEntryTwoFoldersDeepInAnLzhOfJlhaSavedInTheEditorGoesBackUnderItsOwnPath) {
+  EditBackInFolder(L"notes.lzh", L"charts/", L"charts/q1 plan/");
+}
 
-  // An entry the shown archive no longer holds: nothing happens and nothing is said.
-  const std::wstring gone = temp.WriteFile(L"tvtemp00\\gone.txt", "x");
-  const std::string zipBefore = testsupport::ReadFileBytes(CopyFixture(L"tree.zip", L"b.zip"));
-  ASSERT_TRUE(OpenArchive(*form, temp / L"b.zip", L"unreadable"));
-  EXPECT_FALSE(operations::UpdateEditedFile(form->Hwnd(), gone));
-  EXPECT_EQ(boxes.Shown().size(), 1u);
-  EXPECT_EQ(testsupport::ReadFileBytes(temp / L"b.zip"), zipBefore);
+TEST_F(EditBackTest, AnEntryTwoFoldersDeepInAZipOfZipSavedInTheEditorGoesBackUnderItsOwnPath) {
+  EditBackInFolder(L"notes.zip", L"charts/", L"charts/q1 plan/");
+}
+
+TEST_F(EditBackTest, AnEditGoesBackIntoTheArchiveItCameFromWhileAnotherIsShown) {
+  const std::wstring first = archive;
+  const std::wstring fromFirst = OpenInEditor(L"readme.txt");
+  const std::wstring second = CopyFixture(L"tree.zip", L"二つ目 tree.zip");
+  toolstest::FakeFileDialogs dialogs;
+  core::ScopedCommonDialogSeam dialogSeam{dialogs};
+  dialogs.answers = {second};
+  Click(ID_mnuFileOpen);
+  ASSERT_EQ(core::PrivateState.ArcFileName(), second);
+  const std::wstring fromSecond = OpenInEditor(L"readme.txt");
+  EXPECT_NE(fromSecond, fromFirst);
+  const std::string secondBefore = testsupport::ReadFileBytes(second);
+
+  SaveAndUpdate(fromFirst, Question(L"readme.txt", first));
+  EXPECT_EQ(testsupport::ReadFileBytes(second), secondBefore) << "the shown archive is left alone";
+  EXPECT_EQ(testsupport::ReadFileBytes(fromSecond), SourceFile(L"readme.txt")) << "its copy too";
+  // The window still shows the second archive, and its commands act on it.
+  EXPECT_EQ(core::PrivateState.ArcFileName(), second);
+  EXPECT_EQ(form->tvTreeView.SelectedKey().substr(4), second);
+  EXPECT_EQ(browser::Entries().Count(), 3);
+  EXPECT_EQ(ReadBack(L"readme.txt"), SourceFile(L"readme.txt"));
+  ASSERT_TRUE(OpenArchive(*form, first, L"unreadable"));
+  EXPECT_EQ(ReadBack(L"readme.txt"), kEdited);
+}
+
+TEST_F(EditBackTest, AnEditOfAnArchiveClosedMeanwhileStillGoesBackAndTheWindowStaysWithoutArchive) {
+  const std::wstring copy = OpenInEditor(L"readme.txt");
+  Click(ID_mnuFileArcClose);
+  ASSERT_EQ(browser::Entries().Count(), 0);
+  SaveAndUpdate(copy, Question(L"readme.txt", archive));
+  EXPECT_EQ(browser::Entries().Count(), 0) << "the closed archive is not listed again";
+  ASSERT_TRUE(OpenArchive(*form, archive, L"unreadable"));
+  EXPECT_EQ(ReadBack(L"readme.txt"), kEdited);
+}
+
+// The entry's copy is saved after `meanwhile` happened to the archive; the edit cannot go back.
+void EditBackTest::KeptBeside(const std::function<void()>& meanwhile) {
+  const std::wstring copy = OpenInEditor(L"readme.txt");
+  // A file of the entry's name beside the archive is the user's own: it is not replaced.
+  const std::wstring mine = temp.WriteFile(L"readme.txt", "mine");
+  meanwhile();
+  const size_t shownBefore = boxes.Shown().size();
+  const std::wstring kept = temp / L"readme (2).txt";
+  SaveAndUpdate(copy, Question(L"readme.txt", archive), KeptMessage(operations::kEditedFileNotUpdated, kept));
+  EXPECT_EQ(testsupport::ReadFileBytes(kept), kEdited);
+  EXPECT_EQ(testsupport::ReadFileBytes(mine), "mine");
+  PumpAWhile();
+  EXPECT_EQ(boxes.Shown().size(), shownBefore + 2) << "the change is not offered again until the next save";
+}
+
+TEST_F(EditBackTest, AFailingArchiverLeavesTheArchiveAsItWasAndKeepsTheEditBesideIt) {
+  const std::string before = testsupport::ReadFileBytes(archive);
+  KeptBeside([this] { Configure("[Zip32J]\r\nResult.Zip=32790\r\n"); });
+  EXPECT_EQ(testsupport::ReadFileBytes(archive), before);
+  EXPECT_EQ(browser::Entries().Count(), 3);
+}
+
+TEST_F(EditBackTest, AnEditOfAnArchiveDeletedMeanwhileIsKeptBesideWhereItWasAndMakesNoArchive) {
+  KeptBeside([this] { DeleteFileW(archive.c_str()); });
+  EXPECT_FALSE(core::PathTaken(archive));
+}
+
+TEST_F(EditBackTest, AnEntryDeletedFromTheShownArchiveMeanwhileIsNotBroughtBackAndItsEditIsKept) {
+  KeptBeside([this] {
+    Select({L"readme.txt"});
+    boxes.Expect(kDeleteQuestion, IDOK);
+    boxes.Expect(L"書庫よりファイルを削除しました");
+    Click(ID_mnuEditDelete);
+    ASSERT_EQ(browser::Entries().Count(), 2);
+  });
+  EXPECT_EQ(browser::Entries().Count(), 2);
+}
+
+TEST_F(EditBackTest, OnlyTheTypesWithAnUpdateCommandTakeEntriesBackAndRarNoneInAFolder) {
+  struct Case {
+    const wchar_t* archive;
+    const wchar_t* folder;
+    const wchar_t* refusal;  // nullptr: it goes back
+  };
+  const Case cases[] = {
+      {L"a.7z", L"", operations::kCannotUpdateType},
+      {L"a.rar", L"doc/", operations::kCannotUpdateInFolder},
+      {L"a.rar", L"", nullptr},
+  };
+  // RAR's update runs rar.exe, found beside the stand-in libraries.
+  archiver::SetToolFolder(testsupport::StandinFolder());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::wstring(c.archive) + L" " + c.folder);
+    testsupport::ScriptedMsgBox caseBoxes;
+    const std::wstring path =
+        Archive(c.archive, "entry a.txt\r\nsize 1\r\nend\r\nentry doc/a.txt\r\nsize 1\r\nend\r\n");
+    ASSERT_TRUE(OpenArchive(*form, path, L"unreadable"));
+    SelectEntry(L"a.txt", c.folder);
+    const std::wstring copy = OpenSelectedEntry(*form, operations::MemberMode::ExtractOnly);
+    ASSERT_FALSE(copy.empty());
+    Save(copy);
+    const std::string before = testsupport::ReadFileBytes(path);
+    const std::wstring kept = temp / L"a.txt";
+    if (c.refusal) caseBoxes.Expect(KeptMessage(c.refusal, kept));
+    EXPECT_EQ(operations::UpdateEditedFile(form->Hwnd(), copy), c.refusal == nullptr);
+    if (c.refusal) {
+      EXPECT_EQ(testsupport::ReadFileBytes(path), before);
+      EXPECT_EQ(testsupport::ReadFileBytes(kept), kEdited);
+    } else {
+      EXPECT_TRUE(caseBoxes.Shown().empty());
+      EXPECT_NE(testsupport::ReadFileBytes(path), before);
+    }
+    DeleteFileW(kept.c_str());
+  }
+  archiver::SetToolFolder(L"");
+  // A file that did not come out of an archive goes nowhere, and nothing is said.
+  EXPECT_FALSE(operations::UpdateEditedFile(form->Hwnd(), temp.WriteFile(L"elsewhere.txt", "x")));
+  EXPECT_TRUE(boxes.Shown().empty());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The edited-file watch on the real main window: a watched file saved since it was opened is offered back
-// once per change, times are compared as times, a tick while the question is open asks nothing more, and
-// clicking a tree node ends the watch.
+// The edited-file watch on the real main window: a watched copy saved since it was opened is offered back
+// to its archive once per change, times are compared as times, a tick while the question is open asks
+// nothing more, and clicking a tree node ends the watch.
 #include <windows.h>
 
 #include "EntryFixture.h"
@@ -14,6 +14,12 @@ using mwtest::EntryTest;
 
 class EditWatchTest : public EntryTest {
  protected:
+  // The copy of doc/memo.txt of the shown archive, as opening it writes it, holding `bytes`.
+  std::wstring MemoCopy(const std::string& bytes) {
+    const std::wstring copy = operations::MemberCopyPath(archive, {L"memo.txt", L"doc/"});
+    temp.WriteFile(copy.substr(temp.Path().size() + 1), bytes);
+    return copy;
+  }
   // Watches `path` as opened at `time`.
   void Watch(const std::wstring& path, const std::wstring& time) {
     core::EditWatchFiles = {path, L""};
@@ -34,11 +40,11 @@ class EditWatchTest : public EntryTest {
 };
 
 TEST_F(EditWatchTest, ASavedFileIsOfferedOncePerChangeWhateverTheAnswer) {
-  const std::wstring file = temp.WriteFile(L"tvtemp00\\memo.txt", "edited");
+  const std::wstring file = MemoCopy("edited");
   SetTime(file, 2020);
   Watch(file, L"2019/06/15 12:00:00");
-  const std::wstring question = mainwindow::EditedFileQuestion(file);
-  EXPECT_EQ(question, L"格納ファイル \"memo.txt\" は変更されています\r\n書庫を更新しますか");
+  const std::wstring question = mainwindow::EditedFileQuestion(*operations::CopyOrigin(file));
+  EXPECT_EQ(question, L"格納ファイル \"doc/memo.txt\" は変更されています\r\n書庫 \"" + archive + L"\" を更新しますか");
   boxes.Expect(question, IDCANCEL);
   Tick();
   EXPECT_TRUE(boxes.AllShown());
@@ -54,24 +60,30 @@ TEST_F(EditWatchTest, ASavedFileIsOfferedOncePerChangeWhateverTheAnswer) {
 }
 
 TEST_F(EditWatchTest, TimesAreComparedAsTimesAndAnOlderOrMissingFileIsNeverOffered) {
-  const std::wstring file = temp.WriteFile(L"tvtemp00\\old.txt", "x");
+  const std::wstring file = MemoCopy("x");
   SetTime(file, 2010);
   // A file set back to a time before the one recorded is no change.
   Watch(file, L"2011/01/01 00:00:00");
   Tick();
   EXPECT_EQ(core::EditWatchTimes[0], L"2010/06/15 12:00:00");
 
-  Watch(temp / L"tvtemp00\\gone.txt", L"2000/01/01 00:00:00");
+  DeleteFileW(file.c_str());
+  Watch(file, L"2000/01/01 00:00:00");
   Tick();
   EXPECT_EQ(core::EditWatchTimes[0], L"2000/01/01 00:00:00") << "a missing file keeps its time";
+  // A file that did not come out of an archive has nowhere to go: it is never offered.
+  const std::wstring elsewhere = temp.WriteFile(L"tvtemp00\\elsewhere.txt", "x");
+  SetTime(elsewhere, 2020);
+  Watch(elsewhere, L"2019/06/15 12:00:00");
+  Tick();
   EXPECT_TRUE(boxes.Shown().empty());
 }
 
 TEST_F(EditWatchTest, ATickWhileTheQuestionIsOpenAsksNothingMore) {
-  const std::wstring file = temp.WriteFile(L"tvtemp00\\memo.txt", "edited");
+  const std::wstring file = MemoCopy("edited");
   SetTime(file, 2020);
   Watch(file, L"2019/06/15 12:00:00");
-  boxes.Expect(mainwindow::EditedFileQuestion(file), IDOK);
+  boxes.Expect(mainwindow::EditedFileQuestion(*operations::CopyOrigin(file)), IDOK);
   boxes.onShow = [this](const winui::MsgBoxRequest&) { Tick(); };
   Tick();
   EXPECT_EQ(boxes.Shown().size(), 1u);
@@ -88,13 +100,13 @@ LRESULT CALLBACK CountWatchTicks(int code, WPARAM removed, LPARAM lParam) {
 }
 
 TEST_F(EditWatchTest, TheRunningTimerOffersTheSavedFileOnceEvenWhileItsQuestionWaits) {
-  const std::wstring file = temp.WriteFile(L"tvtemp00\\memo.txt", "edited");
+  const std::wstring file = MemoCopy("edited");
   SetTime(file, 2020);
   HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, CountWatchTicks, nullptr, GetCurrentThreadId());
   watchTicks = 0;
   Watch(file, L"2019/06/15 12:00:00");
   const int pastATick = 2000 + 400;  // the watch timer's interval, and some
-  boxes.Expect(mainwindow::EditedFileQuestion(file), IDOK);
+  boxes.Expect(mainwindow::EditedFileQuestion(*operations::CopyOrigin(file)), IDOK);
   // The question is modal: the message loop runs under it for longer than a tick.
   int ticksBeforeAnswer = 0;
   boxes.onShow = [&](const winui::MsgBoxRequest&) {

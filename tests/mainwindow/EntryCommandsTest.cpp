@@ -16,6 +16,7 @@
 #include "core/modTolvenar.h"
 #include "mainwindow/EntryEditCommands.h"
 #include "mainwindow/TreeEvents.h"
+#include "operations/EditedFiles.h"
 #include "winui/Form.h"
 
 namespace {
@@ -58,7 +59,9 @@ TEST_F(EntryTest, DoubleClickingAnEntryOpensItsExtractedCopyInTheWorkFolder) {
   ASSERT_GE(row, 0);
   DoubleClickRow(row);
   EXPECT_EQ(browser::Entries().Selected(), std::vector<int>{row});
-  const std::wstring copy = core::AddBackslash(core::WorkFolderPath()) + L"readme.txt";
+  // The entry's own place in the work folder.
+  const std::wstring copy = operations::MemberCopyPath(archive, {L"readme.txt", L""});
+  EXPECT_EQ(copy.rfind(core::AddBackslash(core::WorkFolderPath()), 0), 0u) << copy;
   EXPECT_EQ(work.calls, std::vector<std::wstring>{L"ExecuteFile(0|" + copy + L"|)"});
   EXPECT_EQ(testsupport::ReadFileBytes(copy), SourceFile(L"readme.txt"));
 

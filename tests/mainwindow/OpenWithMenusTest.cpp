@@ -4,9 +4,11 @@
 
 #include "EntryFixture.h"
 #include "core/Settings.h"
+#include "core/clsPrivate.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/ArchiveCommands.h"
+#include "operations/EditedFiles.h"
 
 namespace {
 
@@ -88,7 +90,7 @@ TEST_F(OpenWithMenusTest, TheSubmenusFollowTheSelectedEntrysTypeAndTheirItemsOpe
 
   // The item opens the extracted entry with its program.
   SendMessageW(form->Hwnd(), WM_COMMAND, MAKEWPARAM(ID_mnuPopUpAction + 4, 0), 0);
-  const std::wstring copy = core::AddBackslash(core::WorkFolderPath()) + L"memo.tvowtest";
+  const std::wstring copy = operations::MemberCopyPath(core::PrivateState.ArcFileName(), {L"memo.tvowtest", L""});
   EXPECT_TRUE(work.Called(L"ExecuteFile(2|" + copy + L"|C:\\ow\\zed.exe /e)")) << testing::PrintToString(work.calls);
 
   // A type the registry does not know: one disabled item after the separator, nothing left of the verbs.

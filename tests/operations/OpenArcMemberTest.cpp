@@ -1,6 +1,7 @@
 // Opening one entry in place: the one-file extraction each type gets, and the entry extracted from archives
-// made by Debian's own archivers through the stand-ins, byte for byte, then opened as its kind asks; a
-// failed extraction opens nothing, and a name no archiver can take is refused before anything runs.
+// made by Debian's own archivers through the stand-ins, byte for byte, into a place of its own, then opened
+// as its kind asks; a failed extraction opens nothing, and a name no archiver can take is refused before
+// anything runs.
 #include "operations/OpenArcMember.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include "core/Settings.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
+#include "operations/EditedFiles.h"
 
 namespace {
 
@@ -37,7 +39,7 @@ TEST(MemberExtractCommandTest, EachTypeExtractsTheOneEntryWithItsFixedSwitches) 
        L"x -c -gn1 -ga1 -x0 -a1 -n1 -y1",
        L"\"C:\\A B\\x.lzh\"",
        L"\"C:\\W F\\tvtemp00\\\"",
-       L"a.txt",
+       L"sub\\a.txt",
        {L"a.txt"}},
       {L"ZIP",
        {L"read me.txt", L"docs/"},
@@ -148,34 +150,74 @@ class OpenArcMemberTest : public extracttest::StandinTest {
   testsupport::ScriptedMsgBox boxes;
 };
 
-TEST_F(OpenArcMemberTest, TheEntryComesOutOfArchivesOfDebiansToolsByteForByte) {
+TEST_F(OpenArcMemberTest, TheEntryComesOutOfArchivesOfDebiansToolsByteForByteBelowItsOwnFolders) {
   const auto source = extracttest::SourceTree();
   for (const wchar_t* fixture : {L"extract/tree.zip", L"extract/tree.lzh", L"extract/tree.cab"}) {
     SCOPED_TRACE(fixture);
     const std::wstring archive = CopyFixture(fixture, std::wstring(L"書庫 ") + core::GetFileNamePart(fixture));
     const std::wstring path = Open(archive, {L"memo.txt", L"doc/"}, MemberMode::ExtractOnly);
-    EXPECT_EQ(path, work + L"memo.txt");
+    EXPECT_EQ(path.rfind(work, 0), 0u) << path;
+    EXPECT_EQ(path.substr(path.size() - 13), L"\\doc\\memo.txt");
     EXPECT_EQ(Bytes(path), source.at(L"doc\\memo.txt"));
     EXPECT_FALSE(core::PrivateState.EturanMode());
-    DeleteFileW(path.c_str());
+    const std::optional<operations::EditOrigin> origin = operations::CopyOrigin(path);
+    ASSERT_TRUE(origin.has_value());
+    EXPECT_EQ(origin->archive, archive);
+    EXPECT_EQ(origin->EntryPath(), L"doc/memo.txt");
   }
   EXPECT_TRUE(launcher.executed.empty());
 }
 
+TEST_F(OpenArcMemberTest, EntriesOfOneNameFromTwoFoldersOrTwoArchivesNeverTakeEachOthersPlace) {
+  const std::wstring first = temp / L"notes.zip";
+  const std::wstring second = temp / L"別の notes.lzh";
+  ASSERT_TRUE(CopyFileW(testsupport::OutsideToolFixture(L"notes.zip").c_str(), first.c_str(), FALSE));
+  ASSERT_TRUE(CopyFileW(testsupport::OutsideToolFixture(L"notes.lzh").c_str(), second.c_str(), FALSE));
+  // (A bare name at the top is left out: the stand-ins, as unlha32 does, match it in every folder.)
+  const std::pair<std::wstring, SelectedEntry> entries[] = {
+      {first, {L"notes.txt", L"charts/"}},
+      {first, {L"notes.txt", L"charts/q1 plan/"}},
+      {second, {L"notes.txt", L"charts/"}},
+  };
+  const std::string texts[] = {"notes on the charts", "notes on the first quarter plan", "notes on the charts"};
+  std::vector<std::wstring> paths;
+  for (const auto& [archive, entry] : entries) paths.push_back(Open(archive, entry, MemberMode::ExtractOnly));
+  for (size_t i = 0; i < paths.size(); ++i) {
+    SCOPED_TRACE(paths[i]);
+    EXPECT_EQ(Bytes(paths[i]).substr(0, texts[i].size() + 1), texts[i] + ",");
+    for (size_t j = 0; j < i; ++j) EXPECT_NE(paths[i], paths[j]);
+  }
+  EXPECT_EQ(Open(first, entries[0].second, MemberMode::ExtractOnly), paths[0]) << "the same entry, the same place";
+}
+
+TEST(MemberCopyPathTest, NoFolderOfTheArchiveLeadsOutOfTheWorkFolder) {
+  core::Settings.WorkFolder = L"C:\\W";
+  core::WorkFolderNo = L"00";
+  const std::wstring top = operations::MemberCopyPath(L"C:\\a\\hostile.zip", {L"x.txt", L""});
+  const std::wstring base = top.substr(0, top.size() - 5);
+  EXPECT_EQ(base.rfind(L"C:\\W\\tvtemp00\\", 0), 0u) << base;
+  for (const wchar_t* folder : {L" ", L"../../", L"C:/evil/", L"\\evil\\", L"./evil/../", L"evil//"}) {
+    SCOPED_TRACE(folder);
+    const std::wstring path = operations::MemberCopyPath(L"C:\\a\\hostile.zip", {L"x.txt", folder});
+    EXPECT_TRUE(path == base + L"x.txt" || path == base + L"evil\\x.txt") << path;
+  }
+}
+
 TEST_F(OpenArcMemberTest, EachKindOpensItsOwnWay) {
   const std::wstring archive = CopyFixture(L"extract/tree.zip", L"tree.zip");
+  const std::wstring copy = Open(archive, {L"readme.txt", L""}, MemberMode::ExtractOnly);
   Open(archive, {L"readme.txt", L""}, MemberMode::Open);
   ASSERT_EQ(launcher.executed.size(), 1u);
-  EXPECT_EQ(launcher.executed[0], L"0|" + work + L"readme.txt|");
+  EXPECT_EQ(launcher.executed[0], L"0|" + copy + L"|");
 
   core::PrivateState.SetArcFileName(archive);
   operations::OpenArcMember(nullptr, {L"readme.txt", L""}, MemberMode::OpenWith, L"notepad.exe", launcher);
-  EXPECT_EQ(launcher.executed.back(), L"2|" + work + L"readme.txt|notepad.exe");
+  EXPECT_EQ(launcher.executed.back(), L"2|" + copy + L"|notepad.exe");
   Open(archive, {L"readme.txt", L""}, MemberMode::OpenWith);
-  EXPECT_EQ(launcher.executed.back(), L"9|" + work + L"readme.txt|");
+  EXPECT_EQ(launcher.executed.back(), L"9|" + copy + L"|");
 
   Open(archive, {L"readme.txt", L""}, MemberMode::Expand);
-  EXPECT_EQ(launcher.expanded, work + L"readme.txt");
+  EXPECT_EQ(launcher.expanded, copy);
 }
 
 TEST_F(OpenArcMemberTest, ANestedArchiveOpensInASecondInstanceAndAProgramThatDoesNotStartOffersTheEditor) {
@@ -185,7 +227,8 @@ TEST_F(OpenArcMemberTest, ANestedArchiveOpensInASecondInstanceAndAProgramThatDoe
       testsupport::FixtureArchive("7Z", "entry inner.LZH\r\nsize 5\r\nend\r\nentry tool.exe\r\nsize 5\r\nend\r\n"));
   Open(outer, {L"inner.LZH", L""}, MemberMode::Open);
   ASSERT_EQ(launcher.instances.size(), 1u);
-  EXPECT_EQ(launcher.instances[0], work + L"inner.LZH");
+  const std::wstring inner = operations::MemberCopyPath(outer, {L"inner.LZH", L""});
+  EXPECT_EQ(launcher.instances[0], inner);
   EXPECT_TRUE(launcher.executed.empty());
 
   launcher.executeResult = 2;
@@ -193,19 +236,21 @@ TEST_F(OpenArcMemberTest, ANestedArchiveOpensInASecondInstanceAndAProgramThatDoe
   Open(outer, {L"tool.exe", L""}, MemberMode::Open);
   EXPECT_TRUE(boxes.AllShown());
   ASSERT_EQ(launcher.executed.size(), 2u);
-  EXPECT_EQ(launcher.executed[0], L"1|" + work + L"tool.exe|");
-  EXPECT_EQ(launcher.executed[1], L"0|" + work + L"tool.exe|");
+  const std::wstring tool = operations::MemberCopyPath(outer, {L"tool.exe", L""});
+  EXPECT_EQ(launcher.executed[0], L"1|" + tool + L"|");
+  EXPECT_EQ(launcher.executed[1], L"0|" + tool + L"|");
 }
 
 TEST_F(OpenArcMemberTest, AFailedExtractionOpensNothingAndNeverHandsBackAnOldCopy) {
   const std::wstring archive = CopyFixture(L"extract/tree.zip", L"tree.zip");
-  CreateDirectoryW(core::WorkFolderPath().c_str(), nullptr);
-  temp.WriteFile(L"tvtemp00\\readme.txt", "an old copy");
+  const std::wstring copy = Open(archive, {L"readme.txt", L""}, MemberMode::ExtractOnly);
+  ASSERT_FALSE(copy.empty());
+  temp.WriteFile(copy.substr(temp.Path().size() + 1), "an old copy");
   Configure("[unzip32]\r\nResult.UnZip=32790\r\n");
   EXPECT_EQ(Open(archive, {L"readme.txt", L""}, MemberMode::ExtractOnly), L"");
   EXPECT_EQ(Open(archive, {L"readme.txt", L""}, MemberMode::Open), L"");
   EXPECT_TRUE(launcher.executed.empty());
-  EXPECT_EQ(GetFileAttributesW((work + L"readme.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesW(copy.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(OpenArcMemberTest, ANameCodePage932CannotHoldIsRefusedBeforeAnyArchiverRuns) {
