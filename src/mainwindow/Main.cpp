@@ -10,6 +10,7 @@
 #include "core/Text.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "mainwindow/ArchiveCommands.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmOpenning.h"
@@ -24,6 +25,28 @@ void ShowStartupFailure() {
   winui::MsgBox(StartupFailureText(kNoMainWindow), MB_OK | MB_ICONSTOP, core::kProgramTitle);
   ReleaseMainForm();
   winui::SetBusyCursor(false);
+}
+
+// Loads the window, which runs the start, then preloads the options dialog and shows the window; false when
+// the window could not be made. A user's close that comes meanwhile (the start yields to the message loop
+// at several points) waits for the end of the start and then runs from the message loop: carried out at
+// once, it would leave the rest of the start to show the closed window again, made anew and empty, and
+// the program would wait on it for ever.
+bool LoadAndShow(frmMain& form) {
+  WindowBusy starting(form);
+  const bool loaded = form.Load();
+  winui::DoEvents();
+  if (!loaded) return false;
+  Work().PreloadArcOption(core::WholeSetting(core::Settings.PackType).value_or(0) + 1);
+  winui::DoEvents();
+  form.Show();
+  winui::DoEvents();
+  CloseSplash();
+  if (core::IsOn(core::Settings.NeverTop)) {
+    form.SetMenuChecked(ID_mnuViewWindowTop, true);
+    form.SetTopMost(true);
+  }
+  return true;
 }
 
 }  // namespace
@@ -56,20 +79,9 @@ bool StartMain(const std::wstring& commandLine) {
 
   frmMain& form = MainForm();
   form.commandLine = commandLine;
-  const bool loaded = form.Load();
-  winui::DoEvents();
-  if (!loaded) {
+  if (!LoadAndShow(form)) {
     ShowStartupFailure();
     return false;
-  }
-  Work().PreloadArcOption(core::WholeSetting(core::Settings.PackType).value_or(0) + 1);
-  winui::DoEvents();
-  form.Show();
-  winui::DoEvents();
-  CloseSplash();
-  if (core::IsOn(core::Settings.NeverTop)) {
-    form.SetMenuChecked(ID_mnuViewWindowTop, true);
-    form.SetTopMost(true);
   }
   winui::SetBusyCursor(false);
   core::BusyFlag = false;

@@ -231,13 +231,17 @@ void Form::Hide() {
 }
 
 bool Form::Unload(UnloadMode mode) {
+  // The handlers below may yield to the message loop; a second close arriving then (a second click on the
+  // close box) is the same close, not another one that would run the unload again over a destroyed window.
   if (!hwnd_ || unloading_) return !hwnd_;
+  unloading_ = true;
   int cancel = 0;
   Guarded(L"Form_QueryUnload", [&] { Form_QueryUnload(cancel, mode); });
-  if (cancel) return false;
-  Guarded(L"Form_Unload", [&] { Form_Unload(cancel); });
-  if (cancel || !hwnd_) return !hwnd_;
-  unloading_ = true;
+  if (!cancel) Guarded(L"Form_Unload", [&] { Form_Unload(cancel); });
+  if (cancel || !hwnd_) {
+    unloading_ = false;
+    return !hwnd_;
+  }
   if (owner_ && IsWindowVisible(hwnd_)) EnableWindow(owner_, TRUE);
   DestroyWindow(hwnd_);
   unloading_ = false;

@@ -8,6 +8,7 @@ namespace {
 
 struct ProcessWindows {
   DWORD id;
+  bool hiddenToo;
   std::vector<HWND> found;
 };
 
@@ -23,7 +24,8 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM data) {
   auto* search = reinterpret_cast<ProcessWindows*>(data);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner == search->id && IsWindowVisible(window) && !IsToolTip(window)) search->found.push_back(window);
+  if (owner == search->id && (search->hiddenToo || IsWindowVisible(window)) && !IsToolTip(window))
+    search->found.push_back(window);
   return TRUE;
 }
 
@@ -46,8 +48,8 @@ bool WaitFor(const std::function<bool()>& condition, int seconds) {
   return condition();
 }
 
-std::vector<HWND> WindowsOf(DWORD processId) {
-  ProcessWindows search{processId, {}};
+std::vector<HWND> WindowsOf(DWORD processId, bool hiddenToo) {
+  ProcessWindows search{processId, hiddenToo, {}};
   EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }

@@ -14,8 +14,8 @@ std::wstring Env(const wchar_t* name);
 // Polls `condition` every 200 ms for up to `seconds`; its last answer.
 bool WaitFor(const std::function<bool()>& condition, int seconds);
 
-// The visible top-level windows of a process.
-std::vector<HWND> WindowsOf(DWORD processId);
+// The visible top-level windows of a process; with `hiddenToo`, also those not shown (yet).
+std::vector<HWND> WindowsOf(DWORD processId, bool hiddenToo = false);
 // The window class's name.
 std::wstring ClassOf(HWND window);
 // A message box or other dialog box, which would wait for a user.

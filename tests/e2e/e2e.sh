@@ -20,6 +20,15 @@ tar czf "$work/run/書庫う.tgz" readme.txt doc
 gcab -c "$work/run/書庫え.cab" readme.txt doc/memo.txt
 cp "$program" "$work/run/Tolvenar.exe"
 
+# For the closes at every moment of a start: a ZIP of 1,000 small files, half of them in a folder, names
+# with blanks, and no separate folder entries, so the list holds exactly 1,000 rows.
+mkdir -p "$work/many/notes 2024"
+for i in $(seq -w 1 500); do
+  printf 'entry %s\n' "$i" > "$work/many/file $i.txt"
+  printf 'note %s\n' "$i" > "$work/many/notes 2024/note $i.txt"
+done
+(cd "$work/many" && zip -rqXD "$work/run/thousand entries.zip" .)
+
 # For the command-line modes: a MIME part of a binary file in base64 (decoded through the clipboard), a file
 # to pack with a typed command, and a picture to encrypt and decrypt.
 seq 1 3000 | gzip -n9 > "$work/run/payload.bin"

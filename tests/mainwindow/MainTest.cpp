@@ -1,11 +1,15 @@
-// The start-up procedure: a main window that cannot be created, and a normal start up to the message loop.
+// The start-up procedure: a main window that cannot be created, a normal start up to the message loop, and
+// a close that comes while the start goes on.
 #include "mainwindow/Main.h"
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "MainWindowFixture.h"
 #include "WindowGuard.h"
 #include "core/Settings.h"
+#include "core/modIni.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/frmOpenning.h"
 #include "options/frmArcOption.h"
@@ -25,6 +29,32 @@ LRESULT CALLBACK RefuseMainWindow(int code, WPARAM wParam, LPARAM lParam) {
   }
   return CallNextHookEx(refuseHook, code, wParam, lParam);
 }
+
+// Posts the close box's WM_CLOSE to the main window at one step of the start, as a user's click arrives
+// while the start goes on.
+class CloseDuringStart : public mwtest::WorkRecorder {
+ public:
+  explicit CloseDuringStart(const std::wstring& step) : step_(step) {}
+  void SelectTempFolder() override {
+    WorkRecorder::SelectTempFolder();
+    CloseAt(L"SelectTempFolder");
+  }
+  void PreloadArcOption(int tabIndex) override {
+    WorkRecorder::PreloadArcOption(tabIndex);
+    CloseAt(L"PreloadArcOption");
+  }
+  int Count(const std::wstring& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
+
+ private:
+  void CloseAt(const std::wstring& step) {
+    if (step == step_) PostMessageW(MainForm().Hwnd(), WM_CLOSE, 0, 0);
+  }
+  std::wstring step_;
+};
+
+// A message loop left waiting on a window nobody closes ends with this code, which no real end gives.
+constexpr int kLeftWaiting = 99;
+void CALLBACK EndWaitingLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(kLeftWaiting); }
 
 class MainTest : public MainWindowTest {
  protected:
@@ -85,6 +115,36 @@ TEST_F(MainTest, SplashOnlyWithoutCommandLineAndWhileItIsOn) {
   ASSERT_TRUE(StartMain(notes));
   EXPECT_EQ(exitCodes, std::vector<int>{0});
   EXPECT_EQ(Splash(), nullptr);
+}
+
+TEST_F(MainTest, CloseDuringTheStartEndsTheProgramOnceTheStartIsDone) {
+  const std::wstring archive = Archive(L"開く書庫.7z", "entry a.txt\r\nend\r\nentry doc/b.txt\r\nend\r\n");
+  testsupport::AllowWindows shown;
+  for (const wchar_t* step : {L"SelectTempFolder", L"PreloadArcOption"}) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(step)));
+    // Rectangle and splitter in multiples of 15 twips, whole pixels at the tests' screen scale.
+    WriteSettings("WindowLeft=1500\r\nWindowTop=1200\r\nWindowWidth=9600\r\nWindowHeight=7200\r\nSplitBar=2400\r\n");
+    CloseDuringStart steps(step);
+    ScopedWindowWork seam(steps);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 5000, EndWaitingLoop);
+    const int code = Main(L"\"" + archive + L"\"");
+    KillTimer(nullptr, timer);
+    MSG quit;  // a quit the timer may have posted meanwhile ends no later loop
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+
+    EXPECT_EQ(code, 0) << "the program waited on after the close";
+    EXPECT_FALSE(MainFormExists());
+    EXPECT_EQ(steps.Count(L"SelectTempFolder"), 1) << "the window was made once";
+    EXPECT_EQ(steps.Count(L"ClearTempFolder"), 1) << "and unloaded once";
+    // What the window showed when it closed: the archive the start opened, where the settings placed it.
+    EXPECT_EQ(core::ReadIni(L"History", L"00"), archive);
+    EXPECT_EQ(SavedIni(L"WindowLeft"), L"1500");
+    EXPECT_EQ(SavedIni(L"WindowTop"), L"1200");
+    EXPECT_EQ(SavedIni(L"WindowWidth"), L"9600");
+    EXPECT_EQ(SavedIni(L"WindowHeight"), L"7200");
+    EXPECT_EQ(SavedIni(L"SplitBar"), L"2400");
+    EXPECT_FALSE(core::BusyFlag);
+  }
 }
 
 TEST_F(MainTest, OptionsDialogIsPreloadedHiddenAndUnloadedWithTheOthers) {

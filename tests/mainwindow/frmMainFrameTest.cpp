@@ -151,6 +151,25 @@ TEST_F(frmMainFrameTest, UnloadStoresTheWindowRectangleAndSplitter) {
   EXPECT_NEAR(std::stoi(SavedIni(L"SplitBar")), 2700, 15);
 }
 
+// The close's own steps yield to the message loop; a second click on the close box arriving then belongs
+// to the same close: the window is unloaded once, and what it stores is the window as it showed.
+TEST_F(frmMainFrameTest, SecondCloseDuringTheCloseUnloadsOnceAndStoresTheWindow) {
+  form->Move(1200, 900, 9000, 6000);
+  form->SizeControls(2700);
+  const int nameWidth = ColumnPixels(0);
+  PostMessageW(form->Hwnd(), WM_CLOSE, 0, 0);
+  PostMessageW(form->Hwnd(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(PumpUntil([&] { return !form->IsLoaded(); }, 5000));
+  const std::vector<std::wstring> once = {L"ClearTempFolder", L"UnloadOtherWindows"};
+  EXPECT_EQ(work.calls, once);
+  EXPECT_EQ(SavedIni(L"WindowLeft"), L"1200");
+  EXPECT_EQ(SavedIni(L"WindowTop"), L"900");
+  EXPECT_EQ(SavedIni(L"WindowWidth"), L"9000");
+  EXPECT_EQ(SavedIni(L"WindowHeight"), L"6000");
+  EXPECT_EQ(SavedIni(L"SplitBar"), L"2700");
+  EXPECT_EQ(SavedIni(L"RetuColumn0"), std::to_wstring(nameWidth));
+}
+
 TEST_F(frmMainFrameTest, MinimizedWindowStoresNoRectangle) {
   core::Settings.WindowLeft = L"kept";
   form->SetWindowState(1);
