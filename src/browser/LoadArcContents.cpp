@@ -182,7 +182,7 @@ void LoadArcContents(std::wstring& path, const std::wstring& typeName, bool clea
   core::DoEvents();
   if (clearOnly) return;
 
-  if (!core::NormalFileExists(path) && core::GetFileNamePart(path).rfind(L"$New", 0) == 0) {
+  if (!core::NormalFileExists(path) && IsNewArchive(path)) {
     core::NewArcCount = core::NewArcCount > 0 ? core::NewArcCount - 1 : 0;
     return;
   }
