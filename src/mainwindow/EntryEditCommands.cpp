@@ -9,6 +9,7 @@
 #include "browser/EntryList.h"
 #include "browser/MenuStatus.h"
 #include "browser/TreeListUpkeep.h"
+#include "core/ArcCatalogue.h"
 #include "core/ArcType.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
@@ -33,6 +34,7 @@ const wchar_t kAddFailed[] = L"書庫にファイルを追加できませんで�
 const wchar_t kDeleteFailed[] = L"書庫よりファイルを削除できませんでした";
 const wchar_t kRenameFailed[] = L"書庫中のファイルをリネームできませんでした";
 const wchar_t kDeleteQuestion[] = L"ファイルを削除します　\r\nよろしいですか";
+const wchar_t kNameTaken[] = L"同じ名前のファイルが書庫中に既に存在します";
 
 namespace {
 
@@ -186,6 +188,14 @@ bool RenameEntryInPlace(frmMain& form, const std::wstring& newName) {
   // A name the archive could not store as typed is refused before the archiver sees it.
   if (!core::ToCp932Exact(newName)) {
     Say(form, std::wstring(operations::kUnwritableName) + L"\r\n\"" + newName + L"\"", MB_OK | MB_ICONSTOP);
+    return false;
+  }
+  // A second entry of one name would hide the first: extraction would write both to one file.
+  const core::ArcTypeRow* row = core::FindArcType(type);
+  const std::wstring target = browser::EntryPath(form.RenameFolder, newName);
+  if (browser::Entries().Holds(target, row && row->caseSensitiveNames,
+                               browser::EntryPath(form.RenameFolder, form.RenameOldName))) {
+    Say(form, std::wstring(kNameTaken) + L"\r\n\"" + newName + L"\"", MB_OK | MB_ICONSTOP);
     return false;
   }
   if (RefuseReadOnly(form, path, kRenameFailed)) return false;

@@ -16,6 +16,8 @@ extern const wchar_t kDeleteFailed[];
 extern const wchar_t kRenameFailed[];
 // The question before deleting.
 extern const wchar_t kDeleteQuestion[];
+// The refusal of a new name another entry of the folder already has (then a line with the name in quotes).
+extern const wchar_t kNameTaken[];
 
 // The path of the archive whose tree node is selected; "" for the root or no node.
 std::wstring SelectedNodeArchive(frmMain& form);

@@ -174,6 +174,67 @@ TEST_F(EntryEditTest, ANewNameTheArchiveCannotStoreIsRefusedBeforeTheArchiverRun
     EXPECT_EQ(line.find("\tn -n1"), std::string::npos) << "no rename ran";
 }
 
+// A new name another entry of the folder already has, or a folder of the archive has, is refused before the
+// archiver runs, in the type's own way of comparing names: otherwise the archive would hold two entries of one
+// name and extraction would write the one over the other. Renaming to a name another folder holds is fine.
+TEST_F(EntryEditTest, ANameTheFolderAlreadyHoldsIsRefusedBeforeTheArchiverRuns) {
+  const std::string kEntries = "entry a.txt\r\ndata real\r\nend\r\nentry b.txt\r\nend\r\nentry sub/c.txt\r\nend\r\n";
+  struct Case {
+    std::wstring archive;  // LZH: made by Debian's jlha; otherwise the stand-ins' archive of that type
+    std::wstring entry;
+    std::wstring newName;
+    bool byMenu;  // Edit > 名前の変更 starts the renaming, else F2
+    bool refused;
+  };
+  const Case cases[] = {
+      {L"LZH", L"表計算 データ.csv", L"空.txt", false, true},
+      {L"LZH", L"空.txt", L"表計算 データ.CSV", true, true},
+      {L"LZH", L"空.txt", L"資料", false, true},
+      {L"LZH", L"予定表.txt", L"空.txt", false, false},
+      {L"LZH", L"空.txt", L"空.TXT", false, false},
+      {L"BH", L"a.txt", L"B.TXT", true, true},
+      {L"BH", L"c.txt", L"a.txt", false, false},
+      {L"BGA", L"a.txt", L"b.Txt", false, true},
+      {L"BGA", L"b.txt", L"SUB", true, true},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(core::ToUtf8(c.archive + L": " + c.entry + L" -> " + c.newName));
+    const std::wstring name = L"taken" + std::to_wstring(++n);
+    std::wstring path;
+    if (c.archive == L"LZH") {
+      path = temp / (name + L".lzh");
+      ASSERT_TRUE(CopyFileW(testsupport::OutsideToolFixture(L"jlha.lzh").c_str(), path.c_str(), FALSE));
+    } else {
+      path = temp.WriteFile(name + (c.archive == L"BH" ? L".bh" : L".gza"),
+                            testsupport::FixtureArchive(core::ToUtf8(c.archive), kEntries));
+    }
+    ASSERT_TRUE(mainwindow::OpenArchive(*form, path, L"unreadable"));
+    const std::string before = testsupport::ReadFileBytes(path);
+    const std::vector<std::wstring> listed = Listed();
+    Select({c.entry});
+    if (c.byMenu)
+      Click(mainwindow::ID_mnuEditReName);
+    else
+      PressInList(VK_F2);
+    HWND box = reinterpret_cast<HWND>(SendMessageW(form->lvListView.Hwnd(), LVM_GETEDITCONTROL, 0, 0));
+    ASSERT_NE(box, nullptr);
+    SetWindowTextW(box, c.newName.c_str());
+    if (c.refused) boxes.Expect(std::wstring(mainwindow::kNameTaken) + L"\r\n\"" + c.newName + L"\"");
+    Key(box, VK_RETURN);
+    EXPECT_TRUE(boxes.AllShown());
+    if (!c.refused) {
+      EXPECT_NE(testsupport::ReadFileBytes(path), before) << "renamed";
+      continue;
+    }
+    EXPECT_TRUE(testsupport::ReadFileBytes(path) == before) << "the archive is as it was";
+    EXPECT_EQ(Listed(), listed);
+    const std::wstring verb = c.archive == L"BH" ? L"\tr " : c.archive == L"BGA" ? L"\tn " : L"\tn -n1 ";
+    for (const std::string& line : testsupport::StandinLogLines(temp / L"standins.log"))
+      EXPECT_EQ(line.find(core::ToCp932(verb + core::QuotePath(path))), std::string::npos) << "no rename ran";
+  }
+}
+
 TEST_F(EntryEditTest, AFailingArchiverLeavesTheArchiveAndTheListAsTheyWere) {
   struct Case {
     const char* what;
