@@ -109,8 +109,8 @@ std::wstring SelectedNodeArchive(frmMain& form) {
 }
 
 void AddFilesToShownArchive(frmMain& form, int mode) {
+  // With the root selected there is no archive, and so no type that takes files: the same refusal.
   const std::wstring path = SelectedNodeArchive(form);
-  if (path.empty()) return;
   const std::wstring type = core::GetArcTypeByExt(path);
   if (!TakesAddedFiles(type)) {
     Say(form, L"指定書庫形式にはファイルの追加はできません", MB_OK | MB_ICONEXCLAMATION);

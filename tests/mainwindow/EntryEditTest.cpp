@@ -353,6 +353,25 @@ TEST_F(EntryEditTest, AddChoosesFilesAddsThemAndSaysSoOrReportsTheFailure) {
   EXPECT_EQ(browser::Entries().SelectedCount(), 1);
 }
 
+// With the tree's root selected there is no archive to add to: 追加 and フォルダ追加 say that the type takes no
+// added files, and no choice of files is offered.
+TEST_F(EntryEditTest, AddWithTheRootSelectedSaysNoFilesCanBeAdded) {
+  toolstest::FakeFileDialogs dialogs;
+  core::ScopedCommonDialogSeam dialogSeam{dialogs};
+  const std::string before = testsupport::ReadFileBytes(archive);
+  // Selected the way another program does it, so the commands of the archive shown stay enabled.
+  TreeView_SelectItem(form->tvTreeView.Hwnd(), TreeView_GetRoot(form->tvTreeView.Hwnd()));
+  ASSERT_EQ(form->tvTreeView.SelectedKey(), browser::kRootNodeKey);
+  for (int command : {mainwindow::ID_mnuEditAdd, mainwindow::ID_mnuEditAddFolder}) {
+    boxes.Expect(L"指定書庫形式にはファイルの追加はできません");
+    SendMessageW(form->Hwnd(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    EXPECT_TRUE(boxes.AllShown());
+    EXPECT_EQ(boxes.Shown().back().style & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+  }
+  EXPECT_TRUE(dialogs.asked.empty());
+  EXPECT_TRUE(testsupport::ReadFileBytes(archive) == before);
+}
+
 TEST_F(EntryEditTest, FilesDroppedWithNoArchiveShownGoThroughTheNewArchiveDialog) {
   const std::wstring file = temp.WriteFile(L"drop\\a.txt", "dropped");
   form->tvTreeView.Select(browser::kRootNodeKey);
