@@ -12,6 +12,7 @@
 #include "EntryEditWork.h"
 #include "EntryFixture.h"
 #include "archiver/LibraryBinding.h"
+#include "archiver/frmView.h"
 #include "browser/EntryList.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/Settings.h"
@@ -106,6 +107,45 @@ TEST_F(EntryEditTest, TheDeleteKeyDeletesTheSelectedEntryAfterItsQuestion) {
     browser::RefreshArchiveList(path, false);
     EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"data.bin", L"readme.txt"})) << "the archive lost it too";
     mwtest::KeepForDebianTools(path);
+  }
+}
+
+// The row selected by another program and the command sent as a message, as a user's tools may do it: once
+// the archiver has deleted the entry, the list no longer shows it, also while the archiver's report shows
+// (the output window on, as it is by default).
+TEST_F(EntryEditTest, OnceTheEntryIsDeletedTheListNoLongerShowsIt) {
+  const std::vector<std::wstring> left = {L"data.bin", L"memo.txt"};
+  for (const Fixture& fixture : kFixtures) {
+    SCOPED_TRACE(fixture.file);
+    const std::wstring path = Open(fixture, L"three");
+    const int row = [] {
+      for (int i = 0; i < browser::Entries().Count(); ++i)
+        if (browser::Entries().CellText(i, 0) == L"readme.txt") return i;
+      return -1;
+    }();
+    ASSERT_GE(row, 0);
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    state.state = LVIS_SELECTED;
+    SendMessageW(form->lvListView.Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    core::Settings.Log = L"1";
+    std::vector<std::vector<std::wstring>> behindReport;
+    const winui::ModalHook previous = winui::SetModalHook([&](winui::Form& shown) {
+      auto* view = dynamic_cast<archiver::frmView*>(&shown);
+      ASSERT_NE(view, nullptr);
+      behindReport.push_back(Listed());
+      PressButtonOf(view->cmdOk);
+    });
+    boxes.Expect(mainwindow::kDeleteQuestion, IDOK);
+    boxes.Expect(L"書庫よりファイルを削除しました");
+    SendMessageW(form->Hwnd(), WM_COMMAND, MAKEWPARAM(mainwindow::ID_mnuEditDelete, 0), 0);
+    winui::SetModalHook(previous);
+    core::Settings.Log = L"0";
+    EXPECT_TRUE(boxes.AllShown());
+    EXPECT_EQ(behindReport, std::vector<std::vector<std::wstring>>{left}) << "the report showed once, over the list";
+    EXPECT_EQ(Listed(), left);
+    browser::RefreshArchiveList(path, false);
+    EXPECT_EQ(Listed(), left) << "the archive lost it too";
   }
 }
 
@@ -242,8 +282,15 @@ TEST_F(EntryEditTest, AFailingArchiverLeavesTheArchiveAndTheListAsTheyWere) {
     std::string config;  // the stand-ins' configuration; "" makes the archive read-only instead
     bool rename;         // in place; otherwise the Delete key
     std::wstring report;
+    bool locked = false;  // another program holds the archive open and lets nobody write it
   };
+  // Locked, and read back as nothing: the list keeps what the unchanged archive holds.
+  const std::string zipReadsNothing = "[unzip32]\r\nMissing=UnZipFindFirst\r\n";
+  const std::string lzhReadsNothing = "[unlha32]\r\nMissing=UnlhaFindFirst\r\n";
   const Case cases[] = {
+      {"locked zip", kFixtures[0], zipReadsNothing, false, mainwindow::kDeleteFailed, true},
+      {"locked lzh", kFixtures[1], lzhReadsNothing, false, mainwindow::kDeleteFailed, true},
+      {"locked lzh renamed", kFixtures[1], lzhReadsNothing, true, mainwindow::kRenameFailed, true},
       {"zip32j fails the delete", kFixtures[0], "[Zip32J]\r\nResult.Zip=32790\r\n", false, mainwindow::kDeleteFailed},
       {"read-only zip", kFixtures[0], "", false, mainwindow::kDeleteFailed},
       {"unlha32 fails the delete", kFixtures[1], "[unlha32]\r\nResult.Unlha=32790\r\n", false,
@@ -257,6 +304,7 @@ TEST_F(EntryEditTest, AFailingArchiverLeavesTheArchiveAndTheListAsTheyWere) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Configure("");
+    archiver::FreeLibraries();
     const std::wstring path = Open(c.fixture, L"failing" + std::to_wstring(++n));
     const std::string before = testsupport::ReadFileBytes(path);
     const std::vector<std::wstring> listed = Listed();
@@ -265,6 +313,9 @@ TEST_F(EntryEditTest, AFailingArchiverLeavesTheArchiveAndTheListAsTheyWere) {
     else
       Configure(c.config);
     archiver::FreeLibraries();
+    const HANDLE lock =
+        c.locked ? CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)
+                 : INVALID_HANDLE_VALUE;
     Select({L"memo.txt"});
     if (c.rename) {
       PressInList(VK_F2);
@@ -282,6 +333,7 @@ TEST_F(EntryEditTest, AFailingArchiverLeavesTheArchiveAndTheListAsTheyWere) {
     EXPECT_TRUE(testsupport::ReadFileBytes(path) == before) << "the archive is as it was";
     EXPECT_EQ(Listed(), listed);
     EXPECT_NE(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   }
 }
