@@ -417,7 +417,7 @@ TEST_F(EntryEditTest, AddWithTheRootSelectedSaysNoFilesCanBeAdded) {
   for (int command : {mainwindow::ID_mnuEditAdd, mainwindow::ID_mnuEditAddFolder}) {
     boxes.Expect(L"指定書庫形式にはファイルの追加はできません");
     SendMessageW(form->Hwnd(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
-    EXPECT_TRUE(boxes.AllShown());
+    ASSERT_TRUE(boxes.AllShown());
     EXPECT_EQ(boxes.Shown().back().style & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
   }
   EXPECT_TRUE(dialogs.asked.empty());
