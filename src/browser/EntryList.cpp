@@ -3,7 +3,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <utility>
+
+#include "core/Text.h"
 
 namespace browser {
 namespace {
@@ -14,6 +17,13 @@ std::vector<int> ItemsWith(HWND list, UINT flag) {
        i = SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(i), flag))
     items.push_back(static_cast<int>(i));
   return items;
+}
+
+// An entry path as it is compared: "/" for every separator, upper case unless case counts.
+std::wstring ComparedForm(const std::wstring& path, bool caseSensitive) {
+  std::wstring form = caseSensitive ? path : core::UCase(path);
+  std::replace(form.begin(), form.end(), L'\\', L'/');
+  return form;
 }
 
 }  // namespace
@@ -113,6 +123,25 @@ void EntryList::TextEdited(int item, const std::wstring& text) {
   if (item < 0 || shown_) return;
   const size_t row = static_cast<size_t>(item);
   if (row < rows_.size()) rows_[row].SetName(text);
+}
+
+bool EntryList::Holds(const std::wstring& path, bool caseSensitive, const std::wstring& except) const {
+  const std::wstring wanted = ComparedForm(path, caseSensitive);
+  for (const archiver::listing::EntryRow& row : rows_) {
+    const std::wstring stored = EntryPath(row.Cell(7), row.Name());
+    if (stored == except) continue;
+    // An entry of that name, or one inside a folder of that name.
+    const std::wstring compared = ComparedForm(stored, caseSensitive);
+    if (compared == wanted || (compared.size() > wanted.size() && compared.compare(0, wanted.size(), wanted) == 0 &&
+                               compared[wanted.size()] == L'/'))
+      return true;
+  }
+  return false;
+}
+
+std::wstring EntryPath(std::wstring_view folder, std::wstring_view name) {
+  if (folder.find_first_not_of(L' ') == std::wstring_view::npos) folder = {};
+  return std::wstring(folder) + std::wstring(name);
 }
 
 EntryList& Entries() {

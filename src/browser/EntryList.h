@@ -35,6 +35,11 @@ class EntryList : public winui::ListItemSource {
   std::vector<int> Selected() const;
   int SelectedCount() const;
 
+  // Whether a row other than those at exactly `except` stands at `path` (an EntryPath) or inside a folder
+  // of that path. "/" and "\" are alike, and so are letters that differ only in case unless
+  // `caseSensitive` (the archive type tells them apart, core::ArcTypeRow::caseSensitiveNames).
+  bool Holds(const std::wstring& path, bool caseSensitive, const std::wstring& except) const;
+
   // While shown, the control sees only `rows` (positions) in place of every row, and as many items; the
   // column sizing asks the control to measure a few rows this way. Show(nullptr) shows every row again.
   void Show(const std::vector<size_t>* rows);
@@ -56,5 +61,8 @@ class EntryList : public winui::ListItemSource {
 
 // The entries of the main window's list.
 EntryList& Entries();
+
+// The path of an entry inside its archive: its folder column (blank at the root for some types) and its name.
+std::wstring EntryPath(std::wstring_view folder, std::wstring_view name);
 
 }  // namespace browser

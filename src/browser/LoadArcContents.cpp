@@ -26,6 +26,9 @@ namespace {
 
 constexpr std::array<const wchar_t*, 4> kBaseImages = {L"Closed", L"Leaf", L"Archive", L"Application"};
 
+// Whether the reading in progress or last ended told the user of a failure.
+bool toldFailure = false;
+
 }  // namespace
 
 void FillBaseImages(winui::ImageList& target, int size, winui::ImageList& source) {
@@ -127,6 +130,7 @@ class ProgressBox : public archiver::listing::ListingProgress {
   void Pump() override { core::DoEvents(); }
 
   void Failed(const std::wstring& message, bool defaultPointerFirst) override {
+    toldFailure = true;
     if (defaultPointerFirst) winui::SetBusyCursor(false);
     winui::MsgBox(message, MB_ICONEXCLAMATION | MB_OK, core::kProgramTitle, views_.form.Hwnd());
   }
@@ -175,6 +179,7 @@ void ResetIconLists() {
 }
 
 void LoadArcContents(std::wstring& path, const std::wstring& typeName, bool clearOnly, bool& yz1Flag) {
+  toldFailure = false;
   BrowserViews* views = Views();
   if (!views) return;
   FrozenList frozen(views->lvListView);
@@ -182,7 +187,7 @@ void LoadArcContents(std::wstring& path, const std::wstring& typeName, bool clea
   core::DoEvents();
   if (clearOnly) return;
 
-  if (!core::NormalFileExists(path) && core::GetFileNamePart(path).rfind(L"$New", 0) == 0) {
+  if (!core::NormalFileExists(path) && IsNewArchive(path)) {
     core::NewArcCount = core::NewArcCount > 0 ? core::NewArcCount - 1 : 0;
     return;
   }
@@ -210,5 +215,7 @@ void LoadArcContents(std::wstring& path, const std::wstring& typeName, bool clea
   views->sbStatusBar.SetPanelText(1, L"");
   winui::SetBusyCursor(false);
 }
+
+bool ListingToldFailure() { return toldFailure; }
 
 }  // namespace browser

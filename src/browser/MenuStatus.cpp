@@ -5,6 +5,7 @@
 #include "browser/BrowserViews.h"
 #include "browser/Commands.h"
 #include "browser/EntryList.h"
+#include "browser/TreeListUpkeep.h"
 #include "core/ArcCatalogue.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
@@ -212,7 +213,7 @@ void SetMenuStatus(const std::wstring& arcType) {
   const core::ArcTypeRow* row = core::FindArcType(arcType);
   if (nodeText != kRootText && Entries().Count() == 0) {
     // A new archive not yet saved has no entries: it can take files or be closed.
-    if (fileName.compare(0, 4, L"$New") == 0) {
+    if (IsNewArchive(core::PrivateState.ArcFileName())) {
       for (Command command : {Command::CloseArchive, Command::CloseArchiveButton, Command::CloseArchiveInTree,
                               Command::AddFiles, Command::AddFolder})
         state.Enable(command, true);

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "browser/BrowserViews.h"
 #include "browser/Commands.h"
 #include "browser/EntryList.h"
@@ -32,7 +34,33 @@ constexpr int kKeyPrefixes = 10000;
 
 std::wstring Caption() { return std::wstring(core::kProgramTitle) + L" "; }
 
+// The folders of new archives, upper-cased, each with its "\".
+std::vector<std::wstring>& NewArchiveFolders() {
+  static std::vector<std::wstring> folders;
+  return folders;
+}
+
+bool LiesIn(const std::wstring& upperPath, const std::wstring& upperFolder) {
+  return upperPath.size() > upperFolder.size() && upperPath.compare(0, upperFolder.size(), upperFolder) == 0;
+}
+
 }  // namespace
+
+void RememberNewArchiveFolder(const std::wstring& folder) {
+  if (folder.empty()) return;
+  const std::wstring upper = core::UCase(core::AddBackslash(folder));
+  std::vector<std::wstring>& folders = NewArchiveFolders();
+  if (std::find(folders.begin(), folders.end(), upper) == folders.end()) folders.push_back(upper);
+}
+
+bool IsNewArchive(const std::wstring& path) {
+  if (path.empty()) return false;
+  const std::wstring upper = core::UCase(path);
+  if (!core::WorkFolderNo.empty() && LiesIn(upper, core::UCase(core::AddBackslash(core::WorkFolderPath()))))
+    return true;
+  const std::vector<std::wstring>& folders = NewArchiveFolders();
+  return std::any_of(folders.begin(), folders.end(), [&](const std::wstring& folder) { return LiesIn(upper, folder); });
+}
 
 std::wstring ArcNodeKey(int32_t counter, const std::wstring& path) {
   const std::wstring digits = core::PadNumber(counter, 4);

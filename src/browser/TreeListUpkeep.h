@@ -25,6 +25,14 @@ int32_t NextArcNodeCounter(const std::vector<std::wstring>& paths);
 // Adds the node `key` for `path` under the root, selects it and makes the path the current archive.
 bool AddArchiveNodeKeyed(const std::wstring& key, const std::wstring& path);
 
+// Remembers a folder this instance makes its new archives in, so they are still known as its own after
+// the work folder changed.
+void RememberNewArchiveFolder(const std::wstring& folder);
+// True for a new archive this instance made and nobody saved yet: its path lies in this instance's work
+// folder or in a folder remembered above. Only such an archive is asked about when it is closed, and
+// deleted or moved by close and Save As; any other archive is the user's file, whatever its name.
+bool IsNewArchive(const std::wstring& path);
+
 // The views as the window starts: only the root, an empty list, the type combo, the menus' checks and the
 // commands of a window without archive. clearTemp also empties the work and drag folders.
 void InitMainView(bool clearTemp);

@@ -314,6 +314,9 @@ struct ArcTypeRow {
   ListingRule listing = ListingRule::Library;
   ReaderTraits reader{};
   bool placesProgress = true;  // the listing runs with the progress box placed over the status bar
+  // Entry names that differ only in case are different entries (the Unix tar family); elsewhere they name one
+  // entry, as Windows names one file.
+  bool caseSensitiveNames = false;
   CommandShape commandShape = CommandShape::Plain;
   ListRule listRule = ListRule::Appended;
   ListVerb listVerb{};

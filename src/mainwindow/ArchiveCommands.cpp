@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "browser/Histories.h"
+#include "browser/LoadArcContents.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/CommonDlg.h"
 #include "core/SettingValues.h"
@@ -81,14 +82,23 @@ void ShowOpenedArchive(frmMain& form, const std::wstring& path) {
   browser::SetTreeViewColor();
 }
 
-bool OpenArchive(frmMain& form, const std::wstring& path, const std::wstring& failure) {
+namespace {
+
+// `failure` is reported unless `unlessToldAlready` and the reader has told of the failure itself.
+bool Open(frmMain& form, const std::wstring& path, const std::wstring& failure, bool unlessToldAlready) {
   WindowBusy busy(form);
   if (!browser::OpenArchiveFile(path)) {
-    ReportFailure(form, failure);
+    if (!unlessToldAlready || !browser::ListingToldFailure()) ReportFailure(form, failure);
     return false;
   }
   ShowOpenedArchive(form, path);
   return true;
+}
+
+}  // namespace
+
+bool OpenArchive(frmMain& form, const std::wstring& path, const std::wstring& failure) {
+  return Open(form, path, failure, false);
 }
 
 void mnuFileOpen_Click(frmMain& form) {
@@ -107,7 +117,9 @@ void OpenRecentArchive(frmMain& form, std::wstring path, const std::wstring& fil
     ReportFailure(form, fileWord + L"\"" + path + L"\" が見つかりません");
     return;
   }
-  OpenArchive(form, path, kUnreadableArchive);
+  // The reader's message already says the archive could not be read; the same words once more would only
+  // make the user answer twice.
+  Open(form, path, kUnreadableArchive, true);
 }
 
 void mnuFileMRU_Click(frmMain& form, int index) {

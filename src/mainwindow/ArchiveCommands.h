@@ -40,7 +40,8 @@ void ShowOpenedArchive(frmMain& form, const std::wstring& path);
 // True when a normal file is found at `path` (core::NormalFileExists).
 bool ArchiveFileExists(const std::wstring& path);
 // Opens a recent archive, reporting a missing file as `fileWord`, the path in double quotes and
-// " が見つかりません" (the entry stays in the history). BusyFlag is set around the reading, and around the
+// " が見つかりません" (the entry stays in the history), and an unreadable one as kUnreadableArchive unless
+// its reader has already said so. BusyFlag is set around the reading, and around the
 // missing-file message too when `busyWhileChecking`. The path is taken by value: the history it usually
 // comes from is rewritten while the archive is recorded in it.
 void OpenRecentArchive(frmMain& form, std::wstring path, const std::wstring& fileWord, bool busyWhileChecking);

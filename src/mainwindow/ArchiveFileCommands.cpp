@@ -50,7 +50,8 @@ bool IsArchiveKey(const std::wstring& key) {
   return true;
 }
 
-bool IsNewNodeText(const std::wstring& text) { return core::UCase(text.substr(0, 4)) == L"$NEW"; }
+// The archive of a node: its key from the fifth character; "" for the root.
+std::wstring NodeArchive(const std::wstring& key) { return IsArchiveKey(key) ? key.substr(kKeyDigits) : L""; }
 
 void LowerNewArcCount() {
   if (--core::NewArcCount < 0) core::NewArcCount = 0;
@@ -115,7 +116,7 @@ bool mnuFileSaveAs_Click(frmMain& form) {
   const std::wstring counter = key.substr(0, kKeyDigits);
   const std::wstring path = key.substr(kKeyDigits);
   const std::wstring name = core::GetFileNamePart(path);
-  const bool isNew = name.substr(0, 4) == L"$New";
+  const bool isNew = browser::IsNewArchive(path);
   std::wstring filter, type;
   if (!SaveAsFilter(path, filter, type)) return false;
 
@@ -150,8 +151,9 @@ bool mnuFileSaveAs_Click(frmMain& form) {
 
 void mnuFileArcClose_Click(frmMain& form) {
   const std::wstring key = form.tvTreeView.SelectedKey();
-  const std::wstring text = form.tvTreeView.Text(key);
-  if (IsNewNodeText(text)) {
+  const std::wstring path = NodeArchive(key);
+  // Only an archive this instance made is asked about and deleted; one the user opened is only closed.
+  if (browser::IsNewArchive(path)) {
     if (form.lvListView.Count() > 0) {
       const int answer = Ask(form, kSaveNewArchive, MB_YESNOCANCEL | MB_ICONQUESTION);
       if (answer == IDYES) {
@@ -161,10 +163,8 @@ void mnuFileArcClose_Click(frmMain& form) {
       if (answer != IDNO) return;
     }
     LowerNewArcCount();
+    if (core::NormalFileExists(path)) DeleteFileW(path.c_str());
   }
-  const std::wstring path = key.size() > kKeyDigits ? key.substr(kKeyDigits) : L"";
-  if (core::UCase(core::GetFileNamePart(path)).rfind(L"$NEW", 0) == 0 && core::NormalFileExists(path))
-    DeleteFileW(path.c_str());
   if (key != browser::kRootNodeKey) form.tvTreeView.Remove(key);
   ShowNoArchive(form);
 }
@@ -176,8 +176,8 @@ void mnuFileArcAllClose_Click(frmMain& form) {
   std::vector<std::wstring> keys = form.tvTreeView.Keys();
   for (size_t i = keys.size(); i-- > 1;) {
     const std::wstring& key = keys[i];
-    if (IsNewNodeText(form.tvTreeView.Text(key))) {
-      const std::wstring path = key.size() > kKeyDigits ? key.substr(kKeyDigits) : L"";
+    const std::wstring path = NodeArchive(key);
+    if (browser::IsNewArchive(path)) {
       form.tvTreeView.Select(key);
       form.SetCaption(path + L" - " + TitleCaption());
       browser::RefreshArchiveList(path, false);

@@ -2,13 +2,16 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cwctype>
 #include <utility>
 #include <vector>
 
+#include "archiver/ArcOutput.h"
 #include "browser/EntryList.h"
 #include "browser/MenuStatus.h"
 #include "browser/TreeListUpkeep.h"
+#include "core/ArcCatalogue.h"
 #include "core/ArcType.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
@@ -33,6 +36,7 @@ const wchar_t kAddFailed[] = L"書庫にファイルを追加できませんで�
 const wchar_t kDeleteFailed[] = L"書庫よりファイルを削除できませんでした";
 const wchar_t kRenameFailed[] = L"書庫中のファイルをリネームできませんでした";
 const wchar_t kDeleteQuestion[] = L"ファイルを削除します　\r\nよろしいですか";
+const wchar_t kNameTaken[] = L"同じ名前のファイルが書庫中に既に存在します";
 
 namespace {
 
@@ -59,11 +63,58 @@ void Inform(frmMain& form, const std::wstring& text) {
   if (core::IsOn(core::Settings.Message) && core::PrivateState.ArcStatus()) Say(form, text, MB_OK | MB_ICONINFORMATION);
 }
 
-// After a failed command: the report, and the archive listed again, so the list shows what it holds
-// whatever the archiver left. The outcome stays the failure.
-void ReportFailure(frmMain& form, const wchar_t* text, const std::wstring& archive) {
+// What a command's archive is on disk, to tell whether the archiver changed it.
+class ArchiveStamp {
+ public:
+  explicit ArchiveStamp(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    found_ = GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
+    if (!found_) return;
+    size_ = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    written_ = (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+  }
+  bool operator==(const ArchiveStamp&) const = default;
+
+ private:
+  bool found_ = false;
+  uint64_t size_ = 0;
+  uint64_t written_ = 0;
+};
+
+// The archiver's report, held back while the archive changes and shown once the list shows what the
+// archive then holds: a modal report over a list that still shows the entries just deleted would tell the
+// user they are still there.
+class HeldReport {
+ public:
+  HeldReport() : log_(core::Settings.Log) { core::Settings.Log = L"0"; }
+  ~HeldReport() { core::Settings.Log = log_; }
+  HeldReport(const HeldReport&) = delete;
+  HeldReport& operator=(const HeldReport&) = delete;
+
+  // Keeps the report of the archiver call just made.
+  void Keep() { text_ = archiver::ArcOutputText; }
+  // Shows the report kept, as the output window is set to show reports.
+  void Show() {
+    core::Settings.Log = log_;
+    if (text_.find_first_not_of(L" \r\n") == std::wstring::npos) return;
+    archiver::ArcOutputText = text_;
+    archiver::ShowArcOutput();
+  }
+
+ private:
+  std::wstring log_;
+  std::wstring text_;
+};
+
+// After a failed command the list shows what the archive holds: read again when the archiver changed the
+// archive, kept as it is when it did not (the list shows it already, and a reading that fails now would show
+// nothing in place of entries the archive still holds). Then the archiver's held report, if any, and the
+// failure. The outcome stays the failure.
+void ReportFailure(frmMain& form, const wchar_t* text, const std::wstring& archive, const ArchiveStamp& before,
+                   HeldReport* report = nullptr) {
+  if (!(ArchiveStamp(archive) == before)) browser::RefreshArchiveList(archive, false);
+  if (report) report->Show();
   Say(form, text, MB_OK | MB_ICONSTOP);
-  browser::RefreshArchiveList(archive, false);
   core::PrivateState.SetArcStatus(false);
 }
 
@@ -107,8 +158,8 @@ std::wstring SelectedNodeArchive(frmMain& form) {
 }
 
 void AddFilesToShownArchive(frmMain& form, int mode) {
+  // With the root selected there is no archive, and so no type that takes files: the same refusal.
   const std::wstring path = SelectedNodeArchive(form);
-  if (path.empty()) return;
   const std::wstring type = core::GetArcTypeByExt(path);
   if (!TakesAddedFiles(type)) {
     Say(form, L"指定書庫形式にはファイルの追加はできません", MB_OK | MB_ICONEXCLAMATION);
@@ -119,11 +170,12 @@ void AddFilesToShownArchive(frmMain& form, int mode) {
   // The choice writes the list file only once something was chosen, and removes it after a success: a list
   // file left behind means the archiver ran and failed.
   operations::DeleteListFile();
+  const ArchiveStamp before(path);
   operations::SelectPackFiles(form.Hwnd(), type, true, mode == 1);
   const bool failed = !core::PrivateState.ArcStatus() && core::PathTaken(operations::ListFilePath());
   if (failed) {
     operations::DeleteListFile();
-    ReportFailure(form, kAddFailed, path);
+    ReportFailure(form, kAddFailed, path, before);
   }
   browser::SelectListItem(form.lvListView, 1);
   browser::SetMenuStatus(type);
@@ -141,13 +193,18 @@ void mnuEditDelete_Click(frmMain& form) {
     operations::DeleteListFile();
     return;
   }
+  const ArchiveStamp before(path);
+  HeldReport report;
   operations::DeleteArcFiles(form.Hwnd(), path);
+  report.Keep();
   operations::DeleteListFile();
-  // The rows go only with their entries; a failure lists the archive as the archiver left it.
-  if (core::PrivateState.ArcStatus())
+  // The rows go only with their entries; a failure shows the archive as the archiver left it.
+  if (core::PrivateState.ArcStatus()) {
     RemoveSelectedRows(form);
-  else
-    ReportFailure(form, kDeleteFailed, path);
+    report.Show();
+  } else {
+    ReportFailure(form, kDeleteFailed, path, before, &report);
+  }
   winui::DoEvents();
   if (core::PrivateState.ArcStatus() && browser::Entries().Count() == 0) {
     mnuFileArcClose_Click(form);
@@ -170,9 +227,10 @@ void mnuEditReName_Click(frmMain& form) {
   }
   if (selected.size() < 2 || RefuseReadOnly(form, path, kRenameFailed) || !operations::MakeSelectFileList()) return;
   core::PrivateState.SetArcFileName(path);
+  const ArchiveStamp before(path);
   operations::RenameArcFile(form.Hwnd(), type, L"", L"");
   operations::DeleteListFile();
-  if (!core::PrivateState.ArcStatus()) ReportFailure(form, kRenameFailed, path);
+  if (!core::PrivateState.ArcStatus()) ReportFailure(form, kRenameFailed, path, before);
   browser::SelectListItem(form.lvListView, 1);
   Inform(form, L"書庫中のファイルをリネームしました");
 }
@@ -188,11 +246,20 @@ bool RenameEntryInPlace(frmMain& form, const std::wstring& newName) {
     Say(form, std::wstring(operations::kUnwritableName) + L"\r\n\"" + newName + L"\"", MB_OK | MB_ICONSTOP);
     return false;
   }
+  // A second entry of one name would hide the first: extraction would write both to one file.
+  const core::ArcTypeRow* row = core::FindArcType(type);
+  const std::wstring target = browser::EntryPath(form.RenameFolder, newName);
+  if (browser::Entries().Holds(target, row && row->caseSensitiveNames,
+                               browser::EntryPath(form.RenameFolder, form.RenameOldName))) {
+    Say(form, std::wstring(kNameTaken) + L"\r\n\"" + newName + L"\"", MB_OK | MB_ICONSTOP);
+    return false;
+  }
   if (RefuseReadOnly(form, path, kRenameFailed)) return false;
   core::PrivateState.SetArcFileName(path);
+  const ArchiveStamp before(path);
   operations::RenameArcFile(form.Hwnd(), type, form.RenameFolder + form.RenameOldName, form.RenameFolder + newName);
   if (core::PrivateState.ArcStatus()) return true;
-  ReportFailure(form, kRenameFailed, path);
+  ReportFailure(form, kRenameFailed, path, before);
   return false;
 }
 

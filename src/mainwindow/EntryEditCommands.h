@@ -2,8 +2,8 @@
 // The Edit menu's commands that change the entries of the shown archive: adding files or a folder,
 // deleting the selected entries and renaming them (one in place, several at once), and the window's side
 // of adding dropped files and of asking the type of a new archive for a drop. The list shows what the
-// archive holds: its rows go or change only after the archiver succeeded; after a failure the archiver's
-// failure is reported and the archive is listed again.
+// archive holds: its rows go or change only after the archiver succeeded; after a failure the archive is
+// listed again where the archiver changed it, and the failure is reported.
 #include <string>
 
 namespace mainwindow {
@@ -16,6 +16,8 @@ extern const wchar_t kDeleteFailed[];
 extern const wchar_t kRenameFailed[];
 // The question before deleting.
 extern const wchar_t kDeleteQuestion[];
+// The refusal of a new name another entry of the folder already has (then a line with the name in quotes).
+extern const wchar_t kNameTaken[];
 
 // The path of the archive whose tree node is selected; "" for the root or no node.
 std::wstring SelectedNodeArchive(frmMain& form);

@@ -107,9 +107,10 @@ NewArcName MakeNewArcFileName(const std::wstring& type, const std::wstring& fold
 std::wstring NewArchiveFolder() {
   const std::wstring work = core::WorkFolderPath();
   CreateDirectoryW(work.c_str(), nullptr);
-  const std::wstring folder = core::AddBackslash(work) + L"Arc";
+  const std::wstring folder = core::AddBackslash(core::AddBackslash(work) + L"Arc");
   CreateDirectoryW(folder.c_str(), nullptr);
-  return core::AddBackslash(folder);
+  browser::RememberNewArchiveFolder(folder);
+  return folder;
 }
 
 void AddNewArchiveNode(const std::wstring& type) {

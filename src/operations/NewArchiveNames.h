@@ -19,7 +19,8 @@ struct NewArcName {
 // becomes False and the name is refused.
 NewArcName MakeNewArcFileName(const std::wstring& type, const std::wstring& folder);
 
-// The folder "Arc" of the instance work folder with "\", made (with the work folder) when missing.
+// The folder "Arc" of the instance work folder with "\", made (with the work folder) when missing. What lies
+// in it counts as this instance's new archives (browser::IsNewArchive).
 std::wstring NewArchiveFolder();
 
 // File menu "new archive": a node for a new, still empty archive of `type`, selected in the tree.

@@ -38,6 +38,10 @@ void BrowserTest::SetUp() {
   core::Settings.SortFlag = L"0";
   core::Settings.FileHistory = L"15";
   core::Settings.History = {L""};
+  // This instance's work folder: new archives are the ones in it.
+  savedWorkFolderNo_ = core::WorkFolderNo;
+  core::Settings.WorkFolder = temp_ / L"work";
+  core::WorkFolderNo = L"00";
 
   libraries_ = temp_ / L"libs";
   tools_ = temp_ / L"program";
@@ -65,6 +69,7 @@ void BrowserTest::TearDown() {
   core::PrivateState = savedState_;
   core::ArcNodeCounter = savedCounter_;
   core::NewArcCount = savedNewArcs_;
+  core::WorkFolderNo = savedWorkFolderNo_;
 }
 
 void BrowserTest::InstallLibraries(const std::vector<std::wstring>& names) {

@@ -54,6 +54,7 @@ class BrowserTest : public ::testing::Test {
   core::clsPrivate savedState_;
   int32_t savedCounter_ = 0;
   int32_t savedNewArcs_ = 0;
+  std::wstring savedWorkFolderNo_;
   browser::BrowserViews* previousViews_ = nullptr;
 };
 

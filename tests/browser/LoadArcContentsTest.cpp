@@ -95,6 +95,16 @@ TEST_F(LoadArcContentsTest, ANewArchiveNeverWrittenOnlyLowersTheCount) {
   }
 }
 
+// Outside this instance's work folder a name like a new archive's is the user's file: a missing one is read
+// and reported like any other, and the count of new archives stays.
+TEST_F(LoadArcContentsTest, AMissingArchiveOfTheUserNamedLikeANewOneIsReadAsAnyOther) {
+  core::NewArcCount = 2;
+  boxes_.Expect(L"書庫ファイル \"$New0003.lzh\" の読み込みに失敗しました");
+  List(temp_ / L"$New0003.lzh", L"LZH");
+  EXPECT_EQ(2, core::NewArcCount);
+  ExpectFinished();
+}
+
 TEST_F(LoadArcContentsTest, ATypeNameWithoutReaderListsNothingAndShowsNoMessage) {
   const std::wstring path = Fixture(L"a.lzh", "RAR", "entry a.txt\r\nend\r\n");
   for (const wchar_t* type : {L"lzh", L"LZS", L""}) {

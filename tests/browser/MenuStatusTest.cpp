@@ -160,14 +160,15 @@ TEST_F(MenuStatusTest, EmptyListOfANewArchiveOffersOnlyAddingAndClosing) {
                                      Command::AddFiles, Command::AddFolder};
   const std::vector<Command> others = {Command::Delete, Command::SelectAll, Command::SaveAs, Command::UnPack};
   UseAllLibraries();
-  Show(temp_ / L"$New0001.lzh", 0);
+  Show(temp_ / L"work\\tvtemp00\\Arc\\$New0001.lzh", 0);
   SetMenuStatus(L"ZIP");
   EXPECT_EQ(five.size(), EnabledOf(five).size());
   EXPECT_EQ("", Join(EnabledOf(others)));
   EXPECT_TRUE(Enabled(Command::CloseAll));
 
-  // Another archive whose list came out empty gets not even its close command; "$NEW" is not a new one.
-  for (const wchar_t* name : {L"old.lzh", L"$NEW0002.lzh"}) {
+  // Another archive whose list came out empty gets not even its close command, also when the user's file
+  // is named like a new one.
+  for (const wchar_t* name : {L"old.lzh", L"$New0002.lzh", L"$NEW0003.lzh"}) {
     Show(temp_ / name, 0);
     SetMenuStatus(L"LZH");
     EXPECT_EQ("", Join(EnabledOf(five))) << core::ToUtf8(name);

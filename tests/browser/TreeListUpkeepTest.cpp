@@ -175,6 +175,31 @@ TEST_F(TreeListUpkeepTest, NodeKeysWrapButStayUnique) {
   EXPECT_EQ(4, form_.tvTreeView.Count());
 }
 
+// New archives are the ones this instance made: in its work folder, or in a folder it made new archives in
+// before the work folder changed. A file of the user's is never one, whatever its name.
+TEST_F(TreeListUpkeepTest, OnlyArchivesInThisInstancesFoldersAreNew) {
+  const std::wstring work = temp_ / L"work\\tvtemp00\\";
+  const std::wstring earlier = temp_ / L"earlier\\tvtemp03\\Arc";
+  RememberNewArchiveFolder(earlier);
+  struct Case {
+    std::wstring path;
+    bool isNew;
+  };
+  const Case cases[] = {
+      {work + L"Arc\\$New0001.lzh", true},
+      {core::UCase(work) + L"arc\\$New0002.zip", true},
+      {earlier + L"\\$New0003.exe", true},
+      {temp_ / L"$New0001.lzh", false},
+      {temp_ / L"$news.zip", false},
+      {temp_ / L"$NEWreport.zip", false},
+      {temp_ / L"work\\tvtemp01\\Arc\\$New0001.lzh", false},  // another instance's
+      {temp_ / L"work\\tvtemp000\\$New0001.lzh", false},
+      {temp_ / L"earlier\\tvtemp03\\$New0001.lzh", false},
+      {L"", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsNewArchive(c.path), c.isNew) << core::ToUtf8(c.path);
+}
+
 TEST_F(TreeListUpkeepTest, RelistingKeepsTheTreeAndRecordsThePath) {
   ASSERT_TRUE(OpenArchiveFile(path_));
   // The password flag reaches the YZ1 reader, which checks the archive first and opens it with mode 1.

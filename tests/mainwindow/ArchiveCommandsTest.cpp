@@ -199,30 +199,38 @@ TEST_F(ArchiveCommandsTest, RecentArchiveFromMenuAndDropDownOpens) {
   EXPECT_EQ(core::Settings.History, (std::vector<std::wstring>{second, first}));
 }
 
-TEST_F(ArchiveCommandsTest, MissingOrUnreadableRecentArchiveIsReportedAndKept) {
+TEST_F(ArchiveCommandsTest, MissingOrUnreadableRecentArchiveIsReportedOnceAndKept) {
   const std::wstring gone = temp / L"消えた.lzh";
+  // The reader fails on this one and says so itself: that is the only report.
+  const std::wstring broken = temp.WriteFile(L"中身なし.7z", "no archive at all");
+  const std::wstring brokenMessage = L"書庫ファイル \"中身なし.7z\" の読み込みに失敗しました";
   struct Case {
     bool fromMenu;
     std::wstring path;
     std::wstring message;
+    UINT icon;
   };
   const Case cases[] = {
-      {true, gone, L"ファイル \"" + gone + L"\" が見つかりません"},
-      {false, gone, L"ファィル \"" + gone + L"\" が見つかりません"},
-      {true, unreadable, L"指定された書庫ファイルの読み込みに失敗しました"},
-      {false, unreadable, L"指定された書庫ファイルの読み込みに失敗しました"},
+      {true, gone, L"ファイル \"" + gone + L"\" が見つかりません", MB_ICONSTOP},
+      {false, gone, L"ファィル \"" + gone + L"\" が見つかりません", MB_ICONSTOP},
+      {true, unreadable, L"指定された書庫ファイルの読み込みに失敗しました", MB_ICONSTOP},
+      {false, unreadable, L"指定された書庫ファイルの読み込みに失敗しました", MB_ICONSTOP},
+      {true, broken, brokenMessage, MB_ICONEXCLAMATION},
+      {false, broken, brokenMessage, MB_ICONEXCLAMATION},
       // A folder of that name is no archive file.
-      {true, temp.Path(), L"ファイル \"" + temp.Path() + L"\" が見つかりません"},
+      {true, temp.Path(), L"ファイル \"" + temp.Path() + L"\" が見つかりません", MB_ICONSTOP},
   };
   for (const Case& c : cases) {
     core::Settings.History = {c.path};
+    const size_t shown = boxes.Shown().size();
     boxes.Expect(c.message);
     if (c.fromMenu)
       ChooseRecent(0);
     else
       EXPECT_TRUE(PickFromDropDown(L"Open", 1));
     EXPECT_TRUE(boxes.AllShown()) << c.message;
-    EXPECT_EQ(LastBoxIcon(), static_cast<UINT>(MB_ICONSTOP));
+    EXPECT_EQ(boxes.Shown().size(), shown + 1) << "said once";
+    EXPECT_EQ(LastBoxIcon(), c.icon);
     EXPECT_EQ(core::Settings.History, std::vector<std::wstring>{c.path});
     EXPECT_EQ(form->tvTreeView.Count(), 1);
     EXPECT_FALSE(core::BusyFlag);

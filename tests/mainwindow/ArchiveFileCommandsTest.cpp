@@ -247,6 +247,46 @@ TEST_F(ArchiveFileCommandsTest, CloseAllStopsAtCancelAndKeepsAnArchiveWhoseSaveW
   EXPECT_TRUE(Exists(opened));
 }
 
+// A file of the user's is never taken for a new archive by its name: closing or closing all asks nothing and
+// leaves it, Save As copies it and proposes its own name, and the count of new archives stays.
+TEST_F(ArchiveFileCommandsTest, AnArchiveOfTheUsersNamedLikeANewOneIsNeverAskedAboutMovedOrDeleted) {
+  const std::wstring zip = testsupport::SourcePath(L"tests/operations/fixtures/extract/tree.zip");
+  const std::string bytes = testsupport::ReadFileBytes(zip);
+  CreateDirectoryW((temp / L"mine").c_str(), nullptr);
+  struct Case {
+    const wchar_t* name;
+    int command;
+  };
+  const Case cases[] = {
+      {L"$news.zip", ID_mnuFileArcClose},
+      {L"$NEWreport.zip", ID_mnuFileArcClose},
+      {L"$New0001.zip", ID_mnuFileArcAllClose},
+      {L"$Newsletter.zip", ID_mnuFileSaveAs},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(core::ToUtf8(c.name));
+    const std::wstring path = temp / (std::wstring(L"mine\\") + c.name);
+    ASSERT_TRUE(CopyFileW(zip.c_str(), path.c_str(), FALSE));
+    ASSERT_TRUE(OpenArchive(*form, path, kUnreadableArchive));
+    core::NewArcCount = 1;  // another, unsaved archive
+    const std::wstring saved = temp / L"save\\kept.zip";
+    if (c.command == ID_mnuFileSaveAs) dialogs.answers.push_back(temp / L"save\\kept");
+    Click(c.command);
+    if (c.command == ID_mnuFileSaveAs) {
+      EXPECT_EQ(dialogs.asked.back().fileName, c.name);
+      EXPECT_EQ(testsupport::ReadFileBytes(saved), bytes);
+      EXPECT_EQ(form->tvTreeView.SelectedKey().substr(4), saved);
+      EXPECT_EQ(core::NewArcCount, 1);
+      Click(ID_mnuFileArcClose);
+      EXPECT_EQ(testsupport::ReadFileBytes(saved), bytes);
+    }
+    EXPECT_TRUE(boxes.Shown().empty()) << "nothing asked";
+    EXPECT_EQ(testsupport::ReadFileBytes(path), bytes) << "the user's file stays as it was";
+    EXPECT_EQ(form->tvTreeView.Count(), 1);
+    EXPECT_EQ(core::NewArcCount, c.command == ID_mnuFileArcAllClose ? 0 : 1);
+  }
+}
+
 TEST_F(ArchiveFileCommandsTest, SaveAsFilterAndTypeFollowTheArchive) {
   struct Case {
     const wchar_t* path;

@@ -12,6 +12,7 @@
 #include "EntryEditWork.h"
 #include "EntryFixture.h"
 #include "archiver/LibraryBinding.h"
+#include "archiver/frmView.h"
 #include "browser/EntryList.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/Settings.h"
@@ -109,6 +110,45 @@ TEST_F(EntryEditTest, TheDeleteKeyDeletesTheSelectedEntryAfterItsQuestion) {
   }
 }
 
+// The row selected by another program and the command sent as a message, as a user's tools may do it: once
+// the archiver has deleted the entry, the list no longer shows it, also while the archiver's report shows
+// (the output window on, as it is by default).
+TEST_F(EntryEditTest, OnceTheEntryIsDeletedTheListNoLongerShowsIt) {
+  const std::vector<std::wstring> left = {L"data.bin", L"memo.txt"};
+  for (const Fixture& fixture : kFixtures) {
+    SCOPED_TRACE(fixture.file);
+    const std::wstring path = Open(fixture, L"three");
+    const int row = [] {
+      for (int i = 0; i < browser::Entries().Count(); ++i)
+        if (browser::Entries().CellText(i, 0) == L"readme.txt") return i;
+      return -1;
+    }();
+    ASSERT_GE(row, 0);
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    state.state = LVIS_SELECTED;
+    SendMessageW(form->lvListView.Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    core::Settings.Log = L"1";
+    std::vector<std::vector<std::wstring>> behindReport;
+    const winui::ModalHook previous = winui::SetModalHook([&](winui::Form& shown) {
+      auto* view = dynamic_cast<archiver::frmView*>(&shown);
+      ASSERT_NE(view, nullptr);
+      behindReport.push_back(Listed());
+      PressButtonOf(view->cmdOk);
+    });
+    boxes.Expect(mainwindow::kDeleteQuestion, IDOK);
+    boxes.Expect(L"書庫よりファイルを削除しました");
+    SendMessageW(form->Hwnd(), WM_COMMAND, MAKEWPARAM(mainwindow::ID_mnuEditDelete, 0), 0);
+    winui::SetModalHook(previous);
+    core::Settings.Log = L"0";
+    EXPECT_TRUE(boxes.AllShown());
+    EXPECT_EQ(behindReport, std::vector<std::vector<std::wstring>>{left}) << "the report showed once, over the list";
+    EXPECT_EQ(Listed(), left);
+    browser::RefreshArchiveList(path, false);
+    EXPECT_EQ(Listed(), left) << "the archive lost it too";
+  }
+}
+
 TEST_F(EntryEditTest, F2TypingAndEnterRenameAnEntryInPlaceWhereTheTypeAllowsIt) {
   struct Case {
     Fixture fixture;
@@ -174,6 +214,67 @@ TEST_F(EntryEditTest, ANewNameTheArchiveCannotStoreIsRefusedBeforeTheArchiverRun
     EXPECT_EQ(line.find("\tn -n1"), std::string::npos) << "no rename ran";
 }
 
+// A new name another entry of the folder already has, or a folder of the archive has, is refused before the
+// archiver runs, in the type's own way of comparing names: otherwise the archive would hold two entries of one
+// name and extraction would write the one over the other. Renaming to a name another folder holds is fine.
+TEST_F(EntryEditTest, ANameTheFolderAlreadyHoldsIsRefusedBeforeTheArchiverRuns) {
+  const std::string kEntries = "entry a.txt\r\ndata real\r\nend\r\nentry b.txt\r\nend\r\nentry sub/c.txt\r\nend\r\n";
+  struct Case {
+    std::wstring archive;  // LZH: made by Debian's jlha; otherwise the stand-ins' archive of that type
+    std::wstring entry;
+    std::wstring newName;
+    bool byMenu;  // Edit > 名前の変更 starts the renaming, else F2
+    bool refused;
+  };
+  const Case cases[] = {
+      {L"LZH", L"表計算 データ.csv", L"空.txt", false, true},
+      {L"LZH", L"空.txt", L"表計算 データ.CSV", true, true},
+      {L"LZH", L"空.txt", L"資料", false, true},
+      {L"LZH", L"予定表.txt", L"空.txt", false, false},
+      {L"LZH", L"空.txt", L"空.TXT", false, false},
+      {L"BH", L"a.txt", L"B.TXT", true, true},
+      {L"BH", L"c.txt", L"a.txt", false, false},
+      {L"BGA", L"a.txt", L"b.Txt", false, true},
+      {L"BGA", L"b.txt", L"SUB", true, true},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(core::ToUtf8(c.archive + L": " + c.entry + L" -> " + c.newName));
+    const std::wstring name = L"taken" + std::to_wstring(++n);
+    std::wstring path;
+    if (c.archive == L"LZH") {
+      path = temp / (name + L".lzh");
+      ASSERT_TRUE(CopyFileW(testsupport::OutsideToolFixture(L"jlha.lzh").c_str(), path.c_str(), FALSE));
+    } else {
+      path = temp.WriteFile(name + (c.archive == L"BH" ? L".bh" : L".gza"),
+                            testsupport::FixtureArchive(core::ToUtf8(c.archive), kEntries));
+    }
+    ASSERT_TRUE(mainwindow::OpenArchive(*form, path, L"unreadable"));
+    const std::string before = testsupport::ReadFileBytes(path);
+    const std::vector<std::wstring> listed = Listed();
+    Select({c.entry});
+    if (c.byMenu)
+      Click(mainwindow::ID_mnuEditReName);
+    else
+      PressInList(VK_F2);
+    HWND box = reinterpret_cast<HWND>(SendMessageW(form->lvListView.Hwnd(), LVM_GETEDITCONTROL, 0, 0));
+    ASSERT_NE(box, nullptr);
+    SetWindowTextW(box, c.newName.c_str());
+    if (c.refused) boxes.Expect(std::wstring(mainwindow::kNameTaken) + L"\r\n\"" + c.newName + L"\"");
+    Key(box, VK_RETURN);
+    EXPECT_TRUE(boxes.AllShown());
+    if (!c.refused) {
+      EXPECT_NE(testsupport::ReadFileBytes(path), before) << "renamed";
+      continue;
+    }
+    EXPECT_TRUE(testsupport::ReadFileBytes(path) == before) << "the archive is as it was";
+    EXPECT_EQ(Listed(), listed);
+    const std::wstring verb = c.archive == L"BH" ? L"\tr " : c.archive == L"BGA" ? L"\tn " : L"\tn -n1 ";
+    for (const std::string& line : testsupport::StandinLogLines(temp / L"standins.log"))
+      EXPECT_EQ(line.find(core::ToCp932(verb + core::QuotePath(path))), std::string::npos) << "no rename ran";
+  }
+}
+
 TEST_F(EntryEditTest, AFailingArchiverLeavesTheArchiveAndTheListAsTheyWere) {
   struct Case {
     const char* what;
@@ -181,8 +282,15 @@ TEST_F(EntryEditTest, AFailingArchiverLeavesTheArchiveAndTheListAsTheyWere) {
     std::string config;  // the stand-ins' configuration; "" makes the archive read-only instead
     bool rename;         // in place; otherwise the Delete key
     std::wstring report;
+    bool locked = false;  // another program holds the archive open and lets nobody write it
   };
+  // Locked, and read back as nothing: the list keeps what the unchanged archive holds.
+  const std::string zipReadsNothing = "[unzip32]\r\nMissing=UnZipFindFirst\r\n";
+  const std::string lzhReadsNothing = "[unlha32]\r\nMissing=UnlhaFindFirst\r\n";
   const Case cases[] = {
+      {"locked zip", kFixtures[0], zipReadsNothing, false, mainwindow::kDeleteFailed, true},
+      {"locked lzh", kFixtures[1], lzhReadsNothing, false, mainwindow::kDeleteFailed, true},
+      {"locked lzh renamed", kFixtures[1], lzhReadsNothing, true, mainwindow::kRenameFailed, true},
       {"zip32j fails the delete", kFixtures[0], "[Zip32J]\r\nResult.Zip=32790\r\n", false, mainwindow::kDeleteFailed},
       {"read-only zip", kFixtures[0], "", false, mainwindow::kDeleteFailed},
       {"unlha32 fails the delete", kFixtures[1], "[unlha32]\r\nResult.Unlha=32790\r\n", false,
@@ -196,6 +304,7 @@ TEST_F(EntryEditTest, AFailingArchiverLeavesTheArchiveAndTheListAsTheyWere) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Configure("");
+    archiver::FreeLibraries();
     const std::wstring path = Open(c.fixture, L"failing" + std::to_wstring(++n));
     const std::string before = testsupport::ReadFileBytes(path);
     const std::vector<std::wstring> listed = Listed();
@@ -204,6 +313,9 @@ TEST_F(EntryEditTest, AFailingArchiverLeavesTheArchiveAndTheListAsTheyWere) {
     else
       Configure(c.config);
     archiver::FreeLibraries();
+    const HANDLE lock =
+        c.locked ? CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)
+                 : INVALID_HANDLE_VALUE;
     Select({L"memo.txt"});
     if (c.rename) {
       PressInList(VK_F2);
@@ -221,6 +333,7 @@ TEST_F(EntryEditTest, AFailingArchiverLeavesTheArchiveAndTheListAsTheyWere) {
     EXPECT_TRUE(testsupport::ReadFileBytes(path) == before) << "the archive is as it was";
     EXPECT_EQ(Listed(), listed);
     EXPECT_NE(GetFileAttributesW(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   }
 }
@@ -290,6 +403,25 @@ TEST_F(EntryEditTest, AddChoosesFilesAddsThemAndSaysSoOrReportsTheFailure) {
   EXPECT_TRUE(boxes.AllShown());
   EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"chosen.txt", L"data.bin", L"memo.txt", L"readme.txt"}));
   EXPECT_EQ(browser::Entries().SelectedCount(), 1);
+}
+
+// With the tree's root selected there is no archive to add to: 追加 and フォルダ追加 say that the type takes no
+// added files, and no choice of files is offered.
+TEST_F(EntryEditTest, AddWithTheRootSelectedSaysNoFilesCanBeAdded) {
+  toolstest::FakeFileDialogs dialogs;
+  core::ScopedCommonDialogSeam dialogSeam{dialogs};
+  const std::string before = testsupport::ReadFileBytes(archive);
+  // Selected the way another program does it, so the commands of the archive shown stay enabled.
+  TreeView_SelectItem(form->tvTreeView.Hwnd(), TreeView_GetRoot(form->tvTreeView.Hwnd()));
+  ASSERT_EQ(form->tvTreeView.SelectedKey(), browser::kRootNodeKey);
+  for (int command : {mainwindow::ID_mnuEditAdd, mainwindow::ID_mnuEditAddFolder}) {
+    boxes.Expect(L"指定書庫形式にはファイルの追加はできません");
+    SendMessageW(form->Hwnd(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    ASSERT_TRUE(boxes.AllShown());
+    EXPECT_EQ(boxes.Shown().back().style & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+  }
+  EXPECT_TRUE(dialogs.asked.empty());
+  EXPECT_TRUE(testsupport::ReadFileBytes(archive) == before);
 }
 
 TEST_F(EntryEditTest, FilesDroppedWithNoArchiveShownGoThroughTheNewArchiveDialog) {
