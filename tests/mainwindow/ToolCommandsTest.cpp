@@ -19,6 +19,7 @@
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/ArchiveCommands.h"
+#include "tools/ClipboardDecoder.h"
 #include "tools/CommandLineRun.h"
 #include "tools/frmAbout.h"
 #include "tools/frmCommandLine.h"
@@ -307,6 +308,29 @@ TEST_F(ToolCommandsTest, AboutJpegAndDecodeOpenTheirTools) {
   Choose(ID_mnuToolDecode);
   EXPECT_TRUE(boxes.AllShown());
   EXPECT_EQ("hello world", testsupport::ReadFileBytes(temp / L"note.txt"));
+}
+
+// Text saved from mails (tests/fixtures/encoded, made by uuencode and python's email library): the file in
+// them comes out whole, whatever its data lines hold and whatever part of the mail comes first.
+TEST_F(ToolCommandsTest, DecodeTakesTheWholeFileOutOfSavedMails) {
+  const std::string table = testsupport::ReadFileBytes(testsupport::SourcePath(L"tests/fixtures/encoded/table.bin"));
+  ASSERT_EQ(200u, table.size());
+  toolstest::FakePicker picker;
+  core::ScopedFolderPickerSeam pickerSeam{picker};
+  for (const wchar_t* mail : {L"table-uu.txt", L"mail-text-first.txt", L"mail-japanese-text.txt"}) {
+    SCOPED_TRACE(core::ToUtf8(mail));
+    const std::wstring out = temp / (std::wstring(L"out ") + mail);
+    CreateDirectoryW(out.c_str(), nullptr);
+    picker.answer = out;
+    clipboard.SetText(tools::ReadTextFile(testsupport::SourcePath(std::wstring(L"tests/fixtures/encoded/") + mail)));
+    // The item is usable when the clipboard holds text as the window is made.
+    ASSERT_TRUE(LoadWindow());
+    const std::wstring target = out + L"\\table 37.bin";
+    boxes.Expect(L"ファイル名 \"" + target + L"\" としてデコードしました");
+    Choose(ID_mnuToolDecode);
+    EXPECT_TRUE(boxes.AllShown());
+    EXPECT_TRUE(testsupport::ReadFileBytes(target) == table) << testsupport::ReadFileBytes(target).size() << " bytes";
+  }
 }
 
 TEST_F(ToolCommandsTest, ArchivePropertyShowsTheArchiveWithTheArchiversOwnListing) {
