@@ -15,6 +15,7 @@
 #include "archiver/LibraryBinding.h"
 #include "browser/MenuStatus.h"
 #include "core/OpenCommand.h"
+#include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
@@ -308,6 +309,26 @@ TEST_F(ToolCommandsTest, AboutJpegAndDecodeOpenTheirTools) {
   Choose(ID_mnuToolDecode);
   EXPECT_TRUE(boxes.AllShown());
   EXPECT_EQ("hello world", testsupport::ReadFileBytes(temp / L"note.txt"));
+}
+
+// Both JPEG dialogs start where the open-archive dialog does (its rule is tested with File > 開く): the
+// default archive folder once it is chosen, else the folder last opened from.
+TEST_F(ToolCommandsTest, JpegDialogsStartInTheFolderArchivesAreOpenedFrom) {
+  Install({L"jpz.dll"});
+  ASSERT_TRUE(LoadWindow());
+  toolstest::FakeFileDialogs files;
+  core::ScopedCommonDialogSeam filesSeam{files};
+  core::Settings.ArcDefault = L"D:\\archives";
+  core::Settings.OpenFolder = L"C:\\last opened\\";
+  for (const wchar_t* flag : {L"0", L"1"}) {
+    core::Settings.ArcDefaultFlag = flag;
+    Choose(ID_mnuToolJpeg);
+    Choose(ID_mnuToolJpeg + 1);
+  }
+  ASSERT_EQ(4u, files.asked.size());
+  EXPECT_EQ((std::vector<std::wstring>{L"D:\\archives", L"D:\\archives", L"C:\\last opened\\", L"C:\\last opened\\"}),
+            (std::vector<std::wstring>{files.asked[0].initialDir, files.asked[1].initialDir, files.asked[2].initialDir,
+                                       files.asked[3].initialDir}));
 }
 
 // Text saved from mails (tests/fixtures/encoded, made by uuencode and python's email library): the file in
