@@ -211,6 +211,24 @@ void ReleaseTempFolder() {
   RemoveDirectoryW(folder.c_str());
 }
 
+bool ReleaseTempFolderIfEmpty() {
+  Claim& claim = TheClaim();
+  if (!claim.Held()) return false;
+  WIN32_FIND_DATAW data;
+  HANDLE find = FindFirstFileW((AddBackslash(claim.folder) + L"*").c_str(), &data);
+  bool onlyLock = true;
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      onlyLock = IsDots(data.cFileName) || lstrcmpiW(data.cFileName, kWorkFolderLockName) == 0;
+    } while (onlyLock && FindNextFileW(find, &data));
+    FindClose(find);
+  }
+  if (!onlyLock) return false;
+  std::wstring folder = claim.folder;
+  claim.Drop();
+  return RemoveDirectoryW(folder.c_str()) != FALSE;
+}
+
 std::wstring PrepareDragFolder() {
   std::wstring folder = AddBackslash(Settings.UnpackDefault) + L"Drag";
   if (IsFolder(folder)) return folder;

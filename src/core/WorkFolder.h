@@ -33,6 +33,11 @@ void ClearTempFolder();
 // (after the last ClearTempFolder); it also runs by itself when the process exits normally.
 void ReleaseTempFolder();
 
+// Gives up the claim and removes the work folder when nothing but the lock is in it, so a folder that was
+// claimed for one piece of work leaves no trace; a folder holding anything else stays claimed. True when
+// the folder went.
+bool ReleaseTempFolderIfEmpty();
+
 // True while this instance holds a claimed work folder.
 bool HoldsTempFolder();
 

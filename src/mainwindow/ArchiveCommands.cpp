@@ -53,13 +53,13 @@ void ReportFailure(frmMain& form, const std::wstring& text) {
   winui::MsgBox(text, MB_OK | MB_ICONSTOP, core::kProgramTitle, form.Hwnd());
 }
 
+}  // namespace
+
 std::wstring OpenStartFolder() {
   using core::Settings;
   if (!core::IsOn(Settings.ArcDefaultFlag) && !Settings.ArcDefault.empty()) return Settings.ArcDefault;
   return Settings.OpenFolder;
 }
-
-}  // namespace
 
 WindowBusy::WindowBusy(frmMain& form) : form_(form), previous_(core::BusyFlag) {
   core::BusyFlag = true;

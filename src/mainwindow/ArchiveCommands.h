@@ -9,6 +9,9 @@ class frmMain;
 // The open dialog's filter: every archive type the program reads, then each type alone.
 extern const wchar_t kOpenArchiveFilter[];
 
+// Where the dialogs that open a file start: Settings.ArcDefault when chosen (ArcDefaultFlag "0") and set,
+// else Settings.OpenFolder.
+std::wstring OpenStartFolder();
 // File > 開く: asks for an archive and opens it into the tree.
 void mnuFileOpen_Click(frmMain& form);
 // File > recent archive `index` (0 the newest): opens Settings.History(index).

@@ -10,6 +10,7 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "mainwindow/ArchiveCommands.h"
 #include "mainwindow/frmMain.h"
 #include "operations/OpenArchiveCommands.h"
 #include "tools/CommandLineRun.h"
@@ -53,7 +54,7 @@ void StartSideProgram(frmMain& form, const std::wstring& program) {
   core::Processes().Execute(form.Hwnd(), L"open", path, L"", L"", SW_SHOW);
 }
 
-void mnuToolJpeg_Click(frmMain& form, int index) { tools::RunJpegTool(form.Hwnd(), index); }
+void mnuToolJpeg_Click(frmMain& form, int index) { tools::RunJpegTool(form.Hwnd(), index, OpenStartFolder()); }
 
 void mnuToolDecode_Click(frmMain& form) { tools::DecodeClipboardText(form.Hwnd(), &form.sbStatusBar); }
 

@@ -223,7 +223,7 @@ bool AnyUnder(const std::wstring& folder, Check check) {
 
 }  // namespace
 
-void MakeArchive(HWND owner, const CreateRequest& request) {
+std::vector<std::wstring> MakeArchive(HWND owner, const CreateRequest& request) {
   const core::SettingsStore& s = core::Settings;
   Creation c;
   c.owner = owner;
@@ -240,7 +240,7 @@ void MakeArchive(HWND owner, const CreateRequest& request) {
   std::wstring archive = request.archivePath;
   if (!c.input.named) {
     const NewArcName name = MakeNewArcFileName(request.type, NewArchiveFolder());
-    if (name.path.empty()) return;
+    if (name.path.empty()) return {};
     counted = name.counted;
     c.input.folder = name.folder;
     archive = name.path;
@@ -263,10 +263,11 @@ void MakeArchive(HWND owner, const CreateRequest& request) {
   if (c.result != 0) {
     core::PrivateState.SetArcStatus(false);
     if (counted) core::NewArcCount = core::NewArcCount > 0 ? core::NewArcCount - 1 : 0;
-    return;
+    return {};
   }
   core::PrivateState.SetArcStatus(true);
   ShowCreated(c, request);
+  return c.created;
 }
 
 std::wstring FindUnwritableName(const std::wstring& files, bool withFolders) {
@@ -298,17 +299,17 @@ std::wstring FindUnwritableName(const std::wstring& files, bool withFolders) {
   return L"";
 }
 
-void PackFiles(HWND owner, const PackRequest& request) {
+std::vector<std::wstring> PackFiles(HWND owner, const PackRequest& request) {
   std::wstring refused = FindUnwritableName(request.files, request.withFolders);
   if (refused.empty() && !core::ToCp932Exact(request.create.archivePath)) refused = request.create.archivePath;
   if (!refused.empty()) {
     winui::MsgBox(std::wstring(kUnwritableName) + L"\r\n\"" + refused + L"\"", MB_OK | MB_ICONSTOP,
                   core::kProgramTitle);
     core::PrivateState.SetArcStatus(false);
-    return;
+    return {};
   }
   MakePackFileList(request.files, request.create.type, request.withFolders);
-  MakeArchive(owner, request.create);
+  return MakeArchive(owner, request.create);
 }
 
 }  // namespace operations

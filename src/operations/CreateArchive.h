@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace operations {
 
@@ -23,7 +24,9 @@ struct CreateRequest {
 // an archiver that reports a failure, or an archive (or self-extracting program) that did not appear, is a
 // failure. A new archive, or one the caller wants shown, gets its tree node (one per file of a split
 // archive) and is listed. NewArcCount falls again only when this creation raised it and failed.
-void MakeArchive(HWND owner, const CreateRequest& request);
+// Returns every file the creation made, the archive (or its program) first; none when it failed. A split
+// cabinet's volumes and ISH's files, named after the sources, stand there in place of the archive's name.
+std::vector<std::wstring> MakeArchive(HWND owner, const CreateRequest& request);
 
 // Everything the main window asks when it compresses files or a folder.
 struct PackRequest {
@@ -36,8 +39,9 @@ struct PackRequest {
 
 // Checks that every name to pack (the files of folders included) and the archive's own name can be handed
 // to the archivers (code page 932): a name that cannot is reported, naming it, and nothing runs
-// (PrivateState.ArcStatus False). Then writes the list file and makes the archive.
-void PackFiles(HWND owner, const PackRequest& request);
+// (PrivateState.ArcStatus False). Then writes the list file and makes the archive; returns what
+// MakeArchive returns (none when a name was refused).
+std::vector<std::wstring> PackFiles(HWND owner, const PackRequest& request);
 
 // The first name under the paths of `files` (see PackRequest) that has no code page 932 form, as a full
 // path; "" when every one has.

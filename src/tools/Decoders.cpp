@@ -1,6 +1,7 @@
 #include "tools/Decoders.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -94,6 +95,38 @@ std::vector<uint8_t> Base64Values(std::wstring_view rest) {
   return values;
 }
 
+// What a MIME part's header lines tell: its file name and whether its body is base64.
+struct PartHeader {
+  std::wstring name;
+  bool base64 = false;
+  bool bodyFollows = false;  // the header ended at an empty line
+};
+
+// One block of header lines: it ends at an empty line (the body follows), at a MIME boundary line or at the
+// end of the text. "name=" or "filename=" names the file; a later one replaces an earlier one.
+PartHeader TakeHeader(std::wstring_view& rest) {
+  PartHeader header;
+  while (!rest.empty()) {
+    const std::wstring line = Lower(TakeLine(rest));
+    if (line.empty()) {
+      header.bodyFollows = true;
+      break;
+    }
+    if (line.compare(0, 2, L"--") == 0) break;
+    size_t at = line.find(L"name=");
+    if (at != std::wstring::npos) header.name = ParameterValue(std::wstring_view(line).substr(at + 5));
+    if (line.find(L"content-transfer-encoding") != std::wstring::npos && line.find(L"base64") != std::wstring::npos)
+      header.base64 = true;
+  }
+  return header;
+}
+
+// A base64 part found in the text: its file name and where its body starts.
+struct Part {
+  std::wstring name;
+  size_t bodyAt = 0;
+};
+
 }  // namespace
 
 bool DecodeUU(std::string& bytes, std::wstring& text, std::wstring& name) {
@@ -122,7 +155,8 @@ bool DecodeUU(std::string& bytes, std::wstring& text, std::wstring& name) {
   for (;;) {
     if (rest.empty()) return false;  // no "end" line
     std::wstring_view line = TakeLine(rest);
-    if (Lower(line).find(L"end") != std::wstring::npos) break;
+    // Only a line of its own ends the data: "END" is ordinary uuencoded data ('E', 'N', 'D' stand for bytes).
+    if (core::Trim(std::wstring(line)) == L"end") break;
     if (line.empty() || !DecodeUuLine(line, out)) return false;
     if (line.front() != L'M') {
       // The last data line: its first character counts the bytes it really carries.
@@ -140,23 +174,25 @@ bool DecodeUU(std::string& bytes, std::wstring& text, std::wstring& name) {
 
 bool DecodeBase64(std::string& bytes, std::wstring& text, std::wstring& name) {
   name.clear();
+  // A mail's text part often comes first: the part that carries the file is the first base64 part that
+  // names one, else the first base64 part.
+  std::optional<Part> first, named;
   std::wstring_view rest = text;
-  bool marked = false;
-  bool bodyFound = false;
-  while (!IsBlank(rest)) {
-    std::wstring line = Lower(TakeLine(rest));
-    size_t at = line.find(L"name=");
-    if (at != std::wstring::npos) name = ParameterValue(std::wstring_view(line).substr(at + 5));
-    if (line.find(L"content-transfer-encoding") != std::wstring::npos) marked = true;
-    if (marked && line.empty()) {
-      bodyFound = true;
-      break;
-    }
+  while (!rest.empty() && !named) {
+    const PartHeader header = TakeHeader(rest);
+    if (!header.base64 || !header.bodyFollows) continue;
+    const Part part{header.name, text.size() - rest.size()};
+    if (!part.name.empty())
+      named = part;
+    else if (!first)
+      first = part;
   }
-  std::vector<uint8_t> values = Base64Values(rest);
-  text.erase(0, text.size() - rest.size());
-  if (!marked || !bodyFound) return false;
+  const std::optional<Part>& part = named ? named : first;
+  text.erase(0, part ? part->bodyAt : text.size());
+  if (!part) return false;
+  name = part->name;
 
+  std::vector<uint8_t> values = Base64Values(text);
   // A last group of fewer than four values carries no whole byte of its own.
   values.resize(values.size() / 4 * 4);
   if (values.empty()) return false;

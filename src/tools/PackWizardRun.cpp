@@ -73,7 +73,9 @@ bool Convert(HWND owner, const core::ArcTypeRow& row, const std::wstring& archiv
   return true;
 }
 
-// The calls and the conversion; the name of what was made, "" when something failed.
+// The calls and the conversion; the name of what was made, "" when something failed. What a call made is
+// what the creation reports, which need not be the name asked for: ISH names its file after the source's
+// short name, and a split cabinet is its numbered volumes.
 std::wstring Make(HWND owner, const PackWizardChoice& choice) {
   const core::ArcTypeRow& row = *choice.row;
   const core::Creation& creation = row.creation;
@@ -86,15 +88,19 @@ std::wstring Make(HWND owner, const PackWizardChoice& choice) {
   const std::wstring archive = programFromStart ? operations::ProgramPath(choice.archive) : choice.archive;
 
   const std::vector<PackCall> calls = PackCalls(row, choice.sources);
-  if (calls.empty()) return L"";
+  std::vector<std::wstring> made;
   int counter = 0;
   for (const PackCall& call : calls) {
-    operations::PackFiles(owner, {call.files, true, {row.name, false, archive, call.withFolders, ++counter, open}});
-    if (!core::PrivateState.ArcStatus()) return L"";
+    made =
+        operations::PackFiles(owner, {call.files, true, {row.name, false, archive, call.withFolders, ++counter, open}});
+    if (!core::PrivateState.ArcStatus() || made.empty()) return L"";
   }
-  if (choice.sfx && converts && !Convert(owner, row, archive)) return L"";
-  const std::wstring made = choice.sfx ? operations::ProgramPath(archive) : archive;
-  return core::NormalFileExists(made) ? made : L"";
+  if (made.empty()) return L"";
+  if (choice.sfx && converts) {
+    if (!Convert(owner, row, made.front())) return L"";
+    return operations::ProgramPath(made.front());
+  }
+  return made.front();
 }
 
 }  // namespace

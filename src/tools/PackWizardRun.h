@@ -25,7 +25,7 @@ class PackWizardHost {
 
 struct PackWizardChoice {
   const core::ArcTypeRow* row = nullptr;
-  std::wstring archive;  // the normalised archive path; a successful self-extracting run makes it the program
+  std::wstring archive;  // the normalised archive path; a successful run makes it the first file made
   std::vector<PackSource> sources;
   bool sfx = false;       // make a self-extracting program
   bool open = false;      // show the archive in the window afterwards
@@ -33,9 +33,10 @@ struct PackWizardChoice {
 };
 
 // Runs the creation calls, converts to a self-extracting program where the wizard does that itself, and on
-// success shows the result. Success needs every call to succeed and the file named afterwards to exist;
-// only then does `choice.archive` take the program's name. The self-extracting options are the user's
-// again afterwards, whatever happened. Messages are the creation's own; the run shows none.
+// success shows the result. Success needs every call to succeed with the files it made there, and the
+// program to be there after a conversion; only then does `choice.archive` take the name of what was made
+// (the first file the creation reports, or the program). The self-extracting options are the user's again
+// afterwards, whatever happened. Messages are the creation's own; the run shows none.
 bool RunPackWizard(HWND owner, PackWizardChoice& choice, PackWizardHost& host);
 
 }  // namespace tools

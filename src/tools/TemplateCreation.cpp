@@ -20,10 +20,15 @@ TemplateArchiveMaker* installed = nullptr;
 // One template of the run; false when its archive was not made.
 bool MakeOne(HWND owner, const ArchiveTemplate& values) {
   // Chosen anew for each template; an instance only ever gets a folder of its own.
+  const bool heldBefore = core::HoldsTempFolder();
   if (!core::SelectTempFolder()) return false;
   TemplateArchiveRequest request;
-  if (!TemplateRequest(values, core::AddBackslash(core::WorkFolderPath()), request)) return false;
-  return TemplateArchives().Make(owner, request);
+  bool made = TemplateRequest(values, core::AddBackslash(core::WorkFolderPath()), request) &&
+              TemplateArchives().Make(owner, request);
+  // A folder claimed for this template goes again once it is empty. The folder the instance held before
+  // stays claimed until the instance ends, so that no other instance takes it while this one works in it.
+  if (!heldBefore) core::ReleaseTempFolderIfEmpty();
+  return made;
 }
 
 }  // namespace

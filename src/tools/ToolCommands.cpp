@@ -31,10 +31,10 @@ void PassPhraseDialog::Show(bool strict, const std::wstring& comment) {
   form.ShowModal(owner_);
 }
 
-void RunJpegTool(HWND owner, int index) {
+void RunJpegTool(HWND owner, int index, const std::wstring& startFolder) {
   if (index < 0 || index > 1) return;
   const JpegQuestion& question = kJpegQuestions[index];
-  const std::wstring path = core::ShowFileDialog(owner, question.title, question.filter, L"", 1, L"", 0);
+  const std::wstring path = core::ShowFileDialog(owner, question.title, question.filter, L"", 1, startFolder, 0);
   if (path.empty()) return;
   PassPhraseDialog prompt(owner);
   if (index == 0)

@@ -23,9 +23,10 @@ void ShowAbout(HWND owner);
 // its four libraries is there, else the exclamation message kCommandLineMissing.
 void ShowCommandLine(HWND owner);
 
-// Tools menu "JPEG暗号化(&A)..." (index 0) and "JPEG復号化(&F)..." (index 1): asks for the file, then encrypts
-// or decrypts it with the pass-phrase dialog. Nothing happens when no file is chosen.
-void RunJpegTool(HWND owner, int index);
+// Tools menu "JPEG暗号化(&A)..." (index 0) and "JPEG復号化(&F)..." (index 1): asks for the file, the dialog
+// starting in `startFolder`, then encrypts or decrypts it with the pass-phrase dialog. Nothing happens when
+// no file is chosen.
+void RunJpegTool(HWND owner, int index, const std::wstring& startFolder);
 // The ".JPZ" start-up: decrypts the file beside itself with the pass-phrase dialog.
 void DecryptJpzFile(HWND owner, const std::wstring& path);
 

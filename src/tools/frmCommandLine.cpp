@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "core/CommonDlg.h"
-#include "core/Seams.h"
 #include "core/modIni.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
+#include "operations/OpenWith.h"
 #include "tools/CommandLineRun.h"
 #include "tools/ToolCommands.h"
 #include "tools/ToolDialog.h"
@@ -110,7 +110,9 @@ void frmCommandLine::cmdHelp_Click() {
   const std::wstring file =
       core::ShowFileDialog(Hwnd(), row.helpTitle, L"ｺﾏﾝﾄﾞ説明ﾌｧｲﾙ (*.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*", row.helpFile,
                            1, core::ProgramFolder(), 0);
-  if (!file.empty()) core::Processes().Execute(Hwnd(), L"open", file, L"", L"", SW_SHOWNORMAL);
+  // Opened as an entry is opened with its type's program (the editor when the type has none), so a text
+  // file opens on a machine where ".txt" has no association too. It is no archive entry: not watched.
+  if (!file.empty()) operations::ExecuteFile(file, 0, L"");
 }
 
 void frmCommandLine::CmdOk_Click() {

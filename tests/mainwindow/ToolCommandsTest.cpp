@@ -15,10 +15,12 @@
 #include "archiver/LibraryBinding.h"
 #include "browser/MenuStatus.h"
 #include "core/OpenCommand.h"
+#include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/ArchiveCommands.h"
+#include "tools/ClipboardDecoder.h"
 #include "tools/CommandLineRun.h"
 #include "tools/frmAbout.h"
 #include "tools/frmCommandLine.h"
@@ -307,6 +309,49 @@ TEST_F(ToolCommandsTest, AboutJpegAndDecodeOpenTheirTools) {
   Choose(ID_mnuToolDecode);
   EXPECT_TRUE(boxes.AllShown());
   EXPECT_EQ("hello world", testsupport::ReadFileBytes(temp / L"note.txt"));
+}
+
+// Both JPEG dialogs start where the open-archive dialog does (its rule is tested with File > 開く): the
+// default archive folder once it is chosen, else the folder last opened from.
+TEST_F(ToolCommandsTest, JpegDialogsStartInTheFolderArchivesAreOpenedFrom) {
+  Install({L"jpz.dll"});
+  ASSERT_TRUE(LoadWindow());
+  toolstest::FakeFileDialogs files;
+  core::ScopedCommonDialogSeam filesSeam{files};
+  core::Settings.ArcDefault = L"D:\\archives";
+  core::Settings.OpenFolder = L"C:\\last opened\\";
+  for (const wchar_t* flag : {L"0", L"1"}) {
+    core::Settings.ArcDefaultFlag = flag;
+    Choose(ID_mnuToolJpeg);
+    Choose(ID_mnuToolJpeg + 1);
+  }
+  ASSERT_EQ(4u, files.asked.size());
+  EXPECT_EQ((std::vector<std::wstring>{L"D:\\archives", L"D:\\archives", L"C:\\last opened\\", L"C:\\last opened\\"}),
+            (std::vector<std::wstring>{files.asked[0].initialDir, files.asked[1].initialDir, files.asked[2].initialDir,
+                                       files.asked[3].initialDir}));
+}
+
+// Text saved from mails (tests/fixtures/encoded, made by uuencode and python's email library): the file in
+// them comes out whole, whatever its data lines hold and whatever part of the mail comes first.
+TEST_F(ToolCommandsTest, DecodeTakesTheWholeFileOutOfSavedMails) {
+  const std::string table = testsupport::ReadFileBytes(testsupport::SourcePath(L"tests/fixtures/encoded/table.bin"));
+  ASSERT_EQ(200u, table.size());
+  toolstest::FakePicker picker;
+  core::ScopedFolderPickerSeam pickerSeam{picker};
+  for (const wchar_t* mail : {L"table-uu.txt", L"mail-text-first.txt", L"mail-japanese-text.txt"}) {
+    SCOPED_TRACE(core::ToUtf8(mail));
+    const std::wstring out = temp / (std::wstring(L"out ") + mail);
+    CreateDirectoryW(out.c_str(), nullptr);
+    picker.answer = out;
+    clipboard.SetText(tools::ReadTextFile(testsupport::SourcePath(std::wstring(L"tests/fixtures/encoded/") + mail)));
+    // The item is usable when the clipboard holds text as the window is made.
+    ASSERT_TRUE(LoadWindow());
+    const std::wstring target = out + L"\\table 37.bin";
+    boxes.Expect(L"ファイル名 \"" + target + L"\" としてデコードしました");
+    Choose(ID_mnuToolDecode);
+    EXPECT_TRUE(boxes.AllShown());
+    EXPECT_TRUE(testsupport::ReadFileBytes(target) == table) << testsupport::ReadFileBytes(target).size() << " bytes";
+  }
 }
 
 TEST_F(ToolCommandsTest, ArchivePropertyShowsTheArchiveWithTheArchiversOwnListing) {

@@ -70,6 +70,8 @@ TEST(DecodeUU, Fixtures) {
       {"a Japanese character in the data", Lines({L"begin 644 x", L"&D_J6>XＳ", L"end"}), false, L"x", ""},
       {"no begin line", Lines({L"data", L"end"}), false, L"", ""},
       {"LF line ends", L"begin 644 x\nM5&AE\nend\n", false, L"x\nm5&ae\nend\n", ""},
+      {"\"END\" inside a data line is data; the end line may have blanks around it",
+       Lines({L"begin 644 x.bin", L"#END`", L"`", L" end "}), true, L"x.bin", std::string("\x96\xE9\x00", 3)},
   };
   for (const DecodeCase& c : cases) Check(&tools::DecodeUU, c);
 }
@@ -111,15 +113,46 @@ TEST(DecodeBase64, Fixtures) {
               L"/9j/4AAQSkZJRgA="}),
        true, L"写真ａｂ.jpg", kJpegStart},
       {"no blank line after the headers",
-       Lines({L"Content-Type: text/plain; name=a.txt", L"Content-Transfer-Encoding: base64", L"QUJD"}), false, L"a.txt",
+       Lines({L"Content-Type: text/plain; name=a.txt", L"Content-Transfer-Encoding: base64", L"QUJD"}), false, L"", ""},
+      {"no Content-Transfer-Encoding line", Lines({L"Content-Type: text/plain; name=a.txt", L"", L"QUJD"}), false, L"",
        ""},
-      {"no Content-Transfer-Encoding line", Lines({L"Content-Type: text/plain; name=a.txt", L"", L"QUJD"}), false,
-       L"a.txt", ""},
+      {"a part in another transfer encoding is no base64 part",
+       Lines({L"Content-Type: text/plain; name=a.txt", L"Content-Transfer-Encoding: quoted-printable", L"", L"QUJD"}),
+       false, L"", ""},
       {"a body without any alphabet character", Lines({L"Content-Transfer-Encoding: base64", L"", L"***"}), false, L"",
        ""},
       {"LF line ends", L"Content-Transfer-Encoding: base64\n\nQUJD\n", false, L"", ""},
   };
   for (const DecodeCase& c : cases) Check(&tools::DecodeBase64, c);
+}
+
+// A mail of several parts: the part that carries the file is decoded, not the text before it.
+TEST(DecodeBase64, ThePartThatCarriesTheFile) {
+  const std::wstring top = Lines({L"MIME-Version: 1.0", L"Content-Type: multipart/mixed; boundary=\"b\"", L""});
+  const std::wstring textPart =
+      Lines({L"--b", L"Content-Type: text/plain", L"Content-Transfer-Encoding: 7bit", L"", L"See the file.", L""});
+  const std::wstring unnamed = Lines(
+      {L"--b", L"Content-Type: text/plain; charset=utf-8", L"Content-Transfer-Encoding: base64", L"", L"QUJD", L""});
+  const std::wstring named =
+      Lines({L"--b", L"Content-Type: application/octet-stream", L"Content-Transfer-Encoding: base64",
+             L"Content-Disposition: attachment; filename=\"Data File.bin\"", L"", L"AAECA/7/", L""});
+  const std::wstring end = Lines({L"--b--"});
+  const DecodeCase cases[] = {
+      {"a plain text part first", top + textPart + named + end, true, L"data file.bin",
+       std::string("\x00\x01\x02\x03\xfe\xff", 6)},
+      {"a base64 part without a file name first", top + unnamed + named + end, true, L"data file.bin",
+       std::string("\x00\x01\x02\x03\xfe\xff", 6)},
+      {"no part names a file: the first base64 part", top + textPart + unnamed + end, true, L"", "ABC"},
+      {"no base64 part", top + textPart + end, false, L"", ""},
+  };
+  for (const DecodeCase& c : cases) Check(&tools::DecodeBase64, c);
+
+  // The caller's text goes on after the header of the part decoded.
+  std::wstring text = top + unnamed + named + end;
+  std::string bytes;
+  std::wstring name;
+  ASSERT_TRUE(tools::DecodeBase64(bytes, text, name));
+  EXPECT_EQ(Lines({L"AAECA/7/", L""}) + end, text);
 }
 
 TEST(SafeFileName, NamesFromOutsideStayInTheChosenFolder) {

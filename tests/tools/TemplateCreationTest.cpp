@@ -12,6 +12,7 @@
 #include "TempDir.h"
 #include "TemplateFixture.h"
 #include "core/Settings.h"
+#include "core/Text.h"
 #include "core/WorkFolder.h"
 #include "core/modTolvenar.h"
 #include "tools/TemplateArchive.h"
@@ -25,10 +26,16 @@ class RecordingMaker : public tools::TemplateArchiveMaker {
   std::vector<TemplateArchiveRequest> made;
   bool answer = true;
   bool workFolderThere = false;
+  std::string leaveBehind;  // a file of this name is left in the work folder
   bool Make(HWND, const TemplateArchiveRequest& request) override {
     made.push_back(request);
     const DWORD attributes = GetFileAttributesW(request.workFolder.c_str());
     workFolderThere = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (!leaveBehind.empty()) {
+      HANDLE file = CreateFileW((request.workFolder + core::FromUtf8(leaveBehind)).c_str(), GENERIC_WRITE, 0, nullptr,
+                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+      CloseHandle(file);
+    }
     return answer;
   }
 };
@@ -71,10 +78,38 @@ TEST_F(TemplateCreationTest, AfterTheQuestionTheTemplateIsMadeInThisInstancesWor
           L"C:\\out", L"first", tools::TemplateType::Lzh, false, {L"C:\\src\\a.txt"}, temp.Path() + L"\\tvtemp00\\"}),
       maker.made[0]);
   EXPECT_TRUE(maker.workFolderThere);
-  EXPECT_TRUE(core::HoldsTempFolder());
   const std::vector<winui::MsgBoxRequest>& shown = boxes.Shown();
   EXPECT_EQ(static_cast<UINT>(MB_OKCANCEL | MB_ICONQUESTION | MB_SYSTEMMODAL), shown[0].style);
   EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONINFORMATION | MB_SYSTEMMODAL), shown[1].style);
+}
+
+// The run leaves no work folder of its own behind; the folder the instance works in stays its own.
+TEST_F(TemplateCreationTest, TheWorkFolderGoesWhenTheRunClaimedItAndLeftItEmpty) {
+  const std::wstring folder = temp / L"tvtemp00";
+  struct Case {
+    const char* name;
+    bool heldBefore;
+    std::string leftBehind;
+    bool folderStays;
+  };
+  const Case cases[] = {
+      {"claimed by the run, empty afterwards", false, "", false},
+      {"claimed by the run, a file left in it", false, "left.txt", true},
+      {"the instance's own folder", true, "", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    core::ReleaseTempFolder();
+    if (c.heldBefore) ASSERT_TRUE(core::SelectTempFolder());
+    maker.leaveBehind = c.leftBehind;
+    Question(IDOK);
+    boxes.Expect(tools::kAllTemplatesCreated);
+    EXPECT_TRUE(tools::CreateTemplateArchives(nullptr, {0}));
+    EXPECT_TRUE(maker.workFolderThere);
+    EXPECT_EQ(c.folderStays, testsupport::FolderExists(folder));
+    EXPECT_EQ(c.folderStays, core::HoldsTempFolder()) << "a folder that stays is still claimed";
+    if (!c.leftBehind.empty()) EXPECT_TRUE(testsupport::FileExists(folder + L"\\" + core::FromUtf8(c.leftBehind)));
+  }
 }
 
 TEST_F(TemplateCreationTest, WhatEndsTheRunWithoutTheCompletionMessage) {

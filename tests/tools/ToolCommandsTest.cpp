@@ -73,9 +73,10 @@ TEST_F(JpegToolTest, EncryptsAndDecryptsThroughThePassPhraseDialog) {
   dialogs.answers = {jpeg};
   {
     toolstest::ModalScript script = Answer({"secret7"});
-    tools::RunJpegTool(nullptr, 0);
+    tools::RunJpegTool(nullptr, 0, temp.Path());
   }
   EXPECT_EQ(L"暗号化するJPEGﾌｧｲﾙを指定", dialogs.asked.at(0).title);
+  EXPECT_EQ(temp.Path(), dialogs.asked.at(0).initialDir);
   EXPECT_EQ(L"JPEG (*.jpg;*.jpeg)|*.jpg;*.jpeg", dialogs.asked.at(0).filter);
   EXPECT_EQ(std::vector<std::string>{"secret7"}, refused) << "seven characters are too few to encrypt";
   ASSERT_EQ(1u, requests.size());
@@ -87,7 +88,7 @@ TEST_F(JpegToolTest, EncryptsAndDecryptsThroughThePassPhraseDialog) {
   boxes.Expect(L"パスワードが間違っているか暗号化されたJPEGファイルではありません");
   {
     toolstest::ModalScript script = Answer({"wrong", "secret7x"});
-    tools::RunJpegTool(nullptr, 1);
+    tools::RunJpegTool(nullptr, 1, temp.Path());
   }
   EXPECT_EQ(L"暗号化JPEGﾌｧｲﾙを開く", dialogs.asked.at(1).title);
   EXPECT_EQ(L"暗号化JPEG (*.jpz)|*.jpz", dialogs.asked.at(1).filter);
@@ -102,7 +103,7 @@ TEST_F(JpegToolTest, NoFileChosenAsksNothingAndTheStartUpDecryptsTheFileGiven) {
   dialogs.answers = {L""};
   {
     toolstest::ModalScript script = Answer({});
-    tools::RunJpegTool(nullptr, 0);
+    tools::RunJpegTool(nullptr, 0, temp.Path());
   }
   EXPECT_TRUE(requests.empty());
 
@@ -110,7 +111,7 @@ TEST_F(JpegToolTest, NoFileChosenAsksNothingAndTheStartUpDecryptsTheFileGiven) {
   dialogs.answers = {L"", temp / L"photo.jpg"};
   {
     toolstest::ModalScript script = Answer({"password"});
-    tools::RunJpegTool(nullptr, 0);
+    tools::RunJpegTool(nullptr, 0, temp.Path());
   }
   DeleteFileW((temp / L"photo.jpg").c_str());
   {

@@ -43,14 +43,16 @@ class FakePicker : public core::FolderPickerSeam {
   }
 };
 
-// Shell opens ("verb file") and process starts (the command line); StartProcess fails when asked to.
+// Shell opens ("verb file", and the parameters of each) and process starts (the command line);
+// StartProcess fails when asked to.
 class FakeProcesses : public core::ProcessSeam {
  public:
-  std::vector<std::wstring> executed, started;
+  std::vector<std::wstring> executed, parameters, started;
   bool startFails = false;
-  INT_PTR Execute(HWND, const std::wstring& verb, const std::wstring& file, const std::wstring&, const std::wstring&,
-                  int) override {
+  INT_PTR Execute(HWND, const std::wstring& verb, const std::wstring& file, const std::wstring& given,
+                  const std::wstring&, int) override {
     executed.push_back(verb + L" " + file);
+    parameters.push_back(given);
     return 42;
   }
   HANDLE ExecuteForProcess(HWND, const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,

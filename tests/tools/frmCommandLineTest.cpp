@@ -14,6 +14,7 @@
 #include "TempDir.h"
 #include "ToolFakes.h"
 #include "ToolFixtures.h"
+#include "core/OpenCommand.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modShell.h"
@@ -188,6 +189,7 @@ TEST_F(frmCommandLineTest, APickedFileIsAppendedAndItsFolderIsWhereTheNextSearch
 }
 
 TEST_F(frmCommandLineTest, HelpOpensTheDescriptionFileOfTheChosenType) {
+  core::Settings.Editor = L"C:\\Tools\\my editor.exe";
   ASSERT_TRUE(form.Load());
   const struct {
     const wchar_t* title;
@@ -196,7 +198,7 @@ TEST_F(frmCommandLineTest, HelpOpensTheDescriptionFileOfTheChosenType) {
               {L"UNZIP32.DLLのｺﾏﾝﾄﾞ説明ﾌｧｲﾙを開く", L"UNZIP32D.TXT"},
               {L"CAB32.DLLのｺﾏﾝﾄﾞ説明ﾌｧｲﾙを開く", L"CAB32CMD.TXT"},
               {L"TAR32.DLLのｺﾏﾝﾄﾞ説明ﾌｧｲﾙを開く", L"CMD_TAR.TXT"}};
-  dialogs.answers = {L"C:\\docs\\lha.txt", L"", L"C:\\docs\\cab.txt", L"C:\\docs\\tar.txt"};
+  dialogs.answers = {L"C:\\docs\\lha.txt", L"", L"C:\\docs\\cab help.cmdtext", L"C:\\docs\\tar.txt"};
   for (int i = 0; i < 4; ++i) {
     Press(form.optArcType(i).Hwnd());
     Press(form.cmdHelp.Hwnd());
@@ -205,9 +207,17 @@ TEST_F(frmCommandLineTest, HelpOpensTheDescriptionFileOfTheChosenType) {
     EXPECT_EQ(L"ｺﾏﾝﾄﾞ説明ﾌｧｲﾙ (*.txt)|*.txt|すべてのﾌｧｲﾙ (*.*)|*.*", dialogs.asked.at(i).filter);
     EXPECT_EQ(core::ProgramFolder(), dialogs.asked.at(i).initialDir);
   }
-  EXPECT_EQ(
-      (std::vector<std::wstring>{L"open C:\\docs\\lha.txt", L"open C:\\docs\\cab.txt", L"open C:\\docs\\tar.txt"}),
-      processes.executed);
+  // Each file chosen opens with its type's program, handed the file; a type no program is registered for
+  // opens in the editor. The file itself is never what is started.
+  ASSERT_EQ(3u, processes.executed.size());
+  EXPECT_EQ(L"open C:\\Tools\\my editor.exe", processes.executed[1]);
+  EXPECT_EQ(L"\"C:\\docs\\cab help.cmdtext\"", processes.parameters[1]);
+  const std::wstring textProgram = core::GetOpenCommand(L".txt").empty() ? L"open C:\\Tools\\my editor.exe" : L"";
+  for (size_t k : {0u, 2u}) {
+    EXPECT_EQ(k == 0 ? L"C:\\docs\\lha.txt" : L"C:\\docs\\tar.txt", processes.parameters[k]);
+    EXPECT_NE(L"open " + processes.parameters[k], processes.executed[k]);
+    if (!textProgram.empty()) EXPECT_EQ(textProgram, processes.executed[k]);
+  }
   EXPECT_TRUE(form.IsLoaded());
 }
 

@@ -324,6 +324,64 @@ TEST_F(PackWizardTest, AFailedCreationKeepsTheWizardAndShowsNoArchive) {
   EXPECT_FALSE(core::PrivateState.ArcStatus());
 }
 
+// What the creation made decides, not the name asked for: ISH names its file after the source's short name,
+// and a split cabinet is its numbered volumes beside the name.
+TEST_F(PackWizardTest, AnArchiveMadeUnderAnotherNameIsShownAndTheWizardCloses) {
+  const std::wstring longName = temp.WriteFile(L"src\\meeting notes 2024.txt", "notes of the meeting\r\n");
+  const std::wstring shortName = core::GetFileNamePart(core::GetShortPath(longName));
+  const std::wstring ishMade = core::AddBackslash(out) + shortName.substr(0, shortName.find(L'.') + 1) + L"ISH";
+  // Bytes that do not compress, straight in the folder: more than one 2 KB volume's worth.
+  std::string noise;
+  for (uint32_t state = 7, i = 0; i < 6000; ++i)
+    noise += static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
+  temp.WriteFile(L"src\\データ\\noise.bin", noise);
+  core::Settings.CAB_MultiSize = L"4";
+  core::Settings.CAB_SizeManual = L"2";
+  struct Case {
+    int type;
+    const wchar_t* cabMulti;
+    bool folder;  // the source: the folder データ, else the long-named file
+    const wchar_t* typed;
+    std::wstring shown;
+    std::vector<std::wstring> alsoMade;
+  };
+  const Case cases[] = {
+      {core::ArcTypeIsh, L"0", false, L"", ishMade, {}},
+      {core::ArcTypeCab,
+       L"1",
+       true,
+       L"分割",
+       core::AddBackslash(out) + L"分割01.cab",
+       {core::AddBackslash(out) + L"分割02.cab"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(core::ToUtf8(c.shown));
+    core::Settings.CAB_Multi = c.cabMulti;
+    host.shown.clear();
+    processes.executed.clear();
+    Open();
+    ToSources(c.type);
+    if (c.folder)
+      AddFolder(src + L"\\データ");
+    else
+      AddFiles(longName);
+    Next();
+    if (*c.typed) wizard->txtMakeArc.SetText(c.typed);
+    Next();
+    ASSERT_NE(wizard->MakeArcName(), c.shown) << "the name asked for is not the one made";
+    Click(wizard->chkPackOpen);
+    Click(wizard->chkPackExOpen);
+    Next();
+    EXPECT_FALSE(wizard->IsLoaded()) << "made, so the wizard is done";
+    EXPECT_EQ(host.shown, std::vector<std::wstring>{c.shown});
+    EXPECT_TRUE(testsupport::FileExists(c.shown));
+    for (const std::wstring& file : c.alsoMade) EXPECT_TRUE(testsupport::FileExists(file)) << core::ToUtf8(file);
+    EXPECT_EQ(core::Settings.OpenFolder, core::AddBackslash(out));
+    EXPECT_EQ(processes.executed, std::vector<std::wstring>{L"open explorer.exe"});
+    EXPECT_TRUE(core::PrivateState.ArcStatus());
+  }
+}
+
 TEST_F(PackWizardTest, SelfExtractingProgramsAreThereUnderTheNameShown) {
   testsupport::TempDir tools;
   tools.WriteFile(L"yzenc.exe", "");
