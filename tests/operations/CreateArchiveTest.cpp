@@ -374,7 +374,7 @@ TEST_F(CreateArchive, AFullDiskLeavesNoArchiveCutShortAndOneThatWasThereAsItWas)
     ASSERT_TRUE(core::PrivateState.ArcStatus());
     const std::map<std::wstring, std::string> made = testsupport::FilesBelow(out);
 
-    Configure("[" + std::string(c.library) + "]\r\nDiskFree=1000\r\n");
+    Configure(std::string("[") + c.library + "]\r\nDiskFree=1000\r\n");
     operations::PackFiles(nullptr, {big, false, {c.type, false, L"", false}});
     EXPECT_FALSE(core::PrivateState.ArcStatus());
     EXPECT_TRUE(testsupport::FilesBelow(ArcFolder()).empty());
