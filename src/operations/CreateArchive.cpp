@@ -46,6 +46,32 @@ bool SevenZipModulePresent(const core::SettingsStore& s) {
   return core::NormalFileExists(core::AddBackslash(folder) + module);
 }
 
+// The volume names a split cabinet of `archive` may take, in their order.
+std::vector<std::wstring> CabVolumeNames(const std::wstring& archive) {
+  const std::wstring folder = core::AddBackslash(core::GetFolderPart(archive));
+  const std::wstring name = core::GetFileNamePart(archive);
+  const std::wstring stem = folder + name.substr(0, name.size() >= 4 ? name.size() - 4 : 0);
+  std::vector<std::wstring> names;
+  for (int n = 1; n < 100; ++n) names.push_back(stem + core::PadNumber(n, 2) + L".cab");
+  return names;
+}
+
+// Runs the one command that writes the archive. A command that fails takes with it what it began, unless it
+// was told to move the files: what it wrote may then hold the only copy of some, and is left and reported.
+void RunWriting(Creation& c, const std::optional<ArchiverCommand>& command) {
+  std::vector<std::wstring> outputs{c.input.archive};
+  if (c.row->index == core::ArcTypeCab && core::IsOn(core::Settings.CAB_Multi))
+    for (const std::wstring& volume : CabVolumeNames(c.input.archive)) outputs.push_back(volume);
+  const detail::NewOutputs written(outputs);
+  c.result = Run(c.owner, command).code;
+  if (c.result == 0) return;
+  if (!command || !detail::TellsToMove(command->line)) {
+    written.Remove();
+    return;
+  }
+  for (const std::wstring& path : written.Written()) detail::ReportKeptArchive(path);
+}
+
 // ISH encodes every listed file on its own into the archive's folder.
 void RunIsh(Creation& c) {
   if (!core::NormalFileExists(c.listPath)) {
@@ -58,11 +84,15 @@ void RunIsh(Creation& c) {
     if (core::Trim(item).empty()) continue;
     // The library names its output after the file as it was given: its short name.
     const std::wstring file = core::GetShortPath(item);
+    const std::wstring output = IshOutputName(folder, file);
+    const detail::NewOutputs outputs({output});
     const int32_t code = Run(c.owner, IshEncodeCommand(core::Settings, core::GetShortPath(folder), file)).code;
-    if (code == 0)
-      c.created.push_back(IshOutputName(folder, file));
-    else if (c.result == 0)
-      c.result = code;
+    if (code == 0) {
+      c.created.push_back(output);
+      continue;
+    }
+    outputs.Remove();
+    if (c.result == 0) c.result = code;
   }
 }
 
@@ -70,7 +100,7 @@ void RunIsh(Creation& c) {
 void RunYz2(Creation& c) {
   if (!core::NormalFileExists(c.listPath)) return;
   const std::vector<std::wstring> items = ReadListItems(c.listPath);
-  if (!items.empty()) c.result = Run(c.owner, Yz2Command(core::Settings, c.input.archive, items.front())).code;
+  if (!items.empty()) RunWriting(c, Yz2Command(core::Settings, c.input.archive, items.front()));
 }
 
 void RunGca(Creation& c) {
@@ -82,7 +112,7 @@ void RunGca(Creation& c) {
       return;
     }
   }
-  c.result = Run(c.owner, CreationCommand(s, *c.row, c.input)).code;
+  RunWriting(c, CreationCommand(s, *c.row, c.input));
 }
 
 void RunType(Creation& c) {
@@ -109,17 +139,13 @@ void RunType(Creation& c) {
     if (core::IsOn(s._7Z_MakeSFX)) c.input.sevenZipModulePresent = SevenZipModulePresent(s);
   }
   if (c.row->index == core::ArcTypeCab && s.UnlhaWorkFolderFlag == L"1") c.input.cabVersion = CabLibraryVersion();
-  c.result = Run(c.owner, CreationCommand(s, *c.row, c.input)).code;
+  RunWriting(c, CreationCommand(s, *c.row, c.input));
 }
 
 // Split cabinets: every volume X01.cab, X02.cab... beside the archive's name, in place of that name.
 void CollectCabVolumes(Creation& c) {
-  const std::wstring folder = core::AddBackslash(core::GetFolderPart(c.input.archive));
-  const std::wstring name = core::GetFileNamePart(c.input.archive);
-  const std::wstring stem = folder + name.substr(0, name.size() >= 4 ? name.size() - 4 : 0);
   std::vector<std::wstring> volumes;
-  for (int n = 1; n < 100; ++n) {
-    const std::wstring volume = stem + core::PadNumber(n, 2) + L".cab";
+  for (const std::wstring& volume : CabVolumeNames(c.input.archive)) {
     if (!core::NormalFileExists(volume)) break;
     volumes.push_back(volume);
   }
@@ -130,13 +156,16 @@ void CollectCabVolumes(Creation& c) {
 void SelfExtract(Creation& c) {
   const core::Creation& creation = c.row->creation;
   const std::wstring& archive = c.input.archive;
+  const std::wstring program = SfxProgramName(archive);
+  const detail::NewOutputs outputs({program});
   core::PrivateState.SetArcFileName(archive);
   std::wstring destination;
   MakeSfxArchive(c.owner, destination, true);
   const bool made = core::PrivateState.ArcStatus();
+  // A program that failed half-way goes; the archive it was made from is finished and stays.
+  if (!made) outputs.Remove();
   switch (creation.afterCreate) {
     case core::SfxAfterCreate::ReplaceArchive: {
-      const std::wstring program = SfxProgramName(archive);
       if (!made || !core::NormalFileExists(program)) {
         core::PrivateState.SetArcFileName(L"");
         c.result = -1;
@@ -147,11 +176,11 @@ void SelfExtract(Creation& c) {
       return;
     }
     case core::SfxAfterCreate::ShowProgram:
-      if (made && core::NormalFileExists(SfxProgramName(archive))) c.created[0] = SfxProgramName(archive);
+      if (made && core::NormalFileExists(program)) c.created[0] = program;
       return;
     case core::SfxAfterCreate::ReportFolder: {
       const std::wstring folder = core::AddBackslash(core::GetFolderPart(archive));
-      if (!made || !core::NormalFileExists(folder + core::GetBaseName(archive) + L".exe")) {
+      if (!made || !core::NormalFileExists(program)) {
         c.result = -1;
         return;
       }
@@ -222,6 +251,27 @@ bool AnyUnder(const std::wstring& folder, Check check) {
 }
 
 }  // namespace
+
+namespace detail {
+
+NewOutputs::NewOutputs(const std::vector<std::wstring>& paths) {
+  for (const std::wstring& path : paths)
+    if (!core::PathTaken(path)) fresh_.push_back(path);
+}
+
+std::vector<std::wstring> NewOutputs::Written() const {
+  std::vector<std::wstring> there;
+  for (const std::wstring& path : fresh_)
+    if (core::NormalFileExists(path)) there.push_back(path);
+  return there;
+}
+
+void NewOutputs::Remove() const {
+  // A folder that has taken one of the names since is not a file this step wrote: DeleteFileW leaves it.
+  for (const std::wstring& path : fresh_) DeleteFileW(path.c_str());
+}
+
+}  // namespace detail
 
 std::vector<std::wstring> MakeArchive(HWND owner, const CreateRequest& request) {
   const core::SettingsStore& s = core::Settings;

@@ -44,7 +44,29 @@ class StageFolder {
   std::wstring path_;
   bool keep_ = false;
 };
-// Copies `from` over `to`, trying `attempts` times 100 ms apart; true once a copy succeeded.
+// Whether a creation's switches tell the archiver to move the files into the archive (the command "m", or
+// ZIP's "-m"): one that then fails may already have deleted files that are now only in what it wrote.
+bool TellsToMove(const std::wstring& switches);
+// Tells the user that a creation failed and where the archive it wrote so far is left.
+void ReportKeptArchive(const std::wstring& path);
+
+// Copies `from` over `to`, trying `attempts` times 100 ms apart; true once a copy succeeded. Each try writes
+// a file of its own beside `to` and renames it over `to` only once complete, so a copy that fails (a full
+// disk) leaves `to` as it was, or absent, and never cut short.
 bool CopyWithRetry(const std::wstring& from, const std::wstring& to, int attempts);
+
+// The files one step of a creation is about to write, noted before it runs. Remove() deletes those that were
+// not there before and are now: what a step that failed began and did not finish (a full disk leaves an
+// archive cut short). A file or folder that was there before is never touched.
+class NewOutputs {
+ public:
+  explicit NewOutputs(const std::vector<std::wstring>& paths);
+  void Remove() const;
+  // The files of the step that are there now and were not before.
+  std::vector<std::wstring> Written() const;
+
+ private:
+  std::vector<std::wstring> fresh_;
+};
 
 }  // namespace operations::detail

@@ -57,12 +57,13 @@ ArchiverCommand Yz2Command(const core::SettingsStore& settings, const std::wstri
 
 std::wstring ArjCommandLine(const std::wstring& switches, const std::wstring& stagedArchive,
                             const std::wstring& baseFolder, const std::wstring& stagedList) {
-  return switches + L" " + stagedArchive + L" " + baseFolder + L" !" + stagedList;
+  return switches + L" " + core::QuotePath(stagedArchive) + L" " + core::QuotePath(baseFolder) + L" " +
+         core::QuotePath(L"!" + stagedList);
 }
 
 std::wstring StagedCommandLine(const std::wstring& switches, const std::wstring& stagedArchive,
                                const std::wstring& stagedList) {
-  return switches + L" " + stagedArchive + L" @" + stagedList;
+  return switches + L" " + core::QuotePath(stagedArchive) + L" " + core::QuotePath(L"@" + stagedList);
 }
 
 std::wstring ZipNameOf7z(const std::wstring& path) {

@@ -46,7 +46,8 @@ std::wstring IshOutputName(const std::wstring& outputFolder, const std::wstring&
 ArchiverCommand Yz2Command(const core::SettingsStore& settings, const std::wstring& archive, const std::wstring& item);
 
 // The console tools that work on staged copies: the archive and the list are the staged ones, the list and
-// the base folder in their short form.
+// the base folder in their short form; each path is quoted when it holds a blank (a long name may have no
+// short form).
 std::wstring ArjCommandLine(const std::wstring& switches, const std::wstring& stagedArchive,
                             const std::wstring& baseFolder, const std::wstring& stagedList);
 std::wstring StagedCommandLine(const std::wstring& switches, const std::wstring& stagedArchive,

@@ -1,7 +1,8 @@
 // ARJ, RAR and ACE archives are made by console tools that cannot take long names: the tool writes the
 // archive under an upper-case 8.3-style name in a folder of this creation's own in the temp folder, from a
 // copy of the list file there, and the archive is copied to its place afterwards. The folder goes with all
-// it holds, unless a staged archive that could not be copied is left in it for the user.
+// it holds, unless a staged archive the user may need is left in it: one that could not be copied, or one a
+// failing tool may already have moved files into.
 #include <windows.h>
 
 #include <atomic>
@@ -32,6 +33,10 @@ namespace {
 constexpr int kRarTries = 101;
 
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+
+// The console tools end with 1 for a warning (a file they could not read, an attribute not kept): the archive
+// they wrote stands, and when told to move they have already deleted the files it holds.
+bool ToolFinished(int32_t code) { return code == 0 || code == 1; }
 
 struct StagedNames {
   StageFolder& stage;
@@ -75,8 +80,31 @@ bool Unstage(const StagedNames& names, const std::wstring& staged, const std::ws
   return true;
 }
 
+enum class Outcome { Placed, Missing, Failed, Kept, NotCopied };
+
+// What becomes of the file the tool was to write in the stage folder, `code` being how the tool ended. A
+// tool that finished has its file put in place. One that failed may have written part of it; told to move,
+// it may have deleted sources that are now only in there, so the file stays for the user, who is told where;
+// otherwise it goes with the stage folder.
+Outcome Settle(const StagedNames& names, int32_t code, bool move, const std::wstring& staged,
+               const std::wstring& target, int attempts) {
+  if (!core::NormalFileExists(staged)) return Outcome::Missing;
+  if (!ToolFinished(code)) {
+    if (!move) return Outcome::Failed;
+    names.stage.Keep();
+    ReportKeptArchive(staged);
+    return Outcome::Kept;
+  }
+  return Unstage(names, staged, target, attempts) ? Outcome::Placed : Outcome::NotCopied;
+}
+
+int32_t ResultOf(Outcome outcome, int32_t code) {
+  if (outcome == Outcome::Placed) return 0;
+  return code != 0 ? code : -1;
+}
+
 // Runs the tool with the command `line` makes of the staged list's short path; the list's copy goes
-// afterwards.
+// afterwards. Gives the tool's exit code.
 template <typename Line>
 int32_t RunOnStagedList(Creation& c, const StagedNames& names, Line line) {
   CopyFileW(c.listPath.c_str(), names.list.c_str(), FALSE);
@@ -87,18 +115,31 @@ int32_t RunOnStagedList(Creation& c, const StagedNames& names, Line line) {
   return code;
 }
 
-// The list becomes short names relative to one base folder (the last item's); notes a folder item.
+// The self-extracting program the options ask for after the archive, made from `archive` as `program`; a
+// program that failed half-way goes. True when it is there.
+bool MakeProgram(Creation& c, const std::wstring& archive, const std::wstring& program) {
+  const NewOutputs outputs({program});
+  core::PrivateState.SetArcFileName(archive);
+  std::wstring destination;
+  MakeSfxArchive(c.owner, destination, true);
+  if (core::PrivateState.ArcStatus() && core::NormalFileExists(program)) return true;
+  outputs.Remove();
+  return false;
+}
+
+// The list becomes short names relative to one base folder (the last item's), quoted as every list line is
+// (a folder keeps its long name, which may hold a blank); notes a folder item.
 std::wstring RewriteArjList(Creation& c) {
   std::vector<std::wstring> lines;
   std::wstring base;
   for (const std::wstring& item : ReadListItems(c.listPath)) {
     if (item.find(L"*.*") != std::wstring::npos) {
       const std::wstring folder = core::GetFolderPart(item);
-      lines.push_back(core::GetFileNamePart(folder) + L"\\*.*");
+      lines.push_back(core::QuotePath(core::GetFileNamePart(folder) + L"\\*.*"));
       base = core::AddBackslash(core::GetShortPath(core::GetFolderPart(folder)));
       c.input.listHoldsFolder = true;
     } else {
-      lines.push_back(core::GetFileNamePart(core::GetShortPath(item)));
+      lines.push_back(core::QuotePath(core::GetFileNamePart(core::GetShortPath(item))));
       base = core::AddBackslash(core::GetShortPath(core::GetFolderPart(item)));
     }
   }
@@ -110,22 +151,18 @@ void RunArj(Creation& c, StageFolder& stage) {
   const StagedNames names = NamesOf(c, stage);
   const std::wstring base = RewriteArjList(c);
   const bool sfx = core::IsOn(core::Settings.ARJ_MakeSFX);
-  const std::wstring stagedProgram = SfxProgramName(names.archive);
   PrepareStage(c, names);
   const std::wstring switches = CreationSwitches(core::Settings, *c.row, c.input);
-  c.result = RunOnStagedList(
+  const int32_t code = RunOnStagedList(
       c, names, [&](const std::wstring& list) { return ArjCommandLine(switches, names.archive, base, list); });
-  const std::wstring staged = sfx ? stagedProgram : names.archive;
-  if (c.result != 0 || !core::NormalFileExists(staged)) {
-    winui::MsgBox(kArjCreationFailed, MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle);
-    if (c.result == 0) c.result = -1;
-    return;
-  }
+  // The tool made the program itself when asked for one.
+  const std::wstring staged = sfx ? SfxProgramName(names.archive) : names.archive;
   const std::wstring target = sfx ? SfxProgramName(names.final) : names.final;
-  if (!Unstage(names, staged, target, 1)) {
-    c.result = -1;
-    return;
-  }
+  const Outcome outcome = Settle(names, code, TellsToMove(switches), staged, target, 1);
+  if (outcome == Outcome::Missing || outcome == Outcome::Failed)
+    winui::MsgBox(kArjCreationFailed, MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle);
+  c.result = ResultOf(outcome, code);
+  if (c.result != 0) return;
   // The tool made only the program; a plain archive it left on the way is its own.
   if (sfx) {
     DeleteIfThere(names.archive);
@@ -158,15 +195,13 @@ void RunRar(Creation& c, StageFolder& stage) {
   const bool volumes = core::IsOn(s.RAR_Volume);
   PrepareStage(c, names);
   const std::wstring switches = CreationSwitches(s, *c.row, c.input);
-  c.result = RunOnStagedList(
+  const int32_t code = RunOnStagedList(
       c, names, [&](const std::wstring& list) { return StagedCommandLine(switches, names.archive, list); });
-  if (c.result != 0) return;
   // The tool has ended when its run returns; a slow disk may still be writing the archive.
-  for (int tries = 1; tries < kRarTries && !core::NormalFileExists(names.archive); ++tries) Sleep(100);
-  if (!core::NormalFileExists(names.archive) || !Unstage(names, names.archive, names.final, kRarTries)) {
-    c.result = -1;
-    return;
-  }
+  if (ToolFinished(code))
+    for (int tries = 1; tries < kRarTries && !core::NormalFileExists(names.archive); ++tries) Sleep(100);
+  c.result = ResultOf(Settle(names, code, TellsToMove(switches), names.archive, names.final, kRarTries), code);
+  if (c.result != 0) return;
   if (volumes) {
     const std::wstring folder = core::AddBackslash(core::GetFolderPart(c.input.archive));
     std::vector<std::wstring> copied;
@@ -181,12 +216,9 @@ void RunRar(Creation& c, StageFolder& stage) {
   }
   if (!core::IsOn(s.RAR_MakeSFX)) return;
 
-  core::PrivateState.SetArcFileName(names.final);
-  std::wstring destination;
-  MakeSfxArchive(c.owner, destination, true);
   const std::wstring program = SfxProgramName(c.input.archive);
   // The archive goes only once its program is there.
-  if (!core::PrivateState.ArcStatus() || !core::NormalFileExists(program)) {
+  if (!MakeProgram(c, names.final, program)) {
     c.result = -1;
     return;
   }
@@ -199,21 +231,13 @@ void RunAce(Creation& c, StageFolder& stage) {
   const StagedNames names = NamesOf(c, stage);
   PrepareStage(c, names);
   const std::wstring switches = CreationSwitches(s, *c.row, c.input);
-  c.result = RunOnStagedList(
+  const int32_t code = RunOnStagedList(
       c, names, [&](const std::wstring& list) { return StagedCommandLine(switches, names.archive, list); });
-  if (c.result != 0) return;
-  if (!core::NormalFileExists(names.archive) || !Unstage(names, names.archive, names.final, 1)) {
-    c.result = -1;
-    return;
-  }
-  if (!core::IsOn(s.ACE_MakeSFX)) return;
+  c.result = ResultOf(Settle(names, code, TellsToMove(switches), names.archive, names.final, 1), code);
+  if (c.result != 0 || !core::IsOn(s.ACE_MakeSFX)) return;
 
-  core::PrivateState.SetArcFileName(c.input.archive);
-  std::wstring destination;
-  MakeSfxArchive(c.owner, destination, true);
   const std::wstring program = c.input.archive.substr(0, c.input.archive.size() - 3) + L"EXE";
-  if (!core::PrivateState.ArcStatus() || !core::NormalFileExists(program)) return;
-  if (c.input.named) return;
+  if (!MakeProgram(c, c.input.archive, program) || c.input.named) return;
   std::wstring shownFolder = core::GetFolderPart(c.input.archive);
   if (core::IsOn(s.SaveDefaultFlag) && !s.SaveDefault.empty()) {
     const std::wstring target = core::AddBackslash(s.SaveDefault) + core::GetFileNamePart(program);
@@ -230,6 +254,16 @@ void RunAce(Creation& c, StageFolder& stage) {
 }
 
 }  // namespace
+
+bool TellsToMove(const std::wstring& switches) {
+  const std::wstring first = switches.substr(0, switches.find(L' '));
+  return first == L"m" || first == L"-m";
+}
+
+void ReportKeptArchive(const std::wstring& path) {
+  winui::MsgBox(L"書庫の作成中にエラーが発生しました\r\n作成途中の書庫は " + Quoted(path) + L" に残っています",
+                MB_OK | MB_ICONSTOP, core::kProgramTitle);
+}
 
 std::wstring TempFolder() {
   wchar_t buffer[MAX_PATH + 1];
@@ -260,10 +294,26 @@ StageFolder::~StageFolder() {
   RemoveDirectoryW(core::RemoveBackslash(path_).c_str());
 }
 
+namespace {
+
+bool CopyWhole(const std::wstring& from, const std::wstring& to) {
+  const std::wstring folder = core::GetFolderPart(to);
+  wchar_t part[MAX_PATH];
+  if (!GetTempFileNameW(folder.c_str(), L"TV", 0, part)) return false;
+  // A file that is replaced keeps its name as the folder stores it.
+  const std::wstring stored = core::NormalFileName(to);
+  const std::wstring target = stored.empty() ? to : core::AddBackslash(folder) + stored;
+  if (CopyFileW(from.c_str(), part, FALSE) && MoveFileExW(part, target.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+  DeleteFileW(part);
+  return false;
+}
+
+}  // namespace
+
 bool CopyWithRetry(const std::wstring& from, const std::wstring& to, int attempts) {
   for (int attempt = 0; attempt < attempts; ++attempt) {
     if (attempt > 0) Sleep(100);
-    if (CopyFileW(from.c_str(), to.c_str(), FALSE)) return true;
+    if (CopyWhole(from, to)) return true;
   }
   return false;
 }

@@ -192,7 +192,8 @@ std::wstring Arj(const SettingsStore& s, const CreateInput& in) {
 std::wstring Rar(const SettingsStore& s, const CreateInput& in) {
   Switches w(AddOrMove(s.RAR_FileOpt, L"a", L"m"));
   if ((in.named && in.recurse) || (!in.named && in.folderSource))
-    w.Add(s.COM_Folder == L"1" && !in.baseFolder.empty() ? L"-ep1 -r -ap" + in.baseFolder : L"-r");
+    w.Add(s.COM_Folder == L"1" && !in.baseFolder.empty() ? L"-ep1 -r " + core::QuotePath(L"-ap" + in.baseFolder)
+                                                         : L"-r");
   w.AddIf(in.named && !in.recurse, L"-ep");
   w.AddIf(!in.named && !in.folderSource && (s.COM_Folder == L"0" || s.COM_Folder == L"1"), L"-ep");
   w.AddIf(CharIs(s.RAR_FileOpt, 1, L'1'), L"-u").Add(L"-m" + s.RAR_ArcType).Add(L"-md" + s.RAR_Dictionary);

@@ -69,7 +69,9 @@ std::optional<ArchiverCommand> DeleteCommand(const SettingsStore&, const EditInp
     case core::EditArchive::ArjShortUpper:
       return Make(remove.call, Joined({remove.verb, ArjArchive(in), L"!" + Short(in, ListPath(in.select))}));
     case core::EditArchive::Short:
-      return Make(remove.call, Joined({remove.verb, Short(in, in.archive), core::QuotePath(in.select)}));
+      // A path without a short form keeps its blanks.
+      return Make(remove.call,
+                  Joined({remove.verb, core::QuotePath(Short(in, in.archive)), core::QuotePath(in.select)}));
     default:
       return Make(remove.call, Joined({remove.verb, core::QuotePath(in.archive), core::QuotePath(in.select)}));
   }

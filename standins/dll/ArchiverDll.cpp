@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "../engine/CallLog.h"
 #include "../engine/Cp932.h"
+#include "../engine/DiskLimit.h"
 #include "WinEnv.h"
 
 namespace standin {
@@ -120,8 +122,11 @@ int ArchiverDll::Command(HWND, LPCSTR line, LPSTR output, DWORD size) {
       result = *forced;
       report.Line("forced result " + std::to_string(result));
     } else {
-      CommandEnv env{&WinFileSystem(), StandinFolder(), config.password};
+      std::optional<DiskLimit> limited;
+      if (config.diskFree >= 0) limited.emplace(WinFileSystem(), config.diskFree);
+      CommandEnv env{limited ? &*limited : &WinFileSystem(), StandinFolder(), config.password};
       result = spec_.command(env, text, report);
+      if (auto after = config.ResultAfterWork(spec_.prefix)) result = *after;
     }
     running_ = false;
     if (auto forcedText = config.ForcedOutput(spec_.prefix)) report.text = *forcedText;

@@ -51,6 +51,12 @@ std::optional<std::string> LibraryConfig::ForcedOutput(std::string_view entry) c
   return it->second;
 }
 
+std::optional<int> LibraryConfig::ResultAfterWork(std::string_view entry) const {
+  auto it = resultsAfterWork.find(Upper(std::string(entry)));
+  if (it == resultsAfterWork.end()) return std::nullopt;
+  return it->second;
+}
+
 Config Config::Parse(const std::string& text) {
   Config config;
   LibraryConfig* current = nullptr;
@@ -75,6 +81,8 @@ Config Config::Parse(const std::string& text) {
       current->subVersion = std::atoi(value.c_str());
     } else if (key == "PASSWORD") {
       current->password = value;
+    } else if (key == "DISKFREE") {
+      current->diskFree = std::strtoll(value.c_str(), nullptr, 10);
     } else if (key == "MISSING") {
       size_t start = 0;
       while (start <= value.size()) {
@@ -87,6 +95,8 @@ Config Config::Parse(const std::string& text) {
       }
     } else if (key.rfind("RESULT.", 0) == 0) {
       current->forcedResults[key.substr(7)] = static_cast<int>(std::strtol(value.c_str(), nullptr, 0));
+    } else if (key.rfind("RESULTAFTERWORK.", 0) == 0) {
+      current->resultsAfterWork[key.substr(16)] = static_cast<int>(std::strtol(value.c_str(), nullptr, 0));
     } else if (key.rfind("OUTPUT.", 0) == 0) {
       current->forcedOutputs[key.substr(7)] = Unescape(value);
     }

@@ -84,6 +84,7 @@ int Add(const CommandEnv& env, const std::string& type, const Request& req, Repo
   o.recurse = req.recurse;
   o.move = req.op == Op::Move;
   o.updateOnly = req.updateOnly;
+  o.storedUnder = req.storedUnder;
   o.write.password = req.password;
   const IArchiveFormat& format = req.writeType == "ZIP" ? ZipFormat() : Format(type);
   if (int r = AddFiles(fs, format, req.archive, items, req.base, o, report)) return r;

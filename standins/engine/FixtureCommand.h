@@ -20,6 +20,7 @@ struct Request {
   std::string destination;         // extraction target; empty = current folder
   std::vector<std::string> names;  // names, "@list" or "!list"
   std::string base;                // creation: folder the names are relative to
+  std::string storedUnder;         // creation: folder inside the archive the names go under
   std::string renameTo;
   PathMode paths = PathMode::Relative;
   bool recurse = true;

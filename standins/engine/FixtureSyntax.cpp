@@ -236,6 +236,7 @@ Request ParseRarTool(const std::string& line) {
     r.recurse = pc.Has("-r") || !pc.Has("-ep");
     std::string vol = pc.Value("-v");
     if (!vol.empty()) r.volumeSize = static_cast<size_t>(std::strtoul(vol.c_str(), nullptr, 10)) * 1000;
+    r.storedUnder = pc.Value("-ap");
     CreateArgs(pc, r);
   } else if (v == "x" || v == "e") {
     Extracting(pc, r, v == "x");

@@ -94,6 +94,7 @@ class Collector {
       if (stored.empty()) stored = StripRoot(full);
     }
     if (stored.empty()) return;
+    if (!options_.storedUnder.empty()) stored = ToSlash(JoinPath(options_.storedUnder, stored));
     files.push_back(SourceFile{full, stored, st});
   }
 

@@ -69,6 +69,7 @@ struct AddOptions {
   bool updateOnly = false;         // replace only entries that are older than the file (and add new ones)
   bool freshenOnly = false;        // replace only existing entries that are older
   bool newArchiveTime = false;     // unused by the writers, kept for the command's log
+  std::string storedUnder;         // a folder inside the archive every name goes under ("" none)
   WriteOptions write;
 };
 

@@ -5,10 +5,12 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <optional>
 
 #include "../dll/WinEnv.h"
 #include "../engine/CallLog.h"
 #include "../engine/Cp932.h"
+#include "../engine/DiskLimit.h"
 
 namespace standin::tools {
 
@@ -50,8 +52,11 @@ int ToolMain(const char* tool, const char* type, fixture::Request (*parse)(const
       result = *forced;
       report.Line("forced result " + std::to_string(result));
     } else {
-      CommandEnv env{&WinFileSystem(), ModuleFolder(self), config.password};
+      std::optional<DiskLimit> limited;
+      if (config.diskFree >= 0) limited.emplace(WinFileSystem(), config.diskFree);
+      CommandEnv env{limited ? &*limited : &WinFileSystem(), ModuleFolder(self), config.password};
       result = fixture::Run(env, type, parse(line), report);
+      if (auto after = config.ResultAfterWork(tool)) result = *after;
     }
     if (auto forcedText = config.ForcedOutput(tool)) report.text = *forcedText;
     Print(report.text);

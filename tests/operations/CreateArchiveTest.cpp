@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "CreateFixture.h"
 #include "Standins.h"
@@ -346,6 +347,65 @@ TEST_F(CreateArchive, AFailedCreationShowsNothingAndGivesBackOnlyItsOwnCount) {
   EXPECT_EQ(core::NewArcCount, 0);
   EXPECT_TRUE(Nodes().empty());
   EXPECT_TRUE(testsupport::FileExists(src + L"\\メモ.txt"));
+}
+
+// The archivers run out of room half-way through writing: what the run began goes, and an archive that was
+// there before is left as it was (the archivers put it back themselves).
+TEST_F(CreateArchive, AFullDiskLeavesNoArchiveCutShortAndOneThatWasThereAsItWas) {
+  struct Case {
+    const wchar_t* type;
+    const char* library;
+    const wchar_t* extension;
+  };
+  const Case cases[] = {
+      {L"LZH", "unlha32", L".lzh"}, {L"ZIP", "Zip32J", L".zip"}, {L"7Z", "7-zip32", L".7z"}, {L"RAR", "rar", L".rar"}};
+  const std::wstring src = MakeSources();
+  // Several kilobytes more than the room left.
+  temp.WriteFile(L"src\\noise.bin", optest::Incompressible(8000));
+  const std::wstring big = FileList({src, L"noise.bin", L"readme.txt"});
+  const std::wstring out = temp / L"out";
+  CreateDirectoryW(out.c_str(), nullptr);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(core::ToUtf8(c.type));
+    // One small file, while the disk had room.
+    Configure("");
+    const std::wstring named = out + L"\\kept" + c.extension;
+    operations::PackFiles(nullptr, {FileList({src, L"メモ.txt"}), false, {c.type, false, named, false}});
+    ASSERT_TRUE(core::PrivateState.ArcStatus());
+    const std::map<std::wstring, std::string> made = testsupport::FilesBelow(out);
+
+    Configure(std::string("[") + c.library + "]\r\nDiskFree=1000\r\n");
+    operations::PackFiles(nullptr, {big, false, {c.type, false, L"", false}});
+    EXPECT_FALSE(core::PrivateState.ArcStatus());
+    EXPECT_TRUE(testsupport::FilesBelow(ArcFolder()).empty());
+    operations::PackFiles(nullptr, {big, false, {c.type, false, named, false}});
+    EXPECT_FALSE(core::PrivateState.ArcStatus());
+    EXPECT_EQ(testsupport::FilesBelow(out), made);
+  }
+  EXPECT_TRUE(Nodes().empty());
+  EXPECT_EQ(core::NewArcCount, 0);
+  EXPECT_TRUE(testsupport::FilesBelow(staging).empty());
+
+  // Told to move the files, an archiver that fails may have deleted some already: what it wrote stays, and
+  // the user learns where.
+  Configure("[unlha32]\r\nDiskFree=1000\r\n");
+  core::Settings.LZH_FileOpt = L"01";
+  const std::wstring named = out + L"\\moved.lzh";
+  boxes.Expect(optest::KeptArchiveReport(named));
+  operations::PackFiles(nullptr, {big, false, {L"LZH", false, named, false}});
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_FALSE(core::PrivateState.ArcStatus());
+  EXPECT_TRUE(testsupport::FileExists(named));
+  EXPECT_TRUE(testsupport::FileExists(src + L"\\noise.bin"));
+  core::Settings.LZH_FileOpt = L"00";
+
+  // Room for the archive, not for its self-extracting program: the finished archive stays, the program goes.
+  Configure("[unlha32]\r\nDiskFree=100000\r\n");
+  core::Settings.LZH_MakeSFX = L"1";
+  operations::PackFiles(nullptr, {FileList({src, L"メモ.txt"}), false, {L"LZH", false, L"", false}});
+  EXPECT_FALSE(core::PrivateState.ArcStatus());
+  EXPECT_EQ(testsupport::FilesBelow(ArcFolder()).size(), 1u);
+  EXPECT_TRUE(testsupport::FileExists(ArcFolder() + L"$New0000.lzh"));
 }
 
 }  // namespace

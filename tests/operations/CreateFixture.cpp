@@ -48,6 +48,20 @@ std::wstring FakePrompt::Ask(HWND, const std::wstring& preset, const std::wstrin
   return answer;
 }
 
+std::string Incompressible(size_t size) {
+  std::string bytes;
+  uint32_t state = 12345;
+  for (size_t i = 0; i < size; ++i) {
+    state = state * 1103515245u + 12345u;
+    bytes += static_cast<char>(state >> 24);
+  }
+  return bytes;
+}
+
+std::wstring KeptArchiveReport(const std::wstring& path) {
+  return L"書庫の作成中にエラーが発生しました\r\n作成途中の書庫は \"" + path + L"\" に残っています";
+}
+
 std::wstring FileList(std::initializer_list<std::wstring> items) {
   std::wstring files;
   for (const std::wstring& item : items) files += item + L'\0';
@@ -120,13 +134,7 @@ void CreationTest::TearDown() {
 std::wstring CreationTest::MakeSources() {
   temp.WriteFile(L"src\\データ\\説明書.txt", core::ToCp932(L"説明書の本文です。\r\n") + std::string(3000, 'a'));
   // Bytes that do not compress, so a cabinet of a few kilobytes per volume needs several.
-  std::string photo;
-  uint32_t state = 12345;
-  for (int i = 0; i < 5000; ++i) {
-    state = state * 1103515245u + 12345u;
-    photo += static_cast<char>(state >> 24);
-  }
-  temp.WriteFile(L"src\\データ\\画像\\写真.bin", photo);
+  temp.WriteFile(L"src\\データ\\画像\\写真.bin", Incompressible(5000));
   temp.WriteFile(L"src\\メモ.txt", "memo\r\n");
   temp.WriteFile(L"src\\readme.txt", "read me\r\n");
   return temp / L"src";

@@ -27,6 +27,12 @@ class FakePrompt : public operations::PassPhraseAsker {
   std::vector<std::wstring> comments;
 };
 
+// `size` bytes that no archiver compresses.
+std::string Incompressible(size_t size);
+
+// What a failed creation that may have moved files into its archive says about that archive.
+std::wstring KeptArchiveReport(const std::wstring& path);
+
 // NUL-separated file list: the base folder, then the names.
 std::wstring FileList(std::initializer_list<std::wstring> items);
 

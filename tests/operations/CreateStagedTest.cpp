@@ -6,6 +6,7 @@
 
 #include "CreateFixture.h"
 #include "Standins.h"
+#include "browser/TreeListUpkeep.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
@@ -20,9 +21,13 @@ using optest::FileList;
 
 std::string Cp(const std::wstring& text) { return core::ToCp932(text); }
 
-bool Lists(const std::vector<std::wstring>& listed, const std::wstring& name) {
-  for (const std::wstring& entry : listed)
+// Whether an entry of the list ends with `name`, "/" and "\\" alike.
+bool Lists(const std::vector<std::wstring>& listed, std::wstring name) {
+  core::SlashToBackslash(name);
+  for (std::wstring entry : listed) {
+    core::SlashToBackslash(entry);
     if (entry.size() >= name.size() && entry.compare(entry.size() - name.size(), name.size(), name) == 0) return true;
+  }
   return false;
 }
 
@@ -220,6 +225,111 @@ TEST_F(StagedCreation, GcaWithoutAPassPhraseRunsNothing) {
   EXPECT_TRUE(Commands("gcac", "gcac").empty());
   EXPECT_TRUE(Nodes().empty());
   EXPECT_EQ(core::NewArcCount, 0);
+}
+
+// A tool told to move the files deletes them once its archive is written, whatever it reports afterwards:
+// the archive it wrote is all the user has of them.
+TEST_F(StagedCreation, WhatAToolMovedIntoItsArchiveIsNeverLost) {
+  using Option = std::wstring core::SettingsStore::*;
+  struct Case {
+    const wchar_t* type;
+    const char* tool;
+    Option fileOpt;
+    const wchar_t* options;  // the second flag "1": move
+    int exitCode;            // what the tool ends with after its work
+    bool placed;             // the archive is in place, shown and listed
+    bool kept;               // the staged archive is left in the temp folder and reported
+  };
+  const Case cases[] = {
+      // 1 is a warning: the archive stands.
+      {L"RAR", "rar", &core::SettingsStore::RAR_FileOpt, L"01", 1, true, false},
+      {L"ARJ", "arj", &core::SettingsStore::ARJ_FileOpt, L"01", 1, true, false},
+      {L"ACE", "ace", &core::SettingsStore::ACE_FileOpt, L"01", 1, true, false},
+      // An error: the archive may be cut short, and it holds the only copy of what was moved.
+      {L"RAR", "rar", &core::SettingsStore::RAR_FileOpt, L"01", 2, false, true},
+      {L"ARJ", "arj", &core::SettingsStore::ARJ_FileOpt, L"01", 2, false, true},
+      {L"ACE", "ace", &core::SettingsStore::ACE_FileOpt, L"01", 2, false, true},
+      // Nothing moved: the sources are all there, and what the failed tool wrote goes.
+      {L"RAR", "rar", &core::SettingsStore::RAR_FileOpt, L"00", 2, false, false},
+      {L"ARJ", "arj", &core::SettingsStore::ARJ_FileOpt, L"00", 2, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.tool) + " " + core::ToUtf8(c.options) + " exit " + std::to_string(c.exitCode));
+    const bool moves = std::wstring(c.options) == L"01";
+    core::Settings.COM_Folder = L"1";
+    core::Settings.*c.fileOpt = c.options;
+    Configure("[" + std::string(c.tool) + "]\r\nResultAfterWork." + c.tool + "=" + std::to_string(c.exitCode) + "\r\n");
+    ClearLog();
+    const std::wstring name = L"$New" + core::PadNumber(core::ArcNodeCounter, 4) + L"." + core::LCase(c.type);
+    const size_t nodesBefore = Nodes().size();
+    std::wstring staged;
+    if (c.kept) {
+      // The stage folder's name is the tool's to learn from its command line when the report shows.
+      boxes.onShow = [&](const winui::MsgBoxRequest&) {
+        if (!staged.empty()) return;
+        staged = staging + StageIn(Commands(c.tool, c.tool).front()) + core::UCase(name);
+        boxes.Expect(optest::KeptArchiveReport(staged));
+      };
+    } else if (!c.placed && c.type == std::wstring(L"ARJ")) {
+      boxes.Expect(operations::kArjCreationFailed);
+    }
+    PackSources(c.type);
+    boxes.onShow = nullptr;
+    EXPECT_TRUE(boxes.AllShown());
+    EXPECT_EQ(core::PrivateState.ArcStatus(), c.placed);
+    EXPECT_EQ(testsupport::FileExists(temp / L"src\\メモ.txt"), !moves);
+    EXPECT_EQ(testsupport::FileExists(temp / L"src\\データ\\画像\\写真.bin"), !moves);
+    EXPECT_EQ(testsupport::FileExists(ArcFolder() + name), c.placed);
+    if (c.placed) {
+      EXPECT_EQ(Nodes().size(), nodesBefore + 1);
+      EXPECT_TRUE(Lists(Listed(), L"写真.bin"));
+      EXPECT_TRUE(Lists(Listed(), L"readme.txt"));
+      EXPECT_TRUE(Staged().empty());
+    } else if (c.kept) {
+      ASSERT_FALSE(staged.empty());
+      EXPECT_EQ(Nodes().size(), nodesBefore);
+      const std::wstring stage = core::GetFolderPart(staged);
+      EXPECT_EQ(Staged(), std::vector<std::wstring>{core::GetFileNamePart(stage)});
+      EXPECT_EQ(Below(core::AddBackslash(stage)), std::vector<std::wstring>{core::GetFileNamePart(staged)});
+      testsupport::RemoveTree(stage);
+    } else {
+      EXPECT_TRUE(Staged().empty());
+    }
+  }
+  EXPECT_EQ(core::NewArcCount, 3);
+}
+
+// Blanks in the archive's name, its folder, the temp folder and the packed folder's name: every path the tool
+// is handed holds together.
+TEST_F(StagedCreation, NamesWithBlanksReachTheTools) {
+  staging = core::AddBackslash(temp / L"tmp dir");
+  CreateDirectoryW(staging.c_str(), nullptr);
+  SetEnvironmentVariableW(L"TMP", staging.c_str());
+  core::Settings.COM_Folder = L"1";
+  temp.WriteFile(L"src\\my data\\a b.txt", "a b");
+  temp.WriteFile(L"src\\my data\\sub dir\\c.txt", "c");
+  CreateDirectoryW((temp / L"out dir").c_str(), nullptr);
+  for (const wchar_t* type : {L"RAR", L"ARJ", L"ACE"}) {
+    SCOPED_TRACE(core::ToUtf8(type));
+    const std::wstring archive = temp / (L"out dir\\my arc." + core::LCase(type));
+    ClearLog();
+    operations::PackFiles(nullptr,
+                          {FileList({temp / L"src", L"my data\\*.*"}), false, {type, true, archive, true, 1, true}});
+    const std::vector<std::string> runs = Logged(core::ToUtf8(core::LCase(type)));
+    ASSERT_TRUE(core::PrivateState.ArcStatus()) << (runs.empty() ? "" : runs.front());
+    EXPECT_TRUE(testsupport::FileExists(archive));
+    EXPECT_TRUE(Lists(Listed(), L"sub dir\\c.txt"));
+    EXPECT_TRUE(Lists(Listed(), L"a b.txt"));
+    EXPECT_TRUE(Staged().empty());
+  }
+  // RAR stores the names under the packed folder's own name, which its "-ap" switch carries as one argument.
+  browser::RefreshArchiveList(temp / L"out dir\\my arc.rar", true);
+  const std::vector<std::wstring> listed = Listed();
+  ASSERT_FALSE(listed.empty());
+  for (std::wstring entry : listed) {
+    core::SlashToBackslash(entry);
+    EXPECT_EQ(entry.compare(0, 8, L"my data\\"), 0) << core::ToUtf8(entry);
+  }
 }
 
 }  // namespace

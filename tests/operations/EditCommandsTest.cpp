@@ -7,7 +7,11 @@
 #include <functional>
 
 #include "CreateFixture.h"
+#include "Standins.h"
+#include "browser/TreeListUpkeep.h"
 #include "core/Text.h"
+#include "core/modTolvenar.h"
+#include "operations/NewArchiveNames.h"
 
 namespace {
 
@@ -81,6 +85,10 @@ TEST(EditCommands, Delete) {
              {},
              Input(L"RAR", L"C:\\Long Folder\\archive.rar"),
              ArchiverCommand{Archiver::Unrar, L"d C:\\LONGFO~1\\ARCHIV~1.RAR @C:\\w\\tvtemp00\\tv101010.txt", 1}},
+            {"RAR in a folder with a blank and no short form",
+             {},
+             Input(L"RAR", L"C:\\No Short\\archive.rar"),
+             ArchiverCommand{Archiver::Unrar, L"d \"C:\\No Short\\archive.rar\" @C:\\w\\tvtemp00\\tv101010.txt", 1}},
             {"7Z",
              {},
              Input(L"7Z", L"C:\\a\\b.7z"),
@@ -262,6 +270,22 @@ TEST(EditCommands, Add) {
              ArchiverCommand{Archiver::Bh, L"a -a1 -d1 -r1 C:\\a\\b.bh C:\\a\\ " + list, 0}},
             {"TGZ adds nothing", {}, Input(L"TGZ", L"C:\\a\\b.tgz"), std::nullopt},
         });
+}
+
+class EditJobs : public optest::CreationTest {};
+
+TEST_F(EditJobs, EntriesGoFromARarArchiveWhoseFolderAndNameHaveBlanks) {
+  const std::wstring archive =
+      temp.WriteFile(L"my folder\\my archive.rar",
+                     testsupport::FixtureArchive(
+                         "RAR", "entry keep.txt\r\ndata keep\r\nend\r\nentry readme.txt\r\ndata x\r\nend\r\n"));
+  operations::NewArchiveFolder();  // the work folder the list goes into
+  ASSERT_TRUE(operations::WriteListFile(operations::ListFilePath(), {L"readme.txt"}));
+  core::PrivateState.SetSelectArcFileName(L"@" + operations::ListFilePath());
+  operations::DeleteArcFiles(nullptr, archive);
+  EXPECT_TRUE(core::PrivateState.ArcStatus());
+  browser::RefreshArchiveList(archive, true);
+  EXPECT_EQ(Listed(), std::vector<std::wstring>{L"keep.txt"});
 }
 
 }  // namespace

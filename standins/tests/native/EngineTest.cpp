@@ -4,6 +4,8 @@
 #include "CallLog.h"
 #include "Config.h"
 #include "Cp932.h"
+#include "DiskLimit.h"
+#include "FileSystem.h"
 #include "ListFile.h"
 #include "NativeSupport.h"
 #include "SafePath.h"
@@ -126,7 +128,8 @@ TEST(Cp932Text, SeparatorsAndWildcardsRespectDoubleByteCharacters) {
 TEST(Config, ReadsPerLibrarySettings) {
   Config config = Config::Parse(
       "; comment\r\n[unlha32]\r\nVersion=185\r\nSubVersion=5\r\nMissing=UnlhaGetSubVersion, UnlhaCheckArchive\r\n"
-      "Result.Unlha=32790\r\nOutput.Unlha=line1\\nline2\r\n[Zip32J]\r\nPassword=secret\r\n");
+      "Result.Unlha=32790\r\nOutput.Unlha=line1\\nline2\r\nResultAfterWork.Unlha=1\r\nDiskFree=4096\r\n"
+      "[Zip32J]\r\nPassword=secret\r\n");
   const LibraryConfig& lha = config.For("UNLHA32");
   EXPECT_EQ(lha.version, 185);
   EXPECT_EQ(lha.subVersion, 5);
@@ -136,11 +139,30 @@ TEST(Config, ReadsPerLibrarySettings) {
   EXPECT_FALSE(lha.IsMissing("UnlhaGetVersion"));
   EXPECT_EQ(lha.ForcedResult("Unlha"), 32790);
   EXPECT_EQ(lha.ForcedOutput("Unlha"), std::string("line1\r\nline2"));
+  EXPECT_EQ(lha.ResultAfterWork("unlha"), 1);
+  EXPECT_EQ(lha.diskFree, 4096);
   EXPECT_EQ(config.For("zip32j").password, "secret");
   const LibraryConfig& other = config.For("cab32");
   EXPECT_EQ(other.version, -1);
   EXPECT_EQ(other.subVersion, -1);
   EXPECT_FALSE(other.ForcedResult("Cab").has_value());
+  EXPECT_FALSE(other.ResultAfterWork("Cab").has_value());
+  EXPECT_EQ(other.diskFree, -1);
+}
+
+TEST(DiskLimit, TheWriteThatDoesNotFitIsCutAndReplacedFilesGiveTheirRoomBack) {
+  nativetest::ScratchDir dir;
+  DiskLimit disk(HostFileSystem(), 10);
+  EXPECT_TRUE(disk.WriteFile(dir / "a", "12345678"));
+  EXPECT_FALSE(disk.WriteFile(dir / "b", "abcdef"));
+  EXPECT_EQ(nativetest::ReadAll(dir / "b"), "ab");
+  EXPECT_EQ(disk.Free(), 0u);
+  // Replacing a: its 8 bytes are free again before the 3 new ones are written.
+  EXPECT_TRUE(disk.WriteFile(dir / "a", "xyz"));
+  EXPECT_TRUE(disk.RemoveFile(dir / "b"));
+  EXPECT_EQ(disk.Free(), 7u);
+  EXPECT_FALSE(disk.AppendFile(dir / "a", "0123456789"));
+  EXPECT_EQ(nativetest::ReadAll(dir / "a"), "xyz0123456");
 }
 
 TEST(CallLog, AppendsLinesThatReadBack) {

@@ -206,6 +206,12 @@ TEST_F(FixtureCommands, RarVolumesCarryTheContinuationFlag) {
   EXPECT_EQ(0u, Read(d / "ARC.r00").entries.back().flags & 2);
 }
 
+TEST_F(FixtureCommands, RarStoresTheNamesUnderTheFolderItsApSwitchGives) {
+  Create("RAR", fixture::ParseRarTool, "a -ep1 -r \"-apmy data\\\" " + d / "arc.rar " + d / "src/ @" + d / "list.txt");
+  EXPECT_EQ((std::vector<std::string>{"my data/a.txt", "my data/docs/b.txt", "my data/docs/c.txt"}),
+            Paths(Read(d / "arc.rar")));
+}
+
 TEST_F(FixtureCommands, SelfExtractorsAreTheStubWithTheArchive) {
   Create("ARJ", fixture::ParseArj, "a -a -je1 -m1 -e1 -r " + d / "NEW.ARJ " + d / "src/ !" + d / "list.txt");
   EXPECT_FALSE(Exists(d / "NEW.ARJ"));  // asked for a program, the tool leaves only the program
