@@ -16,7 +16,6 @@ namespace mainwindow {
 
 const wchar_t kClipboardUnavailable[] = L"クリップボードにテキストを書き込めませんでした";
 const wchar_t kJpzMissing[] = L"復号化に必要なファイル (jpz.dll) が見つかりません";
-const wchar_t kInstantExtractFailed[] = L"次の書庫を解凍できませんでした";
 
 int InstantExtractMode(frmMain& form, bool withoutSubFolders) {
   const std::wstring folderByArc = core::Settings.FolderByArc;
@@ -24,13 +23,11 @@ int InstantExtractMode(frmMain& form, bool withoutSubFolders) {
   core::PrivateState.SetIconDrop(true);
   form.SetDialogClear();
   core::DoEvents();
+  // Each failure is told by the extraction itself, naming the archive.
   bool all = true;
   for (const std::wstring& archive : core::CommandLineFiles) {
     operations::UnPackArchive(form.Hwnd(), archive, true, L"");
-    if (core::PrivateState.ArcStatus()) continue;
-    all = false;
-    winui::MsgBox(std::wstring(kInstantExtractFailed) + L"\r\n\"" + archive + L"\"", MB_OK | MB_ICONSTOP,
-                  core::kProgramTitle, form.Hwnd());
+    all = all && core::PrivateState.ArcStatus();
   }
   if (withoutSubFolders) core::Settings.FolderByArc = folderByArc;
   return all && !core::CommandLineFiles.empty() ? kBatchDone : kBatchNotDone;

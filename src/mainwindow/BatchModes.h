@@ -28,7 +28,6 @@ int DecodeFileMode(frmMain& form, const std::wstring& path);
 // extraction settings (`withoutSubFolders`: no folder named after each archive). Done when every one was
 // extracted; each failure is reported, naming the archive.
 int InstantExtractMode(frmMain& form, bool withoutSubFolders);
-extern const wchar_t kInstantExtractFailed[];
 // One ".JPZ" item: decrypted beside itself after the pass-phrase dialog; done when the picture was written.
 int DecryptJpegMode(frmMain& form, const std::wstring& path);
 

@@ -33,6 +33,24 @@ UnPackDestination PlanUnPackDestination(const core::SettingsStore& settings, con
                                         const std::wstring& selection, const std::wstring& destGiven, bool direct,
                                         bool iconDrop);
 
+// The folders an extraction makes on the way to its destination, noted before anything is made: the
+// outermost folder of the path that is not there yet. A run that fails takes that folder away again with
+// whatever the run put into it, so nothing that was there before the run is ever removed.
+class NewFolders {
+ public:
+  explicit NewFolders(const std::wstring& destination);
+  // "" when the whole destination was there, or when whether a part is missing could not be told.
+  const std::wstring& Outermost() const { return outermost_; }
+  // Makes every missing folder down to the destination; true when the destination is a folder afterwards.
+  bool Make() const;
+  // After a failed run: the outermost folder that was missing, with all it holds now, is removed.
+  void Remove() const;
+
+ private:
+  std::wstring destination_;
+  std::wstring outermost_;
+};
+
 // The message that refuses a name no archiver can be given (code page 932 has no form for a character).
 std::wstring UnholdableNameMessage(const std::wstring& name);
 

@@ -13,6 +13,7 @@
 #include "archiver/clsArchive.h"
 #include "core/Settings.h"
 #include "mainwindow/BatchModes.h"
+#include "operations/UnPackArchive.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ class InstantExtractTest : public mwtest::MainWindowTest {
 };
 
 TEST_F(InstantExtractTest, EveryArchiveIsExtractedBesideItselfAndAFailureEndsWithACode) {
-  boxes.Expect(std::wstring(mainwindow::kInstantExtractFailed) + L"\r\n\"" + broken + L"\"");
+  boxes.Expect(operations::NotExtractedMessage(broken));
   LoadWindow(L"/e \"" + good + L"\" \"" + broken + L"\"");
   EXPECT_TRUE(boxes.AllShown());
   EXPECT_TRUE(Extracted(temp / L"good"));
