@@ -82,6 +82,17 @@ std::vector<std::wstring> PathSteps(const std::wstring& folder) {
   return steps;
 }
 
+// ".." and "." of a full path worked out, "/" as "\"; the path as it is when the system cannot do it.
+std::wstring Normalized(const std::wstring& path) {
+  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::wstring full(size, L'\0');
+  const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+  if (length == 0 || length >= size) return path;
+  full.resize(length);
+  return full;
+}
+
 }  // namespace
 
 std::wstring SelectionListFile(const std::wstring& selection) {
@@ -118,6 +129,24 @@ UnPackDestination PlanUnPackDestination(const core::SettingsStore& settings, con
   plan.folder = core::AddBackslash(destGiven);
   if (core::IsOn(settings.COM_MakeFolder)) AddArchiveFolder(plan, arcPath);
   return plan;
+}
+
+std::optional<std::wstring> FullDestination(const std::wstring& typed, const std::wstring& arcPath) {
+  const std::wstring text = core::Trim(typed);
+  if (text.empty()) return text;
+  if (HasDrive(text)) {
+    // "D:" and "D:data" are taken from a current folder of the drive that the user never sees.
+    if (text.size() == 2 || !IsSeparator(text[2])) return std::nullopt;
+    return text;
+  }
+  if (!RootOf(text).empty()) return text;
+  const std::wstring folder = core::GetFolderPart(arcPath);
+  if (RootOf(folder).empty()) return std::nullopt;
+  return Normalized(IsSeparator(text[0]) ? RootOf(folder) + text : core::AddBackslash(folder) + text);
+}
+
+std::wstring UnplacedDestinationMessage(const std::wstring& typed) {
+  return L"\"" + typed + L"\"\r\nこの解凍先ではどのフォルダか決められません　ドライブから指定して下さい";
 }
 
 NewFolders::NewFolders(const std::wstring& destination) : destination_(destination) {

@@ -33,6 +33,14 @@ UnPackDestination PlanUnPackDestination(const core::SettingsStore& settings, con
                                         const std::wstring& selection, const std::wstring& destGiven, bool direct,
                                         bool iconDrop);
 
+// A destination as the user typed it, made a full path: a relative one is taken from the archive's folder
+// (".." and "." worked out), one beginning with "\" from the archive's drive; a full one is kept as typed,
+// and "" stays "" (the archive's folder). nullopt for a path on another drive's current folder ("D:data"),
+// which names no folder the user can see.
+std::optional<std::wstring> FullDestination(const std::wstring& typed, const std::wstring& arcPath);
+// The message that refuses such a destination, naming it.
+std::wstring UnplacedDestinationMessage(const std::wstring& typed);
+
 // The folders an extraction makes on the way to its destination, noted before anything is made: the
 // outermost folder of the path that is not there yet. A run that fails takes that folder away again with
 // whatever the run put into it, so nothing that was there before the run is ever removed.

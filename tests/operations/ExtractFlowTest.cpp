@@ -217,6 +217,21 @@ TEST_F(ExtractFlowTest, AFailedRunTakesAwayTheFoldersItMadeAndNothingElse) {
   EXPECT_EQ(testsupport::ReadFileBytes(kept + L"\\mine.txt"), "the user's");
 }
 
+// A folder typed without a drive lies in the archive's folder, whatever the program's folder is.
+TEST_F(ExtractFlowTest, ARelativeDestinationIsTakenFromTheArchivesFolder) {
+  CreateDirectoryW((temp / L"書庫").c_str(), nullptr);
+  const std::wstring archive = CopyFixture(L"extract/tree.zip", L"書庫\\tree.zip");
+  core::PrivateState.SetArcFileName(archive);
+  EXPECT_TRUE(ThroughDialog([](frmArchiveDown& dialog) {
+    dialog.cmbLhaDown.SetText(L"relout\\..\\展開 先");
+    extracttest::Check(dialog.chkFolder);
+  }));
+  EXPECT_EQ(extracttest::FilesBelow(temp / L"書庫\\展開 先"), extracttest::SourceTree());
+  EXPECT_EQ(GetFileAttributesW(L"展開 先"), INVALID_FILE_ATTRIBUTES) << "nothing in the current folder";
+  ASSERT_GE(core::Settings.ArcDown.size(), 2u);
+  EXPECT_EQ(core::Settings.ArcDown[1], temp / L"書庫\\展開 先") << "the history holds the folder itself";
+}
+
 TEST_F(ExtractFlowTest, TheRightPassPhraseExtracts) {
   Configure("[unzip32]\r\nPassword=secret\r\n");
   core::PrivateState.SetIconDrop(true);
