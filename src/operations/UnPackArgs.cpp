@@ -178,6 +178,18 @@ void NewFolders::Remove() const {
   RemoveDirectoryW(outermost_.c_str());
 }
 
+std::wstring FolderNotMadeMessage(const std::wstring& folder) {
+  const std::wstring path = core::RemoveBackslash(folder);
+  std::wstring why = L"解凍先のフォルダを作成できませんでした";
+  for (const std::wstring& step : PathSteps(path)) {
+    const DWORD attributes = GetFileAttributesW(step.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
+    why = (step == path ? L"同じ名前のファイルがあるため、" : L"途中の \"" + step + L"\" がファイルのため、") + why;
+    break;
+  }
+  return L"\"" + path + L"\"\r\n" + why;
+}
+
 std::wstring UnholdableNameMessage(const std::wstring& name) {
   return L"\"" + name + L"\"\r\nこの名前には書庫ライブラリに渡せない文字が含まれているため処理できません";
 }

@@ -59,6 +59,10 @@ class NewFolders {
   std::wstring outermost_;
 };
 
+// Why a destination folder could not be made, naming it: a file in its place or in the way of its path,
+// or else that it could not be made.
+std::wstring FolderNotMadeMessage(const std::wstring& folder);
+
 // The message that refuses a name no archiver can be given (code page 932 has no form for a character).
 std::wstring UnholdableNameMessage(const std::wstring& name);
 
