@@ -1,6 +1,7 @@
 #include "mainwindow/BatchModes.h"
 
 #include "operations/UnPackArchive.h"
+#include "core/ArcType.h"
 #include "core/Seams.h"
 #include "core/Settings.h"
 #include "core/modCommandLine.h"
@@ -16,7 +17,6 @@ namespace mainwindow {
 
 const wchar_t kClipboardUnavailable[] = L"クリップボードにテキストを書き込めませんでした";
 const wchar_t kJpzMissing[] = L"復号化に必要なファイル (jpz.dll) が見つかりません";
-const wchar_t kInstantExtractFailed[] = L"次の書庫を解凍できませんでした";
 
 int InstantExtractMode(frmMain& form, bool withoutSubFolders) {
   const std::wstring folderByArc = core::Settings.FolderByArc;
@@ -24,16 +24,18 @@ int InstantExtractMode(frmMain& form, bool withoutSubFolders) {
   core::PrivateState.SetIconDrop(true);
   form.SetDialogClear();
   core::DoEvents();
+  // Explorer hands over whatever the user selected: an item that is no archive is passed over quietly, and
+  // only the archives decide the outcome. Each failure is told by the extraction itself.
+  int archives = 0;
   bool all = true;
-  for (const std::wstring& archive : core::CommandLineFiles) {
-    operations::UnPackArchive(form.Hwnd(), archive, true, L"");
-    if (core::PrivateState.ArcStatus()) continue;
-    all = false;
-    winui::MsgBox(std::wstring(kInstantExtractFailed) + L"\r\n\"" + archive + L"\"", MB_OK | MB_ICONSTOP,
-                  core::kProgramTitle, form.Hwnd());
+  for (const std::wstring& item : core::CommandLineFiles) {
+    if (core::GetArcTypeByExt(item).empty()) continue;
+    ++archives;
+    operations::UnPackArchive(form.Hwnd(), item, true, L"");
+    all = all && core::PrivateState.ArcStatus();
   }
   if (withoutSubFolders) core::Settings.FolderByArc = folderByArc;
-  return all && !core::CommandLineFiles.empty() ? kBatchDone : kBatchNotDone;
+  return all && archives > 0 ? kBatchDone : kBatchNotDone;
 }
 
 int RunRawCommandLineMode(frmMain& form) {

@@ -25,10 +25,10 @@ int RunRawCommandLineMode(frmMain& form);
 // was written.
 int DecodeFileMode(frmMain& form, const std::wstring& path);
 // "/e", or archives alone with IconDrop: every archive of the command line extracted at once, by the
-// extraction settings (`withoutSubFolders`: no folder named after each archive). Done when every one was
-// extracted; each failure is reported, naming the archive.
+// extraction settings (`withoutSubFolders`: no folder named after each archive); items of no archive type
+// are passed over without a word. Done when there was an archive and every one was extracted; each failure
+// is reported, naming the archive.
 int InstantExtractMode(frmMain& form, bool withoutSubFolders);
-extern const wchar_t kInstantExtractFailed[];
 // One ".JPZ" item: decrypted beside itself after the pass-phrase dialog; done when the picture was written.
 int DecryptJpegMode(frmMain& form, const std::wstring& path);
 

@@ -24,8 +24,6 @@
 
 namespace mainwindow {
 
-const wchar_t kQuickUnPackFailed[] = L"ファイルを解凍できませんでした";
-
 namespace {
 
 std::wstring TitleCaption() { return std::wstring(core::kProgramTitle) + L" "; }
@@ -65,10 +63,6 @@ void mnuFileQuickUnPack_Click(frmMain& form) {
   core::PrivateState.SetIconDrop(false);
   SetForegroundWindow(form.Hwnd());
   operations::DeleteListFile();
-  if (!core::PrivateState.ArcStatus()) {
-    winui::MsgBox(kQuickUnPackFailed, MB_OK | MB_ICONSTOP, core::kProgramTitle, form.Hwnd());
-    return;
-  }
   operations::TellExtracted(form.Hwnd());
 }
 

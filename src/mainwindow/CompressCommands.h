@@ -13,8 +13,6 @@ class frmMain;
 // when given.
 void AskNewArchiveType(frmMain& form, const std::wstring& title, int optionFlag, const bool* dragMode);
 
-// What a quick extraction whose archiver failed reports.
-extern const wchar_t kQuickUnPackFailed[];
 // The whole shown archive into the default folder, without a dialog.
 void mnuFileQuickUnPack_Click(frmMain& form);
 void mnuEditPack_Click(frmMain& form);

@@ -1,5 +1,7 @@
 #include "operations/UnPackArchive.h"
 
+#include <functional>
+#include <optional>
 #include <span>
 
 #include "operations/UnPackArgs.h"
@@ -66,33 +68,48 @@ void PrepareListDragFolder() {
     core::DeleteFiles(drag + L"\\*.*");
 }
 
+using CommandFor = std::function<std::optional<ExtractCommand>(const std::wstring& type, const UnPackArgs& args)>;
+
+// One extraction of PrivateState.ArcFileName into `destination` with the command `command` gives: the
+// arguments (which make the destination's folders) and the run. A failure takes away the folders the run
+// made and is told, naming the archive. nullopt when nothing ran: no known type, which is told as a failure,
+// or a name no archiver can be given, which MakeUnPackArgs has told.
+std::optional<UnPackArgs> Extract(HWND owner, const std::wstring& destination, bool direct, const CommandFor& command) {
+  const std::wstring archive = core::PrivateState.ArcFileName();
+  const std::wstring type = core::GetArcTypeByExt(archive);
+  core::PrivateState.SetArcStatus(false);
+  if (type.empty()) {
+    TellNotExtracted(owner, archive);
+    return std::nullopt;
+  }
+  const NewFolders made(PlanUnPackDestination(core::Settings, archive, core::PrivateState.SelectArcFileName(),
+                                              destination, direct, core::PrivateState.IconDrop())
+                            .folder);
+  std::optional<UnPackArgs> args = MakeUnPackArgs(type, archive, destination, direct);
+  if (!args) return std::nullopt;
+  RunExtractCommand(owner, command(type, *args));
+  if (core::PrivateState.ArcStatus()) return args;
+  TellNotExtracted(owner, archive);
+  made.Remove();
+  return std::nullopt;
+}
+
 }  // namespace
 
 void ExecUnpackFromDialog(HWND owner, const std::wstring& destination, bool allVolumes) {
-  const std::wstring archive = core::PrivateState.ArcFileName();
-  const std::wstring type = core::GetArcTypeByExt(archive);
-  // An archive of no known type has nothing to extract it: that is no success.
-  std::optional<UnPackArgs> args;
-  if (!type.empty()) args = MakeUnPackArgs(type, archive, destination, true);
-  if (!args) {
-    core::PrivateState.SetArcStatus(false);
-    return;
-  }
-  RunExtractCommand(owner, DialogExtractCommand(core::Settings, {type, *args, allVolumes}));
-  AfterUnPack(args->folder, true);
+  const std::optional<UnPackArgs> args =
+      Extract(owner, destination, true, [allVolumes](const std::wstring& type, const UnPackArgs& prepared) {
+        return DialogExtractCommand(core::Settings, {type, prepared, allVolumes});
+      });
+  if (args) AfterUnPack(args->folder, true);
 }
 
 void ExecQuickUnpack(HWND owner, bool direct, const std::wstring& destination, bool flat) {
-  const std::wstring archive = core::PrivateState.ArcFileName();
-  const std::wstring type = core::GetArcTypeByExt(archive);
-  std::optional<UnPackArgs> args;
-  if (!type.empty()) args = MakeUnPackArgs(type, archive, destination, direct);
-  if (!args) {
-    core::PrivateState.SetArcStatus(false);
-    return;
-  }
-  RunExtractCommand(owner, QuickExtractCommand(core::Settings, {type, *args, direct, flat}));
-  core::PrivateState.SetArcFolderName(args->folder);
+  const std::optional<UnPackArgs> args =
+      Extract(owner, destination, direct, [direct, flat](const std::wstring& type, const UnPackArgs& prepared) {
+        return QuickExtractCommand(core::Settings, {type, prepared, direct, flat});
+      });
+  if (args) core::PrivateState.SetArcFolderName(args->folder);
 }
 
 void RunAfterUnPack(const std::wstring& folder, const std::wstring& mode) {
@@ -129,6 +146,14 @@ void UnPackArchive(HWND owner, const std::wstring& arcPath, bool direct, const s
   ExecQuickUnpack(owner, direct, dest, false);
   AfterUnPack(core::PrivateState.ArcFolderName(), direct);
   DeleteListFile();
+}
+
+std::wstring NotExtractedMessage(const std::wstring& archive) {
+  return L"次の書庫を解凍できませんでした\r\n\"" + archive + L"\"";
+}
+
+void TellNotExtracted(HWND owner, const std::wstring& archive) {
+  winui::MsgBox(NotExtractedMessage(archive), MB_OK | MB_ICONSTOP, core::kProgramTitle, owner);
 }
 
 void TellExtracted(HWND owner) {

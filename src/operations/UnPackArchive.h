@@ -10,6 +10,10 @@
 
 namespace operations {
 
+// Both extractions below tell a failure themselves (TellNotExtracted), whichever way the user started them,
+// and take away again the folders the failed run made on the way to its destination (NewFolders). A name
+// no archiver can be given is refused before anything runs, by its own message.
+
 // ExecUnpackFromDialog: extraction with the choices the dialog stored in Settings (COM_NewFile,
 // COM_OverWtite, COM_FolderYuko, COM_MakeFolder) into `destination` ("" = the archive's folder);
 // `allVolumes` is the dialog's box for archives in several volumes. On success the destination is opened in
@@ -17,8 +21,8 @@ namespace operations {
 void ExecUnpackFromDialog(HWND owner, const std::wstring& destination, bool allVolumes);
 
 // ExecQuickUnpack: extraction with fixed switches per type; stored folders are kept when `direct` and not
-// `flat`. The destination (`destination`, or "" for the rules of MakeUnPackArgs) is left, as a plain
-// folder with a trailing "\", in PrivateState.ArcFolderName for the caller's after-actions.
+// `flat`. After a success the destination (`destination`, or "" for the rules of MakeUnPackArgs) is left,
+// as a plain folder with a trailing "\", in PrivateState.ArcFolderName for the caller's after-actions.
 void ExecQuickUnpack(HWND owner, bool direct, const std::wstring& destination, bool flat);
 
 // RunAfterUnPack: the after-extraction action of `mode` (Settings.UnPackToRun) for `folder`: "0?" runs
@@ -29,8 +33,13 @@ void RunAfterUnPack(const std::wstring& folder, const std::wstring& mode);
 // UnPackArchive: the extraction without dialog of the command line, the quick command, the tool bar's
 // folder history (`dest`) and, with `direct` False, dragging entries out (into the "Drag" folder beside the
 // list file, emptied first). Explorer and the after-extraction action follow a success as Settings say.
-// An archive of no known type extracts nothing (ArcStatus False). The list file is deleted afterwards.
+// An archive of no known type extracts nothing and says nothing (ArcStatus False): the command line hands
+// over other files too. The list file is deleted afterwards.
 void UnPackArchive(HWND owner, const std::wstring& arcPath, bool direct, const std::wstring& dest);
+
+// The failure of an extraction, naming the archive, as every way of extracting tells it.
+std::wstring NotExtractedMessage(const std::wstring& archive);
+void TellNotExtracted(HWND owner, const std::wstring& archive);
 
 // The completion message "ファイルを解凍しました" after an extraction command, only when Settings.Message is on
 // and PrivateState.ArcStatus is True.

@@ -33,6 +33,36 @@ UnPackDestination PlanUnPackDestination(const core::SettingsStore& settings, con
                                         const std::wstring& selection, const std::wstring& destGiven, bool direct,
                                         bool iconDrop);
 
+// A destination as the user typed it, made a full path: a relative one is taken from the archive's folder
+// (".." and "." worked out), one beginning with "\" from the archive's drive; a full one is kept as typed,
+// and "" stays "" (the archive's folder). nullopt for a path on another drive's current folder ("D:data"),
+// which names no folder the user can see.
+std::optional<std::wstring> FullDestination(const std::wstring& typed, const std::wstring& arcPath);
+// The message that refuses such a destination, naming it.
+std::wstring UnplacedDestinationMessage(const std::wstring& typed);
+
+// The folders an extraction makes on the way to its destination, noted before anything is made: the
+// outermost folder of the path that is not there yet. A run that fails takes that folder away again with
+// whatever the run put into it, so nothing that was there before the run is ever removed.
+class NewFolders {
+ public:
+  explicit NewFolders(const std::wstring& destination);
+  // "" when the whole destination was there, or when whether a part is missing could not be told.
+  const std::wstring& Outermost() const { return outermost_; }
+  // Makes every missing folder down to the destination; true when the destination is a folder afterwards.
+  bool Make() const;
+  // After a failed run: the outermost folder that was missing, with all it holds now, is removed.
+  void Remove() const;
+
+ private:
+  std::wstring destination_;
+  std::wstring outermost_;
+};
+
+// Why a destination folder could not be made, naming it: a file in its place or in the way of its path,
+// or else that it could not be made.
+std::wstring FolderNotMadeMessage(const std::wstring& folder);
+
 // The message that refuses a name no archiver can be given (code page 932 has no form for a character).
 std::wstring UnholdableNameMessage(const std::wstring& name);
 

@@ -1,12 +1,17 @@
 #include "tools/UnPackWizardRun.h"
 
+#include <optional>
+#include <set>
+
 #include "operations/UnPackArchive.h"
+#include "operations/UnPackArgs.h"
 #include "core/MainWindowLink.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "winui/MsgBox.h"
 
 namespace tools {
 
@@ -19,24 +24,42 @@ std::wstring ArchiveFolderName(const std::wstring& archive) {
 int RunUnPackWizard(HWND owner, const UnPackWizardChoice& choice) {
   core::MainWindow().SetMousePointer(core::kPointerHourglass);
   int extracted = 0;
+  // A reason is given once, however many archives it stops.
+  std::set<std::wstring> told;
+  const auto tell = [&](const std::wstring& text) {
+    if (told.insert(text).second) winui::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle, owner);
+  };
   for (const std::wstring& row : choice.archives) {
     const std::wstring archive = core::Trim(row);
-    std::wstring destination = core::AddBackslash(core::Trim(choice.destination));
-    if (choice.folderPerArchive) {
-      const std::wstring folder = destination + ArchiveFolderName(archive);
-      // An archive whose folder cannot be made is not extracted anywhere else.
-      CreateDirectoryW(folder.c_str(), nullptr);
-      const DWORD attributes = GetFileAttributesW(folder.c_str());
-      if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
-      destination = core::AddBackslash(folder);
+    // A destination typed without a drive is taken from the archive's folder, as the extraction dialog
+    // takes it, never from the program's.
+    const std::optional<std::wstring> place = operations::FullDestination(choice.destination, archive);
+    if (!place) {
+      tell(operations::UnplacedDestinationMessage(core::Trim(choice.destination)));
+      continue;
+    }
+    std::wstring destination = core::AddBackslash(*place);
+    if (choice.folderPerArchive) destination = core::AddBackslash(destination + ArchiveFolderName(archive));
+    // An archive whose folder cannot be made is extracted nowhere else.
+    const operations::NewFolders made(destination);
+    if (!made.Make()) {
+      made.Remove();
+      tell(operations::FolderNotMadeMessage(destination));
+      continue;
     }
     core::PrivateState.SetArcFileName(archive);
     core::PrivateState.SetSelectArcFileName(L"");
     operations::ExecQuickUnpack(owner, true, destination, !choice.keepFolders);
-    if (!core::PrivateState.ArcStatus()) continue;
+    if (!core::PrivateState.ArcStatus()) {
+      made.Remove();
+      continue;
+    }
     ++extracted;
-    if (choice.explorer) core::OpenExplorer(destination, false);
-    if (!choice.action.empty() && choice.action[0] != L'2') operations::RunAfterUnPack(destination, choice.action);
+    // Where the files went: with Settings.COM_MakeFolder on, a folder named after the archive below the
+    // destination.
+    const std::wstring folder = core::PrivateState.ArcFolderName();
+    if (choice.explorer) core::OpenExplorer(folder, false);
+    if (!choice.action.empty() && choice.action[0] != L'2') operations::RunAfterUnPack(folder, choice.action);
   }
   core::MainWindow().SetMousePointer(core::kPointerDefault);
   return extracted;

@@ -10,7 +10,7 @@ namespace tools {
 
 struct UnPackWizardChoice {
   std::vector<std::wstring> archives;  // in list order; the same archive may be listed twice
-  std::wstring destination;            // as typed
+  std::wstring destination;            // as typed; without a drive, taken from each archive's folder
   bool keepFolders = false;            // entries keep their stored folders
   bool folderPerArchive = false;       // each archive into a folder named after it
   bool explorer = false;               // open each destination in Explorer
@@ -21,8 +21,10 @@ struct UnPackWizardChoice {
 // "_", and its last extension without the dot ("data.tar.gz" into "data_gz").
 std::wstring ArchiveFolderName(const std::wstring& archive);
 
-// Extracts every archive; one that fails (or whose own folder cannot be made) is passed over and the next
-// one runs. Returns how many were extracted.
+// Extracts every archive, making the folders of the destination that are missing. One that fails is told
+// and passed over, and the next one runs; so is one whose folder cannot be made (with the reason) and every
+// one when the destination names no folder (typed as "D:data"). A failed archive leaves none of the folders
+// made for it. Returns how many were extracted.
 int RunUnPackWizard(HWND owner, const UnPackWizardChoice& choice);
 
 }  // namespace tools

@@ -146,9 +146,13 @@ void frmArchiveDown::Transfer(winui::DataExchange& dx) {
   dx.Flag(ID_ChkNewFile, core::Settings.COM_NewFile);
   dx.Flag(ID_chkOverWrite, core::Settings.COM_OverWtite);
   if (dx.GetDirection() != winui::DataExchange::Direction::Validate) return;
-  // A folder no archiver can be given is refused here, with the dialog still open on it.
+  // A folder that names no folder, or that no archiver can be given, is refused here, with the dialog still
+  // open on it.
   const std::wstring typed = core::Trim(cmbLhaDown.Text());
-  if (!core::ToCp932Exact(typed)) dx.Fail(ID_cmbLhaDown, operations::UnholdableNameMessage(typed));
+  if (!operations::FullDestination(typed, core::PrivateState.ArcFileName()))
+    dx.Fail(ID_cmbLhaDown, operations::UnplacedDestinationMessage(typed));
+  else if (!core::ToCp932Exact(typed))
+    dx.Fail(ID_cmbLhaDown, operations::UnholdableNameMessage(typed));
 }
 
 void frmArchiveDown::Form_Load() {
@@ -270,6 +274,11 @@ void frmArchiveDown::cmdFolderSearch_Click() {
 
 void frmArchiveDown::CmdOk_Click() {
   if (cmbLhaDown.Text().empty()) return;
+  // A folder typed without a drive lies in the archive's folder, never in the program's: it goes on (and
+  // into the history) as the full path.
+  const std::wstring typed = core::Trim(cmbLhaDown.Text());
+  if (const auto full = operations::FullDestination(typed, core::PrivateState.ArcFileName()); full && *full != typed)
+    cmbLhaDown.SetText(*full);
   const auto transfer = [this](winui::DataExchange& dx) { Transfer(dx); };
   const winui::DataExchange checked = winui::ValidateControls(*this, transfer);
   if (checked.Failed()) {

@@ -4,7 +4,8 @@
 // the free space of its drive beside it; four boxes hold the common extraction options (Settings.COM_*),
 // set up per archive type, and one box asks for every volume of a CAB or RAR set. OK stores the boxes,
 // puts the destination first in the history and leaves the choice in Choice(); the dialog itself never
-// extracts. Cancel, Esc and the close box change nothing but a history entry typed and left.
+// extracts. Cancel, Esc and the close box change nothing but a history entry typed and left. A folder typed
+// as "D:data", which names no folder the user sees, is refused by name.
 #include <windows.h>
 
 #include <memory>
@@ -25,7 +26,8 @@ std::wstring FreeSpaceText(double bytes);
 
 // What OK answers.
 struct ExtractionChoice {
-  std::wstring destination;  // trimmed; "" = the archive's folder
+  std::wstring destination;  // a full path (one typed without a drive lies in the archive's folder); "" = the
+                             // archive's folder
   bool allVolumes = false;   // every volume of a multi-volume CAB or RAR archive
 };
 
@@ -110,8 +112,9 @@ class frmArchiveDown : public winui::Form {
 
 // The extraction through the dialog, as the Edit menu runs it for the archive and selection in
 // PrivateState: the dialog modally, then, after OK, the extraction with its choices (the dialog is closed
-// while the archiver runs) and the after-extraction actions. After Cancel PrivateState.ArcStatus is False,
-// so no completion is reported for an extraction that did not run. Returns PrivateState.ArcStatus.
+// while the archiver runs) and the after-extraction actions; a failed extraction is told. After Cancel
+// PrivateState.ArcStatus is False, so no completion is reported for an extraction that did not run, and no
+// failure either. Returns PrivateState.ArcStatus.
 bool ExtractThroughDialog(HWND owner);
 
 }  // namespace tools

@@ -1,7 +1,8 @@
 // The command-line modes of the real Tolvenar.exe that end the process, driven from this process as a
 // user would answer their dialogs: "/d" decodes a MIME text made by coreutils' base64 through the
 // clipboard, "/l" runs a typed command through the stand-in LZH library (the archive is checked with
-// Debian's jlha by the run script), a single ".JPZ" file is decrypted. Each run's exit code is checked.
+// Debian's jlha by the run script), a single ".JPZ" file is decrypted, "/e" passes over what is no archive.
+// Each run's exit code is checked.
 // Last, a normal start registers with the update notifier and tells of a newer build.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -195,6 +196,35 @@ TEST_F(BatchModesE2E, AJpzFileIsDecryptedWithThePassPhraseTyped) {
   PostMessageW(GetDlgItem(dialog, kPassOk), BM_CLICK, 0, 0);
   EXPECT_EQ(0, program_.Finish(60));
   EXPECT_EQ(picture, testsupport::ReadFileBytes(run_ + L"\\secret.jpg"));
+}
+
+// "/e" as Explorer's verb starts it on a selection: the text file selected beside the archive is passed over
+// without a word and the run ends with success; "/e" alone extracts nothing, says nothing and ends with
+// failure.
+TEST_F(BatchModesE2E, InstantExtractionPassesOverOtherItemsQuietlyAndEndsByTheArchives) {
+  struct Case {
+    std::wstring arguments;
+    long exitCode;
+  };
+  const Case cases[] = {
+      {L"/e \"" + run_ + L"\\書庫い.zip\" \"" + run_ + L"\\packme.txt\"", 0},
+      {L"/e", 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.arguments));
+    Program run;
+    ASSERT_TRUE(run.Start(run_ + L"\\Tolvenar.exe", c.arguments, run_));
+    bool box = false;
+    e2e::WaitFor(
+        [&] {
+          for (HWND window : e2e::WindowsOf(run.Id())) box = box || e2e::IsDialog(window);
+          return box || !run.Running();
+        },
+        60);
+    EXPECT_FALSE(box) << "a box waits for a user";
+    EXPECT_EQ(c.exitCode, run.Finish(box ? 0 : 10));
+  }
+  EXPECT_FALSE(testsupport::ReadFileBytes(run_ + L"\\書庫い\\readme.txt").empty());
 }
 
 // Removes the notifier's registry key however the test ends, so no other start sees it.

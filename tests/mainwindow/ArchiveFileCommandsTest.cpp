@@ -30,6 +30,7 @@
 #include "mainwindow/CompressCommands.h"
 #include "operations/EditCommands.h"
 #include "operations/SfxArchive.h"
+#include "operations/UnPackArchive.h"
 #include "winui/App.h"
 
 namespace {
@@ -456,7 +457,7 @@ TEST_F(ArchiveFileCommandsTest, AFailingArchiverIsReportedAndTheArchiveKept) {
   boxes.Expect(L"新しいスイッチで書庫を変換します　\r\nよろしいですか", IDOK);
   boxes.Expect(kConvertFailed);
   Click(ID_mnuEditNewSwitch);
-  boxes.Expect(kQuickUnPackFailed);
+  boxes.Expect(operations::NotExtractedMessage(archive));
   Click(ID_mnuFileQuickUnPack);
 
   EXPECT_TRUE(boxes.AllShown());

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "EntryEditWork.h"
@@ -17,6 +18,7 @@
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/EntryDragDrop.h"
+#include "operations/UnPackArchive.h"
 #include "winui/App.h"
 #include "winui/OleDragDrop.h"
 
@@ -93,6 +95,20 @@ TEST_F(EntryDragDropTest, EntriesDraggedToExplorerArriveAsFilesExtractedAtTheDro
   EXPECT_FALSE(form->Dragging);
   EXPECT_FALSE(form->DragReady);
   EXPECT_TRUE(FilesBelow(out).empty());
+}
+
+TEST_F(EntryDragDropTest, EntriesTheArchiverFailsToExtractAreToldAndNothingIsHandedOver) {
+  Configure("[unzip32]\r\nResult.UnZip=32790\r\n");
+  Select({L"memo.txt"});
+  boxes.Expect(operations::NotExtractedMessage(archive));
+  std::vector<std::wstring> received{L"not asked"};
+  DragSelected([&](IDataObject* data, DWORD) -> DWORD {
+    received = winui::FileListOf(data);
+    return DROPEFFECT_COPY;
+  });
+  EXPECT_TRUE(boxes.AllShown());
+  // (Wine reads the empty list as one empty name.)
+  EXPECT_EQ(std::count_if(received.begin(), received.end(), [](const std::wstring& path) { return !path.empty(); }), 0);
 }
 
 TEST_F(EntryDragDropTest, ADragThatEndsNowhereOrAReleaseBeforeTheTickExtractsNothing) {

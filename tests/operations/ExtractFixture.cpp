@@ -84,6 +84,13 @@ std::vector<std::wstring> StandinTest::LogLines() {
 
 void StandinTest::ClearLog() { DeleteFileW((temp / L"standins.log").c_str()); }
 
+std::string DamagedLzh() {
+  std::string bytes = testsupport::ReadFileBytes(Fixture(L"extract/tree.lzh"));
+  constexpr size_t kInsideLastEntry = 2000;  // its stored data runs from byte 535 to the end
+  if (bytes.size() > kInsideLastEntry) bytes[kInsideLastEntry] ^= 0x5A;
+  return bytes;
+}
+
 std::wstring StandinTest::CopyFixture(const std::wstring& fixture, const std::wstring& name) {
   const std::wstring copy = temp / name;
   EXPECT_TRUE(CopyFileW(Fixture(fixture).c_str(), copy.c_str(), FALSE)) << core::ToUtf8(fixture);

@@ -23,6 +23,10 @@ core::SettingsStore DefaultSettings();
 std::wstring Fixture(const std::wstring& relative);
 
 using testsupport::FilesBelow;
+// tree.lzh as jlha made it with one byte of its last entry (doc/deep/data.bin, stored) changed: the two
+// files before it extract, that one fails its check.
+std::string DamagedLzh();
+
 // Files as "name size hash" lines: what a failed comparison shows in place of the bytes.
 std::wstring Summary(const std::map<std::wstring, std::string>& files);
 // The source tree the fixture archives were made from.

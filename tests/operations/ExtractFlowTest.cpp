@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 #include "ExtractFixture.h"
 #include "ScriptedMsgBox.h"
@@ -110,8 +111,9 @@ TEST_F(ExtractFlowTest, CancelIsNoExtractionEvenAfterAnEarlierSuccess) {
   EXPECT_TRUE(Calls(L"Unlha").empty());
 }
 
-// Each way an extraction fails, through the dialog and the quick flow: ArcStatus False, no Explorer window,
-// no setup program and no completion message, although all three are asked for.
+// Each way an extraction fails, through the dialog and the quick flow: the failure told naming the archive,
+// ArcStatus False, no Explorer window, no setup program and no completion message, although all three are
+// asked for.
 TEST_F(ExtractFlowTest, FailuresAreReportedAsFailuresWithNothingOpenedAfterThem) {
   core::Settings.UnPackExp = L"1";
   core::Settings.UnPackToRun = L"00";
@@ -144,19 +146,90 @@ TEST_F(ExtractFlowTest, FailuresAreReportedAsFailuresWithNothingOpenedAfterThem)
     core::PrivateState.SetArcFileName(c.archive);
     core::PrivateState.SetArcStatus(true);
     core::PrivateState.SetIconDrop(false);
+    boxes.Expect(operations::NotExtractedMessage(c.archive));
     EXPECT_FALSE(ThroughDialog([&](frmArchiveDown& dialog) { dialog.cmbLhaDown.SetText(c.dest); }));
     EXPECT_FALSE(core::PrivateState.ArcStatus());
     operations::TellExtracted(nullptr);
+    EXPECT_TRUE(boxes.AllShown());
 
     core::PrivateState.SetArcStatus(true);
     core::PrivateState.SetIconDrop(true);
+    boxes.Expect(operations::NotExtractedMessage(c.archive));
     operations::UnPackArchive(nullptr, c.archive, true, c.dest);
     EXPECT_FALSE(core::PrivateState.ArcStatus());
     operations::TellExtracted(nullptr);
+    ASSERT_TRUE(boxes.AllShown());
+    EXPECT_EQ(UINT(MB_OK | MB_ICONSTOP), boxes.Shown().back().style);
     EXPECT_TRUE(shell.opened.empty());
   }
   // The file in the destination's place is left as it was.
   EXPECT_EQ("not a folder", testsupport::ReadFileBytes(temp / L"a file"));
+}
+
+// A run that fails takes away the folders it made on the way to its destination, with the entries it wrote
+// into them (a damaged LZH gives two of its three files before it fails), and nothing that was there before.
+TEST_F(ExtractFlowTest, AFailedRunTakesAwayTheFoldersItMadeAndNothingElse) {
+  const std::wstring damaged = temp.WriteFile(L"壊れ た.lzh", extracttest::DamagedLzh());
+  const std::wstring kept = temp / L"kept";
+  temp.WriteFile(L"kept\\mine.txt", "the user's");
+  struct Case {
+    const char* what;
+    bool dialog;
+    std::wstring dest;          // typed in the dialog, or given to the quick flow
+    const wchar_t* makeFolder;  // COM_MakeFolder for the dialog, FolderByArc for the quick flow
+    std::wstring gone;          // the outermost folder the run made
+  };
+  const Case cases[] = {
+      {"the dialog into a folder two levels below anything there", true, temp / L"new\\deeper", L"0", temp / L"new"},
+      {"the dialog into a folder named after the archive", true, kept, L"1", kept + L"\\壊れ た"},
+      {"the quick flow into a new default folder", false, L"", L"1", temp / L"default"},
+      {"the quick flow into a folder given", false, temp / L"given\\sub", L"0", temp / L"given"},
+  };
+  core::Settings.UnpackDefaultFlag = L"0";
+  core::Settings.UnpackDefault = temp / L"default";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    core::PrivateState.SetArcFileName(damaged);
+    core::PrivateState.SetSelectArcFileName(L"");
+    core::PrivateState.SetIconDrop(!c.dialog);
+    core::Settings.COM_MakeFolder = core::Settings.FolderByArc = c.makeFolder;
+    // The run did write: the two entries before the damaged one were there at its end.
+    boxes.onShow = [&](const winui::MsgBoxRequest&) {
+      EXPECT_EQ(extracttest::FilesBelow(c.gone).size(), 2u) << "when the failure is told";
+    };
+    boxes.Expect(operations::NotExtractedMessage(damaged));
+    if (c.dialog)
+      ThroughDialog([&](frmArchiveDown& dialog) { dialog.cmbLhaDown.SetText(c.dest); });
+    else
+      operations::UnPackArchive(nullptr, damaged, true, c.dest);
+    EXPECT_TRUE(boxes.AllShown());
+    EXPECT_FALSE(core::PrivateState.ArcStatus());
+    EXPECT_EQ(GetFileAttributesW(c.gone.c_str()), INVALID_FILE_ATTRIBUTES);
+  }
+  EXPECT_EQ(extracttest::FilesBelow(kept), (std::map<std::wstring, std::string>{{L"mine.txt", "the user's"}}));
+
+  // Into a folder that was there, the folder and what it held stay.
+  core::Settings.COM_MakeFolder = L"0";
+  boxes.onShow = nullptr;
+  boxes.Expect(operations::NotExtractedMessage(damaged));
+  ThroughDialog([&](frmArchiveDown& dialog) { dialog.cmbLhaDown.SetText(kept); });
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_EQ(testsupport::ReadFileBytes(kept + L"\\mine.txt"), "the user's");
+}
+
+// A folder typed without a drive lies in the archive's folder, whatever the program's folder is.
+TEST_F(ExtractFlowTest, ARelativeDestinationIsTakenFromTheArchivesFolder) {
+  CreateDirectoryW((temp / L"書庫").c_str(), nullptr);
+  const std::wstring archive = CopyFixture(L"extract/tree.zip", L"書庫\\tree.zip");
+  core::PrivateState.SetArcFileName(archive);
+  EXPECT_TRUE(ThroughDialog([](frmArchiveDown& dialog) {
+    dialog.cmbLhaDown.SetText(L"relout\\..\\展開 先");
+    extracttest::Check(dialog.chkFolder);
+  }));
+  EXPECT_EQ(extracttest::FilesBelow(temp / L"書庫\\展開 先"), extracttest::SourceTree());
+  EXPECT_EQ(GetFileAttributesW(L"展開 先"), INVALID_FILE_ATTRIBUTES) << "nothing in the current folder";
+  ASSERT_GE(core::Settings.ArcDown.size(), 2u);
+  EXPECT_EQ(core::Settings.ArcDown[1], temp / L"書庫\\展開 先") << "the history holds the folder itself";
 }
 
 TEST_F(ExtractFlowTest, TheRightPassPhraseExtracts) {

@@ -1,8 +1,11 @@
-// The arguments of an extraction: where it goes under every combination of its rules, the forms of the
-// names and the destination, the folders made on the way, and the names no archiver can be given.
+// The arguments of an extraction: where it goes under every combination of its rules, a destination typed
+// without a drive, the forms of the names and the destination, the folders made on the way, and the names
+// no archiver can be given.
 #include "operations/UnPackArgs.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include "ExtractFixture.h"
 #include "ScriptedMsgBox.h"
@@ -113,6 +116,34 @@ TEST(PlanUnPackDestination, EveryCombinationOfItsRules) {
   settings.COM_MakeFolder = L"1";
   EXPECT_EQ(L"D:\\out\\noext\\",
             PlanUnPackDestination(settings, L"C:\\arc\\noext", L"", L"D:\\out", true, false).folder);
+}
+
+TEST(FullDestination, ADestinationWithoutADriveLiesInTheArchivesFolder) {
+  struct Case {
+    const wchar_t* typed;
+    const wchar_t* archive;
+    std::optional<std::wstring> expected;
+  };
+  const Case cases[] = {
+      {L"relout", L"C:\\arc\\a.lzh", L"C:\\arc\\relout"},
+      {L" sub dir\\ ", L"C:\\arc\\a.lzh", L"C:\\arc\\sub dir\\"},
+      {L"..\\up/x", L"C:\\arc\\deep\\a.lzh", L"C:\\arc\\up\\x"},
+      {L".\\x", L"C:\\arc\\a.lzh", L"C:\\arc\\x"},
+      {L"\\top", L"C:\\arc\\a.lzh", L"C:\\top"},
+      {L"x", L"\\\\server\\share\\d\\a.lzh", L"\\\\server\\share\\d\\x"},
+      {L"\\top", L"\\\\server\\share\\d\\a.lzh", L"\\\\server\\share\\top"},
+      // Full paths and the blank one (the archive's folder) as they are.
+      {L"D:\\out\\..\\x", L"C:\\arc\\a.lzh", L"D:\\out\\..\\x"},
+      {L"d:/out", L"C:\\arc\\a.lzh", L"d:/out"},
+      {L"\\\\server\\share\\x", L"C:\\arc\\a.lzh", L"\\\\server\\share\\x"},
+      {L"  ", L"C:\\arc\\a.lzh", L""},
+      // A drive's own current folder, which the user never sees, and nothing to start from.
+      {L"D:data", L"C:\\arc\\a.lzh", std::nullopt},
+      {L"D:", L"C:\\arc\\a.lzh", std::nullopt},
+      {L"relout", L"a.lzh", std::nullopt},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(c.expected, operations::FullDestination(c.typed, c.archive)) << core::ToUtf8(c.typed);
 }
 
 class MakeUnPackArgsTest : public ::testing::Test {

@@ -315,7 +315,9 @@ TEST_F(frmArchiveDownTest, EnterIsOkEscCancels) {
   winuitest::Type(Edit(), "x1");
   winuitest::Key(Edit(), VK_RETURN);
   EXPECT_FALSE(form.IsLoaded());
-  EXPECT_EQ(L"x1", form.Choice().destination);
+  // Typed without a drive: in the archive's folder, also in the history.
+  EXPECT_EQ(L"C:\\arc\\x1", form.Choice().destination);
+  EXPECT_EQ(L"C:\\arc\\x1", History().front());
   EXPECT_EQ(winui::DialogResult::OK, form.ModalResult());
 
   core::Settings.COM_MakeFolder = L"0";
@@ -364,19 +366,31 @@ TEST_F(frmArchiveDownTest, FolderButtonsSetTheFolderAndTheChooserCanBeCancelled)
   EXPECT_EQ((std::vector<std::wstring>{L"D:\\typed", L"D:\\picked"}), starts);
 }
 
-TEST_F(frmArchiveDownTest, AFolderNoArchiverCanBeGivenIsRefusedWithTheDialogStillOpen) {
-  core::Settings.ArcDown = {L"", L"C:\\kept"};
-  ASSERT_TRUE(form.Load());
+TEST_F(frmArchiveDownTest, AFolderNoArchiverCanBeGivenOrThatNamesNoFolderIsRefusedWithTheDialogStillOpen) {
   const std::wstring snowman = L"C:\\雪\u2603";
-  form.cmbLhaDown.SetText(L" " + snowman);
-  form.chkMakeFolder.SetValue(1);
-  boxes.Expect(operations::UnholdableNameMessage(snowman));
-  form.CmdOk.Click();
-  EXPECT_TRUE(boxes.AllShown());
-  EXPECT_TRUE(form.IsLoaded());
-  EXPECT_EQ(L" " + snowman, form.cmbLhaDown.Text());
-  EXPECT_EQ((std::vector<std::wstring>{L"C:\\kept"}), History());
-  EXPECT_EQ(L"0", core::Settings.COM_MakeFolder);
+  struct Case {
+    std::wstring typed;
+    std::wstring message;
+  };
+  const Case cases[] = {
+      {L" " + snowman, operations::UnholdableNameMessage(snowman)},
+      {L"D:data", operations::UnplacedDestinationMessage(L"D:data")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(core::ToUtf8(c.typed));
+    core::Settings.ArcDown = {L"", L"C:\\kept"};
+    ASSERT_TRUE(form.Load());
+    form.cmbLhaDown.SetText(c.typed);
+    form.chkMakeFolder.SetValue(1);
+    boxes.Expect(c.message);
+    form.CmdOk.Click();
+    EXPECT_TRUE(boxes.AllShown());
+    EXPECT_TRUE(form.IsLoaded());
+    EXPECT_EQ(c.typed, form.cmbLhaDown.Text());
+    EXPECT_EQ((std::vector<std::wstring>{L"C:\\kept"}), History());
+    EXPECT_EQ(L"0", core::Settings.COM_MakeFolder);
+    form.Unload();
+  }
 }
 
 }  // namespace

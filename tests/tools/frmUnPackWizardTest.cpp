@@ -1,20 +1,27 @@
 // The extraction wizard driven hidden through its buttons: the steps and what each refuses, the destination
 // buttons, the after-extraction choices, and archives made by Debian's own tools extracted for real through
-// the stand-in archivers into folders of their own.
+// the stand-in archivers into folders of their own, made where they are missing; what cannot be made or
+// extracted is told.
 #include "tools/frmUnPackWizard.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "../operations/ExtractFixture.h"
 #include "KeyInput.h"
+#include "ScriptedMsgBox.h"
 #include "ToolFakes.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
+#include "operations/UnPackArchive.h"
+#include "operations/UnPackArgs.h"
 #include "tools/UnPackWizardRun.h"
 
 namespace {
@@ -50,15 +57,19 @@ class UnPackWizardTest : public extracttest::StandinTest {
       if (winui::Control(wizard.get(), frmUnPackWizard::ID_fraWizard + k).Visible()) shown = k, ++count;
     return count == 1 ? shown : -1;
   }
-  // Both archives into `out`, each into its own folder with its stored folders, readme.txt shown and
-  // Explorer opened after each.
-  void ExtractBoth() {
+  // Both archives (or those named) into `out` (or the destination typed), each into its own folder with its
+  // stored folders, readme.txt shown and Explorer opened after each.
+  void ExtractBoth(const std::wstring& destination) { Extract(destination, {L"tree.lzh", L"tree.zip"}); }
+  void ExtractBoth() { ExtractBoth(out); }
+  void Extract(const std::wstring& destination, const std::vector<std::wstring>& names) {
     Open();
     Next();
-    dialogs.answers.push_back(in + L'\0' + L"tree.lzh" + L'\0' + L"tree.zip");
+    std::wstring chosen = in;
+    for (const std::wstring& name : names) chosen += L'\0' + name;
+    dialogs.answers.push_back(chosen);
     Click(wizard->cmdFileSelect);
     Next();
-    wizard->txtUnpackPlace.SetText(out);
+    wizard->txtUnpackPlace.SetText(destination);
     Click(wizard->chkFolder);
     Click(wizard->chkMakeFolder);
     Next();
@@ -67,6 +78,15 @@ class UnPackWizardTest : public extracttest::StandinTest {
     Next();
   }
 
+  // Where Explorer was opened, in order.
+  std::vector<std::wstring> ExplorerOpened() const {
+    std::vector<std::wstring> folders;
+    for (const std::wstring& open : shell.opened)
+      if (open.rfind(L"explorer.exe|", 0) == 0) folders.push_back(open.substr(13));
+    return folders;
+  }
+
+  testsupport::ScriptedMsgBox boxes;
   toolstest::FakeFileDialogs dialogs;
   toolstest::FakePicker picker;
   core::ScopedCommonDialogSeam dialogSeam{dialogs};
@@ -141,16 +161,70 @@ TEST_F(UnPackWizardTest, ArchivesOfDebiansToolsComeOutByteForByteEachInItsOwnFol
   }
 }
 
-TEST_F(UnPackWizardTest, AnArchiveWhoseFolderCannotBeMadeFailsAloneAndTheNextOneRuns) {
+TEST_F(UnPackWizardTest, AnArchiveWhoseFolderCannotBeMadeIsToldAndTheNextOneRuns) {
   temp.WriteFile(L"out\\tree_lzh", "a file where the folder would go");
+  boxes.Expect(L"\"" + out + L"\\tree_lzh\"\r\n同じ名前のファイルがあるため、解凍先のフォルダを作成できませんでした");
   ExtractBoth();
+  EXPECT_TRUE(boxes.AllShown());
   EXPECT_EQ(extracttest::FilesBelow(out + L"\\tree_zip"), extracttest::SourceTree());
   const std::map<std::wstring, std::string> everything = extracttest::FilesBelow(out);
   EXPECT_EQ(everything.count(L"readme.txt"), 0u) << "nothing went into the destination itself";
-  EXPECT_EQ(std::count_if(shell.opened.begin(), shell.opened.end(),
-                          [](const std::wstring& open) { return open.rfind(L"explorer.exe|", 0) == 0; }),
-            1);
+  EXPECT_EQ(ExplorerOpened(), std::vector<std::wstring>{out + L"\\tree_zip\\"});
   EXPECT_EQ(tools::ArchiveFolderName(L"C:\\A\\data.tar.gz"), L"data_gz");
+}
+
+// The destination's missing folders are made, however deep; one typed without a drive lies in each
+// archive's folder; one that names no folder is refused once, and nothing is extracted.
+TEST_F(UnPackWizardTest, TheDestinationIsMadeWhereItIsMissingOrTheReasonIsGiven) {
+  struct Case {
+    const char* what;
+    std::wstring typed;
+    std::wstring made;  // where the archives' folders are, "" when nothing is extracted
+    std::vector<std::wstring> boxes;
+  };
+  const Case cases[] = {
+      {"two levels below anything there", out + L"\\new\\deeper", out + L"\\new\\deeper", {}},
+      {"typed without a drive", L"rel\\sub", in + L"\\rel\\sub", {}},
+      {"a drive's current folder", L"D:x", L"", {operations::UnplacedDestinationMessage(L"D:x")}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    shell.opened.clear();
+    for (const std::wstring& text : c.boxes) boxes.Expect(text);
+    ExtractBoth(c.typed);
+    EXPECT_TRUE(boxes.AllShown());
+    if (c.made.empty()) {
+      EXPECT_TRUE(ExplorerOpened().empty());
+      continue;
+    }
+    EXPECT_EQ(extracttest::FilesBelow(c.made + L"\\tree_lzh"), extracttest::SourceTree());
+    EXPECT_EQ(extracttest::FilesBelow(c.made + L"\\tree_zip"), extracttest::SourceTree());
+    EXPECT_EQ(ExplorerOpened(), (std::vector<std::wstring>{c.made + L"\\tree_lzh\\", c.made + L"\\tree_zip\\"}));
+  }
+}
+
+// With the dialog's "a folder named after the archive" on, the files go one folder further down: Explorer
+// and the read-me follow them there.
+TEST_F(UnPackWizardTest, ExplorerAndTheReadMeGoWhereTheFilesWent) {
+  core::Settings.COM_MakeFolder = L"1";
+  Extract(out, {L"tree.zip"});
+  const std::wstring folder = out + L"\\tree_zip\\tree\\";
+  EXPECT_EQ(extracttest::FilesBelow(folder), extracttest::SourceTree());
+  EXPECT_EQ(ExplorerOpened(), std::vector<std::wstring>{folder});
+  ASSERT_EQ(shell.opened.size(), 2u);
+  EXPECT_TRUE(shell.opened.back().ends_with(L"|" + core::QuotePath(folder + L"readme.txt")))
+      << core::ToUtf8(shell.opened.back());
+}
+
+// A damaged archive (made by jlha, one byte changed) is told, leaves no folder of its own, and the next one runs.
+TEST_F(UnPackWizardTest, AFailedArchiveIsToldLeavesNoFolderAndTheNextOneRuns) {
+  temp.WriteFile(L"in\\壊れ た.lzh", extracttest::DamagedLzh());
+  boxes.Expect(operations::NotExtractedMessage(in + L"\\壊れ た.lzh"));
+  Extract(out + L"\\new", {L"壊れ た.lzh", L"tree.zip"});
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_EQ(GetFileAttributesW((out + L"\\new\\壊れ た_lzh").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(extracttest::FilesBelow(out + L"\\new\\tree_zip"), extracttest::SourceTree());
+  EXPECT_EQ(ExplorerOpened(), std::vector<std::wstring>{out + L"\\new\\tree_zip\\"});
 }
 
 }  // namespace
