@@ -25,6 +25,7 @@
 namespace mainwindow {
 
 const wchar_t kQuickUnPackFailed[] = L"ファイルを解凍できませんでした";
+const wchar_t kCreatorMissing[] = L"この形式の書庫の作成に必要な次のファイルが見つかりません";
 
 namespace {
 
@@ -43,6 +44,15 @@ void Inform(frmMain& form, const std::wstring& text) {
 }
 
 }  // namespace
+
+std::wstring ChosenArchiveType(frmMain& form) {
+  std::wstring missing;
+  const std::wstring type = form.GetArchiveType(&missing);
+  if (type.empty())
+    winui::MsgBox(std::wstring(kCreatorMissing) + L"\r\n\"" + missing + L"\"", MB_OK | MB_ICONSTOP, core::kProgramTitle,
+                  form.Hwnd());
+  return type;
+}
 
 void AskNewArchiveType(frmMain& form, const std::wstring& title, int optionFlag, const bool* dragMode) {
   options::frmDropOption& dialog = options::DropOption();
