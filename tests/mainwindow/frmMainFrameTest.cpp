@@ -168,15 +168,31 @@ TEST_F(frmMainFrameTest, ArchiveTypeFollowsPackTypeAndIsNeverAnotherTypeInPlaceO
     const wchar_t* expected;  // "" when the chosen type cannot be made here
     const wchar_t* missing;   // what is then named as missing
   } cases[] = {
-      {L"0", L"", L"LZH", L""},           {L"1", L"", L"ZIP", L""},          {L"2", L"", L"CAB", L""},
-      {L"3", L"", L"", L"arj.exe"},       {L"3", L"ARJ.EXE", L"ARJ", L""},   {L"4", L"", L"TAR", L""},
-      {L"5", L"", L"ISH", L""},           {L"6", L"", L"", L"rar.exe"},      {L"6", L"RAR.EXE", L"RAR", L""},
-      {L"7", L"", L"", L"YZENC.EXE"},     {L"7", L"YZENC.EXE", L"YZ1", L""}, {L"8", L"ACE.EXE", L"ACE", L""},
-      {L"9", L"", L"", L"jar32.exe"},     {L"9", L"jar32.exe", L"JAR", L""}, {L"10", L"", L"BGA", L""},
-      {L"11", L"gcac.exe", L"GCA", L""},  {L"12", L"", L"", L"BEL"},         {L"13", L"", L"7Z", L""},
-      {L"14", L"", L"", L"IMP"},          {L"15", L"", L"YZ2", L""},         {L"16", L"", L"BH", L""},
+      {L"0", L"", L"LZH", L""},
+      {L"1", L"", L"ZIP", L""},
+      {L"2", L"", L"CAB", L""},
+      {L"3", L"", L"", L"arj.exe"},
+      {L"3", L"ARJ.EXE", L"ARJ", L""},
+      {L"4", L"", L"TAR", L""},
+      {L"5", L"", L"ISH", L""},
+      {L"6", L"", L"", L"rar.exe"},
+      {L"6", L"RAR.EXE", L"RAR", L""},
+      {L"7", L"", L"", L"YZENC.EXE"},
+      {L"7", L"YZENC.EXE", L"YZ1", L""},
+      {L"8", L"ACE.EXE", L"ACE", L""},
+      {L"9", L"", L"", L"jar32.exe"},
+      {L"9", L"jar32.exe", L"JAR", L""},
+      {L"10", L"", L"BGA", L""},
+      {L"11", L"gcac.exe", L"GCA", L""},
+      {L"12", L"", L"", L"BEL"},
+      {L"13", L"", L"7Z", L""},
+      {L"14", L"", L"", L"IMP"},
+      {L"15", L"", L"YZ2", L""},
+      {L"16", L"", L"BH", L""},
       // A value that names no type asks for none: the default type.
-      {L"17", L"", L"LZH", L""},          {L"", L"", L"LZH", L""},           {L" 1", L"", L"LZH", L""},
+      {L"17", L"", L"LZH", L""},
+      {L"", L"", L"LZH", L""},
+      {L" 1", L"", L"LZH", L""},
   };
   for (const auto& c : cases) {
     if (*c.tool) tools.WriteFile(c.tool, "tool");
