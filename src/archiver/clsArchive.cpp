@@ -50,6 +50,16 @@ std::wstring PresenceText(const core::Presence& presence) {
   return sub.empty() ? text : text + L"." + sub;
 }
 
+std::wstring MissingCreator(const core::ArcTypeRow& row) {
+  const core::Creation& creation = row.creation;
+  if (!creation.windowCreates || !creation.confirmGate.Given()) return row.name;
+  if (PresenceText(creation.confirmGate).empty())
+    return creation.confirmGate.toolFile ? creation.confirmGate.toolFile : creation.confirmGate.library;
+  // The window also asks for its own program of the type; without it the archive would not be this type.
+  if (*creation.windowTool && ToolFile(creation.windowTool).empty()) return creation.windowTool;
+  return L"";
+}
+
 std::wstring VersionText(WORD value) {
   auto v = static_cast<int16_t>(value);
   return v == 0 ? L"" : core::FormatNumber(v / 100.0, L"#0.00");

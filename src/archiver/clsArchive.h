@@ -46,6 +46,10 @@ clsArchive& Archive();
 // What a presence rule of the type catalogue finds: the version text, the tool file's name, or "".
 std::wstring PresenceText(const core::Presence& presence);
 
+// What the main window lacks to make an archive of the type: "" when it can make one here, else the file
+// name of the missing library or program, or the type's own name when no program here makes the type.
+std::wstring MissingCreator(const core::ArcTypeRow& row);
+
 // Version text of a library's 16-bit version value (version x 100): "#0.00" of v / 100, "" for 0.
 std::wstring VersionText(WORD value);
 

@@ -24,6 +24,8 @@
 
 namespace mainwindow {
 
+const wchar_t kCreatorMissing[] = L"この形式の書庫の作成に必要な次のファイルが見つかりません";
+
 namespace {
 
 std::wstring TitleCaption() { return std::wstring(core::kProgramTitle) + L" "; }
@@ -41,6 +43,15 @@ void Inform(frmMain& form, const std::wstring& text) {
 }
 
 }  // namespace
+
+std::wstring ChosenArchiveType(frmMain& form) {
+  std::wstring missing;
+  const std::wstring type = form.GetArchiveType(&missing);
+  if (type.empty())
+    winui::MsgBox(std::wstring(kCreatorMissing) + L"\r\n\"" + missing + L"\"", MB_OK | MB_ICONSTOP, core::kProgramTitle,
+                  form.Hwnd());
+  return type;
+}
 
 void AskNewArchiveType(frmMain& form, const std::wstring& title, int optionFlag, const bool* dragMode) {
   options::frmDropOption& dialog = options::DropOption();

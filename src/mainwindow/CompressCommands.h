@@ -13,6 +13,12 @@ class frmMain;
 // when given.
 void AskNewArchiveType(frmMain& form, const std::wstring& title, int optionFlag, const bool* dragMode);
 
+// What a new archive of a type this machine cannot make reports, above the missing file's name.
+extern const wchar_t kCreatorMissing[];
+// The type name to create for Settings.PackType (frmMain::GetArchiveType); "" once the user has been told
+// which library or program is missing to make the chosen type.
+std::wstring ChosenArchiveType(frmMain& form);
+
 // The whole shown archive into the default folder, without a dialog.
 void mnuFileQuickUnPack_Click(frmMain& form);
 void mnuEditPack_Click(frmMain& form);

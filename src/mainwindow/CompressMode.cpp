@@ -205,7 +205,8 @@ int CompressMode(frmMain& form) {
   AskNewArchiveType(form, L"書庫のオプション", 0, &dragMode);
   if (form.DropAnswer != L"OK") return kBatchNotDone;
   core::Settings.PackType = form.DropArcType;
-  const std::wstring type = form.GetArchiveType();
+  const std::wstring type = ChosenArchiveType(form);
+  if (type.empty()) return kBatchNotDone;
   if (!core::IsOn(core::Settings.PackKobetsu)) return OneArchive(form, type, savedType);
   return ArchivePerItem(form, type);
 }

@@ -15,6 +15,7 @@
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/CompressCommands.h"
 #include "mainwindow/EntryCommands.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
@@ -221,8 +222,11 @@ DWORD DropOnList(frmMain& form, IDataObject* data) {
       } else {
         operations::PackRequest request;
         request.files = files;
-        request.create.type = form.GetArchiveType();
-        operations::PackFiles(form.Hwnd(), request);
+        request.create.type = ChosenArchiveType(form);
+        if (!request.create.type.empty())
+          operations::PackFiles(form.Hwnd(), request);
+        else
+          core::PrivateState.SetArcStatus(false);
       }
       if (core::PrivateState.ArcStatus() && !core::PrivateState.ArcFileName().empty())
         ShowPackedArchive(form, core::PrivateState.ArcFileName());

@@ -200,8 +200,10 @@ class frmMain : public winui::Form, public core::MainWindowLink {
   // Drops the splash and the main window's top-most state before a start-up dialog.
   void SetDialogClear();
   void SetOkOrCancel(const std::wstring& answer);
-  // The type name to create for Settings.PackType, "LZH" where the type's program is missing.
-  std::wstring GetArchiveType();
+  // The type name to create for Settings.PackType ("LZH" for a value that names no type); "" when this
+  // machine cannot make the chosen type, with the missing library or program in `missing`: an archive of
+  // another type than the one chosen is never made in its place.
+  std::wstring GetArchiveType(std::wstring* missing = nullptr);
   // Starts a second instance 360 twips right of and below this window.
   void StartTolvenar();
   // Lays out tree, grip and list with the tree `x` twips wide (clamped).

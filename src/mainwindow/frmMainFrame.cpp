@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "archiver/LibraryBinding.h"
+#include "archiver/clsArchive.h"
 #include "browser/EntryList.h"
 #include "core/ArcCatalogue.h"
 #include "core/Seams.h"
@@ -89,16 +89,15 @@ void frmMain::SetDialogClear() {
   if (core::IsOn(core::Settings.NeverTop)) core::SetWindowTop(Form::Hwnd(), HWND_NOTOPMOST);
 }
 
-std::wstring frmMain::GetArchiveType() {
-  const std::wstring fallback = core::GetArcTypeName(core::ArcTypeLzh);
+std::wstring frmMain::GetArchiveType(std::wstring* missing) {
   // The index is compared as text: " 1" names no type.
   const core::ArcTypeRow* row = nullptr;
   for (const core::ArcTypeRow& candidate : core::ArcCatalogue())
     if (candidate.index >= 0 && core::Settings.PackType == std::to_wstring(candidate.index)) row = &candidate;
-  if (!row || !row->creation.windowCreates) return fallback;
-  const std::wstring tool = row->creation.windowTool;
-  if (!tool.empty() && !core::NormalFileExists(core::CombinePath(archiver::ToolFolder(), tool))) return fallback;
-  return row->name;
+  if (!row) return core::GetArcTypeName(core::ArcTypeLzh);
+  const std::wstring lacking = archiver::MissingCreator(*row);
+  if (missing) *missing = lacking;
+  return lacking.empty() ? row->name : L"";
 }
 
 void frmMain::StartTolvenar() {

@@ -124,8 +124,10 @@ void frmDropOption::Form_Load() {
   winui::PictureBox(this, ID_picQa).SetPicture(LoadIconW(nullptr, IDI_QUESTION));
   core::SetWindowTop(Hwnd(), HWND_TOPMOST);
   SetInsideHeight(kTypesHeight);
-  optArcType(core::ArcTypeBel).SetEnabled(false);
-  optArcType(core::ArcTypeImp).SetEnabled(false);
+  // Only types this machine can make are offered: BEL and IMP never, a tool type only with its program in
+  // the program folder, a library type only with its library.
+  for (const core::ArcTypeRow& row : core::ArcCatalogue())
+    if (row.index >= 0 && row.index < 17) optArcType(row.index).SetEnabled(archiver::MissingCreator(row).empty());
   const int folder = core::WholeSetting(core::Settings.COM_Folder, -1, 0, 2);
   if (folder >= 0) optFolder(folder).SetValue(true);
   SetDialogStatus();
@@ -151,7 +153,7 @@ int frmDropOption::GetArcType() {
 void frmDropOption::SetDialogStatus() {
   const int index = GetArcType();
   const core::ArcTypeRow* row = core::ArcTypeAt(index);
-  bool ok = row && row->creation.confirmGate.Given() && !archiver::PresenceText(row->creation.confirmGate).empty();
+  bool ok = row && archiver::MissingCreator(*row).empty();
   if (row && !row->creation.packsFolders && optionFlag_ == 2) ok = false;
   cmdOk.SetEnabled(ok);
 }

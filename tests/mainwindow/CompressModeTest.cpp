@@ -8,18 +8,22 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "MainWindowFixture.h"
 #include "Standins.h"
 #include "ToolFakes.h"
+#include "archiver/LibraryBinding.h"
 #include "archiver/frmView.h"
+#include "core/ArcType.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/BatchModes.h"
+#include "mainwindow/CompressCommands.h"
 #include "options/frmDropOption.h"
 
 namespace {
@@ -68,6 +72,7 @@ class CompressModeTest : public mwtest::MainWindowTest {
       }
       SendMessageW(dialog.optArcType(type).Hwnd(), BM_CLICK, 0, 0);
       SendMessageW(dialog.cmdOk.Hwnd(), BM_CLICK, 0, 0);
+      if (afterAnswer) afterAnswer();
     });
     ASSERT_TRUE(LoadWindow(line));
   }
@@ -80,6 +85,7 @@ class CompressModeTest : public mwtest::MainWindowTest {
   core::ScopedCommonDialogSeam filesSeam{files};
   std::wstring report, folder;
   int asked = 0;
+  std::function<void()> afterAnswer;  // runs once the dialog has been answered with OK
 };
 
 TEST_F(CompressModeTest, OneArchiveOfAFolderAndAFileIsNamedAfterTheFirstItemAndSaved) {
@@ -235,6 +241,37 @@ TEST_F(CompressModeTest, EveryRefusalAndFailureEndsTheRunWithACode) {
       EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), boxes.Shown().back().style & MB_ICONMASK);
     }
   }
+}
+
+TEST_F(CompressModeTest, ATypeWhoseProgramIsGoneIsRefusedNamingItAndNoOtherTypeIsMade) {
+  // The dialog offers the type while its program is beside the program; it is gone when the archive is to be
+  // made. No archive of another type may be made or written into in its place.
+  struct Case {
+    int type;
+    const wchar_t* tool;
+  };
+  const Case cases[] = {{core::ArcTypeRar, L"rar.exe"}, {core::ArcTypeArj, L"arj.exe"}, {core::ArcTypeAce, L"ace.exe"}};
+  const std::wstring tools = temp / L"tools";
+  CreateDirectoryW(tools.c_str(), nullptr);
+  archiver::SetToolFolder(tools);
+  const std::wstring lzh = temp.WriteFile(L"src\\report_txt.lzh", "an older archive of the user's");
+  core::Settings.PackKobetsu = L"1";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(core::ToUtf8(c.tool));
+    const std::wstring tool = temp.WriteFile(L"tools\\" + std::wstring(c.tool), "tool");
+    afterAnswer = [&] { DeleteFileW(tool.c_str()); };
+    boxes.Expect(std::wstring(kCreatorMissing) + L"\r\n\"" + c.tool + L"\"");
+    Run({report}, c.type);
+    EXPECT_TRUE(boxes.AllShown());
+    EXPECT_EQ(kBatchNotDone, ExitCode());
+    EXPECT_EQ("an older archive of the user's", testsupport::ReadFileBytes(lzh));
+    // The dialog asks the libraries their versions; nothing else reaches an archiver.
+    for (const std::string& line : Logged())
+      if (line.find("Version\t") == std::string::npos) ADD_FAILURE() << "no archiver may run: " << line;
+    EXPECT_TRUE(files.asked.empty());
+  }
+  afterAnswer = nullptr;
+  archiver::SetToolFolder(L"");
 }
 
 TEST_F(CompressModeTest, TheSelfExtractingProgramTakesThePlainArchivesPlaceOnlyOnceItIsThere) {

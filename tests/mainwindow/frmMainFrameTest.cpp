@@ -178,33 +178,53 @@ TEST_F(frmMainFrameTest, MinimizedWindowStoresNoRectangle) {
   EXPECT_FALSE(form->Activated);
 }
 
-TEST_F(frmMainFrameTest, ArchiveTypeFollowsPackTypeAndPresentTools) {
+TEST_F(frmMainFrameTest, ArchiveTypeFollowsPackTypeAndIsNeverAnotherTypeInPlaceOfAMissingOne) {
   testsupport::TempDir tools;
   archiver::SetToolFolder(tools.Path());
   const struct {
     const wchar_t* packType;
-    const wchar_t* tool;  // written beside the program first, "" for none
-    const wchar_t* expected;
+    const wchar_t* tool;      // written beside the program first, "" for none
+    const wchar_t* expected;  // "" when the chosen type cannot be made here
+    const wchar_t* missing;   // what is then named as missing
   } cases[] = {
-      {L"0", L"", L"LZH"},          {L"1", L"", L"ZIP"},        {L"2", L"", L"CAB"},
-      {L"3", L"", L"LZH"},          {L"3", L"ARJ.EXE", L"ARJ"}, {L"4", L"", L"TAR"},
-      {L"5", L"", L"ISH"},          {L"6", L"RAR.EXE", L"RAR"}, {L"7", L"", L"LZH"},
-      {L"7", L"YZENC.EXE", L"YZ1"}, {L"8", L"ACE.EXE", L"ACE"}, {L"9", L"", L"LZH"},
-      {L"9", L"jar32.exe", L"JAR"}, {L"10", L"", L"BGA"},       {L"11", L"gcac.exe", L"GCA"},
-      {L"12", L"", L"LZH"},         {L"13", L"", L"7Z"},        {L"14", L"", L"IMP"},
-      {L"15", L"", L"YZ2"},         {L"16", L"", L"BH"},        {L"17", L"", L"LZH"},
-      {L"", L"", L"LZH"},           {L" 1", L"", L"LZH"},
+      {L"0", L"", L"LZH", L""},
+      {L"1", L"", L"ZIP", L""},
+      {L"2", L"", L"CAB", L""},
+      {L"3", L"", L"", L"arj.exe"},
+      {L"3", L"ARJ.EXE", L"ARJ", L""},
+      {L"4", L"", L"TAR", L""},
+      {L"5", L"", L"ISH", L""},
+      {L"6", L"", L"", L"rar.exe"},
+      {L"6", L"RAR.EXE", L"RAR", L""},
+      {L"7", L"", L"", L"YZENC.EXE"},
+      {L"7", L"YZENC.EXE", L"YZ1", L""},
+      {L"8", L"ACE.EXE", L"ACE", L""},
+      {L"9", L"", L"", L"jar32.exe"},
+      {L"9", L"jar32.exe", L"JAR", L""},
+      {L"10", L"", L"BGA", L""},
+      {L"11", L"gcac.exe", L"GCA", L""},
+      {L"12", L"", L"", L"BEL"},
+      {L"13", L"", L"7Z", L""},
+      {L"14", L"", L"", L"IMP"},
+      {L"15", L"", L"YZ2", L""},
+      {L"16", L"", L"BH", L""},
+      // A value that names no type asks for none: the default type.
+      {L"17", L"", L"LZH", L""},
+      {L"", L"", L"LZH", L""},
+      {L" 1", L"", L"LZH", L""},
   };
   for (const auto& c : cases) {
     if (*c.tool) tools.WriteFile(c.tool, "tool");
     core::Settings.PackType = c.packType;
-    EXPECT_EQ(form->GetArchiveType(), c.expected) << core::ToUtf8(c.packType);
+    std::wstring missing = L"unset";
+    EXPECT_EQ(form->GetArchiveType(&missing), c.expected) << core::ToUtf8(c.packType);
+    if (*c.expected == 0) EXPECT_EQ(missing, c.missing) << core::ToUtf8(c.packType);
   }
   // A hidden or system file of the tool's name is no tool.
   core::Settings.PackType = L"6";
   for (DWORD attributes : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_SYSTEM}}) {
     SetFileAttributesW((tools / L"RAR.EXE").c_str(), attributes);
-    EXPECT_EQ(form->GetArchiveType(), L"LZH") << attributes;
+    EXPECT_EQ(form->GetArchiveType(), L"") << attributes;
   }
   SetFileAttributesW((tools / L"RAR.EXE").c_str(), FILE_ATTRIBUTE_NORMAL);
   archiver::SetToolFolder(L"");

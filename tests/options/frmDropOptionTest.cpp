@@ -66,26 +66,34 @@ TEST_F(frmDropOptionTest, GrowsFromTheTypesToTheOptionsAndToTheNameRow) {
   EXPECT_EQ(dialog->txtPackName.Text(), L"");
 }
 
-TEST_F(frmDropOptionTest, OkOnlyForATypeThatCanBeMadeHere) {
+TEST_F(frmDropOptionTest, OnlyTypesThatCanBeMadeHereAreOfferedAndConfirmed) {
   struct Case {
     const char* config;
     const wchar_t* toolFile;  // written into the program folder first
     int type;
     int optionFlag;
+    bool offered;  // the type's button can be chosen
     bool ok;
   };
   const Case cases[] = {
-      {"", nullptr, core::ArcTypeLzh, 1, true},
-      {"[unlha32]\nVersion=0\n", nullptr, core::ArcTypeLzh, 1, false},
-      {"[Zip32J]\nVersion=0\n", nullptr, core::ArcTypeZip, 1, false},
-      {"", nullptr, core::ArcTypeArj, 1, false},
-      {"", L"arj.exe", core::ArcTypeArj, 1, true},
-      {"", L"gcac.exe", core::ArcTypeGca, 1, true},
-      {"", nullptr, core::ArcTypeIsh, 1, true},
-      {"", nullptr, core::ArcTypeIsh, 2, false},
-      {"", nullptr, core::ArcTypeBel, 1, false},
-      {"", nullptr, core::ArcTypeImp, 1, false},
-      {"", nullptr, core::ArcType7z, 2, true},
+      {"", nullptr, core::ArcTypeLzh, 1, true, true},
+      {"[unlha32]\nVersion=0\n", nullptr, core::ArcTypeLzh, 1, false, false},
+      {"[Zip32J]\nVersion=0\n", nullptr, core::ArcTypeZip, 1, false, false},
+      {"", nullptr, core::ArcTypeArj, 1, false, false},
+      {"", L"arj.exe", core::ArcTypeArj, 1, true, true},
+      {"", nullptr, core::ArcTypeRar, 1, false, false},
+      {"", L"rar.exe", core::ArcTypeRar, 1, true, true},
+      {"", nullptr, core::ArcTypeAce, 1, false, false},
+      {"", L"ace.exe", core::ArcTypeAce, 1, true, true},
+      {"", L"gcac.exe", core::ArcTypeGca, 1, true, true},
+      // The window makes YZ1 only with its encoder beside the program, whatever the library says.
+      {"", nullptr, core::ArcTypeYz1, 1, false, false},
+      {"", L"yzenc.exe", core::ArcTypeYz1, 1, true, true},
+      {"", nullptr, core::ArcTypeIsh, 1, true, true},
+      {"", nullptr, core::ArcTypeIsh, 2, true, false},
+      {"", nullptr, core::ArcTypeBel, 1, false, false},
+      {"", nullptr, core::ArcTypeImp, 1, false, false},
+      {"", nullptr, core::ArcType7z, 2, true, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.type << " " << c.config);
@@ -93,6 +101,7 @@ TEST_F(frmDropOptionTest, OkOnlyForATypeThatCanBeMadeHere) {
     if (c.toolFile) dir_.WriteFile(c.toolFile, "tool");
     dialog->SetOptionFlag(c.optionFlag);
     dialog->SetArcType(c.type);
+    EXPECT_EQ(dialog->optArcType(c.type).Enabled(), c.offered);
     EXPECT_EQ(OkEnabled(), c.ok);
     dialog->Unload();
     if (c.toolFile) DeleteFileW((dir_ / c.toolFile).c_str());
