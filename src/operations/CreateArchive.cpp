@@ -108,7 +108,7 @@ void RunType(Creation& c) {
     }
     if (core::IsOn(s._7Z_MakeSFX)) c.input.sevenZipModulePresent = SevenZipModulePresent(s);
   }
-  if (c.row->index == core::ArcTypeCab && s.UnlhaWorkFolderFlag == L"1") c.input.cabVersion = CabLibraryVersion();
+  if (c.row->index == core::ArcTypeCab) c.input.cabVersion = CabLibraryVersion();
   c.result = Run(c.owner, CreationCommand(s, *c.row, c.input)).code;
 }
 

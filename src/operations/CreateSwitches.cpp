@@ -95,7 +95,8 @@ std::wstring Cab(const SettingsStore& s, const CreateInput& in) {
   }
   w.AddIf(s.CAB_ArcType == L"0", L"-mz").AddIf(s.CAB_ArcType == L"1", L"-ml:" + s.CAB_ArcTypeOpt);
   w.AddIf(s.CAB_ArcType == L"2", L"-ms").AddIf(s.CAB_FileOpt == L"1", L"-q");
-  w.AddIf(s.CAB_NoPack == L"1" && !s.CAB_NoPackFilter.empty(), L"-zs" + s.CAB_NoPackFilter);
+  // cab32 takes the no-compression filter from 0.90 on; the options keep it for a newer library.
+  w.AddIf(s.CAB_NoPack == L"1" && !s.CAB_NoPackFilter.empty() && in.cabVersion >= 90, L"-zs" + s.CAB_NoPackFilter);
   // Older cab libraries do not know the switch; the folder goes as it is set, untrimmed.
   if (WorkFolderSwitch(s, L"") && in.cabVersion >= 93)
     w.Add(core::QuotePath(L"-h" + core::RemoveBackslash(s.UnlhaWorkFolder)));

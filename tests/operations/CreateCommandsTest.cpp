@@ -8,6 +8,7 @@
 
 #include "CreateFixture.h"
 #include "core/Text.h"
+#include "core/modTolvenar.h"
 
 namespace {
 
@@ -113,47 +114,56 @@ TEST(CreationSwitches, Zip) {
 }
 
 TEST(CreationSwitches, Cab) {
-  ExpectSwitches(core::ArcTypeCab, L"$New0001.cab",
-                 {
-                     {"defaults", kAsIs, L"-a -mz"},
-                     {"a folder", [](auto&, auto& in) { in.folderSource = true; }, L"-a -r -mz"},
-                     {"volumes of a chosen size",
-                      [](auto& s, auto&) {
-                        s.CAB_Multi = L"1";
-                        s.CAB_MultiSize = L"4";
-                        s.CAB_SizeManual = L"1423";
-                      },
-                      L"-a -v:1423 -mz"},
-                     {"floppy volumes",
-                      [](auto& s, auto&) {
-                        s.CAB_Multi = L"1";
-                        s.CAB_MultiSize = L"0";
-                      },
-                      L"-a -v:634 -mz"},
-                     {"LZX", [](auto& s, auto&) { s.CAB_ArcType = L"1"; }, L"-a -ml:21"},
-                     {"stored, quiet, filter",
-                      [](auto& s, auto&) {
-                        s.CAB_ArcType = L"2";
-                        s.CAB_FileOpt = L"1";
-                        s.CAB_NoPack = L"1";
-                        s.CAB_NoPackFilter = L"*.zip;";
-                      },
-                      L"-a -ms -q -zs*.zip;"},
-                     {"work folder of a new enough library",
-                      [](auto& s, auto& in) {
-                        s.UnlhaWorkFolderFlag = L"1";
-                        s.UnlhaWorkFolder = L"C:\\my work\\";
-                        in.cabVersion = 93;
-                      },
-                      L"-a -mz \"-hC:\\my work\""},
-                     {"work folder of an older library",
-                      [](auto& s, auto& in) {
-                        s.UnlhaWorkFolderFlag = L"1";
-                        s.UnlhaWorkFolder = L"C:\\w";
-                        in.cabVersion = 92;
-                      },
-                      L"-a -mz"},
-                 });
+  ExpectSwitches(
+      core::ArcTypeCab, L"$New0001.cab",
+      {
+          {"defaults", kAsIs, L"-a -mz"},
+          {"a folder", [](auto&, auto& in) { in.folderSource = true; }, L"-a -r -mz"},
+          {"volumes of a chosen size",
+           [](auto& s, auto&) {
+             s.CAB_Multi = L"1";
+             s.CAB_MultiSize = L"4";
+             s.CAB_SizeManual = L"1423";
+           },
+           L"-a -v:1423 -mz"},
+          {"floppy volumes",
+           [](auto& s, auto&) {
+             s.CAB_Multi = L"1";
+             s.CAB_MultiSize = L"0";
+           },
+           L"-a -v:634 -mz"},
+          {"LZX", [](auto& s, auto&) { s.CAB_ArcType = L"1"; }, L"-a -ml:21"},
+          {"stored, quiet, filter of a library that takes it",
+           [](auto& s, auto& in) {
+             s.CAB_ArcType = L"2";
+             s.CAB_FileOpt = L"1";
+             s.CAB_NoPack = L"1";
+             s.CAB_NoPackFilter = L"*.zip;";
+             in.cabVersion = 90;
+           },
+           L"-a -ms -q -zs*.zip;"},
+          {"filter kept in the options of an older library",
+           [](auto& s, auto& in) {
+             s.CAB_NoPack = L"1";
+             in.cabVersion = 89;
+           },
+           L"-a -mz"},
+          {"filter with a library that gives no version", [](auto& s, auto&) { s.CAB_NoPack = L"1"; }, L"-a -mz"},
+          {"work folder of a new enough library",
+           [](auto& s, auto& in) {
+             s.UnlhaWorkFolderFlag = L"1";
+             s.UnlhaWorkFolder = L"C:\\my work\\";
+             in.cabVersion = 93;
+           },
+           L"-a -mz \"-hC:\\my work\""},
+          {"work folder of an older library",
+           [](auto& s, auto& in) {
+             s.UnlhaWorkFolderFlag = L"1";
+             s.UnlhaWorkFolder = L"C:\\w";
+             in.cabVersion = 92;
+           },
+           L"-a -mz"},
+      });
 }
 
 TEST(CreationSwitches, Tar) {
@@ -465,6 +475,29 @@ TEST(ZipNameOf7z, OnlyTheFinalExtensionChanges) {
   EXPECT_EQ(operations::ZipNameOf7z(L"C:\\dir.7z\\a.zip"), L"C:\\dir.7z\\a.zip");
   EXPECT_EQ(operations::ZipNameOf7z(L"C:\\a.7zip"), L"C:\\a.7zip");
   EXPECT_EQ(operations::ZipNameOf7z(L"C:\\a.7Z"), L"C:\\a.7Z");
+}
+
+class CabNoCompression : public optest::CreationTest {};
+
+// The options keep the filter whatever cab32 is there; the cabinet is made either way, and the filter reaches
+// only a library that takes it.
+TEST_F(CabNoCompression, TheFilterGoesOnlyToACabLibraryThatTakesIt) {
+  core::Settings.CAB_NoPack = L"1";
+  core::Settings.CAB_NoPackFilter = L"*.bin;";
+  const struct {
+    const char* version;
+    bool sent;
+  } cases[] = {{"89", false}, {"90", true}, {"100", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.version);
+    Configure(std::string("[cab32]\r\nVersion=") + c.version + "\r\n");
+    ClearLog();
+    PackSources(L"CAB");
+    EXPECT_TRUE(core::PrivateState.ArcStatus());
+    const std::vector<std::string> commands = Commands("cab32", "Cab");
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].find(" -zs*.bin;") != std::string::npos, c.sent) << commands[0];
+  }
 }
 
 }  // namespace
