@@ -307,7 +307,7 @@ void PackFiles(HWND owner, const PackRequest& request) {
     core::PrivateState.SetArcStatus(false);
     return;
   }
-  MakePackFileList(request.files, request.create.type, request.withFolders);
+  MakePackFileList(request.files, request.create.type, request.withFolders, request.create.folder);
   MakeArchive(owner, request.create);
 }
 

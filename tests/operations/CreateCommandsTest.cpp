@@ -329,6 +329,35 @@ TEST(CreationSwitches, Bh) {
                  });
 }
 
+// A folder under "no path names": what lies in it keeps its path below it, so every type gets the switches
+// of relative path names, new or named, and never one that drops paths or leaves sub-folders out.
+TEST(CreationSwitches, AFolderKeepsThePathsBelowIt) {
+  // The same switches for a new archive and for one named on the command line.
+  const std::pair<int, const wchar_t*> cases[] = {
+      {core::ArcTypeLzh, L"u -jm2 -h2 -a1 -x1 -r2 -jss1"},
+      {core::ArcTypeZip, L"-r -S -6 -v"},
+      {core::ArcTypeCab, L"-a -r -mz"},
+      {core::ArcTypeArj, L"a -a -m1 -e1 -r"},
+      {core::ArcTypeTar, L" -cvf"},
+      {core::ArcTypeYz1, L"c -r1"},
+      {core::ArcTypeJar, L"a -jf -r -m2"},
+      {core::ArcTypeBga, L"a -m1 -l6 -a -r"},
+      {core::ArcType7z, L"u -r -t7z -ms=on -mhc=on -mx"},
+      {core::ArcTypeBh, L"a -a1 -mdn -d1 -r1"},
+  };
+  const SettingsStore s = optest::DefaultSettings();
+  ASSERT_EQ(s.COM_Folder, L"0");
+  for (const auto& [type, switches] : cases) {
+    const core::ArcTypeRow& row = *core::ArcTypeAt(type);
+    CreateInput fresh = NewArchive(L"$New0001");
+    CreateInput named = Named(L"D:\\a", true);
+    for (CreateInput* in : {&fresh, &named}) {
+      in->folderSource = in->recurse = in->listHoldsFolder = true;
+      EXPECT_EQ(operations::CreationSwitches(s, row, *in), switches) << core::ToUtf8(row.name) << " " << in->named;
+    }
+  }
+}
+
 TEST(CreationSwitches, ConsoleTools) {
   ExpectSwitches(core::ArcTypeArj, L"$New0004.arj",
                  {
@@ -359,7 +388,20 @@ TEST(CreationSwitches, ConsoleTools) {
                         in.baseFolder = L"data\\";
                       },
                       L"a -ep1 -r -apdata\\ -m3 -md256"},
-                     {"a folder, no paths", [](auto&, auto& in) { in.folderSource = true; }, L"a -r -m3 -md256"},
+                     {"a folder as its contents, no paths", [](auto&, auto& in) { in.folderSource = true; },
+                      L"a -ep1 -r -m3 -md256"},
+                     {"items with a folder, no paths",
+                      [](auto&, auto& in) {
+                        in.folderSource = true;
+                        in.baseFolder = L"data\\";
+                      },
+                      L"a -ep1 -r -apdata\\ -m3 -md256"},
+                     {"a folder, absolute paths",
+                      [](auto& s, auto& in) {
+                        s.COM_Folder = L"2";
+                        in.folderSource = true;
+                      },
+                      L"a -r -m3 -md256"},
                      {"files, absolute paths", [](auto& s, auto&) { s.COM_Folder = L"2"; }, L"a -m3 -md256"},
                      {"named files", [](auto&, auto& in) { in = Named(L"D:\\a.rar", false); }, L"a -ep -m3 -md256"},
                      {"volumes and the rest",
@@ -372,17 +414,25 @@ TEST(CreationSwitches, ConsoleTools) {
                       },
                       L"m -ep -u -m3 -md256 -v1400 -s -mm -dh"},
                  });
-  ExpectSwitches(core::ArcTypeAce, L"$New0004.ace",
-                 {
-                     {"files", [](auto& s, auto&) { s.ACE_ArcTypeOpt = L"2"; }, L"a -ep -m2"},
-                     {"relative paths, solid",
-                      [](auto& s, auto&) {
-                        s.COM_Folder = L"1";
-                        s.ACE_Solid = L"1";
-                        s.ACE_ArcTypeOpt = L"2";
-                      },
-                      L"a -s -m2"},
-                 });
+  ExpectSwitches(
+      core::ArcTypeAce, L"$New0004.ace",
+      {
+          {"files", [](auto& s, auto&) { s.ACE_ArcTypeOpt = L"2"; }, L"a -ep -m2"},
+          {"relative paths, solid",
+           [](auto& s, auto&) {
+             s.COM_Folder = L"1";
+             s.ACE_Solid = L"1";
+             s.ACE_ArcTypeOpt = L"2";
+           },
+           L"a -s -m2"},
+          {"a folder as its contents, no paths", [](auto&, auto& in) { in.folderSource = true; }, L"a -ep1 -m"},
+          {"items with a folder, no paths",
+           [](auto&, auto& in) {
+             in.folderSource = true;
+             in.baseFolder = L"C:\\data\\";
+           },
+           L"a -m"},
+      });
   ExpectSwitches(core::ArcTypeJar, L"$New0001.j",
                  {
                      {"named files", [](auto&, auto& in) { in = Named(L"D:\\a.j", false); }, L"a -jf- -m2"},
