@@ -138,7 +138,7 @@ void RunType(Creation& c) {
     }
     if (core::IsOn(s._7Z_MakeSFX)) c.input.sevenZipModulePresent = SevenZipModulePresent(s);
   }
-  if (c.row->index == core::ArcTypeCab && s.UnlhaWorkFolderFlag == L"1") c.input.cabVersion = CabLibraryVersion();
+  if (c.row->index == core::ArcTypeCab) c.input.cabVersion = CabLibraryVersion();
   RunWriting(c, CreationCommand(s, *c.row, c.input));
 }
 
@@ -358,7 +358,7 @@ std::vector<std::wstring> PackFiles(HWND owner, const PackRequest& request) {
     core::PrivateState.SetArcStatus(false);
     return {};
   }
-  MakePackFileList(request.files, request.create.type, request.withFolders);
+  MakePackFileList(request.files, request.create.type, request.withFolders, request.create.folder);
   return MakeArchive(owner, request.create);
 }
 

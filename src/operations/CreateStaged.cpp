@@ -135,8 +135,10 @@ std::wstring RewriteArjList(Creation& c) {
   for (const std::wstring& item : ReadListItems(c.listPath)) {
     if (item.find(L"*.*") != std::wstring::npos) {
       const std::wstring folder = core::GetFolderPart(item);
-      lines.push_back(core::QuotePath(core::GetFileNamePart(folder) + L"\\*.*"));
-      base = core::AddBackslash(core::GetShortPath(core::GetFolderPart(folder)));
+      // A folder listed as its contents is the base itself.
+      const bool contents = core::EqualsNoCase(core::AddBackslash(folder), c.input.baseFolder);
+      lines.push_back(contents ? L"*.*" : core::QuotePath(core::GetFileNamePart(folder) + L"\\*.*"));
+      base = core::AddBackslash(core::GetShortPath(contents ? folder : core::GetFolderPart(folder)));
       c.input.listHoldsFolder = true;
     } else {
       lines.push_back(core::QuotePath(core::GetFileNamePart(core::GetShortPath(item))));

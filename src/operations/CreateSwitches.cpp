@@ -95,7 +95,8 @@ std::wstring Cab(const SettingsStore& s, const CreateInput& in) {
   }
   w.AddIf(s.CAB_ArcType == L"0", L"-mz").AddIf(s.CAB_ArcType == L"1", L"-ml:" + s.CAB_ArcTypeOpt);
   w.AddIf(s.CAB_ArcType == L"2", L"-ms").AddIf(s.CAB_FileOpt == L"1", L"-q");
-  w.AddIf(s.CAB_NoPack == L"1" && !s.CAB_NoPackFilter.empty(), L"-zs" + s.CAB_NoPackFilter);
+  // cab32 takes the no-compression filter from 0.90 on; the options keep it for a newer library.
+  w.AddIf(s.CAB_NoPack == L"1" && !s.CAB_NoPackFilter.empty() && in.cabVersion >= 90, L"-zs" + s.CAB_NoPackFilter);
   // Older cab libraries do not know the switch; the folder goes as it is set, untrimmed.
   if (WorkFolderSwitch(s, L"") && in.cabVersion >= 93)
     w.Add(core::QuotePath(L"-h" + core::RemoveBackslash(s.UnlhaWorkFolder)));
@@ -191,9 +192,14 @@ std::wstring Arj(const SettingsStore& s, const CreateInput& in) {
 
 std::wstring Rar(const SettingsStore& s, const CreateInput& in) {
   Switches w(AddOrMove(s.RAR_FileOpt, L"a", L"m"));
-  if ((in.named && in.recurse) || (!in.named && in.folderSource))
-    w.Add(s.COM_Folder == L"1" && !in.baseFolder.empty() ? L"-ep1 -r " + core::QuotePath(L"-ap" + in.baseFolder)
-                                                         : L"-r");
+  if ((in.named && in.recurse) || (!in.named && in.folderSource)) {
+    // A folder listed as its contents leaves no base folder: the names drop the folder's path.
+    const bool contents = in.folderSource && in.baseFolder.empty();
+    if (s.COM_Folder == L"1" && (contents || !in.baseFolder.empty()))
+      w.Add(contents ? L"-ep1 -r" : L"-ep1 -r " + core::QuotePath(L"-ap" + in.baseFolder));
+    else
+      w.Add(L"-r");
+  }
   w.AddIf(in.named && !in.recurse, L"-ep");
   w.AddIf(!in.named && !in.folderSource && (s.COM_Folder == L"0" || s.COM_Folder == L"1"), L"-ep");
   w.AddIf(CharIs(s.RAR_FileOpt, 1, L'1'), L"-u").Add(L"-m" + s.RAR_ArcType).Add(L"-md" + s.RAR_Dictionary);
@@ -204,6 +210,8 @@ std::wstring Rar(const SettingsStore& s, const CreateInput& in) {
 std::wstring Ace(const SettingsStore& s, const CreateInput& in) {
   Switches w(AddOrMove(s.ACE_FileOpt, L"a", L"m"));
   w.AddIf((in.named && !in.recurse) || (!in.named && !in.folderSource && s.COM_Folder == L"0"), L"-ep");
+  // A folder listed as its contents leaves no base folder: the names drop the folder's path.
+  w.AddIf(in.folderSource && in.baseFolder.empty() && s.COM_Folder == L"1", L"-ep1");
   return w.AddIf(IsOn(s.ACE_Solid), L"-s").Add(L"-m" + s.ACE_ArcTypeOpt).Text();
 }
 
@@ -227,9 +235,7 @@ std::wstring Gca(const SettingsStore& s, const CreateInput& in) {
   return w.Text();
 }
 
-}  // namespace
-
-std::wstring CreationSwitches(const SettingsStore& s, const core::ArcTypeRow& row, const CreateInput& in) {
+std::wstring TypeSwitches(const SettingsStore& s, const core::ArcTypeRow& row, const CreateInput& in) {
   switch (row.index) {
     case core::ArcTypeLzh:
       return Lzh(s, in);
@@ -264,6 +270,18 @@ std::wstring CreationSwitches(const SettingsStore& s, const core::ArcTypeRow& ro
     default:
       return L"";
   }
+}
+
+}  // namespace
+
+std::wstring CreationSwitches(const SettingsStore& s, const core::ArcTypeRow& row, const CreateInput& in) {
+  // What lies in a folder keeps its path below the folder even where no path names are asked for: the list
+  // names the folder's contents or the items relative to their folder (ListFiles), and the switches are
+  // those of relative path names.
+  if (!in.folderSource || s.COM_Folder != L"0") return TypeSwitches(s, row, in);
+  SettingsStore relative = s;
+  relative.COM_Folder = L"1";
+  return TypeSwitches(relative, row, in);
 }
 
 std::wstring SevenZipSfxModule(const SettingsStore& s) {

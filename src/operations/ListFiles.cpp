@@ -88,7 +88,8 @@ class PackWriter {
       case core::PackForm::FolderAndName:
         return QuotePath(x) + L" " + QuotePath(y);
       case core::PackForm::DotMarker:
-        return x + L".\\" + y;
+        // Quoted like every other line form, so a blank on the way does not split the item.
+        return QuotePath(x + L".\\" + y);
       case core::PackForm::ParentRelative:
         if (x.size() >= 3 && x[1] == L':' && x[2] == L'\\') return QuotePath(L".." + x.substr(2) + y);
         return QuotePath(z);
@@ -101,6 +102,31 @@ class PackWriter {
   bool baseLineWritten_ = false;
   bool firstItem_ = true;
 };
+
+// How one folder packed as its contents is listed: everything in it ("*.*") seen from the folder itself, in
+// the type's relative form. RAR and ACE take full short names, from which the tool drops the folder's path
+// (their switches ask for it when no base folder is left); ARJ's staged run and GCA's command name the folder
+// as their base.
+core::PackRule FolderContentsRule(const std::wstring& type) {
+  const core::ArcTypeRow* row = core::FindArcType(type);
+  switch (row ? row->index : -1) {
+    case core::ArcTypeRar:
+    case core::ArcTypeAce:
+      return {.form = core::PackForm::ShortWhole, .base = core::PackBase::Clear};
+    case core::ArcTypeArj:
+      return {.form = core::PackForm::Whole};
+    case core::ArcTypeGca:
+      return {.form = core::PackForm::Relative};
+    default:
+      return RulesOf(type).byPathOption[1];
+  }
+}
+
+// The one folder item of a pack list ("name\*.*" and nothing else), as the folder's name; "" otherwise.
+std::wstring OnlyFolderItem(const std::wstring& rest) {
+  if (rest.find(L'\0') != std::wstring::npos || core::GetFileNamePart(rest) != L"*.*") return L"";
+  return core::GetFolderPart(rest);
+}
 
 std::wstring CreateWorkFolder() {
   const std::wstring folder = core::WorkFolderPath();
@@ -132,9 +158,12 @@ std::wstring IshSelectArgument(const std::vector<SelectedEntry>& entries) {
 }
 
 PackList PackListLines(const std::wstring& files, const std::wstring& type, bool withFolders,
-                       const std::wstring& comFolder, const ShortPathFunction& shortPath) {
+                       const std::wstring& comFolder, const ShortPathFunction& shortPath, bool folderSource) {
   const core::ListFileRules& rules = RulesOf(type);
-  const int option = PathOption(comFolder);
+  // What lies in a folder keeps its path below the folder even where no path names are asked for: a folder
+  // alone goes as its contents, several items as relative path names.
+  const bool folderPaths = folderSource && !withFolders && comFolder == L"0";
+  const int option = folderPaths ? 1 : PathOption(comFolder);
   PackList out;
   PackWriter writer(out, shortPath);
 
@@ -153,6 +182,13 @@ PackList PackListLines(const std::wstring& files, const std::wstring& type, bool
 
   base = core::AddBackslash(base);
   out.arcFolderName = base;
+  const std::wstring folder = folderPaths ? OnlyFolderItem(rest) : std::wstring();
+  if (!folder.empty()) {
+    const std::wstring inside = base + core::AddBackslash(folder);
+    out.arcFolderName = inside;
+    writer.Item(FolderContentsRule(type), inside, L"*.*", inside + L"*.*");
+    return out;
+  }
   size_t start = 0;
   while (true) {
     const size_t end = rest.find(L'\0', start);
@@ -251,10 +287,11 @@ bool MakeSelectFileList(const std::wstring& type, const std::vector<SelectedEntr
   return true;
 }
 
-bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders) {
+bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, bool folderSource) {
   core::PrivateState.SetSelectArcFileName(L"");
   core::PrivateState.SetArcFolderName(L"");
-  const PackList list = PackListLines(files, type, withFolders, core::Settings.COM_Folder, &core::GetShortPath);
+  const PackList list =
+      PackListLines(files, type, withFolders, core::Settings.COM_Folder, &core::GetShortPath, folderSource);
   CreateWorkFolder();
   const std::wstring path = ListFilePath();
   const bool written = WriteListFile(path, list.lines);

@@ -32,9 +32,11 @@ using ShortPathFunction = std::function<std::wstring(const std::wstring&)>;
 // The lines for `files`: NUL-separated, the base folder first, then names relative to it (a folder as
 // "name\*.*"); with `withFolders` the names are full paths. Text without NUL is one path without a base.
 // `comFolder` is Settings.COM_Folder ("0" no paths, "1" relative, "2" absolute); any other value writes
-// no line. `shortPath` gives a path's short (8.3) form.
+// no line. `shortPath` gives a path's short (8.3) form. With `folderSource` (a folder is among the items)
+// and no paths asked for, nothing is lost below a folder: one folder alone is listed as its contents, seen
+// from the folder itself (the base folder becomes the folder), several items as with relative paths.
 PackList PackListLines(const std::wstring& files, const std::wstring& type, bool withFolders,
-                       const std::wstring& comFolder, const ShortPathFunction& shortPath);
+                       const std::wstring& comFolder, const ShortPathFunction& shortPath, bool folderSource = false);
 
 // The run's list file: the instance work folder and ListFileName.
 std::wstring ListFilePath();
@@ -58,7 +60,7 @@ bool MakeSelectFileList(const std::wstring& type, const std::vector<SelectedEntr
 // SelectArcFileName becomes "@" and the list's path, ArcFolderName the base folder of the names. Makes
 // the instance work folder when it is missing. False when the list could not be written exactly; the
 // name argument is set all the same.
-bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders);
+bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, bool folderSource = false);
 
 // Deletes the run's list file when it is there.
 void DeleteListFile();

@@ -86,8 +86,25 @@ std::optional<ArchiverCommand> SfxCommand(const core::SettingsStore& settings, c
   std::wstring line = sfx.lzhSwitches ? LzhSfxSwitches(settings) : std::wstring(sfx.verb);
   line += L" " + core::QuotePath(archive);
   if (sfx.destination) line += L" " + SfxDestination(archive, destination);
-  if (sfx.lzhSwitches && !settings.LZH_SFXName.empty() && !plain) line += L" -gr" + settings.LZH_SFXName;
+  // The name is one argument, blanks and all, as the rename command passes its new name.
+  if (sfx.lzhSwitches && !settings.LZH_SFXName.empty() && !plain)
+    line += L" " + core::QuotePath(L"-gr" + settings.LZH_SFXName);
   return ArchiverCommand{sfx.call.archiver, line, sfx.call.flag};
+}
+
+std::wstring SfxProgramPath(const core::SettingsStore& settings, const std::wstring& type, const std::wstring& archive,
+                            const std::wstring& destination, bool plain) {
+  const core::ArcTypeRow* row = core::FindArcType(type);
+  if (!row || !row->creation.sfx.verb) return L"";
+  const core::SfxCommand& sfx = row->creation.sfx;
+  const bool toDestination = sfx.destination && !core::Trim(destination).empty();
+  const std::wstring folder = toDestination ? destination : core::GetFolderPart(archive);
+  const bool named = sfx.lzhSwitches && !settings.LZH_SFXName.empty() && !plain;
+  return core::AddBackslash(folder) + (named ? settings.LZH_SFXName : core::GetBaseName(archive)) + L".exe";
+}
+
+std::wstring ExistingFileQuestion(const std::wstring& path) {
+  return path + L"\r\nこのファイルは既に存在します\r\n処理を続けますか?";
 }
 
 void MakeSfxArchive(HWND owner, std::wstring& destination, bool plain) {
@@ -104,6 +121,15 @@ void MakeSfxArchive(HWND owner, std::wstring& destination, bool plain) {
   }
   if (!moduleFound) {
     winui::MsgBox(kZipSfxModuleMissing, MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle);
+    core::PrivateState.SetArcStatus(false);
+    return;
+  }
+  // The archiver writes its program over a file of that name, hidden or not: an unrelated file stays unless
+  // the user says otherwise. (A folder of that name is no file to lose; the archiver fails on it.)
+  const std::wstring program = SfxProgramPath(core::Settings, type, archive, given, plain);
+  const DWORD there = program.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(program.c_str());
+  if (there != INVALID_FILE_ATTRIBUTES && !(there & FILE_ATTRIBUTE_DIRECTORY) &&
+      winui::MsgBox(ExistingFileQuestion(program), MB_OKCANCEL | MB_ICONQUESTION, core::kProgramTitle) != IDOK) {
     core::PrivateState.SetArcStatus(false);
     return;
   }

@@ -25,9 +25,20 @@ std::optional<ArchiverCommand> SfxCommand(const core::SettingsStore& settings, c
                                           const std::wstring& archive, const std::wstring& destination, bool plain,
                                           bool moduleFound);
 
+// The program the self-extractor command for `archive` writes (the arguments as for SfxCommand): in the
+// destination, or the archive's folder for a blank one or a type whose command names none, called after the
+// LZH options' program name where the command carries it, else after the archive's file name up to its
+// first dot. "" for a type without a command.
+std::wstring SfxProgramPath(const core::SettingsStore& settings, const std::wstring& type, const std::wstring& archive,
+                            const std::wstring& destination, bool plain);
+
+// The question before a file that is there is written over: the path, then whether to go on.
+std::wstring ExistingFileQuestion(const std::wstring& path);
+
 // Turns PrivateState.ArcFileName into a self-extracting program. `destination` ("" for the archive's own
 // folder) receives the destination argument used. PrivateState.ArcStatus tells whether the archiver
-// succeeded; a type without a command succeeds without running anything. Unless `plain`, a ZIP or ACE
+// succeeded; a type without a command succeeds without running anything. When the program to write is there
+// already, the user is asked first; Cancel runs nothing and fails. Unless `plain`, a ZIP or ACE
 // conversion takes the selected archive (not the root) out of the tree, and after ACE the window shows no
 // archive; the creation of a new archive asks with `plain`, so no other archive's node is touched.
 void MakeSfxArchive(HWND owner, std::wstring& destination, bool plain);

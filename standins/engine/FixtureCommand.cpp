@@ -78,6 +78,12 @@ int Add(const CommandEnv& env, const std::string& type, const Request& req, Repo
     report.Line(error);
     return kErrorCannotRead;
   }
+  if (req.fromOwnFolder)
+    for (ListItem& item : items)
+      if (item.base.empty() && FindLastSeparator(item.name) != std::string::npos) {
+        item.base = FolderOf(item.name) + "\\";
+        item.name = NameOf(item.name);
+      }
   bool existed = fs.Stat(req.archive).exists;
   AddOptions o;
   o.paths = req.paths;

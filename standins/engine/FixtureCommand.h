@@ -24,6 +24,7 @@ struct Request {
   std::string renameTo;
   PathMode paths = PathMode::Relative;
   bool recurse = true;
+  bool fromOwnFolder = false;  // "-ep1": a name given with its folder is stored relative to that folder
   bool keepFolders = true;
   bool overwrite = true;
   bool newerOnly = false;

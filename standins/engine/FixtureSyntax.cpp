@@ -176,9 +176,9 @@ Request ParseYz2(const std::string& line) {
   std::string v = Lower(pc.verb);
   r.password = pc.Value("-p");
   if (v == "f") {
-    // One item is compressed; the program passes it unquoted after the archive.
+    // One item is compressed, a file by its name, a folder ("...\*.*") with the paths below it.
     r.op = Op::Add;
-    r.paths = PathMode::None;
+    r.fromOwnFolder = true;
     r.names = pc.args;
   } else if (v == "m" && pc.Has("-t")) {
     r.op = Op::Test;
@@ -234,6 +234,7 @@ Request ParseRarTool(const std::string& line) {
     r.updateOnly = pc.Has("-u");
     r.paths = pc.Has("-ep") ? PathMode::None : PathMode::Relative;
     r.recurse = pc.Has("-r") || !pc.Has("-ep");
+    r.fromOwnFolder = pc.Has("-ep1");
     std::string vol = pc.Value("-v");
     if (!vol.empty()) r.volumeSize = static_cast<size_t>(std::strtoul(vol.c_str(), nullptr, 10)) * 1000;
     r.storedUnder = pc.Value("-ap");
@@ -253,6 +254,7 @@ Request ParseAce(const std::string& line) {
   r.listStyle = ListStyle::Ace;
   if (v == "a" || v == "m") {
     Adding(pc, r, v == "m" ? Op::Move : Op::Add, pc.Has("-ep") ? PathMode::None : PathMode::Relative);
+    r.fromOwnFolder = pc.Has("-ep1");
   } else if (v == "x" || v == "e") {
     Extracting(pc, r, v == "x", pc.Has("-y") || pc.Has("-o"), false);
   } else {

@@ -8,6 +8,7 @@
 
 #include "CreateFixture.h"
 #include "core/Text.h"
+#include "core/modTolvenar.h"
 
 namespace {
 
@@ -113,47 +114,56 @@ TEST(CreationSwitches, Zip) {
 }
 
 TEST(CreationSwitches, Cab) {
-  ExpectSwitches(core::ArcTypeCab, L"$New0001.cab",
-                 {
-                     {"defaults", kAsIs, L"-a -mz"},
-                     {"a folder", [](auto&, auto& in) { in.folderSource = true; }, L"-a -r -mz"},
-                     {"volumes of a chosen size",
-                      [](auto& s, auto&) {
-                        s.CAB_Multi = L"1";
-                        s.CAB_MultiSize = L"4";
-                        s.CAB_SizeManual = L"1423";
-                      },
-                      L"-a -v:1423 -mz"},
-                     {"floppy volumes",
-                      [](auto& s, auto&) {
-                        s.CAB_Multi = L"1";
-                        s.CAB_MultiSize = L"0";
-                      },
-                      L"-a -v:634 -mz"},
-                     {"LZX", [](auto& s, auto&) { s.CAB_ArcType = L"1"; }, L"-a -ml:21"},
-                     {"stored, quiet, filter",
-                      [](auto& s, auto&) {
-                        s.CAB_ArcType = L"2";
-                        s.CAB_FileOpt = L"1";
-                        s.CAB_NoPack = L"1";
-                        s.CAB_NoPackFilter = L"*.zip;";
-                      },
-                      L"-a -ms -q -zs*.zip;"},
-                     {"work folder of a new enough library",
-                      [](auto& s, auto& in) {
-                        s.UnlhaWorkFolderFlag = L"1";
-                        s.UnlhaWorkFolder = L"C:\\my work\\";
-                        in.cabVersion = 93;
-                      },
-                      L"-a -mz \"-hC:\\my work\""},
-                     {"work folder of an older library",
-                      [](auto& s, auto& in) {
-                        s.UnlhaWorkFolderFlag = L"1";
-                        s.UnlhaWorkFolder = L"C:\\w";
-                        in.cabVersion = 92;
-                      },
-                      L"-a -mz"},
-                 });
+  ExpectSwitches(
+      core::ArcTypeCab, L"$New0001.cab",
+      {
+          {"defaults", kAsIs, L"-a -mz"},
+          {"a folder", [](auto&, auto& in) { in.folderSource = true; }, L"-a -r -mz"},
+          {"volumes of a chosen size",
+           [](auto& s, auto&) {
+             s.CAB_Multi = L"1";
+             s.CAB_MultiSize = L"4";
+             s.CAB_SizeManual = L"1423";
+           },
+           L"-a -v:1423 -mz"},
+          {"floppy volumes",
+           [](auto& s, auto&) {
+             s.CAB_Multi = L"1";
+             s.CAB_MultiSize = L"0";
+           },
+           L"-a -v:634 -mz"},
+          {"LZX", [](auto& s, auto&) { s.CAB_ArcType = L"1"; }, L"-a -ml:21"},
+          {"stored, quiet, filter of a library that takes it",
+           [](auto& s, auto& in) {
+             s.CAB_ArcType = L"2";
+             s.CAB_FileOpt = L"1";
+             s.CAB_NoPack = L"1";
+             s.CAB_NoPackFilter = L"*.zip;";
+             in.cabVersion = 90;
+           },
+           L"-a -ms -q -zs*.zip;"},
+          {"filter kept in the options of an older library",
+           [](auto& s, auto& in) {
+             s.CAB_NoPack = L"1";
+             in.cabVersion = 89;
+           },
+           L"-a -mz"},
+          {"filter with a library that gives no version", [](auto& s, auto&) { s.CAB_NoPack = L"1"; }, L"-a -mz"},
+          {"work folder of a new enough library",
+           [](auto& s, auto& in) {
+             s.UnlhaWorkFolderFlag = L"1";
+             s.UnlhaWorkFolder = L"C:\\my work\\";
+             in.cabVersion = 93;
+           },
+           L"-a -mz \"-hC:\\my work\""},
+          {"work folder of an older library",
+           [](auto& s, auto& in) {
+             s.UnlhaWorkFolderFlag = L"1";
+             s.UnlhaWorkFolder = L"C:\\w";
+             in.cabVersion = 92;
+           },
+           L"-a -mz"},
+      });
 }
 
 TEST(CreationSwitches, Tar) {
@@ -319,6 +329,35 @@ TEST(CreationSwitches, Bh) {
                  });
 }
 
+// A folder under "no path names": what lies in it keeps its path below it, so every type gets the switches
+// of relative path names, new or named, and never one that drops paths or leaves sub-folders out.
+TEST(CreationSwitches, AFolderKeepsThePathsBelowIt) {
+  // The same switches for a new archive and for one named on the command line.
+  const std::pair<int, const wchar_t*> cases[] = {
+      {core::ArcTypeLzh, L"u -jm2 -h2 -a1 -x1 -r2 -jss1"},
+      {core::ArcTypeZip, L"-r -S -6 -v"},
+      {core::ArcTypeCab, L"-a -r -mz"},
+      {core::ArcTypeArj, L"a -a -m1 -e1 -r"},
+      {core::ArcTypeTar, L" -cvf"},
+      {core::ArcTypeYz1, L"c -r1"},
+      {core::ArcTypeJar, L"a -jf -r -m2"},
+      {core::ArcTypeBga, L"a -m1 -l6 -a -r"},
+      {core::ArcType7z, L"u -r -t7z -ms=on -mhc=on -mx"},
+      {core::ArcTypeBh, L"a -a1 -mdn -d1 -r1"},
+  };
+  const SettingsStore s = optest::DefaultSettings();
+  ASSERT_EQ(s.COM_Folder, L"0");
+  for (const auto& [type, switches] : cases) {
+    const core::ArcTypeRow& row = *core::ArcTypeAt(type);
+    CreateInput fresh = NewArchive(L"$New0001");
+    CreateInput named = Named(L"D:\\a", true);
+    for (CreateInput* in : {&fresh, &named}) {
+      in->folderSource = in->recurse = in->listHoldsFolder = true;
+      EXPECT_EQ(operations::CreationSwitches(s, row, *in), switches) << core::ToUtf8(row.name) << " " << in->named;
+    }
+  }
+}
+
 TEST(CreationSwitches, ConsoleTools) {
   ExpectSwitches(core::ArcTypeArj, L"$New0004.arj",
                  {
@@ -349,7 +388,20 @@ TEST(CreationSwitches, ConsoleTools) {
                         in.baseFolder = L"data\\";
                       },
                       L"a -ep1 -r -apdata\\ -m3 -md256"},
-                     {"a folder, no paths", [](auto&, auto& in) { in.folderSource = true; }, L"a -r -m3 -md256"},
+                     {"a folder as its contents, no paths", [](auto&, auto& in) { in.folderSource = true; },
+                      L"a -ep1 -r -m3 -md256"},
+                     {"items with a folder, no paths",
+                      [](auto&, auto& in) {
+                        in.folderSource = true;
+                        in.baseFolder = L"data\\";
+                      },
+                      L"a -ep1 -r -apdata\\ -m3 -md256"},
+                     {"a folder, absolute paths",
+                      [](auto& s, auto& in) {
+                        s.COM_Folder = L"2";
+                        in.folderSource = true;
+                      },
+                      L"a -r -m3 -md256"},
                      {"files, absolute paths", [](auto& s, auto&) { s.COM_Folder = L"2"; }, L"a -m3 -md256"},
                      {"named files", [](auto&, auto& in) { in = Named(L"D:\\a.rar", false); }, L"a -ep -m3 -md256"},
                      {"volumes and the rest",
@@ -362,17 +414,25 @@ TEST(CreationSwitches, ConsoleTools) {
                       },
                       L"m -ep -u -m3 -md256 -v1400 -s -mm -dh"},
                  });
-  ExpectSwitches(core::ArcTypeAce, L"$New0004.ace",
-                 {
-                     {"files", [](auto& s, auto&) { s.ACE_ArcTypeOpt = L"2"; }, L"a -ep -m2"},
-                     {"relative paths, solid",
-                      [](auto& s, auto&) {
-                        s.COM_Folder = L"1";
-                        s.ACE_Solid = L"1";
-                        s.ACE_ArcTypeOpt = L"2";
-                      },
-                      L"a -s -m2"},
-                 });
+  ExpectSwitches(
+      core::ArcTypeAce, L"$New0004.ace",
+      {
+          {"files", [](auto& s, auto&) { s.ACE_ArcTypeOpt = L"2"; }, L"a -ep -m2"},
+          {"relative paths, solid",
+           [](auto& s, auto&) {
+             s.COM_Folder = L"1";
+             s.ACE_Solid = L"1";
+             s.ACE_ArcTypeOpt = L"2";
+           },
+           L"a -s -m2"},
+          {"a folder as its contents, no paths", [](auto&, auto& in) { in.folderSource = true; }, L"a -ep1 -m"},
+          {"items with a folder, no paths",
+           [](auto&, auto& in) {
+             in.folderSource = true;
+             in.baseFolder = L"C:\\data\\";
+           },
+           L"a -m"},
+      });
   ExpectSwitches(core::ArcTypeJar, L"$New0001.j",
                  {
                      {"named files", [](auto&, auto& in) { in = Named(L"D:\\a.j", false); }, L"a -jf- -m2"},
@@ -465,6 +525,29 @@ TEST(ZipNameOf7z, OnlyTheFinalExtensionChanges) {
   EXPECT_EQ(operations::ZipNameOf7z(L"C:\\dir.7z\\a.zip"), L"C:\\dir.7z\\a.zip");
   EXPECT_EQ(operations::ZipNameOf7z(L"C:\\a.7zip"), L"C:\\a.7zip");
   EXPECT_EQ(operations::ZipNameOf7z(L"C:\\a.7Z"), L"C:\\a.7Z");
+}
+
+class CabNoCompression : public optest::CreationTest {};
+
+// The options keep the filter whatever cab32 is there; the cabinet is made either way, and the filter reaches
+// only a library that takes it.
+TEST_F(CabNoCompression, TheFilterGoesOnlyToACabLibraryThatTakesIt) {
+  core::Settings.CAB_NoPack = L"1";
+  core::Settings.CAB_NoPackFilter = L"*.bin;";
+  const struct {
+    const char* version;
+    bool sent;
+  } cases[] = {{"89", false}, {"90", true}, {"100", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.version);
+    Configure(std::string("[cab32]\r\nVersion=") + c.version + "\r\n");
+    ClearLog();
+    PackSources(L"CAB");
+    EXPECT_TRUE(core::PrivateState.ArcStatus());
+    const std::vector<std::string> commands = Commands("cab32", "Cab");
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(commands[0].find(" -zs*.bin;") != std::string::npos, c.sent) << commands[0];
+  }
 }
 
 }  // namespace

@@ -94,6 +94,49 @@ TEST(PackListLines, DriveRootsBlanksAndAFolderFirst) {
             (Lines{L"C:\\data\\a,b.txt"}));
 }
 
+// A folder under "no path names": alone, it is listed as its contents seen from the folder itself (which
+// becomes the base folder), in the form that keeps paths below the base; with other items, as with relative
+// path names.
+TEST(PackListLines, AFolderUnderNoPathNames) {
+  struct Case {
+    const wchar_t* type;
+    Lines lines;
+    const wchar_t* arcFolder;
+  };
+  const std::wstring folder = Files({L"C:\\my data", L"sub dir\\*.*"});
+  const Case cases[] = {
+      {L"LZH", {L"\"C:\\my data\\sub dir\\\" *.*"}, L"C:\\my data\\sub dir\\"},
+      {L"YZ1", {L"\"C:\\my data\\sub dir\\\" *.*"}, L"C:\\my data\\sub dir\\"},
+      {L"ZIP", {L"\"C:\\my data\\sub dir\\\" *.*"}, L"C:\\my data\\sub dir\\"},
+      {L"TAR", {L"-o \"C:\\my data\\sub dir\\\" *.*"}, L"C:\\my data\\sub dir\\"},
+      {L"CAB", {L"*.*"}, L"C:\\my data\\sub dir\\"},
+      {L"BGA", {L"*.*"}, L"C:\\my data\\sub dir\\"},
+      {L"7Z", {L"*.*"}, L"C:\\my data\\sub dir\\"},
+      {L"BH", {L"*.*"}, L"C:\\my data\\sub dir\\"},
+      {L"GCA", {L"*.*"}, L"C:\\my data\\sub dir\\"},
+      {L"JAR", {L"\"C:\\my data\\sub dir\\.\\*.*\""}, L"C:\\my data\\sub dir\\"},
+      {L"ARJ", {L"\"C:\\my data\\sub dir\\*.*\""}, L"C:\\my data\\sub dir\\"},
+      {L"RAR", {L"\"C:\\MY DATA\\SUB DIR\\*.*\""}, L""},
+      {L"ACE", {L"\"C:\\MY DATA\\SUB DIR\\*.*\""}, L""},
+      {L"YZ2", {L"\"C:\\my data\\sub dir\\*.*\""}, L"C:\\my data\\sub dir\\"},
+  };
+  for (const Case& c : cases) {
+    const PackList list = PackListLines(folder, c.type, false, L"0", FakeShort, true);
+    EXPECT_EQ(list.lines, c.lines) << core::ToUtf8(c.type);
+    EXPECT_EQ(list.arcFolderName, c.arcFolder) << core::ToUtf8(c.type);
+  }
+  // With a file beside it, or with paths asked for, the folder keeps its name.
+  const std::wstring both = Files({L"C:\\data", L"docs\\*.*", L"a.txt"});
+  EXPECT_EQ(PackListLines(both, L"LZH", false, L"0", FakeShort, true).lines,
+            (Lines{L"C:\\data\\ docs\\*.*", L"a.txt"}));
+  EXPECT_EQ(PackListLines(both, L"LZH", false, L"0", FakeShort, true).lines,
+            PackListLines(both, L"LZH", false, L"1", FakeShort).lines);
+  for (const wchar_t* option : {L"1", L"2"})
+    EXPECT_EQ(PackListLines(folder, L"LZH", false, option, FakeShort, true).lines,
+              PackListLines(folder, L"LZH", false, option, FakeShort).lines)
+        << core::ToUtf8(option);
+}
+
 TEST(PackListLines, OnePathWithoutABaseFolder) {
   struct Case {
     const wchar_t* type;

@@ -91,10 +91,37 @@ TEST(SfxCommand, EachTypesCommand) {
   // The program name of the options goes only where the caller wants it; a destination is its own folder.
   EXPECT_EQ(operations::SfxCommand(s, L"LZH", L"C:\\a\\b.lzh", L"D:\\out", false, true)->line,
             L"s -jwj3 -gu1 -i0 -gya1 -gyc1 C:\\a\\b.lzh D:\\out\\ -grsetup");
+  s.LZH_SFXName = L"my setup";
+  EXPECT_EQ(operations::SfxCommand(s, L"LZH", L"C:\\a\\b.lzh", L"", false, true)->line,
+            L"s -jwj3 -gu1 -i0 -gya1 -gyc1 C:\\a\\b.lzh C:\\a\\ \"-grmy setup\"");
   EXPECT_FALSE(operations::SfxCommand(s, L"ZIP", L"C:\\a\\x.zip", L"", true, false).has_value());
   for (const wchar_t* none : {L"TAR", L"TGZ", L"ISH", L"ARJ", L"JAR", L"GCA", L"BEL", L"7Z", L"IMP", L"YZ2", L""})
     EXPECT_FALSE(operations::SfxCommand(s, none, L"C:\\a\\x", L"", true, true).has_value()) << core::ToUtf8(none);
   EXPECT_EQ(operations::SfxProgramName(L"C:\\a.b\\x.lzh"), L"C:\\a.b\\x.exe");
+}
+
+TEST(SfxProgramPath, WhereEachCommandWritesItsProgram) {
+  struct Case {
+    const wchar_t* type;
+    const wchar_t* destination;
+    bool plain;
+    const wchar_t* program;
+  };
+  const Case cases[] = {
+      {L"LZH", L"", true, L"C:\\a.d\\b.exe"},                 // the archive's name up to its first dot
+      {L"LZH", L" ", false, L"C:\\a.d\\my setup.exe"},        // the options' name, a blank destination
+      {L"LZH", L"D:\\out", false, L"D:\\out\\my setup.exe"},  // in the destination
+      {L"ZIP", L"D:\\out\\", true, L"D:\\out\\b.exe"},
+      {L"RAR", L"D:\\out", false, L"C:\\a.d\\b.exe"},  // a command that names no destination
+      {L"TAR", L"", false, L""},                       // no command, no program
+  };
+  SettingsStore s = optest::DefaultSettings();
+  s.LZH_SFXName = L"my setup";
+  for (const Case& c : cases) {
+    const std::wstring archive = std::wstring(L"C:\\a.d\\b.tar.") + core::LCase(c.type);
+    EXPECT_EQ(operations::SfxProgramPath(s, c.type, archive, c.destination, c.plain), c.program)
+        << core::ToUtf8(c.type) << " " << core::ToUtf8(c.destination);
+  }
 }
 
 class MakeSfxArchive : public optest::CreationTest {

@@ -29,20 +29,11 @@ check() {
   fi
 }
 
-# This unzip turns names of a zip made on Windows into Latin-1 guesses, so it checks the bytes (each file's
-# digest) while the names are read from the directory's raw bytes.
-digests() { (cd "$1" && find . -type f -exec sha256sum {} + | cut -d' ' -f1 | sort); }
 check_zip() {
   local out="$work/out-zip"
   rm -rf "$out" && mkdir -p "$out"
   (cd "$out" && unzip -q "$work/created.zip")
-  names="$(python3 -c '
-import sys, zipfile
-for entry in zipfile.ZipFile(sys.argv[1]).infolist():
-    name = entry.filename if entry.flag_bits & 0x800 else entry.filename.encode("cp437").decode("cp932")
-    if not name.endswith("/"): print(name)' "$work/created.zip" | sort)"
-  if [ "$(digests "$work/src")" = "$(digests "$out")" ] &&
-     [ "$names" = "$(files_below "$work/src")" ]; then
+  if zip_matches "$work/created.zip" "$out" "$work/src"; then
     echo "zip: identical"
   else
     echo "zip: differs from its sources"

@@ -1,6 +1,7 @@
 // The fixture tools and the tar32 and cab32 commands, run on a scratch folder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "FileSystem.h"
@@ -193,6 +194,28 @@ TEST_F(FixtureCommands, DeleteAndRenameRewriteTheFixture) {
   ASSERT_EQ(0, Fixture("BGA", fixture::ParseBga("n " + d / "arc.gza a.txt -fy.txt"))) << report.text;
   EXPECT_EQ("y.txt", Read(d / "arc.gza").entries[0].path);
   EXPECT_EQ(kErrorNoFiles, Fixture("BGA", fixture::ParseBga("n " + d / "arc.gza missing.txt -fq.txt")));
+}
+
+// A name given with its folder: "-ep1" of rar and ace stores what it finds relative to that folder, as yz2
+// does with its one item; without it the whole path goes in.
+TEST_F(FixtureCommands, NamesRelativeToTheFolderTheyWereGivenIn) {
+  const std::string contents = d / "src/*.*";
+  auto sorted = [&](const std::string& archive) {
+    std::vector<std::string> paths = Paths(Read(archive));
+    std::sort(paths.begin(), paths.end());
+    return paths;
+  };
+  const std::vector<std::string> below = {"a.txt", "docs/", "docs/b.txt", "docs/c.txt"};
+  Create("RAR", fixture::ParseRarTool, "a -ep1 -r " + d / "x.rar " + contents);
+  EXPECT_EQ(below, sorted(d / "x.rar"));
+  Create("ACE", fixture::ParseAce, "a -ep1 " + d / "x.ace " + contents);
+  EXPECT_EQ(below, sorted(d / "x.ace"));
+  Create("YZ2", fixture::ParseYz2, "f -c -j -m " + d / "x.yz2 " + contents);
+  EXPECT_EQ(below, sorted(d / "x.yz2"));
+  Create("YZ2", fixture::ParseYz2, "f -c -j -m " + d / "one.yz2 " + d / "src/docs/b.txt");
+  EXPECT_EQ((std::vector<std::string>{"b.txt"}), Paths(Read(d / "one.yz2")));
+  Create("RAR", fixture::ParseRarTool, "a -r " + d / "whole.rar " + contents);
+  for (const std::string& path : Paths(Read(d / "whole.rar"))) EXPECT_NE(path.find("src/"), std::string::npos) << path;
 }
 
 TEST_F(FixtureCommands, RarVolumesCarryTheContinuationFlag) {
