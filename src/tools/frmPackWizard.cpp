@@ -31,8 +31,8 @@ constexpr winui::ControlDef Instruction(int k, const wchar_t* text, int height =
   return {F::ID_lblAssis + 2 * k, L"lblAssis", Kind::Label,         180,  300, 5280, height, text,
           winui::kNone,           -1,          F::ID_fraWizard + k, 2 * k};
 }
-constexpr winui::ControlDef Footer(int k, const wchar_t* text = kNextStep) {
-  return {F::ID_lblAssis + 2 * k + 1, L"lblAssis", Kind::Label, 180, 2790, 3600, 240, text, winui::kNone, -1,
+constexpr winui::ControlDef Footer(int k, const wchar_t* text = kNextStep, int top = 2790, int height = 240) {
+  return {F::ID_lblAssis + 2 * k + 1, L"lblAssis", Kind::Label, 180, top, 3600, height, text, winui::kNone, -1,
           F::ID_fraWizard + k,        2 * k + 1};
 }
 // Type buttons three to a row, in index order.
@@ -41,7 +41,7 @@ constexpr winui::ControlDef Type(int k, const wchar_t* caption) {
           L"optArcType",
           Kind::OptionButton,
           150 + (k % 3) * 1700,
-          240 + (k / 3) * 280,
+          240 + (k / 3) * 260,
           1650,
           255,
           caption,
@@ -61,8 +61,9 @@ const winui::ControlDef kControls[] = {
     Footer(0),
     Page(1, L"2 / 5"),
     Instruction(1, L"作成する書庫の種類を指定して下さい"),
-    Footer(1),
-    {F::ID_fraArcType, L"fraArcType", Kind::Frame, 180, 720, 5280, 1980, L"作成する書庫の指定", winui::kNone, -1,
+    // Beside the options button the line has room for two lines only: the types sit closer to give it that.
+    Footer(1, kNextStep, 2610, 420),
+    {F::ID_fraArcType, L"fraArcType", Kind::Frame, 180, 720, 5280, 1860, L"作成する書庫の指定", winui::kNone, -1,
      F::ID_fraWizard + 1},
     Type(0, L"LHA書庫"),
     Type(1, L"ZIP書庫"),

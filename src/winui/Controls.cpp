@@ -145,6 +145,7 @@ void Control::SetFont(const std::wstring& face, int points, bool bold) {
   SendMessageW(state->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (state->ownFont) DeleteObject(state->ownFont);
   state->ownFont = owned ? font : nullptr;
+  if (state->def.kind == Kind::Label && !(state->def.style & kAutoSize)) detail::FitLabel(state->hwnd);
 }
 
 void Control::SetBackColor(COLORREF color) {
@@ -222,6 +223,8 @@ void CaptionControl::SetCaption(const std::wstring& text) {
     SelectObject(dc, old);
     ReleaseDC(hwnd, dc);
     SetWindowPos(hwnd, nullptr, 0, 0, text.empty() ? 0 : r.right, r.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  } else if (state->def.kind == Kind::Label) {
+    detail::FitLabel(hwnd);
   }
   InvalidateRect(hwnd, nullptr, TRUE);
 }

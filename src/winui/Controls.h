@@ -78,6 +78,10 @@ class Label : public CaptionControl {
   int TextWidth(const std::wstring& text) const;
 };
 
+// Whether the label's text shows whole in its rectangle, broken into lines and drawn with its own font as
+// the label draws it.
+bool LabelShowsWhole(HWND label);
+
 class Frame : public CaptionControl {
  public:
   using CaptionControl::CaptionControl;

@@ -265,6 +265,9 @@ bool Form::CreateControls() {
     detail::ControlState* container = def.container ? State(def.container) : nullptr;
     if (container && container->def.kind == Kind::Rebar) Rebar(this, def.container).AddBand(def.id, def.height);
   }
+  // Every label is measured once its neighbours stand.
+  for (auto& [id, state] : controls_)
+    if (state->hwnd && state->def.kind == Kind::Label && !(state->def.style & kAutoSize)) detail::FitLabel(state->hwnd);
   bool clock = std::any_of(controlDefs_.begin(), controlDefs_.end(),
                            [](const ControlDef& d) { return d.kind == Kind::StatusBar; });
   if (clock) clockTimer_ = SetTimer(hwnd_, kClockTimer, 1000, nullptr);
@@ -281,6 +284,7 @@ int Form::LoadControl(int baseId, int index) {
   HWND hwnd = CreateControl(def, id, index);
   if (def.kind != Kind::Timer && !hwnd) return 0;
   if (hwnd) SetWindowPos(hwnd, base->hwnd, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (hwnd && def.kind == Kind::Label && !(def.style & kAutoSize)) detail::FitLabel(hwnd);
   return id;
 }
 

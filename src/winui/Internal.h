@@ -37,6 +37,11 @@ std::vector<std::wstring> DroppedFileNames(HDROP drop, POINT* where = nullptr);
 // A colour as a control draws it (App.h); callers test CLR_INVALID, "no colour set", before resolving.
 using winui::ResolveColor;
 
+// Makes a label that would cut its text wide enough to show it, as far as the controls beside it and its
+// parent's edge allow; one that is still too narrow then takes the lines it needs, as far as there is room.
+// Only ever grows.
+void FitLabel(HWND label);
+
 // Text of a window.
 std::wstring WindowText(HWND hwnd);
 // Cursor for the busy state or a control's pointer; null when the default applies.

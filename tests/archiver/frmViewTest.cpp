@@ -1,5 +1,7 @@
+#include "LabelCheck.h"
 #include "archiver/frmView.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "ArchiverFixture.h"
@@ -135,4 +137,9 @@ TEST_F(frmViewTest, CopyPutsTheWholeTextOnTheClipboard) {
 }
 
 }  // namespace
+TEST_F(frmViewTest, EveryLabelShowsItsWholeText) {
+  ASSERT_TRUE(View().Load());
+  EXPECT_THAT(testsupport::CutLabels(View().Hwnd()), testing::IsEmpty());
+}
+
 }  // namespace archivertest

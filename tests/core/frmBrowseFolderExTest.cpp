@@ -1,7 +1,9 @@
 // The folder choosers: the system dialog's wrapper, the chooser window driven hidden through the modal
 // hook, and once for real with the shell's tree embedded in the window.
+#include "LabelCheck.h"
 #include "core/frmBrowseFolderEx.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -351,6 +353,13 @@ TEST_F(frmBrowseFolderExTest, EscInTheEmbeddedTreeCancels) {
   EXPECT_NE(nullptr, state.treeSeen);
   EXPECT_EQ(L"", core::BrowseFolderPath);
   EXPECT_FALSE(form.IsLoaded());
+}
+
+TEST_F(frmBrowseFolderExTest, EveryLabelShowsItsWholeText) {
+  ShowWith(L"C:\\Start", [](core::frmBrowseFolderEx& chooser) {
+    EXPECT_THAT(testsupport::CutLabels(chooser.Hwnd()), testing::IsEmpty());
+    chooser.CmdCancel.Click();
+  });
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The consent page and the installer window, created hidden and driven through their control ids, and the
 // start-up's three roads.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "LabelCheck.h"
 #include "InstallFixture.h"
 #include "core/Text.h"
 #include "installer/InstallSettings.h"
@@ -277,6 +279,16 @@ TEST_F(InstallTest, SlashDUninstallsWithoutAnyWindowOrMessage) {
   EXPECT_TRUE(modInstall::IsUninstallCommand(L"/D"));
   EXPECT_FALSE(modInstall::IsUninstallCommand(L"/d "));
   EXPECT_FALSE(modInstall::IsUninstallCommand(L"/u"));
+}
+
+TEST_F(frmInstallTest, EveryLabelOfTheInstallerAndItsConsentPageShowsItsWholeText) {
+  LoadWith(temp / L"入れ先", {});
+  EXPECT_THAT(testsupport::CutLabels(form.Hwnd()), testing::IsEmpty());
+  Deliver(L"License.txt", core::ToCp932(L"第1条 使用許諾\r\n"));
+  frmKyodaku page(source);
+  ASSERT_TRUE(page.Load());
+  EXPECT_THAT(testsupport::CutLabels(page.Hwnd()), testing::IsEmpty());
+  page.Unload();
 }
 
 }  // namespace

@@ -3,9 +3,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <gmock/gmock.h>
+
+#include "LabelCheck.h"
 #include "MainWindowFixture.h"
 #include "core/Text.h"
 #include "mainwindow/frmMain.h"
+#include "mainwindow/frmOpenning.h"
 
 namespace {
 
@@ -97,6 +101,14 @@ TEST_F(frmMainDesignTest, ListColumnsAndStatusPanels) {
   ASSERT_EQ(form->sbStatusBar.PanelCount(), 4);
   EXPECT_NEAR(form->sbStatusBar.PanelWidth(2), 3528, 45);  // the bar keeps whole pixels and its borders
   EXPECT_EQ(form->sbStatusBar.PanelText(1), L"");
+}
+
+TEST_F(frmMainDesignTest, EveryLabelOfTheWindowAndTheSplashShowsItsWholeText) {
+  EXPECT_THAT(testsupport::CutLabels(form->Hwnd()), testing::IsEmpty());
+  frmOpenning splash;
+  ASSERT_TRUE(splash.Load());
+  EXPECT_THAT(testsupport::CutLabels(splash.Hwnd()), testing::IsEmpty());
+  splash.Unload();
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The splitter's window, created hidden and driven through its control ids.
+#include "LabelCheck.h"
 #include "splitjoin/frmDravisk.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "EngineFakes.h"
@@ -260,6 +262,10 @@ TEST(DraviskCommandLine, FirstNameGoesIntoTheBox) {
     EXPECT_EQ(form.txtDraviskFileName.Text(), c.box) << core::ToUtf8(c.commandLine);
     EXPECT_EQ(form.lblAfter.Caption(), L"");
   }
+}
+
+TEST_F(frmDraviskTest, EveryLabelShowsItsWholeText) {
+  EXPECT_THAT(testsupport::CutLabels(form.Hwnd()), testing::IsEmpty());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The joiner's window, created hidden and driven through its control ids.
+#include "LabelCheck.h"
 #include "splitjoin/frmMolquen.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "EngineFakes.h"
@@ -156,6 +158,10 @@ TEST_F(frmMolquenTest, FolderPickerOpensAtTheBox) {
   form.Raise(molquen::ID_cmdFromFolder, winui::Event::Click);
   EXPECT_EQ(form.txtFromFolder.Text(), L"E:\\joined\\");
   EXPECT_EQ(picker.asked.front(), L"ﾌｫﾙﾀﾞを選択して下さい|C:\\dest");
+}
+
+TEST_F(frmMolquenTest, EveryLabelShowsItsWholeText) {
+  EXPECT_THAT(testsupport::CutLabels(form.Hwnd()), testing::IsEmpty());
 }
 
 }  // namespace
