@@ -78,7 +78,9 @@ int Add(const CommandEnv& env, const std::string& type, const Request& req, Repo
     report.Line(error);
     return kErrorCannotRead;
   }
-  if (req.fromOwnFolder)
+  // A name given relative to the command's base folder keeps its path below that folder; only a name
+  // given with a folder of its own is stored relative to that folder.
+  if (req.fromOwnFolder && req.base.empty())
     for (ListItem& item : items)
       if (item.base.empty() && FindLastSeparator(item.name) != std::string::npos) {
         item.base = FolderOf(item.name) + "\\";
