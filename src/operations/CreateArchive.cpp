@@ -105,7 +105,7 @@ void RunYz2(Creation& c) {
 
 void RunGca(Creation& c) {
   const core::SettingsStore& s = core::Settings;
-  if (core::IsOn(s.GCA_Pass) && s.GCA_PassType == L"0") {
+  if (core::IsOn(s.GCA_Pass) && core::GcaPassSourceOf(s.GCA_PassType) == core::GcaPassSource::Prompt) {
     c.input.password = PassPhrasePrompt().Ask(c.owner, s.GCA_PassDefault, kGcaPassComment);
     if (c.input.password.empty()) {
       c.result = -1;
@@ -132,7 +132,7 @@ void RunType(Creation& c) {
       break;
   }
   if (c.row->index == core::ArcType7z) {
-    if (s._7Z_ArcType != L"7z") {
+    if (core::SevenZipFormatOf(s._7Z_ArcType) == core::SevenZipFormat::Zip) {
       c.input.archive = ZipNameOf7z(c.input.archive);
       c.created[0] = ZipNameOf7z(c.created[0]);
     }

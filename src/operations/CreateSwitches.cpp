@@ -9,6 +9,7 @@ namespace operations {
 namespace {
 
 using core::IsOn;
+using core::PathMode;
 using core::SettingsStore;
 
 // Switches growing left to right: the first piece sets them, every later one follows one blank.
@@ -42,7 +43,7 @@ std::wstring AddOrMove(const std::wstring& fileOpt, const wchar_t* add, const wc
 // The work folder of the libraries, behind `prefix`, when one is chosen.
 std::optional<std::wstring> WorkFolderSwitch(const SettingsStore& s, const wchar_t* prefix) {
   const std::wstring folder = core::Trim(s.UnlhaWorkFolder);
-  if (s.UnlhaWorkFolderFlag != L"1" || folder.empty()) return std::nullopt;
+  if (!core::IsExactlyOn(s.UnlhaWorkFolderFlag) || folder.empty()) return std::nullopt;
   return core::QuotePath(prefix + folder);
 }
 
@@ -51,33 +52,31 @@ Switches& AddWorkFolder(Switches& switches, const SettingsStore& s, const wchar_
   return switches;
 }
 
-bool PathsKept(const std::wstring& comFolder) { return comFolder == L"1" || comFolder == L"2"; }
-
-std::wstring Lzh(const SettingsStore& s, const CreateInput& in) {
+std::wstring Lzh(const SettingsStore& s, const CreateInput& in, PathMode paths) {
   Switches w(AddOrMove(s.LZH_FileOpt, L"u", L"m"));
   w.Add(L"-jm" + s.LZH_ArcType).Add(L"-h" + s.LZH_HeadType).Add(IsOn(s.LZH_Attribute) ? L"-a1" : L"-a0");
   w.AddIf(IsOn(s.LZH_NewArc), L"-t1").AddIf(IsOn(s.LZH_SpaceFolder), L"-d1");
   if (in.named)
     w.Add(in.recurse ? L"-x1 -r2" : L"-r0");
-  else if (s.COM_Folder == L"0")
+  else if (paths == PathMode::None)
     w.Add(in.recurse ? L"-x1 -r2" : L"-x0 -r0");
-  else if (PathsKept(s.COM_Folder))
+  else if (core::KeepsPaths(paths))
     w.Add(L"-x1 -r2");
   w.AddIf(CharIs(s.LZH_FileOpt, 1, L'1'), L"-jn1").AddIf(CharIs(s.LZH_FileOpt, 3, L'1'), L"-ji1");
   w.AddIf(IsOn(s.LZH_ErrSkip), L"-jss1");
   return AddWorkFolder(w, s, L"-w").Text();
 }
 
-std::wstring Zip(const SettingsStore& s, const CreateInput& in) {
-  const std::wstring paths = s.COM_Folder == L"0" ? L"-j" : PathsKept(s.COM_Folder) ? L"-r" : L"";
+std::wstring Zip(const SettingsStore& s, const CreateInput& in, PathMode paths) {
+  const std::wstring pathSwitch = paths == PathMode::None ? L"-j" : core::KeepsPaths(paths) ? L"-r" : L"";
   Switches w(L"");
   if (in.named) {
     w = Switches(in.recurse ? L"-r" : L"-j");
   } else if (CharIs(s.ZIP_FileOpt, 2, L'0')) {
-    w = Switches(paths);
+    w = Switches(pathSwitch);
   } else {
     w = Switches(L"-m");
-    w.AddIf(!paths.empty(), paths);
+    w.AddIf(!pathSwitch.empty(), pathSwitch);
   }
   w.AddIf(IsOn(s.ZIP_Attribute), L"-S").Add(L"-" + s.ZIP_ArcTypeOpt).Add(L"-v");
   w.AddIf(CharIs(s.ZIP_FileOpt, 3, L'1'), L"-k");
@@ -90,57 +89,62 @@ std::wstring Cab(const SettingsStore& s, const CreateInput& in) {
   Switches w(L"-a");
   w.AddIf(in.folderSource, L"-r");
   if (IsOn(s.CAB_Multi)) {
-    for (int k = 0; k < 4; ++k) w.AddIf(s.CAB_MultiSize == core::ToWString(k), kVolumeSizes[k]);
-    w.AddIf(s.CAB_MultiSize == L"4", L"-v:" + s.CAB_SizeManual);
+    // The four floppy sizes, then one of the user's own.
+    if (const std::optional<int> size = core::ChoiceIndex(s.CAB_MultiSize, 0, 4))
+      w.Add(*size < 4 ? std::wstring(kVolumeSizes[*size]) : L"-v:" + s.CAB_SizeManual);
   }
-  w.AddIf(s.CAB_ArcType == L"0", L"-mz").AddIf(s.CAB_ArcType == L"1", L"-ml:" + s.CAB_ArcTypeOpt);
-  w.AddIf(s.CAB_ArcType == L"2", L"-ms").AddIf(s.CAB_FileOpt == L"1", L"-q");
+  const core::CabMethod method = core::CabMethodOf(s.CAB_ArcType);
+  w.AddIf(method == core::CabMethod::MsZip, L"-mz").AddIf(method == core::CabMethod::Lzx, L"-ml:" + s.CAB_ArcTypeOpt);
+  w.AddIf(method == core::CabMethod::Stored, L"-ms").AddIf(core::IsExactlyOn(s.CAB_FileOpt), L"-q");
   // cab32 takes the no-compression filter from 0.90 on; the options keep it for a newer library.
-  w.AddIf(s.CAB_NoPack == L"1" && !s.CAB_NoPackFilter.empty() && in.cabVersion >= 90, L"-zs" + s.CAB_NoPackFilter);
+  w.AddIf(core::IsExactlyOn(s.CAB_NoPack) && !s.CAB_NoPackFilter.empty() && in.cabVersion >= 90,
+          L"-zs" + s.CAB_NoPackFilter);
   // Older cab libraries do not know the switch; the folder goes as it is set, untrimmed.
   if (WorkFolderSwitch(s, L"") && in.cabVersion >= 93)
     w.Add(core::QuotePath(L"-h" + core::RemoveBackslash(s.UnlhaWorkFolder)));
   return w.Text();
 }
 
-std::wstring Tar(const SettingsStore& s, const CreateInput& in) {
+std::wstring Tar(const SettingsStore& s, const CreateInput& in, PathMode paths) {
   Switches w(IsOn(s.TAR_MakeSFX) ? L"--self-extracting=1" : L"");
-  const bool flat =
-      in.named ? (!in.recurse && s.COM_Folder != L"2") || (in.recurse && s.COM_Folder == L"0") : s.COM_Folder == L"0";
+  const bool none = paths == PathMode::None;
+  const bool flat = in.named ? (!in.recurse && paths != PathMode::Absolute) || (in.recurse && none) : none;
   w.AddIf(flat, L"--use-directory=0").Add(L"-cvf");
-  if (s.TAR_ArcType == L"1") w.Join(L"z" + s.TAR_ArcTypeOpt);
-  if (s.TAR_ArcType == L"2") w.Join(L"B" + s.TAR_ArcTypeOpt);
+  const core::TarCompression compression = core::TarCompressionOf(s.TAR_ArcType);
+  if (compression == core::TarCompression::Gzip) w.Join(L"z" + s.TAR_ArcTypeOpt);
+  if (compression == core::TarCompression::Bzip2) w.Join(L"B" + s.TAR_ArcTypeOpt);
   return w.Text();
 }
 
 std::wstring Ish(const SettingsStore& s) {
   static const wchar_t* const kModes[] = {L"/ss", L"/s", L"/s7", L"/sn"};
   static const wchar_t* const kSystems[] = {L"/m", L"/u", L"/c", L"/9", L"/?", L"/*"};
-  std::wstring first;
-  for (int k = 0; k < 4; ++k)
-    if (s.ISH_Mode == core::ToWString(k)) first = kModes[k];
-  Switches w(first);
-  for (int k = 0; k < 6; ++k) w.AddIf(s.ISH_OS == core::ToWString(k), kSystems[k]);
+  const std::optional<int> mode = core::ChoiceIndex(s.ISH_Mode, 0, 3);
+  Switches w(mode ? kModes[*mode] : L"");
+  if (const std::optional<int> system = core::ChoiceIndex(s.ISH_OS, 0, 5)) w.Add(kSystems[*system]);
   return w.Text();
 }
 
-std::wstring Yz1(const SettingsStore& s) {
+std::wstring Yz1(const SettingsStore& s, PathMode paths) {
+  static const wchar_t* const kPaths[] = {L"-r0", L"-r1", L"-r2"};  // by PathMode None, Relative, Absolute
   Switches w(L"c");
-  for (int k = 0; k < 3; ++k) w.AddIf(s.COM_Folder == core::ToWString(k), L"-r" + core::ToWString(k));
+  if (paths != PathMode::Unknown) w.Add(kPaths[static_cast<int>(paths)]);
   return w.AddIf(IsOn(s.YZ1_Pass), L"-p" + s.YZ1_PassDefault).Text();
 }
 
-std::wstring Bga(const SettingsStore& s) {
+std::wstring Bga(const SettingsStore& s, PathMode paths) {
   Switches w(AddOrMove(s.BGA_FileOpt, L"a", L"m"));
-  w.Add(IsOn(s.BGA_ArcType) ? L"-m2" : L"-m1").Add(L"-l" + s.BGA_Level).AddIf(IsOn(s.BGA_Attribute), L"-a");
-  return w.AddIf(PathsKept(s.COM_Folder), L"-r").AddIf(CharIs(s.BGA_FileOpt, 1, L'1'), L"-n").Text();
+  w.Add(core::BgaMethodOf(s.BGA_ArcType) == core::BgaMethod::Gzip ? L"-m1" : L"-m2")
+      .Add(L"-l" + s.BGA_Level)
+      .AddIf(IsOn(s.BGA_Attribute), L"-a");
+  return w.AddIf(core::KeepsPaths(paths), L"-r").AddIf(CharIs(s.BGA_FileOpt, 1, L'1'), L"-n").Text();
 }
 
-std::wstring SevenZip(const SettingsStore& s, const CreateInput& in) {
+std::wstring SevenZip(const SettingsStore& s, const CreateInput& in, PathMode paths) {
   Switches w(AddOrMove(s._7Z_FileOpt, L"u", L"m"));
-  w.AddIf(CharIs(s._7Z_FileOpt, 1, L'1'), L"-u").AddIf(s.COM_Folder == L"0", L"-r-");
-  w.AddIf(PathsKept(s.COM_Folder), L"-r");
-  if (s._7Z_ArcType == L"7z") {
+  w.AddIf(CharIs(s._7Z_FileOpt, 1, L'1'), L"-u").AddIf(paths == PathMode::None, L"-r-");
+  w.AddIf(core::KeepsPaths(paths), L"-r");
+  if (core::SevenZipFormatOf(s._7Z_ArcType) == core::SevenZipFormat::SevenZip) {
     w.Add(L"-t7z");
     if (IsOn(s._7Z_MakeSFX)) {
       const std::wstring module = SevenZipSfxModule(s);
@@ -158,115 +162,117 @@ std::wstring Yz2(const SettingsStore& s) {
   Switches w(L"f -c -j -m");
   w.AddIf(IsOn(s.YZ2_Pass), L"-p" + s.YZ2_PassDefault).Add(L"-b" + s.YZ2_BuffaSize).AddIf(IsOn(s.YZ2_Ppm), L"-t");
   // The second multi-thread kind is written without its dash.
-  w.AddIf(s.YZ2_MultiThread == L"1", L"-ma").AddIf(s.YZ2_MultiThread == L"2", L"mb");
+  const core::Yz2Threads threads = core::Yz2ThreadsOf(s.YZ2_MultiThread);
+  w.AddIf(threads == core::Yz2Threads::TypeA, L"-ma").AddIf(threads == core::Yz2Threads::TypeB, L"mb");
   return w.AddIf(IsOn(s.YZ2_MakeSFX), L"-s").Text();
 }
 
-std::wstring Bh(const SettingsStore& s, const CreateInput& in) {
+std::wstring Bh(const SettingsStore& s, const CreateInput& in, PathMode paths) {
   static const wchar_t* const kLevels[] = {L"-ms", L"-mf", L"-mds", L"-mdf", L"-mdn"};
   Switches w(AddOrMove(s.BH_FileOpt, L"a", L"m"));
   w.Add(IsOn(s.BH_Attribute) ? L"-a1" : L"-a0").AddIf(IsOn(s.BH_HiddenFolder), L"-h1");
-  std::wstring level = L"-mdx";
-  for (int k = 1; k <= 5; ++k)
-    if (s.BH_Level == core::ToWString(k)) level = kLevels[k - 1];
-  w.Add(level).AddIf(IsOn(s.BH_NewArc), L"-t1").AddIf(IsOn(s.BH_SpaceFolder), L"-sd1");
-  if (in.named || s.COM_Folder == L"0")
+  // Levels 1 to 5 each name their method; 6 and any other text take "-mdx".
+  const std::optional<int> level = core::ChoiceIndex(s.BH_Level, 1, 5);
+  w.Add(level ? kLevels[*level - 1] : L"-mdx").AddIf(IsOn(s.BH_NewArc), L"-t1").AddIf(IsOn(s.BH_SpaceFolder), L"-sd1");
+  if (in.named || paths == PathMode::None)
     w.Add(in.recurse ? L"-d1 -r1" : L"-d0 -r0");
-  else if (PathsKept(s.COM_Folder))
+  else if (core::KeepsPaths(paths))
     w.Add(L"-d1 -r1");
   if (IsOn(s.BH_Pass)) w.Add(s.BH_PassDefault.empty() ? L"-p" : L"-p=" + s.BH_PassDefault);
   return AddWorkFolder(w, s, L"-w=").Text();
 }
 
-std::wstring Arj(const SettingsStore& s, const CreateInput& in) {
+std::wstring Arj(const SettingsStore& s, const CreateInput& in, PathMode paths) {
   Switches w(AddOrMove(s.ARJ_FileOpt, L"a -a", L"m -a"));
   w.AddIf(IsOn(s.ARJ_MakeSFX), L"-je1").AddIf(CharIs(s.ARJ_FileOpt, 1, L'1'), L"-u").Add(L"-m" + s.ARJ_ArcType);
   if (in.named)
     w.Add(in.recurse ? L"-e1 -r" : L"-e");
-  else if (s.COM_Folder == L"0")
+  else if (paths == PathMode::None)
     w.Add(L"-e");
-  else if (s.COM_Folder == L"1")
+  else if (paths == PathMode::Relative)
     w.Add(in.listHoldsFolder ? L"-e1 -r" : L"-e1");
   return w.Text();
 }
 
-std::wstring Rar(const SettingsStore& s, const CreateInput& in) {
+std::wstring Rar(const SettingsStore& s, const CreateInput& in, PathMode paths) {
   Switches w(AddOrMove(s.RAR_FileOpt, L"a", L"m"));
   if ((in.named && in.recurse) || (!in.named && in.folderSource)) {
     // A folder listed as its contents leaves no base folder: the names drop the folder's path.
     const bool contents = in.folderSource && in.baseFolder.empty();
-    if (s.COM_Folder == L"1" && (contents || !in.baseFolder.empty()))
+    if (paths == PathMode::Relative && (contents || !in.baseFolder.empty()))
       w.Add(contents ? L"-ep1 -r" : L"-ep1 -r " + core::QuotePath(L"-ap" + in.baseFolder));
     else
       w.Add(L"-r");
   }
   w.AddIf(in.named && !in.recurse, L"-ep");
-  w.AddIf(!in.named && !in.folderSource && (s.COM_Folder == L"0" || s.COM_Folder == L"1"), L"-ep");
+  w.AddIf(!in.named && !in.folderSource && (paths == PathMode::None || paths == PathMode::Relative), L"-ep");
   w.AddIf(CharIs(s.RAR_FileOpt, 1, L'1'), L"-u").Add(L"-m" + s.RAR_ArcType).Add(L"-md" + s.RAR_Dictionary);
   w.AddIf(IsOn(s.RAR_Volume), L"-v" + s.RAR_Volume).AddIf(IsOn(s.RAR_Solid), L"-s");
   return w.AddIf(IsOn(s.RAR_Multimedia), L"-mm").AddIf(IsOn(s.RAR_Shared), L"-dh").Text();
 }
 
-std::wstring Ace(const SettingsStore& s, const CreateInput& in) {
+std::wstring Ace(const SettingsStore& s, const CreateInput& in, PathMode paths) {
   Switches w(AddOrMove(s.ACE_FileOpt, L"a", L"m"));
-  w.AddIf((in.named && !in.recurse) || (!in.named && !in.folderSource && s.COM_Folder == L"0"), L"-ep");
+  w.AddIf((in.named && !in.recurse) || (!in.named && !in.folderSource && paths == PathMode::None), L"-ep");
   // A folder listed as its contents leaves no base folder: the names drop the folder's path.
-  w.AddIf(in.folderSource && in.baseFolder.empty() && s.COM_Folder == L"1", L"-ep1");
+  w.AddIf(in.folderSource && in.baseFolder.empty() && paths == PathMode::Relative, L"-ep1");
   return w.AddIf(IsOn(s.ACE_Solid), L"-s").Add(L"-m" + s.ACE_ArcTypeOpt).Text();
 }
 
-std::wstring Jar(const SettingsStore& s, const CreateInput& in) {
+std::wstring Jar(const SettingsStore& s, const CreateInput& in, PathMode paths) {
   Switches w(AddOrMove(s.JAR_FileOpt, L"a", L"m"));
   if (in.named)
     w.Add(in.recurse ? L"-jf -r" : L"-jf-");
   else
-    w.AddIf(s.COM_Folder == L"0", L"-jf-").AddIf(s.COM_Folder == L"1", L"-jf -r");
+    w.AddIf(paths == PathMode::None, L"-jf-").AddIf(paths == PathMode::Relative, L"-jf -r");
   w.AddIf(CharIs(s.JAR_FileOpt, 1, L'1'), L"-u").Add(L"-m" + s.JAR_ArcType);
   return w.AddIf(IsOn(s.JAR_NewArc), L"-s").Text();
 }
 
 std::wstring Gca(const SettingsStore& s, const CreateInput& in) {
-  Switches w(s.GCA_ArcType == L"1" ? L"n" : s.GCA_ArcType == L"2" ? L"s" : L"a");
+  static const wchar_t* const kModes[] = {L"a", L"n", L"s"};
+  Switches w(kModes[static_cast<int>(core::GcaModeOf(s.GCA_ArcType))]);
   w.AddIf(!CharIs(s.GCA_ArcOpt, 1, L'0'), L"-v").AddIf(!CharIs(s.GCA_ArcOpt, 2, L'0'), L"-h");
   if (IsOn(s.GCA_Pass)) {
-    w.AddIf(s.GCA_PassType == L"0", L"-p" + in.password);
-    w.AddIf(s.GCA_PassType == L"1", core::QuotePath(L"-k" + s.GCA_PassKeyFile));
+    const core::GcaPassSource source = core::GcaPassSourceOf(s.GCA_PassType);
+    w.AddIf(source == core::GcaPassSource::Prompt, L"-p" + in.password);
+    w.AddIf(source == core::GcaPassSource::KeyFile, core::QuotePath(L"-k" + s.GCA_PassKeyFile));
   }
   return w.Text();
 }
 
-std::wstring TypeSwitches(const SettingsStore& s, const core::ArcTypeRow& row, const CreateInput& in) {
+std::wstring TypeSwitches(const SettingsStore& s, const core::ArcTypeRow& row, const CreateInput& in, PathMode paths) {
   switch (row.index) {
     case core::ArcTypeLzh:
-      return Lzh(s, in);
+      return Lzh(s, in, paths);
     case core::ArcTypeZip:
-      return Zip(s, in);
+      return Zip(s, in, paths);
     case core::ArcTypeCab:
       return Cab(s, in);
     case core::ArcTypeArj:
-      return Arj(s, in);
+      return Arj(s, in, paths);
     case core::ArcTypeTar:
-      return Tar(s, in);
+      return Tar(s, in, paths);
     case core::ArcTypeIsh:
       return Ish(s);
     case core::ArcTypeRar:
-      return Rar(s, in);
+      return Rar(s, in, paths);
     case core::ArcTypeYz1:
-      return Yz1(s);
+      return Yz1(s, paths);
     case core::ArcTypeAce:
-      return Ace(s, in);
+      return Ace(s, in, paths);
     case core::ArcTypeJar:
-      return Jar(s, in);
+      return Jar(s, in, paths);
     case core::ArcTypeBga:
-      return Bga(s);
+      return Bga(s, paths);
     case core::ArcTypeGca:
       return Gca(s, in);
     case core::ArcType7z:
-      return SevenZip(s, in);
+      return SevenZip(s, in, paths);
     case core::ArcTypeYz2:
       return Yz2(s);
     case core::ArcTypeBh:
-      return Bh(s, in);
+      return Bh(s, in, paths);
     default:
       return L"";
   }
@@ -278,17 +284,15 @@ std::wstring CreationSwitches(const SettingsStore& s, const core::ArcTypeRow& ro
   // What lies in a folder keeps its path below the folder even where no path names are asked for: the list
   // names the folder's contents or the items relative to their folder (ListFiles), and the switches are
   // those of relative path names.
-  if (!in.folderSource || s.COM_Folder != L"0") return TypeSwitches(s, row, in);
-  SettingsStore relative = s;
-  relative.COM_Folder = L"1";
-  return TypeSwitches(relative, row, in);
+  const PathMode chosen = core::PathModeOf(s.COM_Folder);
+  return TypeSwitches(s, row, in, in.folderSource && chosen == PathMode::None ? PathMode::Relative : chosen);
 }
 
 std::wstring SevenZipSfxModule(const SettingsStore& s) {
   static const wchar_t* const kModules[] = {L"7z.sfx", L"7zC.sfx", L"7zS.sfx", L"7zSD.sfx"};
-  for (int k = 0; k < 4; ++k)
-    if (s._7Z_MakeSFXType == core::ToWString(k)) return kModules[k];
-  return L"";
+  // "4", the library's own module, and any other text name none.
+  const std::optional<int> module = core::ChoiceIndex(s._7Z_MakeSFXType, 0, 3);
+  return module ? kModules[*module] : L"";
 }
 
 }  // namespace operations

@@ -48,10 +48,10 @@ std::wstring Joined(std::initializer_list<std::wstring> pieces) {
   return line;
 }
 
-// The path switches of adding, by Settings.COM_Folder: no paths, then relative or absolute ones.
-const wchar_t* ByPathOption(const std::wstring& comFolder, const wchar_t* none, const wchar_t* kept) {
-  if (comFolder == L"0") return none;
-  if (comFolder == L"1" || comFolder == L"2") return kept;
+// The path switches of adding: no paths, then relative or absolute ones.
+const wchar_t* ByPathOption(core::PathMode paths, const wchar_t* none, const wchar_t* kept) {
+  if (paths == core::PathMode::None) return none;
+  if (core::KeepsPaths(paths)) return kept;
   return nullptr;
 }
 
@@ -114,7 +114,7 @@ std::optional<ArchiverCommand> UpdateCommand(const SettingsStore& s, const EditI
   }
   if (in.type == L"JAR") {
     std::wstring w = L"u";
-    if (s.COM_Folder == L"0") w += L" -jf-";
+    if (in.paths == core::PathMode::None) w += L" -jf-";
     w += L" -m" + s.JAR_ArcType;
     if (IsOn(s.JAR_NewArc)) w += L" -s";
     return ArchiverCommand{Archiver::JarExe, Joined({w, archive, core::QuotePath(in.firstItem)}), 0};
@@ -178,12 +178,12 @@ std::optional<ArchiverCommand> AddCommand(const SettingsStore& s, const EditInpu
   const std::wstring list = core::QuotePath(in.select);
   const std::wstring shortList = Short(in, ListPath(in.select));
   const bool hasBase = !core::Trim(in.arcFolder).empty();
-  const std::wstring& com = s.COM_Folder;
+  const bool noPaths = in.paths == core::PathMode::None;
   std::wstring w;
   if (in.type == L"LZH") {
     w = CharIs(s.LZH_FileOpt, 2, L'0') ? L"u" : L"m";
     w += L" -jm" + s.LZH_ArcType + L" -h" + s.LZH_HeadType + (IsOn(s.LZH_Attribute) ? L" -a1" : L" -a0");
-    AddPiece(w, ByPathOption(com, L"-r0", L"-x1 -r2"));
+    AddPiece(w, ByPathOption(in.paths, L"-r0", L"-x1 -r2"));
     if (CharIs(s.LZH_FileOpt, 1, L'1')) w += L" -jn1";
     if (CharIs(s.LZH_FileOpt, 3, L'1')) w += L" -ji1";
     return ArchiverCommand{Archiver::Unlha, Joined({w, archive, folder, list}), 0};
@@ -191,28 +191,28 @@ std::optional<ArchiverCommand> AddCommand(const SettingsStore& s, const EditInpu
   if (in.type == L"ZIP") {
     w = CharIs(s.ZIP_FileOpt, 2, L'0') ? L"-r" : L"-m";
     w += L" -S -" + s.ZIP_ArcTypeOpt + L" -v";
-    if (com == L"0") w += L" -j";
+    if (noPaths) w += L" -j";
     if (CharIs(s.ZIP_FileOpt, 1, L'1')) w += L" -u";
     if (CharIs(s.ZIP_FileOpt, 3, L'1')) w += L" -k";
     return ArchiverCommand{Archiver::Zip, Joined({w, archive, list}), 1};
   }
   if (in.type == L"ARJ") {
     w = L"u -a";
-    if (com == L"0") w += L" -e";
+    if (noPaths) w += L" -e";
     if (CharIs(s.ARJ_FileOpt, 1, L'1')) w += L" -u";
     w += L" -m" + s.ARJ_ArcType;
     return ArchiverCommand{Archiver::Unarj, Joined({w, ArjArchive(in), L"!" + shortList}), 1};
   }
   if (in.type == L"TAR") {
     // With no path switch the line begins with the joining blank, as the library has always been given it.
-    w = com == L"0" ? L"--use-directory=0 -rvf" : L" -rvf";
+    w = noPaths ? L"--use-directory=0 -rvf" : L" -rvf";
     return ArchiverCommand{Archiver::Tar, w + L" " + archive + L" " + folder + L" " + list, 0};
   }
   if (in.type == L"RAR" || in.type == L"ACE") {
     const bool rar = in.type == L"RAR";
     if (rar) {
       w = L"u";
-      if (com == L"0") w += L" -ep";
+      if (noPaths) w += L" -ep";
       if (CharIs(s.RAR_FileOpt, 1, L'1')) w += L" -u";
       w += L" -m" + s.RAR_ArcType + L" -md" + s.RAR_Dictionary;
       if (IsOn(s.RAR_Solid)) w += L" -s";
@@ -228,7 +228,7 @@ std::optional<ArchiverCommand> AddCommand(const SettingsStore& s, const EditInpu
   }
   if (in.type == L"JAR") {
     w = CharIs(s.JAR_FileOpt, 2, L'0') ? L"a" : L"m";
-    if (com == L"0") w += L" -jf-";
+    if (noPaths) w += L" -jf-";
     if (CharIs(s.JAR_FileOpt, 1, L'1')) w += L" -u";
     w += L" -m" + s.JAR_ArcType;
     if (IsOn(s.JAR_NewArc)) w += L" -s";
@@ -237,28 +237,28 @@ std::optional<ArchiverCommand> AddCommand(const SettingsStore& s, const EditInpu
   const std::wstring base = hasBase ? core::QuotePath(in.arcFolder) : L"";
   if (in.type == L"BGA") {
     w = CharIs(s.BGA_FileOpt, 2, L'0') ? L"a" : L"m";
-    w += IsOn(s.BGA_ArcType) ? L" -m2" : L" -m1";
+    w += core::BgaMethodOf(s.BGA_ArcType) == core::BgaMethod::Gzip ? L" -m1" : L" -m2";
     w += L" -l" + s.BGA_Level;
     if (IsOn(s.BGA_Attribute)) w += L" -a";
-    if (com == L"1" || com == L"2") w += L" -r";
+    if (core::KeepsPaths(in.paths)) w += L" -r";
     if (CharIs(s.BGA_FileOpt, 1, L'1')) w += L" -n";
     return ArchiverCommand{Archiver::Bga, hasBase ? Joined({w, archive, base, list}) : Joined({w, archive, list}), 0};
   }
   if (in.type == L"7Z") {
     w = CharIs(s._7Z_FileOpt, 2, L'0') ? L"a" : L"m";
     if (CharIs(s._7Z_FileOpt, 1, L'1')) w += L" -u";
-    AddPiece(w, ByPathOption(com, L"-r-", L"-r"));
+    AddPiece(w, ByPathOption(in.paths, L"-r-", L"-r"));
     w += L" -ms=off";
     w += IsOn(s._7Z_ArcHead) ? L" -mhc=on" : L" -mhc=off";
     const std::wstring work = core::Trim(s.UnlhaWorkFolder);
-    if (s.UnlhaWorkFolderFlag == L"1" && !work.empty()) w += L" " + core::QuotePath(L"-w" + work);
+    if (core::IsExactlyOn(s.UnlhaWorkFolderFlag) && !work.empty()) w += L" " + core::QuotePath(L"-w" + work);
     return ArchiverCommand{Archiver::SevenZip, hasBase ? Joined({w, archive, base, list}) : Joined({w, archive, list}),
                            0};
   }
   if (in.type == L"BH") {
     w = CharIs(s.BH_FileOpt, 2, L'0') ? L"a" : L"m";
     w += IsOn(s.BH_Attribute) ? L" -a1" : L" -a0";
-    AddPiece(w, ByPathOption(com, L"-d0 -r0", L"-d1 -r1"));
+    AddPiece(w, ByPathOption(in.paths, L"-d0 -r0", L"-d1 -r1"));
     return ArchiverCommand{Archiver::Bh, Joined({w, archive, folder, list}), 0};
   }
   return std::nullopt;
@@ -274,6 +274,7 @@ EditInput CurrentInput(const std::wstring& archive) {
   in.type = core::GetArcTypeByExt(archive);
   in.select = core::PrivateState.SelectArcFileName();
   in.arcFolder = core::PrivateState.ArcFolderName();
+  in.paths = core::PathModeOf(core::Settings.COM_Folder);
   in.shortPath = [](const std::wstring& path) { return core::GetShortPath(path); };
   return in;
 }
@@ -284,8 +285,9 @@ void DeleteArcFiles(HWND owner, const std::wstring& archive) {
   SetArcStatus(Run(owner, DeleteCommand(core::Settings, CurrentInput(archive))));
 }
 
-void UpdateArcFiles(HWND owner, const std::wstring& archive) {
+void UpdateArcFiles(HWND owner, const std::wstring& archive, core::PathMode paths) {
   EditInput in = CurrentInput(archive);
+  in.paths = paths;
   const std::wstring& select = in.select;
   if (in.type == L"JAR") {
     const bool marked = !select.empty() && (select[0] == L'@' || select[0] == L'!');

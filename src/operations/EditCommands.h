@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "operations/ArchiverCommand.h"
 #include "operations/ListFiles.h"
@@ -21,6 +22,8 @@ struct EditInput {
   std::wstring arcFolder;       // adding: the folder the listed names are relative to (PrivateState.ArcFolderName)
   std::wstring firstItem;       // JAR update: the first item of the list file
   ShortPathFunction shortPath;  // the short (8.3) form of a path; unset: the path itself
+  // Update and add: the path names the listed items keep.
+  core::PathMode paths = core::PathMode::None;
 };
 
 // Delete the listed entries; nullopt for a type that cannot delete.
@@ -46,7 +49,8 @@ std::optional<ArchiverCommand> AddCommand(const core::SettingsStore& settings, c
 // The jobs. The archive is the argument or PrivateState.ArcFileName; the list is
 // PrivateState.SelectArcFileName. Each sets PrivateState.ArcStatus.
 void DeleteArcFiles(HWND owner, const std::wstring& archive);
-void UpdateArcFiles(HWND owner, const std::wstring& archive);
+// Update with the listed items keeping `paths`, whatever path handling the user compresses with.
+void UpdateArcFiles(HWND owner, const std::wstring& archive, core::PathMode paths);
 void ConvertLzhNewSwitch(HWND owner, const std::wstring& archive);
 void RenameArcFile(HWND owner, const std::wstring& type, const std::wstring& oldName, const std::wstring& newName);
 // Shows the archiver's report; PrivateState.ArcStatus is left as it was.

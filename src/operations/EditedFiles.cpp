@@ -160,14 +160,10 @@ bool NotPutBack(HWND owner, const std::wstring& reason, UINT icon, const std::ws
 bool RunUpdate(HWND owner, const std::wstring& type, const EditOrigin& origin) {
   // The names are listed relative to that folder whatever path option the user compresses with: with no
   // paths or whole paths the entry would not come back under its own path.
-  const std::wstring pathOption = std::exchange(core::Settings.COM_Folder, L"1");
-  bool updated = MakePackFileList(origin.base + L'\0' + origin.relative, type, false);
-  if (updated) {
-    UpdateArcFiles(owner, origin.archive);
-    updated = core::PrivateState.ArcStatus();
-  }
-  core::Settings.COM_Folder = pathOption;
-  return updated;
+  const core::PathMode relative = core::PathMode::Relative;
+  if (!MakePackFileList(origin.base + L'\0' + origin.relative, type, false, relative)) return false;
+  UpdateArcFiles(owner, origin.archive, relative);
+  return core::PrivateState.ArcStatus();
 }
 
 }  // namespace

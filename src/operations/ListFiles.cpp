@@ -25,12 +25,8 @@ const core::ListFileRules& RulesOf(const std::wstring& type) {
   return row ? row->listFile : kOther;
 }
 
-int PathOption(const std::wstring& comFolder) {
-  if (comFolder == L"0") return 0;
-  if (comFolder == L"1") return 1;
-  if (comFolder == L"2") return 2;
-  return -1;
-}
+// The index of a path handling in the rules' tables (none, relative, absolute); -1 for Unknown.
+int PathOption(core::PathMode paths) { return paths == core::PathMode::Unknown ? -1 : static_cast<int>(paths); }
 
 bool HoldsAllFiles(const std::wstring& item) { return item.find(L"*.*") != std::wstring::npos; }
 
@@ -157,13 +153,13 @@ std::wstring IshSelectArgument(const std::vector<SelectedEntry>& entries) {
   return core::Trim(argument);
 }
 
-PackList PackListLines(const std::wstring& files, const std::wstring& type, bool withFolders,
-                       const std::wstring& comFolder, const ShortPathFunction& shortPath, bool folderSource) {
+PackList PackListLines(const std::wstring& files, const std::wstring& type, bool withFolders, core::PathMode paths,
+                       const ShortPathFunction& shortPath, bool folderSource) {
   const core::ListFileRules& rules = RulesOf(type);
   // What lies in a folder keeps its path below the folder even where no path names are asked for: a folder
   // alone goes as its contents, several items as relative path names.
-  const bool folderPaths = folderSource && !withFolders && comFolder == L"0";
-  const int option = folderPaths ? 1 : PathOption(comFolder);
+  const bool folderPaths = folderSource && !withFolders && paths == core::PathMode::None;
+  const int option = PathOption(folderPaths ? core::PathMode::Relative : paths);
   PackList out;
   PackWriter writer(out, shortPath);
 
@@ -288,10 +284,14 @@ bool MakeSelectFileList(const std::wstring& type, const std::vector<SelectedEntr
 }
 
 bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, bool folderSource) {
+  return MakePackFileList(files, type, withFolders, core::PathModeOf(core::Settings.COM_Folder), folderSource);
+}
+
+bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, core::PathMode paths,
+                      bool folderSource) {
   core::PrivateState.SetSelectArcFileName(L"");
   core::PrivateState.SetArcFolderName(L"");
-  const PackList list =
-      PackListLines(files, type, withFolders, core::Settings.COM_Folder, &core::GetShortPath, folderSource);
+  const PackList list = PackListLines(files, type, withFolders, paths, &core::GetShortPath, folderSource);
   CreateWorkFolder();
   const std::wstring path = ListFilePath();
   const bool written = WriteListFile(path, list.lines);

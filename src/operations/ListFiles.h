@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/SettingValues.h"
+
 namespace operations {
 
 // One entry selected in the main window's list: its name and its folder inside the archive (the column
@@ -31,12 +33,12 @@ using ShortPathFunction = std::function<std::wstring(const std::wstring&)>;
 
 // The lines for `files`: NUL-separated, the base folder first, then names relative to it (a folder as
 // "name\*.*"); with `withFolders` the names are full paths. Text without NUL is one path without a base.
-// `comFolder` is Settings.COM_Folder ("0" no paths, "1" relative, "2" absolute); any other value writes
-// no line. `shortPath` gives a path's short (8.3) form. With `folderSource` (a folder is among the items)
-// and no paths asked for, nothing is lost below a folder: one folder alone is listed as its contents, seen
-// from the folder itself (the base folder becomes the folder), several items as with relative paths.
-PackList PackListLines(const std::wstring& files, const std::wstring& type, bool withFolders,
-                       const std::wstring& comFolder, const ShortPathFunction& shortPath, bool folderSource = false);
+// `paths` is the path handling of the names; PathMode::Unknown writes no line. `shortPath` gives a path's
+// short (8.3) form. With `folderSource` (a folder is among the items) and no paths asked for, nothing is
+// lost below a folder: one folder alone is listed as its contents, seen from the folder itself (the base
+// folder becomes the folder), several items as with relative paths.
+PackList PackListLines(const std::wstring& files, const std::wstring& type, bool withFolders, core::PathMode paths,
+                       const ShortPathFunction& shortPath, bool folderSource = false);
 
 // The run's list file: the instance work folder and ListFileName.
 std::wstring ListFilePath();
@@ -56,11 +58,14 @@ bool MakeSelectFileList();
 // The same for entries given by the caller.
 bool MakeSelectFileList(const std::wstring& type, const std::vector<SelectedEntry>& entries);
 
-// The list of files to pack (see PackListLines) for an archive of `type`, with Settings.COM_Folder.
-// SelectArcFileName becomes "@" and the list's path, ArcFolderName the base folder of the names. Makes
-// the instance work folder when it is missing. False when the list could not be written exactly; the
-// name argument is set all the same.
+// The list of files to pack (see PackListLines) for an archive of `type`, with the path handling the user
+// compresses with (Settings.COM_Folder). SelectArcFileName becomes "@" and the list's path, ArcFolderName
+// the base folder of the names. Makes the instance work folder when it is missing. False when the list could
+// not be written exactly; the name argument is set all the same.
 bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, bool folderSource = false);
+// The same with the path handling `paths` the caller needs.
+bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, core::PathMode paths,
+                      bool folderSource = false);
 
 // Deletes the run's list file when it is there.
 void DeleteListFile();

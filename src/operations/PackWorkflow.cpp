@@ -41,7 +41,8 @@ bool SaveFilter(const std::wstring& type, std::wstring& filter, std::wstring& ex
       if (core::Settings.TAR_ArcType == core::ToWString(k)) extension = kTar[k];
     label = L"TAR";
   } else if (type == L"BGA") {
-    extension = core::Settings.BGA_ArcType == L"0" ? L"gza" : core::Settings.BGA_ArcType == L"1" ? L"bza" : type;
+    const core::BgaMethod method = core::BgaMethodOf(core::Settings.BGA_ArcType);
+    extension = method == core::BgaMethod::Gzip ? L"gza" : method == core::BgaMethod::Bzip2 ? L"bza" : type;
   } else if (type == L"EXE") {
     filter = L"SFX File (*.exe)|*.exe";
     extension = L"exe";

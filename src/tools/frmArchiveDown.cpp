@@ -201,7 +201,7 @@ void frmArchiveDown::ApplyTypeRules(const std::wstring& type) {
   Apply(chkFolder, boxes.folder);
   Apply(chkOverWrite, boxes.overwrite);
   Apply(ChkNewFile, boxes.newFile);
-  if (boxes.newFileFrom && (core::Settings.*boxes.newFileFrom).substr(0, 1) != L"0") ChkNewFile.SetValue(1);
+  if (boxes.newFileFrom && core::IsOn((core::Settings.*boxes.newFileFrom).substr(0, 1))) ChkNewFile.SetValue(1);
   switch (boxes.volumes) {
     case core::VolumesBox::None:
       break;

@@ -4,6 +4,7 @@
 
 #include "core/BrowseFolderEx.h"
 #include "core/CommonDlg.h"
+#include "core/SettingValues.h"
 #include "core/Text.h"
 #include "core/frmBrowseFolderEx.h"
 #include "core/modPath.h"
@@ -91,7 +92,7 @@ void frmTemplate::Form_Load() {
   ArchiveTemplate values = ReadTemplate(number_);
   loadedCount_ = static_cast<int>(values.entries.size());
   if (values.arcType.empty()) values.arcType = L"0";
-  values.makeSfx = values.makeSfx == L"1" ? L"1" : L"0";
+  values.makeSfx = core::FlagText(core::IsExactlyOn(values.makeSfx));
   winui::LoadControls(*this, [this, &values](DataExchange& dx) { Transfer(dx, values); });
   for (const std::wstring& entry : values.entries) {
     if (entry.empty()) break;

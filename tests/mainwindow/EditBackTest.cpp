@@ -279,6 +279,27 @@ TEST_F(EditBackTest, AnEntryDeletedFromTheShownArchiveMeanwhileIsNotBroughtBackA
   EXPECT_EQ(browser::Entries().Count(), 2);
 }
 
+// The user compresses without path names; an edited entry in a folder still goes back listed under its own
+// path, and JAR's tool is not told "-jf-" (which would store it at the top). The user's choice stays as it was.
+TEST_F(EditBackTest, AJarEntryInAFolderGoesBackWithItsPathWhileTheUserCompressesWithoutPaths) {
+  core::Settings.COM_Folder = L"0";
+  archiver::SetToolFolder(testsupport::StandinFolder());
+  archive = Archive(L"my docs.jar", "entry a.txt\r\ndata top\r\nend\r\nentry doc/a.txt\r\ndata inner\r\nend\r\n");
+  ASSERT_TRUE(OpenArchive(*form, archive, L"unreadable"));
+  SelectEntry(L"a.txt", L"doc");
+  const std::wstring copy = OpenSelectedEntry(*form, operations::MemberMode::ExtractOnly);
+  Save(copy);
+  EXPECT_TRUE(operations::UpdateEditedFile(form->Hwnd(), copy));
+  archiver::SetToolFolder(L"");
+  EXPECT_EQ(core::Settings.COM_Folder, L"0");
+  std::vector<std::string> updates;
+  for (const std::string& line : testsupport::StandinLogLines(temp / L"standins.log"))
+    if (line.rfind("jar32\tjar32\tu ", 0) == 0) updates.push_back(line);
+  ASSERT_EQ(updates.size(), 1u);
+  EXPECT_EQ(updates[0].find("-jf-"), std::string::npos) << updates[0];
+  EXPECT_NE(updates[0].find("\\.\\doc\\a.txt\""), std::string::npos) << updates[0];
+}
+
 TEST_F(EditBackTest, OnlyTheTypesWithAnUpdateCommandTakeEntriesBackAndRarNoneInAFolder) {
   struct Case {
     const wchar_t* archive;

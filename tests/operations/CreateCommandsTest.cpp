@@ -467,6 +467,81 @@ TEST(CreationSwitches, ConsoleTools) {
       });
 }
 
+// A settings file edited by hand may hold what no option button writes: each such text gives the switches
+// it has always given (no path or method switch where none is named, the defaults' forms elsewhere), and the
+// flags read as exactly "1" stay off for any other text.
+TEST(CreationSwitches, TextsNoOptionWritesKeepTheirSwitches) {
+  ExpectSwitches(core::ArcTypeYz1, L"$New0001.yz1",
+                 {
+                     {"path option 3", [](auto& s, auto&) { s.COM_Folder = L"3"; }, L"c"},
+                     {"path option \" 1\"", [](auto& s, auto&) { s.COM_Folder = L" 1"; }, L"c"},
+                 });
+  ExpectSwitches(core::ArcTypeCab, L"$New0001.cab",
+                 {
+                     {"method 3", [](auto& s, auto&) { s.CAB_ArcType = L"3"; }, L"-a"},
+                     {"method 01", [](auto& s, auto&) { s.CAB_ArcType = L"01"; }, L"-a"},
+                     {"volume size 5",
+                      [](auto& s, auto&) {
+                        s.CAB_Multi = L"1";
+                        s.CAB_MultiSize = L"5";
+                      },
+                      L"-a -mz"},
+                     {"quiet, no-compression filter and work folder ticked as 2",
+                      [](auto& s, auto& in) {
+                        s.CAB_FileOpt = L"2";
+                        s.CAB_NoPack = L"2";
+                        s.CAB_NoPackFilter = L"*.zip;";
+                        s.UnlhaWorkFolderFlag = L"2";
+                        s.UnlhaWorkFolder = L"C:\\w";
+                        in.cabVersion = 93;
+                      },
+                      L"-a -mz"},
+                 });
+  ExpectSwitches(core::ArcTypeTar, L"$New0001.tar",
+                 {
+                     {"compression 3", [](auto& s, auto&) { s.TAR_ArcType = L"3"; }, L" --use-directory=0 -cvf"},
+                 });
+  ExpectSwitches(core::ArcTypeBga, L"$New0001.gza",
+                 {
+                     {"method 2", [](auto& s, auto&) { s.BGA_ArcType = L"2"; }, L"a -m2 -l6 -a"},
+                     {"method empty", [](auto& s, auto&) { s.BGA_ArcType = L""; }, L"a -m2 -l6 -a"},
+                 });
+  ExpectSwitches(core::ArcTypeGca, L"$New0001.gca",
+                 {
+                     {"mode 3", [](auto& s, auto&) { s.GCA_ArcType = L"3"; }, L"a"},
+                     {"pass-phrase source 2",
+                      [](auto& s, auto& in) {
+                        s.GCA_Pass = L"1";
+                        s.GCA_PassType = L"2";
+                        in.password = L"secret";
+                      },
+                      L"a"},
+                 });
+  ExpectSwitches(core::ArcTypeYz2, L"$New0001.yz2",
+                 {
+                     {"threads 3", [](auto& s, auto&) { s.YZ2_MultiThread = L"3"; }, L"f -c -j -m -b8"},
+                 });
+  ExpectSwitches(core::ArcTypeIsh, L"$New0001.ish",
+                 {
+                     {"system 6", [](auto& s, auto&) { s.ISH_OS = L"6"; }, L"/ss"},
+                 });
+  ExpectSwitches(core::ArcTypeBh, L"$New0001.bh",
+                 {
+                     {"level 6", [](auto& s, auto&) { s.BH_Level = L"6"; }, L"a -a1 -mdx -d0 -r0"},
+                     {"level \" 1\"", [](auto& s, auto&) { s.BH_Level = L" 1"; }, L"a -a1 -mdx -d0 -r0"},
+                 });
+  ExpectSwitches(core::ArcType7z, L"$New0001.7z",
+                 {
+                     {"container 7Z in capitals", [](auto& s, auto&) { s._7Z_ArcType = L"7Z"; }, L"u -r- -tzip"},
+                     {"the library's own self-extractor",
+                      [](auto& s, auto&) {
+                        s._7Z_MakeSFX = L"1";
+                        s._7Z_MakeSFXType = L"4";
+                      },
+                      L"u -r- -t7z -sfx -ms=on -mhc=on -mx"},
+                 });
+}
+
 TEST(CreationCommand, TheShapesOfTheLines) {
   const SettingsStore s = optest::DefaultSettings();
   auto command = [&](int index, const CreateInput& in) {

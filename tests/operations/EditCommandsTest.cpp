@@ -217,8 +217,8 @@ TEST(EditCommands, TestAndBackFromAProgram) {
 }
 
 TEST(EditCommands, Add) {
-  const auto folder = [](const wchar_t* value) {
-    return [value](core::SettingsStore& s, EditInput&) { s.COM_Folder = value; };
+  const auto folder = [](core::PathMode paths) {
+    return [paths](core::SettingsStore&, EditInput& in) { in.paths = paths; };
   };
   const std::wstring list = kList;
   Check(operations::AddCommand,
@@ -229,9 +229,9 @@ TEST(EditCommands, Add) {
              ArchiverCommand{Archiver::Unlha, L"u -jm2 -h2 -a1 -r0 \"C:\\My Files\\a.lzh\" \"C:\\My Files\\\" " + list,
                              0}},
             {"LZH moving with relative paths",
-             [](core::SettingsStore& s, EditInput&) {
+             [](core::SettingsStore& s, EditInput& in) {
                s.LZH_FileOpt = L"010";
-               s.COM_Folder = L"1";
+               in.paths = core::PathMode::Relative;
              },
              Input(L"LZH", L"C:\\a\\b.lzh"),
              ArchiverCommand{Archiver::Unlha, L"m -jm2 -h2 -a1 -x1 -r2 C:\\a\\b.lzh C:\\a\\ " + list, 0}},
@@ -247,7 +247,7 @@ TEST(EditCommands, Add) {
              {},
              Input(L"TAR", L"C:\\a\\b.tar"),
              ArchiverCommand{Archiver::Tar, L"--use-directory=0 -rvf C:\\a\\b.tar C:\\a\\ " + list, 0}},
-            {"TAR with paths begins with the blank", folder(L"1"), Input(L"TAR", L"C:\\a\\b.tar"),
+            {"TAR with paths begins with the blank", folder(core::PathMode::Relative), Input(L"TAR", L"C:\\a\\b.tar"),
              ArchiverCommand{Archiver::Tar, L" -rvf C:\\a\\b.tar C:\\a\\ " + list, 0}},
             {"RAR",
              {},
@@ -266,7 +266,7 @@ TEST(EditCommands, Add) {
              {},
              Input(L"BGA", L"C:\\a\\b.gza"),
              ArchiverCommand{Archiver::Bga, L"a -m1 -l6 -a C:\\a\\b.gza " + list, 0}},
-            {"BH with paths", folder(L"2"), Input(L"BH", L"C:\\a\\b.bh"),
+            {"BH with paths", folder(core::PathMode::Absolute), Input(L"BH", L"C:\\a\\b.bh"),
              ArchiverCommand{Archiver::Bh, L"a -a1 -d1 -r1 C:\\a\\b.bh C:\\a\\ " + list, 0}},
             {"TGZ adds nothing", {}, Input(L"TGZ", L"C:\\a\\b.tgz"), std::nullopt},
         });

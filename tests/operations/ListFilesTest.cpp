@@ -5,6 +5,7 @@
 
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modPath.h"
@@ -12,6 +13,7 @@
 
 namespace {
 
+using core::PathMode;
 using operations::PackList;
 using operations::PackListLines;
 using operations::SelectedEntry;
@@ -69,7 +71,7 @@ TEST(PackListLines, ItemsUnderABaseFolderByTypeAndPathOption) {
       {L"LZH", L"3", {}, L"C:\\data\\"},
   };
   for (const Case& c : cases) {
-    const PackList list = PackListLines(files, c.type, false, c.option, FakeShort);
+    const PackList list = PackListLines(files, c.type, false, core::PathModeOf(c.option), FakeShort);
     EXPECT_EQ(list.lines, c.lines) << Trace(c.type, c.option);
     EXPECT_EQ(list.arcFolderName, c.arcFolder) << Trace(c.type, c.option);
   }
@@ -77,20 +79,21 @@ TEST(PackListLines, ItemsUnderABaseFolderByTypeAndPathOption) {
 
 TEST(PackListLines, DriveRootsBlanksAndAFolderFirst) {
   // A drive root as base: ZIP names every file in full; the base line of LZH is kept.
-  EXPECT_EQ(PackListLines(Files({L"C:\\", L"a.txt", L"b.txt"}), L"ZIP", false, L"1", FakeShort).lines,
+  EXPECT_EQ(PackListLines(Files({L"C:\\", L"a.txt", L"b.txt"}), L"ZIP", false, PathMode::Relative, FakeShort).lines,
             (Lines{L"C:\\a.txt", L"C:\\b.txt"}));
-  EXPECT_EQ(PackListLines(Files({L"C:\\", L"a.txt", L"b.txt"}), L"LZH", false, L"1", FakeShort).lines,
+  EXPECT_EQ(PackListLines(Files({L"C:\\", L"a.txt", L"b.txt"}), L"LZH", false, PathMode::Relative, FakeShort).lines,
             (Lines{L"C:\\ a.txt", L"b.txt"}));
   // Paths holding a blank are quoted, each part of a base line on its own.
-  EXPECT_EQ(PackListLines(Files({L"C:\\my data", L"a b.txt"}), L"LZH", false, L"1", FakeShort).lines,
+  EXPECT_EQ(PackListLines(Files({L"C:\\my data", L"a b.txt"}), L"LZH", false, PathMode::Relative, FakeShort).lines,
             (Lines{L"\"C:\\my data\\\" \"a b.txt\""}));
-  EXPECT_EQ(PackListLines(Files({L"C:\\my data", L"a b.txt"}), L"RAR", false, L"0", FakeShort).lines,
+  EXPECT_EQ(PackListLines(Files({L"C:\\my data", L"a b.txt"}), L"RAR", false, PathMode::None, FakeShort).lines,
             (Lines{L"\"C:\\MY DATA\\A B.TXT\""}));
   // RAR relative names: the base folder becomes the first item's folder when that is a folder.
-  EXPECT_EQ(PackListLines(Files({L"C:\\data", L"docs\\*.*", L"a.txt"}), L"RAR", false, L"1", FakeShort).arcFolderName,
+  EXPECT_EQ(PackListLines(Files({L"C:\\data", L"docs\\*.*", L"a.txt"}), L"RAR", false, PathMode::Relative, FakeShort)
+                .arcFolderName,
             L"docs\\");
   // A comma is part of a name.
-  EXPECT_EQ(PackListLines(Files({L"C:\\data", L"a,b.txt"}), L"LZH", false, L"0", FakeShort).lines,
+  EXPECT_EQ(PackListLines(Files({L"C:\\data", L"a,b.txt"}), L"LZH", false, PathMode::None, FakeShort).lines,
             (Lines{L"C:\\data\\a,b.txt"}));
 }
 
@@ -121,19 +124,19 @@ TEST(PackListLines, AFolderUnderNoPathNames) {
       {L"YZ2", {L"\"C:\\my data\\sub dir\\*.*\""}, L"C:\\my data\\sub dir\\"},
   };
   for (const Case& c : cases) {
-    const PackList list = PackListLines(folder, c.type, false, L"0", FakeShort, true);
+    const PackList list = PackListLines(folder, c.type, false, PathMode::None, FakeShort, true);
     EXPECT_EQ(list.lines, c.lines) << core::ToUtf8(c.type);
     EXPECT_EQ(list.arcFolderName, c.arcFolder) << core::ToUtf8(c.type);
   }
   // With a file beside it, or with paths asked for, the folder keeps its name.
   const std::wstring both = Files({L"C:\\data", L"docs\\*.*", L"a.txt"});
-  EXPECT_EQ(PackListLines(both, L"LZH", false, L"0", FakeShort, true).lines,
+  EXPECT_EQ(PackListLines(both, L"LZH", false, PathMode::None, FakeShort, true).lines,
             (Lines{L"C:\\data\\ docs\\*.*", L"a.txt"}));
-  EXPECT_EQ(PackListLines(both, L"LZH", false, L"0", FakeShort, true).lines,
-            PackListLines(both, L"LZH", false, L"1", FakeShort).lines);
+  EXPECT_EQ(PackListLines(both, L"LZH", false, PathMode::None, FakeShort, true).lines,
+            PackListLines(both, L"LZH", false, PathMode::Relative, FakeShort).lines);
   for (const wchar_t* option : {L"1", L"2"})
-    EXPECT_EQ(PackListLines(folder, L"LZH", false, option, FakeShort, true).lines,
-              PackListLines(folder, L"LZH", false, option, FakeShort).lines)
+    EXPECT_EQ(PackListLines(folder, L"LZH", false, core::PathModeOf(option), FakeShort, true).lines,
+              PackListLines(folder, L"LZH", false, core::PathModeOf(option), FakeShort).lines)
         << core::ToUtf8(option);
 }
 
@@ -163,7 +166,7 @@ TEST(PackListLines, OnePathWithoutABaseFolder) {
       {L"YZ2", L"1", L"C:\\my data\\x.txt", {L"\"C:\\my data\\x.txt\""}, L""},
   };
   for (const Case& c : cases) {
-    const PackList list = PackListLines(c.path, c.type, false, c.option, FakeShort);
+    const PackList list = PackListLines(c.path, c.type, false, core::PathModeOf(c.option), FakeShort);
     EXPECT_EQ(list.lines, c.lines) << Trace(c.type, c.option) << " " << core::ToUtf8(c.path);
     EXPECT_EQ(list.arcFolderName, c.arcFolder) << Trace(c.type, c.option) << " " << core::ToUtf8(c.path);
   }
@@ -189,15 +192,15 @@ TEST(PackListLines, FullPathsWithFolders) {
       {L"YZ2", {L"C:\\data\\a.txt", L"C:\\data\\docs\\*.*", L"C:\\data\\b.txt"}, L"C:\\data\\"},
   };
   for (const Case& c : cases) {
-    const PackList list = PackListLines(files, c.type, true, L"0", FakeShort);
+    const PackList list = PackListLines(files, c.type, true, PathMode::None, FakeShort);
     EXPECT_EQ(list.lines, c.lines) << core::ToUtf8(c.type);
     EXPECT_EQ(list.arcFolderName, c.arcFolder) << core::ToUtf8(c.type);
   }
   // A folder right under a drive root is named in full.
   const std::wstring rootFolder = Files({L"C:\\", L"C:\\docs\\*.*"});
-  EXPECT_EQ(PackListLines(rootFolder, L"LZH", true, L"0", FakeShort).lines, Lines{L"C:\\docs\\*.*"});
-  EXPECT_EQ(PackListLines(rootFolder, L"JAR", true, L"0", FakeShort).lines, Lines{L"C:\\docs\\*.*"});
-  EXPECT_EQ(PackListLines(rootFolder, L"CAB", true, L"0", FakeShort).lines, Lines{L"docs\\*.*"});
+  EXPECT_EQ(PackListLines(rootFolder, L"LZH", true, PathMode::None, FakeShort).lines, Lines{L"C:\\docs\\*.*"});
+  EXPECT_EQ(PackListLines(rootFolder, L"JAR", true, PathMode::None, FakeShort).lines, Lines{L"C:\\docs\\*.*"});
+  EXPECT_EQ(PackListLines(rootFolder, L"CAB", true, PathMode::None, FakeShort).lines, Lines{L"docs\\*.*"});
 }
 
 TEST(SelectListLines, EntriesInTheirFoldersByType) {

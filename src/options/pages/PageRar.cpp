@@ -1,4 +1,5 @@
 // The RAR page of the per-type options dialog.
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "options/ArcOptionRules.h"
 #include "options/PageRows.h"
@@ -50,7 +51,7 @@ void SizeList(frmArcOption& form, winui::DataExchange& dx, int id, std::wstring&
 void VolumeSize(frmArcOption& form, winui::DataExchange& dx) {
   std::wstring& volume = core::Settings.RAR_Volume;
   winui::ComboBox list(&form, ID_cmbRARVolume);
-  if (dx.Loading() && volume == L"0") {
+  if (dx.Loading() && !core::IsOn(volume)) {
     list.SetListIndex(0);
   } else if (dx.Saving() && list.ListIndex() == 0) {
     volume = L"0";
