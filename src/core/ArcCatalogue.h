@@ -326,6 +326,7 @@ struct ArcTypeRow {
   Creation creation{};
   // Extraction switches, names and destination form, and the extraction dialog's boxes.
   Extraction extraction{};
+  ArchiverCall extractCall{};  // the wrapper every extraction of the type runs through
 };
 
 // Every row: the 17 indexed types in index order, then TGZ and TBZ.
