@@ -3,6 +3,7 @@
 // the library calls, the readers, the command availability, the type detection and the choice of the type
 // to create all read their type's row; a property a type gains (a creation rule, say) is added here.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -192,16 +193,48 @@ struct Creation {
 
 // How a command on the entries of an existing archive names the archive.
 enum class EditArchive : uint8_t {
-  Quoted,         // the path, quoted when it holds a blank
-  Short,          // its short (8.3) form
-  ArjShortUpper,  // the short form of its folder, "\" and its file name in upper case; the list as "!" and
-                  // the short form of the list file
+  Quoted,            // the path, quoted when it holds a blank
+  Short,             // its short (8.3) form, quoted when it still holds a blank (a volume without short names)
+  ShortUnlessBlank,  // its short form; a path holding a blank stays long, in quotes
+  ArjShortUpper,     // the short form of its folder, "\" and its file name in upper case
+};
+// What follows the archive on such a command's line.
+enum class EditNames : uint8_t {
+  List,           // the list reference ("@" and the list file), quoted when it holds a blank
+  FolderAndList,  // the archive's folder with its "\", quoted, then the list reference
+  BaseAndList,    // the base folder of the listed names, quoted, when there is one, then the list reference
+  BangShortList,  // "!" and the short form of the list file
+  AtShortList,    // "@" and the short form of the list file
+  FirstItem,      // the first item of the list file, quoted
+};
+// A command on the entries whose verb and switches come from the type's options: the wrapper that runs it
+// and how it names the archive and the entries.
+struct EditCommand {
+  ArchiverCall call{};
+  EditArchive archive = EditArchive::Quoted;
+  EditNames names = EditNames::List;
+};
+// Renaming entries: verb, archive, then the list reference, or the old and the new name.
+struct RenameRule {
+  const wchar_t* verb = nullptr;  // nullptr: the type's entries are not renamed
+  ArchiverCall call{};
+  const wchar_t* newNameSwitch = L"";  // written in front of the new name, inside its quotes
+  bool backslashes = false;            // both names with "\" in place of "/"
 };
 
-// The commands on the entries of an existing archive that read no option.
+// The commands on the entries of an existing archive. A type takes added files exactly when it has an add
+// command, and renames entries exactly when it has a rename verb.
 struct EntryEdits {
-  ListVerb remove{};  // delete the listed entries: verb, archive, list (nullptr: the type has none)
+  ListVerb remove{};  // delete the listed entries: verb, archive, names (nullptr: the type has none)
   EditArchive removeArchive = EditArchive::Quoted;
+  EditNames removeNames = EditNames::List;
+  std::optional<EditCommand> add;         // add the listed files
+  std::optional<EditCommand> update;      // put edited files back under their own paths
+  std::optional<EditCommand> newHeaders;  // re-write the archive with the current header options
+  RenameRule rename{};
+  ListVerb fromProgram{};  // turn a self-extracting program back into the archive: verb, then the program
+  // Files dropped on the archive's node or on its list go into it; elsewhere a drop makes a new archive.
+  bool takesDroppedFiles = false;
 };
 
 // --- Extraction rules ---
