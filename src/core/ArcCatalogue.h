@@ -1,7 +1,8 @@
 #pragma once
 // One row per archive type: everything the program knows of a type, written once. The extension lookup,
-// the library calls, the readers, the command availability, the type detection and the choice of the type
-// to create all read their type's row; a property a type gains (a creation rule, say) is added here.
+// the library calls, the readers, the command availability, the type detection, the choice of the type
+// to create and the texts that name the types (ArcTypeTexts.h) all read their type's row; a property a type
+// gains (a creation rule, say) is added here.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -237,6 +238,32 @@ struct EntryEdits {
   bool takesDroppedFiles = false;
 };
 
+// What the user sees of a type besides its name: the name in captions, filters and association rows, the
+// menus' access key, and the patterns of its files in the open dialogs and the association lists.
+struct TypeTexts {
+  const wchar_t* label = nullptr;                // in front of "書庫" ("LHA書庫"); nullptr: the type name
+  wchar_t menuKey = 0;                           // marked where the label holds it, else "(&N)" after the item's text
+  const wchar_t* openPatterns = nullptr;         // "*.rar;*.r??"; nullptr: no entry in the open dialogs
+  bool inUnpackWizard = true;                    // the extraction wizard's open dialog lists the type
+  const wchar_t* associationPatterns = nullptr;  // nullptr: the open patterns
+  const wchar_t* optionsLabel = nullptr;         // the options dialog's association row; nullptr: the label
+};
+
+// Saving an archive of the type under a name the user picks.
+enum class SaveAs : uint8_t {
+  Never,         // the program writes no archive of the type
+  TypeName,      // "." and the type name in lower case
+  OwnExtension,  // a copy keeps the extension the archive has: the type has several
+};
+struct Saving {
+  // Save As of an open archive; a type never saved so is not offered a name for a new archive either.
+  SaveAs copy = SaveAs::Never;
+  // A new archive's extension by the value "0", "1"... of this setting, for any other value the type name as
+  // given; none: the type name.
+  std::wstring SettingsStore::*extensionSetting = nullptr;
+  std::span<const wchar_t* const> extensionsBySetting{};  // with their dot
+};
+
 // --- Extraction rules ---
 
 // When an extraction switch is added: every condition named must hold (none: always). The dialog's
@@ -360,6 +387,8 @@ struct ArcTypeRow {
   // Extraction switches, names and destination form, and the extraction dialog's boxes.
   Extraction extraction{};
   ArchiverCall extractCall{};  // the wrapper every extraction of the type runs through
+  TypeTexts texts{};
+  Saving saving{};
 };
 
 // Every row: the 17 indexed types in index order, then TGZ and TBZ.
