@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/ArcCatalogue.h"
+
 namespace archiver {
 
 constexpr int32_t kNotCalled = -1;
@@ -33,5 +35,8 @@ int32_t CallAceExe(HWND owner, const std::wstring& command, int16_t unused = 0);
 int32_t CallJarExe(HWND owner, const std::wstring& command, int16_t unused = 0);
 // commandMode non-zero: the command entry (no output); zero: the file list of the archive `command`.
 int32_t CallIsh(HWND owner, int16_t commandMode, const std::wstring& command);
+
+// The wrapper a catalogue row or a built command names, called with its flag.
+int32_t CallArchiver(HWND owner, core::ArchiverCall call, const std::wstring& command);
 
 }  // namespace archiver

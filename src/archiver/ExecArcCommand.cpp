@@ -1,7 +1,6 @@
 #include "archiver/ExecArcCommand.h"
 
 #include <cstdint>
-#include <iterator>
 
 #include "archiver/CallWrappers.h"
 #include "core/ArcCatalogue.h"
@@ -11,32 +10,6 @@
 
 namespace archiver {
 namespace {
-
-using Call = int32_t (*)(HWND, const std::wstring&);
-
-// The wrapper of each catalogue row, in the catalogue's order (LZH ... BH, then TGZ and TBZ).
-constexpr Call kCalls[] = {
-    [](HWND h, const std::wstring& c) { return CallUnlha(h, c); },
-    [](HWND h, const std::wstring& c) { return CallZip(h, c, 0); },
-    [](HWND h, const std::wstring& c) { return CallCab(h, c); },
-    [](HWND h, const std::wstring& c) { return CallUnarj(h, c, 0); },
-    [](HWND h, const std::wstring& c) { return CallTar(h, c); },
-    [](HWND h, const std::wstring& c) { return CallIsh(h, 1, c); },
-    [](HWND h, const std::wstring& c) { return CallUnrar(h, c, 0); },
-    [](HWND h, const std::wstring& c) { return CallYz1(h, c); },
-    [](HWND h, const std::wstring& c) { return CallAceExe(h, c); },
-    [](HWND h, const std::wstring& c) { return CallJarExe(h, c); },
-    [](HWND h, const std::wstring& c) { return CallBga(h, c); },
-    [](HWND h, const std::wstring& c) { return CallUnGca(h, c, 0); },
-    [](HWND h, const std::wstring& c) { return CallUnbel(h, c); },
-    [](HWND h, const std::wstring& c) { return CallSevenZip(h, c); },
-    [](HWND h, const std::wstring& c) { return CallUnImp(h, c); },
-    [](HWND h, const std::wstring& c) { return CallYz2(h, c); },
-    [](HWND h, const std::wstring& c) { return CallBh(h, c); },
-    [](HWND h, const std::wstring& c) { return CallTar(h, c); },
-    [](HWND h, const std::wstring& c) { return CallTar(h, c); },
-};
-static_assert(std::size(kCalls) == core::kArcCatalogueRows, "one wrapper per catalogue row");
 
 std::wstring ListPart(core::ListRule rule, const std::wstring& list) {
   bool blank = core::Trim(list).empty();
@@ -80,7 +53,8 @@ void ExecArcCommand(HWND owner, const std::wstring& type, const std::wstring& sw
     core::PrivateState.SetArcStatus(true);
     return;
   }
-  int32_t result = kCalls[core::RowNumber(*row)](owner, MakeArcCommandLine(type, switches, archive, destination, list));
+  const int32_t result =
+      CallArchiver(owner, row->extractCall, MakeArcCommandLine(type, switches, archive, destination, list));
   core::PrivateState.SetArcStatus(result == 0);
 }
 

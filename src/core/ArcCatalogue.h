@@ -1,8 +1,10 @@
 #pragma once
 // One row per archive type: everything the program knows of a type, written once. The extension lookup,
-// the library calls, the readers, the command availability, the type detection and the choice of the type
-// to create all read their type's row; a property a type gains (a creation rule, say) is added here.
+// the library calls, the readers, the command availability, the type detection, the choice of the type
+// to create and the texts that name the types (ArcTypeTexts.h) all read their type's row; a property a type
+// gains (a creation rule, say) is added here.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -192,16 +194,74 @@ struct Creation {
 
 // How a command on the entries of an existing archive names the archive.
 enum class EditArchive : uint8_t {
-  Quoted,         // the path, quoted when it holds a blank
-  Short,          // its short (8.3) form
-  ArjShortUpper,  // the short form of its folder, "\" and its file name in upper case; the list as "!" and
-                  // the short form of the list file
+  Quoted,            // the path, quoted when it holds a blank
+  Short,             // its short (8.3) form, quoted when it still holds a blank (a volume without short names)
+  ShortUnlessBlank,  // its short form; a path holding a blank stays long, in quotes
+  ArjShortUpper,     // the short form of its folder, "\" and its file name in upper case
+};
+// What follows the archive on such a command's line.
+enum class EditNames : uint8_t {
+  List,           // the list reference ("@" and the list file), quoted when it holds a blank
+  FolderAndList,  // the archive's folder with its "\", quoted, then the list reference
+  BaseAndList,    // the base folder of the listed names, quoted, when there is one, then the list reference
+  BangShortList,  // "!" and the short form of the list file
+  AtShortList,    // "@" and the short form of the list file
+  FirstItem,      // the first item of the list file, quoted
+};
+// A command on the entries whose verb and switches come from the type's options: the wrapper that runs it
+// and how it names the archive and the entries.
+struct EditCommand {
+  ArchiverCall call{};
+  EditArchive archive = EditArchive::Quoted;
+  EditNames names = EditNames::List;
+};
+// Renaming entries: verb, archive, then the list reference, or the old and the new name.
+struct RenameRule {
+  const wchar_t* verb = nullptr;  // nullptr: the type's entries are not renamed
+  ArchiverCall call{};
+  const wchar_t* newNameSwitch = L"";  // written in front of the new name, inside its quotes
+  bool backslashes = false;            // both names with "\" in place of "/"
 };
 
-// The commands on the entries of an existing archive that read no option.
+// The commands on the entries of an existing archive. A type takes added files exactly when it has an add
+// command, and renames entries exactly when it has a rename verb.
 struct EntryEdits {
-  ListVerb remove{};  // delete the listed entries: verb, archive, list (nullptr: the type has none)
+  ListVerb remove{};  // delete the listed entries: verb, archive, names (nullptr: the type has none)
   EditArchive removeArchive = EditArchive::Quoted;
+  EditNames removeNames = EditNames::List;
+  std::optional<EditCommand> add;         // add the listed files
+  std::optional<EditCommand> update;      // put edited files back under their own paths
+  std::optional<EditCommand> newHeaders;  // re-write the archive with the current header options
+  RenameRule rename{};
+  ListVerb fromProgram{};  // turn a self-extracting program back into the archive: verb, then the program
+  // Files dropped on the archive's node or on its list go into it; elsewhere a drop makes a new archive.
+  bool takesDroppedFiles = false;
+};
+
+// What the user sees of a type besides its name: the name in captions, filters and association rows, the
+// menus' access key, and the patterns of its files in the open dialogs and the association lists.
+struct TypeTexts {
+  const wchar_t* label = nullptr;                // in front of "書庫" ("LHA書庫"); nullptr: the type name
+  wchar_t menuKey = 0;                           // marked where the label holds it, else "(&N)" after the item's text
+  const wchar_t* openPatterns = nullptr;         // "*.rar;*.r??"; nullptr: no entry in the open dialogs
+  bool inUnpackWizard = true;                    // the extraction wizard's open dialog lists the type
+  const wchar_t* associationPatterns = nullptr;  // nullptr: the open patterns
+  const wchar_t* optionsLabel = nullptr;         // the options dialog's association row; nullptr: the label
+};
+
+// Saving an archive of the type under a name the user picks.
+enum class SaveAs : uint8_t {
+  Never,         // the program writes no archive of the type
+  TypeName,      // "." and the type name in lower case
+  OwnExtension,  // a copy keeps the extension the archive has: the type has several
+};
+struct Saving {
+  // Save As of an open archive; a type never saved so is not offered a name for a new archive either.
+  SaveAs copy = SaveAs::Never;
+  // A new archive's extension by the value "0", "1"... of this setting, for any other value the type name as
+  // given; none: the type name.
+  std::wstring SettingsStore::*extensionSetting = nullptr;
+  std::span<const wchar_t* const> extensionsBySetting{};  // with their dot
 };
 
 // --- Extraction rules ---
@@ -326,6 +386,9 @@ struct ArcTypeRow {
   Creation creation{};
   // Extraction switches, names and destination form, and the extraction dialog's boxes.
   Extraction extraction{};
+  ArchiverCall extractCall{};  // the wrapper every extraction of the type runs through
+  TypeTexts texts{};
+  Saving saving{};
 };
 
 // Every row: the 17 indexed types in index order, then TGZ and TBZ.

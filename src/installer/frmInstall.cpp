@@ -1,5 +1,6 @@
 #include "installer/frmInstall.h"
 
+#include "core/ArcTypeTexts.h"
 #include "core/BrowseFolderEx.h"
 #include "core/Text.h"
 #include "core/modPath.h"
@@ -10,26 +11,6 @@
 #include "winui/Resources.h"
 
 namespace modInstall {
-
-const wchar_t* const kClassesRows[kTypeCount] = {
-    L"LHA書庫 (*.lzh;*.lzs)",
-    L"ZIP書庫 (*.zip)",
-    L"CAB書庫 (*.cab)",
-    L"ARJ書庫 (*.arj)",
-    L"TAR書庫 (*.tar;*.taz;*.tgz;*.gz;*.bz2;*.tbz;*.z)",
-    L"ISH書庫 (*.ish)",
-    L"RAR書庫 (*.rar)",
-    L"YZ1書庫 (*.yz1)",
-    L"ACE書庫 (*.ace)",
-    L"JAR書庫 (*.j;*.jar)",
-    L"BGA書庫 (*.gza;*.bza)",
-    L"GCA書庫 (*.gca)",
-    L"BEL書庫 (*.bel)",
-    L"7Z書庫 (*.7z)",
-    L"IMP書庫 (*.imp)",
-    L"YZ2書庫 (*.yz2)",
-    L"BH書庫 (*.bh)",
-};
 
 namespace {
 
@@ -98,7 +79,7 @@ void frmInstall::Form_Load() {
 
 void frmInstall::LoadInitialize() {
   lstClassesArcType.Clear();
-  for (const wchar_t* row : kClassesRows) lstClassesArcType.AddItem(row);
+  for (const wchar_t* row : core::AssociationRows(core::AssociationList::Installer)) lstClassesArcType.AddItem(row);
   InstallOptionSet shown = AsCheckBoxes(InstallOptions);
   LoadControls(*this, [this, &shown](DataExchange& dx) { Transfer(dx, InstallFolder, shown); });
   chkClasses_Click();

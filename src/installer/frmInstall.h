@@ -34,9 +34,6 @@ enum InstallControlId {
 // Icon resources of INSTALL.exe.
 enum InstallIconId { IDI_INSTALL = 1, IDI_BROWSE = 2 };
 
-// The rows of lstClassesArcType, in ArcTypeIndex order.
-extern const wchar_t* const kClassesRows[kTypeCount];
-
 class frmInstall : public winui::Form, private InstallUi {
  public:
   explicit frmInstall(const InstallPlaces& places);

@@ -8,6 +8,7 @@
 #include "browser/Histories.h"
 #include "browser/LoadArcContents.h"
 #include "browser/TreeListUpkeep.h"
+#include "core/ArcTypeTexts.h"
 #include "core/CommonDlg.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
@@ -21,29 +22,6 @@
 #include "winui/MsgBox.h"
 
 namespace mainwindow {
-
-const wchar_t kOpenArchiveFilter[] =
-    L"すべての書庫|*.lzh;*.lzs;*.zip;*.cab;*.arj;*.tar;*.tgz;*.taz;*.tbz;*.bz2;*.gz;*.z;*.ish;*.rar;*.r??;*.yz1;*.ace;"
-    L"*.j;*.jar;*.gza;*.bza;*.gca;*.bel;*.7z;*.imp;*.yz2;*.bh;*.exe|"
-    L"LHA書庫 (*.lzh;*.lzs)|*.lzh;*.lzs|"
-    L"ZIP書庫 (*.zip)|*.zip|"
-    L"CAB書庫 (*.cab)|*.cab|"
-    L"ARJ書庫 (*.arj)|*.arj|"
-    L"TAR書庫 (*.tar;*.tgz;*.taz;*.tbz;*.bz2;*.gz;*.z)|*.tar;*.tgz;*.taz;*.tbz;*.bz2;*.gz;*.z|"
-    L"ISH書庫 (*.ish)|*.ish|"
-    L"RAR書庫 (*.rar;*.r?\?)|*.rar;*.r??|"
-    L"YZ1書庫 (*.yz1)|*.yz1|"
-    L"ACE書庫 (*.ace)|*.ace|"
-    L"JAR書庫 (*.j;*.jar)|*.j;*.jar|"
-    L"BGA書庫 (*.gza;*.bza)|*.gza;*.bza|"
-    L"GCA書庫 (*.gca)|*.gca|"
-    L"BEL書庫 (*.bel)|*.bel|"
-    L"7Z書庫 (*.7z)|*.7z|"
-    L"IMP書庫 (*.imp)|*.imp|"
-    L"YZ2書庫 (*.yz2)|*.yz2|"
-    L"BH書庫 (*.bh)|*.bh|"
-    L"自己解凍型書庫 (*.exe)|*.exe|"
-    L"すべてのファイル (*.*)|*.*";
 
 const wchar_t kUnreadableArchive[] = L"指定された書庫ファイルの読み込みに失敗しました";
 
@@ -103,7 +81,8 @@ bool OpenArchive(frmMain& form, const std::wstring& path, const std::wstring& fa
 
 void mnuFileOpen_Click(frmMain& form) {
   const std::wstring path =
-      core::ShowFileDialog(form.Hwnd(), L"書庫ファイルを開く", kOpenArchiveFilter, L"", 1, OpenStartFolder(), 0);
+      core::ShowFileDialog(form.Hwnd(), L"書庫ファイルを開く", core::OpenArchiveFilter(core::OpenDialog::MainWindow),
+                           L"", 1, OpenStartFolder(), 0);
   if (path.empty()) return;
   OpenArchive(form, path,
               L"書庫ファイルの読み込みに失敗しました\r\n対応するDLLが存在しないか、とるべなー で認識できない形式です");

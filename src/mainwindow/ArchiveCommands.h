@@ -6,9 +6,6 @@ namespace mainwindow {
 
 class frmMain;
 
-// The open dialog's filter: every archive type the program reads, then each type alone.
-extern const wchar_t kOpenArchiveFilter[];
-
 // Where the dialogs that open a file start: Settings.ArcDefault when chosen (ArcDefaultFlag "0") and set,
 // else Settings.OpenFolder.
 std::wstring OpenStartFolder();

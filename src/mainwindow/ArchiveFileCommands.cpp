@@ -12,6 +12,7 @@
 #include "browser/StatusBarText.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/ArcType.h"
+#include "core/ArcTypeTexts.h"
 #include "core/CommonDlg.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
@@ -75,40 +76,7 @@ bool CopiedWhole(const std::wstring& from, const std::wstring& to) {
          a.nFileSizeHigh == b.nFileSizeHigh;
 }
 
-std::wstring SaveStartFolder() {
-  using core::Settings;
-  if (core::IsOn(Settings.SaveDefaultFlag) && !Settings.SaveDefault.empty()) return Settings.SaveDefault;
-  return Settings.OpenFolder;
-}
-
 }  // namespace
-
-bool SaveAsFilter(const std::wstring& path, std::wstring& filter, std::wstring& type) {
-  if (core::UCase(path.size() >= 4 ? path.substr(path.size() - 4) : path) == L".EXE") {
-    type = L"EXE";
-    filter = L"SFX File (*.exe)|*.exe";
-    return true;
-  }
-  type = core::GetArcTypeByExt(path);
-  if (type == L"TAR" || type == L"TGZ" || type == L"TBZ" || type == L"JAR" || type == L"BGA") {
-    // These keep the extension they have: the pattern and the saved name follow it.
-    const std::wstring extension = core::GetExtension(path, false);
-    const std::wstring pattern = L"*" + core::LCase(extension);
-    const std::wstring label = type == L"JAR" ? L"JAR" : type == L"BGA" ? L"BGA" : L"TAR";
-    filter = label + L"書庫 (" + pattern + L")|" + pattern;
-    type = core::UCase(extension.empty() ? extension : extension.substr(1));
-    return true;
-  }
-  static const wchar_t* const kPlain[] = {L"LZH", L"ZIP", L"CAB", L"ARJ", L"ISH", L"RAR",
-                                          L"YZ1", L"ACE", L"GCA", L"7Z",  L"YZ2", L"BH"};
-  for (const wchar_t* plain : kPlain) {
-    if (type != plain) continue;
-    const std::wstring extension = core::LCase(type);
-    filter = (type == L"LZH" ? L"LHA" : type) + L"書庫 (*." + extension + L")|*." + extension;
-    return true;
-  }
-  return false;
-}
 
 bool mnuFileSaveAs_Click(frmMain& form) {
   const std::wstring key = form.tvTreeView.SelectedKey();
@@ -117,13 +85,14 @@ bool mnuFileSaveAs_Click(frmMain& form) {
   const std::wstring path = key.substr(kKeyDigits);
   const std::wstring name = core::GetFileNamePart(path);
   const bool isNew = browser::IsNewArchive(path);
-  std::wstring filter, type;
-  if (!SaveAsFilter(path, filter, type)) return false;
+  const std::optional<core::SaveChoice> save = core::SaveAsChoice(path);
+  if (!save) return false;
 
-  const std::wstring chosen = core::ShowFileDialog(form.Hwnd(), L"保存ﾌｧｲﾙ名の指定", filter, isNew ? L"_" + name : name,
-                                                   1, SaveStartFolder(), 1);
+  const std::wstring chosen =
+      core::ShowFileDialog(form.Hwnd(), L"保存ﾌｧｲﾙ名の指定", save->filter, isNew ? L"_" + name : name, 1,
+                           core::SaveStartFolder(core::Settings), 1);
   if (chosen.empty()) return false;
-  const std::wstring target = operations::WithExtension(chosen, core::LCase(type));
+  const std::wstring target = operations::WithExtension(chosen, save->extension);
   if (lstrcmpiW(target.c_str(), path.c_str()) == 0) return !isNew;
   // The save dialog does not ask before a file is replaced; this does.
   if (GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES &&

@@ -24,10 +24,6 @@ void mnuFileList_Click(frmMain& form);
 void mnuEditTest_Click(frmMain& form);
 void mnuEditNewSwitch_Click(frmMain& form);
 
-// The save dialog's filter and the type whose extension a saved name gets, for the archive at `path`;
-// false for a type that is not saved this way (BEL, IMP, none).
-bool SaveAsFilter(const std::wstring& path, std::wstring& filter, std::wstring& type);
-
 void BindArchiveFileCommands(frmMain& form);
 
 }  // namespace mainwindow

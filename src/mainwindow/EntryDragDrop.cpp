@@ -8,6 +8,7 @@
 #include "browser/StatusBarText.h"
 #include "browser/TreeListUpkeep.h"
 #include "operations/UnPackArchive.h"
+#include "core/ArcCatalogue.h"
 #include "core/ArcType.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -30,12 +31,9 @@ namespace {
 
 constexpr size_t kKeyDigits = 4;  // an archive node's key: four digits, then the archive's path
 
-// The types a drop adds to.
 bool TakesDroppedFiles(const std::wstring& type) {
-  static const wchar_t* const kTypes[] = {L"LZH", L"ZIP", L"TAR", L"JAR", L"ARJ", L"RAR", L"ACE", L"BGA", L"7Z"};
-  for (const wchar_t* candidate : kTypes)
-    if (type == candidate) return true;
-  return false;
+  const core::ArcTypeRow* row = core::FindArcType(type);
+  return row && row->edits.takesDroppedFiles;
 }
 
 std::wstring TitleCaption() { return std::wstring(core::kProgramTitle) + L" "; }

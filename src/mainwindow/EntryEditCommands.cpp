@@ -42,18 +42,15 @@ namespace {
 
 constexpr size_t kKeyDigits = 4;  // an archive node's key: four digits, then the archive's path
 
-bool OneOf(const std::wstring& type, std::initializer_list<const wchar_t*> types) {
-  for (const wchar_t* candidate : types)
-    if (type == candidate) return true;
-  return false;
-}
-
 bool TakesAddedFiles(const std::wstring& type) {
-  return OneOf(type, {L"LZH", L"ZIP", L"TAR", L"JAR", L"ARJ", L"RAR", L"ACE", L"BGA", L"7Z", L"BH"});
+  const core::ArcTypeRow* row = core::FindArcType(type);
+  return row && row->edits.add;
 }
 
-// The types whose archivers rename entries.
-bool RenamesEntries(const std::wstring& type) { return OneOf(type, {L"BGA", L"LZH", L"BH"}); }
+bool RenamesEntries(const std::wstring& type) {
+  const core::ArcTypeRow* row = core::FindArcType(type);
+  return row && row->edits.rename.verb;
+}
 
 int Say(frmMain& form, const std::wstring& text, UINT style) {
   return winui::MsgBox(text, style, core::kProgramTitle, form.Hwnd());

@@ -160,8 +160,6 @@ constexpr int IDB_LOGO = 201;
 
 // The window's caption when created; the program sets it later with one trailing blank.
 extern const wchar_t kMainCaption[];
-// The captions of cmbArc in ArcTypeIndex order.
-extern const wchar_t* const kArcComboCaptions[17];
 
 class frmMain : public winui::Form, public core::MainWindowLink {
  public:

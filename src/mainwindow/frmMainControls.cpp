@@ -20,9 +20,6 @@
 namespace mainwindow {
 
 const wchar_t kMainCaption[] = L"とるべなー【瞬間開梱】";
-const wchar_t* const kArcComboCaptions[17] = {L"LHA書庫", L"ZIP書庫", L"CAB書庫", L"ARJ書庫", L"TAR書庫", L"ISH書庫",
-                                              L"RAR書庫", L"YZ1書庫", L"ACE書庫", L"JAR書庫", L"BGA書庫", L"GCA書庫",
-                                              L"BEL書庫", L"7Z書庫",  L"IMP書庫", L"YZ2書庫", L"BH書庫"};
 
 namespace {
 

@@ -1,7 +1,9 @@
 // The six menus of the bar and the two pop-up menus, in order, with captions, shortcuts and the states
 // they have when the window is created.
+#include <span>
 #include <vector>
 
+#include "core/ArcTypeTexts.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmMainTables.h"
 
@@ -10,21 +12,6 @@ namespace {
 
 using namespace winui;
 
-const wchar_t* const kNewArcExtCaptions[17] = {
-    L"&LHA書庫を指定",    L"&ZIP書庫を指定", L"&CAB書庫を指定", L"&ARJ書庫を指定", L"&TAR書庫を指定", L"&ISH書庫を指定",
-    L"&RAR書庫を指定",    L"&YZ1書庫を指定", L"AC&E書庫を指定", L"&JAR書庫を指定", L"&BGA書庫を指定", L"&GCA書庫を指定",
-    L"BEL書庫を指定(&N)", L"&7Z書庫を指定",  L"IM&P書庫を指定", L"YZ&2書庫を指定", L"B&H書庫を指定"};
-const wchar_t* const kMakeArcCaptions[17] = {L"&LHA書庫", L"&ZIP書庫", L"&CAB書庫",    L"&ARJ書庫", L"&TAR書庫",
-                                             L"&ISH書庫", L"&RAR書庫", L"&YZ1書庫",    L"AC&E書庫", L"&JAR書庫",
-                                             L"&BGA書庫", L"&GCA書庫", L"BEL書庫(&N)", L"&7Z書庫",  L"IM&P書庫",
-                                             L"YZ&2書庫", L"B&H書庫"};
-// The CAB item is written without the stray half-width "ｵ" of the old caption.
-const wchar_t* const kOptionsArcCaptions[17] = {
-    L"&LHA書庫のオプション...",    L"&ZIP書庫のオプション...", L"&CAB書庫のオプション...", L"&ARJ書庫のオプション...",
-    L"&TAR書庫のオプション...",    L"&ISH書庫のオプション...", L"&RAR書庫のオプション...", L"&YZ1書庫のオプション...",
-    L"AC&E書庫のオプション...",    L"&JAR書庫のオプション...", L"&BGA書庫のオプション...", L"&GCA書庫のオプション...",
-    L"BEL書庫のオプション(&N)...", L"&7Z書庫のオプション...",  L"IM&P書庫のオプション...", L"YZ&2書庫のオプション...",
-    L"B&H書庫のオプション..."};
 const wchar_t* const kViewModeCaptions[4] = {L"大きいアイコン(&G)", L"小さいアイコン(&M)", L"一覧(&L)", L"詳細(&D)"};
 const wchar_t* const kArrangeCaptions[10] = {L"名前順(&F)",   L"種類順(&T)",      L"サイズ順(&Z)", L"格納サイズ順(&C)",
                                              L"レート順(&R)", L"更新日時順(&D)",  L"形式順(&I)",   L"場所順(&P)",
@@ -46,6 +33,11 @@ class Builder {
     for (int i = 0; i < count; ++i)
       rows.push_back({baseId + i, name, level, captions[i], In(i, disabled) ? unsigned(kMenuDisabled) : 0u, 0, i});
   }
+  // One item per archive type, in index order, one level down.
+  void Types(int baseId, const wchar_t* name, core::TypeMenu menu, std::initializer_list<int> disabled = {}) {
+    const std::span<const wchar_t* const> captions = core::ArcTypeMenuCaptions(menu);
+    Array(baseId, name, 2, captions.data(), static_cast<int>(captions.size()), disabled);
+  }
   void Element(int baseId, const wchar_t* name, int level, const wchar_t* caption, unsigned flags = 0) {
     rows.push_back({baseId, name, level, caption, flags, 0, 0});
   }
@@ -58,7 +50,7 @@ std::vector<MenuDef> BuildMenus() {
   m.Item(ID_mnuFileNewArc, L"mnuFileNewArc", 1, L"新規書庫(&N)");
   m.Item(ID_mnuFileNewArcExt, L"mnuFileNewArcExt", 1, L"種類を指定して新規書庫(&H)");
   // Which types can be chosen is the browser's command state (shown when the window is loaded).
-  m.Array(ID_mnuFileNewArcExtOpt, L"mnuFileNewArcExtOpt", 2, kNewArcExtCaptions, 17);
+  m.Types(ID_mnuFileNewArcExtOpt, L"mnuFileNewArcExtOpt", core::TypeMenu::NewArchive);
   m.Item(ID_mnuFileBar1, L"mnuFileBar1", 1, L"-");
   m.Item(ID_mnuFileOpen, L"mnuFileOpen", 1, L"書庫を開く(&O)...", 0, 'O' | kCtrl);
   m.Item(ID_mnuFileArcClose, L"mnuFileArcClose", 1, L"書庫を閉じる(&L)");
@@ -131,11 +123,11 @@ std::vector<MenuDef> BuildMenus() {
   m.Item(ID_mnuOptionOption, L"mnuOptionOption", 1, L"オプション(&T)");
   m.Item(ID_mnuOptionBar1, L"mnuOptionBar1", 1, L"-");
   m.Item(ID_mnuOptionMake, L"mnuOptionMake", 1, L"作成する書庫(&M)");
-  m.Array(ID_mnuOptionMakeArc, L"mnuOptionMakeArc", 2, kMakeArcCaptions, 17);
+  m.Types(ID_mnuOptionMakeArc, L"mnuOptionMakeArc", core::TypeMenu::MakeType);
   m.Item(ID_mnuViewOptions, L"mnuViewOptions", 1, L"書庫のオプション(&P)");
   m.Item(ID_mnuViewOptionsAll, L"mnuViewOptionsAll", 2, L"共通(&K)");
   m.Item(ID_mnuViewOptionsSep1, L"mnuViewOptionsSep1", 2, L"-");
-  m.Array(ID_mnuViewOptionsArc, L"mnuViewOptionsArc", 2, kOptionsArcCaptions, 17, {12});
+  m.Types(ID_mnuViewOptionsArc, L"mnuViewOptionsArc", core::TypeMenu::Options, {12});
 
   m.Item(ID_mnuHelp, L"mnuHelp", 0, L"ヘルプ(&H)");
   m.Item(ID_mnuHelpHelp, L"mnuHelpHelp", 1, L"ヘルプ(&C)");

@@ -2,6 +2,7 @@
 // line and the mode it chooses; window mode and the tail of a normal start.
 #include <optional>
 
+#include "core/ArcTypeTexts.h"
 #include "core/Seams.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
@@ -40,7 +41,7 @@ void frmMain::Form_Load() {
 void frmMain::ApplySettingsToViews() {
   using core::Settings;
   cmbArc.Clear();
-  for (const wchar_t* caption : kArcComboCaptions) cmbArc.AddItem(caption);
+  for (const wchar_t* caption : core::ArcTypeCaptions()) cmbArc.AddItem(caption);
 
   ShowListAppearance();
   if (core::IsOn(Settings.RetuKotei)) {

@@ -59,36 +59,81 @@ void AddPiece(std::wstring& switches, const wchar_t* piece) {
   if (piece) switches += std::wstring(L" ") + piece;
 }
 
+std::wstring ArchiveArgument(core::EditArchive form, const EditInput& in) {
+  switch (form) {
+    case core::EditArchive::Short:
+      // A path without a short form keeps its blanks.
+      return core::QuotePath(Short(in, in.archive));
+    case core::EditArchive::ShortUnlessBlank:
+      return ShortUnlessBlank(in, in.archive);
+    case core::EditArchive::ArjShortUpper:
+      return ArjArchive(in);
+    case core::EditArchive::Quoted:
+      break;
+  }
+  return core::QuotePath(in.archive);
+}
+
+std::wstring NamesArgument(core::EditNames form, const EditInput& in) {
+  const std::wstring list = core::QuotePath(in.select);
+  switch (form) {
+    case core::EditNames::FolderAndList:
+      return core::QuotePath(core::AddBackslash(core::GetFolderPart(in.archive))) + L" " + list;
+    case core::EditNames::BaseAndList:
+      return core::Trim(in.arcFolder).empty() ? list : core::QuotePath(in.arcFolder) + L" " + list;
+    case core::EditNames::BangShortList:
+      return L"!" + Short(in, ListPath(in.select));
+    case core::EditNames::AtShortList:
+      return L"@" + Short(in, ListPath(in.select));
+    case core::EditNames::FirstItem:
+      return core::QuotePath(in.firstItem);
+    case core::EditNames::List:
+      break;
+  }
+  return list;
+}
+
+// The command of the row, when the type has one: its switches, the archive, then the names.
+std::optional<ArchiverCommand> Edit(const std::optional<core::EditCommand>& command, const std::wstring& switches,
+                                    const EditInput& in) {
+  if (!command) return std::nullopt;
+  return Make(command->call,
+              Joined({switches, ArchiveArgument(command->archive, in), NamesArgument(command->names, in)}));
+}
+
+const core::EntryEdits* EditsOf(const EditInput& in) {
+  const core::ArcTypeRow* row = core::FindArcType(in.type);
+  return row ? &row->edits : nullptr;
+}
+
+int16_t IndexOf(const EditInput& in) {
+  const core::ArcTypeRow* row = core::FindArcType(in.type);
+  return row ? row->index : -1;
+}
+
 }  // namespace
 
 std::optional<ArchiverCommand> DeleteCommand(const SettingsStore&, const EditInput& in) {
-  const core::ArcTypeRow* row = core::FindArcType(in.type);
-  if (!row || !row->edits.remove.verb) return std::nullopt;
-  const core::ListVerb& remove = row->edits.remove;
-  switch (row->edits.removeArchive) {
-    case core::EditArchive::ArjShortUpper:
-      return Make(remove.call, Joined({remove.verb, ArjArchive(in), L"!" + Short(in, ListPath(in.select))}));
-    case core::EditArchive::Short:
-      // A path without a short form keeps its blanks.
-      return Make(remove.call,
-                  Joined({remove.verb, core::QuotePath(Short(in, in.archive)), core::QuotePath(in.select)}));
-    default:
-      return Make(remove.call, Joined({remove.verb, core::QuotePath(in.archive), core::QuotePath(in.select)}));
-  }
+  const core::EntryEdits* edits = EditsOf(in);
+  if (!edits || !edits->remove.verb) return std::nullopt;
+  const core::ListVerb& remove = edits->remove;
+  return Make(remove.call,
+              Joined({remove.verb, ArchiveArgument(edits->removeArchive, in), NamesArgument(edits->removeNames, in)}));
 }
 
-std::optional<ArchiverCommand> UpdateCommand(const SettingsStore& s, const EditInput& in) {
-  const std::wstring archive = core::QuotePath(in.archive);
-  const std::wstring list = core::QuotePath(in.select);
-  if (in.type == L"LZH") {
+namespace {
+
+// The switches of putting edited files back, from the options of the type with index `type`.
+std::wstring UpdateSwitches(const SettingsStore& s, int16_t type, core::PathMode paths) {
+  if (type == core::ArcTypeLzh) {
     std::wstring w = L"u -r0 -n1 -jm" + s.LZH_ArcType + L" -h" + s.LZH_HeadType;
     w += IsOn(s.LZH_Attribute) ? L" -a1" : L" -a0";
     if (IsOn(s.LZH_NewArc)) w += L" -t1";
     w += L" -r0";
     if (CharIs(s.LZH_FileOpt, 3, L'1')) w += L" -ji1";
-    return ArchiverCommand{Archiver::Unlha, Joined({w, archive, list}), 0};
+    return w;
   }
-  if (in.type == L"ZIP") {
+  if (type == core::ArcTypeZip) {
     // Without junking folders: an entry goes back under its own path, relative to the list's base line.
     std::wstring w = L"-u -q";
     if (IsOn(s.ZIP_Attribute)) w += L" -S";
@@ -97,62 +142,61 @@ std::optional<ArchiverCommand> UpdateCommand(const SettingsStore& s, const EditI
     if (CharIs(s.ZIP_FileOpt, 3, L'1')) w += L" -k";
     if (IsOn(s.ZIP_EnterConvert)) w += IsOn(s.ZIP_Convert) ? L" -ll" : L" -l";
     if (IsOn(s.ZIP_Encrypt)) w += L" -e";
-    return ArchiverCommand{Archiver::Zip, Joined({w, archive, list}), 1};
+    return w;
   }
-  if (in.type == L"RAR") {
+  if (type == core::ArcTypeRar) {
     std::wstring w = L"u -ep -m" + s.RAR_ArcType + L" -md" + s.RAR_Dictionary;
     if (IsOn(s.RAR_Solid)) w += L" -s";
     if (IsOn(s.RAR_Multimedia)) w += L" -mm";
     if (IsOn(s.RAR_Shared)) w += L" -dh";
-    return ArchiverCommand{Archiver::Unrar, Joined({w, ShortUnlessBlank(in, in.archive), list}), 1};
+    return w;
   }
-  if (in.type == L"ACE") {
+  if (type == core::ArcTypeAce) {
     std::wstring w = L"a -o -ep";
     if (IsOn(s.ACE_Solid)) w += L" -s";
     w += L" -m" + s.ACE_ArcTypeOpt;
-    return ArchiverCommand{Archiver::AceExe, Joined({w, ShortUnlessBlank(in, in.archive), list}), 0};
+    return w;
   }
-  if (in.type == L"JAR") {
+  if (type == core::ArcTypeJar) {
     std::wstring w = L"u";
-    if (in.paths == core::PathMode::None) w += L" -jf-";
+    if (paths == core::PathMode::None) w += L" -jf-";
     w += L" -m" + s.JAR_ArcType;
     if (IsOn(s.JAR_NewArc)) w += L" -s";
-    return ArchiverCommand{Archiver::JarExe, Joined({w, archive, core::QuotePath(in.firstItem)}), 0};
+    return w;
   }
-  return std::nullopt;
+  return L"";
+}
+
+}  // namespace
+
+std::optional<ArchiverCommand> UpdateCommand(const SettingsStore& s, const EditInput& in) {
+  const core::EntryEdits* edits = EditsOf(in);
+  if (!edits) return std::nullopt;
+  return Edit(edits->update, UpdateSwitches(s, IndexOf(in), in.paths), in);
 }
 
 std::optional<ArchiverCommand> NewSwitchCommand(const SettingsStore& s, const EditInput& in) {
-  if (in.type != L"LZH") return std::nullopt;
+  const core::EntryEdits* edits = EditsOf(in);
+  if (!edits) return std::nullopt;
+  // Only LZH archives are re-written with new header options.
   std::wstring w = L"y -h" + s.LZH_HeadType;
   if (IsOn(s.LZH_NewArc)) w += L" -t1";
-  return ArchiverCommand{Archiver::Unlha, Joined({w, core::QuotePath(in.archive), core::QuotePath(in.select)}), 0};
+  return Edit(edits->newHeaders, w, in);
 }
 
 std::optional<ArchiverCommand> RenameCommand(const EditInput& in, const std::wstring& oldName,
                                              const std::wstring& newName) {
+  const core::EntryEdits* edits = EditsOf(in);
+  if (!edits || !edits->rename.verb) return std::nullopt;
+  const core::RenameRule& rename = edits->rename;
   const std::wstring archive = core::QuotePath(in.archive);
-  const bool direct = !oldName.empty();
-  const std::wstring list = core::QuotePath(in.select);
-  if (in.type == L"LZH")
-    return ArchiverCommand{
-        Archiver::Unlha,
-        direct ? Joined({L"n -n1", archive, core::QuotePath(oldName), core::QuotePath(L"-gr" + newName)})
-               : Joined({L"n -n1", archive, list}),
-        0};
-  if (in.type == L"BGA")
-    return ArchiverCommand{Archiver::Bga,
-                           direct ? Joined({L"n", archive, core::QuotePath(oldName), core::QuotePath(L"-f" + newName)})
-                                  : Joined({L"n", archive, list}),
-                           0};
-  if (in.type == L"BH") {
-    if (!direct) return ArchiverCommand{Archiver::Bh, Joined({L"r", archive, list}), 0};
-    std::wstring from = core::QuotePath(oldName), to = core::QuotePath(newName);
+  if (oldName.empty()) return Make(rename.call, Joined({rename.verb, archive, core::QuotePath(in.select)}));
+  std::wstring from = core::QuotePath(oldName), to = core::QuotePath(rename.newNameSwitch + newName);
+  if (rename.backslashes) {
     core::SlashToBackslash(from);
     core::SlashToBackslash(to);
-    return ArchiverCommand{Archiver::Bh, Joined({L"r", archive, from, to}), 0};
   }
-  return std::nullopt;
+  return Make(rename.call, Joined({rename.verb, archive, from, to}));
 }
 
 std::optional<ArchiverCommand> TestCommand(const EditInput& in) {
@@ -162,9 +206,9 @@ std::optional<ArchiverCommand> TestCommand(const EditInput& in) {
 }
 
 std::optional<ArchiverCommand> SfxToArcCommand(const EditInput& in) {
-  if (in.type == L"LZH") return ArchiverCommand{Archiver::Unlha, L"y -gd1 " + core::QuotePath(in.archive), 0};
-  if (in.type == L"ZIP") return ArchiverCommand{Archiver::Zip, L"-A -J " + core::QuotePath(in.archive), 1};
-  return std::nullopt;
+  const core::EntryEdits* edits = EditsOf(in);
+  if (!edits || !edits->fromProgram.verb) return std::nullopt;
+  return Make(edits->fromProgram.call, Joined({edits->fromProgram.verb, core::QuotePath(in.archive)}));
 }
 
 std::wstring SfxToArcName(const std::wstring& type, const std::wstring& program) {
@@ -172,44 +216,42 @@ std::wstring SfxToArcName(const std::wstring& type, const std::wstring& program)
   return stem + core::LCase(type);
 }
 
-std::optional<ArchiverCommand> AddCommand(const SettingsStore& s, const EditInput& in) {
-  const std::wstring archive = core::QuotePath(in.archive);
-  const std::wstring folder = core::QuotePath(core::AddBackslash(core::GetFolderPart(in.archive)));
-  const std::wstring list = core::QuotePath(in.select);
-  const std::wstring shortList = Short(in, ListPath(in.select));
-  const bool hasBase = !core::Trim(in.arcFolder).empty();
-  const bool noPaths = in.paths == core::PathMode::None;
+namespace {
+
+// The switches of adding files, from the options of the type with index `type`.
+std::wstring AddSwitches(const SettingsStore& s, int16_t type, core::PathMode paths) {
+  const bool noPaths = paths == core::PathMode::None;
   std::wstring w;
-  if (in.type == L"LZH") {
+  if (type == core::ArcTypeLzh) {
     w = CharIs(s.LZH_FileOpt, 2, L'0') ? L"u" : L"m";
     w += L" -jm" + s.LZH_ArcType + L" -h" + s.LZH_HeadType + (IsOn(s.LZH_Attribute) ? L" -a1" : L" -a0");
-    AddPiece(w, ByPathOption(in.paths, L"-r0", L"-x1 -r2"));
+    AddPiece(w, ByPathOption(paths, L"-r0", L"-x1 -r2"));
     if (CharIs(s.LZH_FileOpt, 1, L'1')) w += L" -jn1";
     if (CharIs(s.LZH_FileOpt, 3, L'1')) w += L" -ji1";
-    return ArchiverCommand{Archiver::Unlha, Joined({w, archive, folder, list}), 0};
+    return w;
   }
-  if (in.type == L"ZIP") {
+  if (type == core::ArcTypeZip) {
     w = CharIs(s.ZIP_FileOpt, 2, L'0') ? L"-r" : L"-m";
     w += L" -S -" + s.ZIP_ArcTypeOpt + L" -v";
     if (noPaths) w += L" -j";
     if (CharIs(s.ZIP_FileOpt, 1, L'1')) w += L" -u";
     if (CharIs(s.ZIP_FileOpt, 3, L'1')) w += L" -k";
-    return ArchiverCommand{Archiver::Zip, Joined({w, archive, list}), 1};
+    return w;
   }
-  if (in.type == L"ARJ") {
+  if (type == core::ArcTypeArj) {
     w = L"u -a";
     if (noPaths) w += L" -e";
     if (CharIs(s.ARJ_FileOpt, 1, L'1')) w += L" -u";
     w += L" -m" + s.ARJ_ArcType;
-    return ArchiverCommand{Archiver::Unarj, Joined({w, ArjArchive(in), L"!" + shortList}), 1};
+    return w;
   }
-  if (in.type == L"TAR") {
+  if (type == core::ArcTypeTar) {
     // With no path switch the line begins with the joining blank, as the library has always been given it.
     w = noPaths ? L"--use-directory=0 -rvf" : L" -rvf";
-    return ArchiverCommand{Archiver::Tar, w + L" " + archive + L" " + folder + L" " + list, 0};
+    return w;
   }
-  if (in.type == L"RAR" || in.type == L"ACE") {
-    const bool rar = in.type == L"RAR";
+  if (type == core::ArcTypeRar || type == core::ArcTypeAce) {
+    const bool rar = type == core::ArcTypeRar;
     if (rar) {
       w = L"u";
       if (noPaths) w += L" -ep";
@@ -223,45 +265,50 @@ std::optional<ArchiverCommand> AddCommand(const SettingsStore& s, const EditInpu
       if (IsOn(s.ACE_Solid)) w += L" -s";
       w += L" -m" + s.ACE_ArcTypeOpt;
     }
-    return ArchiverCommand{rar ? Archiver::Unrar : Archiver::AceExe, Joined({w, ArjArchive(in), L"@" + shortList}),
-                           static_cast<int16_t>(rar ? 1 : 0)};
+    return w;
   }
-  if (in.type == L"JAR") {
+  if (type == core::ArcTypeJar) {
     w = CharIs(s.JAR_FileOpt, 2, L'0') ? L"a" : L"m";
     if (noPaths) w += L" -jf-";
     if (CharIs(s.JAR_FileOpt, 1, L'1')) w += L" -u";
     w += L" -m" + s.JAR_ArcType;
     if (IsOn(s.JAR_NewArc)) w += L" -s";
-    return ArchiverCommand{Archiver::JarExe, Joined({w, archive, list}), 0};
+    return w;
   }
-  const std::wstring base = hasBase ? core::QuotePath(in.arcFolder) : L"";
-  if (in.type == L"BGA") {
+  if (type == core::ArcTypeBga) {
     w = CharIs(s.BGA_FileOpt, 2, L'0') ? L"a" : L"m";
     w += core::BgaMethodOf(s.BGA_ArcType) == core::BgaMethod::Gzip ? L" -m1" : L" -m2";
     w += L" -l" + s.BGA_Level;
     if (IsOn(s.BGA_Attribute)) w += L" -a";
-    if (core::KeepsPaths(in.paths)) w += L" -r";
+    if (core::KeepsPaths(paths)) w += L" -r";
     if (CharIs(s.BGA_FileOpt, 1, L'1')) w += L" -n";
-    return ArchiverCommand{Archiver::Bga, hasBase ? Joined({w, archive, base, list}) : Joined({w, archive, list}), 0};
+    return w;
   }
-  if (in.type == L"7Z") {
+  if (type == core::ArcType7z) {
     w = CharIs(s._7Z_FileOpt, 2, L'0') ? L"a" : L"m";
     if (CharIs(s._7Z_FileOpt, 1, L'1')) w += L" -u";
-    AddPiece(w, ByPathOption(in.paths, L"-r-", L"-r"));
+    AddPiece(w, ByPathOption(paths, L"-r-", L"-r"));
     w += L" -ms=off";
     w += IsOn(s._7Z_ArcHead) ? L" -mhc=on" : L" -mhc=off";
     const std::wstring work = core::Trim(s.UnlhaWorkFolder);
     if (core::IsExactlyOn(s.UnlhaWorkFolderFlag) && !work.empty()) w += L" " + core::QuotePath(L"-w" + work);
-    return ArchiverCommand{Archiver::SevenZip, hasBase ? Joined({w, archive, base, list}) : Joined({w, archive, list}),
-                           0};
+    return w;
   }
-  if (in.type == L"BH") {
+  if (type == core::ArcTypeBh) {
     w = CharIs(s.BH_FileOpt, 2, L'0') ? L"a" : L"m";
     w += IsOn(s.BH_Attribute) ? L" -a1" : L" -a0";
-    AddPiece(w, ByPathOption(in.paths, L"-d0 -r0", L"-d1 -r1"));
-    return ArchiverCommand{Archiver::Bh, Joined({w, archive, folder, list}), 0};
+    AddPiece(w, ByPathOption(paths, L"-d0 -r0", L"-d1 -r1"));
+    return w;
   }
-  return std::nullopt;
+  return w;
+}
+
+}  // namespace
+
+std::optional<ArchiverCommand> AddCommand(const SettingsStore& s, const EditInput& in) {
+  const core::EntryEdits* edits = EditsOf(in);
+  if (!edits) return std::nullopt;
+  return Edit(edits->add, AddSwitches(s, IndexOf(in), in.paths), in);
 }
 
 // --- the jobs ---
@@ -289,7 +336,8 @@ void UpdateArcFiles(HWND owner, const std::wstring& archive, core::PathMode path
   EditInput in = CurrentInput(archive);
   in.paths = paths;
   const std::wstring& select = in.select;
-  if (in.type == L"JAR") {
+  const core::EntryEdits* edits = EditsOf(in);
+  if (edits && edits->update && edits->update->names == core::EditNames::FirstItem) {
     const bool marked = !select.empty() && (select[0] == L'@' || select[0] == L'!');
     const std::vector<std::wstring> items = ReadListItems(marked ? select.substr(1) : select);
     if (!items.empty()) in.firstItem = items.front();

@@ -2,6 +2,7 @@
 
 #include "browser/BrowserViews.h"
 #include "browser/TreeListUpkeep.h"
+#include "core/ArcTypeTexts.h"
 #include "core/BrowseFolderEx.h"
 #include "core/CommonDlg.h"
 #include "core/SettingValues.h"
@@ -23,42 +24,6 @@ std::wstring PackStartFolder() {
   using core::Settings;
   if (core::IsOn(Settings.PackDefaultFlag) && !Settings.PackDefault.empty()) return Settings.PackDefault;
   return Settings.OpenFolder;
-}
-
-std::wstring SaveStartFolder() {
-  using core::Settings;
-  if (core::IsOn(Settings.SaveDefaultFlag) && !Settings.SaveDefault.empty()) return Settings.SaveDefault;
-  return Settings.OpenFolder;
-}
-
-// The filter text and the extension of a new archive of `type`; false for a type saved no way.
-bool SaveFilter(const std::wstring& type, std::wstring& filter, std::wstring& extension) {
-  std::wstring label = type;
-  if (type == L"TAR" || type == L"TGZ" || type == L"TBZ") {
-    static const wchar_t* const kTar[] = {L"tar", L"tgz", L"tbz"};
-    extension = type;
-    for (int k = 0; k < 3; ++k)
-      if (core::Settings.TAR_ArcType == core::ToWString(k)) extension = kTar[k];
-    label = L"TAR";
-  } else if (type == L"BGA") {
-    const core::BgaMethod method = core::BgaMethodOf(core::Settings.BGA_ArcType);
-    extension = method == core::BgaMethod::Gzip ? L"gza" : method == core::BgaMethod::Bzip2 ? L"bza" : type;
-  } else if (type == L"EXE") {
-    filter = L"SFX File (*.exe)|*.exe";
-    extension = L"exe";
-    return true;
-  } else {
-    static const wchar_t* const kPlain[] = {L"LZH", L"ZIP", L"CAB", L"ARJ", L"ISH", L"RAR", L"YZ1",
-                                            L"ACE", L"JAR", L"GCA", L"7Z",  L"YZ2", L"BH"};
-    bool known = false;
-    for (const wchar_t* plain : kPlain) known = known || type == plain;
-    if (!known) return false;
-    extension = core::LCase(type);
-  }
-  const std::wstring shown = type == L"LZH" ? L"LHA" : label;
-  filter = shown + L"書庫 (*." + extension + L")|*." + extension;
-  extension = core::LCase(extension);
-  return true;
 }
 
 }  // namespace
@@ -114,12 +79,12 @@ void SelectPackFiles(HWND owner, const std::wstring& arcType, bool addToArchive,
 }
 
 std::wstring GetSaveArchiveName(HWND owner, const std::wstring& arcType, const std::wstring& baseName) {
-  std::wstring filter, extension;
-  if (!SaveFilter(arcType, filter, extension)) return L"";
-  const std::wstring answer =
-      core::ShowFileDialog(owner, L"書庫ファイル名の指定", filter, baseName, 1, SaveStartFolder(), 1);
+  const std::optional<core::SaveChoice> save = core::NewArchiveSaveChoice(arcType, core::Settings);
+  if (!save) return L"";
+  const std::wstring answer = core::ShowFileDialog(owner, L"書庫ファイル名の指定", save->filter, baseName, 1,
+                                                   core::SaveStartFolder(core::Settings), 1);
   if (answer.empty()) return L"";
-  const std::wstring path = WithExtension(answer, extension);
+  const std::wstring path = WithExtension(answer, save->extension);
   core::PrivateState.SetArcFileName(path);
   return path;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "browser/Histories.h"
+#include "core/ArcTypeTexts.h"
 #include "core/MainWindowLink.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
@@ -28,24 +29,6 @@ constexpr auto kFrame = rows::TabbedFrame(ID_tspOption, L"tspOption", 4815, 5295
 
 const wchar_t* const kTabs[kOptionPages] = {L"全体", L"フォルダ", L"圧縮/解凍", L"シェルエクステンション",
                                             L"他アプリケーション"};
-
-constexpr std::array<const wchar_t*, 17> kClassesRows = {L"LHA書庫 (*.lzh;*.lzs)",
-                                                         L"ZIP書庫 (*.zip)",
-                                                         L"CAB書庫 (*.cab)",
-                                                         L"ARJ書庫 (*.arj)",
-                                                         L"TAR書庫 (*.tar;*.taz;*.tgz;*.gz;*.bz2;*.tbz;*.z)",
-                                                         L"ISH書庫 (*.ish)",
-                                                         L"RAR書庫 (*.rar)",
-                                                         L"YZ書庫 (*.yz1)",
-                                                         L"ACE書庫 (*.ace)",
-                                                         L"JAR書庫 (*.j;*.jar)",
-                                                         L"BGA書庫 (*.gza;*.bza)",
-                                                         L"GCA書庫 (*.gca)",
-                                                         L"BEL書庫 (*.bel)",
-                                                         L"7Z書庫 (*.7z)",
-                                                         L"IMP書庫 (*.imp)",
-                                                         L"YZ2書庫 (*.yz2)",
-                                                         L"BH書庫 (*.bh)"};
 
 constexpr int kMostHistory = 16;
 
@@ -70,7 +53,9 @@ frmOption::~frmOption() {
   if (previewFont_) DeleteObject(previewFont_);
 }
 
-const std::array<const wchar_t*, 17>& frmOption::ClassesRows() { return kClassesRows; }
+std::span<const wchar_t* const> frmOption::ClassesRows() {
+  return core::AssociationRows(core::AssociationList::Options);
+}
 
 bool frmOption::RowMarked(int row) const {
   HWND list = lstClassesArcType.Hwnd();
@@ -94,7 +79,7 @@ void frmOption::Form_Load() {
   HWND list = lstClassesArcType.Hwnd();
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES, LVS_EX_CHECKBOXES);
   lstClassesArcType.AddColumn(L"", 3900);
-  for (const wchar_t* row : kClassesRows) lstClassesArcType.AddItem(row);
+  for (const wchar_t* row : ClassesRows()) lstClassesArcType.AddItem(row);
 
   winui::LoadControls(*this, [this](winui::DataExchange& dx) { Transfer(dx); });
   ApplyRules();
@@ -189,7 +174,7 @@ void frmOption::TransferUnpackToRun(winui::DataExchange& dx) {
 // One character per archive type; a type counts as marked only while the shell integration is on.
 void frmOption::TransferClasses(winui::DataExchange& dx) {
   std::wstring& marks = core::Settings.ClassesArcType;
-  const int rows = static_cast<int>(kClassesRows.size());
+  const int rows = static_cast<int>(ClassesRows().size());
   if (dx.Loading()) {
     for (int row = 0; row < rows; ++row)
       SetRowMarked(row, static_cast<size_t>(row) < marks.size() && marks[static_cast<size_t>(row)] == L'1');

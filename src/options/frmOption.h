@@ -134,7 +134,7 @@ class frmOption : public winui::Form {
   winui::ListView lstClassesArcType{this, general::ID_lstClassesArcType};
 
   // The rows of the association list (ArcTypeIndex order), and whether row i is marked.
-  static const std::array<const wchar_t*, 17>& ClassesRows();
+  static std::span<const wchar_t* const> ClassesRows();
   bool RowMarked(int row) const;
   void SetRowMarked(int row, bool marked);
   // The count box's number as the spin control shows it: 1 at its lower end up to 16 at its upper end.

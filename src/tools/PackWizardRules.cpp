@@ -5,6 +5,7 @@
 #include "archiver/LibraryBinding.h"
 #include "archiver/clsArchive.h"
 #include "core/ArcType.h"
+#include "core/ArcTypeTexts.h"
 #include "core/SettingValues.h"
 #include "core/Text.h"
 #include "core/modPath.h"
@@ -14,10 +15,6 @@ namespace tools {
 namespace {
 
 bool Is(const core::ArcTypeRow& row, int16_t index) { return row.index == index; }
-
-std::wstring SaveFolder(const core::SettingsStore& s) {
-  return !s.SaveDefault.empty() && core::IsOn(s.SaveDefaultFlag) ? s.SaveDefault : s.OpenFolder;
-}
 
 std::wstring Joined(const std::wstring& base, const std::vector<std::wstring>& names) {
   std::wstring files = base;
@@ -48,8 +45,7 @@ std::wstring PackNameFilter(const core::ArcTypeRow& row, const core::SettingsSto
   if (row.creation.form == core::CreateForm::None) return L"";
   const std::wstring extension = PackExtension(row, settings);
   if (extension.empty()) return L"";
-  const std::wstring label = Is(row, core::ArcTypeLzh) ? L"LHA" : row.name;
-  return label + L"書庫 (*" + extension + L")|*" + extension;
+  return core::SaveFilter(row, extension.substr(1));
 }
 
 std::optional<std::wstring> NormaliseArchiveName(const std::wstring& typed, const core::ArcTypeRow& row,
@@ -68,7 +64,8 @@ std::optional<std::wstring> NormaliseArchiveName(const std::wstring& typed, cons
   if (dot != std::wstring::npos) name.erase(dot);
   const std::wstring extension = PackExtension(row, settings);
   name += extension.empty() ? L"." : extension;
-  if (name.find_first_of(L"\\/") == std::wstring::npos) name = core::AddBackslash(SaveFolder(settings)) + name;
+  if (name.find_first_of(L"\\/") == std::wstring::npos)
+    name = core::AddBackslash(core::SaveStartFolder(settings)) + name;
   return name;
 }
 

@@ -1,6 +1,7 @@
 #include "tools/frmPackWizard.h"
 
 #include "core/ArcType.h"
+#include "core/ArcTypeTexts.h"
 #include "core/BrowseFolderEx.h"
 #include "core/CommonDlg.h"
 #include "core/MainWindowLink.h"
@@ -36,7 +37,7 @@ constexpr winui::ControlDef Footer(int k, const wchar_t* text = kNextStep, int t
           F::ID_fraWizard + k,        2 * k + 1};
 }
 // Type buttons three to a row, in index order.
-constexpr winui::ControlDef Type(int k, const wchar_t* caption) {
+winui::ControlDef Type(int k) {
   return {F::ID_optArcType + k,
           L"optArcType",
           Kind::OptionButton,
@@ -44,7 +45,7 @@ constexpr winui::ControlDef Type(int k, const wchar_t* caption) {
           240 + (k / 3) * 260,
           1650,
           255,
-          caption,
+          core::ArcTypeCaptions()[static_cast<size_t>(k)],
           winui::kNone,
           -1,
           F::ID_fraArcType,
@@ -65,23 +66,23 @@ const winui::ControlDef kControls[] = {
     Footer(1, kNextStep, 2610, 420),
     {F::ID_fraArcType, L"fraArcType", Kind::Frame, 180, 720, 5280, 1860, L"作成する書庫の指定", winui::kNone, -1,
      F::ID_fraWizard + 1},
-    Type(0, L"LHA書庫"),
-    Type(1, L"ZIP書庫"),
-    Type(2, L"CAB書庫"),
-    Type(3, L"ARJ書庫"),
-    Type(4, L"TAR書庫"),
-    Type(5, L"ISH書庫"),
-    Type(6, L"RAR書庫"),
-    Type(7, L"YZ1書庫"),
-    Type(8, L"ACE書庫"),
-    Type(9, L"JAR書庫"),
-    Type(10, L"BGA書庫"),
-    Type(11, L"GCA書庫"),
-    Type(12, L"BEL書庫"),
-    Type(13, L"7Z書庫"),
-    Type(14, L"IMP書庫"),
-    Type(15, L"YZ2書庫"),
-    Type(16, L"BH書庫"),
+    Type(0),
+    Type(1),
+    Type(2),
+    Type(3),
+    Type(4),
+    Type(5),
+    Type(6),
+    Type(7),
+    Type(8),
+    Type(9),
+    Type(10),
+    Type(11),
+    Type(12),
+    Type(13),
+    Type(14),
+    Type(15),
+    Type(16),
     {F::ID_cmdOption, L"cmdOption", Kind::CommandButton, 3900, 2700, 1560, 330, L"オプション(&P)...", winui::kNone, -1,
      F::ID_fraWizard + 1},
     Page(2, L"3 / 5"),

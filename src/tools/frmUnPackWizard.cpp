@@ -1,5 +1,6 @@
 #include "tools/frmUnPackWizard.h"
 
+#include "core/ArcTypeTexts.h"
 #include "core/BrowseFolderEx.h"
 #include "core/CommonDlg.h"
 #include "core/MainWindowLink.h"
@@ -13,27 +14,6 @@
 #include "tools/UnPackWizardRun.h"
 
 namespace tools {
-
-const wchar_t kUnPackWizardFilter[] =
-    L"すべての書庫|*.lzh;*.lzs;*.zip;*.cab;*.arj;*.tar;*.tgz;*.taz;*.tbz;*.bz2;*.gz;*.z;*.ish;*.rar;*.r??;*.yz1;*.ace;"
-    L"*.j;*.jar;*.exe;*.gza;*.bza;*.bel;*.7z;*.yz2;*.bh|"
-    L"LHA書庫 (*.lzh;*.lzs)|*.lzh;*.lzs|"
-    L"ZIP書庫 (*.zip)|*.zip|"
-    L"CAB書庫 (*.cab)|*.cab|"
-    L"ARJ書庫 (*.arj)|*.arj|"
-    L"TAR書庫 (*.tar;*.tgz;*.taz;*.tbz;*.bz2;*.gz;*.z)|*.tar;*.tgz;*.taz;*.tbz;*.bz2;*.gz;*.z|"
-    L"ISH書庫 (*.ish)|*.ish|"
-    L"RAR書庫 (*.rar;*.r?\?)|*.rar;*.r??|"
-    L"YZ1書庫 (*.yz1)|*.yz1|"
-    L"ACE書庫 (*.ace)|*.ace|"
-    L"JAR書庫 (*.j;*.jar)|*.j;*.jar|"
-    L"BGA書庫 (*.gza;*.bza)|*.gza;*.bza|"
-    L"BEL書庫 (*.bel)|*.bel|"
-    L"7Z書庫 (*.7z)|*.7z|"
-    L"YZ2書庫 (*.yz2)|*.yz2|"
-    L"BH書庫 (*.bh)|*.bh|"
-    L"自己解凍型書庫 (*.exe)|*.exe|"
-    L"すべてのファイル (*.*)|*.*";
 
 namespace {
 
@@ -193,8 +173,8 @@ bool frmUnPackWizard::Finish() {
 void frmUnPackWizard::cmdFileSelect_Click() {
   const core::SettingsStore& s = core::Settings;
   const std::wstring start = !s.PackDefault.empty() && core::IsOn(s.PackDefaultFlag) ? s.PackDefault : s.OpenFolder;
-  const std::wstring answer =
-      core::ShowFileDialog(Hwnd(), L"書庫ファイルの指定", kUnPackWizardFilter, L"", 1, start, 9);
+  const std::wstring answer = core::ShowFileDialog(
+      Hwnd(), L"書庫ファイルの指定", core::OpenArchiveFilter(core::OpenDialog::UnpackWizard), L"", 1, start, 9);
   core::DoEvents();
   if (core::Trim(answer).empty()) return;
   for (const std::wstring& path : core::SplitFileList(answer)) list_.AddFile(path, 0);

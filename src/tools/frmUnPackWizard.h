@@ -78,9 +78,6 @@ class frmUnPackWizard : public winui::Form {
   WizardList list_{lvwWizard};
 };
 
-// The file dialog's filter of archives.
-extern const wchar_t kUnPackWizardFilter[];
-
 // File menu "解凍ウィザード(&U)..." and the tool bar's "UnPackWizard": the wizard, modally over the main window.
 void ShowUnPackWizard();
 

@@ -116,4 +116,20 @@ TEST(ArcCatalogue, RowsAreFoundByTheirIndexNameExtensionAndStep) {
   EXPECT_EQ(nullptr, core::ArcTypeAt(17));
 }
 
+// Which types the commands on an existing archive's entries take: adding files by the command, adding
+// dropped files, and renaming.
+TEST(ArcCatalogue, EntryCommandsTakeTheirTypes) {
+  std::vector<std::wstring> adds, drops, renames;
+  for (const core::ArcTypeRow& row : core::ArcCatalogue()) {
+    if (row.edits.add) adds.push_back(row.name);
+    if (row.edits.takesDroppedFiles) drops.push_back(row.name);
+    if (row.edits.rename.verb) renames.push_back(row.name);
+  }
+  EXPECT_EQ(adds,
+            (std::vector<std::wstring>{L"LZH", L"ZIP", L"ARJ", L"TAR", L"RAR", L"ACE", L"JAR", L"BGA", L"7Z", L"BH"}));
+  // A drop on a BH archive makes a new archive, though the command adds to it.
+  EXPECT_EQ(drops, (std::vector<std::wstring>{L"LZH", L"ZIP", L"ARJ", L"TAR", L"RAR", L"ACE", L"JAR", L"BGA", L"7Z"}));
+  EXPECT_EQ(renames, (std::vector<std::wstring>{L"LZH", L"BGA", L"BH"}));
+}
+
 }  // namespace

@@ -288,32 +288,6 @@ TEST_F(ArchiveFileCommandsTest, AnArchiveOfTheUsersNamedLikeANewOneIsNeverAskedA
   }
 }
 
-TEST_F(ArchiveFileCommandsTest, SaveAsFilterAndTypeFollowTheArchive) {
-  struct Case {
-    const wchar_t* path;
-    bool saved;
-    const wchar_t* filter;
-    const wchar_t* type;
-  };
-  const Case cases[] = {
-      {L"C:\\a\\b.lzh", true, L"LHA書庫 (*.lzh)|*.lzh", L"LZH"},
-      {L"C:\\a\\b.TGZ", true, L"TAR書庫 (*.tgz)|*.tgz", L"TGZ"},
-      {L"C:\\a\\b.gza", true, L"BGA書庫 (*.gza)|*.gza", L"GZA"},
-      {L"C:\\a\\b.jar", true, L"JAR書庫 (*.jar)|*.jar", L"JAR"},
-      {L"C:\\a\\setup.exe", true, L"SFX File (*.exe)|*.exe", L"EXE"},
-      {L"C:\\a\\b.7z", true, L"7Z書庫 (*.7z)|*.7z", L"7Z"},
-      {L"C:\\a\\b.bel", false, L"", L""},
-      {L"C:\\a\\b.imp", false, L"", L""},
-  };
-  for (const Case& c : cases) {
-    std::wstring filter, type;
-    ASSERT_EQ(SaveAsFilter(c.path, filter, type), c.saved) << c.path;
-    if (!c.saved) continue;
-    EXPECT_EQ(filter, c.filter) << c.path;
-    EXPECT_EQ(type, c.type) << c.path;
-  }
-}
-
 TEST_F(ArchiveFileCommandsTest, SaveAsAsksBeforeReplacingAFile) {
   const std::wstring archive = CopyJlha(L"jlha.lzh");
   ASSERT_TRUE(OpenArchive(*form, archive, kUnreadableArchive));

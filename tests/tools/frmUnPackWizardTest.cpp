@@ -16,6 +16,7 @@
 #include "KeyInput.h"
 #include "ScriptedMsgBox.h"
 #include "ToolFakes.h"
+#include "core/ArcTypeTexts.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modPath.h"
@@ -105,7 +106,7 @@ TEST_F(UnPackWizardTest, StepsWaitForArchivesAndADestination) {
   dialogs.answers.push_back(in + L"\\tree.zip");
   Click(wizard->cmdFileSelect);
   EXPECT_EQ(dialogs.asked.back().title, L"書庫ファイルの指定");
-  EXPECT_EQ(dialogs.asked.back().filter, tools::kUnPackWizardFilter);
+  EXPECT_EQ(dialogs.asked.back().filter, core::OpenArchiveFilter(core::OpenDialog::UnpackWizard));
   EXPECT_EQ(wizard->lvwWizard.Text(1), in + L"\\tree.zip");
   EXPECT_EQ(wizard->lvwWizard.SubItem(1, 1), core::GetFileTypeName(L".zip"));
   Next();
