@@ -77,16 +77,19 @@ BOOL FakeCommonDialogs::AskFile(OPENFILENAMEW& record, bool save) {
 
   Answer chosen(answer);
   if (!NextIsOk(chosen.ok, &chosen)) return FALSE;
-  // The buffer takes the answer whole, ended by two NULs as the dialog ends a multi-selection; one too small
-  // fails as the dialog fails.
+  // The buffers take the answer whole, the file ended by two NULs as the dialog ends a multi-selection; a
+  // buffer too small fails as the dialog fails.
   const std::wstring out = chosen.chosen + L'\0' + L'\0';
-  if (!record.lpstrFile || out.size() > record.nMaxFile) {
+  const bool titleFits = !record.lpstrFileTitle || chosen.title.size() < record.nMaxFileTitle;
+  if (!record.lpstrFile || out.size() > record.nMaxFile || !titleFits) {
     lastError = FNERR_BUFFERTOOSMALL;
     return FALSE;
   }
   out.copy(record.lpstrFile, out.size());
-  if (record.lpstrFileTitle && record.nMaxFileTitle > 0)
-    lstrcpynW(record.lpstrFileTitle, chosen.title.c_str(), static_cast<int>(record.nMaxFileTitle));
+  if (record.lpstrFileTitle) {
+    chosen.title.copy(record.lpstrFileTitle, chosen.title.size());
+    record.lpstrFileTitle[chosen.title.size()] = L'\0';
+  }
   return TRUE;
 }
 
