@@ -13,8 +13,6 @@
 
 namespace archivertest {
 
-std::vector<int> ArchiverTest::pointers_;
-
 namespace {
 
 void ClearProbeVariables() {
@@ -62,7 +60,6 @@ void ArchiverTest::SetUp() {
   CreateDirectoryW(libraries_.c_str(), nullptr);
   CreateDirectoryW(tools_.c_str(), nullptr);
   CreateDirectoryW(work_.c_str(), nullptr);
-  savedSettings_ = core::Settings;
   ClearProbeVariables();
   SetEnvironmentVariableW(L"TVPROBE_LOG", (temp_ / L"probe.log").c_str());
   archiver::FreeLibraries();
@@ -70,11 +67,10 @@ void ArchiverTest::SetUp() {
   archiver::SetToolFolder(tools_);
   SetWorkFolder(work_);
   core::WorkFolderNo = L"00";
-  core::PrivateState = core::clsPrivate();
   archiver::ArcOutputText.clear();
   SetLog(L"1");
   pointers_.clear();
-  mainWindow_.emplace(pointerRecorder_);
+  mainWindow_.emplace(mainWindowLink_);
   previousHook_ = winui::SetModalHook([this](winui::Form& form) {
     auto& view = static_cast<archiver::frmView&>(form);
     shown_.push_back(view.txtStatus.Text());
@@ -90,7 +86,6 @@ void ArchiverTest::TearDown() {
   archiver::SetLibraryFolder(L"");
   archiver::SetToolFolder(L"");
   ClearProbeVariables();
-  core::Settings = savedSettings_;
 }
 
 void ArchiverTest::InstallLibraries(const std::vector<std::wstring>& names, const std::wstring& folder) {

@@ -7,10 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "ProgramStateGuard.h"
+#include "SeamFakes.h"
 #include "Standins.h"
 #include "TempDir.h"
 #include "core/MainWindowLink.h"
-#include "core/Settings.h"
 #include "winui/Form.h"
 
 namespace archivertest {
@@ -45,27 +46,22 @@ class ArchiverTest : public ::testing::Test {
   // Settings.WorkFolder: the folder holding this instance's "tvtemp00".
   static void SetWorkFolder(const std::wstring& folder);
 
+  testsupport::ProgramStateGuard state_;
   testsupport::TempDir temp_;
   std::wstring libraries_;
   std::wstring tools_;
   std::wstring work_;
+  // The main window as the wrappers see it: no handle, and its pointer changes recorded.
+  testsupport::FakeMainWindow mainWindowLink_;
   // Texts of the result window each time it was shown, and the main-window pointer values in order.
   std::vector<std::wstring> shown_;
   // kWindowShown marks where the result window opened among the pointer values.
-  static std::vector<int> pointers_;
+  std::vector<int>& pointers_ = mainWindowLink_.pointers;
   static constexpr int kWindowShown = -1;
 
  private:
-  // The main window as the wrappers see it: no handle, and its pointer changes recorded.
-  class PointerRecorder : public core::MainWindowLink {
-   public:
-    HWND Hwnd() override { return nullptr; }
-    void SetMousePointer(int pointer) override { pointers_.push_back(pointer); }
-  };
-  PointerRecorder pointerRecorder_;
   std::optional<core::ScopedMainWindowLink> mainWindow_;
   winui::ModalHook previousHook_;
-  core::SettingsStore savedSettings_;
 };
 
 }  // namespace archivertest

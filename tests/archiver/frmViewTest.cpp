@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ArchiverFixture.h"
+#include "SeamFakes.h"
 #include "archiver/ArcOutput.h"
 #include "core/MainWindowLink.h"
 #include "core/Seams.h"
@@ -29,12 +30,7 @@ class RecordingClipboard : public core::ClipboardSeam {
   std::wstring copied;
 };
 
-class KeptOnTop : public core::MainWindowLink {
- public:
-  HWND Hwnd() override { return nullptr; }
-  std::wstring NeverTop() override { return neverTop; }
-  std::wstring neverTop = L"1";
-};
+using KeptOnTop = testsupport::FakeMainWindow;
 
 class frmViewTest : public ArchiverTest {
  protected:

@@ -28,18 +28,12 @@ std::vector<std::wstring> Column(int column) {
 }
 
 void BrowserTest::SetUp() {
-  savedSettings_ = core::Settings;
-  savedState_ = core::PrivateState;
-  savedCounter_ = core::ArcNodeCounter;
-  savedNewArcs_ = core::NewArcCount;
-  core::PrivateState = core::clsPrivate();
   core::Settings.AllSelect = L"1";
   core::Settings.RetuKotei = L"0";
   core::Settings.SortFlag = L"0";
   core::Settings.FileHistory = L"15";
   core::Settings.History = {L""};
   // This instance's work folder: new archives are the ones in it.
-  savedWorkFolderNo_ = core::WorkFolderNo;
   core::Settings.WorkFolder = temp_ / L"work";
   core::WorkFolderNo = L"00";
 
@@ -65,11 +59,6 @@ void BrowserTest::TearDown() {
   archiver::SetToolFolder(L"");
   SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", nullptr);
   SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", nullptr);
-  core::Settings = savedSettings_;
-  core::PrivateState = savedState_;
-  core::ArcNodeCounter = savedCounter_;
-  core::NewArcCount = savedNewArcs_;
-  core::WorkFolderNo = savedWorkFolderNo_;
 }
 
 void BrowserTest::InstallLibraries(const std::vector<std::wstring>& names) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "BrowserForm.h"
+#include "ProgramStateGuard.h"
 #include "TempDir.h"
 #include "browser/BrowserViews.h"
 #include "browser/EntryList.h"
@@ -44,17 +45,13 @@ class BrowserTest : public ::testing::Test {
   // The stand-ins' log lines ending with `ending`.
   int Logged(const std::string& ending) const;
 
+  testsupport::ProgramStateGuard state_;
   testsupport::TempDir temp_;
   std::wstring libraries_;
   std::wstring tools_;
   frmBrowser form_;
 
  private:
-  core::SettingsStore savedSettings_;
-  core::clsPrivate savedState_;
-  int32_t savedCounter_ = 0;
-  int32_t savedNewArcs_ = 0;
-  std::wstring savedWorkFolderNo_;
   browser::BrowserViews* previousViews_ = nullptr;
 };
 

@@ -4,11 +4,11 @@
 #include <windows.h>
 #include <cderr.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "ScriptedMsgBox.h"
+#include "SeamFakes.h"
 #include "core/Seams.h"
 #include "core/Text.h"
 #include "core/modPath.h"
@@ -17,114 +17,15 @@ namespace {
 
 using namespace std::string_literals;
 
-// What the dialog would answer: success with the chosen names, or failure with an extended error.
-struct Answer {
-  bool ok;
-  std::wstring file;  // NUL-separated for a multi-selection
-  std::wstring title;
-  DWORD error = 0;
-};
-
-// What the program handed to the file dialog.
-struct FileRequest {
-  bool save;
-  HWND owner;
-  std::wstring filter, file, initDir, title, defExt;
-  DWORD flags, nMaxFile, nMaxFileTitle, filterIndex;
-};
-
-// A NUL-separated list up to and including its last single NUL.
-std::wstring UpToDoubleNul(const wchar_t* chars) {
-  std::wstring out;
-  if (!chars) return out;
-  for (size_t i = 0; !(chars[i] == L'\0' && chars[i + 1] == L'\0'); ++i) out += chars[i];
-  return out + L'\0';
-}
-
-class FakeDialogs : public core::CommonDialogSeam {
- public:
-  BOOL OpenFile(OPENFILENAMEW& r) override { return File(r, false); }
-  BOOL SaveFile(OPENFILENAMEW& r) override { return File(r, true); }
-  BOOL PickColor(CHOOSECOLORW& r) override {
-    colorIn = r;
-    for (int i = 0; i < 16; ++i) customColors.push_back(r.lpCustColors[i]);
-    if (!NextOk()) return FALSE;
-    r.rgbResult = RGB(10, 20, 30);
-    return TRUE;
-  }
-  BOOL PickFont(CHOOSEFONTW& r) override {
-    fontIn = r;
-    logFontIn = *r.lpLogFont;
-    if (!NextOk()) return FALSE;
-    *r.lpLogFont = logFontOut;
-    r.rgbColors = RGB(1, 2, 3);
-    return TRUE;
-  }
-  BOOL Print(PRINTDLGW& r) override {
-    printIn = r;
-    if (!NextOk()) return FALSE;
-    r.nFromPage = 2;
-    r.nToPage = 5;
-    r.nCopies = 3;
-    return TRUE;
-  }
-  BOOL PageSetup(PAGESETUPDLGW& r) override {
-    pageSetupFlags = r.Flags;
-    return NextOk();
-  }
-  DWORD ExtendedError() override { return lastError; }
-  BOOL Help(HWND, const std::wstring& file, UINT command, ULONG_PTR) override {
-    helpCalls.push_back(file + L"#" + std::to_wstring(command));
-    return TRUE;
-  }
-
-  std::deque<Answer> answers;
-  std::vector<FileRequest> files;
-  CHOOSECOLORW colorIn{};
-  std::vector<COLORREF> customColors;
-  CHOOSEFONTW fontIn{};
-  LOGFONTW logFontIn{}, logFontOut{};
-  PRINTDLGW printIn{};
-  DWORD pageSetupFlags = 0;
-  std::vector<std::wstring> helpCalls;
-  DWORD lastError = 0;
-
- private:
-  bool NextOk() {
-    Answer a = answers.empty() ? Answer{true, L"", L""} : answers.front();
-    if (!answers.empty()) answers.pop_front();
-    lastError = a.ok ? 0 : a.error;
-    pending = a;
-    return a.ok;
-  }
-  BOOL File(OPENFILENAMEW& r, bool save) {
-    FileRequest q{save,
-                  r.hwndOwner,
-                  UpToDoubleNul(r.lpstrFilter),
-                  r.lpstrFile,
-                  r.lpstrInitialDir ? r.lpstrInitialDir : L"",
-                  r.lpstrTitle ? r.lpstrTitle : L"",
-                  r.lpstrDefExt ? r.lpstrDefExt : L"",
-                  r.Flags,
-                  r.nMaxFile,
-                  r.nMaxFileTitle,
-                  r.nFilterIndex};
-    files.push_back(q);
-    if (!NextOk()) return FALSE;
-    std::wstring out = pending.file + L'\0' + L'\0';
-    EXPECT_LE(out.size(), r.nMaxFile);
-    out.copy(r.lpstrFile, out.size());
-    std::wstring title = pending.title + L'\0';
-    EXPECT_LE(title.size(), r.nMaxFileTitle);
-    title.copy(r.lpstrFileTitle, title.size());
-    return TRUE;
-  }
-  Answer pending;
-};
-
+// The dialogs answer OK unless a test scripts otherwise: the colour and print dialogs with a choice of
+// their own, so a test sees it read back.
 class Dialogs : public ::testing::Test {
  protected:
-  FakeDialogs fake;
+  void SetUp() override {
+    fake.colourAnswer = RGB(10, 20, 30);
+    fake.printAnswer = {2, 5, 3};
+  }
+  testsupport::FakeCommonDialogs fake;
   core::ScopedCommonDialogSeam seam{fake};
   testsupport::ScriptedMsgBox boxes;
 };
@@ -138,10 +39,10 @@ TEST_F(Dialogs, FileQuestionFlagsByMode) {
   const Case cases[] = {{0, 0x201804, false}, {1, 0x200004, true}, {9, 0x1C1A04, false}, {5, 0, false}};
   for (size_t i = 0; i < std::size(cases); ++i) fake.answers.push_back({true, L"C:\\a.lzh", L"a.lzh"});
   for (const auto& c : cases) EXPECT_EQ(core::ShowFileDialog(nullptr, L"t", L"", L"", 1, L"", c.mode), L"C:\\a.lzh");
-  ASSERT_EQ(fake.files.size(), 4u);
+  ASSERT_EQ(fake.asked.size(), 4u);
   for (size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(fake.files[i].flags, cases[i].flags) << cases[i].mode;
-    EXPECT_EQ(fake.files[i].save, cases[i].save) << cases[i].mode;
+    EXPECT_EQ(fake.asked[i].flags, cases[i].flags) << cases[i].mode;
+    EXPECT_EQ(fake.asked[i].save, cases[i].save) << cases[i].mode;
   }
 }
 
@@ -151,14 +52,14 @@ TEST_F(Dialogs, FileQuestionPassesItsArguments) {
   EXPECT_EQ(core::ShowFileDialog(owner, L"名前を付けて保存", L"LZH書庫 (*.lzh)|*.lzh|全て (*.*)|*.*", L"backup.lzh", 2,
                                  L"D:\\out", 1),
             L"D:\\out\\new.lzh");
-  ASSERT_EQ(fake.files.size(), 1u);
-  const auto& q = fake.files[0];
+  ASSERT_EQ(fake.asked.size(), 1u);
+  const auto& q = fake.asked[0];
   EXPECT_EQ(q.owner, owner);
   EXPECT_EQ(q.title, L"名前を付けて保存");
-  EXPECT_EQ(q.filter, L"LZH書庫 (*.lzh)\0*.lzh\0全て (*.*)\0*.*\0"s);
-  EXPECT_EQ(q.file, L"backup.lzh");
+  EXPECT_EQ(q.filterList, L"LZH書庫 (*.lzh)\0*.lzh\0全て (*.*)\0*.*\0"s);
+  EXPECT_EQ(q.fileName, L"backup.lzh");
   EXPECT_EQ(q.defExt, L"lzh");
-  EXPECT_EQ(q.initDir, L"D:\\out");
+  EXPECT_EQ(q.initialDir, L"D:\\out");
   EXPECT_EQ(q.filterIndex, 2u);
 }
 
@@ -171,7 +72,7 @@ TEST_F(Dialogs, DefaultExtensionOnlyFromANameWithADot) {
   for (const auto& c : cases) {
     fake.answers.push_back({true, L"C:\\x", L"x"});
     core::ShowFileDialog(nullptr, L"t", L"", c.name, 1, L"", 1);
-    EXPECT_EQ(fake.files.back().defExt, c.ext) << core::ToUtf8(c.name);
+    EXPECT_EQ(fake.asked.back().defExt, c.ext) << core::ToUtf8(c.name);
   }
 }
 
@@ -196,9 +97,9 @@ TEST_F(Dialogs, RejectedNameIsAskedOnceMoreThenReported) {
   fake.answers.push_back({false, L"", L"", FNERR_INVALIDFILENAME});
   boxes.Expect(L"アプリケーション定義またはオブジェクト定義のエラーです。");
   EXPECT_EQ(core::ShowFileDialog(nullptr, L"開く", L"", L"bad|name", 3, L"", 0), L"");
-  ASSERT_EQ(fake.files.size(), 2u);
-  EXPECT_EQ(fake.files[1].file, L"bad|name");
-  EXPECT_EQ(fake.files[1].filterIndex, 3u);
+  ASSERT_EQ(fake.asked.size(), 2u);
+  EXPECT_EQ(fake.asked[1].fileName, L"bad|name");
+  EXPECT_EQ(fake.asked[1].filterIndex, 3u);
   ASSERT_EQ(boxes.Shown().size(), 1u);
   EXPECT_EQ(boxes.Shown()[0].title, L"開く");
   EXPECT_EQ(boxes.Shown()[0].style & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
@@ -212,7 +113,7 @@ TEST_F(Dialogs, OtherFailuresAreReported) {
   fake.answers.push_back({false, L"", L"", FNERR_BUFFERTOOSMALL});
   boxes.Expect(L"アプリケーション定義またはオブジェクト定義のエラーです。");
   EXPECT_EQ(core::ShowFileDialog(nullptr, L"t", L"", L"", 1, L"", 9), L"");
-  EXPECT_EQ(fake.files.size(), 1u);
+  EXPECT_EQ(fake.asked.size(), 1u);
 }
 
 TEST_F(Dialogs, CancelWithAndWithoutCancelError) {
@@ -237,9 +138,10 @@ TEST_F(Dialogs, CancelWithAndWithoutCancelError) {
 
 TEST_F(Dialogs, BuffersFilterAndTitle) {
   core::CommonDlg dialog;
+  fake.answers.push_back({true, L"", L""});
   dialog.ShowOpen();
-  EXPECT_EQ(fake.files[0].filter, L"All Files (*.*)\0*.*\0"s);
-  EXPECT_EQ(fake.files[0].nMaxFile, 50000u);
+  EXPECT_EQ(fake.asked[0].filterList, L"All Files (*.*)\0*.*\0"s);
+  EXPECT_EQ(fake.asked[0].nMaxFile, 50000u);
   EXPECT_EQ(dialog.FileTitle(), L"");
 
   dialog.MaxFileSize(10);
@@ -247,14 +149,14 @@ TEST_F(Dialogs, BuffersFilterAndTitle) {
   dialog.Filter(L"Text|*.txt\0"s);  // already ends with NUL: no second one added
   fake.answers.push_back({true, L"C:\\b.txt", L"b.txt"});
   dialog.ShowOpen();
-  EXPECT_EQ(fake.files[1].nMaxFile, 10u);
-  EXPECT_EQ(fake.files[1].file, L"C:\\a_long");  // cut to 9 characters and a NUL
-  EXPECT_EQ(fake.files[1].filter, L"Text\0*.txt\0"s);
+  EXPECT_EQ(fake.asked[1].nMaxFile, 10u);
+  EXPECT_EQ(fake.asked[1].fileName, L"C:\\a_long");  // cut to 9 characters and a NUL
+  EXPECT_EQ(fake.asked[1].filterList, L"Text\0*.txt\0"s);
   EXPECT_EQ(dialog.FileName(), L"C:\\b.txt");
   EXPECT_EQ(dialog.FileTitle(), L"b.txt");
   dialog.MaxFileSize(300);
   dialog.ShowOpen();  // the short title of the last answer does not shrink the next title buffer
-  EXPECT_GE(fake.files[2].nMaxFileTitle, static_cast<DWORD>(MAX_PATH));
+  EXPECT_GE(fake.asked[2].nMaxFileTitle, static_cast<DWORD>(MAX_PATH));
 }
 
 struct ErrorCase {
@@ -296,9 +198,9 @@ TEST_F(Dialogs, ColourInAndOut) {
   dialog.Color(RGB(200, 0, 0));
   dialog.flags(CC_RGBINIT);
   dialog.ShowColor();
-  EXPECT_EQ(fake.colorIn.rgbResult, RGB(200, 0, 0));
-  EXPECT_EQ(fake.colorIn.Flags, static_cast<DWORD>(CC_RGBINIT));
-  EXPECT_EQ(fake.customColors, std::vector<COLORREF>(16, RGB(255, 255, 255)));
+  EXPECT_EQ(fake.lastColour.rgbResult, RGB(200, 0, 0));
+  EXPECT_EQ(fake.lastColour.Flags, static_cast<DWORD>(CC_RGBINIT));
+  EXPECT_EQ(fake.customColours, std::vector<COLORREF>(16, RGB(255, 255, 255)));
   EXPECT_EQ(dialog.Color(), RGB(10, 20, 30));
   EXPECT_EQ(dialog.Action(), 3);
 
@@ -306,7 +208,7 @@ TEST_F(Dialogs, ColourInAndOut) {
   dialog.Action(3);  // setting Action runs the dialog
   EXPECT_EQ(dialog.ErrNumber(), 32758);
   EXPECT_EQ(dialog.Color(), RGB(10, 20, 30));
-  EXPECT_EQ(fake.customColors.size(), 32u);
+  EXPECT_EQ(fake.customColours.size(), 32u);
 }
 
 TEST_F(Dialogs, FontStartsFromThePropertiesAndReadsTheChoiceBack) {
@@ -323,21 +225,22 @@ TEST_F(Dialogs, FontStartsFromThePropertiesAndReadsTheChoiceBack) {
   dialog.Max(72);
   dialog.Color(RGB(9, 9, 9));
   dialog.flags(CF_SCREENFONTS);
-  fake.logFontOut = LOGFONTW{};
-  fake.logFontOut.lfHeight = -14;  // 10.5 points: halves go to the even neighbour
-  fake.logFontOut.lfWeight = 500;
-  fake.logFontOut.lfItalic = TRUE;
-  fake.logFontOut.lfUnderline = TRUE;
-  wcscpy(fake.logFontOut.lfFaceName, L"MS UI Gothic");
+  LOGFONTW& chosen = fake.fontAnswer.emplace();
+  fake.colourAnswer = RGB(1, 2, 3);
+  chosen.lfHeight = -14;  // 10.5 points: halves go to the even neighbour
+  chosen.lfWeight = 500;
+  chosen.lfItalic = TRUE;
+  chosen.lfUnderline = TRUE;
+  wcscpy(chosen.lfFaceName, L"MS UI Gothic");
   dialog.ShowFont();
 
-  EXPECT_STREQ(fake.logFontIn.lfFaceName, L"ＭＳ ゴシック");
-  EXPECT_EQ(fake.logFontIn.lfHeight, -16);
-  EXPECT_EQ(fake.logFontIn.lfWeight, FW_BOLD);
-  EXPECT_EQ(fake.fontIn.Flags, static_cast<DWORD>(CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT));
-  EXPECT_EQ(fake.fontIn.nSizeMin, 8);
-  EXPECT_EQ(fake.fontIn.nSizeMax, 72);
-  EXPECT_EQ(fake.fontIn.rgbColors, RGB(9, 9, 9));
+  EXPECT_STREQ(fake.fontsAsked.back().lfFaceName, L"ＭＳ ゴシック");
+  EXPECT_EQ(fake.fontsAsked.back().lfHeight, -16);
+  EXPECT_EQ(fake.fontsAsked.back().lfWeight, FW_BOLD);
+  EXPECT_EQ(fake.lastFont.Flags, static_cast<DWORD>(CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT));
+  EXPECT_EQ(fake.lastFont.nSizeMin, 8);
+  EXPECT_EQ(fake.lastFont.nSizeMax, 72);
+  EXPECT_EQ(fake.lastFont.rgbColors, RGB(9, 9, 9));
 
   EXPECT_EQ(dialog.FontName(), L"MS UI Gothic");
   EXPECT_EQ(dialog.FontSize(), 10);
@@ -348,7 +251,7 @@ TEST_F(Dialogs, FontStartsFromThePropertiesAndReadsTheChoiceBack) {
   EXPECT_EQ(dialog.Color(), RGB(1, 2, 3));
   EXPECT_EQ(dialog.Action(), 4);
 
-  fake.logFontOut.lfHeight = -18;  // 13.5 points
+  chosen.lfHeight = -18;  // 13.5 points
   dialog.ShowFont();
   EXPECT_EQ(dialog.FontSize(), 14);
 }
@@ -377,11 +280,11 @@ TEST_F(Dialogs, PrinterPageSetupAndHelp) {
   dialog.Max(9);
   dialog.flags(PD_PAGENUMS);
   dialog.ShowPrinter();
-  EXPECT_EQ(fake.printIn.nFromPage, 1);
-  EXPECT_EQ(fake.printIn.nToPage, 9);
-  EXPECT_EQ(fake.printIn.nMaxPage, 9);
-  EXPECT_EQ(fake.printIn.nCopies, 1);
-  EXPECT_EQ(fake.printIn.Flags, static_cast<DWORD>(PD_PAGENUMS));
+  EXPECT_EQ(fake.lastPrint.nFromPage, 1);
+  EXPECT_EQ(fake.lastPrint.nToPage, 9);
+  EXPECT_EQ(fake.lastPrint.nMaxPage, 9);
+  EXPECT_EQ(fake.lastPrint.nCopies, 1);
+  EXPECT_EQ(fake.lastPrint.Flags, static_cast<DWORD>(PD_PAGENUMS));
   EXPECT_EQ(dialog.FromPage(), 2);
   EXPECT_EQ(dialog.ToPage(), 5);
   EXPECT_EQ(dialog.Copies(), 3);
@@ -389,7 +292,7 @@ TEST_F(Dialogs, PrinterPageSetupAndHelp) {
 
   fake.answers.push_back({false, L"", L"", PDERR_NODEFAULTPRN});
   dialog.ShowPrinterEx();
-  EXPECT_EQ(fake.pageSetupFlags, static_cast<DWORD>(PD_PAGENUMS));
+  EXPECT_EQ(fake.lastPageSetup.Flags, static_cast<DWORD>(PD_PAGENUMS));
   EXPECT_EQ(dialog.ErrNumber(), 28663);
   EXPECT_EQ(dialog.ErrDescription(), L"通常使うﾌﾟﾘﾝﾀが設定されていません。");
 

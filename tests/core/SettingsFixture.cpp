@@ -26,7 +26,6 @@ SettingsFixture::SettingsFixture() : previousPlaces_(core::SetSettingsPlaces(&pl
 SettingsFixture::~SettingsFixture() {
   core::SetIniFolder(L"");
   core::SetSettingsPlaces(previousPlaces_);
-  core::Settings = core::SettingsStore();
 }
 
 void SettingsFixture::WriteIniFile(const std::wstring& text) const {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramStateGuard.h"
 #include "TempDir.h"
 #include "core/Settings.h"
 #include "core/modIni.h"
@@ -48,6 +49,7 @@ class SettingsFixture : public ::testing::Test {
   // The file's lines decoded from code page 932, blank lines left out.
   std::vector<std::wstring> IniLines() const;
 
+  testsupport::ProgramStateGuard state_;
   UnzipSwitchGuard unzipSwitch_;
   testsupport::TempDir dir_;
   FakePlaces places_;

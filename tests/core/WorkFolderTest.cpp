@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "ProgramStateGuard.h"
 #include "TempDir.h"
 #include "core/Settings.h"
 #include "core/modTolvenar.h"
@@ -42,17 +43,11 @@ bool IsHidden(const std::wstring& path) {
 class WorkFolderTest : public ::testing::Test {
  public:
   void SetUp() override {
-    saved_ = core::Settings;
-    savedNumber_ = core::WorkFolderNo;
     core::Settings.WorkFolder = temp.Path() + L"\\work";
     core::Settings.UnpackDefault = temp.Path() + L"\\unpack";
     core::WorkFolderNo.clear();
   }
-  void TearDown() override {
-    core::ReleaseTempFolder();
-    core::Settings = saved_;
-    core::WorkFolderNo = savedNumber_;
-  }
+  void TearDown() override { core::ReleaseTempFolder(); }
   std::wstring Work(const std::wstring& relative) const { return temp / (work_ + L"\\" + relative); }
   // Writes a file under the work folder of the current case.
   std::wstring Put(const std::wstring& relative, const std::string& bytes = "x") const {
@@ -65,10 +60,9 @@ class WorkFolderTest : public ::testing::Test {
   std::wstring Unpack(const std::wstring& relative) const { return temp / (L"unpack\\" + relative); }
   void Hide(const std::wstring& path) const { SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN); }
 
+  testsupport::ProgramStateGuard state_;
   TempDir temp;
   std::wstring work_ = L"work";
-  core::SettingsStore saved_;
-  std::wstring savedNumber_;
 };
 
 TEST_F(WorkFolderTest, TakesTheFirstFreeNumberAndClaimsIt) {

@@ -9,9 +9,9 @@
 
 #include <vector>
 
-#include "NeverTopLink.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
+#include "TopMostCheck.h"
 #include "WindowGuard.h"
 #include "core/BrowseFolderExInput.h"
 #include "core/Seams.h"
@@ -21,18 +21,7 @@ namespace {
 using testsupport::FolderExists;
 using testsupport::TempDir;
 
-class RecordingPicker : public core::FolderPickerSeam {
- public:
-  std::wstring BrowseForFolder(HWND owner, const std::wstring& title, const std::wstring& startFolder) override {
-    owners.push_back(owner);
-    titles.push_back(title);
-    starts.push_back(startFolder);
-    return answer;
-  }
-  std::wstring answer;
-  std::vector<HWND> owners;
-  std::vector<std::wstring> titles, starts;
-};
+using RecordingPicker = testsupport::FakeFolderPicker;
 
 TEST(ShowBrowseFolderTest, HandsTheStartFolderWithoutATrailingBackslash) {
   RecordingPicker picker;
@@ -111,7 +100,8 @@ class frmBrowseFolderExTest : public ::testing::Test {
     chooser.BrowseFolderEx1.SelectionChanged(path);
   }
 
-  coretest::NeverTopLink link;
+  testsupport::FakeMainWindow link;
+  core::ScopedMainWindowLink linkSeam{link};
   ScriptedPrompt prompt;
   core::ScopedTextPromptSeam scopedPrompt{prompt};
   core::frmBrowseFolderEx form;
@@ -262,14 +252,16 @@ TEST_F(frmBrowseFolderExTest, AFailedMakeFolderIsReportedAndKeepsTheChoice) {
   EXPECT_FALSE(FolderExists(temp / L"a"));
 }
 
-TEST_F(frmBrowseFolderExTest, TopMostUnlessNeverTopIsZero) { coretest::ExpectTopMostUnlessNeverTopIsZero(form, link); }
+TEST_F(frmBrowseFolderExTest, TopMostUnlessNeverTopIsZero) {
+  testsupport::ExpectTopMostUnlessNeverTopIsZero(form, link);
+}
 
 TEST_F(frmBrowseFolderExTest, ClosingPutsTheMainWindowBackOnTopUnlessNeverTopIsZero) {
   for (const wchar_t* neverTop : {L"0", L"1"}) {
     link.neverTop = neverTop;
     link.mainWindow = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ShowWith(L"C:\\Start", [](core::frmBrowseFolderEx& chooser) { chooser.CmdCancel.Click(); });
-    EXPECT_EQ(std::wstring(neverTop) != L"0", coretest::IsTopMost(link.mainWindow)) << neverTop;
+    EXPECT_EQ(std::wstring(neverTop) != L"0", testsupport::IsTopMost(link.mainWindow)) << neverTop;
     DestroyWindow(link.mainWindow);
     link.mainWindow = nullptr;
   }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "SeamFakes.h"
 #include "TempDir.h"
 #include "core/MainWindowLink.h"
 #include "core/Seams.h"
@@ -16,57 +17,29 @@
 
 namespace {
 
-struct ExecuteCall {
-  HWND owner;
-  std::wstring verb, file, parameters, folder;
-  int show;
-};
-
-class RecordingProcesses : public core::ProcessSeam {
- public:
-  INT_PTR Execute(HWND owner, const std::wstring& verb, const std::wstring& file, const std::wstring& parameters,
-                  const std::wstring& folder, int show) override {
-    calls.push_back({owner, verb, file, parameters, folder, show});
-    return 42;
-  }
-  HANDLE ExecuteForProcess(HWND, const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,
-                           int) override {
-    ADD_FAILURE() << "unexpected process start";
-    return nullptr;
-  }
-  HANDLE StartProcess(const std::wstring&, const std::wstring&, int) override {
-    ADD_FAILURE() << "unexpected process start";
-    return nullptr;
-  }
-  std::vector<ExecuteCall> calls;
-};
-
-class FakeMainWindow : public core::MainWindowLink {
- public:
-  HWND Hwnd() override { return window; }
-  HWND window = nullptr;
-};
-
+using testsupport::FakeMainWindow;
+using RecordingProcesses = testsupport::FakeProcesses;
 using ScopedMainWindow = core::ScopedMainWindowLink;
 
 TEST(Shell, ExplorerOnAFolderOrWithItsTree) {
   RecordingProcesses processes;
   core::ScopedProcessSeam seam(processes);
   FakeMainWindow main;
-  main.window = reinterpret_cast<HWND>(0x1234);
+  main.mainWindow = reinterpret_cast<HWND>(0x1234);
   ScopedMainWindow link(main);
 
   core::OpenExplorer(L"C:\\My Files", false);
   core::OpenExplorer(L"C:\\My Files", true);
-  ASSERT_EQ(processes.calls.size(), 2u);
-  const auto& plain = processes.calls[0];
-  EXPECT_EQ(plain.owner, main.window);
+  EXPECT_TRUE(processes.started.empty());
+  ASSERT_EQ(processes.opened.size(), 2u);
+  const auto& plain = processes.opened[0];
+  EXPECT_EQ(plain.owner, main.mainWindow);
   EXPECT_EQ(plain.verb, L"open");
   EXPECT_EQ(plain.file, L"explorer.exe");
   EXPECT_EQ(plain.parameters, L"C:\\My Files");
   EXPECT_EQ(plain.folder, core::ProgramFolder());
   EXPECT_EQ(plain.show, SW_SHOWNORMAL);
-  const auto& tree = processes.calls[1];
+  const auto& tree = processes.opened[1];
   EXPECT_EQ(tree.parameters, L"/e");
   EXPECT_EQ(tree.folder, L"C:\\My Files");
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ProgramStateGuard.h"
 #include "core/Settings.h"
 
 namespace {
@@ -13,8 +14,7 @@ TEST(modTolvenarTest, ListFileNameIsTheTimeOfDayInSixDigits) {
 }
 
 TEST(modTolvenarTest, WorkFolderIsTheSettingsFolderWithTvtempAndTheNumber) {
-  core::SettingsStore saved = core::Settings;
-  std::wstring savedNumber = core::WorkFolderNo;
+  testsupport::ProgramStateGuard state;
   const std::pair<const wchar_t*, const wchar_t*> cases[] = {
       {L"C:\\temp", L"C:\\temp\\tvtemp07"},
       {L"C:\\temp\\", L"C:\\temp\\tvtemp07"},
@@ -25,8 +25,6 @@ TEST(modTolvenarTest, WorkFolderIsTheSettingsFolderWithTvtempAndTheNumber) {
     core::Settings.WorkFolder = setting;
     EXPECT_EQ(expected, core::WorkFolderPath());
   }
-  core::Settings = saved;
-  core::WorkFolderNo = savedNumber;
 }
 
 }  // namespace

@@ -48,7 +48,7 @@ TEST_F(InstallTest, InstallsMovesTheExtensionRegistersItsInstalledCopyAndHandsOv
   EXPECT_EQ(IniValue(root, L"SendTo"), L"1");
   EXPECT_EQ(IniValue(root, L"Classes"), L"1");
   EXPECT_EQ(IniValue(root, L"ClassesArcType"), L"11000000000000000");
-  EXPECT_EQ(processes.started, std::vector<std::wstring>{L"open|explorer.exe|" + root});
+  EXPECT_EQ(Opened(), std::vector<std::wstring>{L"open|explorer.exe|" + root});
   EXPECT_EQ(ui.messages, std::vector<std::wstring>{kCompleted});
   EXPECT_EQ(ui.styles[0], UINT(MB_OK | MB_ICONINFORMATION));
 
@@ -131,7 +131,7 @@ TEST_F(InstallTest, AFolderThatTakesNoFileChangesNothingAtAll) {
     EXPECT_EQ(Classes(L"ZipTolvenarFile\\shell\\open3"), L"old verb");
     EXPECT_FALSE(Classes(shellintegration::kHandlerKeys[0]));
     EXPECT_FALSE(RecordedFolder());
-    EXPECT_TRUE(processes.started.empty());
+    EXPECT_TRUE(processes.opened.empty());
   }
 }
 

@@ -166,7 +166,7 @@ TEST_F(frmInstallTest, OkIntoAFolderThatTakesNoFileSaysSoKeepsTheWindowAndChange
   EXPECT_FALSE(Classes(L".lzh"));
   EXPECT_FALSE(FileExists(sendTo + L"とるべなー.lnk"));
   EXPECT_FALSE(RecordedFolder());
-  EXPECT_TRUE(processes.started.empty());
+  EXPECT_TRUE(processes.opened.empty());
 
   // Another folder: the same window installs there.
   form.txtFolder.SetText(temp / L"入れ直し");

@@ -24,7 +24,6 @@ void RecordedProgress::Failed(const std::wstring& message, bool defaultPointerFi
 }
 
 void ListingTest::SetUp() {
-  savedSettings_ = core::Settings;
   ASSERT_FALSE(testsupport::StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
   archiver::FreeLibraries();
   archiver::SetLibraryFolder(testsupport::StandinFolder());
@@ -35,7 +34,6 @@ void ListingTest::SetUp() {
   core::Settings.WorkFolder = temp_ / L"work";
   core::WorkFolderNo = L"00";
   core::Settings.Log = L"0";
-  core::PrivateState = core::clsPrivate();
   archiver::ArcOutputText.clear();
 }
 
@@ -46,7 +44,6 @@ void ListingTest::TearDown() {
   archiver::SetToolFolder(L"");
   SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", nullptr);
   SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", nullptr);
-  core::Settings = savedSettings_;
 }
 
 std::vector<std::wstring> ListingTest::Row(int item) const {

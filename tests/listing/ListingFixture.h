@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "Standins.h"
 #include "TempDir.h"
@@ -51,13 +52,11 @@ class ListingTest : public ::testing::Test {
   // catalogue does not know lists nothing.
   void List(std::wstring& path, const std::wstring& type, bool yz1Flag = false);
 
+  testsupport::ProgramStateGuard state_;
   testsupport::TempDir temp_;
   testsupport::ScriptedMsgBox boxes_;
   RecordedProgress progress_;
   archiver::listing::EntryRows rows_;
-
- private:
-  core::SettingsStore savedSettings_;
 };
 
 }  // namespace listingtest

@@ -12,6 +12,7 @@
 #include <commctrl.h>
 
 #include "MainWindowFixture.h"
+#include "SeamFakes.h"
 #include "Standins.h"
 #include "archiver/LibraryBinding.h"
 #include "browser/BrowserViews.h"
@@ -33,35 +34,6 @@ using mainwindow::ID_tbToolBar;
 using mainwindow::ID_tvTreeView;
 
 const wchar_t kTitle[] = L"とるべなー【瞬間開梱】 ";
-
-// The open dialog: records what it was asked and answers with `answer` ("" = cancelled).
-class FakeOpenDialog : public core::CommonDialogSeam {
- public:
-  BOOL OpenFile(OPENFILENAMEW& record) override {
-    ++shown;
-    title = record.lpstrTitle ? record.lpstrTitle : L"";
-    initialDir = record.lpstrInitialDir ? record.lpstrInitialDir : L"";
-    filterIndex = record.nFilterIndex;
-    filter.clear();
-    for (const wchar_t* part = record.lpstrFilter; part && *part; part += wcslen(part) + 1)
-      filter += std::wstring(filter.empty() ? L"" : L"|") + part;
-    if (answer.empty()) return FALSE;
-    lstrcpynW(record.lpstrFile, answer.c_str(), static_cast<int>(record.nMaxFile));
-    return TRUE;
-  }
-  BOOL SaveFile(OPENFILENAMEW&) override { return FALSE; }
-  BOOL PickColor(CHOOSECOLORW&) override { return FALSE; }
-  BOOL PickFont(CHOOSEFONTW&) override { return FALSE; }
-  BOOL Print(PRINTDLGW&) override { return FALSE; }
-  BOOL PageSetup(PAGESETUPDLGW&) override { return FALSE; }
-  DWORD ExtendedError() override { return 0; }
-  BOOL Help(HWND, const std::wstring&, UINT, ULONG_PTR) override { return FALSE; }
-
-  std::wstring answer;
-  int shown = 0;
-  std::wstring title, initialDir, filter;
-  DWORD filterIndex = 0;
-};
 
 class ArchiveCommandsTest : public mwtest::MainWindowTest {
  protected:
@@ -91,9 +63,10 @@ class ArchiveCommandsTest : public mwtest::MainWindowTest {
   }
 
   void OpenByDialog(const std::wstring& path) {
-    dialog.answer = path;
-    core::ScopedCommonDialogSeam seam(dialog);
+    dialogs.answer = path;
+    core::ScopedCommonDialogSeam seam(dialogs);
     Click(ID_mnuFileOpen);
+    if (!dialogs.asked.empty()) dialog = dialogs.asked.back();
   }
   // The recent-archive menu as the history stands, then its item `index` chosen.
   void ChooseRecent(int index) {
@@ -112,7 +85,9 @@ class ArchiveCommandsTest : public mwtest::MainWindowTest {
   }
   UINT LastBoxIcon() const { return boxes.Shown().back().style & MB_ICONMASK; }
 
-  FakeOpenDialog dialog;
+  // The open dialog: what it was asked each time, the last question as `dialog`.
+  testsupport::FakeCommonDialogs dialogs;
+  testsupport::FakeCommonDialogs::FileQuestion dialog;
   std::wstring first, second, unreadable;
   // BusyFlag as each message box found it, by the box's text.
   std::map<std::wstring, bool> busyAt;
@@ -159,7 +134,7 @@ TEST_F(ArchiveCommandsTest, OpenStartsInTheDefaultFolderOnlyWhenOneIsChosen) {
 
 TEST_F(ArchiveCommandsTest, CancelledOpenChangesNothing) {
   OpenByDialog(L"");
-  EXPECT_EQ(dialog.shown, 1);
+  EXPECT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(0, Opened());
   EXPECT_EQ(form->tvTreeView.Count(), 1);
   EXPECT_TRUE(boxes.Shown().empty());

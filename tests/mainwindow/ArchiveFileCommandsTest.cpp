@@ -7,13 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
 #include <string>
 #include <vector>
 
 #include <windows.h>
 
 #include "MainWindowFixture.h"
+#include "SeamFakes.h"
 #include "Standins.h"
 #include "archiver/ArcOutput.h"
 #include "archiver/LibraryBinding.h"
@@ -38,43 +38,6 @@ namespace {
 using namespace mainwindow;
 
 const wchar_t kTitle[] = L"とるべなー【瞬間開梱】 ";
-
-// The file dialogs: each question recorded, answered with the next queued answer ("" = cancelled).
-class FakeFileDialogs : public core::CommonDialogSeam {
- public:
-  struct Question {
-    bool save;
-    std::wstring title, filter, fileName, initialDir;
-  };
-  BOOL OpenFile(OPENFILENAMEW& record) override { return Answer(false, record); }
-  BOOL SaveFile(OPENFILENAMEW& record) override { return Answer(true, record); }
-  BOOL PickColor(CHOOSECOLORW&) override { return FALSE; }
-  BOOL PickFont(CHOOSEFONTW&) override { return FALSE; }
-  BOOL Print(PRINTDLGW&) override { return FALSE; }
-  BOOL PageSetup(PAGESETUPDLGW&) override { return FALSE; }
-  DWORD ExtendedError() override { return 0; }
-  BOOL Help(HWND, const std::wstring&, UINT, ULONG_PTR) override { return FALSE; }
-
-  std::deque<std::wstring> answers;
-  std::vector<Question> asked;
-
- private:
-  BOOL Answer(bool save, OPENFILENAMEW& record) {
-    std::wstring filter;
-    for (const wchar_t* p = record.lpstrFilter; p && *p; p += wcslen(p) + 1)
-      filter += (filter.empty() ? L"" : L"|") + std::wstring(p);
-    asked.push_back({save, record.lpstrTitle ? record.lpstrTitle : L"", filter, record.lpstrFile,
-                     record.lpstrInitialDir ? record.lpstrInitialDir : L""});
-    std::wstring answer;
-    if (!answers.empty()) {
-      answer = answers.front();
-      answers.pop_front();
-    }
-    if (answer.empty()) return FALSE;
-    lstrcpynW(record.lpstrFile, answer.c_str(), static_cast<int>(record.nMaxFile));
-    return TRUE;
-  }
-};
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -128,7 +91,7 @@ class ArchiveFileCommandsTest : public mwtest::MainWindowTest {
     return lines;
   }
 
-  FakeFileDialogs dialogs;
+  testsupport::FakeCommonDialogs dialogs;
   core::ScopedCommonDialogSeam dialogSeam_{dialogs};
   std::vector<std::wstring> outputs;
 
@@ -153,7 +116,7 @@ TEST_F(ArchiveFileCommandsTest, ANewArchiveGetsAFileAndIsSavedUnderAChosenName) 
   Click(ID_mnuFileSaveAs);
   const std::wstring saved = temp / L"my.files\\saved.lzh";
   ASSERT_EQ(dialogs.asked.size(), 2u);
-  const FakeFileDialogs::Question& asked = dialogs.asked.back();
+  const testsupport::FakeCommonDialogs::FileQuestion& asked = dialogs.asked.back();
   EXPECT_TRUE(asked.save);
   EXPECT_EQ(asked.title, L"保存ﾌｧｲﾙ名の指定");
   EXPECT_EQ(asked.filter, L"LHA書庫 (*.lzh)|*.lzh");

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include "MainWindowFixture.h"
+#include "SeamFakes.h"
 #include "Standins.h"
 #include "archiver/clsArchive.h"
 #include "archiver/frmView.h"
@@ -37,32 +38,6 @@ std::wstring RoadOut() {
   const DWORD n = GetEnvironmentVariableW(L"TOLVENAR_ROAD_OUT", buffer, 4096);
   return n && n < 4096 ? std::wstring(buffer, n) : std::wstring();
 }
-
-class FileAnswers : public core::CommonDialogSeam {
- public:
-  BOOL OpenFile(OPENFILENAMEW& record) override { return Answer(record); }
-  BOOL SaveFile(OPENFILENAMEW& record) override { return Answer(record); }
-  BOOL PickColor(CHOOSECOLORW&) override { return FALSE; }
-  BOOL PickFont(CHOOSEFONTW&) override { return FALSE; }
-  BOOL Print(PRINTDLGW&) override { return FALSE; }
-  BOOL PageSetup(PAGESETUPDLGW&) override { return FALSE; }
-  DWORD ExtendedError() override { return 0; }
-  BOOL Help(HWND, const std::wstring&, UINT, ULONG_PTR) override { return FALSE; }
-  std::vector<std::wstring> answers;
-
- private:
-  BOOL Answer(OPENFILENAMEW& record) {
-    if (answers.empty()) return FALSE;
-    // Several files: the folder, then the names, each ended by a NUL.
-    const std::wstring answer = answers.front();
-    answers.erase(answers.begin());
-    if (answer.size() + 2 > record.nMaxFile) return FALSE;
-    std::copy(answer.begin(), answer.end(), record.lpstrFile);
-    record.lpstrFile[answer.size()] = L'\0';
-    record.lpstrFile[answer.size() + 1] = L'\0';
-    return TRUE;
-  }
-};
 
 class ArchiveRoad : public mwtest::MainWindowTest {
  protected:
@@ -119,7 +94,7 @@ class ArchiveRoad : public mwtest::MainWindowTest {
       form->lvListView.SetSelected(i, form->lvListView.Text(i) == name);
   }
 
-  FileAnswers files;
+  testsupport::FakeCommonDialogs files;
   core::ScopedCommonDialogSeam filesSeam_{files};
 
  private:

@@ -67,7 +67,7 @@ class BatchModesTest : public mwtest::MainWindowTest {
 
   BatchWork batch;
   mainwindow::ScopedWindowWork batchSeam{batch};
-  toolstest::FakePicker picker;
+  testsupport::FakeFolderPicker picker;
   core::ScopedFolderPickerSeam pickerSeam{picker};
 };
 

@@ -81,7 +81,7 @@ class CompressModeTest : public mwtest::MainWindowTest {
 
   CompressingWork compressing;
   mainwindow::ScopedWindowWork compressingSeam{compressing};
-  toolstest::FakeFileDialogs files;
+  testsupport::FakeCommonDialogs files;
   core::ScopedCommonDialogSeam filesSeam{files};
   std::wstring report, folder;
   int asked = 0;

@@ -53,18 +53,6 @@ class EditingWork : public mwtest::WorkRecorder {
   }
 };
 
-// The shell as far as the editor goes: it "starts" and the test saves in its place.
-class FakeEditor : public mwtest::FakeProcesses {
- public:
-  INT_PTR Execute(HWND, const std::wstring& verb, const std::wstring& file, const std::wstring& parameters,
-                  const std::wstring& folder, int) override {
-    started.push_back(verb + L"|" + file + L"|" + parameters + L"|" + folder);
-    opened.push_back(core::UnquotePath(parameters));
-    return 42;
-  }
-  std::vector<std::wstring> opened;  // the files the editor was given
-};
-
 class EditBackTest : public mwtest::EntryTest {
  protected:
   void SetUp() override {
@@ -82,7 +70,7 @@ class EditBackTest : public mwtest::EntryTest {
     SelectEntry(name, folder);
     SendMessageW(form->Hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(form->MenuHandle(ID_mnuEdit)), 0);
     SendMessageW(form->Hwnd(), WM_COMMAND, MAKEWPARAM(ID_mnuEditAction, 0), 0);
-    return editor.opened.empty() ? L"" : editor.opened.back();
+    return editor.opened.empty() ? L"" : core::UnquotePath(editor.opened.back().parameters);
   }
   void SelectEntry(const std::wstring& name, const std::wstring& folder) {
     form->lvListView.SelectAll(false);
@@ -140,7 +128,8 @@ class EditBackTest : public mwtest::EntryTest {
 
   EditingWork editing;
   mainwindow::ScopedWindowWork editingSeam{editing};
-  FakeEditor editor;
+  // The shell as far as the editor goes: it "starts" and the test saves in its place.
+  testsupport::FakeProcesses editor;
   core::ScopedProcessSeam editorSeam{editor};
 };
 
@@ -148,15 +137,17 @@ void EditBackTest::EditBack(const std::wstring& fixture) {
   archive = CopyFixture(fixture, L"書庫 " + fixture);
   ASSERT_TRUE(OpenArchive(*form, archive, L"unreadable"));
   const std::wstring copy = OpenInEditor(L"readme.txt");
-  ASSERT_EQ(editor.started.size(), 1u);
+  ASSERT_EQ(editor.opened.size(), 1u);
   // The file in quotes as the editor's argument; the editor's folder as it is, a folder.
-  EXPECT_EQ(editor.started[0], L"open|C:\\Program Files\\Editor\\edit.exe|\"" + copy + L"\"|C:\\Program Files\\Editor");
+  const testsupport::FakeProcesses::Open& start = editor.opened[0];
+  EXPECT_EQ(start.verb + L"|" + start.file + L"|" + start.parameters + L"|" + start.folder,
+            L"open|C:\\Program Files\\Editor\\edit.exe|\"" + copy + L"\"|C:\\Program Files\\Editor");
   EXPECT_EQ(copy.rfind(core::AddBackslash(core::WorkFolderPath()), 0), 0u) << copy;
   EXPECT_EQ(core::EditWatchFiles, (std::vector<std::wstring>{copy, L""})) << "the plain path is watched";
   EXPECT_TRUE(form->timUpdate.Enabled());
   // Opened again: started again with the same file, watched once.
   EXPECT_EQ(OpenInEditor(L"readme.txt"), copy);
-  EXPECT_EQ(editor.started.size(), 2u);
+  EXPECT_EQ(editor.opened.size(), 2u);
   EXPECT_EQ(core::EditWatchFiles.size(), 2u);
 
   const std::string before = testsupport::ReadFileBytes(archive);
@@ -210,7 +201,7 @@ TEST_F(EditBackTest, AnEditGoesBackIntoTheArchiveItCameFromWhileAnotherIsShown) 
   const std::wstring first = archive;
   const std::wstring fromFirst = OpenInEditor(L"readme.txt");
   const std::wstring second = CopyFixture(L"tree.zip", L"二つ目 tree.zip");
-  toolstest::FakeFileDialogs dialogs;
+  testsupport::FakeCommonDialogs dialogs;
   core::ScopedCommonDialogSeam dialogSeam{dialogs};
   dialogs.answers = {second};
   Click(ID_mnuFileOpen);

@@ -372,7 +372,7 @@ TEST_F(EntryEditTest, ADropTheArchiverFailsToAddIsReportedAndChangesNothing) {
 }
 
 TEST_F(EntryEditTest, AddChoosesFilesAddsThemAndSaysSoOrReportsTheFailure) {
-  toolstest::FakeFileDialogs dialogs;
+  testsupport::FakeCommonDialogs dialogs;
   core::ScopedCommonDialogSeam dialogSeam{dialogs};
   core::Settings.COM_Folder = L"1";
   const std::wstring file = temp.WriteFile(L"pick\\chosen.txt", "chosen\r\n");
@@ -388,7 +388,7 @@ TEST_F(EntryEditTest, AddChoosesFilesAddsThemAndSaysSoOrReportsTheFailure) {
   // The archiver fails: said, and archive and list stay.
   Configure("[unlha32]\r\nResult.Unlha=32790\r\n");
   archiver::FreeLibraries();
-  dialogs.answers = {L"", file};
+  dialogs.answers = {file};
   boxes.Expect(mainwindow::kAddFailed);
   Click(mainwindow::ID_mnuEditAdd);
   EXPECT_TRUE(boxes.AllShown());
@@ -397,7 +397,7 @@ TEST_F(EntryEditTest, AddChoosesFilesAddsThemAndSaysSoOrReportsTheFailure) {
 
   Configure("");
   archiver::FreeLibraries();
-  dialogs.answers = {L"", file, file};
+  dialogs.answers = {file};
   boxes.Expect(L"書庫にファイルを追加しました");
   Click(mainwindow::ID_mnuEditAdd);
   EXPECT_TRUE(boxes.AllShown());
@@ -408,7 +408,7 @@ TEST_F(EntryEditTest, AddChoosesFilesAddsThemAndSaysSoOrReportsTheFailure) {
 // With the tree's root selected there is no archive to add to: 追加 and フォルダ追加 say that the type takes no
 // added files, and no choice of files is offered.
 TEST_F(EntryEditTest, AddWithTheRootSelectedSaysNoFilesCanBeAdded) {
-  toolstest::FakeFileDialogs dialogs;
+  testsupport::FakeCommonDialogs dialogs;
   core::ScopedCommonDialogSeam dialogSeam{dialogs};
   const std::string before = testsupport::ReadFileBytes(archive);
   // Selected the way another program does it, so the commands of the archive shown stay enabled.

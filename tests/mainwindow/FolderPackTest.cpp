@@ -123,9 +123,9 @@ class FolderPackTest : public mwtest::MainWindowTest {
   static std::set<std::wstring> Expected() { return {FolderFiles().begin(), FolderFiles().end()}; }
 
   std::wstring out, folder;
-  toolstest::FakePicker picker;
+  testsupport::FakeFolderPicker picker;
   core::ScopedFolderPickerSeam pickerSeam{picker};
-  toolstest::FakeFileDialogs files;
+  testsupport::FakeCommonDialogs files;
   core::ScopedCommonDialogSeam filesSeam{files};
 };
 

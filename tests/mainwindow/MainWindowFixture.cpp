@@ -95,7 +95,6 @@ MainWindowTest::MainWindowTest() {
   core::ProgramEnding = false;
   core::BusyFlag = false;
   core::NewArcCount = 0;
-  core::PrivateState = core::clsPrivate();
   zOrderLog_ = &zOrder_;
   zOrderHook_ = SetWindowsHookExW(WH_CALLWNDPROC, WatchZOrder, nullptr, GetCurrentThreadId());
 }
@@ -109,9 +108,6 @@ MainWindowTest::~MainWindowTest() {
   SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", nullptr);
   SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", nullptr);
   core::SetIniFolder(L"");
-  core::Settings = core::SettingsStore();
-  core::ProgramEnding = false;
-  core::NewArcCount = 0;
   winui::SetDpiForTesting(0);
 }
 

@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
+#include "SeamFakes.h"
 #include "TempDir.h"
 #include "core/Seams.h"
 #include "mainwindow/WindowWork.h"
@@ -107,23 +109,6 @@ class FakeClipboard : public core::ClipboardSeam {
   int clears = 0;
 };
 
-class FakeProcesses : public core::ProcessSeam {
- public:
-  INT_PTR Execute(HWND, const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,
-                  int) override {
-    return 0;
-  }
-  HANDLE ExecuteForProcess(HWND, const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,
-                           int) override {
-    return nullptr;
-  }
-  HANDLE StartProcess(const std::wstring& commandLine, const std::wstring&, int) override {
-    started.push_back(commandLine);
-    return nullptr;
-  }
-  std::vector<std::wstring> started;
-};
-
 class MainWindowTest : public testing::Test {
  protected:
   MainWindowTest();
@@ -180,13 +165,14 @@ class MainWindowTest : public testing::Test {
   // How often the stand-ins were asked to open an archive.
   int Opened() const;
 
+  testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   testsupport::ScriptedMsgBox boxes;
   WorkRecorder work;
   std::vector<int>& exitCodes = work.exitCodes;
   std::vector<int>& keysDown = work.keysDown;
   FakeClipboard clipboard;
-  FakeProcesses processes;
+  testsupport::FakeProcesses processes;
   std::unique_ptr<mainwindow::frmMain> form;
 
  private:

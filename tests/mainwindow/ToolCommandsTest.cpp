@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "SeamFakes.h"
 #include "Standins.h"
 #include "ToolFakes.h"
 #include "archiver/LibraryBinding.h"
@@ -29,35 +30,6 @@
 namespace {
 
 using namespace mainwindow;
-
-// Shell opens as the handlers ask for them, and process starts.
-class ShellRecorder : public core::ProcessSeam {
- public:
-  struct Open {
-    HWND owner;
-    std::wstring verb, file, parameters, folder;
-    int show;
-  };
-  struct Start {
-    std::wstring line, folder;
-    int show;
-  };
-  INT_PTR Execute(HWND owner, const std::wstring& verb, const std::wstring& file, const std::wstring& parameters,
-                  const std::wstring& folder, int show) override {
-    opened.push_back({owner, verb, file, parameters, folder, show});
-    return 42;
-  }
-  HANDLE ExecuteForProcess(HWND, const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,
-                           int) override {
-    return nullptr;
-  }
-  HANDLE StartProcess(const std::wstring& line, const std::wstring& folder, int show) override {
-    started.push_back({line, folder, show});
-    return nullptr;
-  }
-  std::vector<Open> opened;
-  std::vector<Start> started;
-};
 
 class ToolCommandsTest : public mwtest::MainWindowTest {
  protected:
@@ -108,7 +80,7 @@ class ToolCommandsTest : public mwtest::MainWindowTest {
   }
 
   std::wstring program, libraries;
-  ShellRecorder shell;
+  testsupport::FakeProcesses shell;
   core::ScopedProcessSeam shellSeam{shell};
   std::vector<std::wstring> dialogs;
 };
@@ -198,7 +170,7 @@ TEST_F(ToolCommandsTest, SplitterAndJoinerStartFromTheProgramFolderOrAreReported
     PutProgram(c.program);
     Choose(c.id);
     ASSERT_EQ(1u, shell.opened.size());
-    const ShellRecorder::Open& open = shell.opened[0];
+    const testsupport::FakeProcesses::Open& open = shell.opened[0];
     EXPECT_EQ(form->Form::Hwnd(), open.owner);
     EXPECT_EQ(L"open", open.verb);
     EXPECT_EQ(program + L"\\" + c.program, open.file);
@@ -210,7 +182,7 @@ TEST_F(ToolCommandsTest, SplitterAndJoinerStartFromTheProgramFolderOrAreReported
 
 TEST_F(ToolCommandsTest, ExplorerOpensWithItsTreeOnTheFolderPicked) {
   ASSERT_TRUE(LoadWindow());
-  toolstest::FakePicker picker;
+  testsupport::FakeFolderPicker picker;
   core::ScopedFolderPickerSeam pickerSeam{picker};
   Choose(ID_mnuToolExprore);
   EXPECT_EQ(std::vector<std::wstring>{kExplorerFolderTitle}, picker.titles);
@@ -292,7 +264,7 @@ TEST_F(ToolCommandsTest, AboutJpegAndDecodeOpenTheirTools) {
   EXPECT_EQ(std::vector<std::wstring>{L"Tolvenar.frmAbout"}, dialogs);
 
   // Each JPEG item asks for its own kind of file; nothing chosen, nothing else happens.
-  toolstest::FakeFileDialogs files;
+  testsupport::FakeCommonDialogs files;
   core::ScopedCommonDialogSeam filesSeam{files};
   Choose(ID_mnuToolJpeg);
   Choose(ID_mnuToolJpeg + 1);
@@ -302,7 +274,7 @@ TEST_F(ToolCommandsTest, AboutJpegAndDecodeOpenTheirTools) {
   EXPECT_EQ(form->Form::Hwnd(), files.asked[1].owner);
 
   // The decoder reads the clipboard and writes into the folder picked.
-  toolstest::FakePicker picker;
+  testsupport::FakeFolderPicker picker;
   core::ScopedFolderPickerSeam pickerSeam{picker};
   picker.answer = temp.Path();
   boxes.Expect(L"ファイル名 \"" + (temp / L"note.txt") + L"\" としてデコードしました");
@@ -316,7 +288,7 @@ TEST_F(ToolCommandsTest, AboutJpegAndDecodeOpenTheirTools) {
 TEST_F(ToolCommandsTest, JpegDialogsStartInTheFolderArchivesAreOpenedFrom) {
   Install({L"jpz.dll"});
   ASSERT_TRUE(LoadWindow());
-  toolstest::FakeFileDialogs files;
+  testsupport::FakeCommonDialogs files;
   core::ScopedCommonDialogSeam filesSeam{files};
   core::Settings.ArcDefault = L"D:\\archives";
   core::Settings.OpenFolder = L"C:\\last opened\\";
@@ -336,7 +308,7 @@ TEST_F(ToolCommandsTest, JpegDialogsStartInTheFolderArchivesAreOpenedFrom) {
 TEST_F(ToolCommandsTest, DecodeTakesTheWholeFileOutOfSavedMails) {
   const std::string table = testsupport::ReadFileBytes(testsupport::SourcePath(L"tests/fixtures/encoded/table.bin"));
   ASSERT_EQ(200u, table.size());
-  toolstest::FakePicker picker;
+  testsupport::FakeFolderPicker picker;
   core::ScopedFolderPickerSeam pickerSeam{picker};
   for (const wchar_t* mail : {L"table-uu.txt", L"mail-text-first.txt", L"mail-japanese-text.txt"}) {
     SCOPED_TRACE(core::ToUtf8(mail));

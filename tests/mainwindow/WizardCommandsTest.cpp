@@ -104,8 +104,8 @@ class WizardCommandsTest : public mwtest::MainWindowTest {
 
   std::wstring out, src;
   bool stayedOpen = false;
-  toolstest::FakeFileDialogs dialogs;
-  toolstest::FakePicker picker;
+  testsupport::FakeCommonDialogs dialogs;
+  testsupport::FakeFolderPicker picker;
   core::ScopedCommonDialogSeam dialogSeam{dialogs};
   core::ScopedFolderPickerSeam pickerSeam{picker};
 };

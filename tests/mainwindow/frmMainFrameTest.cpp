@@ -235,7 +235,7 @@ TEST_F(frmMainFrameTest, SecondInstanceStartsQuotedAndShifted) {
   form->SizeControls(2100);
   form->StartTolvenar();
   ASSERT_EQ(processes.started.size(), 1u);
-  EXPECT_EQ(processes.started[0], L"\"" + core::AddBackslash(core::ProgramFolder()) + L"tolvenar.exe\"");
+  EXPECT_EQ(processes.started[0].line, L"\"" + core::AddBackslash(core::ProgramFolder()) + L"tolvenar.exe\"");
   EXPECT_NEAR(std::stoi(SavedIni(L"WindowLeft")), 1500 + 360, 15);
   EXPECT_NEAR(std::stoi(SavedIni(L"WindowTop")), 1200 + 360, 15);
   EXPECT_NEAR(std::stoi(SavedIni(L"WindowWidth")), 8000, 15);

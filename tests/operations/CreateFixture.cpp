@@ -27,7 +27,7 @@ std::wstring Environment(const wchar_t* name) {
 
 core::SettingsStore DefaultSettings() {
   static const core::SettingsStore defaults = [] {
-    const core::SettingsStore saved = core::Settings;
+    testsupport::ProgramStateGuard state;
     testsupport::TempDir folder;
     // With the unzip32 switch present, loading leaves the registry alone.
     folder.WriteFile(L"Tolvenar.ini", "[ZIP_Option]\r\nNoKekka=1\r\n");
@@ -35,7 +35,6 @@ core::SettingsStore DefaultSettings() {
     core::LoadSettings();
     const core::SettingsStore loaded = core::Settings;
     core::SetIniFolder(L"");
-    core::Settings = saved;
     return loaded;
   }();
   return defaults;
@@ -70,12 +69,6 @@ std::wstring FileList(std::initializer_list<std::wstring> items) {
 }
 
 void CreationTest::SetUp() {
-  savedSettings_ = core::Settings;
-  savedState_ = core::PrivateState;
-  savedNo_ = core::WorkFolderNo;
-  savedListName_ = core::ListFileName;
-  savedCounter_ = core::ArcNodeCounter;
-  savedNewArcs_ = core::NewArcCount;
   savedPath_ = Environment(L"PATH");
   savedTmp_ = Environment(L"TMP");
   ASSERT_FALSE(testsupport::StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
@@ -91,7 +84,6 @@ void CreationTest::SetUp() {
   core::ListFileName = L"tv120000.txt";
   core::ArcNodeCounter = 0;
   core::NewArcCount = 0;
-  core::PrivateState = core::clsPrivate();
 
   staging = core::AddBackslash(temp / L"tmp");
   onPath = temp / L"path";
@@ -123,12 +115,6 @@ void CreationTest::TearDown() {
   SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", nullptr);
   SetEnvironmentVariableW(L"PATH", savedPath_.c_str());
   SetEnvironmentVariableW(L"TMP", savedTmp_.empty() ? nullptr : savedTmp_.c_str());
-  core::Settings = savedSettings_;
-  core::PrivateState = savedState_;
-  core::WorkFolderNo = savedNo_;
-  core::ListFileName = savedListName_;
-  core::ArcNodeCounter = savedCounter_;
-  core::NewArcCount = savedNewArcs_;
 }
 
 std::wstring CreationTest::MakeSources() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "../browser/BrowserForm.h"
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
 #include "core/Settings.h"
@@ -60,6 +61,7 @@ class CreationTest : public testing::Test {
   // Entry names with their folders ("folder" + "name") of the list.
   std::vector<std::wstring> Listed() const;
 
+  testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   testsupport::ScriptedMsgBox boxes;
   browsertest::frmBrowser form;
@@ -68,10 +70,7 @@ class CreationTest : public testing::Test {
   std::wstring onPath;   // a folder on the search path for modules a test puts there
 
  private:
-  core::SettingsStore savedSettings_;
-  core::clsPrivate savedState_;
-  std::wstring savedNo_, savedListName_, savedPath_, savedTmp_;
-  int32_t savedCounter_ = 0, savedNewArcs_ = 0;
+  std::wstring savedPath_, savedTmp_;
   browser::BrowserViews* previousViews_ = nullptr;
   operations::PassPhraseAsker* previousPrompt_ = nullptr;
 };

@@ -44,11 +44,16 @@ std::wstring Summary(const std::map<std::wstring, std::string>& files) {
 
 std::map<std::wstring, std::string> SourceTree() { return FilesBelow(Fixture(L"extract/src")); }
 
+std::vector<std::wstring> Opened(const testsupport::FakeProcesses& shell) {
+  std::vector<std::wstring> opened;
+  for (const testsupport::FakeProcesses::Open& open : shell.opened)
+    opened.push_back(open.file + L"|" + open.parameters);
+  return opened;
+}
+
 void StandinTest::SetUp() {
-  saved_ = core::Settings;
   core::Settings = DefaultSettings();
   core::Settings.Log = L"0";
-  core::PrivateState = core::clsPrivate();
   archiver::ArcOutputText.clear();
   ASSERT_FALSE(testsupport::StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
   archiver::FreeLibraries();
@@ -66,8 +71,6 @@ void StandinTest::TearDown() {
   archiver::SetToolFolder(L"");
   SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", nullptr);
   SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", nullptr);
-  core::Settings = saved_;
-  core::PrivateState = core::clsPrivate();
 }
 
 void StandinTest::Configure(const std::string& ini) {

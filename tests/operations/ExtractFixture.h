@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "ProgramStateGuard.h"
+#include "SeamFakes.h"
 #include "TempDir.h"
 #include "core/Seams.h"
 #include "core/Settings.h"
@@ -37,21 +39,8 @@ void Click(HWND control);
 // Checks a box the way a user does: one click, when it is enabled and not checked yet.
 void Check(winui::CheckBox box);
 
-// Shell opens recorded as "file|parameters"; nothing starts.
-class FakeShell : public core::ProcessSeam {
- public:
-  std::vector<std::wstring> opened;
-  INT_PTR Execute(HWND, const std::wstring&, const std::wstring& file, const std::wstring& parameters,
-                  const std::wstring&, int) override {
-    opened.push_back(file + L"|" + parameters);
-    return 42;
-  }
-  HANDLE ExecuteForProcess(HWND, const std::wstring&, const std::wstring&, const std::wstring&, const std::wstring&,
-                           int) override {
-    return nullptr;
-  }
-  HANDLE StartProcess(const std::wstring&, const std::wstring&, int) override { return nullptr; }
-};
+// Each shell open as "file|parameters", in order.
+std::vector<std::wstring> Opened(const testsupport::FakeProcesses& shell);
 
 // The stand-in archivers as the program's libraries and tools, a configuration and a call log in `temp`;
 // Settings at their defaults with the output window off; PrivateState fresh; every shell open recorded.
@@ -68,11 +57,11 @@ class StandinTest : public ::testing::Test {
   // Copies a fixture archive into the scratch folder under `name`.
   std::wstring CopyFixture(const std::wstring& fixture, const std::wstring& name);
 
+  testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
-  FakeShell shell;
+  testsupport::FakeProcesses shell;
 
  private:
-  core::SettingsStore saved_;
   std::unique_ptr<core::ScopedProcessSeam> shellSeam_;
 };
 

@@ -253,14 +253,16 @@ TEST_F(ExtractFlowTest, ExplorerAndTheAfterActionGetThePlainFolder) {
   ASSERT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_EQ(std::vector<std::wstring>{L"x -y \"" + archive + L"\" \"-o" + dest + L"\\\""}, Calls(L"SevenZip"));
   EXPECT_EQ(dest + L"\\", core::PrivateState.ArcFolderName());
-  EXPECT_EQ((std::vector<std::wstring>{L"explorer.exe|" + dest + L"\\", dest + L"\\setup.exe|"}), shell.opened);
+  EXPECT_EQ((std::vector<std::wstring>{L"explorer.exe|" + dest + L"\\", dest + L"\\setup.exe|"}),
+            extracttest::Opened(shell));
 
   shell.opened.clear();
   core::PrivateState.SetIconDrop(false);
   core::PrivateState.SetArcFileName(archive);
   const std::wstring other = temp / L"kit two";
   EXPECT_TRUE(ThroughDialog([&](frmArchiveDown& dialog) { dialog.cmbLhaDown.SetText(other); }));
-  EXPECT_EQ((std::vector<std::wstring>{L"explorer.exe|" + other + L"\\", other + L"\\setup.exe|"}), shell.opened);
+  EXPECT_EQ((std::vector<std::wstring>{L"explorer.exe|" + other + L"\\", other + L"\\setup.exe|"}),
+            extracttest::Opened(shell));
 }
 
 // The types no Debian tool writes, on the stand-ins' fixture archives: the quick flow and the dialog flow

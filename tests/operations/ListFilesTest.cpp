@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
 #include "core/SettingValues.h"
@@ -228,30 +229,16 @@ TEST(SelectListLines, AnEntryNameIsNeverALocalFilesShortName) {
 class ListFileWriters : public testing::Test {
  protected:
   void SetUp() override {
-    saved_ = core::Settings;
-    savedState_ = core::PrivateState;
-    savedNo_ = core::WorkFolderNo;
-    savedName_ = core::ListFileName;
     core::Settings.WorkFolder = temp.Path();
     core::Settings.COM_Folder = L"1";
     core::WorkFolderNo = L"07";
     core::ListFileName = L"tv120000.txt";
     listPath = temp / L"tvtemp07\\tv120000.txt";
   }
-  void TearDown() override {
-    core::Settings = saved_;
-    core::PrivateState = savedState_;
-    core::WorkFolderNo = savedNo_;
-    core::ListFileName = savedName_;
-  }
 
+  testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   std::wstring listPath;
-
- private:
-  core::SettingsStore saved_;
-  core::clsPrivate savedState_;
-  std::wstring savedNo_, savedName_;
 };
 
 TEST_F(ListFileWriters, PackListIsWrittenInCodePage932WithItsArguments) {

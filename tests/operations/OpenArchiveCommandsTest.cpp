@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "Standins.h"
 #include "TempDir.h"
@@ -67,14 +68,12 @@ TEST(ListCommand, EachTypesVerbArchiverAndFlag) {
 class ShowArcListTest : public testing::Test {
  protected:
   void SetUp() override {
-    saved_ = core::Settings;
     ASSERT_FALSE(testsupport::StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
     archiver::FreeLibraries();
     archiver::SetLibraryFolder(testsupport::StandinFolder());
     archiver::SetToolFolder(testsupport::StandinFolder());
     SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", (temp / L"standins.ini").c_str());
     SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", (temp / L"standins.log").c_str());
-    core::PrivateState = core::clsPrivate();
     archiver::ArcOutputText.clear();
     previousHook_ = winui::SetModalHook([this](winui::Form& form) {
       auto& view = static_cast<archiver::frmView&>(form);
@@ -91,16 +90,15 @@ class ShowArcListTest : public testing::Test {
     archiver::SetToolFolder(L"");
     SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", nullptr);
     SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", nullptr);
-    core::Settings = saved_;
   }
 
+  testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   testsupport::ScriptedMsgBox boxes;
   std::wstring archive;
   std::vector<std::wstring> shown;  // texts of the output window, each time it opened
 
  private:
-  core::SettingsStore saved_;
   winui::ModalHook previousHook_;
 };
 

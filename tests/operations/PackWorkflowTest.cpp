@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "../tools/ToolFakes.h"
+#include "ProgramStateGuard.h"
+#include "SeamFakes.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modTolvenar.h"
@@ -38,16 +39,10 @@ class SaveArchiveName : public testing::Test {
     core::Settings.OpenFolder = L"C:\\start\\";
     core::PrivateState.SetArcFileName(L"");
   }
-  void TearDown() override {
-    core::Settings = saved_;
-    core::PrivateState.SetArcFileName(L"");
-  }
 
-  toolstest::FakeFileDialogs dialogs;
+  testsupport::ProgramStateGuard state;
+  testsupport::FakeCommonDialogs dialogs;
   core::ScopedCommonDialogSeam seam{dialogs};
-
- private:
-  core::SettingsStore saved_ = core::Settings;
 };
 
 // What the user types in the save dialog is the archive to make, in the folder typed.

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "ExtractFixture.h"
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
+#include "SeamFakes.h"
 #include "TempDir.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -16,22 +18,16 @@ namespace {
 
 class RunAfterUnPackTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved_ = core::Settings;
-    core::Settings.Editor = L"C:\\Tools\\editor.exe";
-  }
-  void TearDown() override { core::Settings = saved_; }
+  void SetUp() override { core::Settings.Editor = L"C:\\Tools\\editor.exe"; }
   std::wstring Question(const std::wstring& file) {
     return L"\"" + temp.Path() + L"\" に解凍した \"" + file + L"\" を実行します　よろしいですか";
   }
 
+  testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   testsupport::ScriptedMsgBox boxes;
-  extracttest::FakeShell shell;
+  testsupport::FakeProcesses shell;
   core::ScopedProcessSeam shellSeam{shell};
-
- private:
-  core::SettingsStore saved_;
 };
 
 TEST_F(RunAfterUnPackTest, EachModeStartsItsFileAndAsksWhenTold) {
@@ -42,7 +38,7 @@ TEST_F(RunAfterUnPackTest, EachModeStartsItsFileAndAsksWhenTold) {
 
   // A program runs itself: no parameters.
   operations::RunAfterUnPack(temp.Path(), L"00");
-  EXPECT_EQ(std::vector<std::wstring>{setup + L"|"}, shell.opened);
+  EXPECT_EQ(std::vector<std::wstring>{setup + L"|"}, extracttest::Opened(shell));
 
   shell.opened.clear();
   boxes.Expect(Question(L"setup.exe"), IDCANCEL);
@@ -52,16 +48,16 @@ TEST_F(RunAfterUnPackTest, EachModeStartsItsFileAndAsksWhenTold) {
   EXPECT_TRUE(shell.opened.empty()) << "Cancel runs nothing";
   boxes.Expect(Question(L"setup.exe"), IDOK);
   operations::RunAfterUnPack(temp.Path(), L"01");
-  EXPECT_EQ(std::vector<std::wstring>{setup + L"|"}, shell.opened);
+  EXPECT_EQ(std::vector<std::wstring>{setup + L"|"}, extracttest::Opened(shell));
 
   // The read-me file opens with a program, without a question.
   for (const wchar_t* mode : {L"10", L"11"}) {
     shell.opened.clear();
     operations::RunAfterUnPack(temp.Path(), mode);
     ASSERT_EQ(1u, shell.opened.size());
-    EXPECT_NE(0u, shell.opened[0].find(L"|")) << "a program is named";
-    EXPECT_TRUE(shell.opened[0].ends_with(L"|" + core::QuotePath(temp / L"readme.txt")))
-        << core::ToUtf8(shell.opened[0]);
+    EXPECT_NE(0u, extracttest::Opened(shell)[0].find(L"|")) << "a program is named";
+    EXPECT_TRUE(extracttest::Opened(shell)[0].ends_with(L"|" + core::QuotePath(temp / L"readme.txt")))
+        << core::ToUtf8(extracttest::Opened(shell)[0]);
   }
   for (const wchar_t* mode : {L"20", L"21", L"", L"9"}) operations::RunAfterUnPack(temp.Path(), mode);
   EXPECT_EQ(1u, shell.opened.size()) << "no action for the other modes";
@@ -79,11 +75,11 @@ TEST_F(RunAfterUnPackTest, OnlyAPlainFileCountsAndNothingThereDoesNothing) {
   temp.WriteFile(L"install.exe", "MZ");
   boxes.Expect(Question(L"install.exe"), IDOK);
   operations::RunAfterUnPack(temp.Path(), L"01");
-  EXPECT_EQ(std::vector<std::wstring>{(temp / L"install.exe") + L"|"}, shell.opened);
+  EXPECT_EQ(std::vector<std::wstring>{(temp / L"install.exe") + L"|"}, extracttest::Opened(shell));
 }
 
 TEST(TellExtracted, OnlyAfterASuccessAndWithMessagesOn) {
-  const core::SettingsStore saved = core::Settings;
+  testsupport::ProgramStateGuard state;
   testsupport::ScriptedMsgBox boxes;
   for (const bool status : {true, false}) {
     for (const wchar_t* message : {L"1", L"0"}) {
@@ -96,7 +92,6 @@ TEST(TellExtracted, OnlyAfterASuccessAndWithMessagesOn) {
   EXPECT_TRUE(boxes.AllShown());
   ASSERT_EQ(1u, boxes.Shown().size());
   EXPECT_EQ(UINT(MB_OK | MB_ICONINFORMATION), boxes.Shown()[0].style);
-  core::Settings = saved;
 }
 
 class UnPackArchiveTest : public extracttest::StandinTest {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "ExtractFixture.h"
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
 #include "core/Text.h"
@@ -148,21 +149,11 @@ TEST(FullDestination, ADestinationWithoutADriveLiesInTheArchivesFolder) {
 
 class MakeUnPackArgsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved_ = core::Settings;
-    core::Settings = extracttest::DefaultSettings();
-    core::PrivateState = core::clsPrivate();
-  }
-  void TearDown() override {
-    core::Settings = saved_;
-    core::PrivateState = core::clsPrivate();
-  }
+  void SetUp() override { core::Settings = extracttest::DefaultSettings(); }
 
+  testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   testsupport::ScriptedMsgBox boxes;
-
- private:
-  core::SettingsStore saved_;
 };
 
 TEST_F(MakeUnPackArgsTest, NamesArchiveAndDestinationInTheFormsOfTheType) {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "NeverTopLink.h"
 #include "SettingsFixture.h"
+#include "TopMostCheck.h"
 #include "options/frmArcOption.h"
 #include "winui/CommonControls.h"
 #include "winui/Controls.h"
@@ -47,7 +47,8 @@ class ArcOptionTest : public settingstest::SettingsFixture {
   // Clicks a button, check box or option button as the user does (BM_CLICK); it must be enabled.
   void Click(int id);
 
-  coretest::NeverTopLink link_;
+  testsupport::FakeMainWindow link_;
+  core::ScopedMainWindowLink linkSeam_{link_};
   std::unique_ptr<options::frmArcOption> form_;
 };
 

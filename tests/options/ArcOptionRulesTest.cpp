@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ArcOptionFixture.h"
-#include "OptionFakes.h"
+#include "SeamFakes.h"
 #include "Standins.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -302,7 +302,8 @@ TEST_F(ArcOptionRulesTest, GcaEncryptionEnablesItsPassPhraseOrKeyFile) {
 }
 
 TEST_F(ArcOptionRulesTest, TheKeyFileIsChosenAsAFileToSave) {
-  FakeCommonDialogs dialogs;
+  testsupport::FakeCommonDialogs dialogs;
+  core::ScopedCommonDialogSeam dialogSeam{dialogs};
   Settings.GCA_Pass = L"1";
   Settings.GCA_PassType = L"1";
   Settings.GCA_PassKeyFile = L"C:\\keys\\my.key";
@@ -311,24 +312,24 @@ TEST_F(ArcOptionRulesTest, TheKeyFileIsChosenAsAFileToSave) {
   Show(12, [&] {
     Click(ID_cmdGCAPass);
     EXPECT_EQ(Text(ID_txtGCAPass).Text(), L"C:\\keys\\my.key") << "cancelled";
-    dialogs.fileAnswer = L"D:\\other.key";
+    dialogs.answer = L"D:\\other.key";
     Click(ID_cmdGCAPass);
     EXPECT_EQ(Text(ID_txtGCAPass).Text(), L"D:\\other.key");
     Text(ID_txtGCAPass).SetText(L"");
-    dialogs.fileAnswer.clear();
+    dialogs.answer.clear();
     Click(ID_cmdGCAPass);
     Click(ID_cmdCancel);
   });
-  ASSERT_EQ(dialogs.files.size(), 3u);
-  const FakeCommonDialogs::FileQuestion& first = dialogs.files[0];
+  ASSERT_EQ(dialogs.asked.size(), 3u);
+  const testsupport::FakeCommonDialogs::FileQuestion& first = dialogs.asked[0];
   EXPECT_TRUE(first.save);
   EXPECT_EQ(first.title, L"キーファイルを入力");
   EXPECT_EQ(first.filter, L"ファイル (*.*)|*.*");
   EXPECT_EQ(first.filterIndex, 1u);
   EXPECT_EQ(first.fileName, L"my.key");
   EXPECT_EQ(first.initialDir, L"C:\\keys");
-  EXPECT_EQ(dialogs.files[1].initialDir, L"C:\\keys");
-  EXPECT_EQ(dialogs.files[2].initialDir, L"C:\\Open");
+  EXPECT_EQ(dialogs.asked[1].initialDir, L"C:\\keys");
+  EXPECT_EQ(dialogs.asked[2].initialDir, L"C:\\Open");
 }
 
 TEST_F(ArcOptionRulesTest, The7zFormatDecidesThePasswordAndTheSelfExtractorSwitchItsList) {

@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "NeverTopLink.h"
-#include "OptionFakes.h"
+#include "SeamFakes.h"
 #include "SettingsFixture.h"
 #include "ShellReadBack.h"
+#include "TopMostCheck.h"
 #include "options/frmOption.h"
 
 namespace optionstest {
@@ -38,9 +38,12 @@ class OptionTest : public settingstest::SettingsFixture {
   std::wstring SendTo() const { return dir_ / L"SendTo\\"; }
   std::wstring Desktop() const { return dir_ / L"Desktop\\"; }
 
-  coretest::NeverTopLink link_;
-  FakeCommonDialogs dialogs_;
-  FakeFolderPicker folders_;
+  testsupport::FakeMainWindow link_;
+  core::ScopedMainWindowLink linkSeam_{link_};
+  testsupport::FakeCommonDialogs dialogs_;
+  core::ScopedCommonDialogSeam dialogsSeam_{dialogs_};
+  testsupport::FakeFolderPicker folders_;
+  core::ScopedFolderPickerSeam foldersSeam_{folders_};
   installtest::ScratchRoot classes_;
   std::wstring program_;
   std::unique_ptr<options::frmOption> form_;

@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "NeverTopLink.h"
 #include "Standins.h"
 #include "TempDir.h"
+#include "TopMostCheck.h"
 #include "WindowGuard.h"
 #include "KeyInput.h"
 #include "core/modTolvenar.h"
@@ -35,7 +35,8 @@ class frmArcOptionTest : public ::testing::Test {
     SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", nullptr);
   }
 
-  coretest::NeverTopLink link;
+  testsupport::FakeMainWindow link;
+  core::ScopedMainWindowLink linkSeam{link};
   testsupport::TempDir temp;
   options::frmArcOption form;
 };
@@ -79,7 +80,7 @@ TEST_F(frmArcOptionTest, ActivationSelectsTheTabAskedForAndKeepsTheLastOneOtherw
   }
 }
 
-TEST_F(frmArcOptionTest, TopMostUnlessNeverTopIsZero) { coretest::ExpectTopMostUnlessNeverTopIsZero(form, link); }
+TEST_F(frmArcOptionTest, TopMostUnlessNeverTopIsZero) { testsupport::ExpectTopMostUnlessNeverTopIsZero(form, link); }
 
 TEST_F(frmArcOptionTest, OkAndCancelHideButKeepItLoaded) {
   testsupport::AllowWindows shown;
@@ -185,7 +186,7 @@ TEST_F(frmArcOptionTest, ClosingItPutsTheMainWindowBackOnTopUnlessTheProgramIsEn
     ASSERT_TRUE(form.Load());
     SendMessageW(form.Hwnd(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(form.IsLoaded());
-    EXPECT_EQ(coretest::IsTopMost(main), !ending) << ending;
+    EXPECT_EQ(testsupport::IsTopMost(main), !ending) << ending;
   }
   core::ProgramEnding = false;
   DestroyWindow(main);

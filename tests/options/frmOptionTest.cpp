@@ -352,21 +352,21 @@ TEST_F(frmOptionTest, BrowseButtonsPutTheChosenFolderOrProgramIntoTheirBox) {
     }
     Text(ID_txtEditor).SetText(L" C:\\Tools\\ed.exe ");
     Text(ID_txtView).SetText(L"");
-    dialogs_.fileAnswer = L"E:\\bin\\chosen.exe";
+    dialogs_.answer = L"E:\\bin\\chosen.exe";
     Click(ID_cmdEditor);
     Click(ID_cmdView);
     EXPECT_EQ(Text(ID_txtEditor).Text(), L"E:\\bin\\chosen.exe");
     EXPECT_EQ(Text(ID_txtView).Text(), L"E:\\bin\\chosen.exe");
     Click(ID_cmdCancel);
   });
-  ASSERT_EQ(dialogs_.files.size(), 2u);
-  EXPECT_FALSE(dialogs_.files[0].save);
-  EXPECT_EQ(dialogs_.files[0].title, L"外部ｴﾃﾞｨﾀの指定");
-  EXPECT_EQ(dialogs_.files[0].filter, L"exeﾌｧｲﾙ (*.exe)|*.exe");
-  EXPECT_EQ(dialogs_.files[0].initialDir, L"C:\\Tools");
-  EXPECT_EQ(dialogs_.files[0].fileName, L"");
-  EXPECT_EQ(dialogs_.files[1].title, L"画像ﾋﾞｭｰｱの指定");
-  EXPECT_EQ(dialogs_.files[1].initialDir, L"C:\\Open");
+  ASSERT_EQ(dialogs_.asked.size(), 2u);
+  EXPECT_FALSE(dialogs_.asked[0].save);
+  EXPECT_EQ(dialogs_.asked[0].title, L"外部ｴﾃﾞｨﾀの指定");
+  EXPECT_EQ(dialogs_.asked[0].filter, L"exeﾌｧｲﾙ (*.exe)|*.exe");
+  EXPECT_EQ(dialogs_.asked[0].initialDir, L"C:\\Tools");
+  EXPECT_EQ(dialogs_.asked[0].fileName, L"");
+  EXPECT_EQ(dialogs_.asked[1].title, L"画像ﾋﾞｭｰｱの指定");
+  EXPECT_EQ(dialogs_.asked[1].initialDir, L"C:\\Open");
 }
 
 // Whichever way the dialog closes, the main window is top-most exactly when the option says so.
@@ -379,17 +379,17 @@ TEST_F(frmOptionTest, ClosingPutsTheMainWindowOnTopAsTheOptionSays) {
     Click(ID_cnkWindowTop);
     Click(ID_cmdOk);
   });
-  EXPECT_TRUE(coretest::IsTopMost(main));
+  EXPECT_TRUE(testsupport::IsTopMost(main));
   Open([&] {
     Click(ID_cnkWindowTop);
     Click(ID_cmdCancel);
   });
-  EXPECT_TRUE(coretest::IsTopMost(main)) << "Cancel keeps the stored option";
+  EXPECT_TRUE(testsupport::IsTopMost(main)) << "Cancel keeps the stored option";
   Open([&] {
     Click(ID_cnkWindowTop);
     Click(ID_cmdOk);
   });
-  EXPECT_FALSE(coretest::IsTopMost(main));
+  EXPECT_FALSE(testsupport::IsTopMost(main));
   DestroyWindow(main);
 }
 

@@ -15,10 +15,8 @@ using options::frmSFX;
 
 class frmSFXTest : public optionstest::ArcOptionTest {
  protected:
-  frmSFXTest() { core::PrivateState = core::clsPrivate(); }
   ~frmSFXTest() override {
     if (form.IsLoaded()) form.Unload();
-    core::PrivateState = core::clsPrivate();
   }
   frmSFX form;
 };

@@ -4,18 +4,11 @@
 
 namespace splitjoin_test {
 
-BOOL FakeFileDialog::OpenFile(OPENFILENAMEW& record) {
-  ++asked;
-  title = record.lpstrTitle ? record.lpstrTitle : L"";
-  initialDir = record.lpstrInitialDir ? record.lpstrInitialDir : L"";
-  flags = record.Flags;
-  filter.clear();
-  for (const wchar_t* p = record.lpstrFilter; p && *p; p += wcslen(p) + 1) filter += std::wstring(p) + L"|";
-  if (answer.empty() || answer.size() + 2 > record.nMaxFile) return FALSE;
-  answer.copy(record.lpstrFile, answer.size());
-  record.lpstrFile[answer.size()] = L'\0';
-  record.lpstrFile[answer.size() + 1] = L'\0';
-  return TRUE;
+std::vector<std::wstring> ProgramTest::Opened() const {
+  std::vector<std::wstring> opened;
+  for (const testsupport::FakeProcesses::Open& open : processes.opened)
+    opened.push_back(open.verb + L"|" + open.file + L"|" + open.parameters);
+  return opened;
 }
 
 EscapeAtQuestion::EscapeAtQuestion(std::wstring question, HWND target) {

@@ -67,10 +67,10 @@ TEST_F(frmDraviskTest, RangeLabelFollowsTheChosenFileAndSize) {
   EXPECT_EQ(form.lblAfter.Caption(), L"") << "a typed name shows no range";
 
   Choose(file);
-  EXPECT_EQ(dialog.title, L"分割ﾌｧｲﾙの指定");
-  EXPECT_EQ(dialog.filter, L"すべてのﾌｧｲﾙ (*.*)|*.*|");
-  EXPECT_EQ(dialog.initialDir, core::ProgramFolder());
-  EXPECT_EQ(dialog.flags, DWORD{0x201804});
+  EXPECT_EQ(dialog.Last().title, L"分割ﾌｧｲﾙの指定");
+  EXPECT_EQ(dialog.Last().filter, L"すべてのﾌｧｲﾙ (*.*)|*.*");
+  EXPECT_EQ(dialog.Last().initialDir, core::ProgramFolder());
+  EXPECT_EQ(dialog.Last().flags, DWORD{0x201804});
   EXPECT_EQ(form.txtDraviskFileName.Text(), file);
   EXPECT_EQ(form.lblAfter.Caption(), L"*.001～*.002");
 
@@ -166,7 +166,7 @@ TEST_F(frmDraviskTest, OkSplitsAndOpensTheFolderWhatever) {
   boxes.Expect(L"分割数は *.001～*.002 の ２ です", IDCANCEL);
   form.cmdOk.Click();
   const std::vector<std::wstring> started = {L"open|explorer.exe|" + out, L"open|explorer.exe|" + out};
-  EXPECT_EQ(processes.started, started);
+  EXPECT_EQ(Opened(), started);
 }
 
 TEST_F(frmDraviskTest, RangeLabelStandsBesideTheCountQuestion) {

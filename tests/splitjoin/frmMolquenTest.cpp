@@ -53,15 +53,15 @@ TEST_F(frmMolquenTest, FreshStart) {
 
 TEST_F(frmMolquenTest, ChooserShowsTheNameToBeRestored) {
   Choose(info);
-  EXPECT_EQ(dialog.title, L"連結情報ﾌｧｲﾙの指定");
-  EXPECT_EQ(dialog.filter, L"連結情報ﾌｧｲﾙ (*.000)|*.000|");
-  EXPECT_EQ(dialog.initialDir, core::ProgramFolder());
+  EXPECT_EQ(dialog.Last().title, L"連結情報ﾌｧｲﾙの指定");
+  EXPECT_EQ(dialog.Last().filter, L"連結情報ﾌｧｲﾙ (*.000)|*.000");
+  EXPECT_EQ(dialog.Last().initialDir, core::ProgramFolder());
   EXPECT_EQ(form.txtKetugoFileName.Text(), info);
   EXPECT_EQ(form.txtAfterFileName.Text(), L"data.bin");
 
   // The next question opens where the box points; a name typed by hand leaves the restored name alone.
   Choose(L"");
-  EXPECT_EQ(dialog.initialDir, info);
+  EXPECT_EQ(dialog.Last().initialDir, info);
   form.txtKetugoFileName.SetText(temp / L"other.000");
   EXPECT_EQ(form.txtAfterFileName.Text(), L"data.bin");
 
@@ -88,7 +88,7 @@ TEST_F(frmMolquenTest, OkJoinsIntoTheFolderAndOpensIt) {
   boxes.Expect(kStart, IDCANCEL);
   form.cmdOk.Click();
   const std::vector<std::wstring> started = {L"open|explorer.exe|" + out, L"open|explorer.exe|" + out};
-  EXPECT_EQ(processes.started, started);
+  EXPECT_EQ(Opened(), started);
 }
 
 TEST_F(frmMolquenTest, OkNeedsBothBoxes) {

@@ -16,7 +16,7 @@
 
 namespace {
 
-using toolstest::FakeProcesses;
+using testsupport::FakeProcesses;
 
 class AboutInfoTest : public ::testing::Test {
  protected:
@@ -59,11 +59,11 @@ TEST(AboutDownload, TheQuestionDecidesWhetherThePageOpens) {
   const std::wstring url = tools::AboutRows()[3].url;
   boxes.Expect(L"ダウンロードサイトへ接続しますか\r\n" + url, IDCANCEL);
   tools::OpenDownloadPage(nullptr, 3);
-  EXPECT_TRUE(processes.executed.empty());
+  EXPECT_TRUE(processes.opened.empty());
 
   boxes.Expect(L"ダウンロードサイトへ接続しますか\r\n" + url, IDOK);
   tools::OpenDownloadPage(nullptr, 3);
-  EXPECT_EQ((std::vector<std::wstring>{L"open " + url}), processes.executed);
+  EXPECT_EQ((std::vector<std::wstring>{L"open " + url}), toolstest::Executed(processes));
   EXPECT_EQ(static_cast<UINT>(MB_ICONQUESTION | MB_OKCANCEL), boxes.Shown().at(0).style);
 }
 
@@ -125,7 +125,7 @@ TEST_F(AboutRegistryTest, SystemInformationFromEitherRegistryEntry) {
   SetText(L"SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", L"PATH", L"C:\\Program Files\\msinfo\\msinfo32.exe");
   EXPECT_EQ(L"C:\\Program Files\\msinfo\\msinfo32.exe", tools::SysInfoPath(root_));
   tools::StartSysInfo(root_);
-  EXPECT_EQ((std::vector<std::wstring>{L"\"C:\\Program Files\\msinfo\\msinfo32.exe\""}), processes.started);
+  EXPECT_EQ((std::vector<std::wstring>{L"\"C:\\Program Files\\msinfo\\msinfo32.exe\""}), processes.StartedLines());
 
   processes.startFails = true;
   boxes.Expect(tools::kSysInfoUnavailable);

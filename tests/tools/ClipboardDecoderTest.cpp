@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
 #include "ToolFakes.h"
@@ -18,8 +19,8 @@ namespace {
 using testsupport::FileExists;
 using testsupport::ReadFileBytes;
 
+using testsupport::FakeFolderPicker;
 using toolstest::FakeClipboard;
-using toolstest::FakePicker;
 
 class FakeWindow : public tools::DecoderWindow {
  public:
@@ -45,13 +46,11 @@ const std::string kJpegStart("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00", 11);
 class ClipboardDecoderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedMessage_ = core::Settings.Message;
     core::Settings.Message = L"1";
     folder_ = temp_ / L"out";
     CreateDirectoryW(folder_.c_str(), nullptr);
     picker_.answer = folder_;
   }
-  void TearDown() override { core::Settings.Message = savedMessage_; }
 
   // The "/d" mode's way in: the file read as text and put on the clipboard.
   void ClipboardFromFile(const std::string& bytes) {
@@ -59,15 +58,15 @@ class ClipboardDecoderTest : public ::testing::Test {
   }
   static std::wstring Done(const std::wstring& path) { return L"ファイル名 \"" + path + L"\" としてデコードしました"; }
 
+  testsupport::ProgramStateGuard state_;
   testsupport::TempDir temp_;
   std::wstring folder_;
   FakeClipboard clipboard_;
-  FakePicker picker_;
+  FakeFolderPicker picker_;
   FakeWindow window_;
   core::ScopedClipboardSeam clipboardSeam_{clipboard_};
   core::ScopedFolderPickerSeam pickerSeam_{picker_};
   testsupport::ScriptedMsgBox boxes_;
-  std::wstring savedMessage_;
 };
 
 TEST_F(ClipboardDecoderTest, UuencodedMailWithAJapaneseName) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramStateGuard.h"
 #include "Standins.h"
 #include "TempDir.h"
 #include "archiver/LibraryBinding.h"
@@ -19,9 +20,7 @@ class CommandLineRunTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_FALSE(testsupport::StandinFolder().empty()) << "TOLVENAR_STANDINS is not set";
-    savedSettings_ = core::Settings;
     core::Settings.Log = L"0";
-    core::PrivateState = core::clsPrivate();
     archiver::FreeLibraries();
     archiver::SetLibraryFolder(testsupport::StandinFolder());
     SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", (temp_ / L"standins.ini").c_str());
@@ -32,12 +31,11 @@ class CommandLineRunTest : public ::testing::Test {
     archiver::SetLibraryFolder(L"");
     SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", nullptr);
     SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", nullptr);
-    core::Settings = savedSettings_;
   }
   std::string Log() const { return testsupport::ReadFileBytes(temp_ / L"standins.log"); }
 
+  testsupport::ProgramStateGuard state_;
   testsupport::TempDir temp_;
-  core::SettingsStore savedSettings_;
 };
 
 TEST_F(CommandLineRunTest, ATypedCommandRunsInTheChosenLibraryAsTyped) {

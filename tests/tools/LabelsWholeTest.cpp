@@ -8,7 +8,7 @@
 #include <string>
 
 #include "LabelCheck.h"
-#include "NeverTopLink.h"
+#include "TopMostCheck.h"
 #include "tools/PackWizardRun.h"
 #include "tools/frmAbout.h"
 #include "tools/frmArchiveDown.h"
@@ -40,7 +40,8 @@ std::vector<std::string> CutLabelsOf(Args&... args) {
 }
 
 TEST(ToolLabels, EveryLabelOfEveryToolWindowShowsItsWholeText) {
-  coretest::NeverTopLink link;
+  testsupport::FakeMainWindow link;
+  core::ScopedMainWindowLink linkSeam{link};
   NoHost host;
   const struct {
     const char* form;

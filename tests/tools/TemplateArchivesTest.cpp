@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "NeverTopLink.h"
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
 #include "TemplateFixture.h"
 #include "ToolFixtures.h"
+#include "TopMostCheck.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/WorkFolder.h"
@@ -30,9 +31,6 @@ using Names = std::vector<std::wstring>;
 class TemplateArchivesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    saved_ = core::Settings;
-    savedNumber_ = core::WorkFolderNo;
-    savedList_ = core::ListFileName;
     core::Settings.WorkFolder = temp / L"work";
     core::Settings.Log = L"0";
     core::ListFileName = L"tv120000.txt";
@@ -43,12 +41,7 @@ class TemplateArchivesTest : public ::testing::Test {
     second = temp.WriteFile(L"src\\two words.txt", std::string(3000, 'w'));
     third = temp.WriteFile(L"other dir\\c.dat", "third");
   }
-  void TearDown() override {
-    core::ReleaseTempFolder();
-    core::ListFileName = savedList_;
-    core::WorkFolderNo = savedNumber_;
-    core::Settings = saved_;
-  }
+  void TearDown() override { core::ReleaseTempFolder(); }
   // Template 0 of `type` with `makeSfx` and the entries, made from the list window.
   void Make(const wchar_t* type, const wchar_t* makeSfx, const Names& entries, bool completes,
             const std::wstring& name = L"made") {
@@ -77,13 +70,13 @@ class TemplateArchivesTest : public ::testing::Test {
     return names;
   }
 
+  testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   toolstest::TemplateIni ini{temp};
   toolstest::StandinCopies standins{temp};
-  coretest::NeverTopLink link;
+  testsupport::FakeMainWindow link;
+  core::ScopedMainWindowLink linkSeam{link};
   testsupport::ScriptedMsgBox boxes;
-  core::SettingsStore saved_;
-  std::wstring savedNumber_, savedList_;
   std::wstring out, first, second, third;
 };
 

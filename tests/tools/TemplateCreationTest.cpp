@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
 #include "TemplateFixture.h"
@@ -43,28 +44,21 @@ class RecordingMaker : public tools::TemplateArchiveMaker {
 class TemplateCreationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    saved_ = core::Settings;
-    savedNumber_ = core::WorkFolderNo;
     core::Settings.WorkFolder = temp.Path();
     ini.Write(
         L"[Template0]\nFolder=C:\\out\nArcName=first\nArcType=0\nMakeSFX=0\nArcCount=2\n"
         L"ArcFile0=C:\\src\\a.txt\nArcFile1=\n"
         L"[Template1]\nFolder=C:\\out\\\nArcName=second\nArcType=9\nArcCount=1\nArcFile0=C:\\src\\b.txt\n");
   }
-  void TearDown() override {
-    core::ReleaseTempFolder();
-    core::WorkFolderNo = savedNumber_;
-    core::Settings = saved_;
-  }
+  void TearDown() override { core::ReleaseTempFolder(); }
   void Question(int answer) { boxes.Expect(tools::kCreateTemplatesQuestion, answer); }
 
+  testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   toolstest::TemplateIni ini{temp};
   testsupport::ScriptedMsgBox boxes;
   RecordingMaker maker;
   tools::ScopedTemplateArchiveMaker seam{maker};
-  core::SettingsStore saved_;
-  std::wstring savedNumber_;
 };
 
 TEST_F(TemplateCreationTest, AfterTheQuestionTheTemplateIsMadeInThisInstancesWorkFolder) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "KeyInput.h"
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
 #include "ToolFakes.h"
@@ -29,10 +30,7 @@ const wchar_t kOwnComment[] =
 
 class JpegToolTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    core::PrivateState = core::clsPrivate();
-    picture = std::string("\xFF\xD8\xFF\xE0", 4) + std::string(2000, 'p') + "\xFF\xD9";
-  }
+  void SetUp() override { picture = std::string("\xFF\xD8\xFF\xE0", 4) + std::string(2000, 'p') + "\xFF\xD9"; }
   // What each request of the pass-phrase dialog showed.
   struct Request {
     std::wstring comment, box;
@@ -58,10 +56,11 @@ class JpegToolTest : public ::testing::Test {
     });
   }
 
+  testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   toolstest::StandinCopies standins{temp};
   testsupport::ScriptedMsgBox boxes;
-  toolstest::FakeFileDialogs dialogs;
+  testsupport::FakeCommonDialogs dialogs;
   core::ScopedCommonDialogSeam dialogSeam{dialogs};
   std::string picture;
   std::vector<Request> requests;
@@ -108,7 +107,7 @@ TEST_F(JpegToolTest, NoFileChosenAsksNothingAndTheStartUpDecryptsTheFileGiven) {
   EXPECT_TRUE(requests.empty());
 
   temp.WriteFile(L"photo.jpg", picture);
-  dialogs.answers = {L"", temp / L"photo.jpg"};
+  dialogs.answers = {temp / L"photo.jpg"};
   {
     toolstest::ModalScript script = Answer({"password"});
     tools::RunJpegTool(nullptr, 0, temp.Path());
@@ -133,13 +132,13 @@ class StatusForm : public winui::Form {
 };
 
 TEST(DecodeClipboardText, DecodesIntoThePickedFolderAndPutsTheStatusTextBack) {
+  testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   testsupport::ScriptedMsgBox boxes;
   toolstest::FakeClipboard clipboard;
-  toolstest::FakePicker picker;
+  testsupport::FakeFolderPicker picker;
   core::ScopedClipboardSeam clipboardSeam(clipboard);
   core::ScopedFolderPickerSeam pickerSeam(picker);
-  const std::wstring savedMessage = core::Settings.Message;
   core::Settings.Message = L"0";
   StatusForm form;
   ASSERT_TRUE(form.Load());
@@ -151,7 +150,6 @@ TEST(DecodeClipboardText, DecodesIntoThePickedFolderAndPutsTheStatusTextBack) {
   EXPECT_EQ("ABC", ReadFileBytes(temp / L"abc.txt"));
   EXPECT_EQ(L"3 個のファイル", form.bar.PanelText(1));
   EXPECT_EQ(temp / L"abc(1).txt", tools::DecodeClipboardText(nullptr, nullptr)) << "also without a status bar";
-  core::Settings.Message = savedMessage;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "Standins.h"
 #include "TempDir.h"
@@ -72,7 +73,6 @@ class JpzTest : public ::testing::Test {
     archiver::SetLibraryFolder(testsupport::StandinFolder());
     SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", (temp_ / L"standins.ini").c_str());
     SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", (temp_ / L"standins.log").c_str());
-    core::PrivateState = core::clsPrivate();
     picture_ = std::string("\xFF\xD8\xFF\xE0", 4) + std::string(3000, 'p') + "\xFF\xD9";
   }
   void TearDown() override {
@@ -99,6 +99,7 @@ class JpzTest : public ::testing::Test {
     return temp_ / L"photo.jpz";
   }
 
+  testsupport::ProgramStateGuard state_;
   testsupport::TempDir temp_;
   testsupport::ScriptedMsgBox boxes_;
   std::string picture_;

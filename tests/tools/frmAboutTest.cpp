@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "KeyInput.h"
-#include "NeverTopLink.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
 #include "ToolFakes.h"
 #include "ToolFixtures.h"
+#include "TopMostCheck.h"
 #include "tools/ToolCommands.h"
 #include "winui/Resources.h"
 
@@ -43,9 +43,10 @@ class frmAboutTest : public ::testing::Test {
 
   testsupport::TempDir temp;
   toolstest::StandinCopies standins{temp};
-  coretest::NeverTopLink link;
+  testsupport::FakeMainWindow link;
+  core::ScopedMainWindowLink linkSeam{link};
   testsupport::ScriptedMsgBox boxes;
-  toolstest::FakeProcesses processes;
+  testsupport::FakeProcesses processes;
   core::ScopedProcessSeam processSeam{processes};
   frmAbout form;
 };
@@ -116,7 +117,7 @@ TEST_F(frmAboutTest, ClickingALinkOpensItsCaption) {
   ASSERT_TRUE(form.Load());
   toolstest::ClickAt(form.Label1(0).Hwnd());
   winui::DoEvents();
-  EXPECT_TRUE(processes.executed.empty()) << "the plain line opens nothing";
+  EXPECT_TRUE(processes.opened.empty()) << "the plain line opens nothing";
   for (int i = 1; i < frmAbout::kLinkCount; ++i) {
     toolstest::ClickAt(form.Label1(i).Hwnd());
     winui::DoEvents();
@@ -124,7 +125,7 @@ TEST_F(frmAboutTest, ClickingALinkOpensItsCaption) {
   const std::vector<std::wstring> opened = {
       L"open " + std::wstring(tools::kAboutLinks[0]), L"open " + std::wstring(tools::kAboutLinks[1]),
       L"open " + std::wstring(tools::kAboutLinks[2]), L"open " + std::wstring(tools::kAboutLinks[3])};
-  EXPECT_EQ(opened, processes.executed);
+  EXPECT_EQ(opened, toolstest::Executed(processes));
   EXPECT_EQ(0u, std::wstring(tools::kAboutLinks[0]).find(L"mailto:"));
 }
 
@@ -165,14 +166,14 @@ TEST_F(frmAboutTest, ADoubleClickOnARowAsksBeforeOpeningItsPage) {
   boxes.Expect(L"ダウンロードサイトへ接続しますか\r\n" + url, IDCANCEL);
   doubleClick();
   EXPECT_EQ(3, form.lstVersion.ListIndex());
-  EXPECT_TRUE(processes.executed.empty());
+  EXPECT_TRUE(processes.opened.empty());
   boxes.Expect(L"ダウンロードサイトへ接続しますか\r\n" + url, IDOK);
   doubleClick();
-  EXPECT_EQ(std::vector<std::wstring>{L"open " + url}, processes.executed);
+  EXPECT_EQ(std::vector<std::wstring>{L"open " + url}, toolstest::Executed(processes));
   EXPECT_TRUE(boxes.AllShown());
 }
 
-TEST_F(frmAboutTest, TopMostUnlessNeverTopIsZero) { coretest::ExpectTopMostUnlessNeverTopIsZero(form, link); }
+TEST_F(frmAboutTest, TopMostUnlessNeverTopIsZero) { testsupport::ExpectTopMostUnlessNeverTopIsZero(form, link); }
 
 TEST_F(frmAboutTest, EscAndEnterCloseAndPutTheMainWindowBackOnTopTheCloseBoxDoesNot) {
   HWND main = CreateWindowExW(0, L"STATIC", L"main", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
@@ -200,7 +201,7 @@ TEST_F(frmAboutTest, EscAndEnterCloseAndPutTheMainWindowBackOnTopTheCloseBoxDoes
     ASSERT_TRUE(form.Load());
     c.close(form);
     EXPECT_FALSE(form.IsLoaded());
-    EXPECT_EQ(c.mainOnTop, coretest::IsTopMost(main));
+    EXPECT_EQ(c.mainOnTop, testsupport::IsTopMost(main));
   }
   DestroyWindow(main);
 }

@@ -10,12 +10,13 @@
 #include <vector>
 
 #include "KeyInput.h"
-#include "NeverTopLink.h"
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "Standins.h"
 #include "TempDir.h"
 #include "ToolFakes.h"
 #include "ToolFixtures.h"
+#include "TopMostCheck.h"
 #include "core/BrowseFolderEx.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -50,22 +51,18 @@ class FakeDiskSpace : public core::DiskSpaceSeam {
 class frmArchiveDownTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    saved_ = core::Settings;
     savedBrowse_ = core::BrowseFolderPath;
     core::Settings.ArcDown = {L""};
     core::Settings.UnpackDefaultFlag = L"1";
     core::Settings.COM_MakeFolder = core::Settings.COM_FolderYuko = L"0";
     core::Settings.COM_NewFile = core::Settings.COM_OverWtite = L"0";
     for (auto member : kFileOpts) core::Settings.*member = L"0";
-    core::PrivateState = core::clsPrivate();
     core::PrivateState.SetArcFileName(L"C:\\arc\\data.lzh");
     disk.free = {{L"C:\\", 2147483648ull}, {L"D:\\", 1025}};
   }
   void TearDown() override {
     form.Unload();
-    core::Settings = saved_;
     core::BrowseFolderPath = savedBrowse_;
-    core::PrivateState = core::clsPrivate();
   }
   // The edit part of the destination box, where the user types.
   HWND Edit() { return GetWindow(form.cmbLhaDown.Hwnd(), GW_CHILD); }
@@ -85,14 +82,15 @@ class frmArchiveDownTest : public ::testing::Test {
       &core::SettingsStore::LZH_FileOpt, &core::SettingsStore::ZIP_FileOpt, &core::SettingsStore::ARJ_FileOpt,
       &core::SettingsStore::JAR_FileOpt, &core::SettingsStore::BGA_FileOpt, &core::SettingsStore::BH_FileOpt};
 
-  coretest::NeverTopLink link;
+  testsupport::ProgramStateGuard state;
+  testsupport::FakeMainWindow link;
+  core::ScopedMainWindowLink linkSeam{link};
   testsupport::ScriptedMsgBox boxes;
   FakeDiskSpace disk;
   core::ScopedDiskSpaceSeam diskSeam{disk};
   frmArchiveDown form;
 
  private:
-  core::SettingsStore saved_;
   std::wstring savedBrowse_;
 };
 
@@ -143,7 +141,7 @@ TEST_F(frmArchiveDownTest, LoadShowsTheArchiveItsHistoryAndTheStoredBoxes) {
     EXPECT_EQ(d.shown, form.cmbLhaDown.Text()) << core::ToUtf8(d.unpackDefault);
     form.Unload();
   }
-  coretest::ExpectTopMostUnlessNeverTopIsZero(form, link);
+  testsupport::ExpectTopMostUnlessNeverTopIsZero(form, link);
 }
 
 TEST_F(frmArchiveDownTest, EachTypeSetsItsBoxes) {

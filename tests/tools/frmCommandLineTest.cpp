@@ -9,11 +9,12 @@
 #include <vector>
 
 #include "KeyInput.h"
-#include "NeverTopLink.h"
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
 #include "ToolFakes.h"
 #include "ToolFixtures.h"
+#include "TopMostCheck.h"
 #include "core/OpenCommand.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -29,15 +30,10 @@ using tools::frmCommandLine;
 class frmCommandLineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    saved_ = core::Settings;
     core::Settings.Log = L"0";
     core::Settings.ArcCommand = {L""};
-    core::PrivateState = core::clsPrivate();
   }
-  void TearDown() override {
-    form.Unload();
-    core::Settings = saved_;
-  }
+  void TearDown() override { form.Unload(); }
   static void Press(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
   // The edit part of the combo box, where the user types.
   HWND Edit() { return GetWindow(form.cboCommandLine.Hwnd(), GW_CHILD); }
@@ -48,13 +44,14 @@ class frmCommandLineTest : public ::testing::Test {
     return items;
   }
 
-  core::SettingsStore saved_;
+  testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   toolstest::StandinCopies standins{temp};
-  coretest::NeverTopLink link;
+  testsupport::FakeMainWindow link;
+  core::ScopedMainWindowLink linkSeam{link};
   testsupport::ScriptedMsgBox boxes;
-  toolstest::FakeFileDialogs dialogs;
-  toolstest::FakeProcesses processes;
+  testsupport::FakeCommonDialogs dialogs;
+  testsupport::FakeProcesses processes;
   core::ScopedCommonDialogSeam dialogSeam{dialogs};
   core::ScopedProcessSeam processSeam{processes};
   frmCommandLine form;
@@ -209,14 +206,15 @@ TEST_F(frmCommandLineTest, HelpOpensTheDescriptionFileOfTheChosenType) {
   }
   // Each file chosen opens with its type's program, handed the file; a type no program is registered for
   // opens in the editor. The file itself is never what is started.
-  ASSERT_EQ(3u, processes.executed.size());
-  EXPECT_EQ(L"open C:\\Tools\\my editor.exe", processes.executed[1]);
-  EXPECT_EQ(L"\"C:\\docs\\cab help.cmdtext\"", processes.parameters[1]);
+  const std::vector<std::wstring> executed = toolstest::Executed(processes);
+  ASSERT_EQ(3u, executed.size());
+  EXPECT_EQ(L"open C:\\Tools\\my editor.exe", executed[1]);
+  EXPECT_EQ(L"\"C:\\docs\\cab help.cmdtext\"", processes.opened[1].parameters);
   const std::wstring textProgram = core::GetOpenCommand(L".txt").empty() ? L"open C:\\Tools\\my editor.exe" : L"";
   for (size_t k : {0u, 2u}) {
-    EXPECT_EQ(k == 0 ? L"C:\\docs\\lha.txt" : L"C:\\docs\\tar.txt", processes.parameters[k]);
-    EXPECT_NE(L"open " + processes.parameters[k], processes.executed[k]);
-    if (!textProgram.empty()) EXPECT_EQ(textProgram, processes.executed[k]);
+    EXPECT_EQ(k == 0 ? L"C:\\docs\\lha.txt" : L"C:\\docs\\tar.txt", processes.opened[k].parameters);
+    EXPECT_NE(L"open " + processes.opened[k].parameters, executed[k]);
+    if (!textProgram.empty()) EXPECT_EQ(textProgram, executed[k]);
   }
   EXPECT_TRUE(form.IsLoaded());
 }
@@ -237,13 +235,13 @@ TEST_F(frmCommandLineTest, TheMenuCommandOpensItOnlyWithOneOfTheFourLibraries) {
 }
 
 TEST_F(frmCommandLineTest, TopMostWhileOpenAndTheMainWindowOnTopAgainAfterwards) {
-  coretest::ExpectTopMostUnlessNeverTopIsZero(form, link);
+  testsupport::ExpectTopMostUnlessNeverTopIsZero(form, link);
   HWND main = CreateWindowExW(0, L"STATIC", L"main", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   link.mainWindow = main;
   link.neverTop = L"1";
   ASSERT_TRUE(form.Load());
   SendMessageW(form.Hwnd(), WM_CLOSE, 0, 0);
-  EXPECT_TRUE(coretest::IsTopMost(main));
+  EXPECT_TRUE(testsupport::IsTopMost(main));
   DestroyWindow(main);
 }
 

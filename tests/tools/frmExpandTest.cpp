@@ -7,11 +7,12 @@
 #include <string>
 
 #include "KeyInput.h"
-#include "NeverTopLink.h"
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "Szdd.h"
 #include "TempDir.h"
 #include "ToolFakes.h"
+#include "TopMostCheck.h"
 #include "core/Settings.h"
 #include "core/modTolvenar.h"
 #include "tools/ToolCommands.h"
@@ -22,18 +23,11 @@ using tools::frmExpand;
 
 class frmExpandTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved_ = core::Settings;
-    core::PrivateState = core::clsPrivate();
-  }
-  void TearDown() override {
-    form.Unload();
-    core::Settings = saved_;
-    core::ExpandFilePath.clear();
-  }
+  void TearDown() override { form.Unload(); }
 
-  core::SettingsStore saved_;
-  coretest::NeverTopLink link;
+  testsupport::ProgramStateGuard state;
+  testsupport::FakeMainWindow link;
+  core::ScopedMainWindowLink linkSeam{link};
   testsupport::ScriptedMsgBox boxes;
   frmExpand form;
 };
@@ -114,7 +108,7 @@ TEST_F(frmExpandTest, CancelEscAndTheCloseBoxLeaveThePathAndSelectOkFalse) {
   }
 }
 
-TEST_F(frmExpandTest, TopMostWhileOpen) { coretest::ExpectTopMostUnlessNeverTopIsZero(form, link); }
+TEST_F(frmExpandTest, TopMostWhileOpen) { testsupport::ExpectTopMostUnlessNeverTopIsZero(form, link); }
 
 class ExpandEntryTest : public frmExpandTest {
  protected:

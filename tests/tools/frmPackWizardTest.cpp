@@ -93,9 +93,9 @@ class PackWizardTest : public optest::CreationTest {
   }
 
   FakeHost host;
-  toolstest::FakeFileDialogs dialogs;
-  toolstest::FakePicker picker;
-  toolstest::FakeProcesses processes;
+  testsupport::FakeCommonDialogs dialogs;
+  testsupport::FakeFolderPicker picker;
+  testsupport::FakeProcesses processes;
   core::ScopedCommonDialogSeam dialogSeam{dialogs};
   core::ScopedFolderPickerSeam pickerSeam{picker};
   core::ScopedProcessSeam processSeam{processes};
@@ -302,7 +302,7 @@ TEST_F(PackWizardTest, FinishPacksTheFoldersThenAddsTheFilesAndShowsTheArchive) 
 
   EXPECT_EQ(host.shown, std::vector<std::wstring>{archive});
   EXPECT_EQ(core::Settings.OpenFolder, core::AddBackslash(out));
-  EXPECT_EQ(processes.executed, std::vector<std::wstring>{L"open explorer.exe"});
+  EXPECT_EQ(toolstest::Executed(processes), std::vector<std::wstring>{L"open explorer.exe"});
   EXPECT_EQ(core::Settings.LZH_MakeSFX, L"1") << "the option is the user's again";
   EXPECT_FALSE(testsupport::FileExists(operations::ListFilePath()));
 }
@@ -358,7 +358,7 @@ TEST_F(PackWizardTest, AnArchiveMadeUnderAnotherNameIsShownAndTheWizardCloses) {
     SCOPED_TRACE(core::ToUtf8(c.shown));
     core::Settings.CAB_Multi = c.cabMulti;
     host.shown.clear();
-    processes.executed.clear();
+    processes.opened.clear();
     Open();
     ToSources(c.type);
     if (c.folder)
@@ -377,7 +377,7 @@ TEST_F(PackWizardTest, AnArchiveMadeUnderAnotherNameIsShownAndTheWizardCloses) {
     EXPECT_TRUE(testsupport::FileExists(c.shown));
     for (const std::wstring& file : c.alsoMade) EXPECT_TRUE(testsupport::FileExists(file)) << core::ToUtf8(file);
     EXPECT_EQ(core::Settings.OpenFolder, core::AddBackslash(out));
-    EXPECT_EQ(processes.executed, std::vector<std::wstring>{L"open explorer.exe"});
+    EXPECT_EQ(toolstest::Executed(processes), std::vector<std::wstring>{L"open explorer.exe"});
     EXPECT_TRUE(core::PrivateState.ArcStatus());
   }
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "KeyInput.h"
+#include "ProgramStateGuard.h"
 #include "core/modTolvenar.h"
 
 namespace {
@@ -16,10 +17,10 @@ const wchar_t kOwnComment[] =
 
 class frmPassPhraseTest : public ::testing::Test {
  protected:
-  void SetUp() override { core::PrivateState = core::clsPrivate(); }
   void TearDown() override { form.Unload(); }
   static void Press(winui::CommandButton& button) { SendMessageW(button.Hwnd(), BM_CLICK, 0, 0); }
 
+  testsupport::ProgramStateGuard state;
   tools::frmPassPhrase form;
 };
 

@@ -9,9 +9,10 @@
 #include <string>
 
 #include "KeyInput.h"
-#include "NeverTopLink.h"
+#include "ProgramStateGuard.h"
 #include "TempDir.h"
 #include "ToolFakes.h"
+#include "TopMostCheck.h"
 #include "archiver/ArcOutput.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
@@ -37,7 +38,6 @@ struct Listing {
 class frmPropertyTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    core::PrivateState = core::clsPrivate();
     Listing::calls = 0;
     previous_ = tools::SetArchiveListingRunner(&Listing::Run);
     file = temp.WriteFile(L"データ.txt", std::string(1536, 'd'));
@@ -59,9 +59,11 @@ class frmPropertyTest : public ::testing::Test {
     return enabled;
   }
 
+  testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   std::wstring file;
-  coretest::NeverTopLink link;
+  testsupport::FakeMainWindow link;
+  core::ScopedMainWindowLink linkSeam{link};
   tools::ArchiveListingRunner previous_ = nullptr;
   frmProperty form;
 };
@@ -147,14 +149,14 @@ TEST_F(frmPropertyTest, WithoutAListingTheTabStaysEmpty) {
 
 TEST_F(frmPropertyTest, TopMostWhileOpenAndTheMainWindowOnTopAgainAfterwards) {
   form.GetPropertyFileName(file);
-  coretest::ExpectTopMostUnlessNeverTopIsZero(form, link);
+  testsupport::ExpectTopMostUnlessNeverTopIsZero(form, link);
   HWND main = CreateWindowExW(0, L"STATIC", L"main", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   link.mainWindow = main;
   link.neverTop = L"1";
   ASSERT_TRUE(form.Load());
   SendMessageW(form.CmdOK.Hwnd(), BM_CLICK, 0, 0);
   EXPECT_FALSE(form.IsLoaded());
-  EXPECT_TRUE(coretest::IsTopMost(main));
+  EXPECT_TRUE(testsupport::IsTopMost(main));
   DestroyWindow(main);
 }
 

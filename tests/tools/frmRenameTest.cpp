@@ -8,7 +8,8 @@
 #include <string>
 
 #include "KeyInput.h"
-#include "NeverTopLink.h"
+#include "ProgramStateGuard.h"
+#include "TopMostCheck.h"
 #include "core/Text.h"
 #include "core/modTolvenar.h"
 
@@ -18,7 +19,6 @@ using tools::frmRename;
 
 class frmRenameTest : public ::testing::Test {
  protected:
-  void SetUp() override { core::PrivateState = core::clsPrivate(); }
   void TearDown() override { form.Unload(); }
   // Loads the dialog on `entry` and gives the box the focus, as the opening does.
   void Open(const std::wstring& entry) {
@@ -27,7 +27,9 @@ class frmRenameTest : public ::testing::Test {
     form.txtRename.SetFocus();
   }
 
-  coretest::NeverTopLink link;
+  testsupport::ProgramStateGuard state;
+  testsupport::FakeMainWindow link;
+  core::ScopedMainWindowLink linkSeam{link};
   frmRename form;
 };
 
@@ -42,7 +44,7 @@ TEST_F(frmRenameTest, ShowsTheEntryWhollySelected) {
   EXPECT_EQ(0u, start);
   EXPECT_EQ(form.txtRename.Text().size(), end);
   form.Unload();
-  coretest::ExpectTopMostUnlessNeverTopIsZero(form, link);
+  testsupport::ExpectTopMostUnlessNeverTopIsZero(form, link);
 }
 
 TEST_F(frmRenameTest, OkAndEnterKeepTheTrimmedTextWhatCannotBeStoredKeepsTheWindowOpen) {

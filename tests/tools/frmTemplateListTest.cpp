@@ -9,12 +9,13 @@
 #include <vector>
 
 #include "KeyInput.h"
-#include "NeverTopLink.h"
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
 #include "TemplateFixture.h"
 #include "ToolFakes.h"
 #include "ToolFixtures.h"
+#include "TopMostCheck.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "tools/CommandLineRun.h"
@@ -36,16 +37,12 @@ const wchar_t kFourTemplates[] =
 class frmTemplateListTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    saved_ = core::Settings;
     core::Settings.TemplateWindowLeft = L"600";
     core::Settings.TemplateWindowTop = L"450";
     core::Settings.TemplateWindowWidth = L"7320";
     core::Settings.TemplateWindowHeight = L"3240";
   }
-  void TearDown() override {
-    form.Unload();
-    core::Settings = saved_;
-  }
+  void TearDown() override { form.Unload(); }
   static void Press(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
   Items ListItems() {
     Items items;
@@ -69,12 +66,13 @@ class frmTemplateListTest : public ::testing::Test {
     });
   }
 
+  testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   toolstest::TemplateIni ini{temp};
   toolstest::StandinCopies standins{temp};
-  coretest::NeverTopLink link;
+  testsupport::FakeMainWindow link;
+  core::ScopedMainWindowLink linkSeam{link};
   testsupport::ScriptedMsgBox boxes;
-  core::SettingsStore saved_;
   Items editors;
   frmTemplateList form;
 };
@@ -97,7 +95,7 @@ TEST_F(frmTemplateListTest, ListsEachTemplateByTheFileItMakes) {
   ReleaseDC(form.lstTemplateList.Hwnd(), dc);
   EXPECT_GT(SendMessageW(form.lstTemplateList.Hwnd(), LB_GETHORIZONTALEXTENT, 0, 0), longest.cx);
   form.Unload();
-  coretest::ExpectTopMostUnlessNeverTopIsZero(form, link);
+  testsupport::ExpectTopMostUnlessNeverTopIsZero(form, link);
 }
 
 TEST_F(frmTemplateListTest, AddAndUpdateOpenTheEditorAndReloadOnlyAfterItSaved) {

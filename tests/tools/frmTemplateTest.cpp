@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "KeyInput.h"
-#include "NeverTopLink.h"
 #include "ScriptedMsgBox.h"
 #include "TempDir.h"
 #include "TemplateFixture.h"
 #include "ToolFakes.h"
 #include "ToolFixtures.h"
+#include "TopMostCheck.h"
 #include "core/BrowseFolderEx.h"
 #include "core/Text.h"
 #include "core/modTolvenar.h"
@@ -62,9 +62,10 @@ class frmTemplateTest : public ::testing::Test {
   testsupport::TempDir temp;
   toolstest::TemplateIni ini{temp};
   toolstest::StandinCopies standins{temp};
-  coretest::NeverTopLink link;
+  testsupport::FakeMainWindow link;
+  core::ScopedMainWindowLink linkSeam{link};
   testsupport::ScriptedMsgBox boxes;
-  toolstest::FakeFileDialogs dialogs;
+  testsupport::FakeCommonDialogs dialogs;
   core::ScopedCommonDialogSeam dialogSeam{dialogs};
   frmTemplate form;
 };
@@ -88,7 +89,7 @@ TEST_F(frmTemplateTest, ANewTemplateStartsOnLzhEvenWithoutItsLibraryAndOkStoresI
                   L"MakeSFX=0"}),
             SortedSection(2));
   form.Unload();
-  coretest::ExpectTopMostUnlessNeverTopIsZero(form, link);
+  testsupport::ExpectTopMostUnlessNeverTopIsZero(form, link);
 }
 
 TEST_F(frmTemplateTest, OkIsRefusedWhileFolderNameOrListIsMissing) {

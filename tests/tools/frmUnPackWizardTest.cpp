@@ -82,14 +82,14 @@ class UnPackWizardTest : public extracttest::StandinTest {
   // Where Explorer was opened, in order.
   std::vector<std::wstring> ExplorerOpened() const {
     std::vector<std::wstring> folders;
-    for (const std::wstring& open : shell.opened)
+    for (const std::wstring& open : extracttest::Opened(shell))
       if (open.rfind(L"explorer.exe|", 0) == 0) folders.push_back(open.substr(13));
     return folders;
   }
 
   testsupport::ScriptedMsgBox boxes;
-  toolstest::FakeFileDialogs dialogs;
-  toolstest::FakePicker picker;
+  testsupport::FakeCommonDialogs dialogs;
+  testsupport::FakeFolderPicker picker;
   core::ScopedCommonDialogSeam dialogSeam{dialogs};
   core::ScopedFolderPickerSeam pickerSeam{picker};
   std::unique_ptr<frmUnPackWizard> wizard;
@@ -153,10 +153,11 @@ TEST_F(UnPackWizardTest, ArchivesOfDebiansToolsComeOutByteForByteEachInItsOwnFol
     SCOPED_TRACE(core::ToUtf8(folder));
     EXPECT_EQ(extracttest::FilesBelow(out + folder), extracttest::SourceTree());
     const std::wstring destination = out + folder + L"\\";
-    EXPECT_NE(std::find(shell.opened.begin(), shell.opened.end(), L"explorer.exe|" + destination), shell.opened.end());
+    const std::vector<std::wstring> opened = extracttest::Opened(shell);
+    EXPECT_NE(std::find(opened.begin(), opened.end(), L"explorer.exe|" + destination), opened.end());
     // The read-me opened by the program of its type: "program|path".
     const std::wstring readme = L"|" + core::QuotePath(destination + L"readme.txt");
-    EXPECT_TRUE(std::any_of(shell.opened.begin(), shell.opened.end(), [&](const std::wstring& open) {
+    EXPECT_TRUE(std::any_of(opened.begin(), opened.end(), [&](const std::wstring& open) {
       return open.size() > readme.size() && open.compare(open.size() - readme.size(), readme.size(), readme) == 0;
     }));
   }
@@ -213,8 +214,8 @@ TEST_F(UnPackWizardTest, ExplorerAndTheReadMeGoWhereTheFilesWent) {
   EXPECT_EQ(extracttest::FilesBelow(folder), extracttest::SourceTree());
   EXPECT_EQ(ExplorerOpened(), std::vector<std::wstring>{folder});
   ASSERT_EQ(shell.opened.size(), 2u);
-  EXPECT_TRUE(shell.opened.back().ends_with(L"|" + core::QuotePath(folder + L"readme.txt")))
-      << core::ToUtf8(shell.opened.back());
+  EXPECT_TRUE(extracttest::Opened(shell).back().ends_with(L"|" + core::QuotePath(folder + L"readme.txt")))
+      << core::ToUtf8(extracttest::Opened(shell).back());
 }
 
 // A damaged archive (made by jlha, one byte changed) is told, leaves no folder of its own, and the next one runs.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
 #include "Szdd.h"
 #include "TempDir.h"
@@ -55,16 +56,14 @@ std::vector<std::wstring> FolderItems(const std::wstring& folder) {
 class ExpandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedSettings_ = core::Settings;
     core::Settings.Message = L"1";
     out_ = temp_ / L"out";
     CreateDirectoryW(out_.c_str(), nullptr);
   }
-  void TearDown() override { core::Settings = savedSettings_; }
 
+  testsupport::ProgramStateGuard state_;
   testsupport::TempDir temp_;
   std::wstring out_;
-  core::SettingsStore savedSettings_;
 };
 
 TEST_F(ExpandTest, ExpandsSzddFilesOfOddSizes) {

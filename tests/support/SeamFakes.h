@@ -1,0 +1,145 @@
+#pragma once
+// The fakes of the seams a test replaces: the common dialogs, process starts, the folder picker and the main
+// window link. Each answers as its public fields script it and records what it was asked, so a test reads
+// the program's question and sets the user's answer through plain fields. None installs itself: a test puts
+// one in place with the seam's Scoped* guard for as long as it needs it.
+#include <windows.h>
+#include <commdlg.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/MainWindowLink.h"
+#include "core/Seams.h"
+
+namespace testsupport {
+
+// The file, colour, font, print and page-setup dialogs and WinHelp.
+class FakeCommonDialogs : public core::CommonDialogSeam {
+ public:
+  // The user's answer to one dialog: OK with what was chosen, or not OK with the dialog's extended error
+  // (0 = the user cancelled). A file answer of several files is the folder, then each name, NUL-separated.
+  struct Answer {
+    // A file choice: OK unless `chosen` is empty; its title is the chosen name without its folder.
+    Answer(std::wstring chosen = L"");
+    Answer(const wchar_t* chosen) : Answer(std::wstring(chosen)) {}
+    Answer(bool ok, std::wstring chosen, std::wstring title, DWORD error = 0);
+    bool ok;
+    std::wstring chosen;
+    std::wstring title;
+    DWORD error;
+  };
+  // A file dialog's question as the program handed it over.
+  struct FileQuestion {
+    bool save = false;
+    HWND owner = nullptr;
+    std::wstring title;
+    std::wstring filter;      // the filter's parts joined by "|"
+    std::wstring filterList;  // the filter as handed in: NUL-separated, up to and including its last NUL
+    std::wstring fileName, initialDir, defExt;
+    DWORD flags = 0, filterIndex = 0, nMaxFile = 0, nMaxFileTitle = 0;
+  };
+  struct PrintAnswer {
+    WORD fromPage, toPage, copies;
+  };
+
+  BOOL OpenFile(OPENFILENAMEW& record) override { return AskFile(record, false); }
+  BOOL SaveFile(OPENFILENAMEW& record) override { return AskFile(record, true); }
+  BOOL PickColor(CHOOSECOLORW& record) override;
+  BOOL PickFont(CHOOSEFONTW& record) override;
+  BOOL Print(PRINTDLGW& record) override;
+  BOOL PageSetup(PAGESETUPDLGW& record) override;
+  DWORD ExtendedError() override { return lastError; }
+  BOOL Help(HWND owner, const std::wstring& helpFile, UINT command, ULONG_PTR data) override;
+
+  // Answers the next font questions with this font, its size in points at the screen's resolution.
+  void AnswerFont(const std::wstring& face, int points, bool bold, bool italic, bool strikethrough, bool underline);
+  // The last file question; a test failure (and an empty question) when none was asked.
+  const FileQuestion& Last() const;
+
+  // The script. Each dialog takes the next of `answers` in turn; once they are used up, a file dialog
+  // answers `answer` ("" = cancelled), and the colour, font and print dialogs are OK with their standing
+  // answer when one is set and cancelled when not. The page-setup dialog has no standing answer.
+  std::deque<Answer> answers;
+  std::wstring answer;
+  std::optional<COLORREF> colourAnswer;  // also the colour a font dialog answers with OK
+  std::optional<LOGFONTW> fontAnswer;
+  std::optional<PrintAnswer> printAnswer;
+
+  // What was asked, in order.
+  std::vector<FileQuestion> asked;
+  std::vector<COLORREF> coloursAsked;   // the colour each colour dialog started from
+  std::vector<COLORREF> customColours;  // the 16 custom colours each colour dialog was handed
+  std::vector<LOGFONTW> fontsAsked;     // the font each font dialog started from
+  std::vector<int> pointsAsked;         // and its size in points
+  CHOOSECOLORW lastColour{};            // the last record of each kind as handed in (its pointers are stale)
+  CHOOSEFONTW lastFont{};
+  PRINTDLGW lastPrint{};
+  PAGESETUPDLGW lastPageSetup{};
+  std::vector<std::wstring> helpCalls;  // "file#command"
+  DWORD lastError = 0;
+
+ private:
+  BOOL AskFile(OPENFILENAMEW& record, bool save);
+  // Whether the next dialog is answered with OK: the next scripted answer decides, else `standing`.
+  bool NextIsOk(bool standing, Answer* taken = nullptr);
+};
+
+// Shell opens (ShellExecute, with or without a process handle) and process starts.
+class FakeProcesses : public core::ProcessSeam {
+ public:
+  struct Open {
+    HWND owner;
+    std::wstring verb, file, parameters, folder;
+    int show;
+  };
+  struct Start {
+    std::wstring line, folder;
+    int show;
+  };
+
+  // Recorded; answers `executeResult`.
+  INT_PTR Execute(HWND owner, const std::wstring& verb, const std::wstring& file, const std::wstring& parameters,
+                  const std::wstring& folder, int show) override;
+  // Recorded among the opens; no process: nothing is there to wait for.
+  HANDLE ExecuteForProcess(HWND owner, const std::wstring& verb, const std::wstring& file,
+                           const std::wstring& parameters, const std::wstring& folder, int show) override;
+  // Recorded; a handle of this very process (which the caller closes) unless `startFails`.
+  HANDLE StartProcess(const std::wstring& commandLine, const std::wstring& folder, int show) override;
+
+  // The command lines started, in order.
+  std::vector<std::wstring> StartedLines() const;
+
+  std::vector<Open> opened;
+  std::vector<Start> started;
+  INT_PTR executeResult = 42;  // above 32: the shell opened it
+  bool startFails = false;
+};
+
+// The shell's folder picker. Each question is recorded in every list below, one entry a question.
+class FakeFolderPicker : public core::FolderPickerSeam {
+ public:
+  std::wstring BrowseForFolder(HWND owner, const std::wstring& title, const std::wstring& startFolder) override;
+
+  std::wstring answer;              // the folder chosen; "" = cancelled
+  std::vector<std::wstring> asked;  // "title|start folder"
+  std::vector<std::wstring> titles, starts;
+  std::vector<HWND> owners;
+};
+
+// The main window as the core helpers reach it: a handle of the test's choice (none by default), the
+// NeverTop answer ("0" by default: no window is forced on top), and every mouse pointer it was given.
+class FakeMainWindow : public core::MainWindowLink {
+ public:
+  HWND Hwnd() override { return mainWindow; }
+  std::wstring NeverTop() override { return neverTop; }
+  void SetMousePointer(int pointer) override { pointers.push_back(pointer); }
+
+  HWND mainWindow = nullptr;
+  std::wstring neverTop = L"0";
+  std::vector<int> pointers;
+};
+
+}  // namespace testsupport
