@@ -30,16 +30,6 @@ void RunJpegTool(HWND owner, int index, const std::wstring& startFolder);
 // The ".JPZ" start-up: decrypts the file beside itself with the pass-phrase dialog.
 void DecryptJpzFile(HWND owner, const std::wstring& path);
 
-// The pass-phrase dialog (frmPassPhrase) as the JPEG loop asks it.
-class PassPhraseDialog : public PassPhrasePrompt {
- public:
-  explicit PassPhraseDialog(HWND owner) : owner_(owner) {}
-  void Show(bool strict, const std::wstring& comment) override;
-
- private:
-  HWND owner_;
-};
-
 // Edit menu "MS EXPAND展開(&P)..." and the list pop-up's "MS EXPAND展開(&X)...": asks for the expanded file's
 // name (proposed from the archive's folder or Settings.UnpackDefault, and the entry's name); when confirmed,
 // `extract` puts the entry into the work folder and returns the extracted copy's path ("" when it failed),
