@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "tools/ClipboardDecoder.h"
@@ -37,9 +38,8 @@ void DecryptJpzFile(HWND owner, const std::wstring& path);
 // dialog was cancelled, -1 when nothing was extracted).
 int32_t ExpandArchiveEntry(HWND owner, const std::wstring& archivePath, const std::wstring& entryName,
                            const std::function<std::wstring()>& extract);
-// The name dialog alone: shows ExpandFilePath, leaves the confirmed path in it; returns
-// PrivateState.SelectOk (true only after OK).
-bool ShowExpandDialog(HWND owner);
+// The name dialog alone, on the proposed path: the path confirmed with OK, nothing after any other way out.
+std::optional<std::wstring> ShowExpandDialog(HWND owner, const std::wstring& proposed);
 
 // The list pop-up's "プロパティ(&P)..." (archiveMark false, the extracted copy of the entry) and the tree
 // pop-up's (archiveMark true, the open archive, with its listing tab): the property sheet, modally.
