@@ -13,7 +13,6 @@ bool BusyFlag = false;
 std::vector<std::wstring> OpenWithCommands;
 std::vector<std::wstring> EditWatchFiles;
 std::vector<std::wstring> EditWatchTimes;
-std::wstring ExpandFilePath;
 int32_t ArcNodeCounter = 0;
 int32_t NewArcCount = 0;
 clsPrivate PrivateState;

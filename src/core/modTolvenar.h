@@ -23,8 +23,6 @@ extern std::vector<std::wstring> OpenWithCommands;
 // Files extracted for viewing or editing, and their modification times as text (parallel arrays).
 extern std::vector<std::wstring> EditWatchFiles;
 extern std::vector<std::wstring> EditWatchTimes;
-// File name handed to and returned by the LZ expansion dialog.
-extern std::wstring ExpandFilePath;
 // Counter behind the four-digit prefix of tree-node keys and new-archive names. 32-bit: a long session
 // must never wrap it into keys that repeat.
 extern int32_t ArcNodeCounter;

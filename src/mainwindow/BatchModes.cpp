@@ -11,6 +11,7 @@
 #include "mainwindow/frmMain.h"
 #include "tools/CommandLineRun.h"
 #include "tools/ToolCommands.h"
+#include "tools/frmPassPhrase.h"
 #include "winui/MsgBox.h"
 
 namespace mainwindow {
@@ -57,8 +58,8 @@ int DecodeFileMode(frmMain& form, const std::wstring& path) {
 }
 
 int DecryptJpegMode(frmMain& form, const std::wstring& path) {
-  tools::PassPhraseDialog prompt(form.Hwnd());
-  tools::clsJpz jpz(prompt);
+  tools::PassPhraseDialog prompt;
+  tools::clsJpz jpz(prompt, form.Hwnd());
   jpz.GetJpzToJpg(path);
   form.SetDialogClear();
   switch (jpz.LastStatus()) {

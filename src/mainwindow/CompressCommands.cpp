@@ -53,16 +53,16 @@ std::wstring ChosenArchiveType(frmMain& form) {
   return type;
 }
 
-void AskNewArchiveType(frmMain& form, const std::wstring& title, int optionFlag, const bool* dragMode) {
+std::optional<int> AskNewArchiveType(frmMain& form, const std::wstring& title, int optionFlag, const bool* dragMode) {
   options::frmDropOption& dialog = options::DropOption();
   if (dragMode) dialog.SetDragMode(*dragMode);
   dialog.SetOptionFlag(optionFlag);
   dialog.SetCaptionTitle(title);
-  dialog.answerType = [&form](int index) { form.SetArcType(index); };
-  dialog.answerOkOrCancel = [&form](const std::wstring& answer) { form.SetOkOrCancel(answer); };
   dialog.SetArcType(core::WholeSetting(core::Settings.PackType, 0, 0, 16));
-  dialog.ShowModal(form.Hwnd());
+  const bool confirmed = dialog.ShowModal(form.Hwnd()) == winui::DialogResult::OK;
   core::DoEvents();
+  if (!confirmed) return std::nullopt;
+  return dialog.Choice().arcType;
 }
 
 void mnuFileQuickUnPack_Click(frmMain& form) {
@@ -81,13 +81,12 @@ void mnuEditPack_Click(frmMain& form) {
   const std::wstring previous = core::PrivateState.ArcFileName();
   core::PrivateState.SetArcFileName(L"");
   const bool dragMode = false;
-  AskNewArchiveType(form, L"圧縮書庫形式の選択", 1, &dragMode);
-  if (form.DropAnswer != L"OK") {
+  const std::optional<int> chosen = AskNewArchiveType(form, L"圧縮書庫形式の選択", 1, &dragMode);
+  if (!chosen) {
     core::PrivateState.SetArcFileName(previous);
     return;
   }
-  operations::SelectPackFiles(form.Hwnd(), core::GetArcTypeName(core::WholeSetting(form.DropArcType, 0, 0, 16)), false,
-                              false);
+  operations::SelectPackFiles(form.Hwnd(), core::GetArcTypeName(*chosen), false, false);
   // A cancelled choice or a failed creation leaves the archive shown before as the current one.
   if (!core::PrivateState.ArcStatus()) {
     core::PrivateState.SetArcFileName(previous);
@@ -97,10 +96,8 @@ void mnuEditPack_Click(frmMain& form) {
 }
 
 void mnuEditFolderPack_Click(frmMain& form) {
-  AskNewArchiveType(form, L"圧縮書庫形式の選択(フォルダ)", 2, nullptr);
-  if (form.DropAnswer == L"OK")
-    operations::SelectPackFiles(form.Hwnd(), core::GetArcTypeName(core::WholeSetting(form.DropArcType, 0, 0, 16)),
-                                false, true);
+  if (const std::optional<int> chosen = AskNewArchiveType(form, L"圧縮書庫形式の選択(フォルダ)", 2, nullptr))
+    operations::SelectPackFiles(form.Hwnd(), core::GetArcTypeName(*chosen), false, true);
   if (core::PrivateState.ArcFileName().empty()) return;
   ShowNewArchive(form);
   form.tvTreeView.Select(form.tvTreeView.SelectedKey());

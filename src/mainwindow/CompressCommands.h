@@ -2,6 +2,7 @@
 // The commands that hand the shown archive, or a new compression, to a dialog or a workflow: extracting the
 // shown archive at once, compressing chosen files or a folder into a new archive after the type
 // confirmation, and making the shown archive self-extracting.
+#include <optional>
 #include <string>
 
 namespace mainwindow {
@@ -9,9 +10,9 @@ namespace mainwindow {
 class frmMain;
 
 // Asks frmDropOption with the caption `title` (and the folder flag `optionFlag`), starting on
-// Settings.PackType; the answer lands in form.DropArcType and form.DropAnswer. `dragMode` is set only
-// when given.
-void AskNewArchiveType(frmMain& form, const std::wstring& title, int optionFlag, const bool* dragMode);
+// Settings.PackType: the index of the type confirmed with OK, nothing after any other way out. `dragMode` is
+// set only when given.
+std::optional<int> AskNewArchiveType(frmMain& form, const std::wstring& title, int optionFlag, const bool* dragMode);
 
 // What a new archive of a type this machine cannot make reports, above the missing file's name.
 extern const wchar_t kCreatorMissing[];

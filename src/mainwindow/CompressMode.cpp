@@ -202,9 +202,9 @@ int CompressMode(frmMain& form) {
 
   const std::wstring savedType = core::Settings.PackType;
   const bool dragMode = true;
-  AskNewArchiveType(form, L"書庫のオプション", 0, &dragMode);
-  if (form.DropAnswer != L"OK") return kBatchNotDone;
-  core::Settings.PackType = form.DropArcType;
+  const std::optional<int> chosen = AskNewArchiveType(form, L"書庫のオプション", 0, &dragMode);
+  if (!chosen) return kBatchNotDone;
+  core::Settings.PackType = core::ToWString(*chosen);
   const std::wstring type = ChosenArchiveType(form);
   if (type.empty()) return kBatchNotDone;
   if (!core::IsOn(core::Settings.PackKobetsu)) return OneArchive(form, type, savedType);

@@ -205,9 +205,10 @@ DWORD DropOnList(frmMain& form, IDataObject* data) {
     const bool add = node != browser::kRootNodeKey && TakesDroppedFiles(type);
     if (!paths.empty()) SetForegroundWindow(form.Hwnd());
     bool goOn = !paths.empty();
-    if (goOn && !add && Work().AskDropArchiveType(form)) {
+    const std::optional<int> chosen = goOn && !add ? Work().AskDropArchiveType(form) : std::nullopt;
+    if (chosen) {
       winui::DoEvents();
-      core::Settings.PackType = form.DropArcType;
+      core::Settings.PackType = core::ToWString(*chosen);
     } else if (goOn && !add) {
       goOn = false;
     }

@@ -270,11 +270,9 @@ void AddDroppedFiles(frmMain& form, const std::wstring& archive, const std::wstr
   operations::DeleteListFile();
 }
 
-bool AskDropArchiveType(frmMain& form) {
+std::optional<int> AskDropArchiveType(frmMain& form) {
   // Only the title is this caller's; the dialog keeps its other settings from its last use.
-  form.DropAnswer = L"CANCEL";
-  AskNewArchiveType(form, L"書庫のオプション", options::DropOption().OptionFlag(), nullptr);
-  return form.DropAnswer == L"OK";
+  return AskNewArchiveType(form, L"書庫のオプション", options::DropOption().OptionFlag(), nullptr);
 }
 
 void BindEntryEditCommands(frmMain& form) {

@@ -4,6 +4,7 @@
 // of adding dropped files and of asking the type of a new archive for a drop. The list shows what the
 // archive holds: its rows go or change only after the archiver succeeded; after a failure the archive is
 // listed again where the archiver changed it, and the failure is reported.
+#include <optional>
 #include <string>
 
 namespace mainwindow {
@@ -35,9 +36,9 @@ bool RenameEntryInPlace(frmMain& form, const std::wstring& newName);
 // Adds `files` (the base folder, then names relative to it, NUL-separated) to `archive` of `type` and lists
 // it again; PrivateState.ArcStatus tells the outcome.
 void AddDroppedFiles(frmMain& form, const std::wstring& archive, const std::wstring& type, const std::wstring& files);
-// The new-archive dialog for files dropped with no archive shown: true to go on, with the chosen type
-// index in form.DropArcType.
-bool AskDropArchiveType(frmMain& form);
+// The new-archive dialog for files dropped with no archive shown: the index of the type confirmed, nothing
+// when the drop ends.
+std::optional<int> AskDropArchiveType(frmMain& form);
 
 // Binds 追加, フォルダ追加, 削除 and 名前の変更 to the window.
 void BindEntryEditCommands(frmMain& form);

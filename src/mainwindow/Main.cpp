@@ -5,6 +5,7 @@
 
 #include "archiver/LibraryBinding.h"
 #include "archiver/clsArchive.h"
+#include "core/PassPhraseAsker.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -14,6 +15,7 @@
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/frmOpenning.h"
+#include "tools/frmPassPhrase.h"
 #include "winui/App.h"
 #include "winui/MsgBox.h"
 
@@ -62,6 +64,9 @@ bool StartMain(const std::wstring& commandLine) {
   // A library planted beside a downloaded archive must never be loaded from the current directory.
   archiver::RemoveCurrentDirectoryFromDllSearch();
   archiver::InstallArcTypeDetector();
+  // The jobs below the window ask their pass phrases through the program's own dialog.
+  static tools::PassPhraseDialog passPhrases;
+  core::SetPassPhraseAsker(&passPhrases);
   // The window's tree, list, bars and combo box come from the common controls.
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_COOL_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);

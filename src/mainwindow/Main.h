@@ -4,7 +4,8 @@
 
 namespace mainwindow {
 
-// Every step of the start-up up to the message loop: settings, list-file name, splash, the main window
+// Every step of the start-up up to the message loop: the dialogs the jobs below the window ask through
+// (the pass-phrase prompt), settings, list-file name, splash, the main window
 // (whose load handler reads the command line and may end the process in a batch mode), the hidden options
 // dialog, showing the window and its top-most state. Returns false when the main window could not be
 // created; the start-up failure message has then been shown and the window removed.

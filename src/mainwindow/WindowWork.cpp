@@ -89,7 +89,7 @@ void WindowWork::AddDroppedFiles(frmMain& form, const std::wstring& archive, con
   mainwindow::AddDroppedFiles(form, archive, type, files);
 }
 
-bool WindowWork::AskDropArchiveType(frmMain& form) { return mainwindow::AskDropArchiveType(form); }
+std::optional<int> WindowWork::AskDropArchiveType(frmMain& form) { return mainwindow::AskDropArchiveType(form); }
 
 WindowWork& Work() {
   static WindowWork real;

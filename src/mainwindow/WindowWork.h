@@ -6,6 +6,7 @@
 // is not built yet; a test installs a recorder for the lifetime of a ScopedWindowWork.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "core/Seams.h"
@@ -61,8 +62,8 @@ class WindowWork {
   // archive `archive` of `type` and lists it; PrivateState.ArcStatus tells the outcome.
   virtual void AddDroppedFiles(frmMain& form, const std::wstring& archive, const std::wstring& type,
                                const std::wstring& files);
-  // The new-archive dialog for dropped files: true to go on, with the chosen type index in form.DropArcType.
-  virtual bool AskDropArchiveType(frmMain& form);
+  // The new-archive dialog for dropped files: the index of the type confirmed, nothing when the drop ends.
+  virtual std::optional<int> AskDropArchiveType(frmMain& form);
 };
 
 WindowWork& Work();

@@ -194,10 +194,8 @@ class frmMain : public winui::Form, public core::MainWindowLink {
   void GetWindowState();
   // Adds files (intMode 0) or a folder (1) to the shown archive; its body comes with the entry commands.
   void AddArchiveFileOrFolder(int intMode);
-  void SetArcType(int intArcIndex);
   // Drops the splash and the main window's top-most state before a start-up dialog.
   void SetDialogClear();
-  void SetOkOrCancel(const std::wstring& answer);
   // The type name to create for Settings.PackType ("LZH" for a value that names no type); "" when this
   // machine cannot make the chosen type, with the missing library or program in `missing`: an archive of
   // another type than the one chosen is never made in its place.
@@ -240,8 +238,6 @@ class frmMain : public winui::Form, public core::MainWindowLink {
 
   // Fields that the window's handlers in other files read and write.
   bool Activated = false;
-  std::wstring DropArcType;
-  std::wstring DropAnswer;
   bool SplitterMoving = false;
   bool LabelEditing = false;
   bool PopupPending = false;

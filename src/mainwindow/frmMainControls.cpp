@@ -106,10 +106,6 @@ void frmMain::MakeUnPackButtonMenu() { browser::MakeUnPackButtonMenu(); }
 
 void frmMain::AddArchiveFileOrFolder(int intMode) { Work().AddArchiveFileOrFolder(*this, intMode); }
 
-void frmMain::SetArcType(int intArcIndex) { DropArcType = std::to_wstring(intArcIndex); }
-
-void frmMain::SetOkOrCancel(const std::wstring& answer) { DropAnswer = answer; }
-
 frmMain& MainForm() {
   if (!mainForm) {
     mainForm = std::make_unique<frmMain>();

@@ -5,6 +5,7 @@
 
 #include "archiver/clsArchive.h"
 #include "browser/TreeListUpkeep.h"
+#include "core/PassPhraseAsker.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -14,7 +15,6 @@
 #include "operations/CreateBlocks.h"
 #include "operations/ListFiles.h"
 #include "operations/NewArchiveNames.h"
-#include "operations/PassPhrasePrompt.h"
 #include "operations/SfxArchive.h"
 #include "winui/MsgBox.h"
 
@@ -106,7 +106,7 @@ void RunYz2(Creation& c) {
 void RunGca(Creation& c) {
   const core::SettingsStore& s = core::Settings;
   if (core::IsOn(s.GCA_Pass) && core::GcaPassSourceOf(s.GCA_PassType) == core::GcaPassSource::Prompt) {
-    c.input.password = PassPhrasePrompt().Ask(c.owner, s.GCA_PassDefault, kGcaPassComment);
+    c.input.password = core::PassPhrases().Ask(c.owner, {.preset = s.GCA_PassDefault, .comment = kGcaPassComment});
     if (c.input.password.empty()) {
       c.result = -1;
       return;

@@ -119,7 +119,6 @@ void frmDropOption::SetInsideHeight(int twips) {
 }
 
 void frmDropOption::Form_Load() {
-  answered_ = false;
   cmdFolder.SetPicture(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(102)));
   winui::PictureBox(this, ID_picQa).SetPicture(LoadIconW(nullptr, IDI_QUESTION));
   core::SetWindowTop(Hwnd(), HWND_TOPMOST);
@@ -200,24 +199,18 @@ void frmDropOption::cmdOk_Click() {
       core::Settings.CAB_MultiFile = name;
     if (!dragMode_ && index == core::ArcTypeRar && !name.empty() && core::IsOn(core::Settings.RAR_Volume))
       core::Settings.RAR_VolumeName = name;
-    if (answerType) answerType(index);
   }
   for (int i = 0; i < 3; ++i)
     if (optFolder(i).Value()) {
       core::Settings.COM_Folder = core::ToWString(i);
       break;
     }
-  answered_ = true;
-  if (answerOkOrCancel) answerOkOrCancel(L"OK");
+  choice_ = {GetArcType()};
   EndModal(winui::DialogResult::OK);
   Unload();
 }
 
-void frmDropOption::cmdCancel_Click() {
-  answered_ = true;
-  if (answerOkOrCancel) answerOkOrCancel(L"CANCEL");
-  Unload();
-}
+void frmDropOption::cmdCancel_Click() { Unload(); }
 
 void frmDropOption::Form_KeyDown(int& keyCode, int) {
   if (keyCode != VK_ESCAPE) return;
@@ -226,9 +219,6 @@ void frmDropOption::Form_KeyDown(int& keyCode, int) {
 }
 
 void frmDropOption::Form_QueryUnload(int&, winui::UnloadMode) {
-  // A close by any other way is no confirmation: the caller must not act on an earlier answer.
-  if (!answered_ && answerOkOrCancel) answerOkOrCancel(L"CANCEL");
-  answered_ = true;
   core::SetWindowTop(core::MainWindow().Hwnd(), HWND_TOPMOST);
 }
 

@@ -2,16 +2,20 @@
 // The confirmation of every new archive's type: the 17 types as option buttons, OK only while the chosen
 // type can be created here, the type's self-extracting option and, for cabinet and RAR volume sets, the
 // new archive's name, how paths are stored, and the per-type options dialog on the chosen type's page.
-// It writes what OK confirms into Settings and answers through the two callbacks its caller sets: OK gives
-// the type index and "OK", Cancel and Esc "CANCEL"; any other close answers "CANCEL" too, so a caller
-// never acts on an answer left from an earlier showing.
-#include <functional>
+// It writes what OK confirms into Settings; OK ends the showing with OK and the chosen type as Choice(),
+// Cancel, Esc and the close box end it with Cancel, so a caller never acts on an answer of an earlier
+// showing.
 #include <string>
 
 #include "winui/Controls.h"
 #include "winui/Form.h"
 
 namespace options {
+
+// What OK answers.
+struct NewArchiveChoice {
+  int arcType = 0;  // the chosen type's index (core::ArcTypeIndex)
+};
 
 class frmDropOption : public winui::Form {
  public:
@@ -54,9 +58,8 @@ class frmDropOption : public winui::Form {
   void SetDragMode(bool value) { dragMode_ = value; }
   int OptionFlag() const { return optionFlag_; }
   void SetOptionFlag(int value) { optionFlag_ = value; }
-  // Where the answer goes (the main window's SetArcType and SetOkOrCancel).
-  std::function<void(int)> answerType;
-  std::function<void(const std::wstring&)> answerOkOrCancel;
+  // The choice of the last OK.
+  const NewArchiveChoice& Choice() const { return choice_; }
 
   // Loads the dialog when needed and switches the type's button on (which runs its click).
   void SetArcType(int intArcIndex);
@@ -81,7 +84,7 @@ class frmDropOption : public winui::Form {
   std::wstring captionTitle_;
   bool dragMode_ = false;
   int optionFlag_ = 0;
-  bool answered_ = false;
+  NewArchiveChoice choice_;
 };
 
 // The one dialog of the run (made at its first use).

@@ -22,30 +22,21 @@ const JpegQuestion kJpegQuestions[2] = {
 
 }  // namespace
 
-void PassPhraseDialog::Show(bool strict, const std::wstring& comment) {
-  // A fresh dialog for every request: an empty box and, unless told otherwise, the comment's own text.
-  frmPassPhrase form;
-  form.Flag(strict);
-  if (!form.Load(owner_)) return;
-  if (!comment.empty()) form.lblComment.SetCaption(comment);
-  form.ShowModal(owner_);
-}
-
 void RunJpegTool(HWND owner, int index, const std::wstring& startFolder) {
   if (index < 0 || index > 1) return;
   const JpegQuestion& question = kJpegQuestions[index];
   const std::wstring path = core::ShowFileDialog(owner, question.title, question.filter, L"", 1, startFolder, 0);
   if (path.empty()) return;
-  PassPhraseDialog prompt(owner);
+  PassPhraseDialog prompt;
   if (index == 0)
-    ConvertJpgToJpz(path, prompt);
+    ConvertJpgToJpz(path, prompt, owner);
   else
-    ConvertJpzToJpg(path, prompt);
+    ConvertJpzToJpg(path, prompt, owner);
 }
 
 void DecryptJpzFile(HWND owner, const std::wstring& path) {
-  PassPhraseDialog prompt(owner);
-  ConvertJpzToJpg(path, prompt);
+  PassPhraseDialog prompt;
+  ConvertJpzToJpg(path, prompt, owner);
 }
 
 std::wstring StatusBarDecoderWindow::StatusText() { return statusBar_ ? statusBar_->PanelText(1) : L""; }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "tools/ClipboardDecoder.h"
@@ -30,16 +31,6 @@ void RunJpegTool(HWND owner, int index, const std::wstring& startFolder);
 // The ".JPZ" start-up: decrypts the file beside itself with the pass-phrase dialog.
 void DecryptJpzFile(HWND owner, const std::wstring& path);
 
-// The pass-phrase dialog (frmPassPhrase) as the JPEG loop asks it.
-class PassPhraseDialog : public PassPhrasePrompt {
- public:
-  explicit PassPhraseDialog(HWND owner) : owner_(owner) {}
-  void Show(bool strict, const std::wstring& comment) override;
-
- private:
-  HWND owner_;
-};
-
 // Edit menu "MS EXPAND展開(&P)..." and the list pop-up's "MS EXPAND展開(&X)...": asks for the expanded file's
 // name (proposed from the archive's folder or Settings.UnpackDefault, and the entry's name); when confirmed,
 // `extract` puts the entry into the work folder and returns the extracted copy's path ("" when it failed),
@@ -47,9 +38,8 @@ class PassPhraseDialog : public PassPhrasePrompt {
 // dialog was cancelled, -1 when nothing was extracted).
 int32_t ExpandArchiveEntry(HWND owner, const std::wstring& archivePath, const std::wstring& entryName,
                            const std::function<std::wstring()>& extract);
-// The name dialog alone: shows ExpandFilePath, leaves the confirmed path in it; returns
-// PrivateState.SelectOk (true only after OK).
-bool ShowExpandDialog(HWND owner);
+// The name dialog alone, on the proposed path: the path confirmed with OK, nothing after any other way out.
+std::optional<std::wstring> ShowExpandDialog(HWND owner, const std::wstring& proposed);
 
 // The list pop-up's "プロパティ(&P)..." (archiveMark false, the extracted copy of the entry) and the tree
 // pop-up's (archiveMark true, the open archive, with its listing tab): the property sheet, modally.

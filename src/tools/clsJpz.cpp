@@ -9,7 +9,6 @@
 #include "core/MainWindowLink.h"
 #include "core/Text.h"
 #include "core/modShell.h"
-#include "core/modTolvenar.h"
 #include "winui/MsgBox.h"
 
 namespace tools {
@@ -51,7 +50,7 @@ archiver::Binding Attempt(const Direction& direction, const std::wstring& source
   return archiver::Invoke<JpzFn>(L"jpz.dll", direction.entry, result, jpz.c_str(), jpg.c_str(), pass->c_str());
 }
 
-std::wstring Convert(PassPhrasePrompt& prompt, const Direction& direction, const std::wstring& source,
+std::wstring Convert(core::PassPhraseAsker& prompt, HWND owner, const Direction& direction, const std::wstring& source,
                      JpzStatus& status) {
   const std::wstring output = JpzOutputPath(source, direction.extension);
   if (core::EqualsNoCase(output, source)) {
@@ -66,12 +65,9 @@ std::wstring Convert(PassPhrasePrompt& prompt, const Direction& direction, const
   bool firstRequest = true;
   status = JpzStatus::Cancelled;
   for (;;) {
-    // Every request starts without the previous answer, so closing the dialog cancels.
-    core::PrivateState.SetPassword(L"");
-    prompt.Show(direction.strict, firstRequest ? direction.comment : L"");
+    const std::wstring passPhrase =
+        prompt.Ask(owner, {.comment = firstRequest ? direction.comment : L"", .strict = direction.strict});
     firstRequest = false;
-    core::DoEvents();
-    const std::wstring passPhrase = core::PrivateState.Password();
     if (passPhrase.empty()) break;
     if (Attempt(direction, source, output, passPhrase, result) != archiver::Binding::Called) {
       status = JpzStatus::LibraryMissing;
@@ -97,15 +93,19 @@ std::wstring JpzOutputPath(const std::wstring& source, const std::wstring& exten
 }
 
 std::wstring clsJpz::GetJpzToJpg(const std::wstring& strFileName) {
-  return Convert(prompt_, kDecrypt, strFileName, status_);
+  return Convert(prompt_, owner_, kDecrypt, strFileName, status_);
 }
 
 std::wstring clsJpz::SetJpgToJpz(const std::wstring& strFileName) {
-  return Convert(prompt_, kEncrypt, strFileName, status_);
+  return Convert(prompt_, owner_, kEncrypt, strFileName, status_);
 }
 
-void ConvertJpgToJpz(const std::wstring& path, PassPhrasePrompt& prompt) { clsJpz(prompt).SetJpgToJpz(path); }
+void ConvertJpgToJpz(const std::wstring& path, core::PassPhraseAsker& prompt, HWND owner) {
+  clsJpz(prompt, owner).SetJpgToJpz(path);
+}
 
-void ConvertJpzToJpg(const std::wstring& path, PassPhrasePrompt& prompt) { clsJpz(prompt).GetJpzToJpg(path); }
+void ConvertJpzToJpg(const std::wstring& path, core::PassPhraseAsker& prompt, HWND owner) {
+  clsJpz(prompt, owner).GetJpzToJpg(path);
+}
 
 }  // namespace tools

@@ -1,20 +1,14 @@
 #pragma once
 // JPEG encryption through the outside library jpz.dll (JPGtoJPZ, JPZtoJPG): the output name, the
-// pass-phrase loop and the clean-up after a cancelled, failed run. The pass-phrase dialog is reached through
-// PassPhrasePrompt, so the loop runs without a window in tests.
+// pass-phrase loop and the clean-up after a cancelled, failed run. The pass phrase is asked through a
+// core::PassPhraseAsker, so the loop runs without a window in tests.
+#include <windows.h>
+
 #include <string>
 
-namespace tools {
+#include "core/PassPhraseAsker.h"
 
-// The pass-phrase dialog as the loop uses it.
-class PassPhrasePrompt {
- public:
-  virtual ~PassPhrasePrompt() = default;
-  // Shows the dialog modally. strict: only 8 to 56 characters are accepted, else any non-empty text.
-  // comment: the caption of its comment label, "" for the dialog's own text. OK leaves the pass phrase in
-  // PrivateState.Password, Cancel the empty string; closing it otherwise leaves Password alone.
-  virtual void Show(bool strict, const std::wstring& comment) = 0;
-};
+namespace tools {
 
 enum class JpzStatus {
   Converted,       // the library wrote the output
@@ -30,7 +24,8 @@ std::wstring JpzOutputPath(const std::wstring& source, const std::wstring& exten
 // One object per conversion; it keeps no state between them beyond the status of its last run.
 class clsJpz {
  public:
-  explicit clsJpz(PassPhrasePrompt& prompt) : prompt_(prompt) {}
+  // Every pass phrase is asked through `prompt`, modally over `owner`.
+  clsJpz(core::PassPhraseAsker& prompt, HWND owner) : prompt_(prompt), owner_(owner) {}
   // Decrypts a ".jpz" into the JPEG of the same base name beside it; returns the output path.
   std::wstring GetJpzToJpg(const std::wstring& strFileName);
   // Encrypts a JPEG into the ".jpz" of the same base name beside it; returns the output path.
@@ -38,12 +33,13 @@ class clsJpz {
   JpzStatus LastStatus() const { return status_; }
 
  private:
-  PassPhrasePrompt& prompt_;
+  core::PassPhraseAsker& prompt_;
+  HWND owner_;
   JpzStatus status_ = JpzStatus::Cancelled;
 };
 
 // The Tools menu items and the ".JPZ" command line hand a full path to one of these.
-void ConvertJpgToJpz(const std::wstring& path, PassPhrasePrompt& prompt);
-void ConvertJpzToJpg(const std::wstring& path, PassPhrasePrompt& prompt);
+void ConvertJpgToJpz(const std::wstring& path, core::PassPhraseAsker& prompt, HWND owner);
+void ConvertJpzToJpg(const std::wstring& path, core::PassPhraseAsker& prompt, HWND owner);
 
 }  // namespace tools

@@ -1,7 +1,6 @@
 #include "tools/frmExpand.h"
 
 #include "core/modShell.h"
-#include "core/modTolvenar.h"
 #include "tools/ToolCommands.h"
 #include "tools/ToolDialog.h"
 #include "tools/modExpand.h"
@@ -32,7 +31,8 @@ frmExpand::frmExpand() : Form(kForm, kControls) {
 
 void frmExpand::Form_Load() {
   core::SetWindowTop(Hwnd(), HWND_TOPMOST);
-  const ExpandNameFields fields = SplitExpandPath(core::ExpandFilePath);
+  choice_.clear();
+  const ExpandNameFields fields = SplitExpandPath(proposed_);
   txtFileName.SetText(fields.fileName);
   txtExt.SetText(fields.extension);
   txtExt.SetSelStart(fields.selectionStart);
@@ -46,35 +46,32 @@ void frmExpand::Form_KeyDown(int& keyCode, int) {
 void frmExpand::Form_QueryUnload(int&, winui::UnloadMode) { MainWindowBackOnTop(); }
 
 void frmExpand::CmdOk_Click() {
-  core::PrivateState.SetSelectOk(true);
-  core::ExpandFilePath = JoinExpandPath(txtFileName.Text(), txtExt.Text());
+  choice_ = JoinExpandPath(txtFileName.Text(), txtExt.Text());
   EndModal(winui::DialogResult::OK);
   Unload();
 }
 
-void frmExpand::CmdCancel_Click() {
-  core::PrivateState.SetSelectOk(false);
-  Unload();
-}
+void frmExpand::CmdCancel_Click() { Unload(); }
 
-bool ShowExpandDialog(HWND owner) {
-  core::PrivateState.SetSelectOk(false);
+std::optional<std::wstring> ShowExpandDialog(HWND owner, const std::wstring& proposed) {
+  std::optional<std::wstring> confirmed;
   {
     frmExpand form;
-    form.ShowModal(owner);
+    form.SetProposed(proposed);
+    if (form.ShowModal(owner) == winui::DialogResult::OK) confirmed = form.Choice();
   }
   core::DoEvents();
-  return core::PrivateState.SelectOk();
+  return confirmed;
 }
 
 int32_t ExpandArchiveEntry(HWND owner, const std::wstring& archivePath, const std::wstring& entryName,
                            const std::function<std::wstring()>& extract) {
-  core::ExpandFilePath = ProposeExpandPath(archivePath, entryName);
-  if (!ShowExpandDialog(owner)) return 0;
+  const std::optional<std::wstring> destination = ShowExpandDialog(owner, ProposeExpandPath(archivePath, entryName));
+  if (!destination) return 0;
   const std::wstring extracted = extract ? extract() : L"";
   // Nothing extracted is a missing source: no file is made and nothing is shown.
   if (extracted.empty()) return -1;
-  return ExpandExtractedEntry(extracted, core::ExpandFilePath);
+  return ExpandExtractedEntry(extracted, *destination);
 }
 
 }  // namespace tools

@@ -1,6 +1,6 @@
 #include "tools/frmPassPhrase.h"
 
-#include "core/modTolvenar.h"
+#include "core/modShell.h"
 #include "tools/ToolDialog.h"
 #include "winui/Resources.h"
 
@@ -38,13 +38,8 @@ frmPassPhrase::frmPassPhrase() : Form(kForm, kControls) {
 }
 
 void frmPassPhrase::Form_Load() {
+  passPhrase_.clear();
   if (HICON icon = winui::LoadIconRes(kProgramIcon, 32, 32)) picFlag.SetPicture(icon);
-}
-
-// Closing by the close box answers as Cancel does: an answer left from an earlier prompt is never taken
-// for this one's.
-void frmPassPhrase::Form_QueryUnload(int&, winui::UnloadMode mode) {
-  if (mode == winui::UnloadMode::ControlMenu) core::PrivateState.SetPassword(L"");
 }
 
 void frmPassPhrase::CmdOk_Click() {
@@ -53,18 +48,26 @@ void frmPassPhrase::CmdOk_Click() {
     txtPass.SetFocus();
     return;
   }
-  core::PrivateState.SetPassword(text);
+  passPhrase_ = text;
   EndModal(winui::DialogResult::OK);
   Unload();
 }
 
-void frmPassPhrase::CmdCancel_Click() {
-  core::PrivateState.SetPassword(L"");
-  Unload();
-}
+void frmPassPhrase::CmdCancel_Click() { Unload(); }
 
 void frmPassPhrase::txtPass_KeyPress(winui::EventArgs& args) {
   if (args.keyAscii == VK_RETURN) CmdOk_Click();
+}
+
+std::wstring PassPhraseDialog::Ask(HWND owner, const core::PassPhraseRequest& request) {
+  frmPassPhrase form;
+  form.Flag(request.strict);
+  if (!form.Load(owner)) return L"";
+  form.txtPass.SetText(request.preset);
+  if (!request.comment.empty()) form.lblComment.SetCaption(request.comment);
+  const bool confirmed = form.ShowModal(owner) == winui::DialogResult::OK;
+  core::DoEvents();
+  return confirmed ? form.PassPhrase() : L"";
 }
 
 }  // namespace tools

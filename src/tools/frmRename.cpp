@@ -2,7 +2,6 @@
 
 #include "core/Text.h"
 #include "core/modShell.h"
-#include "core/modTolvenar.h"
 #include "tools/Templates.h"
 #include "tools/ToolDialog.h"
 #include "winui/Resources.h"
@@ -40,7 +39,8 @@ frmRename::frmRename() : Form(kForm, kControls) {
 void frmRename::Form_Load() {
   core::SetWindowTop(Hwnd(), HWND_TOPMOST);
   if (HICON icon = winui::LoadIconRes(kProgramIcon, 32, 32)) PicIcon.SetPicture(icon);
-  txtRename.SetText(core::PrivateState.RenameFileName());
+  choice_.clear();
+  txtRename.SetText(entry_);
 }
 
 void frmRename::Form_KeyDown(int& keyCode, int) {
@@ -52,14 +52,11 @@ void frmRename::txtRename_GotFocus() { core::SelectAllText(txtRename.Hwnd()); }
 void frmRename::CmdOk_Click() {
   const std::wstring text = core::Trim(txtRename.Text());
   if (!ReadsBackAsTemplateValue(text)) return;
-  core::PrivateState.SetRenameFileName(text);
+  choice_ = text;
   EndModal(winui::DialogResult::OK);
   Unload();
 }
 
-void frmRename::CmdCancel_Click() {
-  core::PrivateState.SetRenameFileName(L"");
-  Unload();
-}
+void frmRename::CmdCancel_Click() { Unload(); }
 
 }  // namespace tools

@@ -1,8 +1,10 @@
 #pragma once
-// Editing one entry of a template's file list: the entry comes in and goes out through
-// PrivateState.RenameFileName. OK (or Enter) keeps the text without the blanks around it and refuses a
-// text that could not be stored as an entry (blanks only, or no code-page-932 form); Cancel and Esc answer
-// "". The window is modal and starts afresh at every opening.
+// Editing one entry of a template's file list: the caller gives the entry before the showing; OK (or Enter)
+// ends the showing with OK and the text without the blanks around it as Choice(), and refuses a text that
+// could not be stored as an entry (blanks only, or no code-page-932 form); Cancel, Esc and the close box
+// end it with Cancel and no choice. The window is modal and starts afresh at every opening.
+#include <string>
+
 #include "winui/Controls.h"
 #include "winui/Form.h"
 
@@ -26,11 +28,20 @@ class frmRename : public winui::Form {
   winui::CommandButton CmdCancel{this, ID_CmdCancel};
   winui::Label lblComment(int index) { return winui::Label(this, ID_lblComment + index); }
 
+  // The entry the box shows at the next opening.
+  void SetEntry(const std::wstring& entry) { entry_ = entry; }
+  // The entry OK confirmed in this showing; "" before.
+  const std::wstring& Choice() const { return choice_; }
+
   void Form_Load() override;
   void Form_KeyDown(int& keyCode, int shift) override;
   void txtRename_GotFocus();
   void CmdOk_Click();
   void CmdCancel_Click();
+
+ private:
+  std::wstring entry_;
+  std::wstring choice_;
 };
 
 }  // namespace tools

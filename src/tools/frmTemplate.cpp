@@ -9,7 +9,6 @@
 #include "core/frmBrowseFolderEx.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
-#include "core/modTolvenar.h"
 #include "tools/CommandLineRun.h"
 #include "tools/Templates.h"
 #include "tools/ToolDialog.h"
@@ -163,13 +162,11 @@ void frmTemplate::cmdDelete_Click() {
 void frmTemplate::cmdUpdate_Click() {
   const int index = lstArcList.ListIndex();
   if (index < 0) return;
-  core::PrivateState.SetRenameFileName(lstArcList.List(index));
   frmRename rename;
-  const winui::DialogResult result = rename.ShowModal(Hwnd());
-  const std::wstring edited = core::PrivateState.RenameFileName();
-  if (result != winui::DialogResult::OK || edited.empty()) return;
+  rename.SetEntry(lstArcList.List(index));
+  if (rename.ShowModal(Hwnd()) != winui::DialogResult::OK) return;
   // The entry keeps its place and its selection.
-  lstArcList.SetList(index, edited);
+  lstArcList.SetList(index, rename.Choice());
 }
 
 void frmTemplate::CmdOk_Click() {

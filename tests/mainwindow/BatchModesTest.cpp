@@ -41,10 +41,10 @@ class LockedClipboard : public mwtest::FakeClipboard {
   bool SetText(const std::wstring&) override { return false; }
 };
 
-// Sets the pass phrase as the dialog's OK would.
-class GivenPassPhrase : public tools::PassPhrasePrompt {
+// Answers as the dialog's OK would.
+class GivenPassPhrase : public core::PassPhraseAsker {
  public:
-  void Show(bool, const std::wstring&) override { core::PrivateState.SetPassword(L"secret12"); }
+  std::wstring Ask(HWND, const core::PassPhraseRequest&) override { return L"secret12"; }
 };
 
 class BatchModesTest : public mwtest::MainWindowTest {
@@ -180,7 +180,7 @@ TEST_F(BatchModesTest, AJpzFileIsDecryptedBesideItselfOrTheRunFails) {
   const std::string picture = std::string("\xFF\xD8\xFF\xE0", 4) + std::string(500, 'p') + "\xFF\xD9";
   const std::wstring jpeg = temp.WriteFile(L"写真 1.jpg", picture);
   GivenPassPhrase given;
-  tools::ConvertJpgToJpz(jpeg, given);
+  tools::ConvertJpgToJpz(jpeg, given, nullptr);
   const std::wstring jpz = temp / L"写真 1.jpz";
   ASSERT_TRUE(testsupport::FileExists(jpz));
 

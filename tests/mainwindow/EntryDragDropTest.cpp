@@ -254,7 +254,7 @@ TEST_F(EntryDragDropTest, FilesDroppedWithNoArchiveShownMakeANewArchiveOfTheChos
   const std::wstring file = temp.WriteFile(L"drop\\a.txt", "dropped");
   form->tvTreeView.Select(browser::kRootNodeKey);
   core::Settings.PackType = L"4";
-  work.dropTypeAnswer = L"1";  // ZIP
+  work.dropTypeAnswer = 1;  // ZIP
   IDataObject* data = Files({file});
   DropAt(mainwindow::ListDropTarget(*form->dropTargets), form->lvListView.Hwnd(), POINT{20, 20}, data);
   EXPECT_TRUE(work.Called(L"AskDropArchiveType(4)"));
@@ -268,7 +268,7 @@ TEST_F(EntryDragDropTest, FilesDroppedWithNoArchiveShownMakeANewArchiveOfTheChos
 
   // Cancelling the dialog packs nothing.
   work.calls.clear();
-  work.dropTypeAnswer = L"";
+  work.dropTypeAnswer = std::nullopt;
   form->tvTreeView.Select(browser::kRootNodeKey);
   core::PrivateState.SetArcFileName(L"");
   DropAt(mainwindow::ListDropTarget(*form->dropTargets), form->lvListView.Hwnd(), POINT{20, 20}, data);

@@ -4,6 +4,7 @@
 // Debian's own tools.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "MainWindowFixture.h"
@@ -20,7 +21,7 @@ class RealEditWork : public WorkRecorder {
                        const std::wstring& files) override {
     mainwindow::WindowWork::AddDroppedFiles(form, archive, type, files);
   }
-  bool AskDropArchiveType(mainwindow::frmMain& form) override {
+  std::optional<int> AskDropArchiveType(mainwindow::frmMain& form) override {
     return mainwindow::WindowWork::AskDropArchiveType(form);
   }
 };

@@ -1,5 +1,5 @@
-// The start-up procedure: a main window that cannot be created, a normal start up to the message loop, and
-// a close that comes while the start goes on.
+// The start-up procedure: a main window that cannot be created, a normal start up to the message loop, the
+// dialogs it plugs in for the jobs below the window, and a close that comes while the start goes on.
 #include "mainwindow/Main.h"
 
 #include <windows.h>
@@ -7,12 +7,15 @@
 #include <algorithm>
 
 #include "MainWindowFixture.h"
+#include "ToolFakes.h"
 #include "WindowGuard.h"
+#include "core/PassPhraseAsker.h"
 #include "core/Settings.h"
 #include "core/modIni.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/frmOpenning.h"
 #include "options/frmArcOption.h"
+#include "tools/frmPassPhrase.h"
 
 namespace {
 
@@ -98,6 +101,26 @@ TEST_F(MainTest, NormalStartPreloadsOptionsShowsTheWindowAndAppliesTopMost) {
   EXPECT_EQ(core::ListFileName.substr(0, 2), L"tv");
   EXPECT_EQ(core::OpenWithCommands, std::vector<std::wstring>{L""});
   EXPECT_EQ(Splash(), nullptr);
+}
+
+TEST_F(MainTest, TheStartPlugsInThePassPhraseDialogForTheJobs) {
+  core::PassPhraseAsker* before = core::SetPassPhraseAsker(nullptr);
+  EXPECT_EQ(L"", core::PassPhrases().Ask(nullptr, {L"preset"})) << "nothing plugged in: no pass phrase, no window";
+  WriteSettings("SplashLogo=1\r\n");
+  testsupport::AllowWindows shown;
+  ASSERT_TRUE(StartMain(L""));
+  std::wstring comment, box;
+  toolstest::ModalScript script([&](winui::Form& opened) {
+    auto& dialog = dynamic_cast<tools::frmPassPhrase&>(opened);
+    comment = dialog.lblComment.Caption();
+    box = dialog.txtPass.Text();
+    dialog.txtPass.SetText(L"typed");
+    PressButtonOf(dialog.CmdOk);
+  });
+  EXPECT_EQ(L"typed", core::PassPhrases().Ask(MainForm().Hwnd(), {L"preset", L"パスワードを入力して下さい"}));
+  EXPECT_EQ(L"パスワードを入力して下さい", comment);
+  EXPECT_EQ(L"preset", box);
+  core::SetPassPhraseAsker(before);
 }
 
 TEST_F(MainTest, SplashOnlyWithoutCommandLineAndWhileItIsOn) {

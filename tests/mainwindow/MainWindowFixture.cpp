@@ -30,11 +30,9 @@ void WorkRecorder::AddDroppedFiles(mainwindow::frmMain&, const std::wstring& arc
   core::PrivateState.SetArcStatus(addSucceeds);
 }
 
-bool WorkRecorder::AskDropArchiveType(mainwindow::frmMain& form) {
+std::optional<int> WorkRecorder::AskDropArchiveType(mainwindow::frmMain&) {
   Note(L"AskDropArchiveType", core::Settings.PackType);
-  if (dropTypeAnswer.empty()) return false;
-  form.DropArcType = dropTypeAnswer;
-  return true;
+  return dropTypeAnswer;
 }
 
 bool WorkRecorder::KeyIsDown(int virtualKey) {

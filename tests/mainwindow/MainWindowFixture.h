@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -69,7 +70,7 @@ class WorkRecorder : public mainwindow::WindowWork {
   // Records the files as "archive|type|files" with each NUL shown as "|".
   void AddDroppedFiles(mainwindow::frmMain&, const std::wstring& archive, const std::wstring& type,
                        const std::wstring& files) override;
-  bool AskDropArchiveType(mainwindow::frmMain& form) override;
+  std::optional<int> AskDropArchiveType(mainwindow::frmMain& form) override;
 
   bool Called(const std::wstring& entry) const;
 
@@ -77,9 +78,9 @@ class WorkRecorder : public mainwindow::WindowWork {
   std::vector<int> keysDown;  // virtual keys the start-up sees held
   std::vector<int> exitCodes;
   bool compressKeepsWindow = false;
-  int batchExitCode = 0;               // what the recorded batch modes answer
-  bool addSucceeds = true;             // the outcome AddDroppedFiles leaves in ArcStatus
-  std::wstring dropTypeAnswer = L"1";  // the type index the new-archive dialog answers; "" cancels it
+  int batchExitCode = 0;                  // what the recorded batch modes answer
+  bool addSucceeds = true;                // the outcome AddDroppedFiles leaves in ArcStatus
+  std::optional<int> dropTypeAnswer = 1;  // the type index the new-archive dialog answers; nothing cancels it
 
  private:
   void Note(const std::wstring& name, const std::wstring& argument = L"") {

@@ -1,5 +1,8 @@
-// The keyboard rules, the three ways to close, what the unload saves, the type to create, the second
-// instance and the tool-bar dispatch.
+// The keyboard rules, the three ways to close, what the unload saves, the type to create and the answer of
+// the new-archive dialog, the second instance and the tool-bar dispatch.
+#include <functional>
+#include <optional>
+
 #include "MainWindowFixture.h"
 #include "archiver/LibraryBinding.h"
 #include "core/Settings.h"
@@ -7,7 +10,9 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "mainwindow/CompressCommands.h"
 #include "mainwindow/frmOpenning.h"
+#include "options/frmDropOption.h"
 #include "WindowGuard.h"
 
 namespace {
@@ -306,11 +311,45 @@ TEST_F(frmMainFrameTest, DialogClearDropsTheSplashAndTheTopMostState) {
   EXPECT_TRUE(TopMost());
 }
 
-TEST_F(frmMainFrameTest, NewArchiveDialogAnswers) {
-  form->SetArcType(13);
-  form->SetOkOrCancel(L"OK");
-  EXPECT_EQ(form->DropArcType, L"13");
-  EXPECT_EQ(form->DropAnswer, L"OK");
+// The new-archive dialog is one window kept for the whole run: each asking answers with its own showing's
+// choice, never with one left from an earlier showing.
+TEST_F(frmMainFrameTest, TheNewArchiveDialogAnswersWithItsOwnShowingsChoice) {
+  struct Case {
+    const char* how;
+    std::function<void(options::frmDropOption&)> answer;
+    std::optional<int> chosen;
+  };
+  const Case cases[] = {
+      {"OK on another type",
+       [](options::frmDropOption& d) {
+         d.SetArcType(13);
+         d.cmdOk_Click();
+       },
+       13},
+      {"OK on the start type", [](options::frmDropOption& d) { d.cmdOk_Click(); }, 4},
+      {"Cancel", [](options::frmDropOption& d) { PressButtonOf(d.cmdCancel); }, std::nullopt},
+      {"Esc",
+       [](options::frmDropOption& d) {
+         int key = VK_ESCAPE;
+         d.Form_KeyDown(key, 0);
+       },
+       std::nullopt},
+      {"close box", [](options::frmDropOption& d) { SendMessageW(d.Hwnd(), WM_CLOSE, 0, 0); }, std::nullopt},
+  };
+  core::Settings.PackType = L"4";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    std::wstring title;
+    const winui::ModalHook previous = winui::SetModalHook([&](winui::Form& shown) {
+      auto& dialog = dynamic_cast<options::frmDropOption&>(shown);
+      title = dialog.CaptionTitle();
+      c.answer(dialog);
+    });
+    const std::optional<int> chosen = AskNewArchiveType(*form, L"書庫のオプション", 0, nullptr);
+    winui::SetModalHook(previous);
+    EXPECT_EQ(c.chosen, chosen);
+    EXPECT_EQ(L"書庫のオプション", title);
+  }
 }
 
 }  // namespace

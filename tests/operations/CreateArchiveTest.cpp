@@ -152,6 +152,7 @@ TEST_F(CreateArchive, FixtureTypesRunTheLinesTheirOptionsGive) {
   }
   EXPECT_EQ(prompt.presets, std::vector<std::wstring>{L"preset"});
   EXPECT_EQ(prompt.comments, std::vector<std::wstring>{L"パスワードを入力して下さい"});
+  EXPECT_EQ(prompt.strict, std::vector<bool>{false}) << "any non-empty pass phrase";
 }
 
 TEST_F(CreateArchive, IshEncodesEachFileIntoTheSaveFolder) {

@@ -40,10 +40,10 @@ core::SettingsStore DefaultSettings() {
   return defaults;
 }
 
-std::wstring FakePrompt::Ask(HWND, const std::wstring& preset, const std::wstring& comment) {
-  presets.push_back(preset);
-  comments.push_back(comment);
-  core::PrivateState.SetPassword(answer);
+std::wstring FakePrompt::Ask(HWND, const core::PassPhraseRequest& request) {
+  presets.push_back(request.preset);
+  comments.push_back(request.comment);
+  strict.push_back(request.strict);
   return answer;
 }
 
@@ -98,7 +98,7 @@ void CreationTest::SetUp() {
   SetEnvironmentVariableW(L"TOLVENAR_STANDIN_CONFIG", (temp / L"standins.ini").c_str());
   SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", (temp / L"standins.log").c_str());
 
-  previousPrompt_ = operations::SetPassPhrasePrompt(&prompt);
+  previousPrompt_ = core::SetPassPhraseAsker(&prompt);
   ASSERT_TRUE(form.Load());
   previousViews_ = browser::SetViews(&form.views);
   browser::InitMainView(false);
@@ -107,7 +107,7 @@ void CreationTest::SetUp() {
 void CreationTest::TearDown() {
   browser::SetViews(previousViews_);
   form.Unload();
-  operations::SetPassPhrasePrompt(previousPrompt_);
+  core::SetPassPhraseAsker(previousPrompt_);
   archiver::FreeLibraries();
   archiver::SetLibraryFolder(L"");
   archiver::SetToolFolder(L"");

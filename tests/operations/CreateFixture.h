@@ -12,7 +12,7 @@
 #include "TempDir.h"
 #include "core/Settings.h"
 #include "core/clsPrivate.h"
-#include "operations/PassPhrasePrompt.h"
+#include "core/PassPhraseAsker.h"
 
 namespace optest {
 
@@ -20,12 +20,13 @@ namespace optest {
 core::SettingsStore DefaultSettings();
 
 // Answers the pass-phrase prompt with `answer` and remembers what it was shown.
-class FakePrompt : public operations::PassPhraseAsker {
+class FakePrompt : public core::PassPhraseAsker {
  public:
-  std::wstring Ask(HWND owner, const std::wstring& preset, const std::wstring& comment) override;
+  std::wstring Ask(HWND owner, const core::PassPhraseRequest& request) override;
   std::wstring answer;
   std::vector<std::wstring> presets;
   std::vector<std::wstring> comments;
+  std::vector<bool> strict;
 };
 
 // `size` bytes that no archiver compresses.
@@ -72,7 +73,7 @@ class CreationTest : public testing::Test {
  private:
   std::wstring savedPath_, savedTmp_;
   browser::BrowserViews* previousViews_ = nullptr;
-  operations::PassPhraseAsker* previousPrompt_ = nullptr;
+  core::PassPhraseAsker* previousPrompt_ = nullptr;
 };
 
 }  // namespace optest

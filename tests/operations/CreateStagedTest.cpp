@@ -225,6 +225,15 @@ TEST_F(StagedCreation, GcaWithoutAPassPhraseRunsNothing) {
   EXPECT_TRUE(Commands("gcac", "gcac").empty());
   EXPECT_TRUE(Nodes().empty());
   EXPECT_EQ(core::NewArcCount, 0);
+
+  // A program that installed no prompt has no pass phrase to give either.
+  core::PassPhraseAsker* installed = core::SetPassPhraseAsker(nullptr);
+  PackSources(L"GCA");
+  core::SetPassPhraseAsker(installed);
+  EXPECT_EQ(prompt.presets.size(), 1u);
+  EXPECT_FALSE(core::PrivateState.ArcStatus());
+  EXPECT_TRUE(Commands("gcac", "gcac").empty());
+  EXPECT_TRUE(Nodes().empty());
 }
 
 // A tool told to move the files deletes them once its archive is written, whatever it reports afterwards:

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "ArcOptionFixture.h"
@@ -21,8 +22,6 @@ class frmDropOptionTest : public optionstest::ArcOptionTest {
   frmDropOptionTest() {
     winui::SetDpiForTesting(96);
     dialog = std::make_unique<frmDropOption>();
-    dialog->answerType = [this](int index) { answers.push_back(std::to_wstring(index)); };
-    dialog->answerOkOrCancel = [this](const std::wstring& answer) { answers.push_back(answer); };
   }
   ~frmDropOptionTest() override {
     if (dialog->IsLoaded()) dialog->Unload();
@@ -37,9 +36,15 @@ class frmDropOptionTest : public optionstest::ArcOptionTest {
     winui::DoEvents();
   }
   bool OkEnabled() { return IsWindowEnabled(dialog->cmdOk.Hwnd()) != FALSE; }
+  // Shows the dialog modally; `answer` plays the user while it is open.
+  winui::DialogResult Show(const std::function<void()>& answer) {
+    const winui::ModalHook previous = winui::SetModalHook([&](winui::Form&) { answer(); });
+    const winui::DialogResult result = dialog->ShowModal();
+    winui::SetModalHook(previous);
+    return result;
+  }
 
   std::unique_ptr<frmDropOption> dialog;
-  std::vector<std::wstring> answers;
 };
 
 TEST_F(frmDropOptionTest, GrowsFromTheTypesToTheOptionsAndToTheNameRow) {
@@ -142,12 +147,15 @@ TEST_F(frmDropOptionTest, OkStoresTheChoicesAndAnswersTheType) {
   dialog->SetArcType(core::ArcTypeRar);
   EXPECT_EQ(dialog->txtPackName.Text(), L"old");
   dialog->txtPackName.SetText(L"  C:\\out\\set  ");
-  Press(frmDropOption::ID_chkMakeSFX);
-  Press(frmDropOption::ID_optFolder + 2);
-  Press(frmDropOption::ID_cmdOk);
+  const winui::DialogResult result = Show([this] {
+    Press(frmDropOption::ID_chkMakeSFX);
+    Press(frmDropOption::ID_optFolder + 2);
+    Press(frmDropOption::ID_cmdOk);
+  });
 
   EXPECT_FALSE(dialog->IsLoaded());
-  EXPECT_EQ(answers, (std::vector<std::wstring>{std::to_wstring(core::ArcTypeRar), L"OK"}));
+  EXPECT_EQ(result, winui::DialogResult::OK);
+  EXPECT_EQ(dialog->Choice().arcType, core::ArcTypeRar);
   EXPECT_EQ(core::Settings.RAR_MakeSFX, L"1");
   EXPECT_EQ(core::Settings.RAR_VolumeName, L"C:\\out\\set");
   EXPECT_EQ(core::Settings.COM_Folder, L"2");
@@ -158,9 +166,9 @@ TEST_F(frmDropOptionTest, InDragModeOkWritesNoSelfExtractorSetting) {
   dialog->SetDragMode(true);
   dialog->SetArcType(core::ArcTypeLzh);
   EXPECT_EQ(dialog->chkMakeSFX.Value(), 0);
-  Press(frmDropOption::ID_cmdOk);
+  EXPECT_EQ(Show([this] { Press(frmDropOption::ID_cmdOk); }), winui::DialogResult::OK);
   EXPECT_EQ(core::Settings.LZH_MakeSFX, L"1");
-  EXPECT_EQ(answers, (std::vector<std::wstring>{L"0", L"OK"}));
+  EXPECT_EQ(dialog->Choice().arcType, core::ArcTypeLzh);
 }
 
 TEST_F(frmDropOptionTest, EveryOtherWayOutAnswersCancelAndStoresNothing) {
@@ -179,17 +187,21 @@ TEST_F(frmDropOptionTest, EveryOtherWayOutAnswersCancelAndStoresNothing) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    answers.clear();
+    // The one dialog of the run answered OK before: that answer is not this showing's.
+    dialog->SetArcType(core::ArcTypeLzh);
+    ASSERT_EQ(Show([this] { Press(frmDropOption::ID_cmdOk); }), winui::DialogResult::OK);
     core::Settings.COM_Folder = L"1";
     core::Settings.ZIP_MakeSFX = L"0";
     dialog->SetDragMode(false);
     dialog->SetArcType(core::ArcTypeZip);
-    Press(frmDropOption::ID_chkMakeSFX);
-    Press(frmDropOption::ID_optFolder + 0);
-    c.leave(*dialog);
-    winui::DoEvents();
+    const winui::DialogResult result = Show([&] {
+      Press(frmDropOption::ID_chkMakeSFX);
+      Press(frmDropOption::ID_optFolder + 0);
+      c.leave(*dialog);
+      winui::DoEvents();
+    });
     EXPECT_FALSE(dialog->IsLoaded());
-    EXPECT_EQ(answers, (std::vector<std::wstring>{L"CANCEL"}));
+    EXPECT_EQ(result, winui::DialogResult::Cancel);
     EXPECT_EQ(core::Settings.ZIP_MakeSFX, L"0");
     EXPECT_EQ(core::Settings.COM_Folder, L"1");
   }

@@ -14,7 +14,6 @@ ProgramStateGuard::ProgramStateGuard()
       busy_(core::BusyFlag),
       listFileName_(core::ListFileName),
       workFolderNo_(core::WorkFolderNo),
-      expandFilePath_(core::ExpandFilePath),
       openWithCommands_(core::OpenWithCommands),
       editWatchFiles_(core::EditWatchFiles),
       editWatchTimes_(core::EditWatchTimes),
@@ -31,7 +30,6 @@ ProgramStateGuard::~ProgramStateGuard() {
   core::BusyFlag = busy_;
   core::ListFileName = listFileName_;
   core::WorkFolderNo = workFolderNo_;
-  core::ExpandFilePath = expandFilePath_;
   core::OpenWithCommands = openWithCommands_;
   core::EditWatchFiles = editWatchFiles_;
   core::EditWatchTimes = editWatchTimes_;

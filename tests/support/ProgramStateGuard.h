@@ -26,7 +26,7 @@ class ProgramStateGuard {
   core::clsPrivate state_;
   int32_t arcNodeCounter_, newArcCount_;
   bool programEnding_, busy_;
-  std::wstring listFileName_, workFolderNo_, expandFilePath_;
+  std::wstring listFileName_, workFolderNo_;
   std::vector<std::wstring> openWithCommands_, editWatchFiles_, editWatchTimes_, commandLineFiles_;
 };
 

@@ -55,8 +55,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     core::Settings.ArcCommand = {L"", L"a C:\\書庫\\new.lzh C:\\作業\\*.*", L"l C:\\書庫\\old.lzh"};
     form = std::make_unique<tools::frmCommandLine>();
   } else if (which == L"expand") {
-    core::ExpandFilePath = L"C:\\作業\\SETUP.EX_";
-    form = std::make_unique<tools::frmExpand>();
+    auto expand = std::make_unique<tools::frmExpand>();
+    expand->SetProposed(L"C:\\作業\\SETUP.EX_");
+    form = std::move(expand);
   } else if (which == L"property" || which == L"listing") {
     tools::SetArchiveListingRunner(&SampleListing);
     auto sheet = std::make_unique<tools::frmProperty>();

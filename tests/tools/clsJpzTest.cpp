@@ -11,7 +11,6 @@
 #include "Standins.h"
 #include "TempDir.h"
 #include "archiver/LibraryBinding.h"
-#include "core/modTolvenar.h"
 #include "tools/clsJpz.h"
 
 namespace {
@@ -25,41 +24,31 @@ const wchar_t kDecryptComment[] = L"448bit可変長キー暗号化アルゴリ�
 const wchar_t kEncryptComment[] =
     L"このJPEGファイルを448bit可変長キー暗号化アルゴリズム「BlowFish」によって暗号化します";
 
-// The dialog as the user answers it: OK with a pass phrase, Cancel, or its close box.
-class ScriptedPrompt : public tools::PassPhrasePrompt {
+// The dialog as the user answers it: OK with a pass phrase, or Cancel (the close box answers as Cancel).
+class ScriptedPrompt : public core::PassPhraseAsker {
  public:
-  struct Request {
-    bool strict;
-    std::wstring comment;
-    std::wstring passwordBefore;  // PrivateState.Password when the dialog opened
-  };
-  void Ok(const std::wstring& passPhrase) {
-    steps_.push_back({true, [=] { core::PrivateState.SetPassword(passPhrase); }});
-  }
-  void Cancel() {
-    steps_.push_back({true, [] { core::PrivateState.SetPassword(L""); }});
-  }
-  void CloseBox() {
-    steps_.push_back({true, [] {}});
-  }
+  void Ok(const std::wstring& passPhrase) { steps_.push_back({true, passPhrase, {}}); }
+  void Cancel() { steps_.push_back({true, L"", {}}); }
   // Runs while the next request is open, before its answer.
-  void Meanwhile(std::function<void()> action) { steps_.push_back({false, std::move(action)}); }
+  void Meanwhile(std::function<void()> action) { steps_.push_back({false, L"", std::move(action)}); }
 
-  void Show(bool strict, const std::wstring& comment) override {
-    requests.push_back({strict, comment, core::PrivateState.Password()});
+  std::wstring Ask(HWND, const core::PassPhraseRequest& request) override {
+    requests.push_back(request);
     while (!steps_.empty()) {
       Step step = std::move(steps_.front());
       steps_.pop_front();
-      step.action();
-      if (step.answers) return;
+      if (step.action) step.action();
+      if (step.answers) return step.answer;
     }
     ADD_FAILURE() << "the pass-phrase dialog was shown once more than scripted";
+    return L"";
   }
-  std::vector<Request> requests;
+  std::vector<core::PassPhraseRequest> requests;
 
  private:
   struct Step {
     bool answers;
+    std::wstring answer;
     std::function<void()> action;
   };
   std::deque<Step> steps_;
@@ -94,7 +83,7 @@ class JpzTest : public ::testing::Test {
     std::wstring source = temp_.WriteFile(L"photo.2024.jpeg", picture_);
     ScriptedPrompt prompt;
     prompt.Ok(passPhrase);
-    EXPECT_EQ(temp_ / L"photo.jpz", tools::clsJpz(prompt).SetJpgToJpz(source));
+    EXPECT_EQ(temp_ / L"photo.jpz", tools::clsJpz(prompt, nullptr).SetJpgToJpz(source));
     DeleteFileW(source.c_str());
     return temp_ / L"photo.jpz";
   }
@@ -109,7 +98,7 @@ TEST_F(JpzTest, EncryptsAndDecryptsBesideTheSource) {
   std::wstring source = temp_.WriteFile(L"photo.2024.jpeg", picture_);
   ScriptedPrompt encrypting;
   encrypting.Ok(L"secret-pass");
-  tools::clsJpz encryptor(encrypting);
+  tools::clsJpz encryptor(encrypting, nullptr);
   EXPECT_EQ(temp_ / L"photo.jpz", encryptor.SetJpgToJpz(source));
   EXPECT_EQ(tools::JpzStatus::Converted, encryptor.LastStatus());
   std::string enciphered = ReadFileBytes(temp_ / L"photo.jpz");
@@ -122,7 +111,7 @@ TEST_F(JpzTest, EncryptsAndDecryptsBesideTheSource) {
 
   ScriptedPrompt decrypting;
   decrypting.Ok(L"secret-pass");
-  tools::clsJpz decryptor(decrypting);
+  tools::clsJpz decryptor(decrypting, nullptr);
   EXPECT_EQ(temp_ / L"photo.jpg", decryptor.GetJpzToJpg(temp_ / L"photo.jpz"));
   EXPECT_EQ(tools::JpzStatus::Converted, decryptor.LastStatus());
   EXPECT_EQ(picture_, ReadFileBytes(temp_ / L"photo.jpg"));
@@ -130,18 +119,14 @@ TEST_F(JpzTest, EncryptsAndDecryptsBesideTheSource) {
   EXPECT_EQ(kDecryptComment, decrypting.requests[0].comment);
 }
 
-TEST_F(JpzTest, CancelOrTheCloseBoxAtTheFirstRequestCallsNothing) {
+TEST_F(JpzTest, CancelAtTheFirstRequestCallsNothing) {
   std::wstring jpz = Encrypted(L"secret-pass");
-  for (bool closeBox : {false, true}) {
-    // A pass phrase left from an earlier dialog must not be taken for an answer.
-    core::PrivateState.SetPassword(L"secret-pass");
-    ScriptedPrompt prompt;
-    closeBox ? prompt.CloseBox() : prompt.Cancel();
-    tools::clsJpz jpzObject(prompt);
-    jpzObject.GetJpzToJpg(jpz);
-    EXPECT_EQ(tools::JpzStatus::Cancelled, jpzObject.LastStatus());
-    EXPECT_EQ(L"", prompt.requests.at(0).passwordBefore);
-  }
+  ScriptedPrompt prompt;
+  prompt.Cancel();
+  tools::clsJpz jpzObject(prompt, nullptr);
+  jpzObject.GetJpzToJpg(jpz);
+  EXPECT_EQ(tools::JpzStatus::Cancelled, jpzObject.LastStatus());
+  EXPECT_EQ(1u, prompt.requests.size());
   EXPECT_EQ(0, Calls("JPZtoJPG"));
   EXPECT_FALSE(FileExists(temp_ / L"photo.jpg"));
 }
@@ -152,14 +137,14 @@ TEST_F(JpzTest, AWrongPassPhraseWarnsAndAsksAgainWithTheDialogsOwnComment) {
   prompt.Ok(L"wrong");
   prompt.Ok(L"secret-pass");
   boxes_.Expect(kWrongPassword);
-  tools::clsJpz jpzObject(prompt);
+  tools::clsJpz jpzObject(prompt, nullptr);
   jpzObject.GetJpzToJpg(jpz);
 
   EXPECT_EQ(tools::JpzStatus::Converted, jpzObject.LastStatus());
   EXPECT_EQ(picture_, ReadFileBytes(temp_ / L"photo.jpg"));
   ASSERT_EQ(2u, prompt.requests.size());
   EXPECT_EQ(L"", prompt.requests[1].comment);
-  EXPECT_EQ(L"", prompt.requests[1].passwordBefore);
+  EXPECT_FALSE(prompt.requests[1].strict);
   EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), boxes_.Shown().at(0).style & MB_ICONMASK);
 }
 
@@ -177,7 +162,7 @@ TEST_F(JpzTest, CancelAfterAFailureRemovesOnlyAnOutputTheRunCreated) {
     });
     prompt.Cancel();
     boxes_.Expect(kWrongPassword);
-    tools::clsJpz(prompt).GetJpzToJpg(jpz);
+    tools::clsJpz(prompt, nullptr).GetJpzToJpg(jpz);
     EXPECT_EQ(existedBefore, FileExists(temp_ / L"photo.jpg"));
   }
   EXPECT_EQ("the user's own picture", ReadFileBytes(temp_ / L"photo.jpg"));
@@ -191,7 +176,7 @@ TEST_F(JpzTest, AFailedEncryptionIsReportedAsAFileError) {
   prompt.Ok(L"password1");
   prompt.Cancel();
   boxes_.Expect(kEncryptFailed);
-  tools::ConvertJpgToJpz(source, prompt);
+  tools::ConvertJpgToJpz(source, prompt, nullptr);
 
   EXPECT_EQ(static_cast<UINT>(MB_ICONSTOP), boxes_.Shown().at(0).style & MB_ICONMASK);
   EXPECT_EQ(1, Calls("JPGtoJPZ"));
@@ -204,7 +189,7 @@ TEST_F(JpzTest, AMissingLibraryEndsAfterTheFirstRequestWithoutAMessage) {
   std::wstring source = temp_.WriteFile(L"photo.jpg", picture_);
   ScriptedPrompt prompt;
   prompt.Ok(L"password1");
-  tools::clsJpz jpzObject(prompt);
+  tools::clsJpz jpzObject(prompt, nullptr);
   jpzObject.SetJpgToJpz(source);
   EXPECT_EQ(tools::JpzStatus::LibraryMissing, jpzObject.LastStatus());
   EXPECT_EQ(1u, prompt.requests.size());
@@ -214,7 +199,7 @@ TEST_F(JpzTest, AnOutputNamedLikeItsSourceIsNeverWritten) {
   std::wstring source = temp_.WriteFile(L"photo.jpg", picture_);
   ScriptedPrompt prompt;
   boxes_.Expect(kWrongPassword);
-  tools::clsJpz jpzObject(prompt);
+  tools::clsJpz jpzObject(prompt, nullptr);
   jpzObject.GetJpzToJpg(source);
   EXPECT_EQ(tools::JpzStatus::SameFile, jpzObject.LastStatus());
   EXPECT_TRUE(prompt.requests.empty());

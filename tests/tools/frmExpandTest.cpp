@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "KeyInput.h"
@@ -14,7 +15,6 @@
 #include "ToolFakes.h"
 #include "TopMostCheck.h"
 #include "core/Settings.h"
-#include "core/modTolvenar.h"
 #include "tools/ToolCommands.h"
 
 namespace {
@@ -24,6 +24,12 @@ using tools::frmExpand;
 class frmExpandTest : public ::testing::Test {
  protected:
   void TearDown() override { form.Unload(); }
+  // Shows the dialog modally on `proposed`; `answer` plays the user while it is open.
+  winui::DialogResult Show(const std::wstring& proposed, const std::function<void(frmExpand&)>& answer) {
+    form.SetProposed(proposed);
+    toolstest::ModalScript script([&](winui::Form&) { answer(form); });
+    return form.ShowModal();
+  }
 
   testsupport::ProgramStateGuard state;
   testsupport::FakeMainWindow link;
@@ -45,7 +51,7 @@ TEST_F(frmExpandTest, ShowsFolderAndNameApartFromTheExtensionWithTheLetterToType
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(c.proposed)));
-    core::ExpandFilePath = c.proposed;
+    form.SetProposed(c.proposed);
     ASSERT_TRUE(form.Load());
     EXPECT_EQ(c.fileName, form.txtFileName.Text());
     EXPECT_EQ(c.extension, form.txtExt.Text());
@@ -56,13 +62,13 @@ TEST_F(frmExpandTest, ShowsFolderAndNameApartFromTheExtensionWithTheLetterToType
 }
 
 TEST_F(frmExpandTest, TheTypedLetterReplacesTheUnderscoreAndEnterConfirms) {
-  core::ExpandFilePath = L"C:\\out\\setup.ex_";
-  ASSERT_TRUE(form.Load());
-  winuitest::Type(form.txtExt.Hwnd(), "e");
-  winuitest::Key(form.txtExt.Hwnd(), VK_RETURN);
+  const winui::DialogResult result = Show(L"C:\\out\\setup.ex_", [](frmExpand& f) {
+    winuitest::Type(f.txtExt.Hwnd(), "e");
+    winuitest::Key(f.txtExt.Hwnd(), VK_RETURN);
+  });
   EXPECT_FALSE(form.IsLoaded());
-  EXPECT_TRUE(core::PrivateState.SelectOk());
-  EXPECT_EQ(L"C:\\out\\setup.exe", core::ExpandFilePath);
+  EXPECT_EQ(winui::DialogResult::OK, result);
+  EXPECT_EQ(L"C:\\out\\setup.exe", form.Choice());
 }
 
 TEST_F(frmExpandTest, OkJoinsTheTwoBoxesAsTheyStand) {
@@ -77,17 +83,16 @@ TEST_F(frmExpandTest, OkJoinsTheTwoBoxesAsTheyStand) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(c.proposed)));
-    core::PrivateState.SetSelectOk(false);
-    core::ExpandFilePath = c.proposed;
-    ASSERT_TRUE(form.Load());
-    if (c.extension) form.txtExt.SetText(c.extension);
-    SendMessageW(form.CmdOk.Hwnd(), BM_CLICK, 0, 0);
-    EXPECT_TRUE(core::PrivateState.SelectOk());
-    EXPECT_EQ(c.confirmed, core::ExpandFilePath);
+    const winui::DialogResult result = Show(c.proposed, [&](frmExpand& f) {
+      if (c.extension) f.txtExt.SetText(c.extension);
+      SendMessageW(f.CmdOk.Hwnd(), BM_CLICK, 0, 0);
+    });
+    EXPECT_EQ(winui::DialogResult::OK, result);
+    EXPECT_EQ(c.confirmed, form.Choice());
   }
 }
 
-TEST_F(frmExpandTest, CancelEscAndTheCloseBoxLeaveThePathAndSelectOkFalse) {
+TEST_F(frmExpandTest, CancelEscAndTheCloseBoxAnswerNothing) {
   const struct {
     const char* how;
     void (*close)(frmExpand&);
@@ -98,13 +103,16 @@ TEST_F(frmExpandTest, CancelEscAndTheCloseBoxLeaveThePathAndSelectOkFalse) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.how);
-    core::ExpandFilePath = L"C:\\out\\setup.ex_";
-    ASSERT_TRUE(form.Load());
-    form.txtExt.SetText(L"exe");
-    c.close(form);
+    // A path confirmed in an earlier showing is never taken for this one's.
+    Show(L"C:\\out\\earlier.ex_", [](frmExpand& f) { SendMessageW(f.CmdOk.Hwnd(), BM_CLICK, 0, 0); });
+    ASSERT_EQ(L"C:\\out\\earlier.ex_", form.Choice());
+    const winui::DialogResult result = Show(L"C:\\out\\setup.ex_", [&](frmExpand& f) {
+      f.txtExt.SetText(L"exe");
+      c.close(f);
+    });
     EXPECT_FALSE(form.IsLoaded());
-    EXPECT_FALSE(core::PrivateState.SelectOk());
-    EXPECT_EQ(L"C:\\out\\setup.ex_", core::ExpandFilePath);
+    EXPECT_EQ(winui::DialogResult::Cancel, result);
+    EXPECT_EQ(L"", form.Choice());
   }
 }
 

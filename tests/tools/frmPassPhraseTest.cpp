@@ -1,27 +1,35 @@
 // The pass-phrase prompt as the user answers it: typing, OK, Enter, Cancel, Esc and the close box, the two
-// rules of its Flag, and a fresh dialog at every showing.
+// rules of its Flag, a fresh dialog at every showing, and the prompt as the program asks it (a preset, a
+// comment, the rule) with the answer it returns.
 #include "tools/frmPassPhrase.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "KeyInput.h"
-#include "ProgramStateGuard.h"
-#include "core/modTolvenar.h"
+#include "ToolFakes.h"
 
 namespace {
+
+using tools::frmPassPhrase;
 
 const wchar_t kOwnComment[] =
     L"このJPEGファイルは448bit可変長キー暗号化アルゴリズム「BlowFish」によって暗号化されています";
 
+void Press(winui::CommandButton& button) { SendMessageW(button.Hwnd(), BM_CLICK, 0, 0); }
+
 class frmPassPhraseTest : public ::testing::Test {
  protected:
   void TearDown() override { form.Unload(); }
-  static void Press(winui::CommandButton& button) { SendMessageW(button.Hwnd(), BM_CLICK, 0, 0); }
+  // Shows the dialog modally; `answer` plays the user while it is open.
+  winui::DialogResult Show(std::function<void(frmPassPhrase&)> answer) {
+    toolstest::ModalScript script([&](winui::Form&) { answer(form); });
+    return form.ShowModal();
+  }
 
-  testsupport::ProgramStateGuard state;
-  tools::frmPassPhrase form;
+  frmPassPhrase form;
 };
 
 TEST_F(frmPassPhraseTest, OkTakesOnlyWhatTheFlagsRuleAccepts) {
@@ -33,16 +41,21 @@ TEST_F(frmPassPhraseTest, OkTakesOnlyWhatTheFlagsRuleAccepts) {
                {false, 0, false}, {false, 1, true}, {false, 80, true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.strict << " " << c.length);
-    core::PrivateState.SetPassword(L"earlier");
     form.Flag(c.strict);
-    ASSERT_TRUE(form.Load());
     const std::wstring text(c.length, L'p');
-    form.txtPass.SetText(text);
-    Press(form.CmdOk);
-    EXPECT_EQ(!c.accepted, form.IsLoaded());
-    EXPECT_EQ(c.accepted ? text : L"earlier", core::PrivateState.Password());
+    bool open = false;
+    HWND focus = nullptr;
+    const winui::DialogResult result = Show([&](frmPassPhrase& f) {
+      f.txtPass.SetText(text);
+      Press(f.CmdOk);
+      open = f.IsLoaded();
+      focus = GetFocus();
+    });
+    EXPECT_EQ(!c.accepted, open);
+    EXPECT_EQ(c.accepted ? winui::DialogResult::OK : winui::DialogResult::Cancel, result);
+    EXPECT_EQ(c.accepted ? text : L"", form.PassPhrase());
     if (!c.accepted) {
-      EXPECT_EQ(form.txtPass.Hwnd(), GetFocus()) << "the focus goes back to the box";
+      EXPECT_EQ(form.txtPass.Hwnd(), focus) << "the focus goes back to the box";
     }
     form.Unload();
   }
@@ -50,35 +63,44 @@ TEST_F(frmPassPhraseTest, OkTakesOnlyWhatTheFlagsRuleAccepts) {
 
 TEST_F(frmPassPhraseTest, EnterInTheBoxIsOk) {
   form.Flag(true);
-  ASSERT_TRUE(form.Load());
-  winuitest::Type(form.txtPass.Hwnd(), "secret7");
-  winuitest::Key(form.txtPass.Hwnd(), VK_RETURN);
-  EXPECT_TRUE(form.IsLoaded()) << "seven characters are refused";
-  EXPECT_EQ(L"", core::PrivateState.Password());
-
-  winuitest::Type(form.txtPass.Hwnd(), "8");
-  winuitest::Key(form.txtPass.Hwnd(), VK_RETURN);
+  bool openAfterSeven = false;
+  const winui::DialogResult result = Show([&](frmPassPhrase& f) {
+    winuitest::Type(f.txtPass.Hwnd(), "secret7");
+    winuitest::Key(f.txtPass.Hwnd(), VK_RETURN);
+    openAfterSeven = f.IsLoaded();
+    winuitest::Type(f.txtPass.Hwnd(), "8");
+    winuitest::Key(f.txtPass.Hwnd(), VK_RETURN);
+  });
+  EXPECT_TRUE(openAfterSeven) << "seven characters are refused";
   EXPECT_FALSE(form.IsLoaded());
-  EXPECT_EQ(L"secret78", core::PrivateState.Password());
+  EXPECT_EQ(winui::DialogResult::OK, result);
+  EXPECT_EQ(L"secret78", form.PassPhrase());
 }
 
-TEST_F(frmPassPhraseTest, CancelEscAndTheCloseBoxAnswerEmpty) {
+TEST_F(frmPassPhraseTest, CancelEscAndTheCloseBoxAnswerNothing) {
   const struct {
     const char* how;
-    void (*close)(tools::frmPassPhrase&);
+    void (*close)(frmPassPhrase&);
   } cases[] = {
-      {"Cancel", [](tools::frmPassPhrase& f) { Press(f.CmdCancel); }},
-      {"Esc", [](tools::frmPassPhrase& f) { winuitest::Key(f.txtPass.Hwnd(), VK_ESCAPE); }},
-      {"close box", [](tools::frmPassPhrase& f) { SendMessageW(f.Hwnd(), WM_CLOSE, 0, 0); }},
+      {"Cancel", [](frmPassPhrase& f) { Press(f.CmdCancel); }},
+      {"Esc", [](frmPassPhrase& f) { winuitest::Key(f.txtPass.Hwnd(), VK_ESCAPE); }},
+      {"close box", [](frmPassPhrase& f) { SendMessageW(f.Hwnd(), WM_CLOSE, 0, 0); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.how);
-    core::PrivateState.SetPassword(L"an earlier answer");
-    ASSERT_TRUE(form.Load());
-    form.txtPass.SetText(L"typed but not confirmed");
-    c.close(form);
+    // An answer of an earlier showing is never taken for this one's.
+    Show([](frmPassPhrase& f) {
+      f.txtPass.SetText(L"an earlier answer");
+      Press(f.CmdOk);
+    });
+    ASSERT_EQ(L"an earlier answer", form.PassPhrase());
+    const winui::DialogResult result = Show([&](frmPassPhrase& f) {
+      f.txtPass.SetText(L"typed but not confirmed");
+      c.close(f);
+    });
     EXPECT_FALSE(form.IsLoaded());
-    EXPECT_EQ(L"", core::PrivateState.Password());
+    EXPECT_EQ(winui::DialogResult::Cancel, result);
+    EXPECT_EQ(L"", form.PassPhrase());
   }
 }
 
@@ -97,6 +119,55 @@ TEST_F(frmPassPhraseTest, EveryShowingStartsAfreshButKeepsTheFlag) {
   Press(form.CmdOk);
   EXPECT_TRUE(form.IsLoaded()) << "still strict";
   EXPECT_TRUE(GetWindowLongW(form.txtPass.Hwnd(), GWL_STYLE) & ES_PASSWORD) << "echoed as *";
+}
+
+// The dialog behind every pass-phrase question of the program: each question gets a fresh dialog with its
+// preset, comment and rule, and only OK answers.
+TEST(PassPhraseDialog, ShowsTheQuestionAndAnswersOnlyOk) {
+  const wchar_t kAsked[] = L"パスワードを入力して下さい";
+  struct Case {
+    const char* what;
+    std::function<void(frmPassPhrase&)> close;
+    const wchar_t* answer;
+  };
+  const Case cases[] = {
+      {"OK on the preset", [](frmPassPhrase& f) { Press(f.CmdOk); }, L"preset"},
+      {"OK on a typed text",
+       [](frmPassPhrase& f) {
+         f.txtPass.SetText(L"typed");
+         Press(f.CmdOk);
+       },
+       L"typed"},
+      {"Cancel", [](frmPassPhrase& f) { Press(f.CmdCancel); }, L""},
+      {"close box", [](frmPassPhrase& f) { SendMessageW(f.Hwnd(), WM_CLOSE, 0, 0); }, L""},
+  };
+  tools::PassPhraseDialog dialog;
+  std::wstring comment, box;
+  std::function<void(frmPassPhrase&)> close;
+  toolstest::ModalScript script([&](winui::Form& opened) {
+    auto& shown = dynamic_cast<frmPassPhrase&>(opened);
+    comment = shown.lblComment.Caption();
+    box = shown.txtPass.Text();
+    close(shown);
+  });
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    close = c.close;
+    EXPECT_EQ(c.answer, dialog.Ask(nullptr, {L"preset", kAsked}));
+    EXPECT_EQ(kAsked, comment);
+    EXPECT_EQ(L"preset", box);
+  }
+
+  // No comment keeps the dialog's own; the strict rule refuses the six letters of the preset.
+  bool refused = false;
+  close = [&](frmPassPhrase& f) {
+    Press(f.CmdOk);
+    refused = f.IsLoaded();
+    SendMessageW(f.Hwnd(), WM_CLOSE, 0, 0);
+  };
+  EXPECT_EQ(L"", dialog.Ask(nullptr, {L"preset", L"", true}));
+  EXPECT_TRUE(refused);
+  EXPECT_EQ(kOwnComment, comment);
 }
 
 }  // namespace
