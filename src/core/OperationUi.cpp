@@ -1,6 +1,8 @@
 #include "core/OperationUi.h"
 
 #include "core/DrawProgress.h"
+#include "core/modShell.h"
+#include "winui/MsgBox.h"
 #include "winui/OperationHost.h"
 
 namespace core {
@@ -22,5 +24,13 @@ void FormOperationUi::Pump() { host_.Pump(); }
 void FormOperationUi::ShowNow() { host_.ShowNow(); }
 
 bool FormOperationUi::Cancelled() { return host_.StopRequested(); }
+
+int WindowOperationUi::Ask(const std::wstring& text, UINT style, const std::wstring& title) {
+  return winui::MsgBox(text, style, title.empty() ? std::wstring(kProgramTitle) : title, owner_);
+}
+
+void WindowOperationUi::Pump() { DoEvents(); }
+
+void WindowOperationUi::ShowNow() { DoEvents(); }
 
 }  // namespace core

@@ -32,6 +32,28 @@ class OperationUi {
   virtual void ShowNow() = 0;
   // The user asked to stop (the cancel button, Esc, the close box): the job ends at its next safe point.
   virtual bool Cancelled() = 0;
+  // The window that owns what the job shows and the archiver calls it makes; nullptr when there is none.
+  virtual HWND Owner() { return nullptr; }
+};
+
+// A job run from a window that shows no progress of its own (the main window's commands, a dialog of the
+// tools): its questions are the program's message boxes over `owner`, and waiting lets the window repaint.
+// Nothing here asks to stop.
+class WindowOperationUi : public OperationUi {
+ public:
+  explicit WindowOperationUi(HWND owner) : owner_(owner) {}
+
+  int Ask(const std::wstring& text, UINT style, const std::wstring& title = L"") override;
+  void ShowProgress(bool) override {}
+  void DrawProgress(float, bool) override {}
+  void SetStatus(const std::wstring&) override {}
+  void Pump() override;
+  void ShowNow() override;
+  bool Cancelled() override { return false; }
+  HWND Owner() override { return owner_; }
+
+ private:
+  HWND owner_;
 };
 
 // A job shown on a form through the OperationHost the form holds; the bar is core's DrawProgress.
