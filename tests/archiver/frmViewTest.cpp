@@ -16,20 +16,6 @@ namespace {
 
 using archiver::View;
 
-class RecordingClipboard : public core::ClipboardSeam {
- public:
-  bool GetText(std::wstring& text) override {
-    text = copied;
-    return true;
-  }
-  bool SetText(const std::wstring& text) override {
-    copied = text;
-    return true;
-  }
-  bool Clear() override { return true; }
-  std::wstring copied;
-};
-
 using KeptOnTop = testsupport::FakeMainWindow;
 
 class frmViewTest : public ArchiverTest {
@@ -123,12 +109,12 @@ TEST_F(frmViewTest, OpensOnTopOnlyWhenWindowsAreKeptOnTop) {
 }
 
 TEST_F(frmViewTest, CopyPutsTheWholeTextOnTheClipboard) {
-  RecordingClipboard clipboard;
+  testsupport::FakeClipboard clipboard;
   core::ScopedClipboardSeam scoped(clipboard);
   ASSERT_TRUE(View().Load());
   View().txtStatus.SetText(L"一行目\r\n二行目\r\n");
   View().cmdCopy.Click();
-  EXPECT_EQ(L"一行目\r\n二行目\r\n", clipboard.copied);
+  EXPECT_EQ(L"一行目\r\n二行目\r\n", clipboard.text);
   EXPECT_TRUE(View().IsLoaded());
 }
 

@@ -35,12 +35,6 @@ class BatchWork : public mwtest::WorkRecorder {
   int DecryptJpeg(frmMain& form, const std::wstring& path) override { return WindowWork::DecryptJpeg(form, path); }
 };
 
-// A clipboard that cannot be opened for writing.
-class LockedClipboard : public mwtest::FakeClipboard {
- public:
-  bool SetText(const std::wstring&) override { return false; }
-};
-
 // Answers as the dialog's OK would.
 class GivenPassPhrase : public core::PassPhraseAsker {
  public:
@@ -102,7 +96,8 @@ TEST_F(BatchModesTest, DecodingPutsTheFileOnTheClipboardAndEndsByItsResult) {
     picker.answer = c.folderPicked ? out : L"";
     picker.titles.clear();
     for (const std::wstring& box : c.boxes) boxes.Expect(box);
-    LockedClipboard locked;
+    testsupport::FakeClipboard locked;  // another program holds it open
+    locked.writable = false;
     std::optional<core::ScopedClipboardSeam> lockedSeam;
     if (!c.clipboardTakes) lockedSeam.emplace(locked);
 

@@ -88,28 +88,6 @@ class WorkRecorder : public mainwindow::WindowWork {
   }
 };
 
-class FakeClipboard : public core::ClipboardSeam {
- public:
-  bool GetText(std::wstring& out) override {
-    if (!hasText) return false;
-    out = text;
-    return true;
-  }
-  bool SetText(const std::wstring& value) override {
-    text = value;
-    hasText = true;
-    return true;
-  }
-  bool Clear() override {
-    ++clears;
-    hasText = false;
-    return true;
-  }
-  bool hasText = false;
-  std::wstring text;
-  int clears = 0;
-};
-
 class MainWindowTest : public testing::Test {
  protected:
   MainWindowTest();
@@ -172,7 +150,7 @@ class MainWindowTest : public testing::Test {
   WorkRecorder work;
   std::vector<int>& exitCodes = work.exitCodes;
   std::vector<int>& keysDown = work.keysDown;
-  FakeClipboard clipboard;
+  testsupport::FakeClipboard clipboard;
   testsupport::FakeProcesses processes;
   std::unique_ptr<mainwindow::frmMain> form;
 

@@ -190,4 +190,22 @@ std::wstring FakeFolderPicker::BrowseForFolder(HWND owner, const std::wstring& t
   return answer;
 }
 
+bool FakeClipboard::GetText(std::wstring& out) {
+  if (!hasText) return false;
+  out = text;
+  return true;
+}
+
+bool FakeClipboard::SetText(const std::wstring& value) {
+  if (!writable) return false;
+  Hold(value);
+  return true;
+}
+
+bool FakeClipboard::Clear() {
+  ++clears;
+  hasText = false;
+  return true;
+}
+
 }  // namespace testsupport

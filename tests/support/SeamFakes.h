@@ -1,8 +1,8 @@
 #pragma once
-// The fakes of the seams a test replaces: the common dialogs, process starts, the folder picker and the main
-// window link. Each answers as its public fields script it and records what it was asked, so a test reads
-// the program's question and sets the user's answer through plain fields. None installs itself: a test puts
-// one in place with the seam's Scoped* guard for as long as it needs it.
+// The fakes of the seams a test replaces: the common dialogs, process starts, the folder picker, the clipboard and
+// the main window link. Each answers as its public fields script it and records what it was asked, so a test reads
+// the program's question and sets the user's answer through plain fields. None installs itself: a test puts one in
+// place with the seam's Scoped* guard for as long as it needs it.
 #include <windows.h>
 #include <commdlg.h>
 
@@ -127,6 +127,25 @@ class FakeFolderPicker : public core::FolderPickerSeam {
   std::vector<std::wstring> asked;  // "title|start folder"
   std::vector<std::wstring> titles, starts;
   std::vector<HWND> owners;
+};
+
+// The clipboard's text. GetText answers `text` while `hasText`; SetText fails, changing nothing, while
+// `writable` is false (a clipboard another program holds open).
+class FakeClipboard : public core::ClipboardSeam {
+ public:
+  bool GetText(std::wstring& out) override;
+  bool SetText(const std::wstring& value) override;
+  bool Clear() override;
+  // The clipboard holds `value` as text.
+  void Hold(const std::wstring& value) {
+    text = value;
+    hasText = true;
+  }
+
+  bool hasText = false;
+  bool writable = true;
+  std::wstring text;
+  int clears = 0;
 };
 
 // The main window as the core helpers reach it: a handle of the test's choice (none by default), the

@@ -19,8 +19,8 @@ namespace {
 using testsupport::FileExists;
 using testsupport::ReadFileBytes;
 
+using testsupport::FakeClipboard;
 using testsupport::FakeFolderPicker;
-using toolstest::FakeClipboard;
 
 class FakeWindow : public tools::DecoderWindow {
  public:
@@ -128,7 +128,7 @@ TEST_F(ClipboardDecoderTest, TextItCannotReadIsReportedAndNothingIsWritten) {
 TEST_F(ClipboardDecoderTest, ExistingFilesGetNumberedNamesAndAMissingNameIsDecodeTxt) {
   temp_.WriteFile(L"out\\decode.txt", "old");
   temp_.WriteFile(L"out\\decode(1).txt", "older");
-  clipboard_.text = L"Content-Transfer-Encoding: base64\r\n\r\nQUJD\r\n";
+  clipboard_.Hold(L"Content-Transfer-Encoding: base64\r\n\r\nQUJD\r\n");
   boxes_.Expect(Done(folder_ + L"\\decode(2).txt"));
 
   tools::DecodeClipboard(window_);
@@ -151,9 +151,9 @@ TEST_F(ClipboardDecoderTest, NumberedNamesTakeTheBaseToTheFirstDotAndTheLastExte
 
 // A name in the encoded text never leads out of the folder the user chose.
 TEST_F(ClipboardDecoderTest, ANameWithFoldersIsWrittenInsideTheChosenFolder) {
-  clipboard_.text =
+  clipboard_.Hold(
       L"Content-Type: text/plain; name=\"..\\..\\evil.bat\"\r\nContent-Transfer-Encoding: base64\r\n\r\n"
-      L"QUJD\r\n";
+      L"QUJD\r\n");
   boxes_.Expect(Done(folder_ + L"\\evil.bat"));
 
   tools::DecodeClipboard(window_);
@@ -163,7 +163,7 @@ TEST_F(ClipboardDecoderTest, ANameWithFoldersIsWrittenInsideTheChosenFolder) {
 
 TEST_F(ClipboardDecoderTest, AFileThatCannotBeWrittenIsReportedWithoutTheCompletionMessage) {
   picker_.answer = temp_ / L"no such folder";
-  clipboard_.text = L"Content-Transfer-Encoding: base64\r\n\r\nQUJD\r\n";
+  clipboard_.Hold(L"Content-Transfer-Encoding: base64\r\n\r\nQUJD\r\n");
   const std::wstring target = picker_.answer + L"\\decode.txt";
   boxes_.Expect(L"ファイル \"" + target + L"\" を作成できませんでした");
 
@@ -175,14 +175,14 @@ TEST_F(ClipboardDecoderTest, AFileThatCannotBeWrittenIsReportedWithoutTheComplet
 
 TEST_F(ClipboardDecoderTest, CancelledFolderWritesNothingAndSaysNothing) {
   picker_.answer = L"";
-  clipboard_.text = L"Content-Transfer-Encoding: base64\r\n\r\nQUJD\r\n";
+  clipboard_.Hold(L"Content-Transfer-Encoding: base64\r\n\r\nQUJD\r\n");
   EXPECT_EQ(L"", tools::DecodeClipboard(window_));
   EXPECT_TRUE(boxes_.Shown().empty());
 }
 
 TEST_F(ClipboardDecoderTest, NoCompletionMessageWhenMessagesAreOff) {
   core::Settings.Message = L"0";
-  clipboard_.text = L"Content-Transfer-Encoding: base64\r\n\r\nQUJD\r\n";
+  clipboard_.Hold(L"Content-Transfer-Encoding: base64\r\n\r\nQUJD\r\n");
   EXPECT_EQ(folder_ + L"\\decode.txt", tools::DecodeClipboard(window_));
   EXPECT_EQ("ABC", ReadFileBytes(folder_ + L"\\decode.txt"));
 }

@@ -135,7 +135,7 @@ TEST(DecodeClipboardText, DecodesIntoThePickedFolderAndPutsTheStatusTextBack) {
   testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   testsupport::ScriptedMsgBox boxes;
-  toolstest::FakeClipboard clipboard;
+  testsupport::FakeClipboard clipboard;
   testsupport::FakeFolderPicker picker;
   core::ScopedClipboardSeam clipboardSeam(clipboard);
   core::ScopedFolderPickerSeam pickerSeam(picker);
@@ -144,7 +144,7 @@ TEST(DecodeClipboardText, DecodesIntoThePickedFolderAndPutsTheStatusTextBack) {
   ASSERT_TRUE(form.Load());
   form.bar.AddPanel(0, winui::PanelStyle::Text, L"3 個のファイル");
   picker.answer = temp.Path();
-  clipboard.text = L"Content-Type: text/plain; name=ABC.TXT\r\nContent-Transfer-Encoding: base64\r\n\r\nQUJD\r\n";
+  clipboard.Hold(L"Content-Type: text/plain; name=ABC.TXT\r\nContent-Transfer-Encoding: base64\r\n\r\nQUJD\r\n");
 
   EXPECT_EQ(temp / L"abc.txt", tools::DecodeClipboardText(form.Hwnd(), &form.bar));
   EXPECT_EQ("ABC", ReadFileBytes(temp / L"abc.txt"));

@@ -1,6 +1,6 @@
 #pragma once
-// What the tools' tests share beside the seam fakes of tests/support: a clipboard, the shell opens as they
-// read them, modal windows played by a script, and real clicks.
+// What the tools' tests share beside the seam fakes of tests/support: the shell opens as they read them,
+// modal windows played by a script, and real clicks.
 #include <windows.h>
 
 #include <algorithm>
@@ -14,25 +14,6 @@
 #include "winui/Form.h"
 
 namespace toolstest {
-
-class FakeClipboard : public core::ClipboardSeam {
- public:
-  bool hasText = true;
-  std::wstring text;
-  bool GetText(std::wstring& out) override {
-    out = text;
-    return hasText;
-  }
-  bool SetText(const std::wstring& value) override {
-    text = value;
-    hasText = true;
-    return true;
-  }
-  bool Clear() override {
-    hasText = false;
-    return true;
-  }
-};
 
 // Each shell open as "verb file", in order.
 inline std::vector<std::wstring> Executed(const testsupport::FakeProcesses& processes) {

@@ -118,9 +118,9 @@ TEST_F(frmPropertyTest, TheArchiveItselfGetsItsFolderAndTheListingTab) {
   EXPECT_TRUE(form.Frame1(1).Visible());
   EXPECT_FALSE(form.Frame1(0).Visible());
 
-  toolstest::FakeClipboard clipboard;
+  testsupport::FakeClipboard clipboard;
   core::ScopedClipboardSeam clipboardSeam(clipboard);
-  clipboard.text = L"before";
+  clipboard.Hold(L"before");
   SendMessageW(form.cmdCopy.Hwnd(), BM_CLICK, 0, 0);
   EXPECT_EQ(form.txtStatus.Text(), clipboard.text);
 }
