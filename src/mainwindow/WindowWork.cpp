@@ -79,7 +79,7 @@ INT_PTR WindowWork::ExecuteFile(frmMain& form, const std::wstring& path, int mod
 }
 
 bool WindowWork::UpdateEditedFile(frmMain& form, const std::wstring& path) {
-  return operations::UpdateEditedFile(form.Hwnd(), path);
+  return PutEditBack(form, path);
 }
 
 void WindowWork::AddArchiveFileOrFolder(frmMain& form, int mode) { AddFilesToShownArchive(form, mode); }
