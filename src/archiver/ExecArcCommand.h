@@ -15,6 +15,6 @@ std::wstring MakeArcCommandLine(const std::wstring& type, const std::wstring& sw
 // The wrapper's code (0 = success; archiver::kNotCalled when nothing could be called); a type without a row
 // runs nothing and counts as success (0).
 int32_t ExecArcCommand(HWND owner, const std::wstring& type, const std::wstring& switches, const std::wstring& archive,
-                    const std::wstring& destination, const std::wstring& list);
+                       const std::wstring& destination, const std::wstring& list);
 
 }  // namespace archiver

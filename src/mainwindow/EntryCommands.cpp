@@ -91,8 +91,7 @@ std::vector<operations::SelectedEntry> SelectedEntries() {
 
 std::optional<std::wstring> ListSelection(frmMain& form) {
   core::WindowOperationUi ui(form.Hwnd());
-  return operations::MakeSelectFileList(ui, core::GetArcTypeByExt(core::PrivateState.ArcFileName()),
-                                        SelectedEntries());
+  return operations::MakeSelectFileList(ui, core::GetArcTypeByExt(core::PrivateState.ArcFileName()), SelectedEntries());
 }
 
 INT_PTR WindowMemberLauncher::ExecuteFile(const std::wstring& path, int mode, const std::wstring& program) {
@@ -130,8 +129,8 @@ std::wstring OpenSelectedEntry(frmMain& form, MemberMode mode, const std::wstrin
   if (!SelectedEntry(entry)) return L"";
   WindowMemberLauncher launcher(form);
   core::WindowOperationUi ui(form.Hwnd());
-  const operations::JobResult opened =
-      operations::Settle(operations::OpenArcMember(ui, {core::PrivateState.ArcFileName(), entry, mode, program}, launcher));
+  const operations::JobResult opened = operations::Settle(
+      operations::OpenArcMember(ui, {core::PrivateState.ArcFileName(), entry, mode, program}, launcher));
   return mode == MemberMode::ExtractOnly && !opened.made.empty() ? opened.made.front() : L"";
 }
 

@@ -265,8 +265,8 @@ bool RenameEntryInPlace(frmMain& form, const std::wstring& newName) {
   const ArchiveStamp before(path);
   core::WindowOperationUi ui(form.Hwnd());
   const operations::EditRequest request{path, type};
-  if (operations::Settle(operations::RenameArcFile(ui, request, form.RenameFolder + form.RenameOldName,
-                                                   form.RenameFolder + newName))
+  if (operations::Settle(
+          operations::RenameArcFile(ui, request, form.RenameFolder + form.RenameOldName, form.RenameFolder + newName))
           .ok)
     return true;
   ReportFailure(form, kRenameFailed, path, before);

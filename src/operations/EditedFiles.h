@@ -49,9 +49,9 @@ bool WatchEditedFile(const std::wstring& path);
 
 // What putting an edit back is told of the window.
 struct EditBackRequest {
-  std::wstring copy;                   // the edited copy
-  std::wstring shown;                  // the archive the window shows; "" for none
-  std::vector<SelectedEntry> listed;   // the entries the window's list shows (name and folder column)
+  std::wstring copy;                  // the edited copy
+  std::wstring shown;                 // the archive the window shows; "" for none
+  std::vector<SelectedEntry> listed;  // the entries the window's list shows (name and folder column)
 };
 
 // Puts the edited copy back into the archive it came from, under the entry's own folder and name. `ok`

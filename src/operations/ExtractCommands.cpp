@@ -104,8 +104,8 @@ std::optional<ExtractCommand> QuickExtractCommand(const core::SettingsStore& set
 
 JobResult RunExtractCommand(core::OperationUi& ui, const std::optional<ExtractCommand>& command) {
   if (!command) return {true};
-  return {archiver::ExecArcCommand(ui.Owner(), command->type, command->switches, command->archive,
-                                   command->destination, command->names) == 0};
+  return {archiver::ExecArcCommand(ui.Owner(), command->type, command->switches, command->archive, command->destination,
+                                   command->names) == 0};
 }
 
 }  // namespace operations

@@ -121,8 +121,8 @@ JobResult ExtractMember(core::OperationUi& ui, const std::wstring& type, const M
     SetFileAttributesW(old.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(old.c_str());
   }
-  JobResult result{archiver::ExecArcCommand(ui.Owner(), type, command->switches, command->archive,
-                                            command->destination, command->names) == 0};
+  JobResult result{archiver::ExecArcCommand(ui.Owner(), type, command->switches, command->archive, command->destination,
+                                            command->names) == 0};
   if (core::NormalFileExists(copy)) result.made = {copy};
   return result;
 }

@@ -67,8 +67,8 @@ void SelectPackFiles(HWND owner, const std::wstring& arcType, bool addToArchive,
     MakePackFileList(list, arcType, false);
     core::WindowOperationUi ui(owner);
     const std::wstring archive = core::PrivateState.ArcFileName();
-    const JobResult added = AddArcFiles(
-        ui, {archive, arcType, core::PrivateState.SelectArcFileName(), core::PrivateState.ArcFolderName()});
+    const JobResult added =
+        AddArcFiles(ui, {archive, arcType, core::PrivateState.SelectArcFileName(), core::PrivateState.ArcFolderName()});
     if (added.ok) browser::RefreshArchiveList(archive, false);
     Settle(added);
   } else {

@@ -241,7 +241,8 @@ TEST_F(ExtractFlowTest, ARelativeDestinationIsTakenFromTheArchivesFolder) {
 TEST_F(ExtractFlowTest, TheRightPassPhraseExtracts) {
   Configure("[unzip32]\r\nPassword=secret\r\n");
   core::PrivateState.SetIconDrop(true);
-  EXPECT_TRUE(operations::UnPackArchive(ui, {CopyFixture(L"extract/secret.zip", L"secret.zip"), L"", temp / L"out"}).ok);
+  EXPECT_TRUE(
+      operations::UnPackArchive(ui, {CopyFixture(L"extract/secret.zip", L"secret.zip"), L"", temp / L"out"}).ok);
   EXPECT_EQ(extracttest::SourceTree().at(L"readme.txt"), testsupport::ReadFileBytes(temp / L"out\\readme.txt"));
 }
 
