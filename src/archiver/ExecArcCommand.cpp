@@ -6,7 +6,6 @@
 #include "core/ArcCatalogue.h"
 #include "core/Text.h"
 #include "core/modPath.h"
-#include "core/modTolvenar.h"
 
 namespace archiver {
 namespace {
@@ -46,16 +45,11 @@ std::wstring MakeArcCommandLine(const std::wstring& type, const std::wstring& sw
   return switches + L" " + archive + L" " + destination + ListPart(row->listRule, list);
 }
 
-void ExecArcCommand(HWND owner, const std::wstring& type, const std::wstring& switches, const std::wstring& archive,
-                    const std::wstring& destination, const std::wstring& list) {
+int32_t ExecArcCommand(HWND owner, const std::wstring& type, const std::wstring& switches, const std::wstring& archive,
+                       const std::wstring& destination, const std::wstring& list) {
   const core::ArcTypeRow* row = core::FindArcType(type);
-  if (!row) {
-    core::PrivateState.SetArcStatus(true);
-    return;
-  }
-  const int32_t result =
-      CallArchiver(owner, row->extractCall, MakeArcCommandLine(type, switches, archive, destination, list));
-  core::PrivateState.SetArcStatus(result == 0);
+  if (!row) return 0;
+  return CallArchiver(owner, row->extractCall, MakeArcCommandLine(type, switches, archive, destination, list));
 }
 
 }  // namespace archiver

@@ -1,8 +1,9 @@
 #pragma once
 // Runs one extraction-style command (switches, archive, destination, optional entry list) through the call
-// wrapper of the archive's type and records the outcome in PrivateState.ArcStatus.
+// wrapper of the archive's type and hands back the wrapper's code; what the outcome means is the caller's.
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 namespace archiver {
@@ -11,8 +12,9 @@ namespace archiver {
 std::wstring MakeArcCommandLine(const std::wstring& type, const std::wstring& switches, const std::wstring& archive,
                                 const std::wstring& destination, const std::wstring& list);
 
-// ArcStatus = (wrapper result == 0); a type without a row runs nothing and leaves ArcStatus True.
-void ExecArcCommand(HWND owner, const std::wstring& type, const std::wstring& switches, const std::wstring& archive,
-                    const std::wstring& destination, const std::wstring& list);
+// The wrapper's code (0 = success; archiver::kNotCalled when nothing could be called); a type without a row
+// runs nothing and counts as success (0).
+int32_t ExecArcCommand(HWND owner, const std::wstring& type, const std::wstring& switches, const std::wstring& archive,
+                       const std::wstring& destination, const std::wstring& list);
 
 }  // namespace archiver

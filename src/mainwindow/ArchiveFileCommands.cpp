@@ -11,6 +11,7 @@
 #include "operations/PackWorkflow.h"
 #include "browser/StatusBarText.h"
 #include "browser/TreeListUpkeep.h"
+#include "core/OperationUi.h"
 #include "core/ArcType.h"
 #include "core/ArcTypeTexts.h"
 #include "core/CommonDlg.h"
@@ -21,6 +22,7 @@
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/EntryCommands.h"
 #include "mainwindow/frmMain.h"
 #include "operations/EditCommands.h"
 #include "operations/ListFiles.h"
@@ -192,8 +194,11 @@ void mnuFileNewArc_Click(frmMain& form) {
 
 void mnuFileConvert_Click(frmMain& form) {
   WindowBusy busy(form);
-  operations::ConvertSfxToArc(form.Hwnd());
-  if (!core::PrivateState.ArcStatus()) return;
+  core::WindowOperationUi ui(form.Hwnd());
+  const operations::JobResult converted =
+      operations::Settle(operations::ConvertSfxToArc(ui, {core::PrivateState.ArcFileName()}));
+  if (!converted.ok) return;
+  core::PrivateState.SetArcFileName(converted.made.front());
   const std::wstring key = form.tvTreeView.SelectedKey();
   if (key != browser::kRootNodeKey) form.tvTreeView.Remove(key);
   const std::wstring path = core::PrivateState.ArcFileName();
@@ -208,17 +213,27 @@ void mnuFileConvert_Click(frmMain& form) {
 
 void mnuFileList_Click(frmMain& form) {
   const std::wstring path = core::PrivateState.ArcFileName();
-  operations::ShowArcList(form.Hwnd(), {path, core::GetArcTypeByExt(path), true});
+  core::WindowOperationUi ui(form.Hwnd());
+  operations::Settle(operations::ShowArcList(ui, {path, core::GetArcTypeByExt(path), true}));
 }
 
-void mnuEditTest_Click(frmMain& form) { operations::TestArchive(form.Hwnd()); }
+void mnuEditTest_Click(frmMain& form) {
+  core::WindowOperationUi ui(form.Hwnd());
+  operations::TestArchive(ui, {core::PrivateState.ArcFileName()});
+}
 
 void mnuEditNewSwitch_Click(frmMain& form) {
   const std::wstring key = form.tvTreeView.SelectedKey();
-  if (!IsArchiveKey(key) || !operations::MakeSelectFileList()) return;
+  if (!IsArchiveKey(key)) return;
+  const std::optional<std::wstring> selection = ListSelection(form);
+  if (!selection) return;
   if (Ask(form, L"新しいスイッチで書庫を変換します　\r\nよろしいですか", MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
     return;
-  operations::ConvertLzhNewSwitch(form.Hwnd(), key.substr(kKeyDigits));
+  core::WindowOperationUi ui(form.Hwnd());
+  const std::wstring archive = key.substr(kKeyDigits);
+  const operations::JobResult converted = operations::ConvertLzhNewSwitch(ui, {archive, L"", *selection});
+  browser::RefreshArchiveList(archive, false);
+  operations::Settle(converted);
   browser::SelectListItem(form.lvListView, 1);
   operations::DeleteListFile();
   if (!core::PrivateState.ArcStatus())

@@ -29,11 +29,13 @@ int InstantExtractMode(frmMain& form, bool withoutSubFolders) {
   // only the archives decide the outcome. Each failure is told by the extraction itself.
   int archives = 0;
   bool all = true;
+  core::WindowOperationUi ui(form.Hwnd());
   for (const std::wstring& item : core::CommandLineFiles) {
     if (core::GetArcTypeByExt(item).empty()) continue;
     ++archives;
-    operations::UnPackArchive(form.Hwnd(), item, true, L"");
-    all = all && core::PrivateState.ArcStatus();
+    // The archive each extraction works on is the program's current archive while it runs.
+    core::PrivateState.SetArcFileName(item);
+    all = operations::Settle(operations::UnPackArchive(ui, {item})).ok && all;
   }
   if (withoutSubFolders) core::Settings.FolderByArc = folderByArc;
   return all && archives > 0 ? kBatchDone : kBatchNotDone;

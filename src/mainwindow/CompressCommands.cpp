@@ -70,11 +70,12 @@ void mnuFileQuickUnPack_Click(frmMain& form) {
   // The whole archive whatever is selected.
   core::PrivateState.SetSelectArcFileName(L"");
   core::PrivateState.SetIconDrop(true);
-  operations::UnPackArchive(form.Hwnd(), core::PrivateState.ArcFileName(), true, L"");
+  core::WindowOperationUi ui(form.Hwnd());
+  operations::Settle(operations::UnPackArchive(ui, {core::PrivateState.ArcFileName()}));
   core::PrivateState.SetIconDrop(false);
   SetForegroundWindow(form.Hwnd());
   operations::DeleteListFile();
-  operations::TellExtracted(form.Hwnd());
+  operations::TellExtracted(ui, core::PrivateState.ArcStatus());
 }
 
 void mnuEditPack_Click(frmMain& form) {

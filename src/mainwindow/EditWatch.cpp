@@ -2,12 +2,18 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "browser/EntryList.h"
+#include "browser/MenuStatus.h"
+#include "browser/StatusBarText.h"
 #include "browser/TreeListUpkeep.h"
+#include "core/OperationUi.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "mainwindow/EntryEditCommands.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 #include "operations/EditedFiles.h"
@@ -18,9 +24,47 @@
 namespace mainwindow {
 namespace {
 
+constexpr int kFolderColumn = 7;  // "場所" of the entry list
+
 bool asking = false;
 
+// Every entry the list shows, with its folder column.
+std::vector<operations::SelectedEntry> ListedEntries() {
+  const browser::EntryList& entries = browser::Entries();
+  std::vector<operations::SelectedEntry> listed;
+  listed.reserve(entries.Count());
+  for (int i = 0; i < entries.Count(); ++i)
+    listed.push_back({std::wstring(entries.CellText(i, 0)), std::wstring(entries.CellText(i, kFolderColumn))});
+  return listed;
+}
+
+// Listing an archive again lists it in the window: the archive the window showed before, or none, is
+// shown again.
+void ShowAgain(frmMain& form, const std::wstring& shown, const std::wstring& current) {
+  if (!shown.empty()) {
+    browser::RefreshArchiveList(shown, false);
+    browser::SetStatusBarText();
+    return;
+  }
+  browser::Entries().Clear();
+  core::PrivateState.SetArcFileName(current);
+  browser::SetMenuStatus(L"");
+  form.sbStatusBar.SetPanelText(1, L"");
+}
+
 }  // namespace
+
+bool PutEditBack(frmMain& form, const std::wstring& path) {
+  const std::wstring shown = SelectedNodeArchive(form);
+  const std::wstring current = core::PrivateState.ArcFileName();
+  core::WindowOperationUi ui(form.Hwnd());
+  const operations::JobResult result = operations::UpdateEditedFile(ui, {path, shown, ListedEntries()});
+  if (result.made.empty()) return false;
+  const std::wstring& archive = result.made.front();
+  browser::RefreshArchiveList(archive, false);
+  if (!core::EqualsNoCase(shown, archive)) ShowAgain(form, shown, current);
+  return result.ok;
+}
 
 INT_PTR OpenAndWatch(frmMain& form, const std::wstring& path, int mode, const std::wstring& program) {
   const INT_PTR result = operations::ExecuteFile(path, mode, program);

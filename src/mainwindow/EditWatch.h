@@ -22,6 +22,12 @@ void timUpdate_Timer(frmMain& form);
 // Stops the watch and forgets every watched file.
 void StopEditWatch(frmMain& form);
 
+// Puts the edited copy `path` back into the archive it came from (operations::UpdateEditedFile) and lists
+// that archive again; when the window showed another archive (or none), that view is shown again
+// afterwards, so that the list and the commands act on what the tree selects. True only when the archiver
+// reported success.
+bool PutEditBack(frmMain& form, const std::wstring& path);
+
 // The question offering a changed copy back to the archive it came from: the entry's path inside the
 // archive, and the archive's path, so that entries of one name from two folders or two archives are told
 // apart.

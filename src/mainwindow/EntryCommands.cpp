@@ -79,6 +79,21 @@ bool SelectedEntry(operations::SelectedEntry& entry) {
   return true;
 }
 
+std::vector<operations::SelectedEntry> SelectedEntries() {
+  const browser::EntryList& list = browser::Entries();
+  std::vector<operations::SelectedEntry> entries;
+  for (int index : list.Selected()) {
+    const auto& row = list.Row(index);
+    entries.push_back({std::wstring(row.Name()), std::wstring(row.Cell(kFolderColumn))});
+  }
+  return entries;
+}
+
+std::optional<std::wstring> ListSelection(frmMain& form) {
+  core::WindowOperationUi ui(form.Hwnd());
+  return operations::MakeSelectFileList(ui, core::GetArcTypeByExt(core::PrivateState.ArcFileName()), SelectedEntries());
+}
+
 INT_PTR WindowMemberLauncher::ExecuteFile(const std::wstring& path, int mode, const std::wstring& program) {
   return Work().ExecuteFile(form_, path, mode, program);
 }
@@ -113,30 +128,36 @@ std::wstring OpenSelectedEntry(frmMain& form, MemberMode mode, const std::wstrin
   operations::SelectedEntry entry;
   if (!SelectedEntry(entry)) return L"";
   WindowMemberLauncher launcher(form);
-  return operations::OpenArcMember(form.Hwnd(), entry, mode, program, launcher);
+  core::WindowOperationUi ui(form.Hwnd());
+  const operations::JobResult opened = operations::Settle(
+      operations::OpenArcMember(ui, {core::PrivateState.ArcFileName(), entry, mode, program}, launcher));
+  return mode == MemberMode::ExtractOnly && !opened.made.empty() ? opened.made.front() : L"";
 }
 
 void mnuEditUnPack_Click(frmMain& form) {
   browser::EntryList& entries = browser::Entries();
   if (entries.SelectedCount() == 0) SelectEveryEntry(form);
   if (ExtractsWhole(core::GetArcTypeByExt(core::PrivateState.ArcFileName()))) SelectEveryEntry(form);
-  if (entries.SelectedCount() == entries.Count()) {
-    core::PrivateState.SetSelectArcFileName(L"");
-  } else if (!operations::MakeSelectFileList()) {
-    return;
+  std::wstring selection;
+  if (entries.SelectedCount() != entries.Count()) {
+    const std::optional<std::wstring> listed = ListSelection(form);
+    if (!listed) return;
+    selection = *listed;
   }
   if (!core::IsOn(core::Settings.UnPackDialog)) {
     winui::DoEvents();
-    tools::ExtractThroughDialog(form.Hwnd());
+    tools::ExtractThroughDialog(form.Hwnd(), selection);
   } else {
     core::PrivateState.SetIconDrop(true);
-    operations::UnPackArchive(form.Hwnd(), core::PrivateState.ArcFileName(), true, L"");
+    core::WindowOperationUi ui(form.Hwnd());
+    operations::Settle(operations::UnPackArchive(ui, {core::PrivateState.ArcFileName(), selection}));
     core::PrivateState.SetIconDrop(false);
   }
   winui::DoEvents();
   SetForegroundWindow(form.Hwnd());
   operations::DeleteListFile();
-  operations::TellExtracted(form.Hwnd());
+  core::WindowOperationUi ui(form.Hwnd());
+  operations::TellExtracted(ui, core::PrivateState.ArcStatus());
 }
 
 void mnuEditDSelectAll_Click(frmMain& form) {

@@ -2,6 +2,7 @@
 // The Edit menu's commands on the entries of the shown archive, the list pop-up that hands over to them,
 // and the list's own events: clicks, the pop-up after a right press, double-click, the Delete key and the
 // selection feedback after a key or mouse release.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,11 @@ class frmMain;
 
 // The entry list's first selected entry, as the commands on one entry take it; false when none is.
 bool SelectedEntry(operations::SelectedEntry& entry);
+// Every selected entry of the list, in order.
+std::vector<operations::SelectedEntry> SelectedEntries();
+// The list of the selected entries of the window's archive (operations::MakeSelectFileList), a missing work
+// folder told over the window: the list reference, nullopt when nothing is selected or nothing was written.
+std::optional<std::wstring> ListSelection(frmMain& form);
 
 // Edit > 解凍 (also the tool bar and both pop-ups): the selected entries, or the whole archive when none or
 // every one is selected, through the extraction dialog or straight to the default folder.

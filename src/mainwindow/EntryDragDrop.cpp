@@ -150,23 +150,27 @@ std::wstring MoveDroppedQuestion(const std::wstring& target) {
 }
 
 std::vector<std::wstring> DragOutFiles(frmMain& form) {
-  if (!operations::MakeSelectFileList()) return {};
+  const std::optional<std::wstring> selection = ListSelection(form);
+  if (!selection) return {};
   const std::wstring folderByArc = core::Settings.FolderByArc;
   core::Settings.FolderByArc = L"1";
   core::PrivateState.SetIconDrop(true);
   // Into the drag folder of this instance's work folder, emptied first: never anywhere the user keeps files.
   const std::wstring work = core::AddBackslash(core::WorkFolderPath());
-  operations::UnPackArchive(form.Hwnd(), core::PrivateState.ArcFileName(), false, work + L"Drag");
+  core::WindowOperationUi ui(form.Hwnd());
+  operations::UnPackRequest request;
+  request.archive = core::PrivateState.ArcFileName();
+  request.selection = *selection;
+  request.destination = work + L"Drag";
+  request.direct = false;
+  const operations::JobResult result = operations::Settle(operations::UnPackArchive(ui, request));
   core::PrivateState.SetIconDrop(false);
   core::Settings.FolderByArc = folderByArc;
 
-  std::wstring dest = core::PrivateState.ArcFolderName();
-  if (dest.starts_with(L"-o")) {
-    dest.erase(0, 2);
-    core::PrivateState.SetArcFolderName(dest);
-  }
+  std::wstring dest = result.made.empty() ? L"" : result.made.front();
+  if (dest.starts_with(L"-o")) dest.erase(0, 2);
   // Only what a successful extraction put into the drag folder inside the work folder is handed over.
-  if (!core::PrivateState.ArcStatus() || !core::EqualsNoCase(dest.substr(0, work.size()), work)) return {};
+  if (!result.ok || !core::EqualsNoCase(dest.substr(0, work.size()), work)) return {};
   std::vector<std::wstring> files;
   WIN32_FIND_DATAW found{};
   HANDLE search = FindFirstFileW((core::AddBackslash(dest) + L"*.*").c_str(), &found);

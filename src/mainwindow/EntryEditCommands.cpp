@@ -21,6 +21,7 @@
 #include "core/modTolvenar.h"
 #include "mainwindow/ArchiveFileCommands.h"
 #include "mainwindow/CompressCommands.h"
+#include "mainwindow/EntryCommands.h"
 #include "mainwindow/frmMain.h"
 #include "operations/CreateArchive.h"
 #include "operations/EditCommands.h"
@@ -181,7 +182,9 @@ void AddFilesToShownArchive(frmMain& form, int mode) {
 
 void mnuEditDelete_Click(frmMain& form) {
   const std::wstring path = SelectedNodeArchive(form);
-  if (path.empty() || !form.MenuEnabled(ID_mnuPopUpDelete) || !operations::MakeSelectFileList()) return;
+  if (path.empty() || !form.MenuEnabled(ID_mnuPopUpDelete)) return;
+  const std::optional<std::wstring> selection = ListSelection(form);
+  if (!selection) return;
   if (Say(form, kDeleteQuestion, MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK) {
     operations::DeleteListFile();
     return;
@@ -192,7 +195,8 @@ void mnuEditDelete_Click(frmMain& form) {
   }
   const ArchiveStamp before(path);
   HeldReport report;
-  operations::DeleteArcFiles(form.Hwnd(), path);
+  core::WindowOperationUi ui(form.Hwnd());
+  operations::Settle(operations::DeleteArcFiles(ui, {path, L"", *selection}));
   report.Keep();
   operations::DeleteListFile();
   // The rows go only with their entries; a failure shows the archive as the archiver left it.
@@ -222,10 +226,15 @@ void mnuEditReName_Click(frmMain& form) {
     form.lvListView.StartLabelEdit(selected.front() + 1);
     return;
   }
-  if (selected.size() < 2 || RefuseReadOnly(form, path, kRenameFailed) || !operations::MakeSelectFileList()) return;
+  if (selected.size() < 2 || RefuseReadOnly(form, path, kRenameFailed)) return;
+  const std::optional<std::wstring> selection = ListSelection(form);
+  if (!selection) return;
   core::PrivateState.SetArcFileName(path);
   const ArchiveStamp before(path);
-  operations::RenameArcFile(form.Hwnd(), type, L"", L"");
+  core::WindowOperationUi ui(form.Hwnd());
+  const operations::JobResult renamed = operations::RenameArcFile(ui, {path, type, *selection}, L"", L"");
+  if (renamed.ok) browser::RefreshArchiveList(path, false);
+  operations::Settle(renamed);
   operations::DeleteListFile();
   if (!core::PrivateState.ArcStatus()) ReportFailure(form, kRenameFailed, path, before);
   browser::SelectListItem(form.lvListView, 1);
@@ -254,8 +263,12 @@ bool RenameEntryInPlace(frmMain& form, const std::wstring& newName) {
   if (RefuseReadOnly(form, path, kRenameFailed)) return false;
   core::PrivateState.SetArcFileName(path);
   const ArchiveStamp before(path);
-  operations::RenameArcFile(form.Hwnd(), type, form.RenameFolder + form.RenameOldName, form.RenameFolder + newName);
-  if (core::PrivateState.ArcStatus()) return true;
+  core::WindowOperationUi ui(form.Hwnd());
+  const operations::EditRequest request{path, type};
+  if (operations::Settle(
+          operations::RenameArcFile(ui, request, form.RenameFolder + form.RenameOldName, form.RenameFolder + newName))
+          .ok)
+    return true;
   ReportFailure(form, kRenameFailed, path, before);
   return false;
 }
@@ -264,8 +277,11 @@ void AddDroppedFiles(frmMain& form, const std::wstring& archive, const std::wstr
   if (RefuseReadOnly(form, archive, kAddFailed)) return;
   core::PrivateState.SetArcFileName(archive);
   operations::MakePackFileList(files, type, false);
-  operations::AddArcFiles(form.Hwnd(), type);
-  if (core::PrivateState.ArcStatus()) return;
+  core::WindowOperationUi ui(form.Hwnd());
+  const operations::JobResult added = operations::AddArcFiles(
+      ui, {archive, type, core::PrivateState.SelectArcFileName(), core::PrivateState.ArcFolderName()});
+  if (added.ok) browser::RefreshArchiveList(archive, false);
+  if (operations::Settle(added).ok) return;
   Say(form, kAddFailed, MB_OK | MB_ICONSTOP);
   operations::DeleteListFile();
 }

@@ -102,7 +102,8 @@ void mnuTreePopUpProperty_Click(frmMain& form) {
 }
 
 void ListArchiveForProperty(HWND owner, const std::wstring& archive) {
-  operations::ShowArcList(owner, {archive, core::GetArcTypeByExt(archive)});
+  core::WindowOperationUi ui(owner);
+  operations::Settle(operations::ShowArcList(ui, {archive, core::GetArcTypeByExt(archive)}));
 }
 
 void BindToolCommands(frmMain& form) {

@@ -19,6 +19,7 @@
 #include "core/modPath.h"
 #include "mainwindow/ArchiveCommands.h"
 #include "mainwindow/EditWatch.h"
+#include "mainwindow/EntryCommands.h"
 #include "operations/ListFiles.h"
 #include "tools/frmArchiveDown.h"
 #include "winui/App.h"
@@ -93,22 +94,24 @@ void UnPackToRecentFolder(frmMain& form, int item) {
     form.lvListView.SetFocus();
     form.lvListView.SelectAll(true);
   }
-  if (!operations::MakeSelectFileList()) return;
+  const std::optional<std::wstring> selection = ListSelection(form);
+  if (!selection) return;
+  core::WindowOperationUi ui(form.Hwnd());
   const DWORD attributes = GetFileAttributesW(folder.c_str());
   if (!folder.empty() && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
     core::PrivateState.SetIconDrop(true);
-    operations::UnPackArchive(form.Hwnd(), core::PrivateState.ArcFileName(), true, folder);
+    operations::Settle(operations::UnPackArchive(ui, {core::PrivateState.ArcFileName(), *selection, folder}));
     core::PrivateState.SetIconDrop(false);
     core::Settings.ArcDown = MoveFolderFirst(core::Settings.ArcDown, folder);
     browser::MakeUnPackButtonMenu();
   } else {
     winui::DoEvents();
-    tools::ExtractThroughDialog(form.Hwnd());
+    tools::ExtractThroughDialog(form.Hwnd(), *selection);
   }
   winui::DoEvents();
   SetForegroundWindow(form.Hwnd());
   operations::DeleteListFile();
-  operations::TellExtracted(form.Hwnd());
+  operations::TellExtracted(ui, core::PrivateState.ArcStatus());
 }
 
 void tvTreeView_MouseDown(frmMain& form, int button) {

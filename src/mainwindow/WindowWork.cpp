@@ -78,9 +78,7 @@ INT_PTR WindowWork::ExecuteFile(frmMain& form, const std::wstring& path, int mod
   return OpenAndWatch(form, path, mode, program);
 }
 
-bool WindowWork::UpdateEditedFile(frmMain& form, const std::wstring& path) {
-  return operations::UpdateEditedFile(form.Hwnd(), path);
-}
+bool WindowWork::UpdateEditedFile(frmMain& form, const std::wstring& path) { return PutEditBack(form, path); }
 
 void WindowWork::AddArchiveFileOrFolder(frmMain& form, int mode) { AddFilesToShownArchive(form, mode); }
 

@@ -2,7 +2,6 @@
 
 #include "archiver/ArcOutput.h"
 #include "archiver/CallWrappers.h"
-#include "core/modTolvenar.h"
 
 namespace operations {
 
@@ -11,7 +10,5 @@ RunResult Run(HWND owner, const std::optional<ArchiverCommand>& command) {
   const int32_t code = archiver::CallArchiver(owner, {command->archiver, command->flag}, command->line);
   return {code, archiver::ArcOutputText};
 }
-
-void SetArcStatus(const RunResult& result) { core::PrivateState.SetArcStatus(result.Succeeded()); }
 
 }  // namespace operations

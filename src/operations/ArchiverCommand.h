@@ -1,7 +1,7 @@
 #pragma once
 // One archiver command as a value: which call wrapper runs it, the command line and the wrapper's flag.
 // Builders make these from Settings and a request without touching anything; Run hands one to its
-// wrapper; the result's code decides PrivateState.ArcStatus in one place.
+// wrapper and gives back its code, from which the job's result follows.
 #include <windows.h>
 
 #include <cstdint>
@@ -35,8 +35,5 @@ struct RunResult {
 // Runs the command through its wrapper (which shows the output as the wrapper does). No command (a type
 // without one for the operation) runs nothing and counts as success.
 RunResult Run(HWND owner, const std::optional<ArchiverCommand>& command);
-
-// The one place an operation's outcome becomes PrivateState.ArcStatus.
-void SetArcStatus(const RunResult& result);
 
 }  // namespace operations

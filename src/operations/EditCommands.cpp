@@ -1,7 +1,6 @@
 #include "operations/EditCommands.h"
 
 #include "archiver/ArcOutput.h"
-#include "browser/TreeListUpkeep.h"
 #include "core/ArcCatalogue.h"
 #include "core/SettingValues.h"
 #include "core/Text.h"
@@ -9,7 +8,6 @@
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "operations/OpenArchiveCommands.h"
-#include "winui/MsgBox.h"
 
 namespace operations {
 
@@ -315,25 +313,27 @@ std::optional<ArchiverCommand> AddCommand(const SettingsStore& s, const EditInpu
 
 namespace {
 
-EditInput CurrentInput(const std::wstring& archive) {
+EditInput InputOf(const EditRequest& request) {
   EditInput in;
-  in.archive = archive;
-  in.type = core::GetArcTypeByExt(archive);
-  in.select = core::PrivateState.SelectArcFileName();
-  in.arcFolder = core::PrivateState.ArcFolderName();
+  in.archive = request.archive;
+  in.type = request.type.empty() ? core::GetArcTypeByExt(request.archive) : request.type;
+  in.select = request.selection;
+  in.arcFolder = request.arcFolder;
   in.paths = core::PathModeOf(core::Settings.COM_Folder);
   in.shortPath = [](const std::wstring& path) { return core::GetShortPath(path); };
   return in;
 }
 
+JobResult Outcome(const RunResult& run) { return {run.Succeeded()}; }
+
 }  // namespace
 
-void DeleteArcFiles(HWND owner, const std::wstring& archive) {
-  SetArcStatus(Run(owner, DeleteCommand(core::Settings, CurrentInput(archive))));
+JobResult DeleteArcFiles(core::OperationUi& ui, const EditRequest& request) {
+  return Outcome(Run(ui.Owner(), DeleteCommand(core::Settings, InputOf(request))));
 }
 
-void UpdateArcFiles(HWND owner, const std::wstring& archive, core::PathMode paths) {
-  EditInput in = CurrentInput(archive);
+JobResult UpdateArcFiles(core::OperationUi& ui, const EditRequest& request, core::PathMode paths) {
+  EditInput in = InputOf(request);
   in.paths = paths;
   const std::wstring& select = in.select;
   const core::EntryEdits* edits = EditsOf(in);
@@ -342,72 +342,54 @@ void UpdateArcFiles(HWND owner, const std::wstring& archive, core::PathMode path
     const std::vector<std::wstring> items = ReadListItems(marked ? select.substr(1) : select);
     if (!items.empty()) in.firstItem = items.front();
   }
-  const RunResult result = Run(owner, UpdateCommand(core::Settings, in));
-  browser::RefreshArchiveList(archive, false);
-  SetArcStatus(result);
+  return Outcome(Run(ui.Owner(), UpdateCommand(core::Settings, in)));
 }
 
-void ConvertLzhNewSwitch(HWND owner, const std::wstring& archive) {
-  const RunResult result = Run(owner, NewSwitchCommand(core::Settings, CurrentInput(archive)));
-  browser::RefreshArchiveList(archive, false);
-  SetArcStatus(result);
+JobResult ConvertLzhNewSwitch(core::OperationUi& ui, const EditRequest& request) {
+  return Outcome(Run(ui.Owner(), NewSwitchCommand(core::Settings, InputOf(request))));
 }
 
-void RenameArcFile(HWND owner, const std::wstring& type, const std::wstring& oldName, const std::wstring& newName) {
-  const std::wstring archive = core::PrivateState.ArcFileName();
-  EditInput in = CurrentInput(archive);
-  in.type = type;
-  const RunResult result = Run(owner, RenameCommand(in, oldName, newName));
-  SetArcStatus(result);
-  if (result.Succeeded() && oldName.empty()) browser::RefreshArchiveList(archive, false);
+JobResult RenameArcFile(core::OperationUi& ui, const EditRequest& request, const std::wstring& oldName,
+                        const std::wstring& newName) {
+  return Outcome(Run(ui.Owner(), RenameCommand(InputOf(request), oldName, newName)));
 }
 
-void TestArchive(HWND owner) {
+JobResult TestArchive(core::OperationUi& ui, const EditRequest& request) {
   ForcedOutput forced;
   archiver::ArcOutputText.clear();
-  Run(owner, TestCommand(CurrentInput(core::PrivateState.ArcFileName())));
+  return Outcome(Run(ui.Owner(), TestCommand(InputOf(request))));
 }
 
-void ConvertSfxToArc(HWND owner) {
-  core::PrivateState.SetArcStatus(false);
-  const std::wstring program = core::PrivateState.ArcFileName();
-  const EditInput in = CurrentInput(program);
+JobResult ConvertSfxToArc(core::OperationUi& ui, const EditRequest& request) {
+  const std::wstring& program = request.archive;
+  const EditInput in = InputOf(request);
   const std::optional<ArchiverCommand> command = SfxToArcCommand(in);
-  if (!command) return;
+  if (!command) return {};
   const std::wstring archive = SfxToArcName(in.type, program);
   // The program is rewritten in place and then moved under the archive's name: a file already there would
   // be lost, so the command does not start.
   if (GetFileAttributesW(archive.c_str()) != INVALID_FILE_ATTRIBUTES) {
-    winui::MsgBox(std::wstring(kSfxTargetExists) + L"\r\n\"" + archive + L"\"", MB_OK | MB_ICONSTOP,
-                  core::kProgramTitle, owner);
-    return;
+    ui.Ask(std::wstring(kSfxTargetExists) + L"\r\n\"" + archive + L"\"", MB_OK | MB_ICONSTOP);
+    return {};
   }
   ForcedOutput forced;
-  if (!Run(owner, command).Succeeded()) return;
-  if (!CopyFileW(program.c_str(), archive.c_str(), TRUE) || !core::NormalFileExists(archive)) return;
+  if (!Run(ui.Owner(), command).Succeeded()) return {};
+  if (!CopyFileW(program.c_str(), archive.c_str(), TRUE) || !core::NormalFileExists(archive)) return {};
   DeleteFileW(program.c_str());
-  core::PrivateState.SetArcFileName(archive);
-  core::PrivateState.SetArcStatus(true);
+  return {true, {archive}};
 }
 
-void AddArcFiles(HWND owner, const std::wstring& type) {
-  const std::wstring archive = core::PrivateState.ArcFileName();
-  EditInput in = CurrentInput(archive);
-  in.type = type;
+JobResult AddArcFiles(core::OperationUi& ui, const EditRequest& request) {
+  const EditInput in = InputOf(request);
   const std::optional<ArchiverCommand> command = AddCommand(core::Settings, in);
-  RunResult result;
-  if (command && command->archiver == Archiver::Zip) {
-    // The writing library takes the listed names relative to the current folder.
-    wchar_t saved[MAX_PATH] = {};
-    const DWORD got = GetCurrentDirectoryW(MAX_PATH, saved);
-    SetCurrentDirectoryW(in.arcFolder.c_str());
-    result = Run(owner, command);
-    if (got && got < MAX_PATH) SetCurrentDirectoryW(saved);
-  } else {
-    result = Run(owner, command);
-  }
-  SetArcStatus(result);
-  if (result.Succeeded()) browser::RefreshArchiveList(archive, false);
+  if (!command || command->archiver != Archiver::Zip) return Outcome(Run(ui.Owner(), command));
+  // The writing library takes the listed names relative to the current folder.
+  wchar_t saved[MAX_PATH] = {};
+  const DWORD got = GetCurrentDirectoryW(MAX_PATH, saved);
+  SetCurrentDirectoryW(in.arcFolder.c_str());
+  const RunResult result = Run(ui.Owner(), command);
+  if (got && got < MAX_PATH) SetCurrentDirectoryW(saved);
+  return Outcome(result);
 }
 
 }  // namespace operations

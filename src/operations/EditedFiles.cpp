@@ -5,11 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "browser/BrowserViews.h"
-#include "browser/EntryList.h"
-#include "browser/MenuStatus.h"
-#include "browser/StatusBarText.h"
-#include "browser/TreeListUpkeep.h"
 #include "core/ArcType.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -18,7 +13,6 @@
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "operations/EditCommands.h"
-#include "winui/MsgBox.h"
 
 namespace operations {
 
@@ -28,9 +22,6 @@ const wchar_t kEditedFileNotUpdated[] = L"書庫を更新できませんでし�
 const wchar_t kEditKeptAt[] = L"編集したファイルは次の場所に保存しました";
 
 namespace {
-
-constexpr int kFolderColumn = 7;  // "場所" of the entry list
-constexpr size_t kKeyDigits = 4;  // an archive node's key: four digits, then the archive's path
 
 // The archives entries were opened from, in the order they were first opened: archive i's copies lie in
 // the work folder's folder "Open" i+1.
@@ -95,38 +86,12 @@ bool IsFolder(const std::wstring& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// The archive the window shows: the path in the selected node's key; "" at the root.
-std::wstring ShownArchive() {
-  browser::BrowserViews* views = browser::Views();
-  if (!views) return core::PrivateState.ArcFileName();
-  const std::wstring key = views->tvTreeView.SelectedKey();
-  return key == browser::kRootNodeKey || key.size() <= kKeyDigits ? L"" : key.substr(kKeyDigits);
-}
-
 // Whether the list of the archive shown holds the entry.
-bool Listed(const EditOrigin& origin) {
-  const browser::EntryList& entries = browser::Entries();
+bool Listed(const EditOrigin& origin, const std::vector<SelectedEntry>& listed) {
   const std::wstring folder = LocalFolder(origin.folder);
-  for (int i = 0; i < entries.Count(); ++i) {
-    if (core::EqualsNoCase(std::wstring(entries.CellText(i, 0)), origin.name) &&
-        core::EqualsNoCase(LocalFolder(std::wstring(entries.CellText(i, kFolderColumn))), folder))
-      return true;
-  }
-  return false;
-}
-
-// Putting an archive back into the list lists it there: the archive the window showed before, or none,
-// is shown again so that the list and the commands act on what the tree selects.
-void ShowAgain(const std::wstring& shown, const std::wstring& current) {
-  if (!shown.empty()) {
-    browser::RefreshArchiveList(shown, false);
-    browser::SetStatusBarText();
-    return;
-  }
-  browser::Entries().Clear();
-  core::PrivateState.SetArcFileName(current);
-  browser::SetMenuStatus(L"");
-  if (browser::BrowserViews* views = browser::Views()) views->sbStatusBar.SetPanelText(1, L"");
+  return std::any_of(listed.begin(), listed.end(), [&](const SelectedEntry& entry) {
+    return core::EqualsNoCase(entry.name, origin.name) && core::EqualsNoCase(LocalFolder(entry.folder), folder);
+  });
 }
 
 // `name` in `folder`, or the first of "stem (2).ext", "stem (3).ext"... that nothing takes.
@@ -150,20 +115,22 @@ std::wstring KeepEdit(const std::wstring& copy, const EditOrigin& origin) {
   return CopyFileW(copy.c_str(), kept.c_str(), TRUE) ? kept : copy;
 }
 
-bool NotPutBack(HWND owner, const std::wstring& reason, UINT icon, const std::wstring& copy, const EditOrigin& origin) {
+bool NotPutBack(core::OperationUi& ui, const std::wstring& reason, UINT icon, const std::wstring& copy,
+                const EditOrigin& origin) {
   const std::wstring kept = KeepEdit(copy, origin);
-  winui::MsgBox(reason + L"\r\n" + kEditKeptAt + L"\r\n\"" + kept + L"\"", MB_OK | icon, core::kProgramTitle, owner);
+  ui.Ask(reason + L"\r\n" + kEditKeptAt + L"\r\n\"" + kept + L"\"", MB_OK | icon);
   return false;
 }
 
 // Runs the update of `origin`'s archive with the copy listed under its path below the archive's folder.
-bool RunUpdate(HWND owner, const std::wstring& type, const EditOrigin& origin) {
+bool RunUpdate(core::OperationUi& ui, const std::wstring& type, const EditOrigin& origin) {
   // The names are listed relative to that folder whatever path option the user compresses with: with no
   // paths or whole paths the entry would not come back under its own path.
   const core::PathMode relative = core::PathMode::Relative;
   if (!MakePackFileList(origin.base + L'\0' + origin.relative, type, false, relative)) return false;
-  UpdateArcFiles(owner, origin.archive, relative);
-  return core::PrivateState.ArcStatus();
+  const EditRequest update{origin.archive, L"", core::PrivateState.SelectArcFileName(),
+                           core::PrivateState.ArcFolderName()};
+  return UpdateArcFiles(ui, update, relative).ok;
 }
 
 }  // namespace
@@ -228,24 +195,22 @@ bool WatchEditedFile(const std::wstring& path) {
   return files.size() > 1;
 }
 
-bool UpdateEditedFile(HWND owner, const std::wstring& path) {
+JobResult UpdateEditedFile(core::OperationUi& ui, const EditBackRequest& request) {
+  const std::wstring& path = request.copy;
   const std::optional<EditOrigin> origin = CopyOrigin(path);
-  if (!origin) return false;
+  if (!origin) return {};
   const std::wstring type = core::GetArcTypeByExt(origin->archive);
-  if (!Updatable(type)) return NotPutBack(owner, kCannotUpdateType, MB_ICONEXCLAMATION, path, *origin);
+  if (!Updatable(type)) return {NotPutBack(ui, kCannotUpdateType, MB_ICONEXCLAMATION, path, *origin)};
   if (UpdateDropsFolders(type) && !LocalFolder(origin->folder).empty())
-    return NotPutBack(owner, kCannotUpdateInFolder, MB_ICONEXCLAMATION, path, *origin);
-  const std::wstring shown = ShownArchive();
-  const bool isShown = core::EqualsNoCase(shown, origin->archive);
+    return {NotPutBack(ui, kCannotUpdateInFolder, MB_ICONEXCLAMATION, path, *origin)};
+  const bool isShown = core::EqualsNoCase(request.shown, origin->archive);
   // An archive deleted or moved meanwhile is not made anew from the one entry, and an entry deleted from
   // the archive shown is not brought back behind the user's back.
-  if (!core::NormalFileExists(origin->archive) || (isShown && !Listed(*origin)))
-    return NotPutBack(owner, kEditedFileNotUpdated, MB_ICONSTOP, path, *origin);
-  const std::wstring current = core::PrivateState.ArcFileName();
-  const bool updated = RunUpdate(owner, type, *origin);
-  if (!isShown) ShowAgain(shown, current);
-  if (updated) return true;
-  return NotPutBack(owner, kEditedFileNotUpdated, MB_ICONSTOP, path, *origin);
+  if (!core::NormalFileExists(origin->archive) || (isShown && !Listed(*origin, request.listed)))
+    return {NotPutBack(ui, kEditedFileNotUpdated, MB_ICONSTOP, path, *origin)};
+  JobResult result{RunUpdate(ui, type, *origin), {origin->archive}};
+  if (!result.ok) NotPutBack(ui, kEditedFileNotUpdated, MB_ICONSTOP, path, *origin);
+  return result;
 }
 
 }  // namespace operations

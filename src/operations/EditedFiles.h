@@ -7,7 +7,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "core/OperationUi.h"
+#include "operations/JobResult.h"
 #include "operations/ListFiles.h"
 
 namespace operations {
@@ -44,14 +47,22 @@ std::optional<int64_t> WatchTimeValue(const std::wstring& text);
 // its entry. True when the watch holds at least one file afterwards.
 bool WatchEditedFile(const std::wstring& path);
 
-// Puts the edited copy `path` back into the archive it came from, under the entry's own folder and name,
-// and lists the archive again; when the window shows another archive (or none), that view is shown again
-// afterwards. True only when the archiver reported success. When the edit cannot go back (a type that
-// cannot update entries, a folder the type's update cannot keep, the archive gone, the entry no longer in
-// the shown archive, a failing archiver), the archive is left as it was and the edit is kept: copied beside
-// the archive under a name not taken (or left in the work folder when that folder cannot take it), and the
-// message names where. A file that was not opened from an archive does nothing.
-bool UpdateEditedFile(HWND owner, const std::wstring& path);
+// What putting an edit back is told of the window.
+struct EditBackRequest {
+  std::wstring copy;                  // the edited copy
+  std::wstring shown;                 // the archive the window shows; "" for none
+  std::vector<SelectedEntry> listed;  // the entries the window's list shows (name and folder column)
+};
+
+// Puts the edited copy back into the archive it came from, under the entry's own folder and name. `ok`
+// only when the archiver reported success; once the update was tried, `made` is that archive, which the
+// caller lists again (showing its own view again afterwards when it showed another archive or none). When
+// the edit cannot go back (a type that cannot update entries, a folder the type's update cannot keep, the
+// archive gone, the entry no longer in the shown archive, a failing archiver), the archive is left as it
+// was and the edit is kept: copied beside the archive under a name not taken (or left in the work folder
+// when that folder cannot take it), and the message, asked through `ui`, names where. A file that was not
+// opened from an archive does nothing.
+JobResult UpdateEditedFile(core::OperationUi& ui, const EditBackRequest& request);
 
 extern const wchar_t kCannotUpdateType[];
 extern const wchar_t kCannotUpdateInFolder[];

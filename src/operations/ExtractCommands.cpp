@@ -7,7 +7,6 @@
 #include "core/SettingValues.h"
 #include "core/Text.h"
 #include "core/modPath.h"
-#include "core/modTolvenar.h"
 
 namespace operations {
 namespace {
@@ -103,13 +102,10 @@ std::optional<ExtractCommand> QuickExtractCommand(const core::SettingsStore& set
                  request.args.names);
 }
 
-void RunExtractCommand(HWND owner, const std::optional<ExtractCommand>& command) {
-  if (!command) {
-    core::PrivateState.SetArcStatus(true);
-    return;
-  }
-  archiver::ExecArcCommand(owner, command->type, command->switches, command->archive, command->destination,
-                           command->names);
+JobResult RunExtractCommand(core::OperationUi& ui, const std::optional<ExtractCommand>& command) {
+  if (!command) return {true};
+  return {archiver::ExecArcCommand(ui.Owner(), command->type, command->switches, command->archive, command->destination,
+                                   command->names) == 0};
 }
 
 }  // namespace operations

@@ -2,13 +2,13 @@
 // Extraction command lines. The builders are pure functions of Settings and a request: the switches come
 // from the type's extraction rules in the catalogue (core/ArcCatalogue.h), names, archive and destination
 // from the request, which MakeUnPackArgs (operations/UnPackArgs.h) prepares. The command runs through the
-// dispatcher of extraction-style commands (archiver/ExecArcCommand.h), which sets PrivateState.ArcStatus.
-#include <windows.h>
-
+// dispatcher of extraction-style commands (archiver/ExecArcCommand.h).
 #include <optional>
 #include <string>
 
+#include "core/OperationUi.h"
 #include "core/Settings.h"
+#include "operations/JobResult.h"
 
 namespace operations {
 
@@ -64,8 +64,8 @@ std::optional<ExtractCommand> DialogExtractCommand(const core::SettingsStore& se
 std::optional<ExtractCommand> QuickExtractCommand(const core::SettingsStore& settings,
                                                   const QuickExtractRequest& request);
 
-// Runs the command through the dispatcher: PrivateState.ArcStatus = the archiver returned 0. No command
-// runs nothing and counts as done.
-void RunExtractCommand(HWND owner, const std::optional<ExtractCommand>& command);
+// Runs the command through the dispatcher, its archiver's windows owned by ui.Owner(): ok when the
+// archiver returned 0. No command runs nothing and counts as done.
+JobResult RunExtractCommand(core::OperationUi& ui, const std::optional<ExtractCommand>& command);
 
 }  // namespace operations

@@ -2,15 +2,12 @@
 
 #include <windows.h>
 
-#include "browser/EntryList.h"
 #include "core/ArcCatalogue.h"
-#include "core/ArcType.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
-#include "winui/MsgBox.h"
 
 namespace operations {
 
@@ -251,36 +248,22 @@ std::vector<std::wstring> ReadListItems(const std::wstring& path) {
   return items;
 }
 
-bool MakeSelectFileList() {
-  const browser::EntryList& list = browser::Entries();
-  std::vector<SelectedEntry> entries;
-  for (int index : list.Selected()) {
-    const auto& row = list.Row(index);
-    entries.push_back({std::wstring(row.Name()), std::wstring(row.Cell(7))});
-  }
-  return MakeSelectFileList(core::GetArcTypeByExt(core::PrivateState.ArcFileName()), entries);
-}
-
-bool MakeSelectFileList(const std::wstring& type, const std::vector<SelectedEntry>& entries) {
+std::optional<std::wstring> MakeSelectFileList(core::OperationUi& ui, const std::wstring& type,
+                                               const std::vector<SelectedEntry>& entries) {
   const DWORD attributes = GetFileAttributesW(core::Settings.WorkFolder.c_str());
   if (core::Settings.WorkFolder.empty() || attributes == INVALID_FILE_ATTRIBUTES ||
       !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-    winui::MsgBox(kWorkFolderMissing, MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle);
-    return false;
+    ui.Ask(kWorkFolderMissing, MB_OK | MB_ICONEXCLAMATION);
+    return std::nullopt;
   }
-  core::PrivateState.SetSelectArcFileName(L"");
-  if (entries.empty()) return false;
+  if (entries.empty()) return std::nullopt;
   const core::ArcTypeRow* row = core::FindArcType(type);
-  if (row && row->commandShape == core::CommandShape::Ish) {
-    core::PrivateState.SetSelectArcFileName(IshSelectArgument(entries));
-    return true;
-  }
+  if (row && row->commandShape == core::CommandShape::Ish) return IshSelectArgument(entries);
   CreateWorkFolder();
   const std::wstring path = ListFilePath();
   WriteListFile(path, SelectListLines(type, entries));
   const wchar_t mark = row ? row->listFile.selectMark : L'@';
-  core::PrivateState.SetSelectArcFileName(std::wstring(1, mark) + path);
-  return true;
+  return std::wstring(1, mark) + path;
 }
 
 bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, bool folderSource) {

@@ -1,12 +1,15 @@
 #pragma once
 // List files: the names an archiver command works on, one per line in code page 932 with CR LF, in this
 // run's list file inside the work folder, handed over as "@" (or "!") and the file's path. The line forms
-// are pure functions of the type's catalogue row and the settings; the writers put the result on disk and
-// into PrivateState (SelectArcFileName, ArcFolderName), where the command builders read it.
+// are pure functions of the type's catalogue row and the settings; the writers put the result on disk. A
+// selection's list reference is handed back to the caller; a pack list's goes into PrivateState
+// (SelectArcFileName, ArcFolderName), where the command builders read it.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/OperationUi.h"
 #include "core/SettingValues.h"
 
 namespace operations {
@@ -50,13 +53,11 @@ bool WriteListFile(const std::wstring& path, const std::vector<std::wstring>& li
 // name. Empty when the file cannot be read.
 std::vector<std::wstring> ReadListItems(const std::wstring& path);
 
-// The list of the entries selected in the main window's list, for the archive PrivateState.ArcFileName.
-// SelectArcFileName becomes "" first, then "@" and the list's path ("!" for ARJ) or the ISH inline form.
-// False when nothing is selected, or when the folder Settings.WorkFolder is missing (reported, and nothing
-// changes).
-bool MakeSelectFileList();
-// The same for entries given by the caller.
-bool MakeSelectFileList(const std::wstring& type, const std::vector<SelectedEntry>& entries);
+// The list of `entries` of an archive of `type`: its list reference, "@" and the list's path ("!" for
+// ARJ), or the ISH inline form. nullopt when there is no entry, or when the folder Settings.WorkFolder is
+// missing (told through `ui`, and nothing is written).
+std::optional<std::wstring> MakeSelectFileList(core::OperationUi& ui, const std::wstring& type,
+                                               const std::vector<SelectedEntry>& entries);
 
 // The list of files to pack (see PackListLines) for an archive of `type`, with the path handling the user
 // compresses with (Settings.COM_Folder). SelectArcFileName becomes "@" and the list's path, ArcFolderName

@@ -12,7 +12,6 @@
 #include "core/modTolvenar.h"
 #include "operations/CreateArchive.h"
 #include "operations/EditedFiles.h"
-#include "winui/MsgBox.h"
 
 namespace operations {
 
@@ -102,20 +101,19 @@ void MakeFolders(const std::wstring& folder) {
   CreateDirectoryW(path.c_str(), nullptr);
 }
 
-// Extracts the entry into its own place in the work folder (MemberCopyPath); the extracted file's path, ""
-// when the extraction did not produce it. Whatever an earlier opening left there under the same names goes
-// first, so an old copy is never taken for the new one.
-std::wstring ExtractMember(HWND owner, const std::wstring& type, const SelectedEntry& entry) {
-  const std::wstring archive = core::PrivateState.ArcFileName();
-  const std::wstring copy = MemberCopyPath(archive, entry);
+// Extracts the entry into its own place in the work folder (MemberCopyPath): `ok` is the archiver's
+// report, `made` the extracted file's path when the extraction produced it. Whatever an earlier opening
+// left there under the same names goes first, so an old copy is never taken for the new one.
+JobResult ExtractMember(core::OperationUi& ui, const std::wstring& type, const MemberRequest& request) {
+  const std::wstring& archive = request.archive;
+  const std::wstring copy = MemberCopyPath(archive, request.entry);
   const std::wstring folder = core::AddBackslash(core::GetFolderPart(copy));
-  std::optional<MemberExtraction> command = MemberExtractCommand(type, entry, archive, folder);
-  if (!command) return L"";
+  std::optional<MemberExtraction> command = MemberExtractCommand(type, request.entry, archive, folder);
+  if (!command) return {};
   for (const std::wstring& text : {archive, command->names}) {
     if (core::ToCp932Exact(text)) continue;
-    winui::MsgBox(std::wstring(kUnwritableName) + L"\r\n\"" + text + L"\"", MB_OK | MB_ICONEXCLAMATION,
-                  core::kProgramTitle, owner);
-    return L"";
+    ui.Ask(std::wstring(kUnwritableName) + L"\r\n\"" + text + L"\"", MB_OK | MB_ICONEXCLAMATION);
+    return {};
   }
   MakeFolders(folder);
   for (const std::wstring& file : command->files) {
@@ -123,13 +121,15 @@ std::wstring ExtractMember(HWND owner, const std::wstring& type, const SelectedE
     SetFileAttributesW(old.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(old.c_str());
   }
-  archiver::ExecArcCommand(owner, type, command->switches, command->archive, command->destination, command->names);
-  return core::NormalFileExists(copy) ? copy : L"";
+  JobResult result{archiver::ExecArcCommand(ui.Owner(), type, command->switches, command->archive, command->destination,
+                                            command->names) == 0};
+  if (core::NormalFileExists(copy)) result.made = {copy};
+  return result;
 }
 
 // Opens the extracted file as its kind asks: programs run, archives open in a second instance, the rest
 // with their associated program.
-void OpenByKind(HWND owner, const std::wstring& path, MemberLauncher& launcher) {
+void OpenByKind(core::OperationUi& ui, const std::wstring& path, MemberLauncher& launcher) {
   const std::wstring ext = core::UCase(core::GetExtension(core::GetFileNamePart(path), false));
   if (Among(ext, kArchiveExtensions)) {
     launcher.StartSecondInstance(path);
@@ -140,43 +140,42 @@ void OpenByKind(HWND owner, const std::wstring& path, MemberLauncher& launcher) 
     return;
   }
   if (launcher.ExecuteFile(path, 1, L"") > 31) return;
-  if (winui::MsgBox(kNoAssociatedProgram, MB_OKCANCEL | MB_ICONEXCLAMATION, core::kProgramTitle, owner) == IDOK)
-    launcher.ExecuteFile(path, 0, L"");
+  if (ui.Ask(kNoAssociatedProgram, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK) launcher.ExecuteFile(path, 0, L"");
 }
 
 }  // namespace
 
-std::wstring OpenArcMember(HWND owner, const SelectedEntry& entry, MemberMode mode, const std::wstring& program,
-                           MemberLauncher& launcher) {
-  const std::wstring type = core::GetArcTypeByExt(core::PrivateState.ArcFileName());
+JobResult OpenArcMember(core::OperationUi& ui, const MemberRequest& request, MemberLauncher& launcher) {
+  const std::wstring type = core::GetArcTypeByExt(request.archive);
+  JobResult extracted;
   auto extract = [&] {
     core::PrivateState.SetEturanMode(true);
-    std::wstring path = ExtractMember(owner, type, entry);
+    extracted = ExtractMember(ui, type, request);
     core::PrivateState.SetEturanMode(false);
-    return path;
+    return extracted.made.empty() ? std::wstring() : extracted.made.front();
   };
-  if (mode == MemberMode::Expand) {
-    launcher.ExpandEntry(entry.name, extract);
-    return L"";
+  if (request.mode == MemberMode::Expand) {
+    launcher.ExpandEntry(request.entry.name, extract);
+    return {extracted.ok};
   }
   const std::wstring path = extract();
-  if (path.empty()) return L"";
-  switch (mode) {
+  if (path.empty()) return {extracted.ok};
+  switch (request.mode) {
     case MemberMode::ExtractOnly:
-      return path;
+      return extracted;
     case MemberMode::OpenWith:
-      if (program.empty())
+      if (request.program.empty())
         launcher.ExecuteFile(path, 9, L"");
       else
-        launcher.ExecuteFile(path, 2, program);
+        launcher.ExecuteFile(path, 2, request.program);
       break;
     case MemberMode::Open:
-      OpenByKind(owner, path, launcher);
+      OpenByKind(ui, path, launcher);
       break;
     case MemberMode::Expand:
       break;
   }
-  return L"";
+  return {extracted.ok};
 }
 
 }  // namespace operations

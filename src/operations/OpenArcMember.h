@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "core/OperationUi.h"
+#include "operations/JobResult.h"
 #include "operations/ListFiles.h"
 
 namespace operations {
@@ -55,13 +57,20 @@ enum class MemberMode { Open, OpenWith, Expand, ExtractOnly };
 // The mode of OpenArcMember's two flags.
 MemberMode MemberModeOf(bool extractOnly, bool useProgram);
 
-// Extracts the entry `entry` of PrivateState.ArcFileName and opens it by `mode` (OpenWith with `program`,
-// or the editor when it is ""). Returns the extracted file's path in ExtractOnly mode, "" otherwise. A copy
-// left in the work folder by an earlier opening is removed first, and an extraction that did not produce
-// the file opens nothing and returns "". A name no archiver can be given (code page 932) is refused with a
-// message naming it before anything runs.
-std::wstring OpenArcMember(HWND owner, const SelectedEntry& entry, MemberMode mode, const std::wstring& program,
-                           MemberLauncher& launcher);
+// What opening one entry works on.
+struct MemberRequest {
+  std::wstring archive;  // the archive's path, plain
+  SelectedEntry entry;
+  MemberMode mode = MemberMode::Open;
+  std::wstring program;  // OpenWith: the program, "" for the editor
+};
+
+// Extracts the request's entry and opens it by its mode; questions go through `ui`, which owns the
+// archiver's windows. `ok` follows the archiver's report of the one-entry extraction (not ok when none
+// ran); in ExtractOnly mode `made` holds the extracted file's path. A copy left in the work folder by an
+// earlier opening is removed first, and an extraction that did not produce the file opens nothing. A name
+// no archiver can be given (code page 932) is refused with a message naming it before anything runs.
+JobResult OpenArcMember(core::OperationUi& ui, const MemberRequest& request, MemberLauncher& launcher);
 
 // The message offering the editor for a program that did not start.
 extern const wchar_t kNoAssociatedProgram[];

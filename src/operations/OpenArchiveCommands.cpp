@@ -14,10 +14,10 @@ std::optional<ArchiverCommand> ListCommand(const core::SettingsStore&, const Lis
                          list.call.flag};
 }
 
-void ShowArcList(HWND owner, const ListRequest& request) {
+JobResult ShowArcList(core::OperationUi& ui, const ListRequest& request) {
   std::optional<ForcedOutput> forced;
   if (request.forceOutput) forced.emplace();
-  SetArcStatus(Run(owner, ListCommand(core::Settings, request)));
+  return {Run(ui.Owner(), ListCommand(core::Settings, request)).Succeeded()};
 }
 
 ForcedOutput::ForcedOutput()

@@ -10,6 +10,7 @@
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
+#include "core/OperationUi.h"
 #include "core/modTolvenar.h"
 #include "operations/CreateArchive.h"
 #include "operations/EditCommands.h"
@@ -64,7 +65,12 @@ void SelectPackFiles(HWND owner, const std::wstring& arcType, bool addToArchive,
       return;
     }
     MakePackFileList(list, arcType, false);
-    AddArcFiles(owner, arcType);
+    core::WindowOperationUi ui(owner);
+    const std::wstring archive = core::PrivateState.ArcFileName();
+    const JobResult added =
+        AddArcFiles(ui, {archive, arcType, core::PrivateState.SelectArcFileName(), core::PrivateState.ArcFolderName()});
+    if (added.ok) browser::RefreshArchiveList(archive, false);
+    Settle(added);
   } else {
     CreateRequest create;
     create.type = arcType;

@@ -136,7 +136,7 @@ void MakeSfxArchive(HWND owner, std::wstring& destination, bool plain) {
   const RunResult result = Run(owner, SfxCommand(core::Settings, type, archive, given, plain, true));
   if (!plain && type == L"ZIP" && result.Succeeded()) RemoveSelectedArchiveNode();
   if (!plain && type == L"ACE") ShowNoArchive();
-  SetArcStatus(result);
+  core::PrivateState.SetArcStatus(result.Succeeded());
 }
 
 std::wstring SfxProgramName(const std::wstring& archive) {

@@ -6,7 +6,6 @@
 
 #include "operations/UnPackArgs.h"
 #include "core/ArcType.h"
-#include "core/MainWindowLink.h"
 #include "core/OpenCommand.h"
 #include "core/Seams.h"
 #include "core/SettingValues.h"
@@ -18,7 +17,6 @@
 #include "core/modTolvenar.h"
 #include "operations/ExtractCommands.h"
 #include "operations/ListFiles.h"
-#include "winui/MsgBox.h"
 
 namespace operations {
 namespace {
@@ -38,27 +36,28 @@ std::wstring OpeningProgram(const std::wstring& file) {
 
 // Opens the file with the program of its type (`run` False) or runs it (`run` True), in the program's
 // folder, as the main window opens every file it hands to another program.
-void StartFile(const std::wstring& file, bool run) {
+void StartFile(core::OperationUi& ui, const std::wstring& file, bool run) {
   if (run)
     core::Processes().Execute(GetDesktopWindow(), L"open", file, L"", core::ProgramFolder(), SW_SHOWNORMAL);
   else
     core::Processes().Execute(GetDesktopWindow(), L"open", OpeningProgram(file), core::QuotePath(file),
                               core::ProgramFolder(), SW_SHOWNORMAL);
-  core::DoEvents();
+  ui.Pump();
 }
 
 // What follows a successful extraction into `folder`: Explorer, then the after-extraction action.
-void AfterUnPack(const std::wstring& folder, bool openExplorer) {
-  if (!core::PrivateState.ArcStatus()) return;
+void AfterUnPack(core::OperationUi& ui, const JobResult& result, bool openExplorer) {
+  if (!result.ok || result.made.empty()) return;
+  const std::wstring& folder = result.made.front();
   if (openExplorer && core::IsOn(core::Settings.UnPackExp)) core::OpenExplorer(folder, false);
   if (core::Settings.UnPackToRun.empty() || core::Settings.UnPackToRun[0] != L'2')
-    RunAfterUnPack(folder, core::Settings.UnPackToRun);
+    RunAfterUnPack(ui, folder, core::Settings.UnPackToRun);
 }
 
 // Empties the folder "Drag" beside the list file of the selection, or makes it. Nothing happens without a
 // list file: the folder would otherwise be one at the root of the current drive.
-void PrepareListDragFolder() {
-  const std::wstring parent = core::GetFolderPart(SelectionListFile(core::PrivateState.SelectArcFileName()));
+void PrepareListDragFolder(const std::wstring& selection) {
+  const std::wstring parent = core::GetFolderPart(SelectionListFile(selection));
   if (parent.empty()) return;
   const std::wstring drag = parent + L"\\Drag";
   const DWORD attributes = GetFileAttributesW(drag.c_str());
@@ -70,49 +69,52 @@ void PrepareListDragFolder() {
 
 using CommandFor = std::function<std::optional<ExtractCommand>(const std::wstring& type, const UnPackArgs& args)>;
 
-// One extraction of PrivateState.ArcFileName into `destination` with the command `command` gives: the
-// arguments (which make the destination's folders) and the run. A failure takes away the folders the run
-// made and is told, naming the archive. nullopt when nothing ran: no known type, which is told as a failure,
-// or a name no archiver can be given, which MakeUnPackArgs has told.
-std::optional<UnPackArgs> Extract(HWND owner, const std::wstring& destination, bool direct, const CommandFor& command) {
-  const std::wstring archive = core::PrivateState.ArcFileName();
+// One extraction of the request's archive with the command `command` gives: the arguments (which make the
+// destination's folders) and the run. A failure takes away the folders the run made and is told, naming
+// the archive. Nothing runs for no known type, which is told as a failure, or for a name no archiver can be
+// given, which MakeUnPackArgs has told. On success `made` is the destination folder.
+JobResult Extract(core::OperationUi& ui, const UnPackRequest& request, const CommandFor& command) {
+  const std::wstring& archive = request.archive;
   const std::wstring type = core::GetArcTypeByExt(archive);
-  core::PrivateState.SetArcStatus(false);
   if (type.empty()) {
-    TellNotExtracted(owner, archive);
-    return std::nullopt;
+    TellNotExtracted(ui, archive);
+    return {};
   }
-  const NewFolders made(PlanUnPackDestination(core::Settings, archive, core::PrivateState.SelectArcFileName(),
-                                              destination, direct, core::PrivateState.IconDrop())
+  const NewFolders made(PlanUnPackDestination(core::Settings, archive, request.selection, request.destination,
+                                              request.direct, core::PrivateState.IconDrop())
                             .folder);
-  std::optional<UnPackArgs> args = MakeUnPackArgs(type, archive, destination, direct);
-  if (!args) return std::nullopt;
-  RunExtractCommand(owner, command(type, *args));
-  if (core::PrivateState.ArcStatus()) return args;
-  TellNotExtracted(owner, archive);
+  std::optional<UnPackArgs> args =
+      MakeUnPackArgs(ui, type, archive, request.selection, request.destination, request.direct);
+  if (!args) return {};
+  JobResult result = RunExtractCommand(ui, command(type, *args));
+  if (result.ok) {
+    result.made = {args->folder};
+    return result;
+  }
+  TellNotExtracted(ui, archive);
   made.Remove();
-  return std::nullopt;
+  return result;
 }
 
 }  // namespace
 
-void ExecUnpackFromDialog(HWND owner, const std::wstring& destination, bool allVolumes) {
-  const std::optional<UnPackArgs> args =
-      Extract(owner, destination, true, [allVolumes](const std::wstring& type, const UnPackArgs& prepared) {
-        return DialogExtractCommand(core::Settings, {type, prepared, allVolumes});
-      });
-  if (args) AfterUnPack(args->folder, true);
+JobResult ExecUnpackFromDialog(core::OperationUi& ui, const UnPackRequest& request) {
+  UnPackRequest dialog = request;
+  dialog.direct = true;
+  const JobResult result = Extract(ui, dialog, [&request](const std::wstring& type, const UnPackArgs& prepared) {
+    return DialogExtractCommand(core::Settings, {type, prepared, request.allVolumes});
+  });
+  AfterUnPack(ui, result, true);
+  return result;
 }
 
-void ExecQuickUnpack(HWND owner, bool direct, const std::wstring& destination, bool flat) {
-  const std::optional<UnPackArgs> args =
-      Extract(owner, destination, direct, [direct, flat](const std::wstring& type, const UnPackArgs& prepared) {
-        return QuickExtractCommand(core::Settings, {type, prepared, direct, flat});
-      });
-  if (args) core::PrivateState.SetArcFolderName(args->folder);
+JobResult ExecQuickUnpack(core::OperationUi& ui, const UnPackRequest& request) {
+  return Extract(ui, request, [&request](const std::wstring& type, const UnPackArgs& prepared) {
+    return QuickExtractCommand(core::Settings, {type, prepared, request.direct, request.flat});
+  });
 }
 
-void RunAfterUnPack(const std::wstring& folder, const std::wstring& mode) {
+void RunAfterUnPack(core::OperationUi& ui, const std::wstring& folder, const std::wstring& mode) {
   const wchar_t first = mode.empty() ? L'\0' : mode[0];
   const bool run = first == L'0';
   if (!run && first != L'1') return;
@@ -130,35 +132,32 @@ void RunAfterUnPack(const std::wstring& folder, const std::wstring& mode) {
   if (run && mode.size() > 1 && mode[1] == L'1') {
     const std::wstring question = L"\"" + core::GetFolderPart(found) + L"\" に解凍した \"" +
                                   core::GetFileNamePart(found) + L"\" を実行します　よろしいですか";
-    if (winui::MsgBox(question, MB_OKCANCEL | MB_ICONQUESTION, core::kProgramTitle, core::MainWindow().Hwnd()) != IDOK)
-      return;
+    if (ui.Ask(question, MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;
   }
-  StartFile(found, run);
+  StartFile(ui, found, run);
 }
 
-void UnPackArchive(HWND owner, const std::wstring& arcPath, bool direct, const std::wstring& dest) {
-  if (core::GetArcTypeByExt(arcPath).empty()) {
-    core::PrivateState.SetArcStatus(false);
-    return;
-  }
-  core::PrivateState.SetArcFileName(arcPath);
-  if (!direct) PrepareListDragFolder();
-  ExecQuickUnpack(owner, direct, dest, false);
-  AfterUnPack(core::PrivateState.ArcFolderName(), direct);
+JobResult UnPackArchive(core::OperationUi& ui, const UnPackRequest& request) {
+  if (core::GetArcTypeByExt(request.archive).empty()) return {};
+  if (!request.direct) PrepareListDragFolder(request.selection);
+  UnPackRequest quick = request;
+  quick.flat = false;
+  const JobResult result = ExecQuickUnpack(ui, quick);
+  AfterUnPack(ui, result, request.direct);
   DeleteListFile();
+  return result;
 }
 
 std::wstring NotExtractedMessage(const std::wstring& archive) {
   return L"次の書庫を解凍できませんでした\r\n\"" + archive + L"\"";
 }
 
-void TellNotExtracted(HWND owner, const std::wstring& archive) {
-  winui::MsgBox(NotExtractedMessage(archive), MB_OK | MB_ICONSTOP, core::kProgramTitle, owner);
+void TellNotExtracted(core::OperationUi& ui, const std::wstring& archive) {
+  ui.Ask(NotExtractedMessage(archive), MB_OK | MB_ICONSTOP);
 }
 
-void TellExtracted(HWND owner) {
-  if (core::IsOn(core::Settings.Message) && core::PrivateState.ArcStatus())
-    winui::MsgBox(L"ファイルを解凍しました", MB_OK | MB_ICONINFORMATION, core::kProgramTitle, owner);
+void TellExtracted(core::OperationUi& ui, bool extracted) {
+  if (core::IsOn(core::Settings.Message) && extracted) ui.Ask(L"ファイルを解凍しました", MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace operations

@@ -5,7 +5,6 @@
 #include <cwctype>
 
 #include "core/ArcCatalogue.h"
-#include "core/MainWindowLink.h"
 #include "core/SettingValues.h"
 #include "core/Text.h"
 #include "core/WorkFolder.h"
@@ -13,7 +12,6 @@
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "operations/ListFiles.h"
-#include "winui/MsgBox.h"
 
 namespace operations {
 namespace {
@@ -194,15 +192,13 @@ std::wstring UnholdableNameMessage(const std::wstring& name) {
   return L"\"" + name + L"\"\r\nこの名前には書庫ライブラリに渡せない文字が含まれているため処理できません";
 }
 
-std::optional<UnPackArgs> MakeUnPackArgs(const std::wstring& type, const std::wstring& arcPath,
-                                         const std::wstring& destGiven, bool direct) {
-  const std::wstring selection = core::PrivateState.SelectArcFileName();
+std::optional<UnPackArgs> MakeUnPackArgs(core::OperationUi& ui, const std::wstring& type, const std::wstring& arcPath,
+                                         const std::wstring& selection, const std::wstring& destGiven, bool direct) {
   const UnPackDestination plan =
       PlanUnPackDestination(core::Settings, arcPath, selection, destGiven, direct, core::PrivateState.IconDrop());
   for (const std::wstring& name : {arcPath, core::RemoveBackslash(plan.folder), SelectionListFile(selection)}) {
     if (Holdable(name)) continue;
-    winui::MsgBox(UnholdableNameMessage(name), MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle,
-                  core::MainWindow().Hwnd());
+    ui.Ask(UnholdableNameMessage(name), MB_OK | MB_ICONEXCLAMATION);
     return std::nullopt;
   }
   for (const std::wstring& folder : plan.make) CreateDirectoryW(folder.c_str(), nullptr);

@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "core/OperationUi.h"
 #include "core/Settings.h"
 #include "operations/ExtractCommands.h"
 
 namespace operations {
 
-// The list file that PrivateState.SelectArcFileName names: the selection without its leading "@" or "!".
+// The list file a selection's list reference names: the selection without its leading "@" or "!".
 std::wstring SelectionListFile(const std::wstring& selection);
 
 // Where an extraction goes, decided before anything is made: the folder (plain, with a trailing "\") and
@@ -22,7 +23,7 @@ struct UnPackDestination {
   bool operator==(const UnPackDestination&) const = default;
 };
 
-// The destination rules. `selection` is PrivateState.SelectArcFileName (its list file's folder is the base
+// The destination rules. `selection` is the selection's list reference (its list file's folder is the base
 // of an extraction that is not direct); `iconDrop` chooses the rules of extraction without the dialog.
 // With iconDrop: the given folder, else the archive's folder (Settings.UnpackDefaultFlag on, or no default
 // folder set), else Settings.UnpackDefault; with Settings.FolderByArc on and no folder given, a folder
@@ -67,10 +68,11 @@ std::wstring FolderNotMadeMessage(const std::wstring& folder);
 std::wstring UnholdableNameMessage(const std::wstring& name);
 
 // MakeUnPackArgs: the arguments for extracting `arcPath` (of type `type`) into `destGiven` ("" for the
-// default) with the entries named by PrivateState.SelectArcFileName. Makes the destination folders the
-// rules name. When the archive, the destination or the list file has a name code page 932 cannot hold,
-// nothing is made: the message names it and the result is nullopt.
-std::optional<UnPackArgs> MakeUnPackArgs(const std::wstring& type, const std::wstring& arcPath,
-                                         const std::wstring& destGiven, bool direct);
+// default) with the entries `selection` names (the list reference MakeSelectFileList gives, "" for the
+// whole archive). Makes the destination folders the rules name. When the archive, the destination or the
+// list file has a name code page 932 cannot hold, nothing is made: the message, asked through `ui`, names
+// it and the result is nullopt.
+std::optional<UnPackArgs> MakeUnPackArgs(core::OperationUi& ui, const std::wstring& type, const std::wstring& arcPath,
+                                         const std::wstring& selection, const std::wstring& destGiven, bool direct);
 
 }  // namespace operations

@@ -91,7 +91,7 @@ class RealMaker : public TemplateArchiveMaker {
     bool made = operations::WriteListFile(listPath, TemplateListLines(request));
     if (made) {
       const operations::RunResult result = operations::Run(owner, TemplateCommand(request, listPath));
-      operations::SetArcStatus(result);
+      core::PrivateState.SetArcStatus(result.Succeeded());
       made = result.Succeeded();
     }
     if (made && request.sfx && !RowOf(request).makesSfxItself) made = MakeSfx(owner, request);

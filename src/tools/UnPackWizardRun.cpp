@@ -11,7 +11,6 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
-#include "winui/MsgBox.h"
 
 namespace tools {
 
@@ -26,8 +25,9 @@ int RunUnPackWizard(HWND owner, const UnPackWizardChoice& choice) {
   int extracted = 0;
   // A reason is given once, however many archives it stops.
   std::set<std::wstring> told;
+  core::WindowOperationUi ui(owner);
   const auto tell = [&](const std::wstring& text) {
-    if (told.insert(text).second) winui::MsgBox(text, MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle, owner);
+    if (told.insert(text).second) ui.Ask(text, MB_OK | MB_ICONEXCLAMATION);
   };
   for (const std::wstring& row : choice.archives) {
     const std::wstring archive = core::Trim(row);
@@ -48,18 +48,21 @@ int RunUnPackWizard(HWND owner, const UnPackWizardChoice& choice) {
       continue;
     }
     core::PrivateState.SetArcFileName(archive);
-    core::PrivateState.SetSelectArcFileName(L"");
-    operations::ExecQuickUnpack(owner, true, destination, !choice.keepFolders);
-    if (!core::PrivateState.ArcStatus()) {
+    operations::UnPackRequest request;
+    request.archive = archive;
+    request.destination = destination;
+    request.flat = !choice.keepFolders;
+    const operations::JobResult result = operations::Settle(operations::ExecQuickUnpack(ui, request));
+    if (!result.ok) {
       made.Remove();
       continue;
     }
     ++extracted;
     // Where the files went: with Settings.COM_MakeFolder on, a folder named after the archive below the
     // destination.
-    const std::wstring folder = core::PrivateState.ArcFolderName();
+    const std::wstring folder = result.made.front();
     if (choice.explorer) core::OpenExplorer(folder, false);
-    if (!choice.action.empty() && choice.action[0] != L'2') operations::RunAfterUnPack(folder, choice.action);
+    if (!choice.action.empty() && choice.action[0] != L'2') operations::RunAfterUnPack(ui, folder, choice.action);
   }
   core::MainWindow().SetMousePointer(core::kPointerDefault);
   return extracted;

@@ -295,7 +295,7 @@ void frmArchiveDown::CmdOk_Click() {
 
 void frmArchiveDown::CmdCancel_Click() { Unload(); }
 
-bool ExtractThroughDialog(HWND owner) {
+bool ExtractThroughDialog(HWND owner, const std::wstring& selection) {
   ExtractionChoice choice;
   {
     frmArchiveDown form;
@@ -310,8 +310,13 @@ bool ExtractThroughDialog(HWND owner) {
     }
     choice = form.Choice();
   }
-  operations::ExecUnpackFromDialog(owner, choice.destination, choice.allVolumes);
-  return core::PrivateState.ArcStatus();
+  core::WindowOperationUi ui(owner);
+  operations::UnPackRequest request;
+  request.archive = core::PrivateState.ArcFileName();
+  request.selection = selection;
+  request.destination = choice.destination;
+  request.allVolumes = choice.allVolumes;
+  return operations::Settle(operations::ExecUnpackFromDialog(ui, request)).ok;
 }
 
 }  // namespace tools

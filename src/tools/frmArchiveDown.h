@@ -110,11 +110,12 @@ class frmArchiveDown : public winui::Form {
   std::unique_ptr<Pictures> pictures_;
 };
 
-// The extraction through the dialog, as the Edit menu runs it for the archive and selection in
-// PrivateState: the dialog modally, then, after OK, the extraction with its choices (the dialog is closed
-// while the archiver runs) and the after-extraction actions; a failed extraction is told. After Cancel
-// PrivateState.ArcStatus is False, so no completion is reported for an extraction that did not run, and no
-// failure either. Returns PrivateState.ArcStatus.
-bool ExtractThroughDialog(HWND owner);
+// The extraction through the dialog, as the Edit menu runs it for the archive open in the window
+// (PrivateState.ArcFileName) and the entries `selection` names (a list reference, "" for the whole archive):
+// the dialog modally, then, after OK, the extraction with its choices (the dialog is closed while the
+// archiver runs) and the after-extraction actions; a failed extraction is told. The outcome is settled into
+// PrivateState.ArcStatus: after Cancel it is False, so no completion is reported for an extraction that did
+// not run, and no failure either. Returns it.
+bool ExtractThroughDialog(HWND owner, const std::wstring& selection);
 
 }  // namespace tools

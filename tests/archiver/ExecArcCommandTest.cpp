@@ -51,9 +51,8 @@ TEST_F(ExecArcCommandTest, EachTypeRunsItsCommandLineThroughItsWrapper) {
   for (const Row& row : kRows) {
     DeleteFileW((temp_ / L"probe.log").c_str());
     if (row.entry) SetProbe(std::string("OUT_") + row.entry, L"ok\r\n");
-    core::PrivateState.SetArcStatus(false);
-    archiver::ExecArcCommand(nullptr, row.type, L"-x", L"C:\\in\\a.arc", L"C:\\out\\", L"@C:\\w\\l.txt");
-    EXPECT_TRUE(core::PrivateState.ArcStatus()) << core::ToUtf8(row.type);
+    EXPECT_EQ(0, archiver::ExecArcCommand(nullptr, row.type, L"-x", L"C:\\in\\a.arc", L"C:\\out\\", L"@C:\\w\\l.txt"))
+        << core::ToUtf8(row.type);
     std::vector<ProbeCall> calls = Calls();
     ASSERT_EQ(1u, calls.size()) << core::ToUtf8(row.type);
     if (row.entry) {
@@ -122,35 +121,27 @@ TEST_F(ExecArcCommandTest, IshPathsThatKeepABlankAreQuoted) {
 TEST_F(ExecArcCommandTest, ATypeWithoutARowRunsNothingAndCountsAsDone) {
   InstallLibraries({L"unlha32.dll"});
   for (const wchar_t* type : {L"", L"lzh", L"EXE"}) {
-    core::PrivateState.SetArcStatus(false);
-    archiver::ExecArcCommand(nullptr, type, L"-x", L"a.lzh", L"C:\\out\\", L"");
-    EXPECT_TRUE(core::PrivateState.ArcStatus()) << core::ToUtf8(type);
+    EXPECT_EQ(0, archiver::ExecArcCommand(nullptr, type, L"-x", L"a.lzh", L"C:\\out\\", L"")) << core::ToUtf8(type);
   }
   EXPECT_TRUE(Calls().empty());
 }
 
-TEST_F(ExecArcCommandTest, AFailedOrImpossibleRunLeavesTheStatusFalse) {
+TEST_F(ExecArcCommandTest, AFailedOrImpossibleRunGivesAFailingCode) {
   InstallLibraries({L"unlha32.dll"});
   SetProbe("OUT_Unlha", L"CRC error\r\n");
   SetProbe("Unlha", L"32790");
-  core::PrivateState.SetArcStatus(true);
-  archiver::ExecArcCommand(nullptr, L"LZH", L"-x", L"a.lzh", L"C:\\out\\", L"");
-  EXPECT_FALSE(core::PrivateState.ArcStatus());
+  EXPECT_EQ(32790, archiver::ExecArcCommand(nullptr, L"LZH", L"-x", L"a.lzh", L"C:\\out\\", L""));
 
   // No library, no tool: nothing ran, so nothing succeeded.
   for (const wchar_t* type : {L"RAR", L"ARJ", L"ISH", L"ACE", L"JAR", L"GCA"}) {
-    core::PrivateState.SetArcStatus(true);
-    archiver::ExecArcCommand(nullptr, type, L"-x", L"a.arc", L"C:\\out\\", L"");
-    EXPECT_FALSE(core::PrivateState.ArcStatus()) << core::ToUtf8(type);
+    EXPECT_NE(0, archiver::ExecArcCommand(nullptr, type, L"-x", L"a.arc", L"C:\\out\\", L"")) << core::ToUtf8(type);
   }
 
   // A console tool that ran and failed.
   InstallTools({L"ace.exe", L"jar32.exe"});
   SetProbe("EXIT", L"3");
   for (const wchar_t* type : {L"ACE", L"JAR"}) {
-    core::PrivateState.SetArcStatus(true);
-    archiver::ExecArcCommand(nullptr, type, L"-x", L"a.arc", L"C:\\out\\", L"");
-    EXPECT_FALSE(core::PrivateState.ArcStatus()) << core::ToUtf8(type);
+    EXPECT_NE(0, archiver::ExecArcCommand(nullptr, type, L"-x", L"a.arc", L"C:\\out\\", L"")) << core::ToUtf8(type);
   }
 }
 

@@ -62,16 +62,13 @@ TEST_F(StandinTest, MakesTypesAndExtractsARealArchive) {
   EXPECT_EQ(0, archiver::CallUnlha(nullptr, L"a " + lzh + L" " + source + L"\\ 読んで.txt"));
   EXPECT_EQ(L"LZH", archiver::DetectArcType(lzh));
 
-  core::PrivateState.SetArcStatus(false);
-  archiver::ExecArcCommand(nullptr, L"LZH", L"x", lzh, destination + L"\\", L"");
-  EXPECT_TRUE(core::PrivateState.ArcStatus()) << core::ToUtf8(archiver::ArcOutputText);
+  EXPECT_EQ(0, archiver::ExecArcCommand(nullptr, L"LZH", L"x", lzh, destination + L"\\", L""))
+      << core::ToUtf8(archiver::ArcOutputText);
   EXPECT_EQ("first line\r\n", testsupport::ReadFileBytes(destination + L"\\読んで.txt"));
   EXPECT_NE(std::string::npos,
             StandinLog().find("Unlha\tx " + core::ToCp932(lzh) + " " + core::ToCp932(destination) + "\\"));
 
-  core::PrivateState.SetArcStatus(true);
-  archiver::ExecArcCommand(nullptr, L"LZH", L"x", temp_ / L"missing.lzh", destination + L"\\", L"");
-  EXPECT_FALSE(core::PrivateState.ArcStatus());
+  EXPECT_NE(0, archiver::ExecArcCommand(nullptr, L"LZH", L"x", temp_ / L"missing.lzh", destination + L"\\", L""));
 }
 
 // When two libraries accept the same file, the earlier one in the fixed order wins.

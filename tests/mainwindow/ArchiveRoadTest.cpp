@@ -15,6 +15,8 @@
 #include "Standins.h"
 #include "archiver/clsArchive.h"
 #include "archiver/frmView.h"
+#include "mainwindow/EntryCommands.h"
+#include "operations/EditCommands.h"
 #include "operations/PackWorkflow.h"
 #include "core/Settings.h"
 #include "core/modIni.h"
@@ -121,14 +123,17 @@ TEST_F(ArchiveRoad, AnLzhArchiveFromFilesToExtraction) {
 
   // Delete memo.txt, as the entry commands do it.
   SelectOnly(L"memo.txt");
-  ASSERT_TRUE(operations::MakeSelectFileList());
-  operations::DeleteArcFiles(form->Hwnd(), archive);
+  const std::optional<std::wstring> selection = mainwindow::ListSelection(*form);
+  ASSERT_TRUE(selection.has_value());
+  core::WindowOperationUi ui(form->Hwnd());
+  ASSERT_TRUE(operations::Settle(operations::DeleteArcFiles(ui, {archive, L"", *selection})).ok);
   ASSERT_TRUE(core::PrivateState.ArcStatus());
   operations::DeleteListFile();
   Keep(archive, L"2-deleted.lzh");
 
   // Rename 予定表.txt to a name with a blank.
-  operations::RenameArcFile(form->Hwnd(), L"LZH", L"予定表.txt", L"新しい 日程.txt");
+  const operations::EditRequest rename{archive, L"LZH"};
+  ASSERT_TRUE(operations::Settle(operations::RenameArcFile(ui, rename, L"予定表.txt", L"新しい 日程.txt")).ok);
   ASSERT_TRUE(core::PrivateState.ArcStatus());
   Keep(archive, L"3-renamed.lzh");
 

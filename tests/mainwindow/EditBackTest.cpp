@@ -280,7 +280,7 @@ TEST_F(EditBackTest, AJarEntryInAFolderGoesBackWithItsPathWhileTheUserCompresses
   SelectEntry(L"a.txt", L"doc");
   const std::wstring copy = OpenSelectedEntry(*form, operations::MemberMode::ExtractOnly);
   Save(copy);
-  EXPECT_TRUE(operations::UpdateEditedFile(form->Hwnd(), copy));
+  EXPECT_TRUE(PutEditBack(*form, copy));
   archiver::SetToolFolder(L"");
   EXPECT_EQ(core::Settings.COM_Folder, L"0");
   std::vector<std::string> updates;
@@ -317,7 +317,7 @@ TEST_F(EditBackTest, OnlyTheTypesWithAnUpdateCommandTakeEntriesBackAndRarNoneInA
     const std::string before = testsupport::ReadFileBytes(path);
     const std::wstring kept = temp / L"a.txt";
     if (c.refusal) caseBoxes.Expect(KeptMessage(c.refusal, kept));
-    EXPECT_EQ(operations::UpdateEditedFile(form->Hwnd(), copy), c.refusal == nullptr);
+    EXPECT_EQ(PutEditBack(*form, copy), c.refusal == nullptr);
     if (c.refusal) {
       EXPECT_EQ(testsupport::ReadFileBytes(path), before);
       EXPECT_EQ(testsupport::ReadFileBytes(kept), kEdited);
@@ -329,7 +329,7 @@ TEST_F(EditBackTest, OnlyTheTypesWithAnUpdateCommandTakeEntriesBackAndRarNoneInA
   }
   archiver::SetToolFolder(L"");
   // A file that did not come out of an archive goes nowhere, and nothing is said.
-  EXPECT_FALSE(operations::UpdateEditedFile(form->Hwnd(), temp.WriteFile(L"elsewhere.txt", "x")));
+  EXPECT_FALSE(PutEditBack(*form, temp.WriteFile(L"elsewhere.txt", "x")));
   EXPECT_TRUE(boxes.Shown().empty());
 }
 

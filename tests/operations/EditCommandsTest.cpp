@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "SeamFakes.h"
+
 #include <functional>
 
 #include "CreateFixture.h"
@@ -281,9 +283,9 @@ TEST_F(EditJobs, EntriesGoFromARarArchiveWhoseFolderAndNameHaveBlanks) {
                          "RAR", "entry keep.txt\r\ndata keep\r\nend\r\nentry readme.txt\r\ndata x\r\nend\r\n"));
   operations::NewArchiveFolder();  // the work folder the list goes into
   ASSERT_TRUE(operations::WriteListFile(operations::ListFilePath(), {L"readme.txt"}));
-  core::PrivateState.SetSelectArcFileName(L"@" + operations::ListFilePath());
-  operations::DeleteArcFiles(nullptr, archive);
-  EXPECT_TRUE(core::PrivateState.ArcStatus());
+  testsupport::FakeOperationUi ui;
+  EXPECT_TRUE(operations::DeleteArcFiles(ui, {archive, L"", L"@" + operations::ListFilePath()}).ok);
+  EXPECT_TRUE(ui.asked.empty());
   browser::RefreshArchiveList(archive, true);
   EXPECT_EQ(Listed(), std::vector<std::wstring>{L"keep.txt"});
 }

@@ -57,10 +57,11 @@ class ExtractFlowTest : public extracttest::StandinTest {
       play(dialog);
       extracttest::Click(dialog.CmdOk.Hwnd());
     });
-    return tools::ExtractThroughDialog(nullptr);
+    return tools::ExtractThroughDialog(nullptr, L"");
   }
 
   testsupport::ScriptedMsgBox boxes;
+  testsupport::FakeOperationUi ui;
 };
 
 TEST_F(ExtractFlowTest, TheDialogFlowGivesBackEveryFileWithTheTypesLine) {
@@ -90,9 +91,9 @@ TEST_F(ExtractFlowTest, TheQuickFlowGivesBackEveryFileAndLeavesThePlainFolder) {
     ClearLog();
     const std::wstring archive = CopyFixture(type.fixture, type.archiveName);
     const std::wstring dest = temp / (L"速い 解凍\\" + core::GetBaseName(archive));
-    operations::UnPackArchive(nullptr, archive, true, dest);
-    EXPECT_TRUE(core::PrivateState.ArcStatus());
-    EXPECT_EQ(dest + L"\\", core::PrivateState.ArcFolderName());
+    const operations::JobResult result = operations::UnPackArchive(ui, {archive, L"", dest});
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(std::vector<std::wstring>{dest + L"\\"}, result.made);
     EXPECT_EQ(extracttest::SourceTree(), extracttest::FilesBelow(dest));
     const std::wstring line = std::wstring(type.quickSwitches) + L" \"" + archive + L"\" \"" + dest + L"\\\"";
     EXPECT_EQ(std::vector<std::wstring>{line}, Calls(type.entry));
@@ -105,9 +106,9 @@ TEST_F(ExtractFlowTest, CancelIsNoExtractionEvenAfterAnEarlierSuccess) {
   core::PrivateState.SetArcStatus(true);
   toolstest::ModalScript user(
       [](winui::Form& form) { extracttest::Click(static_cast<frmArchiveDown&>(form).CmdCancel.Hwnd()); });
-  EXPECT_FALSE(tools::ExtractThroughDialog(nullptr));
+  EXPECT_FALSE(tools::ExtractThroughDialog(nullptr, L""));
   EXPECT_FALSE(core::PrivateState.ArcStatus());
-  operations::TellExtracted(nullptr);  // no completion message: a box would fail the test
+  operations::TellExtracted(ui, core::PrivateState.ArcStatus());  // no completion message: it would fail the test
   EXPECT_TRUE(Calls(L"Unlha").empty());
 }
 
@@ -149,17 +150,17 @@ TEST_F(ExtractFlowTest, FailuresAreReportedAsFailuresWithNothingOpenedAfterThem)
     boxes.Expect(operations::NotExtractedMessage(c.archive));
     EXPECT_FALSE(ThroughDialog([&](frmArchiveDown& dialog) { dialog.cmbLhaDown.SetText(c.dest); }));
     EXPECT_FALSE(core::PrivateState.ArcStatus());
-    operations::TellExtracted(nullptr);
+    operations::TellExtracted(ui, core::PrivateState.ArcStatus());
     EXPECT_TRUE(boxes.AllShown());
 
-    core::PrivateState.SetArcStatus(true);
     core::PrivateState.SetIconDrop(true);
-    boxes.Expect(operations::NotExtractedMessage(c.archive));
-    operations::UnPackArchive(nullptr, c.archive, true, c.dest);
-    EXPECT_FALSE(core::PrivateState.ArcStatus());
-    operations::TellExtracted(nullptr);
-    ASSERT_TRUE(boxes.AllShown());
-    EXPECT_EQ(UINT(MB_OK | MB_ICONSTOP), boxes.Shown().back().style);
+    ui.Expect(operations::NotExtractedMessage(c.archive));
+    const operations::JobResult quick = operations::UnPackArchive(ui, {c.archive, L"", c.dest});
+    EXPECT_FALSE(quick.ok);
+    EXPECT_TRUE(quick.made.empty());
+    operations::TellExtracted(ui, quick.ok);
+    ASSERT_TRUE(ui.AllAsked());
+    EXPECT_EQ(UINT(MB_OK | MB_ICONSTOP), ui.asked.back().style);
     EXPECT_TRUE(shell.opened.empty());
   }
   // The file in the destination's place is left as it was.
@@ -194,16 +195,21 @@ TEST_F(ExtractFlowTest, AFailedRunTakesAwayTheFoldersItMadeAndNothingElse) {
     core::PrivateState.SetIconDrop(!c.dialog);
     core::Settings.COM_MakeFolder = core::Settings.FolderByArc = c.makeFolder;
     // The run did write: the two entries before the damaged one were there at its end.
-    boxes.onShow = [&](const winui::MsgBoxRequest&) {
-      EXPECT_EQ(extracttest::FilesBelow(c.gone).size(), 2u) << "when the failure is told";
-    };
-    boxes.Expect(operations::NotExtractedMessage(damaged));
-    if (c.dialog)
-      ThroughDialog([&](frmArchiveDown& dialog) { dialog.cmbLhaDown.SetText(c.dest); });
-    else
-      operations::UnPackArchive(nullptr, damaged, true, c.dest);
+    const auto told = [&] { EXPECT_EQ(extracttest::FilesBelow(c.gone).size(), 2u) << "when the failure is told"; };
+    boxes.onShow = [&](const winui::MsgBoxRequest&) { told(); };
+    ui.onAsk = [&](const testsupport::FakeOperationUi::Question&) { told(); };
+    bool extracted = true;
+    if (c.dialog) {
+      boxes.Expect(operations::NotExtractedMessage(damaged));
+      extracted = ThroughDialog([&](frmArchiveDown& dialog) { dialog.cmbLhaDown.SetText(c.dest); });
+      EXPECT_FALSE(core::PrivateState.ArcStatus());
+    } else {
+      ui.Expect(operations::NotExtractedMessage(damaged));
+      extracted = operations::UnPackArchive(ui, {damaged, L"", c.dest}).ok;
+    }
     EXPECT_TRUE(boxes.AllShown());
-    EXPECT_FALSE(core::PrivateState.ArcStatus());
+    EXPECT_TRUE(ui.AllAsked());
+    EXPECT_FALSE(extracted);
     EXPECT_EQ(GetFileAttributesW(c.gone.c_str()), INVALID_FILE_ATTRIBUTES);
   }
   EXPECT_EQ(extracttest::FilesBelow(kept), (std::map<std::wstring, std::string>{{L"mine.txt", "the user's"}}));
@@ -235,13 +241,13 @@ TEST_F(ExtractFlowTest, ARelativeDestinationIsTakenFromTheArchivesFolder) {
 TEST_F(ExtractFlowTest, TheRightPassPhraseExtracts) {
   Configure("[unzip32]\r\nPassword=secret\r\n");
   core::PrivateState.SetIconDrop(true);
-  operations::UnPackArchive(nullptr, CopyFixture(L"extract/secret.zip", L"secret.zip"), true, temp / L"out");
-  EXPECT_TRUE(core::PrivateState.ArcStatus());
+  EXPECT_TRUE(
+      operations::UnPackArchive(ui, {CopyFixture(L"extract/secret.zip", L"secret.zip"), L"", temp / L"out"}).ok);
   EXPECT_EQ(extracttest::SourceTree().at(L"readme.txt"), testsupport::ReadFileBytes(temp / L"out\\readme.txt"));
 }
 
 // The output switch of 7Z and the quotes of a folder with a blank stay on the command line: Explorer,
-// the after-extraction action and ArcFolderName get the folder itself.
+// the after-extraction action and the job's result get the folder itself.
 TEST_F(ExtractFlowTest, ExplorerAndTheAfterActionGetThePlainFolder) {
   core::Settings.UnPackExp = L"1";
   core::Settings.UnPackToRun = L"00";
@@ -249,10 +255,10 @@ TEST_F(ExtractFlowTest, ExplorerAndTheAfterActionGetThePlainFolder) {
       temp.WriteFile(L"setup kit.7z", testsupport::FixtureArchive("7Z", "entry setup.exe\r\ndata MZ\r\nend\r\n"));
   const std::wstring dest = temp / L"kit out";
   core::PrivateState.SetIconDrop(true);
-  operations::UnPackArchive(nullptr, archive, true, dest);
-  ASSERT_TRUE(core::PrivateState.ArcStatus());
+  const operations::JobResult result = operations::UnPackArchive(ui, {archive, L"", dest});
+  ASSERT_TRUE(result.ok);
   EXPECT_EQ(std::vector<std::wstring>{L"x -y \"" + archive + L"\" \"-o" + dest + L"\\\""}, Calls(L"SevenZip"));
-  EXPECT_EQ(dest + L"\\", core::PrivateState.ArcFolderName());
+  EXPECT_EQ(std::vector<std::wstring>{dest + L"\\"}, result.made);
   EXPECT_EQ((std::vector<std::wstring>{L"explorer.exe|" + dest + L"\\", dest + L"\\setup.exe|"}),
             extracttest::Opened(shell));
 
@@ -312,8 +318,7 @@ TEST_F(ExtractFlowTest, TheFixtureTypesLogTheirLinesAndExtract) {
         }));
       } else {
         core::PrivateState.SetIconDrop(true);
-        operations::UnPackArchive(nullptr, archive, true, dest);
-        EXPECT_TRUE(core::PrivateState.ArcStatus());
+        EXPECT_TRUE(operations::UnPackArchive(ui, {archive, L"", dest}).ok);
       }
       std::wstring line = dialog ? c.dialog : c.quick;
       const std::pair<const wchar_t*, std::wstring> forms[] = {{L"{A}", archive},

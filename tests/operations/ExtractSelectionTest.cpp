@@ -71,7 +71,9 @@ class ExtractSelectionTest : public extracttest::StandinTest {
         entries.push_back({std::wstring(row.Name()), std::wstring(row.Cell(7))});
     ASSERT_EQ(names.size(), entries.size());
     core::PrivateState.SetArcFileName(path);
-    ASSERT_TRUE(operations::MakeSelectFileList(archive.type, entries));
+    const std::optional<std::wstring> made = operations::MakeSelectFileList(ui, archive.type, entries);
+    ASSERT_TRUE(made.has_value());
+    selection = *made;
   }
   // The files of the source tree the fixture archives were made from, by their paths there.
   static std::wstring Source(const std::map<std::wstring, std::wstring>& paths) {
@@ -85,6 +87,9 @@ class ExtractSelectionTest : public extracttest::StandinTest {
   }
 
   testsupport::ScriptedMsgBox boxes;
+  testsupport::FakeOperationUi ui;
+  // The list reference of the last selection.
+  std::wstring selection;
 
  private:
   std::wstring savedListName_;
@@ -102,7 +107,7 @@ TEST_F(ExtractSelectionTest, TheDialogExtractsTheSelectedEntriesWithTheirFolders
       extracttest::Check(dialog.chkFolder);
       extracttest::Click(dialog.CmdOk.Hwnd());
     });
-    EXPECT_TRUE(tools::ExtractThroughDialog(nullptr));
+    EXPECT_TRUE(tools::ExtractThroughDialog(nullptr, selection));
     EXPECT_EQ(Source({{L"doc\\memo.txt", L"doc\\memo.txt"}, {L"doc\\deep\\data.bin", L"doc\\deep\\data.bin"}}),
               Extracted(dest));
   }
@@ -116,8 +121,9 @@ TEST_F(ExtractSelectionTest, TheQuickExtractionOfASelectionKeepsOrDropsTheFolder
     for (const bool flat : {false, true}) {
       Select(archive, path, {L"memo.txt", L"readme.txt"});
       const std::wstring dest = temp / (std::wstring(flat ? L"flat\\" : L"kept\\") + archive.type);
-      operations::ExecQuickUnpack(nullptr, true, dest, flat);
-      EXPECT_TRUE(core::PrivateState.ArcStatus());
+      operations::UnPackRequest request{path, selection, dest};
+      request.flat = flat;
+      EXPECT_TRUE(operations::ExecQuickUnpack(ui, request).ok);
       EXPECT_EQ(Source({{flat ? L"memo.txt" : L"doc\\memo.txt", L"doc\\memo.txt"}, {L"readme.txt", L"readme.txt"}}),
                 Extracted(dest));
     }
@@ -137,12 +143,14 @@ TEST_F(ExtractSelectionTest, DraggingOutExtractsFlatIntoAnEmptiedDragFolder) {
     const std::wstring path = CopyFixture(archive.fixture, archive.name);
     Select(archive, path, {L"data.bin"});
     temp.WriteFile(drag.substr(temp.Path().size() + 1) + L"\\earlier.txt", "from an earlier drag");
-    const std::wstring listFile = operations::SelectionListFile(core::PrivateState.SelectArcFileName());
+    const std::wstring listFile = operations::SelectionListFile(selection);
     ASSERT_TRUE(core::NormalFileExists(listFile));
 
-    operations::UnPackArchive(nullptr, path, false, L"");
-    EXPECT_TRUE(core::PrivateState.ArcStatus());
-    EXPECT_EQ(drag + L"\\", core::PrivateState.ArcFolderName());
+    operations::UnPackRequest request{path, selection};
+    request.direct = false;
+    const operations::JobResult result = operations::UnPackArchive(ui, request);
+    EXPECT_TRUE(result.ok);
+    EXPECT_EQ(std::vector<std::wstring>{drag + L"\\"}, result.made);
     EXPECT_EQ(Source({{L"data.bin", L"doc\\deep\\data.bin"}}), Extracted(drag));
     EXPECT_FALSE(core::NormalFileExists(listFile));
   }

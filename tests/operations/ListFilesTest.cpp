@@ -5,6 +5,7 @@
 
 #include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
+#include "SeamFakes.h"
 #include "TempDir.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
@@ -266,19 +267,19 @@ TEST_F(ListFileWriters, ReadingTakesOneItemPerLineCommasIncluded) {
 }
 
 TEST_F(ListFileWriters, SelectListsByTypeAndTheirArguments) {
-  EXPECT_TRUE(operations::MakeSelectFileList(L"ARJ", {{L"x.txt", L"sub/"}}));
-  EXPECT_EQ(core::PrivateState.SelectArcFileName(), L"!" + listPath);
+  testsupport::FakeOperationUi ui;
+  core::PrivateState.SetSelectArcFileName(L"@before");
+  EXPECT_EQ(operations::MakeSelectFileList(ui, L"ARJ", {{L"x.txt", L"sub/"}}), L"!" + listPath);
   EXPECT_EQ(testsupport::ReadFileBytes(listPath), "sub\\x.txt\r\n");
 
-  EXPECT_TRUE(operations::MakeSelectFileList(L"LZH", {{L"文書.txt", L"sub/"}}));
-  EXPECT_EQ(core::PrivateState.SelectArcFileName(), L"@" + listPath);
+  EXPECT_EQ(operations::MakeSelectFileList(ui, L"LZH", {{L"文書.txt", L"sub/"}}), L"@" + listPath);
   EXPECT_EQ(testsupport::ReadFileBytes(listPath), core::ToCp932(L"sub/文書.txt\r\n"));
 
-  EXPECT_TRUE(operations::MakeSelectFileList(L"ISH", {{L"a.txt", L""}, {L"b.txt", L""}}));
-  EXPECT_EQ(core::PrivateState.SelectArcFileName(), L"/Y a.txt /Y b.txt");
+  EXPECT_EQ(operations::MakeSelectFileList(ui, L"ISH", {{L"a.txt", L""}, {L"b.txt", L""}}), L"/Y a.txt /Y b.txt");
 
-  EXPECT_FALSE(operations::MakeSelectFileList(L"LZH", {}));
-  EXPECT_EQ(core::PrivateState.SelectArcFileName(), L"");
+  EXPECT_EQ(operations::MakeSelectFileList(ui, L"LZH", {}), std::nullopt);
+  EXPECT_EQ(core::PrivateState.SelectArcFileName(), L"@before") << "the reference goes to the caller only";
+  EXPECT_TRUE(ui.asked.empty());
 
   operations::DeleteListFile();
   EXPECT_FALSE(testsupport::FileExists(listPath));
@@ -286,12 +287,12 @@ TEST_F(ListFileWriters, SelectListsByTypeAndTheirArguments) {
 
 TEST_F(ListFileWriters, MissingWorkFolderIsReportedAndChangesNothing) {
   core::Settings.WorkFolder = temp / L"nowhere";
-  core::PrivateState.SetSelectArcFileName(L"@before");
-  testsupport::ScriptedMsgBox boxes;
-  boxes.Expect(operations::kWorkFolderMissing);
-  EXPECT_FALSE(operations::MakeSelectFileList(L"LZH", {{L"a.txt", L""}}));
-  EXPECT_TRUE(boxes.AllShown());
-  EXPECT_EQ(core::PrivateState.SelectArcFileName(), L"@before");
+  testsupport::FakeOperationUi ui;
+  ui.Expect(operations::kWorkFolderMissing);
+  EXPECT_EQ(operations::MakeSelectFileList(ui, L"LZH", {{L"a.txt", L""}}), std::nullopt);
+  EXPECT_TRUE(ui.AllAsked());
+  EXPECT_EQ(UINT(MB_OK | MB_ICONEXCLAMATION), ui.asked.back().style);
+  EXPECT_FALSE(testsupport::FileExists(listPath));
   EXPECT_FALSE(testsupport::FolderExists(temp / L"nowhere"));
 }
 

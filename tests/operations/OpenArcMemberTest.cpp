@@ -139,15 +139,20 @@ class OpenArcMemberTest : public extracttest::StandinTest {
     core::WorkFolderNo = L"00";
     work = core::AddBackslash(core::WorkFolderPath());
   }
+  operations::JobResult Run(const std::wstring& archive, const SelectedEntry& entry, MemberMode mode,
+                            const std::wstring& program = L"") {
+    return operations::OpenArcMember(ui, {archive, entry, mode, program}, launcher);
+  }
+  // The extracted file's path the job hands back ("" when it hands back none).
   std::wstring Open(const std::wstring& archive, const SelectedEntry& entry, MemberMode mode) {
-    core::PrivateState.SetArcFileName(archive);
-    return operations::OpenArcMember(nullptr, entry, mode, L"", launcher);
+    const operations::JobResult result = Run(archive, entry, mode);
+    return result.made.empty() ? L"" : result.made.front();
   }
   static std::string Bytes(const std::wstring& path) { return testsupport::ReadFileBytes(path); }
 
   std::wstring work;
   RecordingLauncher launcher;
-  testsupport::ScriptedMsgBox boxes;
+  testsupport::FakeOperationUi ui;
 };
 
 TEST_F(OpenArcMemberTest, TheEntryComesOutOfArchivesOfDebiansToolsByteForByteBelowItsOwnFolders) {
@@ -210,8 +215,7 @@ TEST_F(OpenArcMemberTest, EachKindOpensItsOwnWay) {
   ASSERT_EQ(launcher.executed.size(), 1u);
   EXPECT_EQ(launcher.executed[0], L"0|" + copy + L"|");
 
-  core::PrivateState.SetArcFileName(archive);
-  operations::OpenArcMember(nullptr, {L"readme.txt", L""}, MemberMode::OpenWith, L"notepad.exe", launcher);
+  EXPECT_TRUE(Run(archive, {L"readme.txt", L""}, MemberMode::OpenWith, L"notepad.exe").ok);
   EXPECT_EQ(launcher.executed.back(), L"2|" + copy + L"|notepad.exe");
   Open(archive, {L"readme.txt", L""}, MemberMode::OpenWith);
   EXPECT_EQ(launcher.executed.back(), L"9|" + copy + L"|");
@@ -232,9 +236,9 @@ TEST_F(OpenArcMemberTest, ANestedArchiveOpensInASecondInstanceAndAProgramThatDoe
   EXPECT_TRUE(launcher.executed.empty());
 
   launcher.executeResult = 2;
-  boxes.Expect(operations::kNoAssociatedProgram, IDOK);
+  ui.Expect(operations::kNoAssociatedProgram, IDOK);
   Open(outer, {L"tool.exe", L""}, MemberMode::Open);
-  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_TRUE(ui.AllAsked());
   ASSERT_EQ(launcher.executed.size(), 2u);
   const std::wstring tool = operations::MemberCopyPath(outer, {L"tool.exe", L""});
   EXPECT_EQ(launcher.executed[0], L"1|" + tool + L"|");
@@ -248,7 +252,9 @@ TEST_F(OpenArcMemberTest, AFailedExtractionOpensNothingAndNeverHandsBackAnOldCop
   temp.WriteFile(copy.substr(temp.Path().size() + 1), "an old copy");
   Configure("[unzip32]\r\nResult.UnZip=32790\r\n");
   EXPECT_EQ(Open(archive, {L"readme.txt", L""}, MemberMode::ExtractOnly), L"");
-  EXPECT_EQ(Open(archive, {L"readme.txt", L""}, MemberMode::Open), L"");
+  const operations::JobResult opened = Run(archive, {L"readme.txt", L""}, MemberMode::Open);
+  EXPECT_FALSE(opened.ok);
+  EXPECT_TRUE(opened.made.empty());
   EXPECT_TRUE(launcher.executed.empty());
   EXPECT_EQ(GetFileAttributesW(copy.c_str()), INVALID_FILE_ATTRIBUTES);
 }
@@ -256,9 +262,9 @@ TEST_F(OpenArcMemberTest, AFailedExtractionOpensNothingAndNeverHandsBackAnOldCop
 TEST_F(OpenArcMemberTest, ANameCodePage932CannotHoldIsRefusedBeforeAnyArchiverRuns) {
   const std::wstring archive = CopyFixture(L"extract/tree.zip", L"tree.zip");
   ClearLog();
-  boxes.Expect(L"次のファイル名には書庫に格納できない文字が含まれています\r\n\"\u00e9t\u00e9.txt\"", IDOK);
+  ui.Expect(L"次のファイル名には書庫に格納できない文字が含まれています\r\n\"\u00e9t\u00e9.txt\"", IDOK);
   EXPECT_EQ(Open(archive, {L"\u00e9t\u00e9.txt", L""}, MemberMode::ExtractOnly), L"");
-  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_TRUE(ui.AllAsked());
   EXPECT_TRUE(LogLines().empty());
 }
 

@@ -9,6 +9,7 @@
 
 #include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
+#include "SeamFakes.h"
 #include "Standins.h"
 #include "TempDir.h"
 #include "archiver/ArcOutput.h"
@@ -95,6 +96,7 @@ class ShowArcListTest : public testing::Test {
   testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
   testsupport::ScriptedMsgBox boxes;
+  testsupport::FakeOperationUi ui;
   std::wstring archive;
   std::vector<std::wstring> shown;  // texts of the output window, each time it opened
 
@@ -104,8 +106,7 @@ class ShowArcListTest : public testing::Test {
 
 TEST_F(ShowArcListTest, ListingIsShownAndItsSuccessRecorded) {
   core::Settings.Log = L"1";
-  operations::ShowArcList(nullptr, {archive, L"LZH"});
-  EXPECT_TRUE(core::PrivateState.ArcStatus());
+  EXPECT_TRUE(operations::ShowArcList(ui, {archive, L"LZH"}).ok);
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_NE(shown[0].find(L"readme.txt"), std::wstring::npos) << core::ToUtf8(shown[0]);
   EXPECT_NE(shown[0].find(L"memo.txt"), std::wstring::npos) << core::ToUtf8(shown[0]);
@@ -132,9 +133,8 @@ TEST_F(ShowArcListTest, ForcedOutputShowsItWhateverTheModeAndPutsTheModeBack) {
     core::Settings.Log = c.log;
     core::PrivateState.SetIconDrop(c.iconDrop);
     core::PrivateState.SetEturanMode(c.eturanMode);
-    operations::ShowArcList(nullptr, {archive, L"LZH", c.force});
+    EXPECT_TRUE(operations::ShowArcList(ui, {archive, L"LZH", c.force}).ok);
     EXPECT_EQ(shown.size(), c.shown);
-    EXPECT_TRUE(core::PrivateState.ArcStatus());
     EXPECT_EQ(core::Settings.Log, c.log);
     EXPECT_EQ(core::PrivateState.IconDrop(), c.iconDrop);
     EXPECT_EQ(core::PrivateState.EturanMode(), c.eturanMode);
@@ -143,23 +143,18 @@ TEST_F(ShowArcListTest, ForcedOutputShowsItWhateverTheModeAndPutsTheModeBack) {
 
 TEST_F(ShowArcListTest, FailureAndTypesWithoutAListing) {
   core::Settings.Log = L"0";
-  // The archiver's error code, and a library that cannot be reached, both leave ArcStatus False.
-  core::PrivateState.SetArcStatus(true);
-  operations::ShowArcList(nullptr, {temp / L"missing.lzh", L"LZH"});
-  EXPECT_FALSE(core::PrivateState.ArcStatus());
+  // The archiver's error code, and a library that cannot be reached, are both no success.
+  EXPECT_FALSE(operations::ShowArcList(ui, {temp / L"missing.lzh", L"LZH"}).ok);
 
   archiver::FreeLibraries();
   archiver::SetLibraryFolder(temp.Path());
-  core::PrivateState.SetArcStatus(true);
   const operations::RunResult result =
       operations::Run(nullptr, operations::ListCommand(core::Settings, {archive, L"LZH"}));
   EXPECT_EQ(result.code, archiver::kNotCalled);
-  operations::ShowArcList(nullptr, {archive, L"LZH"});
-  EXPECT_FALSE(core::PrivateState.ArcStatus());
+  EXPECT_FALSE(operations::ShowArcList(ui, {archive, L"LZH"}).ok);
 
   // ISH has no listing: nothing runs and the outcome is success.
-  operations::ShowArcList(nullptr, {archive, L"ISH", true});
-  EXPECT_TRUE(core::PrivateState.ArcStatus());
+  EXPECT_TRUE(operations::ShowArcList(ui, {archive, L"ISH", true}).ok);
   EXPECT_TRUE(shown.empty());
 }
 

@@ -9,7 +9,6 @@
 
 #include "ExtractFixture.h"
 #include "ProgramStateGuard.h"
-#include "ScriptedMsgBox.h"
 #include "TempDir.h"
 #include "core/Text.h"
 #include "core/modPath.h"
@@ -153,15 +152,14 @@ class MakeUnPackArgsTest : public ::testing::Test {
 
   testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
-  testsupport::ScriptedMsgBox boxes;
+  testsupport::FakeOperationUi ui;
 };
 
 TEST_F(MakeUnPackArgsTest, NamesArchiveAndDestinationInTheFormsOfTheType) {
   const std::wstring archive = temp / L"my arc.lzh";
   const std::wstring out = temp / L"out dir";
   core::Settings.COM_MakeFolder = L"0";
-  core::PrivateState.SetSelectArcFileName(L"");
-  auto args = operations::MakeUnPackArgs(L"LZH", archive, out, true);
+  auto args = operations::MakeUnPackArgs(ui, L"LZH", archive, L"", out, true);
   ASSERT_TRUE(args.has_value());
   EXPECT_EQ(L"", args->names);
   EXPECT_EQ(L"\"" + archive + L"\"", args->quotedArchive);
@@ -169,24 +167,22 @@ TEST_F(MakeUnPackArgsTest, NamesArchiveAndDestinationInTheFormsOfTheType) {
   EXPECT_EQ(out + L"\\", args->folder);
 
   const std::wstring list = L"@" + (temp / L"work dir\\tv1.txt");
-  core::PrivateState.SetSelectArcFileName(list);
-  EXPECT_EQ(L"\"" + list + L"\"", operations::MakeUnPackArgs(L"ZIP", archive, out, true)->names);
+  EXPECT_EQ(L"\"" + list + L"\"", operations::MakeUnPackArgs(ui, L"ZIP", archive, list, out, true)->names);
   // ISH names its entries inline, unchanged.
-  core::PrivateState.SetSelectArcFileName(L"/Y a.txt /Y b.txt");
-  EXPECT_EQ(L"/Y a.txt /Y b.txt", operations::MakeUnPackArgs(L"ISH", archive, out, true)->names);
+  EXPECT_EQ(L"/Y a.txt /Y b.txt",
+            operations::MakeUnPackArgs(ui, L"ISH", archive, L"/Y a.txt /Y b.txt", out, true)->names);
   // IMP takes the list's items themselves: "/" as "\", an item holding a blank quoted (also one the list
   // already held in quotes), the others bare.
   const std::wstring impList =
       temp.WriteFile(L"work dir\\tv2.txt", core::ToCp932(L"docs/read me.txt\r\n\"日本 語.txt\"\r\nplain.txt\r\n"));
-  core::PrivateState.SetSelectArcFileName(L"@" + impList);
   EXPECT_EQ(L"\"docs\\read me.txt\" \"日本 語.txt\" plain.txt",
-            operations::MakeUnPackArgs(L"IMP", archive, out, true)->names);
+            operations::MakeUnPackArgs(ui, L"IMP", archive, L"@" + impList, out, true)->names);
 }
 
 TEST_F(MakeUnPackArgsTest, TheShortFormDestinationCarriesNoBlank) {
   const std::wstring out = temp / L"ace out";
   ASSERT_TRUE(CreateDirectoryW(out.c_str(), nullptr));
-  const auto args = operations::MakeUnPackArgs(L"ACE", temp / L"a.ace", out, true);
+  const auto args = operations::MakeUnPackArgs(ui, L"ACE", temp / L"a.ace", L"", out, true);
   ASSERT_TRUE(args.has_value());
   EXPECT_EQ(core::QuotePath(core::GetShortPath(out + L"\\")), args->destination);
   EXPECT_EQ(out + L"\\", args->folder);
@@ -195,13 +191,13 @@ TEST_F(MakeUnPackArgsTest, TheShortFormDestinationCarriesNoBlank) {
 TEST_F(MakeUnPackArgsTest, TheFoldersOfTheRulesAreMadeOneLevelDeep) {
   core::Settings.COM_MakeFolder = L"1";
   const std::wstring archive = temp / L"data.v2.zip";
-  const auto args = operations::MakeUnPackArgs(L"ZIP", archive, temp.Path(), true);
+  const auto args = operations::MakeUnPackArgs(ui, L"ZIP", archive, L"", temp.Path(), true);
   ASSERT_TRUE(args.has_value());
   EXPECT_EQ(temp / L"data.v2\\", args->folder);
   EXPECT_TRUE(testsupport::FolderExists(temp / L"data.v2"));
 
   // A given folder two levels below anything there: nothing above it is made here (the archiver makes it).
-  const auto deeper = operations::MakeUnPackArgs(L"ZIP", archive, temp / L"x\\y", true);
+  const auto deeper = operations::MakeUnPackArgs(ui, L"ZIP", archive, L"", temp / L"x\\y", true);
   ASSERT_TRUE(deeper.has_value());
   EXPECT_EQ(temp / L"x\\y\\data.v2\\", deeper->folder);
   EXPECT_FALSE(testsupport::FolderExists(temp / L"x"));
@@ -211,19 +207,19 @@ TEST_F(MakeUnPackArgsTest, ANameCodePage932CannotHoldIsRefusedBeforeAnythingIsMa
   core::Settings.COM_MakeFolder = L"1";
   const std::wstring snowman = temp / L"雪\u2603";
   // The folder is named as the extraction would use it.
-  boxes.Expect(operations::UnholdableNameMessage(snowman + L"\\a"));
-  EXPECT_FALSE(operations::MakeUnPackArgs(L"LZH", temp / L"a.lzh", snowman, true).has_value());
-  EXPECT_TRUE(boxes.AllShown());
-  ASSERT_EQ(1u, boxes.Shown().size());
-  EXPECT_EQ(UINT(MB_OK | MB_ICONEXCLAMATION), boxes.Shown()[0].style);
+  ui.Expect(operations::UnholdableNameMessage(snowman + L"\\a"));
+  EXPECT_FALSE(operations::MakeUnPackArgs(ui, L"LZH", temp / L"a.lzh", L"", snowman, true).has_value());
+  EXPECT_TRUE(ui.AllAsked());
+  ASSERT_EQ(1u, ui.asked.size());
+  EXPECT_EQ(UINT(MB_OK | MB_ICONEXCLAMATION), ui.asked[0].style);
   EXPECT_FALSE(testsupport::FolderExists(snowman));
 
   // The archive's own name is looked at first.
   const std::wstring archive = temp / L"\u2603.lzh";
-  boxes.Expect(operations::UnholdableNameMessage(archive));
+  ui.Expect(operations::UnholdableNameMessage(archive));
   core::PrivateState.SetIconDrop(true);
-  EXPECT_FALSE(operations::MakeUnPackArgs(L"LZH", archive, L"", true).has_value());
-  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_FALSE(operations::MakeUnPackArgs(ui, L"LZH", archive, L"", L"", true).has_value());
+  EXPECT_TRUE(ui.AllAsked());
   EXPECT_FALSE(testsupport::FolderExists(temp / L"\u2603"));
 }
 

@@ -1,17 +1,20 @@
 #pragma once
-// The fakes of the seams a test replaces: the common dialogs, process starts, the folder picker, the clipboard and
-// the main window link. Each answers as its public fields script it and records what it was asked, so a test reads
-// the program's question and sets the user's answer through plain fields. None installs itself: a test puts one in
-// place with the seam's Scoped* guard for as long as it needs it.
+// The fakes of the seams a test replaces: the common dialogs, process starts, the folder picker, the clipboard,
+// the main window link and what a job asks of whoever started it. Each answers as its public fields script it
+// and records what it was asked, so a test reads the program's question and sets the user's answer through plain
+// fields. None installs itself: a test puts one in place with the seam's Scoped* guard (a job's UI is passed to
+// the job) for as long as it needs it.
 #include <windows.h>
 #include <commdlg.h>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/MainWindowLink.h"
+#include "core/OperationUi.h"
 #include "core/Seams.h"
 
 namespace testsupport {
@@ -159,6 +162,55 @@ class FakeMainWindow : public core::MainWindowLink {
   HWND mainWindow = nullptr;
   std::wstring neverTop = L"0";
   std::vector<int> pointers;
+};
+
+// What a job asks of whoever started it, with no window: every question is recorded and answered from a script keyed
+// by its exact text (a question not scripted fails the test), the owner is the test's choice, and each
+// moment the job gives to pending messages is counted.
+class FakeOperationUi : public core::OperationUi {
+ public:
+  struct Question {
+    std::wstring text;
+    UINT style;
+    std::wstring title;
+  };
+
+  FakeOperationUi() = default;
+  explicit FakeOperationUi(HWND ownerWindow) : owner(ownerWindow) {}
+  ~FakeOperationUi() override;
+  FakeOperationUi(const FakeOperationUi&) = delete;
+  FakeOperationUi& operator=(const FakeOperationUi&) = delete;
+
+  // The next question showing exactly `text` is answered with `answer` (IDOK, IDYES, IDCANCEL...).
+  void Expect(const std::wstring& text, int answer = IDOK);
+  // True when every expected question was asked.
+  bool AllAsked() const { return script_.empty(); }
+  // The texts asked, in order.
+  std::vector<std::wstring> Texts() const;
+
+  int Ask(const std::wstring& text, UINT style, const std::wstring& title = L"") override;
+  void ShowProgress(bool) override {}
+  void DrawProgress(float, bool) override {}
+  void SetStatus(const std::wstring& text) override { statuses.push_back(text); }
+  void Pump() override { ++pumps; }
+  void ShowNow() override { ++pumps; }
+  bool Cancelled() override { return false; }
+  HWND Owner() override { return owner; }
+
+  // Runs as each question is asked, so a test can look at the program's state at that moment.
+  std::function<void(const Question&)> onAsk;
+
+  HWND owner = nullptr;
+  std::vector<Question> asked;
+  std::vector<std::wstring> statuses;
+  int pumps = 0;
+
+ private:
+  struct Step {
+    std::wstring text;
+    int answer;
+  };
+  std::deque<Step> script_;
 };
 
 }  // namespace testsupport

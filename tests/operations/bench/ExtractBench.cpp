@@ -95,10 +95,10 @@ int wmain(int argc, wchar_t** argv) {
 
       int next = 0;
       auto destination = [&] { return folders + L"\\" + std::to_wstring(next++); };
+      core::WindowOperationUi ui(nullptr);
       auto own = [&] {
-        core::PrivateState.SetSelectArcFileName(L"");
         core::PrivateState.SetIconDrop(true);
-        operations::UnPackArchive(nullptr, archive, true, destination());
+        operations::Settle(operations::UnPackArchive(ui, {archive, L"", destination()}));
       };
 
       // One untimed run with the log on: it loads the library and shows the line the program ran.
