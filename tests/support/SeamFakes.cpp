@@ -6,6 +6,8 @@
 #include <cwchar>
 #include <utility>
 
+#include "core/Text.h"
+
 namespace testsupport {
 
 namespace {
@@ -188,6 +190,31 @@ std::wstring FakeFolderPicker::BrowseForFolder(HWND owner, const std::wstring& t
   starts.push_back(startFolder);
   owners.push_back(owner);
   return answer;
+}
+
+FakeOperationUi::~FakeOperationUi() {
+  for (const Step& step : script_) ADD_FAILURE() << "expected question never asked: " << core::ToUtf8(step.text);
+}
+
+void FakeOperationUi::Expect(const std::wstring& text, int answer) { script_.push_back({text, answer}); }
+
+std::vector<std::wstring> FakeOperationUi::AskedTexts() const {
+  std::vector<std::wstring> texts;
+  for (const Question& question : asked) texts.push_back(question.text);
+  return texts;
+}
+
+int FakeOperationUi::Ask(const std::wstring& text, UINT style, const std::wstring& title) {
+  asked.push_back({text, style, title});
+  if (onAsk) onAsk(asked.back());
+  for (auto it = script_.begin(); it != script_.end(); ++it) {
+    if (it->text != text) continue;
+    const int answer = it->answer;
+    script_.erase(it);
+    return answer;
+  }
+  ADD_FAILURE() << "unexpected question: " << core::ToUtf8(text);
+  return (style & 0x0F) == MB_OK ? IDOK : IDCANCEL;
 }
 
 }  // namespace testsupport

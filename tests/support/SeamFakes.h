@@ -1,17 +1,20 @@
 #pragma once
-// The fakes of the seams a test replaces: the common dialogs, process starts, the folder picker and the main
-// window link. Each answers as its public fields script it and records what it was asked, so a test reads
+// The fakes of the seams a test replaces: the common dialogs, process starts, the folder picker, the main
+// window link and what a job asks of whoever started it. Each answers as its public fields script it and records what it was asked, so a test reads
 // the program's question and sets the user's answer through plain fields. None installs itself: a test puts
 // one in place with the seam's Scoped* guard for as long as it needs it.
 #include <windows.h>
 #include <commdlg.h>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/MainWindowLink.h"
+#include "core/OperationUi.h"
 #include "core/Seams.h"
 
 namespace testsupport {
@@ -140,6 +143,61 @@ class FakeMainWindow : public core::MainWindowLink {
   HWND mainWindow = nullptr;
   std::wstring neverTop = L"0";
   std::vector<int> pointers;
+};
+
+// Whoever started a job, as the job sees it: its questions are answered from a script keyed by their exact
+// text (any other question fails the running test, as an unexpected message box does), and everything it
+// shows is recorded. Owner() is `owner`; the job is asked to stop while `cancelled` is set.
+class FakeOperationUi : public core::OperationUi {
+ public:
+  struct Question {
+    std::wstring text;
+    UINT style;
+    std::wstring title;
+  };
+
+  FakeOperationUi() = default;
+  explicit FakeOperationUi(HWND owner) : owner(owner) {}
+  // Fails the running test for each scripted question that was never asked.
+  ~FakeOperationUi() override;
+  FakeOperationUi(const FakeOperationUi&) = delete;
+  FakeOperationUi& operator=(const FakeOperationUi&) = delete;
+
+  // The next question showing exactly `text` is answered with `answer` (IDOK, IDYES, IDCANCEL...).
+  void Expect(const std::wstring& text, int answer = IDOK);
+  // True when every scripted question was asked.
+  bool AllAsked() const { return script_.empty(); }
+  // The texts asked, in order.
+  std::vector<std::wstring> AskedTexts() const;
+
+  int Ask(const std::wstring& text, UINT style, const std::wstring& title = L"") override;
+  void ShowProgress(bool visible) override { progressShown.push_back(visible); }
+  void DrawProgress(float fraction, bool final) override { progress.push_back({fraction, final}); }
+  void SetStatus(const std::wstring& text) override { statuses.push_back(text); }
+  void Pump() override { ++pumps; }
+  void ShowNow() override { ++shownNow; }
+  bool Cancelled() override { return cancelled; }
+  HWND Owner() override { return owner; }
+
+  HWND owner = nullptr;
+  bool cancelled = false;
+  // Runs as each question is asked, so a test can look at the program's state at that moment.
+  std::function<void(const Question&)> onAsk;
+
+  // What was asked and shown, in order.
+  std::vector<Question> asked;
+  std::vector<bool> progressShown;
+  std::vector<std::pair<float, bool>> progress;
+  std::vector<std::wstring> statuses;
+  int pumps = 0;
+  int shownNow = 0;
+
+ private:
+  struct Step {
+    std::wstring text;
+    int answer;
+  };
+  std::deque<Step> script_;
 };
 
 }  // namespace testsupport
