@@ -2,21 +2,24 @@
 
 #include <windows.h>
 
+#include "browser/MadeArchives.h"
 #include "browser/MenuStatus.h"
-#include "operations/PackWorkflow.h"
 #include "browser/StatusBarText.h"
-#include "operations/UnPackArchive.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/ArcType.h"
+#include "core/OperationUi.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/PackChoice.h"
 #include "mainwindow/frmMain.h"
+#include "operations/JobResult.h"
 #include "operations/ListFiles.h"
 #include "operations/SfxArchive.h"
+#include "operations/UnPackArchive.h"
 #include "options/frmArcOption.h"
 #include "options/frmDropOption.h"
 #include "options/frmSFX.h"
@@ -86,7 +89,7 @@ void mnuEditPack_Click(frmMain& form) {
     core::PrivateState.SetArcFileName(previous);
     return;
   }
-  operations::SelectPackFiles(form.Hwnd(), core::GetArcTypeName(*chosen), false, false);
+  SelectPackFiles(form.Hwnd(), core::GetArcTypeName(*chosen), false, false);
   // A cancelled choice or a failed creation leaves the archive shown before as the current one.
   if (!core::PrivateState.ArcStatus()) {
     core::PrivateState.SetArcFileName(previous);
@@ -97,7 +100,7 @@ void mnuEditPack_Click(frmMain& form) {
 
 void mnuEditFolderPack_Click(frmMain& form) {
   if (const std::optional<int> chosen = AskNewArchiveType(form, L"圧縮書庫形式の選択(フォルダ)", 2, nullptr))
-    operations::SelectPackFiles(form.Hwnd(), core::GetArcTypeName(*chosen), false, true);
+    SelectPackFiles(form.Hwnd(), core::GetArcTypeName(*chosen), false, true);
   if (core::PrivateState.ArcFileName().empty()) return;
   ShowNewArchive(form);
   form.tvTreeView.Select(form.tvTreeView.SelectedKey());
@@ -114,12 +117,13 @@ void mnuFileSFX_Click(frmMain& form) {
            type == L"BH")
     core::PrivateState.SetSelectOk(true);
   if (!core::PrivateState.SelectOk()) return;
-  std::wstring destination;
-  operations::MakeSfxArchive(form.Hwnd(), destination, false);
-  if (!core::PrivateState.ArcStatus()) return;
+  core::WindowOperationUi ui(form.Hwnd());
+  const operations::JobResult converted = operations::Settle(operations::MakeSfxArchive(ui, {path, L"", false}));
+  browser::ShowAfterSfx(type, converted.ok);
+  if (!converted.ok) return;
   const std::wstring folder = core::AddBackslash(core::GetFolderPart(path));
   if (type == L"CAB") {
-    Inform(form, L"自己解凍形式キャビネットを \"" + destination + L"\" に作成しました");
+    Inform(form, L"自己解凍形式キャビネットを \"" + operations::SfxDestination(path, L"") + L"\" に作成しました");
     return;
   }
   if (type == L"RAR" || type == L"ACE") {

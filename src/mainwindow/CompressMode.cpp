@@ -8,6 +8,7 @@
 #include "browser/StatusBarText.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/ArcType.h"
+#include "core/OperationUi.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -17,11 +18,13 @@
 #include "core/modTolvenar.h"
 #include "mainwindow/BatchModes.h"
 #include "mainwindow/CompressCommands.h"
+#include "mainwindow/PackChoice.h"
 #include "mainwindow/frmMain.h"
 #include "operations/CreateArchive.h"
+#include "operations/JobResult.h"
 #include "operations/ListFiles.h"
-#include "operations/PackWorkflow.h"
 #include "operations/SfxArchive.h"
+#include "tools/PackAndShow.h"
 #include "winui/MsgBox.h"
 
 namespace mainwindow {
@@ -89,13 +92,14 @@ bool MayWriteInto(frmMain& form, const std::wstring& archive) {
 
 // The self-extracting program the type's option asks for. The plain archive is deleted only once the program
 // is there. False when the program was asked for and not made.
-bool MakeSelfExtracting(frmMain& form, const std::wstring& type, const std::wstring& archive, bool keepArchive) {
+bool MakeSelfExtracting(core::OperationUi& ui, const std::wstring& type, const std::wstring& archive,
+                        bool keepArchive) {
   for (const SfxStep& step : kSfxSteps) {
     if (type != step.type || !core::IsOn(core::Settings.*step.option)) continue;
-    core::PrivateState.SetArcFileName(archive);
-    std::wstring destination = step.intoArchiveFolder ? core::GetFolderPart(archive) : L"";
-    operations::MakeSfxArchive(form.Hwnd(), destination, step.plain);
-    if (!core::PrivateState.ArcStatus() || !core::NormalFileExists(ProgramOf(archive))) return false;
+    const std::wstring destination = step.intoArchiveFolder ? core::GetFolderPart(archive) : L"";
+    if (!operations::MakeSfxArchive(ui, {archive, destination, step.plain}).ok ||
+        !core::NormalFileExists(ProgramOf(archive)))
+      return false;
     if (step.replacesArchive && !keepArchive && core::NormalFileExists(archive)) DeleteFileW(archive.c_str());
     return true;
   }
@@ -112,13 +116,13 @@ bool PackInto(frmMain& form, const std::wstring& type, const std::wstring& files
   request.create.folder = request.create.recurse = folders;
   request.create.archivePath = archive;
   core::PrivateState.SetIconDrop(true);
-  operations::PackFiles(form.Hwnd(), request);
-  const bool made = core::PrivateState.ArcStatus();
+  core::WindowOperationUi ui(form.Hwnd());
+  const bool made = tools::PackAndShow(ui, request).ok;
   core::PrivateState.SetArcFileName(archive);
-  if (made && MakeSelfExtracting(form, type, archive, keepArchive)) return true;
+  if (made && MakeSelfExtracting(ui, type, archive, keepArchive)) return true;
   Report(form, kArchiveNotMade, made ? ProgramOf(archive) : archive);
   // The archive itself stays listed when it was made.
-  core::PrivateState.SetArcStatus(made);
+  operations::Settle({made});
   return false;
 }
 
@@ -156,7 +160,7 @@ int OneArchive(frmMain& form, const std::wstring& type, const std::wstring& save
     // The first item names the archive.
     if (core::Trim(baseName).empty()) baseName = core::GetBaseName(core::GetFileNamePart(ItemPath(item)));
   }
-  const std::wstring archive = operations::GetSaveArchiveName(form.Hwnd(), type, baseName);
+  const std::wstring archive = GetSaveArchiveName(form.Hwnd(), type, baseName);
   if (archive.empty() || !MayWriteInto(form, archive)) return kBatchNotDone;
   const bool packAfter = core::IsOn(core::Settings.PackAfter);
   const bool made = PackInto(form, type, files, folders, archive, packAfter);

@@ -10,6 +10,7 @@
 #include "operations/UnPackArchive.h"
 #include "core/ArcCatalogue.h"
 #include "core/ArcType.h"
+#include "core/OperationUi.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modPath.h"
@@ -21,7 +22,9 @@
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 #include "operations/CreateArchive.h"
+#include "operations/JobResult.h"
 #include "operations/ListFiles.h"
+#include "tools/PackAndShow.h"
 #include "winui/App.h"
 #include "winui/MsgBox.h"
 #include "winui/OleDragDrop.h"
@@ -50,7 +53,7 @@ bool Ask(frmMain& form, const std::wstring& text) {
 bool RefuseUnwritable(frmMain& form, const std::wstring& files) {
   const std::wstring refused = operations::FindUnwritableName(files, false);
   if (refused.empty()) return false;
-  Exclaim(form, std::wstring(operations::kUnwritableName) + L"\r\n\"" + refused + L"\"");
+  Exclaim(form, operations::UnwritableNameReport(refused));
   return true;
 }
 
@@ -222,10 +225,12 @@ DWORD DropOnList(frmMain& form, IDataObject* data) {
         operations::PackRequest request;
         request.files = files;
         request.create.type = ChosenArchiveType(form);
-        if (!request.create.type.empty())
-          operations::PackFiles(form.Hwnd(), request);
-        else
-          core::PrivateState.SetArcStatus(false);
+        if (!request.create.type.empty()) {
+          core::WindowOperationUi ui(form.Hwnd());
+          tools::PackAndShow(ui, request);
+        } else {
+          operations::Settle({});
+        }
       }
       if (core::PrivateState.ArcStatus() && !core::PrivateState.ArcFileName().empty())
         ShowPackedArchive(form, core::PrivateState.ArcFileName());

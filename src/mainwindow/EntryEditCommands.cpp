@@ -21,11 +21,11 @@
 #include "core/modTolvenar.h"
 #include "mainwindow/ArchiveFileCommands.h"
 #include "mainwindow/CompressCommands.h"
+#include "mainwindow/PackChoice.h"
 #include "mainwindow/frmMain.h"
 #include "operations/CreateArchive.h"
 #include "operations/EditCommands.h"
 #include "operations/ListFiles.h"
-#include "operations/PackWorkflow.h"
 #include "options/frmDropOption.h"
 #include "winui/App.h"
 #include "winui/MsgBox.h"
@@ -168,7 +168,7 @@ void AddFilesToShownArchive(frmMain& form, int mode) {
   // file left behind means the archiver ran and failed.
   operations::DeleteListFile();
   const ArchiveStamp before(path);
-  operations::SelectPackFiles(form.Hwnd(), type, true, mode == 1);
+  SelectPackFiles(form.Hwnd(), type, true, mode == 1);
   const bool failed = !core::PrivateState.ArcStatus() && core::PathTaken(operations::ListFilePath());
   if (failed) {
     operations::DeleteListFile();

@@ -283,21 +283,25 @@ bool MakeSelectFileList(const std::wstring& type, const std::vector<SelectedEntr
   return true;
 }
 
-bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, bool folderSource) {
+PackListFile MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders,
+                              bool folderSource) {
   return MakePackFileList(files, type, withFolders, core::PathModeOf(core::Settings.COM_Folder), folderSource);
 }
 
-bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, core::PathMode paths,
-                      bool folderSource) {
+PackListFile MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders,
+                              core::PathMode paths, bool folderSource) {
   core::PrivateState.SetSelectArcFileName(L"");
   core::PrivateState.SetArcFolderName(L"");
   const PackList list = PackListLines(files, type, withFolders, paths, &core::GetShortPath, folderSource);
   CreateWorkFolder();
   const std::wstring path = ListFilePath();
-  const bool written = WriteListFile(path, list.lines);
-  core::PrivateState.SetArcFolderName(list.arcFolderName);
-  core::PrivateState.SetSelectArcFileName(L"@" + path);
-  return written;
+  PackListFile made;
+  made.written = WriteListFile(path, list.lines);
+  made.argument = L"@" + path;
+  made.baseFolder = list.arcFolderName;
+  core::PrivateState.SetArcFolderName(made.baseFolder);
+  core::PrivateState.SetSelectArcFileName(made.argument);
+  return made;
 }
 
 void DeleteListFile() {

@@ -2,7 +2,8 @@
 // List files: the names an archiver command works on, one per line in code page 932 with CR LF, in this
 // run's list file inside the work folder, handed over as "@" (or "!") and the file's path. The line forms
 // are pure functions of the type's catalogue row and the settings; the writers put the result on disk and
-// into PrivateState (SelectArcFileName, ArcFolderName), where the command builders read it.
+// hand back the argument and base folder (the pack list also into PrivateState, where the commands on an
+// open archive still read them).
 #include <functional>
 #include <string>
 #include <vector>
@@ -58,14 +59,24 @@ bool MakeSelectFileList();
 // The same for entries given by the caller.
 bool MakeSelectFileList(const std::wstring& type, const std::vector<SelectedEntry>& entries);
 
+// A written list of files to pack, as the command that packs them takes it.
+struct PackListFile {
+  bool written = false;     // the list was written exactly
+  std::wstring argument;    // the name argument: "@" and the list's path
+  std::wstring baseFolder;  // the folder the listed names are relative to ("" when none)
+  explicit operator bool() const { return written; }
+};
+
 // The list of files to pack (see PackListLines) for an archive of `type`, with the path handling the user
-// compresses with (Settings.COM_Folder). SelectArcFileName becomes "@" and the list's path, ArcFolderName
-// the base folder of the names. Makes the instance work folder when it is missing. False when the list could
-// not be written exactly; the name argument is set all the same.
-bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, bool folderSource = false);
+// compresses with (Settings.COM_Folder). Makes the instance work folder when it is missing. Not written
+// when the list could not be written exactly; the name argument is there all the same. SelectArcFileName
+// and ArcFolderName become the argument and the base folder too, for the commands that add to an open
+// archive.
+PackListFile MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders,
+                              bool folderSource = false);
 // The same with the path handling `paths` the caller needs.
-bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, core::PathMode paths,
-                      bool folderSource = false);
+PackListFile MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders,
+                              core::PathMode paths, bool folderSource = false);
 
 // Deletes the run's list file when it is there.
 void DeleteListFile();
