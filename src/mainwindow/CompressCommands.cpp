@@ -33,6 +33,12 @@ namespace {
 
 std::wstring TitleCaption() { return std::wstring(core::kProgramTitle) + L" "; }
 
+// The type the confirmation dialog's choice names (LZH for an index that names none).
+const core::ArcTypeRow& TypeOfChoice(int index) {
+  const core::ArcTypeRow* row = core::ArcTypeAt(index);
+  return row ? *row : *core::ArcTypeAt(core::ArcTypeLzh);
+}
+
 void ShowNewArchive(frmMain& form) {
   const std::wstring path = core::PrivateState.ArcFileName();
   form.SetCaption(path + L" - " + TitleCaption());
@@ -47,10 +53,10 @@ void Inform(frmMain& form, const std::wstring& text) {
 
 }  // namespace
 
-std::wstring ChosenArchiveType(frmMain& form) {
+const core::ArcTypeRow* ChosenArchiveType(frmMain& form) {
   std::wstring missing;
-  const std::wstring type = form.GetArchiveType(&missing);
-  if (type.empty())
+  const core::ArcTypeRow* type = form.GetArchiveTypeRow(&missing);
+  if (!type)
     winui::MsgBox(std::wstring(kCreatorMissing) + L"\r\n\"" + missing + L"\"", MB_OK | MB_ICONSTOP, core::kProgramTitle,
                   form.Hwnd());
   return type;
@@ -89,7 +95,7 @@ void mnuEditPack_Click(frmMain& form) {
     core::PrivateState.SetArcFileName(previous);
     return;
   }
-  SelectPackFiles(form.Hwnd(), core::GetArcTypeName(*chosen), false, false);
+  SelectPackFiles(form.Hwnd(), TypeOfChoice(*chosen), false, false);
   // A cancelled choice or a failed creation leaves the archive shown before as the current one.
   if (!core::PrivateState.ArcStatus()) {
     core::PrivateState.SetArcFileName(previous);
@@ -100,7 +106,7 @@ void mnuEditPack_Click(frmMain& form) {
 
 void mnuEditFolderPack_Click(frmMain& form) {
   if (const std::optional<int> chosen = AskNewArchiveType(form, L"圧縮書庫形式の選択(フォルダ)", 2, nullptr))
-    SelectPackFiles(form.Hwnd(), core::GetArcTypeName(*chosen), false, true);
+    SelectPackFiles(form.Hwnd(), TypeOfChoice(*chosen), false, true);
   if (core::PrivateState.ArcFileName().empty()) return;
   ShowNewArchive(form);
   form.tvTreeView.Select(form.tvTreeView.SelectedKey());

@@ -38,16 +38,16 @@ namespace {
 
 // The self-extracting program compress mode makes after each creation, by type.
 struct SfxStep {
-  const wchar_t* type;
+  int type;
   std::wstring core::SettingsStore::*option;
   bool plain;              // the converter's batch flag
   bool intoArchiveFolder;  // the archive's folder is given as the destination
   bool replacesArchive;    // once the program is there, the plain archive goes (unless it is to be shown)
 };
 constexpr SfxStep kSfxSteps[] = {
-    {L"LZH", &core::SettingsStore::LZH_MakeSFX, true, false, true},
-    {L"ZIP", &core::SettingsStore::ZIP_MakeSFX, true, false, false},
-    {L"CAB", &core::SettingsStore::CAB_MakeSFX, false, true, true},
+    {core::ArcTypeLzh, &core::SettingsStore::LZH_MakeSFX, true, false, true},
+    {core::ArcTypeZip, &core::SettingsStore::ZIP_MakeSFX, true, false, false},
+    {core::ArcTypeCab, &core::SettingsStore::CAB_MakeSFX, false, true, true},
 };
 
 // An item as the command line gives it, without a trailing "\" or "\*.*" (which stand for the folder).
@@ -92,10 +92,10 @@ bool MayWriteInto(frmMain& form, const std::wstring& archive) {
 
 // The self-extracting program the type's option asks for. The plain archive is deleted only once the program
 // is there. False when the program was asked for and not made.
-bool MakeSelfExtracting(core::OperationUi& ui, const std::wstring& type, const std::wstring& archive,
+bool MakeSelfExtracting(core::OperationUi& ui, const core::ArcTypeRow& type, const std::wstring& archive,
                         bool keepArchive) {
   for (const SfxStep& step : kSfxSteps) {
-    if (type != step.type || !core::IsOn(core::Settings.*step.option)) continue;
+    if (type.index != step.type || !core::IsOn(core::Settings.*step.option)) continue;
     const std::wstring destination = step.intoArchiveFolder ? core::GetFolderPart(archive) : L"";
     if (!operations::MakeSfxArchive(ui, {archive, destination, step.plain}).ok ||
         !core::NormalFileExists(ProgramOf(archive)))
@@ -108,11 +108,11 @@ bool MakeSelfExtracting(core::OperationUi& ui, const std::wstring& type, const s
 
 // Packs `files` (the folder, NUL, the names) into `archive` and makes it self-extracting as asked; each
 // failure is reported. True when everything asked for was made.
-bool PackInto(frmMain& form, const std::wstring& type, const std::wstring& files, bool folders,
+bool PackInto(frmMain& form, const core::ArcTypeRow& type, const std::wstring& files, bool folders,
               const std::wstring& archive, bool keepArchive) {
   operations::PackRequest request;
   request.files = files;
-  request.create.type = type;
+  request.create.type = &type;
   request.create.folder = request.create.recurse = folders;
   request.create.archivePath = archive;
   core::PrivateState.SetIconDrop(true);
@@ -139,7 +139,7 @@ void ShowMadeArchive(frmMain& form) {
   operations::DeleteListFile();
 }
 
-int OneArchive(frmMain& form, const std::wstring& type, const std::wstring& savedType) {
+int OneArchive(frmMain& form, const core::ArcTypeRow& type, const std::wstring& savedType) {
   const std::vector<std::wstring>& items = core::CommandLineFiles;
   const std::wstring folder = DescribeItem(items.front()).folder;
   std::wstring files = folder, baseName;
@@ -160,7 +160,7 @@ int OneArchive(frmMain& form, const std::wstring& type, const std::wstring& save
     // The first item names the archive.
     if (core::Trim(baseName).empty()) baseName = core::GetBaseName(core::GetFileNamePart(ItemPath(item)));
   }
-  const std::wstring archive = GetSaveArchiveName(form.Hwnd(), type, baseName);
+  const std::wstring archive = GetSaveArchiveName(form.Hwnd(), type.name, baseName);
   if (archive.empty() || !MayWriteInto(form, archive)) return kBatchNotDone;
   const bool packAfter = core::IsOn(core::Settings.PackAfter);
   const bool made = PackInto(form, type, files, folders, archive, packAfter);
@@ -171,11 +171,11 @@ int OneArchive(frmMain& form, const std::wstring& type, const std::wstring& save
   return kBatchKeepsWindow;
 }
 
-int ArchivePerItem(frmMain& form, const std::wstring& type) {
+int ArchivePerItem(frmMain& form, const core::ArcTypeRow& type) {
   bool all = true;
   for (const std::wstring& item : core::CommandLineFiles) {
     const PackItem packed = DescribeItem(item);
-    const std::wstring archive = ItemArchivePath(item, type);
+    const std::wstring archive = ItemArchivePath(item, type.name);
     // An archive of the same name may be an unrelated one: nothing goes into it unasked.
     if (!MayWriteInto(form, archive)) {
       all = false;
@@ -209,10 +209,10 @@ int CompressMode(frmMain& form) {
   const std::optional<int> chosen = AskNewArchiveType(form, L"書庫のオプション", 0, &dragMode);
   if (!chosen) return kBatchNotDone;
   core::Settings.PackType = core::ToWString(*chosen);
-  const std::wstring type = ChosenArchiveType(form);
-  if (type.empty()) return kBatchNotDone;
-  if (!core::IsOn(core::Settings.PackKobetsu)) return OneArchive(form, type, savedType);
-  return ArchivePerItem(form, type);
+  const core::ArcTypeRow* type = ChosenArchiveType(form);
+  if (!type) return kBatchNotDone;
+  if (!core::IsOn(core::Settings.PackKobetsu)) return OneArchive(form, *type, savedType);
+  return ArchivePerItem(form, *type);
 }
 
 }  // namespace mainwindow

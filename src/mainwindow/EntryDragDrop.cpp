@@ -225,7 +225,7 @@ DWORD DropOnList(frmMain& form, IDataObject* data) {
         operations::PackRequest request;
         request.files = files;
         request.create.type = ChosenArchiveType(form);
-        if (!request.create.type.empty()) {
+        if (request.create.type) {
           core::WindowOperationUi ui(form.Hwnd());
           tools::PackAndShow(ui, request);
         } else {

@@ -168,7 +168,7 @@ void AddFilesToShownArchive(frmMain& form, int mode) {
   // file left behind means the archiver ran and failed.
   operations::DeleteListFile();
   const ArchiveStamp before(path);
-  SelectPackFiles(form.Hwnd(), type, true, mode == 1);
+  SelectPackFiles(form.Hwnd(), *core::FindArcType(type), true, mode == 1);
   const bool failed = !core::PrivateState.ArcStatus() && core::PathTaken(operations::ListFilePath());
   if (failed) {
     operations::DeleteListFile();

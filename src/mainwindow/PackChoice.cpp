@@ -29,12 +29,12 @@ std::wstring PackStartFolder() {
 
 }  // namespace
 
-void SelectPackFiles(HWND owner, const std::wstring& arcType, bool addToArchive, bool asFolder) {
+void SelectPackFiles(HWND owner, const core::ArcTypeRow& type, bool addToArchive, bool asFolder) {
   const std::wstring start = PackStartFolder();
   const std::wstring answer = asFolder
                                   ? core::ShowBrowseFolder(start, owner, L"圧縮フォルダの指定")
                                   : core::ShowFileDialog(owner, L"圧縮ファイルの指定", L"すべてのファイル (*.*)|*.*",
-                                                         L"", 1, start, arcType == L"YZ2" ? 1 : 9);
+                                                         L"", 1, start, type.index == core::ArcTypeYz2 ? 1 : 9);
   if (answer.empty()) {
     operations::Settle({});
     return;
@@ -48,11 +48,11 @@ void SelectPackFiles(HWND owner, const std::wstring& arcType, bool addToArchive,
       operations::Settle({});
       return;
     }
-    operations::MakePackFileList(list, arcType, false);
-    operations::AddArcFiles(owner, arcType);
+    operations::MakePackFileList(list, type.name, false);
+    operations::AddArcFiles(owner, type.name);
   } else {
     operations::CreateRequest create;
-    create.type = arcType;
+    create.type = &type;
     create.folder = asFolder;
     create.recurse = asFolder;
     tools::PackAndShow(ui, {list, false, create});

@@ -5,13 +5,15 @@
 
 #include <string>
 
+#include "core/ArcCatalogue.h"
+
 namespace mainwindow {
 
 // Asks for files (several at once; one for YZ2) or, with `asFolder`, a folder, then makes a new archive of
-// `arcType` from them or, with `addToArchive`, adds them to PrivateState.ArcFileName. The outcome is
+// `type` from them or, with `addToArchive`, adds them to PrivateState.ArcFileName (of that type). The outcome is
 // PrivateState.ArcStatus (False after a cancelled choice). After a success Settings.OpenFolder is the chosen
 // folder, the list file is gone and the first entry is selected.
-void SelectPackFiles(HWND owner, const std::wstring& arcType, bool addToArchive, bool asFolder);
+void SelectPackFiles(HWND owner, const core::ArcTypeRow& type, bool addToArchive, bool asFolder);
 
 // Asks for the path of a new archive of `arcType` ("EXE" too), proposing `baseName`. The answer's file name
 // gets the type's extension (from its first dot, in the file-name part only) and becomes

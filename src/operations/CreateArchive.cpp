@@ -26,6 +26,8 @@ using detail::Creation;
 
 constexpr wchar_t kGcaPassComment[] = L"パスワードを入力して下さい";
 
+std::wstring NameOf(const core::ArcTypeRow* row) { return row ? row->name : L""; }
+
 bool EndsWith(const std::wstring& text, const std::wstring& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
@@ -261,7 +263,7 @@ CreationShown ShownAfter(const CreateRequest& request) {
 JobResult MakeArchive(core::OperationUi& ui, const CreateRequest& request) {
   const core::SettingsStore& s = core::Settings;
   Creation c(ui);
-  c.row = core::FindArcType(request.type);
+  c.row = request.type;
   const std::wstring& list = request.list;
   c.listPath = list.empty() ? list : list.substr(1);
   c.input.list = list;
@@ -273,12 +275,12 @@ JobResult MakeArchive(core::OperationUi& ui, const CreateRequest& request) {
   NewArcName name;
   std::wstring archive = request.archivePath;
   if (!c.input.named) {
-    name = MakeNewArcFileName(ui, request.type, NewArchiveFolder());
+    name = MakeNewArcFileName(ui, NameOf(c.row), NewArchiveFolder());
     if (name.path.empty()) return {};
     c.input.folder = name.folder;
     archive = name.path;
-    if (request.type == L"7Z" && core::IsOn(s._7Z_MakeSFX)) archive = ProgramPath(archive);
-  } else if (request.type == L"TAR" && core::IsOn(s.TAR_MakeSFX)) {
+    if (c.row && c.row->index == core::ArcType7z && core::IsOn(s._7Z_MakeSFX)) archive = ProgramPath(archive);
+  } else if (c.row && c.row->index == core::ArcTypeTar && core::IsOn(s.TAR_MakeSFX)) {
     archive = ProgramPath(archive);
   }
   c.input.archive = archive;
@@ -341,7 +343,7 @@ JobResult PackFiles(core::OperationUi& ui, const PackRequest& request) {
     return {};
   }
   CreateRequest create = request.create;
-  const PackListFile list = MakePackFileList(request.files, create.type, request.withFolders, create.folder);
+  const PackListFile list = MakePackFileList(request.files, NameOf(create.type), request.withFolders, create.folder);
   create.list = list.argument;
   create.baseFolder = list.baseFolder;
   return MakeArchive(ui, create);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ArcCatalogue.h"
 #include "core/OperationUi.h"
 #include "operations/JobResult.h"
 
@@ -13,7 +14,7 @@ namespace operations {
 
 // What the caller asks of MakeArchive.
 struct CreateRequest {
-  std::wstring type;         // the type name to create: "LZH", "ZIP", ... "BH"
+  const core::ArcTypeRow* type = nullptr;  // the type to create; none makes nothing
   bool folder = false;       // the source is one folder
   std::wstring archivePath;  // the archive to create; "" for a new "$New" archive in the work folder
   bool recurse = false;      // take sub-folders and store folder names

@@ -93,7 +93,7 @@ std::wstring Make(core::OperationUi& ui, const PackWizardChoice& choice) {
   std::vector<std::wstring> made;
   int counter = 0;
   for (const PackCall& call : calls) {
-    const operations::CreateRequest create{row.name, false, archive, call.withFolders, ++counter, open};
+    const operations::CreateRequest create{&row, false, archive, call.withFolders, ++counter, open};
     const operations::JobResult result = PackAndShow(ui, {call.files, true, create});
     made = result.made;
     if (!result.ok || made.empty()) return L"";

@@ -73,7 +73,7 @@ class ArchiveFileCommandsTest : public mwtest::MainWindowTest {
   // Adds `name` of the folder "src" to the shown archive through the file choice.
   void AddSourceFile(const std::wstring& name) {
     dialogs.answers.push_back(temp / (L"src\\" + name));
-    SelectPackFiles(form->Hwnd(), L"LZH", true, false);
+    SelectPackFiles(form->Hwnd(), *core::FindArcType(L"LZH"), true, false);
   }
   std::vector<std::wstring> Listed() const {
     std::vector<std::wstring> names;

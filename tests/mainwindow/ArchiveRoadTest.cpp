@@ -134,7 +134,7 @@ TEST_F(ArchiveRoad, AnLzhArchiveFromFilesToExtraction) {
 
   // Add a file.
   files.answers.push_back(temp / L"src\\extra.txt");
-  mainwindow::SelectPackFiles(form->Hwnd(), L"LZH", true, false);
+  mainwindow::SelectPackFiles(form->Hwnd(), *core::FindArcType(L"LZH"), true, false);
   ASSERT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"extra.txt", L"新しい 日程.txt"}));
   Keep(archive, L"4-added.lzh");

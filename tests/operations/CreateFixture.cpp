@@ -132,7 +132,9 @@ operations::JobResult CreationTest::Pack(const operations::PackRequest& request)
 
 void CreationTest::PackSources(const std::wstring& type, const std::wstring& archivePath) {
   const std::wstring src = MakeSources();
-  Pack({FileList({src, L"データ\\*.*", L"メモ.txt", L"readme.txt"}), false, {type, true, archivePath, true}});
+  Pack({FileList({src, L"データ\\*.*", L"メモ.txt", L"readme.txt"}),
+        false,
+        {core::FindArcType(type), true, archivePath, true}});
 }
 
 void CreationTest::Configure(const std::string& text) {

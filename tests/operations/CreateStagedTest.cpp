@@ -122,7 +122,7 @@ TEST_F(StagedCreation, ANamedArchiveThatExistsIsAddedTo) {
   const std::wstring src = MakeSources();
   const std::wstring archive = temp / L"out.rar";
   for (const wchar_t* name : {L"readme.txt", L"データ\\*.*"})
-    Pack({FileList({src, name}), false, {L"RAR", false, archive, false, 1, true}});
+    Pack({FileList({src, name}), false, {core::FindArcType(L"RAR"), false, archive, false, 1, true}});
   ASSERT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(Lists(Listed(), L"readme.txt"));
   EXPECT_TRUE(Lists(Listed(), L"説明書.txt"));
@@ -135,7 +135,7 @@ TEST_F(StagedCreation, RarVolumesAreCopiedBackAndReported) {
   operations::NewArchiveFolder();
   const std::wstring shortFolder = core::GetShortPath(core::RemoveBackslash(ArcFolder()));
   ui.Expect(L"分割ファイル \"NEWRAR.r00\" ～ \"NEWRAR.r00\" を \r\n\"" + shortFolder + L"\" に作成しました");
-  Pack({FileList({src, L"メモ.txt", L"データ\\説明書.txt"}), false, {L"RAR", false, L"", false}});
+  Pack({FileList({src, L"メモ.txt", L"データ\\説明書.txt"}), false, {core::FindArcType(L"RAR"), false, L"", false}});
   EXPECT_TRUE(ui.AllAsked());
   ASSERT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(testsupport::FileExists(ArcFolder() + L"NewRar.rar"));
@@ -187,7 +187,7 @@ TEST_F(StagedCreation, AceThatLeftNoArchiveIsAFailureWhateverItSays) {
 TEST_F(StagedCreation, SelfExtractingArjIsMadeByTheToolAndCopiedBack) {
   core::Settings.ARJ_MakeSFX = L"1";
   const std::wstring src = MakeSources();
-  Pack({FileList({src, L"メモ.txt"}), false, {L"ARJ", false, L"", false}});
+  Pack({FileList({src, L"メモ.txt"}), false, {core::FindArcType(L"ARJ"), false, L"", false}});
   ASSERT_TRUE(core::PrivateState.ArcStatus());
   const std::wstring memo = core::GetShortPath(src + L"\\メモ.txt");
   const std::string arj = Commands("arj", "arj").front();
@@ -321,7 +321,7 @@ TEST_F(StagedCreation, NamesWithBlanksReachTheTools) {
     SCOPED_TRACE(core::ToUtf8(type));
     const std::wstring archive = temp / (L"out dir\\my arc." + core::LCase(type));
     ClearLog();
-    Pack({FileList({temp / L"src", L"my data\\*.*"}), false, {type, true, archive, true, 1, true}});
+    Pack({FileList({temp / L"src", L"my data\\*.*"}), false, {core::FindArcType(type), true, archive, true, 1, true}});
     const std::vector<std::string> runs = Logged(core::ToUtf8(core::LCase(type)));
     ASSERT_TRUE(core::PrivateState.ArcStatus()) << (runs.empty() ? "" : runs.front());
     EXPECT_TRUE(testsupport::FileExists(archive));

@@ -114,7 +114,7 @@ int wmain(int argc, wchar_t** argv) {
       const std::string entry = row.creation.prefix ? row.creation.prefix : row.prefix;
       auto own = [&] {
         core::WindowOperationUi ui(nullptr);
-        tools::PackAndShow(ui, {files, false, {type, true, L"", true}});
+        tools::PackAndShow(ui, {files, false, {core::FindArcType(type), true, L"", true}});
       };
 
       // One untimed run with the log on: it loads the libraries and shows the line the program ran.

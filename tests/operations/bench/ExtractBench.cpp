@@ -91,7 +91,7 @@ int wmain(int argc, wchar_t** argv) {
       const std::wstring source = argv[i];
       SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", L"-");
       core::WindowOperationUi ui(nullptr);
-      tools::PackAndShow(ui, {source + L'\0' + L"data\\*.*", false, {type, true, L"", true}});
+      tools::PackAndShow(ui, {source + L'\0' + L"data\\*.*", false, {core::FindArcType(type), true, L"", true}});
       const std::wstring archive = core::PrivateState.ArcFileName();
       const std::wstring folders = scratch + L"\\out" + std::to_wstring(run++);
       CreateDirectoryW(folders.c_str(), nullptr);
