@@ -8,12 +8,12 @@
 #include "browser/Histories.h"
 #include "browser/LoadArcContents.h"
 #include "browser/MenuStatus.h"
-#include "operations/PackWorkflow.h"
 #include "browser/StatusBarText.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/OperationUi.h"
 #include "core/ArcType.h"
 #include "core/ArcTypeTexts.h"
+#include "core/OperationUi.h"
 #include "core/CommonDlg.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
@@ -25,9 +25,11 @@
 #include "mainwindow/EntryCommands.h"
 #include "mainwindow/frmMain.h"
 #include "operations/EditCommands.h"
+#include "operations/JobResult.h"
 #include "operations/ListFiles.h"
 #include "operations/NewArchiveNames.h"
 #include "operations/OpenArchiveCommands.h"
+#include "operations/PackWorkflow.h"
 #include "winui/MsgBox.h"
 
 namespace mainwindow {
@@ -175,9 +177,28 @@ void mnuFileArcAllClose_Click(frmMain& form) {
   SendMessageW(form.tvTreeView.Hwnd(), TVM_SELECTITEM, TVGN_DROPHILITE, 0);
 }
 
+namespace {
+
+// A node for a new, still empty archive of `type`, selected in the tree: PrivateState.ArcFileName is its
+// path, or "" when the name was refused. No file is made.
+void AddNewArchiveNode(frmMain& form, const std::wstring& type) {
+  core::PrivateState.SetArcFileName(L"");
+  core::WindowOperationUi ui(form.Hwnd());
+  const std::wstring folder = operations::NewArchiveFolder();
+  browser::RememberNewArchiveFolder(folder);
+  const operations::NewArcName name = operations::MakeNewArcFileName(ui, type, folder);
+  if (name.path.empty()) {
+    operations::Settle({});
+    return;
+  }
+  if (!browser::AddArchiveNode(name.path)) operations::GiveBack(name);
+}
+
+}  // namespace
+
 void mnuFileNewArcExtOpt_Click(frmMain& form, int index) {
   const std::wstring type = archiver::GetArcTypeNameByIndex(static_cast<int16_t>(index));
-  operations::AddNewArchiveNode(type);
+  AddNewArchiveNode(form, type);
   std::wstring path = core::PrivateState.ArcFileName();
   if (path.empty()) return;
   form.SetCaption(path + L" - " + TitleCaption());

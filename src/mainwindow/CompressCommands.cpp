@@ -2,21 +2,24 @@
 
 #include <windows.h>
 
+#include "browser/MadeArchives.h"
 #include "browser/MenuStatus.h"
-#include "operations/PackWorkflow.h"
 #include "browser/StatusBarText.h"
-#include "operations/UnPackArchive.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/ArcType.h"
+#include "core/OperationUi.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "mainwindow/ArchiveCommands.h"
+#include "mainwindow/PackChoice.h"
 #include "mainwindow/frmMain.h"
+#include "operations/JobResult.h"
 #include "operations/ListFiles.h"
 #include "operations/SfxArchive.h"
+#include "operations/UnPackArchive.h"
 #include "options/frmArcOption.h"
 #include "options/frmDropOption.h"
 #include "options/frmSFX.h"
@@ -29,6 +32,12 @@ const wchar_t kCreatorMissing[] = L"この形式の書庫の作成に必要な�
 namespace {
 
 std::wstring TitleCaption() { return std::wstring(core::kProgramTitle) + L" "; }
+
+// The type the confirmation dialog's choice names (LZH for an index that names none).
+const core::ArcTypeRow& TypeOfChoice(int index) {
+  const core::ArcTypeRow* row = core::ArcTypeAt(index);
+  return row ? *row : *core::ArcTypeAt(core::ArcTypeLzh);
+}
 
 void ShowNewArchive(frmMain& form) {
   const std::wstring path = core::PrivateState.ArcFileName();
@@ -44,10 +53,10 @@ void Inform(frmMain& form, const std::wstring& text) {
 
 }  // namespace
 
-std::wstring ChosenArchiveType(frmMain& form) {
+const core::ArcTypeRow* ChosenArchiveType(frmMain& form) {
   std::wstring missing;
-  const std::wstring type = form.GetArchiveType(&missing);
-  if (type.empty())
+  const core::ArcTypeRow* type = form.GetArchiveTypeRow(&missing);
+  if (!type)
     winui::MsgBox(std::wstring(kCreatorMissing) + L"\r\n\"" + missing + L"\"", MB_OK | MB_ICONSTOP, core::kProgramTitle,
                   form.Hwnd());
   return type;
@@ -67,8 +76,7 @@ std::optional<int> AskNewArchiveType(frmMain& form, const std::wstring& title, i
 
 void mnuFileQuickUnPack_Click(frmMain& form) {
   browser::SelectAllItems();
-  // The whole archive whatever is selected.
-  core::PrivateState.SetSelectArcFileName(L"");
+  // The whole archive whatever is selected: the request names no entries.
   core::PrivateState.SetIconDrop(true);
   core::WindowOperationUi ui(form.Hwnd());
   operations::Settle(operations::UnPackArchive(ui, {core::PrivateState.ArcFileName()}));
@@ -87,7 +95,7 @@ void mnuEditPack_Click(frmMain& form) {
     core::PrivateState.SetArcFileName(previous);
     return;
   }
-  operations::SelectPackFiles(form.Hwnd(), core::GetArcTypeName(*chosen), false, false);
+  SelectPackFiles(form.Hwnd(), TypeOfChoice(*chosen), false, false);
   // A cancelled choice or a failed creation leaves the archive shown before as the current one.
   if (!core::PrivateState.ArcStatus()) {
     core::PrivateState.SetArcFileName(previous);
@@ -98,7 +106,7 @@ void mnuEditPack_Click(frmMain& form) {
 
 void mnuEditFolderPack_Click(frmMain& form) {
   if (const std::optional<int> chosen = AskNewArchiveType(form, L"圧縮書庫形式の選択(フォルダ)", 2, nullptr))
-    operations::SelectPackFiles(form.Hwnd(), core::GetArcTypeName(*chosen), false, true);
+    SelectPackFiles(form.Hwnd(), TypeOfChoice(*chosen), false, true);
   if (core::PrivateState.ArcFileName().empty()) return;
   ShowNewArchive(form);
   form.tvTreeView.Select(form.tvTreeView.SelectedKey());
@@ -115,12 +123,13 @@ void mnuFileSFX_Click(frmMain& form) {
            type == L"BH")
     core::PrivateState.SetSelectOk(true);
   if (!core::PrivateState.SelectOk()) return;
-  std::wstring destination;
-  operations::MakeSfxArchive(form.Hwnd(), destination, false);
-  if (!core::PrivateState.ArcStatus()) return;
+  core::WindowOperationUi ui(form.Hwnd());
+  const operations::JobResult converted = operations::Settle(operations::MakeSfxArchive(ui, {path, L"", false}));
+  browser::ShowAfterSfx(type, converted.ok);
+  if (!converted.ok) return;
   const std::wstring folder = core::AddBackslash(core::GetFolderPart(path));
   if (type == L"CAB") {
-    Inform(form, L"自己解凍形式キャビネットを \"" + destination + L"\" に作成しました");
+    Inform(form, L"自己解凍形式キャビネットを \"" + operations::SfxDestination(path, L"") + L"\" に作成しました");
     return;
   }
   if (type == L"RAR" || type == L"ACE") {

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "core/ArcCatalogue.h"
+
 namespace mainwindow {
 
 class frmMain;
@@ -16,9 +18,9 @@ std::optional<int> AskNewArchiveType(frmMain& form, const std::wstring& title, i
 
 // What a new archive of a type this machine cannot make reports, above the missing file's name.
 extern const wchar_t kCreatorMissing[];
-// The type name to create for Settings.PackType (frmMain::GetArchiveType); "" once the user has been told
+// The type to create for Settings.PackType (frmMain::GetArchiveTypeRow); none once the user has been told
 // which library or program is missing to make the chosen type.
-std::wstring ChosenArchiveType(frmMain& form);
+const core::ArcTypeRow* ChosenArchiveType(frmMain& form);
 
 // The whole shown archive into the default folder, without a dialog.
 void mnuFileQuickUnPack_Click(frmMain& form);

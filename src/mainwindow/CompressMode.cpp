@@ -8,6 +8,7 @@
 #include "browser/StatusBarText.h"
 #include "browser/TreeListUpkeep.h"
 #include "core/ArcType.h"
+#include "core/OperationUi.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/Text.h"
@@ -17,11 +18,13 @@
 #include "core/modTolvenar.h"
 #include "mainwindow/BatchModes.h"
 #include "mainwindow/CompressCommands.h"
+#include "mainwindow/PackChoice.h"
 #include "mainwindow/frmMain.h"
 #include "operations/CreateArchive.h"
+#include "operations/JobResult.h"
 #include "operations/ListFiles.h"
-#include "operations/PackWorkflow.h"
 #include "operations/SfxArchive.h"
+#include "tools/PackAndShow.h"
 #include "winui/MsgBox.h"
 
 namespace mainwindow {
@@ -35,16 +38,16 @@ namespace {
 
 // The self-extracting program compress mode makes after each creation, by type.
 struct SfxStep {
-  const wchar_t* type;
+  int type;
   std::wstring core::SettingsStore::*option;
   bool plain;              // the converter's batch flag
   bool intoArchiveFolder;  // the archive's folder is given as the destination
   bool replacesArchive;    // once the program is there, the plain archive goes (unless it is to be shown)
 };
 constexpr SfxStep kSfxSteps[] = {
-    {L"LZH", &core::SettingsStore::LZH_MakeSFX, true, false, true},
-    {L"ZIP", &core::SettingsStore::ZIP_MakeSFX, true, false, false},
-    {L"CAB", &core::SettingsStore::CAB_MakeSFX, false, true, true},
+    {core::ArcTypeLzh, &core::SettingsStore::LZH_MakeSFX, true, false, true},
+    {core::ArcTypeZip, &core::SettingsStore::ZIP_MakeSFX, true, false, false},
+    {core::ArcTypeCab, &core::SettingsStore::CAB_MakeSFX, false, true, true},
 };
 
 // An item as the command line gives it, without a trailing "\" or "\*.*" (which stand for the folder).
@@ -89,13 +92,14 @@ bool MayWriteInto(frmMain& form, const std::wstring& archive) {
 
 // The self-extracting program the type's option asks for. The plain archive is deleted only once the program
 // is there. False when the program was asked for and not made.
-bool MakeSelfExtracting(frmMain& form, const std::wstring& type, const std::wstring& archive, bool keepArchive) {
+bool MakeSelfExtracting(core::OperationUi& ui, const core::ArcTypeRow& type, const std::wstring& archive,
+                        bool keepArchive) {
   for (const SfxStep& step : kSfxSteps) {
-    if (type != step.type || !core::IsOn(core::Settings.*step.option)) continue;
-    core::PrivateState.SetArcFileName(archive);
-    std::wstring destination = step.intoArchiveFolder ? core::GetFolderPart(archive) : L"";
-    operations::MakeSfxArchive(form.Hwnd(), destination, step.plain);
-    if (!core::PrivateState.ArcStatus() || !core::NormalFileExists(ProgramOf(archive))) return false;
+    if (type.index != step.type || !core::IsOn(core::Settings.*step.option)) continue;
+    const std::wstring destination = step.intoArchiveFolder ? core::GetFolderPart(archive) : L"";
+    if (!operations::MakeSfxArchive(ui, {archive, destination, step.plain}).ok ||
+        !core::NormalFileExists(ProgramOf(archive)))
+      return false;
     if (step.replacesArchive && !keepArchive && core::NormalFileExists(archive)) DeleteFileW(archive.c_str());
     return true;
   }
@@ -104,21 +108,21 @@ bool MakeSelfExtracting(frmMain& form, const std::wstring& type, const std::wstr
 
 // Packs `files` (the folder, NUL, the names) into `archive` and makes it self-extracting as asked; each
 // failure is reported. True when everything asked for was made.
-bool PackInto(frmMain& form, const std::wstring& type, const std::wstring& files, bool folders,
+bool PackInto(frmMain& form, const core::ArcTypeRow& type, const std::wstring& files, bool folders,
               const std::wstring& archive, bool keepArchive) {
   operations::PackRequest request;
   request.files = files;
-  request.create.type = type;
+  request.create.type = &type;
   request.create.folder = request.create.recurse = folders;
   request.create.archivePath = archive;
   core::PrivateState.SetIconDrop(true);
-  operations::PackFiles(form.Hwnd(), request);
-  const bool made = core::PrivateState.ArcStatus();
+  core::WindowOperationUi ui(form.Hwnd());
+  const bool made = tools::PackAndShow(ui, request).ok;
   core::PrivateState.SetArcFileName(archive);
-  if (made && MakeSelfExtracting(form, type, archive, keepArchive)) return true;
+  if (made && MakeSelfExtracting(ui, type, archive, keepArchive)) return true;
   Report(form, kArchiveNotMade, made ? ProgramOf(archive) : archive);
   // The archive itself stays listed when it was made.
-  core::PrivateState.SetArcStatus(made);
+  operations::Settle({made});
   return false;
 }
 
@@ -135,7 +139,7 @@ void ShowMadeArchive(frmMain& form) {
   operations::DeleteListFile();
 }
 
-int OneArchive(frmMain& form, const std::wstring& type, const std::wstring& savedType) {
+int OneArchive(frmMain& form, const core::ArcTypeRow& type, const std::wstring& savedType) {
   const std::vector<std::wstring>& items = core::CommandLineFiles;
   const std::wstring folder = DescribeItem(items.front()).folder;
   std::wstring files = folder, baseName;
@@ -156,7 +160,7 @@ int OneArchive(frmMain& form, const std::wstring& type, const std::wstring& save
     // The first item names the archive.
     if (core::Trim(baseName).empty()) baseName = core::GetBaseName(core::GetFileNamePart(ItemPath(item)));
   }
-  const std::wstring archive = operations::GetSaveArchiveName(form.Hwnd(), type, baseName);
+  const std::wstring archive = GetSaveArchiveName(form.Hwnd(), type.name, baseName);
   if (archive.empty() || !MayWriteInto(form, archive)) return kBatchNotDone;
   const bool packAfter = core::IsOn(core::Settings.PackAfter);
   const bool made = PackInto(form, type, files, folders, archive, packAfter);
@@ -167,11 +171,11 @@ int OneArchive(frmMain& form, const std::wstring& type, const std::wstring& save
   return kBatchKeepsWindow;
 }
 
-int ArchivePerItem(frmMain& form, const std::wstring& type) {
+int ArchivePerItem(frmMain& form, const core::ArcTypeRow& type) {
   bool all = true;
   for (const std::wstring& item : core::CommandLineFiles) {
     const PackItem packed = DescribeItem(item);
-    const std::wstring archive = ItemArchivePath(item, type);
+    const std::wstring archive = ItemArchivePath(item, type.name);
     // An archive of the same name may be an unrelated one: nothing goes into it unasked.
     if (!MayWriteInto(form, archive)) {
       all = false;
@@ -205,10 +209,10 @@ int CompressMode(frmMain& form) {
   const std::optional<int> chosen = AskNewArchiveType(form, L"書庫のオプション", 0, &dragMode);
   if (!chosen) return kBatchNotDone;
   core::Settings.PackType = core::ToWString(*chosen);
-  const std::wstring type = ChosenArchiveType(form);
-  if (type.empty()) return kBatchNotDone;
-  if (!core::IsOn(core::Settings.PackKobetsu)) return OneArchive(form, type, savedType);
-  return ArchivePerItem(form, type);
+  const core::ArcTypeRow* type = ChosenArchiveType(form);
+  if (!type) return kBatchNotDone;
+  if (!core::IsOn(core::Settings.PackKobetsu)) return OneArchive(form, *type, savedType);
+  return ArchivePerItem(form, *type);
 }
 
 }  // namespace mainwindow

@@ -10,6 +10,7 @@
 #include "operations/UnPackArchive.h"
 #include "core/ArcCatalogue.h"
 #include "core/ArcType.h"
+#include "core/OperationUi.h"
 #include "core/Settings.h"
 #include "core/Text.h"
 #include "core/modPath.h"
@@ -21,7 +22,9 @@
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
 #include "operations/CreateArchive.h"
+#include "operations/JobResult.h"
 #include "operations/ListFiles.h"
+#include "tools/PackAndShow.h"
 #include "winui/App.h"
 #include "winui/MsgBox.h"
 #include "winui/OleDragDrop.h"
@@ -50,7 +53,7 @@ bool Ask(frmMain& form, const std::wstring& text) {
 bool RefuseUnwritable(frmMain& form, const std::wstring& files) {
   const std::wstring refused = operations::FindUnwritableName(files, false);
   if (refused.empty()) return false;
-  Exclaim(form, std::wstring(operations::kUnwritableName) + L"\r\n\"" + refused + L"\"");
+  Exclaim(form, operations::UnwritableNameReport(refused));
   return true;
 }
 
@@ -59,9 +62,7 @@ void ShowPackedArchive(frmMain& form, const std::wstring& archive) {
   form.SetCaption(archive + L" - " + TitleCaption());
   browser::SetMenuStatus(core::GetArcTypeByExt(archive));
   browser::SetStatusBarText();
-  std::wstring list = core::PrivateState.SelectArcFileName();
-  if (!list.empty() && (list[0] == L'@' || list[0] == L'!')) list.erase(0, 1);
-  if (!list.empty()) DeleteFileW(list.c_str());
+  operations::DeleteListFile();
   browser::SelectListItem(form.lvListView, 1);
 }
 
@@ -226,10 +227,12 @@ DWORD DropOnList(frmMain& form, IDataObject* data) {
         operations::PackRequest request;
         request.files = files;
         request.create.type = ChosenArchiveType(form);
-        if (!request.create.type.empty())
-          operations::PackFiles(form.Hwnd(), request);
-        else
-          core::PrivateState.SetArcStatus(false);
+        if (request.create.type) {
+          core::WindowOperationUi ui(form.Hwnd());
+          tools::PackAndShow(ui, request);
+        } else {
+          operations::Settle({});
+        }
       }
       if (core::PrivateState.ArcStatus() && !core::PrivateState.ArcFileName().empty())
         ShowPackedArchive(form, core::PrivateState.ArcFileName());

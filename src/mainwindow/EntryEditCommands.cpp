@@ -22,11 +22,11 @@
 #include "mainwindow/ArchiveFileCommands.h"
 #include "mainwindow/CompressCommands.h"
 #include "mainwindow/EntryCommands.h"
+#include "mainwindow/PackChoice.h"
 #include "mainwindow/frmMain.h"
 #include "operations/CreateArchive.h"
 #include "operations/EditCommands.h"
 #include "operations/ListFiles.h"
-#include "operations/PackWorkflow.h"
 #include "options/frmDropOption.h"
 #include "winui/App.h"
 #include "winui/MsgBox.h"
@@ -169,7 +169,7 @@ void AddFilesToShownArchive(frmMain& form, int mode) {
   // file left behind means the archiver ran and failed.
   operations::DeleteListFile();
   const ArchiveStamp before(path);
-  operations::SelectPackFiles(form.Hwnd(), type, true, mode == 1);
+  SelectPackFiles(form.Hwnd(), *core::FindArcType(type), true, mode == 1);
   const bool failed = !core::PrivateState.ArcStatus() && core::PathTaken(operations::ListFilePath());
   if (failed) {
     operations::DeleteListFile();
@@ -276,10 +276,9 @@ bool RenameEntryInPlace(frmMain& form, const std::wstring& newName) {
 void AddDroppedFiles(frmMain& form, const std::wstring& archive, const std::wstring& type, const std::wstring& files) {
   if (RefuseReadOnly(form, archive, kAddFailed)) return;
   core::PrivateState.SetArcFileName(archive);
-  operations::MakePackFileList(files, type, false);
+  const operations::PackListFile list = operations::MakePackFileList(files, type, false);
   core::WindowOperationUi ui(form.Hwnd());
-  const operations::JobResult added = operations::AddArcFiles(
-      ui, {archive, type, core::PrivateState.SelectArcFileName(), core::PrivateState.ArcFolderName()});
+  const operations::JobResult added = operations::AddArcFiles(ui, {archive, type, list.argument, list.baseFolder});
   if (added.ok) browser::RefreshArchiveList(archive, false);
   if (operations::Settle(added).ok) return;
   Say(form, kAddFailed, MB_OK | MB_ICONSTOP);

@@ -12,6 +12,10 @@
 #include "winui/Form.h"
 #include "winui/ListControls.h"
 
+namespace core {
+struct ArcTypeRow;
+}
+
 namespace mainwindow {
 
 enum ControlId {
@@ -200,6 +204,8 @@ class frmMain : public winui::Form, public core::MainWindowLink {
   // machine cannot make the chosen type, with the missing library or program in `missing`: an archive of
   // another type than the one chosen is never made in its place.
   std::wstring GetArchiveType(std::wstring* missing = nullptr);
+  // The same as the type's row; nullptr where GetArchiveType gives "".
+  const core::ArcTypeRow* GetArchiveTypeRow(std::wstring* missing = nullptr);
   // Starts a second instance 360 twips right of and below this window.
   void StartTolvenar();
   // Lays out tree, grip and list with the tree `x` twips wide (clamped).

@@ -90,14 +90,19 @@ void frmMain::SetDialogClear() {
 }
 
 std::wstring frmMain::GetArchiveType(std::wstring* missing) {
+  const core::ArcTypeRow* row = GetArchiveTypeRow(missing);
+  return row ? row->name : L"";
+}
+
+const core::ArcTypeRow* frmMain::GetArchiveTypeRow(std::wstring* missing) {
   // The index is compared as text: " 1" names no type.
   const core::ArcTypeRow* row = nullptr;
   for (const core::ArcTypeRow& candidate : core::ArcCatalogue())
     if (candidate.index >= 0 && core::Settings.PackType == std::to_wstring(candidate.index)) row = &candidate;
-  if (!row) return core::GetArcTypeName(core::ArcTypeLzh);
+  if (!row) return core::ArcTypeAt(core::ArcTypeLzh);
   const std::wstring lacking = archiver::MissingCreator(*row);
   if (missing) *missing = lacking;
-  return lacking.empty() ? row->name : L"";
+  return lacking.empty() ? row : nullptr;
 }
 
 void frmMain::StartTolvenar() {

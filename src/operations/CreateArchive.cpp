@@ -4,7 +4,6 @@
 #include <cwchar>
 
 #include "archiver/clsArchive.h"
-#include "browser/TreeListUpkeep.h"
 #include "core/PassPhraseAsker.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
@@ -16,7 +15,6 @@
 #include "operations/ListFiles.h"
 #include "operations/NewArchiveNames.h"
 #include "operations/SfxArchive.h"
-#include "winui/MsgBox.h"
 
 namespace operations {
 
@@ -27,6 +25,8 @@ namespace {
 using detail::Creation;
 
 constexpr wchar_t kGcaPassComment[] = L"パスワードを入力して下さい";
+
+std::wstring NameOf(const core::ArcTypeRow* row) { return row ? row->name : L""; }
 
 bool EndsWith(const std::wstring& text, const std::wstring& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
@@ -63,13 +63,13 @@ void RunWriting(Creation& c, const std::optional<ArchiverCommand>& command) {
   if (c.row->index == core::ArcTypeCab && core::IsOn(core::Settings.CAB_Multi))
     for (const std::wstring& volume : CabVolumeNames(c.input.archive)) outputs.push_back(volume);
   const detail::NewOutputs written(outputs);
-  c.result = Run(c.owner, command).code;
+  c.result = Run(c.ui.Owner(), command).code;
   if (c.result == 0) return;
   if (!command || !detail::TellsToMove(command->line)) {
     written.Remove();
     return;
   }
-  for (const std::wstring& path : written.Written()) detail::ReportKeptArchive(path);
+  for (const std::wstring& path : written.Written()) detail::ReportKeptArchive(c.ui, path);
 }
 
 // ISH encodes every listed file on its own into the archive's folder.
@@ -86,7 +86,7 @@ void RunIsh(Creation& c) {
     const std::wstring file = core::GetShortPath(item);
     const std::wstring output = IshOutputName(folder, file);
     const detail::NewOutputs outputs({output});
-    const int32_t code = Run(c.owner, IshEncodeCommand(core::Settings, core::GetShortPath(folder), file)).code;
+    const int32_t code = Run(c.ui.Owner(), IshEncodeCommand(core::Settings, core::GetShortPath(folder), file)).code;
     if (code == 0) {
       c.created.push_back(output);
       continue;
@@ -106,7 +106,7 @@ void RunYz2(Creation& c) {
 void RunGca(Creation& c) {
   const core::SettingsStore& s = core::Settings;
   if (core::IsOn(s.GCA_Pass) && core::GcaPassSourceOf(s.GCA_PassType) == core::GcaPassSource::Prompt) {
-    c.input.password = core::PassPhrases().Ask(c.owner, {.preset = s.GCA_PassDefault, .comment = kGcaPassComment});
+    c.input.password = core::PassPhrases().Ask(c.ui.Owner(), {.preset = s.GCA_PassDefault, .comment = kGcaPassComment});
     if (c.input.password.empty()) {
       c.result = -1;
       return;
@@ -158,16 +158,12 @@ void SelfExtract(Creation& c) {
   const std::wstring& archive = c.input.archive;
   const std::wstring program = SfxProgramName(archive);
   const detail::NewOutputs outputs({program});
-  core::PrivateState.SetArcFileName(archive);
-  std::wstring destination;
-  MakeSfxArchive(c.owner, destination, true);
-  const bool made = core::PrivateState.ArcStatus();
+  const bool made = MakeSfxArchive(c.ui, {archive, L"", true}).ok;
   // A program that failed half-way goes; the archive it was made from is finished and stays.
   if (!made) outputs.Remove();
   switch (creation.afterCreate) {
     case core::SfxAfterCreate::ReplaceArchive: {
       if (!made || !core::NormalFileExists(program)) {
-        core::PrivateState.SetArcFileName(L"");
         c.result = -1;
         return;
       }
@@ -184,8 +180,7 @@ void SelfExtract(Creation& c) {
         c.result = -1;
         return;
       }
-      winui::MsgBox(L"自己解凍形式キャビネットを \"" + folder + L"\" に作成しました", MB_OK | MB_ICONINFORMATION,
-                    core::kProgramTitle);
+      c.ui.Ask(L"自己解凍形式キャビネットを \"" + folder + L"\" に作成しました", MB_OK | MB_ICONINFORMATION);
       return;
     }
     default:
@@ -205,24 +200,6 @@ void AfterCommand(Creation& c) {
   const bool here =
       creation.afterCreate != core::SfxAfterCreate::None && creation.afterCreate != core::SfxAfterCreate::ToolStep;
   if (sfxAsked && here && !c.input.named) SelfExtract(c);
-}
-
-// Nodes for the files written, each listed in turn; or the archive listed alone when the caller asks.
-void ShowCreated(const Creation& c, const CreateRequest& request) {
-  const bool addNodes = !c.input.named || (core::PrivateState.IconDrop() && core::IsOn(core::Settings.PackAfter)) ||
-                        (request.arcNo == 1 && request.showArc);
-  if (addNodes && !c.created.empty()) {
-    const int32_t counter = browser::NextArcNodeCounter(c.created);
-    for (const std::wstring& name : c.created) {
-      browser::AddArchiveNodeKeyed(browser::ArcNodeKey(counter, name), name);
-      core::DoEvents();
-      browser::RefreshArchiveList(name, true);
-      core::DoEvents();
-    }
-  } else if (!addNodes && request.showArc && !c.created.empty()) {
-    browser::RefreshArchiveList(c.created.front(), true);
-  }
-  core::DoEvents();
 }
 
 // Whether `check` answers true for anything inside `folder`, its sub-folders included.
@@ -273,34 +250,42 @@ void NewOutputs::Remove() const {
 
 }  // namespace detail
 
-std::vector<std::wstring> MakeArchive(HWND owner, const CreateRequest& request) {
+CreationShown ShownAfter(const CreateRequest& request) {
+  const bool named = !request.archivePath.empty();
+  CreationShown shown;
+  shown.addNodes = !named || (core::PrivateState.IconDrop() && core::IsOn(core::Settings.PackAfter)) ||
+                   (request.arcNo == 1 && request.showArc);
+  shown.listFirst = request.showArc;
+  if (!named) shown.newFolder = NewArchiveFolderPath();
+  return shown;
+}
+
+JobResult MakeArchive(core::OperationUi& ui, const CreateRequest& request) {
   const core::SettingsStore& s = core::Settings;
-  Creation c;
-  c.owner = owner;
-  c.row = core::FindArcType(request.type);
-  const std::wstring list = core::PrivateState.SelectArcFileName();
+  Creation c(ui);
+  c.row = request.type;
+  const std::wstring& list = request.list;
   c.listPath = list.empty() ? list : list.substr(1);
   c.input.list = list;
-  c.input.baseFolder = core::PrivateState.ArcFolderName();
+  c.input.baseFolder = request.baseFolder;
   c.input.named = !request.archivePath.empty();
   c.input.folderSource = request.folder;
   c.input.recurse = request.recurse;
 
-  bool counted = false;
+  NewArcName name;
   std::wstring archive = request.archivePath;
   if (!c.input.named) {
-    const NewArcName name = MakeNewArcFileName(request.type, NewArchiveFolder());
+    name = MakeNewArcFileName(ui, NameOf(c.row), NewArchiveFolder());
     if (name.path.empty()) return {};
-    counted = name.counted;
     c.input.folder = name.folder;
     archive = name.path;
-    if (request.type == L"7Z" && core::IsOn(s._7Z_MakeSFX)) archive = ProgramPath(archive);
-  } else if (request.type == L"TAR" && core::IsOn(s.TAR_MakeSFX)) {
+    if (c.row && c.row->index == core::ArcType7z && core::IsOn(s._7Z_MakeSFX)) archive = ProgramPath(archive);
+  } else if (c.row && c.row->index == core::ArcTypeTar && core::IsOn(s.TAR_MakeSFX)) {
     archive = ProgramPath(archive);
   }
   c.input.archive = archive;
   c.created = {archive};
-  core::DoEvents();
+  ui.Pump();
 
   if (c.row) {
     RunType(c);
@@ -311,13 +296,10 @@ std::vector<std::wstring> MakeArchive(HWND owner, const CreateRequest& request) 
     if (c.result == 0 && !core::NormalFileExists(name)) c.result = -1;
 
   if (c.result != 0) {
-    core::PrivateState.SetArcStatus(false);
-    if (counted) core::NewArcCount = core::NewArcCount > 0 ? core::NewArcCount - 1 : 0;
+    GiveBack(name);
     return {};
   }
-  core::PrivateState.SetArcStatus(true);
-  ShowCreated(c, request);
-  return c.created;
+  return {true, c.created};
 }
 
 std::wstring FindUnwritableName(const std::wstring& files, bool withFolders) {
@@ -349,17 +331,22 @@ std::wstring FindUnwritableName(const std::wstring& files, bool withFolders) {
   return L"";
 }
 
-std::vector<std::wstring> PackFiles(HWND owner, const PackRequest& request) {
+std::wstring UnwritableNameReport(const std::wstring& path) {
+  return std::wstring(kUnwritableName) + L"\r\n\"" + path + L"\"";
+}
+
+JobResult PackFiles(core::OperationUi& ui, const PackRequest& request) {
   std::wstring refused = FindUnwritableName(request.files, request.withFolders);
   if (refused.empty() && !core::ToCp932Exact(request.create.archivePath)) refused = request.create.archivePath;
   if (!refused.empty()) {
-    winui::MsgBox(std::wstring(kUnwritableName) + L"\r\n\"" + refused + L"\"", MB_OK | MB_ICONSTOP,
-                  core::kProgramTitle);
-    core::PrivateState.SetArcStatus(false);
+    ui.Ask(UnwritableNameReport(refused), MB_OK | MB_ICONSTOP);
     return {};
   }
-  MakePackFileList(request.files, request.create.type, request.withFolders, request.create.folder);
-  return MakeArchive(owner, request.create);
+  CreateRequest create = request.create;
+  const PackListFile list = MakePackFileList(request.files, NameOf(create.type), request.withFolders, create.folder);
+  create.list = list.argument;
+  create.baseFolder = list.baseFolder;
+  return MakeArchive(ui, create);
 }
 
 }  // namespace operations

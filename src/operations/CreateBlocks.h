@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "core/ArcCatalogue.h"
+#include "core/OperationUi.h"
 #include "operations/CreateCommands.h"
 
 namespace operations::detail {
 
 struct Creation {
-  HWND owner = nullptr;
+  explicit Creation(core::OperationUi& ui) : ui(ui) {}
+  core::OperationUi& ui;
   const core::ArcTypeRow* row = nullptr;
   CreateInput input;                  // input.archive: the plain path of the archive to create
   std::wstring listPath;              // the list file's own path
@@ -48,7 +50,7 @@ class StageFolder {
 // ZIP's "-m"): one that then fails may already have deleted files that are now only in what it wrote.
 bool TellsToMove(const std::wstring& switches);
 // Tells the user that a creation failed and where the archive it wrote so far is left.
-void ReportKeptArchive(const std::wstring& path);
+void ReportKeptArchive(core::OperationUi& ui, const std::wstring& path);
 
 // Copies `from` over `to`, trying `attempts` times 100 ms apart; true once a copy succeeded. Each try writes
 // a file of its own beside `to` and renames it over `to` only once complete, so a copy that fails (a full

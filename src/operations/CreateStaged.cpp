@@ -19,7 +19,6 @@
 #include "operations/CreateBlocks.h"
 #include "operations/ListFiles.h"
 #include "operations/SfxArchive.h"
-#include "winui/MsgBox.h"
 
 namespace operations {
 
@@ -62,18 +61,19 @@ void PrepareStage(const Creation& c, const StagedNames& names) {
   if (core::NormalFileExists(c.input.archive)) CopyFileW(c.input.archive.c_str(), names.archive.c_str(), FALSE);
 }
 
-void ReportCopyFailed(const std::wstring& staged, const std::wstring& target) {
-  winui::MsgBox(L"作成した書庫を " + Quoted(target) + L" にコピーできませんでした\r\n書庫は " + Quoted(staged) +
-                    L" に残っています",
-                MB_OK | MB_ICONSTOP, core::kProgramTitle);
+void ReportCopyFailed(core::OperationUi& ui, const std::wstring& staged, const std::wstring& target) {
+  ui.Ask(L"作成した書庫を " + Quoted(target) + L" にコピーできませんでした\r\n書庫は " + Quoted(staged) +
+             L" に残っています",
+         MB_OK | MB_ICONSTOP);
 }
 
 // Copies the staged file to its place and removes it; a copy that fails leaves it, with its folder, and is
 // reported.
-bool Unstage(const StagedNames& names, const std::wstring& staged, const std::wstring& target, int attempts) {
+bool Unstage(core::OperationUi& ui, const StagedNames& names, const std::wstring& staged, const std::wstring& target,
+             int attempts) {
   if (!CopyWithRetry(staged, target, attempts)) {
     names.stage.Keep();
-    ReportCopyFailed(staged, target);
+    ReportCopyFailed(ui, staged, target);
     return false;
   }
   DeleteFileW(staged.c_str());
@@ -86,16 +86,16 @@ enum class Outcome { Placed, Missing, Failed, Kept, NotCopied };
 // tool that finished has its file put in place. One that failed may have written part of it; told to move,
 // it may have deleted sources that are now only in there, so the file stays for the user, who is told where;
 // otherwise it goes with the stage folder.
-Outcome Settle(const StagedNames& names, int32_t code, bool move, const std::wstring& staged,
+Outcome Settle(core::OperationUi& ui, const StagedNames& names, int32_t code, bool move, const std::wstring& staged,
                const std::wstring& target, int attempts) {
   if (!core::NormalFileExists(staged)) return Outcome::Missing;
   if (!ToolFinished(code)) {
     if (!move) return Outcome::Failed;
     names.stage.Keep();
-    ReportKeptArchive(staged);
+    ReportKeptArchive(ui, staged);
     return Outcome::Kept;
   }
-  return Unstage(names, staged, target, attempts) ? Outcome::Placed : Outcome::NotCopied;
+  return Unstage(ui, names, staged, target, attempts) ? Outcome::Placed : Outcome::NotCopied;
 }
 
 int32_t ResultOf(Outcome outcome, int32_t code) {
@@ -110,7 +110,7 @@ int32_t RunOnStagedList(Creation& c, const StagedNames& names, Line line) {
   CopyFileW(c.listPath.c_str(), names.list.c_str(), FALSE);
   const core::ArchiverCall& writer = c.row->creation.writer;
   const int32_t code =
-      Run(c.owner, ArchiverCommand{writer.archiver, line(core::GetShortPath(names.list)), writer.flag}).code;
+      Run(c.ui.Owner(), ArchiverCommand{writer.archiver, line(core::GetShortPath(names.list)), writer.flag}).code;
   DeleteIfThere(names.list);
   return code;
 }
@@ -119,10 +119,7 @@ int32_t RunOnStagedList(Creation& c, const StagedNames& names, Line line) {
 // program that failed half-way goes. True when it is there.
 bool MakeProgram(Creation& c, const std::wstring& archive, const std::wstring& program) {
   const NewOutputs outputs({program});
-  core::PrivateState.SetArcFileName(archive);
-  std::wstring destination;
-  MakeSfxArchive(c.owner, destination, true);
-  if (core::PrivateState.ArcStatus() && core::NormalFileExists(program)) return true;
+  if (MakeSfxArchive(c.ui, {archive, L"", true}).ok && core::NormalFileExists(program)) return true;
   outputs.Remove();
   return false;
 }
@@ -160,9 +157,9 @@ void RunArj(Creation& c, StageFolder& stage) {
   // The tool made the program itself when asked for one.
   const std::wstring staged = sfx ? SfxProgramName(names.archive) : names.archive;
   const std::wstring target = sfx ? SfxProgramName(names.final) : names.final;
-  const Outcome outcome = Settle(names, code, TellsToMove(switches), staged, target, 1);
+  const Outcome outcome = Settle(c.ui, names, code, TellsToMove(switches), staged, target, 1);
   if (outcome == Outcome::Missing || outcome == Outcome::Failed)
-    winui::MsgBox(kArjCreationFailed, MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle);
+    c.ui.Ask(kArjCreationFailed, MB_OK | MB_ICONEXCLAMATION);
   c.result = ResultOf(outcome, code);
   if (c.result != 0) return;
   // The tool made only the program; a plain archive it left on the way is its own.
@@ -184,11 +181,11 @@ std::vector<std::wstring> StagedVolumes(const std::wstring& stagedArchive) {
   return volumes;
 }
 
-void ReportRarVolumes(const std::vector<std::wstring>& copied, const StagedNames& names) {
+void ReportRarVolumes(core::OperationUi& ui, const std::vector<std::wstring>& copied, const StagedNames& names) {
   const std::wstring folder = Quoted(core::GetFolderPart(names.final));
   std::wstring text = L"分割ファイル " + Quoted(core::GetFileNamePart(copied.empty() ? names.final : copied.front()));
   if (copied.size() > 0) text += L" ～ " + Quoted(core::GetFileNamePart(copied.back()));
-  winui::MsgBox(text + L" を \r\n" + folder + L" に作成しました", MB_OK | MB_ICONINFORMATION, core::kProgramTitle);
+  ui.Ask(text + L" を \r\n" + folder + L" に作成しました", MB_OK | MB_ICONINFORMATION);
 }
 
 void RunRar(Creation& c, StageFolder& stage) {
@@ -202,19 +199,19 @@ void RunRar(Creation& c, StageFolder& stage) {
   // The tool has ended when its run returns; a slow disk may still be writing the archive.
   if (ToolFinished(code))
     for (int tries = 1; tries < kRarTries && !core::NormalFileExists(names.archive); ++tries) Sleep(100);
-  c.result = ResultOf(Settle(names, code, TellsToMove(switches), names.archive, names.final, kRarTries), code);
+  c.result = ResultOf(Settle(c.ui, names, code, TellsToMove(switches), names.archive, names.final, kRarTries), code);
   if (c.result != 0) return;
   if (volumes) {
     const std::wstring folder = core::AddBackslash(core::GetFolderPart(c.input.archive));
     std::vector<std::wstring> copied;
     for (const std::wstring& volume : StagedVolumes(names.archive)) {
-      if (!Unstage(names, volume, folder + core::GetFileNamePart(volume), kRarTries)) {
+      if (!Unstage(c.ui, names, volume, folder + core::GetFileNamePart(volume), kRarTries)) {
         c.result = -1;
         return;
       }
       copied.push_back(volume);
     }
-    ReportRarVolumes(copied, names);
+    ReportRarVolumes(c.ui, copied, names);
   }
   if (!core::IsOn(s.RAR_MakeSFX)) return;
 
@@ -235,7 +232,7 @@ void RunAce(Creation& c, StageFolder& stage) {
   const std::wstring switches = CreationSwitches(s, *c.row, c.input);
   const int32_t code = RunOnStagedList(
       c, names, [&](const std::wstring& list) { return StagedCommandLine(switches, names.archive, list); });
-  c.result = ResultOf(Settle(names, code, TellsToMove(switches), names.archive, names.final, 1), code);
+  c.result = ResultOf(Settle(c.ui, names, code, TellsToMove(switches), names.archive, names.final, 1), code);
   if (c.result != 0 || !core::IsOn(s.ACE_MakeSFX)) return;
 
   const std::wstring program = c.input.archive.substr(0, c.input.archive.size() - 3) + L"EXE";
@@ -248,10 +245,8 @@ void RunAce(Creation& c, StageFolder& stage) {
       shownFolder = s.SaveDefault;
     }
   }
-  winui::MsgBox(L"自己解凍形式書庫を " + Quoted(shownFolder) + L" に作成しました", MB_OK | MB_ICONINFORMATION,
-                core::kProgramTitle);
+  c.ui.Ask(L"自己解凍形式書庫を " + Quoted(shownFolder) + L" に作成しました", MB_OK | MB_ICONINFORMATION);
   // The plain archive left in the work folder gets no node: the new archive is the program.
-  core::PrivateState.SetArcFileName(L"");
   c.result = -1;
 }
 
@@ -262,9 +257,9 @@ bool TellsToMove(const std::wstring& switches) {
   return first == L"m" || first == L"-m";
 }
 
-void ReportKeptArchive(const std::wstring& path) {
-  winui::MsgBox(L"書庫の作成中にエラーが発生しました\r\n作成途中の書庫は " + Quoted(path) + L" に残っています",
-                MB_OK | MB_ICONSTOP, core::kProgramTitle);
+void ReportKeptArchive(core::OperationUi& ui, const std::wstring& path) {
+  ui.Ask(L"書庫の作成中にエラーが発生しました\r\n作成途中の書庫は " + Quoted(path) + L" に残っています",
+         MB_OK | MB_ICONSTOP);
 }
 
 std::wstring TempFolder() {

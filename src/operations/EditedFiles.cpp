@@ -13,6 +13,7 @@
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "operations/EditCommands.h"
+#include "operations/ListFiles.h"
 
 namespace operations {
 
@@ -127,9 +128,9 @@ bool RunUpdate(core::OperationUi& ui, const std::wstring& type, const EditOrigin
   // The names are listed relative to that folder whatever path option the user compresses with: with no
   // paths or whole paths the entry would not come back under its own path.
   const core::PathMode relative = core::PathMode::Relative;
-  if (!MakePackFileList(origin.base + L'\0' + origin.relative, type, false, relative)) return false;
-  const EditRequest update{origin.archive, L"", core::PrivateState.SelectArcFileName(),
-                           core::PrivateState.ArcFolderName()};
+  const PackListFile list = MakePackFileList(origin.base + L'\0' + origin.relative, type, false, relative);
+  if (!list) return false;
+  const EditRequest update{origin.archive, L"", list.argument, list.baseFolder};
   return UpdateArcFiles(ui, update, relative).ok;
 }
 

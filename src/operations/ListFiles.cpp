@@ -266,21 +266,21 @@ std::optional<std::wstring> MakeSelectFileList(core::OperationUi& ui, const std:
   return std::wstring(1, mark) + path;
 }
 
-bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, bool folderSource) {
+PackListFile MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders,
+                              bool folderSource) {
   return MakePackFileList(files, type, withFolders, core::PathModeOf(core::Settings.COM_Folder), folderSource);
 }
 
-bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, core::PathMode paths,
-                      bool folderSource) {
-  core::PrivateState.SetSelectArcFileName(L"");
-  core::PrivateState.SetArcFolderName(L"");
+PackListFile MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders,
+                              core::PathMode paths, bool folderSource) {
   const PackList list = PackListLines(files, type, withFolders, paths, &core::GetShortPath, folderSource);
   CreateWorkFolder();
   const std::wstring path = ListFilePath();
-  const bool written = WriteListFile(path, list.lines);
-  core::PrivateState.SetArcFolderName(list.arcFolderName);
-  core::PrivateState.SetSelectArcFileName(L"@" + path);
-  return written;
+  PackListFile made;
+  made.written = WriteListFile(path, list.lines);
+  made.argument = L"@" + path;
+  made.baseFolder = list.arcFolderName;
+  return made;
 }
 
 void DeleteListFile() {

@@ -1,9 +1,9 @@
 #pragma once
 // List files: the names an archiver command works on, one per line in code page 932 with CR LF, in this
 // run's list file inside the work folder, handed over as "@" (or "!") and the file's path. The line forms
-// are pure functions of the type's catalogue row and the settings; the writers put the result on disk. A
-// selection's list reference is handed back to the caller; a pack list's goes into PrivateState
-// (SelectArcFileName, ArcFolderName), where the command builders read it.
+// are pure functions of the type's catalogue row and the settings; the writers put the result on disk and
+// hand back the list reference (and a pack list's base folder) to the caller, which passes them on in the
+// request of the command that works on the list.
 #include <functional>
 #include <optional>
 #include <string>
@@ -59,14 +59,22 @@ std::vector<std::wstring> ReadListItems(const std::wstring& path);
 std::optional<std::wstring> MakeSelectFileList(core::OperationUi& ui, const std::wstring& type,
                                                const std::vector<SelectedEntry>& entries);
 
+// A written list of files to pack, as the command that packs them takes it.
+struct PackListFile {
+  bool written = false;     // the list was written exactly
+  std::wstring argument;    // the name argument: "@" and the list's path
+  std::wstring baseFolder;  // the folder the listed names are relative to ("" when none)
+  explicit operator bool() const { return written; }
+};
+
 // The list of files to pack (see PackListLines) for an archive of `type`, with the path handling the user
-// compresses with (Settings.COM_Folder). SelectArcFileName becomes "@" and the list's path, ArcFolderName
-// the base folder of the names. Makes the instance work folder when it is missing. False when the list could
-// not be written exactly; the name argument is set all the same.
-bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, bool folderSource = false);
+// compresses with (Settings.COM_Folder). Makes the instance work folder when it is missing. Not written
+// when the list could not be written exactly; the name argument is there all the same.
+PackListFile MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders,
+                              bool folderSource = false);
 // The same with the path handling `paths` the caller needs.
-bool MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders, core::PathMode paths,
-                      bool folderSource = false);
+PackListFile MakePackFileList(const std::wstring& files, const std::wstring& type, bool withFolders,
+                              core::PathMode paths, bool folderSource = false);
 
 // Deletes the run's list file when it is there.
 void DeleteListFile();

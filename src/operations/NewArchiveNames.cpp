@@ -4,7 +4,6 @@
 
 #include <optional>
 
-#include "browser/TreeListUpkeep.h"
 #include "core/ArcCatalogue.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
@@ -12,7 +11,6 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
-#include "winui/MsgBox.h"
 
 namespace operations {
 
@@ -64,7 +62,7 @@ std::optional<std::wstring> NewExtension(const core::ArcTypeRow* row, const std:
 
 }  // namespace
 
-NewArcName MakeNewArcFileName(const std::wstring& type, const std::wstring& folder) {
+NewArcName MakeNewArcFileName(core::OperationUi& ui, const std::wstring& type, const std::wstring& folder) {
   const core::SettingsStore& s = core::Settings;
   const core::ArcTypeRow* row = core::FindArcType(type);
   NewArcName name;
@@ -86,9 +84,8 @@ NewArcName MakeNewArcFileName(const std::wstring& type, const std::wstring& fold
 
   const std::optional<std::wstring> extension = NewExtension(row, type);
   if (!extension) {
-    winui::MsgBox(kTarSfxModuleMissing, MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle);
-    core::PrivateState.SetArcStatus(false);
-    if (name.counted) core::NewArcCount = core::NewArcCount > 0 ? core::NewArcCount - 1 : 0;
+    ui.Ask(kTarSfxModuleMissing, MB_OK | MB_ICONEXCLAMATION);
+    GiveBack(name);
     return {};
   }
   if (fromOptions) {
@@ -104,21 +101,17 @@ NewArcName MakeNewArcFileName(const std::wstring& type, const std::wstring& fold
   return name;
 }
 
-std::wstring NewArchiveFolder() {
-  const std::wstring work = core::WorkFolderPath();
-  CreateDirectoryW(work.c_str(), nullptr);
-  const std::wstring folder = core::AddBackslash(core::AddBackslash(work) + L"Arc");
-  CreateDirectoryW(folder.c_str(), nullptr);
-  browser::RememberNewArchiveFolder(folder);
-  return folder;
+void GiveBack(const NewArcName& name) {
+  if (name.counted) core::NewArcCount = core::NewArcCount > 0 ? core::NewArcCount - 1 : 0;
 }
 
-void AddNewArchiveNode(const std::wstring& type) {
-  core::PrivateState.SetArcFileName(L"");
-  const NewArcName name = MakeNewArcFileName(type, NewArchiveFolder());
-  if (name.path.empty()) return;
-  if (!browser::AddArchiveNode(name.path) && name.counted)
-    core::NewArcCount = core::NewArcCount > 0 ? core::NewArcCount - 1 : 0;
+std::wstring NewArchiveFolderPath() { return core::AddBackslash(core::AddBackslash(core::WorkFolderPath()) + L"Arc"); }
+
+std::wstring NewArchiveFolder() {
+  CreateDirectoryW(core::WorkFolderPath().c_str(), nullptr);
+  const std::wstring folder = NewArchiveFolderPath();
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
 }
 
 }  // namespace operations

@@ -1,9 +1,5 @@
 #include "operations/SfxArchive.h"
 
-#include "browser/BrowserViews.h"
-#include "browser/EntryList.h"
-#include "browser/MenuStatus.h"
-#include "browser/TreeListUpkeep.h"
 #include "core/ArcCatalogue.h"
 #include "core/ArcType.h"
 #include "core/SettingValues.h"
@@ -11,7 +7,6 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
-#include "winui/MsgBox.h"
 
 namespace operations {
 
@@ -24,23 +19,6 @@ void AddCommandSwitch(std::wstring& switches, const wchar_t* name, const std::ws
                       const std::wstring& command) {
   const std::wstring text = core::Trim(command);
   if (core::IsOn(flag) && !text.empty()) switches += L" " + std::wstring(name) + text;
-}
-
-// Takes the selected archive out of the tree, unless the root is selected; true when one was removed.
-bool RemoveSelectedArchiveNode() {
-  browser::BrowserViews* views = browser::Views();
-  if (!views) return false;
-  const std::wstring key = views->tvTreeView.SelectedKey();
-  if (key.empty() || key == browser::kRootNodeKey) return false;
-  return views->tvTreeView.Remove(key);
-}
-
-// The window as without an archive after ace.exe rewrote the shown one.
-void ShowNoArchive() {
-  if (RemoveSelectedArchiveNode()) browser::Views()->tvTreeView.Select(browser::kRootNodeKey);
-  browser::SetMenuStatus(L"");
-  if (browser::BrowserViews* views = browser::Views()) views->form.SetCaption(std::wstring(core::kProgramTitle) + L" ");
-  browser::Entries().Clear();
 }
 
 }  // namespace
@@ -107,12 +85,12 @@ std::wstring ExistingFileQuestion(const std::wstring& path) {
   return path + L"\r\nこのファイルは既に存在します\r\n処理を続けますか?";
 }
 
-void MakeSfxArchive(HWND owner, std::wstring& destination, bool plain) {
-  const std::wstring archive = core::PrivateState.ArcFileName();
+JobResult MakeSfxArchive(core::OperationUi& ui, const SfxRequest& request) {
+  const std::wstring& archive = request.archive;
+  const std::wstring& given = request.destination;
+  const bool plain = request.plain;
   const std::wstring type = core::GetArcTypeByExt(archive);
   const core::ArcTypeRow* row = core::FindArcType(type);
-  const std::wstring given = destination;
-  destination = SfxDestination(archive, given);
 
   bool moduleFound = true;
   if (row && row->creation.sfx.verb && row->creation.sfx.module) {
@@ -120,23 +98,20 @@ void MakeSfxArchive(HWND owner, std::wstring& destination, bool plain) {
     moduleFound = core::FindFilePath(module);
   }
   if (!moduleFound) {
-    winui::MsgBox(kZipSfxModuleMissing, MB_OK | MB_ICONEXCLAMATION, core::kProgramTitle);
-    core::PrivateState.SetArcStatus(false);
-    return;
+    ui.Ask(kZipSfxModuleMissing, MB_OK | MB_ICONEXCLAMATION);
+    return {};
   }
   // The archiver writes its program over a file of that name, hidden or not: an unrelated file stays unless
   // the user says otherwise. (A folder of that name is no file to lose; the archiver fails on it.)
   const std::wstring program = SfxProgramPath(core::Settings, type, archive, given, plain);
   const DWORD there = program.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(program.c_str());
   if (there != INVALID_FILE_ATTRIBUTES && !(there & FILE_ATTRIBUTE_DIRECTORY) &&
-      winui::MsgBox(ExistingFileQuestion(program), MB_OKCANCEL | MB_ICONQUESTION, core::kProgramTitle) != IDOK) {
-    core::PrivateState.SetArcStatus(false);
-    return;
-  }
-  const RunResult result = Run(owner, SfxCommand(core::Settings, type, archive, given, plain, true));
-  if (!plain && type == L"ZIP" && result.Succeeded()) RemoveSelectedArchiveNode();
-  if (!plain && type == L"ACE") ShowNoArchive();
-  core::PrivateState.SetArcStatus(result.Succeeded());
+      ui.Ask(ExistingFileQuestion(program), MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+    return {};
+  JobResult result;
+  result.ok = Run(ui.Owner(), SfxCommand(core::Settings, type, archive, given, plain, true)).Succeeded();
+  if (result.ok && !program.empty()) result.made.push_back(program);
+  return result;
 }
 
 std::wstring SfxProgramName(const std::wstring& archive) {

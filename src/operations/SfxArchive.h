@@ -1,13 +1,15 @@
 #pragma once
-// Self-extracting programs: one command of the archive type's library or tool turns the archive
-// PrivateState.ArcFileName into a program beside it (or in a given folder).
+// Self-extracting programs: one command of the archive type's library or tool turns an archive into a
+// program beside it (or in a given folder).
 #include <windows.h>
 
 #include <optional>
 #include <string>
 
+#include "core/OperationUi.h"
 #include "core/Settings.h"
 #include "operations/ArchiverCommand.h"
+#include "operations/JobResult.h"
 
 namespace operations {
 
@@ -35,13 +37,18 @@ std::wstring SfxProgramPath(const core::SettingsStore& settings, const std::wstr
 // The question before a file that is there is written over: the path, then whether to go on.
 std::wstring ExistingFileQuestion(const std::wstring& path);
 
-// Turns PrivateState.ArcFileName into a self-extracting program. `destination` ("" for the archive's own
-// folder) receives the destination argument used. PrivateState.ArcStatus tells whether the archiver
-// succeeded; a type without a command succeeds without running anything. When the program to write is there
-// already, the user is asked first; Cancel runs nothing and fails. Unless `plain`, a ZIP or ACE
-// conversion takes the selected archive (not the root) out of the tree, and after ACE the window shows no
-// archive; the creation of a new archive asks with `plain`, so no other archive's node is touched.
-void MakeSfxArchive(HWND owner, std::wstring& destination, bool plain);
+// What MakeSfxArchive is asked to convert.
+struct SfxRequest {
+  std::wstring archive;      // the archive to turn into a program (the open one, or one just made)
+  std::wstring destination;  // the folder the program goes in; "" for the archive's own
+  bool plain = false;        // leave out the LZH program name of the options (a creation's own conversion)
+};
+
+// Turns the request's archive into a self-extracting program; the command takes the destination argument
+// SfxDestination gives. The result is whether the archiver succeeded, with the program it writes as made;
+// a type without a command succeeds without running anything. When the program to write is there already,
+// the user is asked first; Cancel runs nothing and fails.
+JobResult MakeSfxArchive(core::OperationUi& ui, const SfxRequest& request);
 
 // The program the self-extractor of an archive becomes by default: the archive's path without its last
 // three characters, then "exe".

@@ -6,14 +6,17 @@
 #include "browser/TreeListUpkeep.h"
 #include "core/ArcType.h"
 #include "core/MainWindowLink.h"
+#include "core/OperationUi.h"
 #include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
 #include "operations/CreateArchive.h"
+#include "operations/JobResult.h"
 #include "operations/ListFiles.h"
 #include "operations/SfxArchive.h"
+#include "tools/PackAndShow.h"
 
 namespace tools {
 
@@ -60,12 +63,11 @@ bool ConvertsAfterwards(const core::ArcTypeRow& row) {
 }
 
 // The program made from `archive`, beside it; the ZIP program is shown in the tree in the archive's place.
-bool Convert(HWND owner, const core::ArcTypeRow& row, const std::wstring& archive) {
-  core::PrivateState.SetArcFileName(archive);
-  std::wstring destination = row.index == core::ArcTypeCab ? core::GetFolderPart(archive) : L"";
-  operations::MakeSfxArchive(owner, destination, true);
+bool Convert(core::OperationUi& ui, const core::ArcTypeRow& row, const std::wstring& archive) {
+  const std::wstring destination = row.index == core::ArcTypeCab ? core::GetFolderPart(archive) : L"";
+  const bool converted = operations::MakeSfxArchive(ui, {archive, destination, true}).ok;
   const std::wstring program = operations::ProgramPath(archive);
-  if (!core::PrivateState.ArcStatus() || !core::NormalFileExists(program)) return false;
+  if (!converted || !core::NormalFileExists(program)) return false;
   if (row.index == core::ArcTypeZip) {
     browser::AddArchiveNode(program);
     browser::RefreshArchiveList(program, false);
@@ -76,7 +78,7 @@ bool Convert(HWND owner, const core::ArcTypeRow& row, const std::wstring& archiv
 // The calls and the conversion; the name of what was made, "" when something failed. What a call made is
 // what the creation reports, which need not be the name asked for: ISH names its file after the source's
 // short name, and a split cabinet is its numbered volumes.
-std::wstring Make(HWND owner, const PackWizardChoice& choice) {
+std::wstring Make(core::OperationUi& ui, const PackWizardChoice& choice) {
   const core::ArcTypeRow& row = *choice.row;
   const core::Creation& creation = row.creation;
   const bool converts = ConvertsAfterwards(row);
@@ -91,13 +93,14 @@ std::wstring Make(HWND owner, const PackWizardChoice& choice) {
   std::vector<std::wstring> made;
   int counter = 0;
   for (const PackCall& call : calls) {
-    made =
-        operations::PackFiles(owner, {call.files, true, {row.name, false, archive, call.withFolders, ++counter, open}});
-    if (!core::PrivateState.ArcStatus() || made.empty()) return L"";
+    const operations::CreateRequest create{&row, false, archive, call.withFolders, ++counter, open};
+    const operations::JobResult result = PackAndShow(ui, {call.files, true, create});
+    made = result.made;
+    if (!result.ok || made.empty()) return L"";
   }
   if (made.empty()) return L"";
   if (choice.sfx && converts) {
-    if (!Convert(owner, row, made.front())) return L"";
+    if (!Convert(ui, row, made.front())) return L"";
     return operations::ProgramPath(made.front());
   }
   return made.front();
@@ -111,9 +114,10 @@ bool RunPackWizard(HWND owner, PackWizardChoice& choice, PackWizardHost& host) {
   {
     SfxOptionsKept kept;
     Hourglass hourglass;
-    made = Make(owner, choice);
+    core::WindowOperationUi ui(owner);
+    made = Make(ui, choice);
   }
-  core::PrivateState.SetArcStatus(!made.empty());
+  operations::Settle({!made.empty()});
   if (made.empty()) return false;
   choice.archive = made;
 

@@ -1,9 +1,11 @@
 #include "tools/TemplateArchive.h"
 
 #include "core/ArcCatalogue.h"
+#include "core/OperationUi.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "operations/JobResult.h"
 #include "operations/ListFiles.h"
 #include "operations/SfxArchive.h"
 
@@ -76,10 +78,10 @@ namespace {
 // the others take the archive's own). The LZH and CAB archives go only once the program is there.
 bool MakeSfx(HWND owner, const TemplateArchiveRequest& request) {
   const std::wstring archive = TemplateLibraryArchive(request);
-  core::PrivateState.SetArcFileName(archive);
-  std::wstring destination = request.type == TemplateType::Cab ? core::GetFolderPart(archive) : L"";
-  operations::MakeSfxArchive(owner, destination, true);
-  const bool made = core::PrivateState.ArcStatus() && core::NormalFileExists(TemplateResultFile(request));
+  const std::wstring destination = request.type == TemplateType::Cab ? core::GetFolderPart(archive) : L"";
+  core::WindowOperationUi ui(owner);
+  const bool made = operations::Settle(operations::MakeSfxArchive(ui, {archive, destination, true})).ok &&
+                    core::NormalFileExists(TemplateResultFile(request));
   if (made && request.type != TemplateType::Zip) DeleteFileW(archive.c_str());
   return made;
 }
@@ -91,8 +93,7 @@ class RealMaker : public TemplateArchiveMaker {
     bool made = operations::WriteListFile(listPath, TemplateListLines(request));
     if (made) {
       const operations::RunResult result = operations::Run(owner, TemplateCommand(request, listPath));
-      core::PrivateState.SetArcStatus(result.Succeeded());
-      made = result.Succeeded();
+      made = operations::Settle({result.Succeeded()}).ok;
     }
     if (made && request.sfx && !RowOf(request).makesSfxItself) made = MakeSfx(owner, request);
     if (core::NormalFileExists(listPath)) DeleteFileW(listPath.c_str());

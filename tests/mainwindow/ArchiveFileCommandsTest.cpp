@@ -20,7 +20,7 @@
 #include "archiver/clsArchive.h"
 #include "archiver/frmView.h"
 #include "browser/EntryList.h"
-#include "operations/PackWorkflow.h"
+#include "mainwindow/PackChoice.h"
 #include "core/Settings.h"
 #include "core/modIni.h"
 #include "core/Text.h"
@@ -29,6 +29,7 @@
 #include "mainwindow/ArchiveCommands.h"
 #include "mainwindow/CompressCommands.h"
 #include "operations/EditCommands.h"
+#include "operations/NewArchiveNames.h"
 #include "operations/SfxArchive.h"
 #include "operations/UnPackArchive.h"
 #include "winui/App.h"
@@ -72,7 +73,7 @@ class ArchiveFileCommandsTest : public mwtest::MainWindowTest {
   // Adds `name` of the folder "src" to the shown archive through the file choice.
   void AddSourceFile(const std::wstring& name) {
     dialogs.answers.push_back(temp / (L"src\\" + name));
-    operations::SelectPackFiles(form->Hwnd(), L"LZH", true, false);
+    SelectPackFiles(form->Hwnd(), *core::FindArcType(L"LZH"), true, false);
   }
   std::vector<std::wstring> Listed() const {
     std::vector<std::wstring> names;
@@ -273,11 +274,9 @@ TEST_F(ArchiveFileCommandsTest, SaveAsAsksBeforeReplacingAFile) {
 
 TEST_F(ArchiveFileCommandsTest, ASelfExtractingProgramTurnsBackIntoAnArchive) {
   const std::wstring source = CopyJlha(L"prog.lzh");
-  core::PrivateState.SetArcFileName(source);
-  std::wstring destination;
-  operations::MakeSfxArchive(nullptr, destination, true);
+  testsupport::FakeOperationUi ui;
+  ASSERT_TRUE(operations::MakeSfxArchive(ui, {source, L"", true}).ok);
   const std::wstring program = temp / L"prog.exe";
-  ASSERT_TRUE(core::PrivateState.ArcStatus());
   ASSERT_TRUE(Exists(program));
   DeleteFileW(source.c_str());
   ASSERT_TRUE(OpenArchive(*form, program, kUnreadableArchive));
@@ -295,9 +294,8 @@ TEST_F(ArchiveFileCommandsTest, ASelfExtractingProgramTurnsBackIntoAnArchive) {
 
 TEST_F(ArchiveFileCommandsTest, AnArchiveOfTheTargetNameIsNeverReplaced) {
   const std::wstring source = CopyJlha(L"prog.lzh");
-  core::PrivateState.SetArcFileName(source);
-  std::wstring destination;
-  operations::MakeSfxArchive(nullptr, destination, true);
+  testsupport::FakeOperationUi ui;
+  operations::MakeSfxArchive(ui, {source, L"", true});
   const std::wstring program = temp / L"prog.exe";
   ASSERT_TRUE(OpenArchive(*form, program, kUnreadableArchive));
   const std::string before = testsupport::ReadFileBytes(program);
@@ -348,6 +346,39 @@ TEST_F(ArchiveFileCommandsTest, ReconvertingAsksAndReportsWhenMessagesAreOn) {
     return c.rfind("y -h1 " + core::ToCp932(core::QuotePath(archive)) + " @", 0) == 0;
   }));
   EXPECT_EQ(Listed().size(), 4u);
+}
+
+TEST_F(ArchiveFileCommandsTest, ANewEmptyArchiveGetsItsNodeAndNoFile) {
+  const int32_t counter = core::ArcNodeCounter;
+  const int32_t count = core::NewArcCount;
+  const std::wstring folder = operations::NewArchiveFolder();
+  auto key = [](int32_t n, const std::wstring& path) { return core::PadNumber(n % 10000, 4) + path; };
+
+  const std::wstring lzh = NewLzh();
+  EXPECT_EQ(lzh, folder + L"$New" + core::PadNumber(counter, 4) + L".lzh");
+  EXPECT_EQ(form->tvTreeView.SelectedKey(), key(counter + 1, lzh));
+  EXPECT_EQ(form->tvTreeView.Text(key(counter + 1, lzh)), core::GetFileNamePart(lzh));
+  EXPECT_EQ(core::NewArcCount, count + 1);
+  EXPECT_FALSE(Exists(lzh));
+
+  core::Settings.PackType = L"1";
+  Click(ID_mnuFileNewArcExtOpt + 1);
+  const std::wstring zip = folder + L"$New" + core::PadNumber(counter + 1, 4) + L".zip";
+  EXPECT_EQ(core::PrivateState.ArcFileName(), zip);
+  EXPECT_EQ(form->tvTreeView.SelectedKey(), key(counter + 2, zip));
+  EXPECT_EQ(core::NewArcCount, count + 2);
+  const int nodes = form->tvTreeView.Count();
+
+  // A refused name leaves no node and no current archive, and the command failed.
+  core::Settings.TAR_MakeSFX = L"1";
+  core::Settings.PackType = L"4";
+  boxes.Expect(operations::kTarSfxModuleMissing);
+  Click(ID_mnuFileNewArc);
+  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_EQ(core::PrivateState.ArcFileName(), L"");
+  EXPECT_FALSE(core::PrivateState.ArcStatus());
+  EXPECT_EQ(form->tvTreeView.Count(), nodes);
+  EXPECT_EQ(core::NewArcCount, count + 2);
 }
 
 TEST_F(ArchiveFileCommandsTest, NewArchiveOfAChosenTypeAndTheTypesThatBecomeLzh) {

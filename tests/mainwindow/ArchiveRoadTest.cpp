@@ -17,7 +17,7 @@
 #include "archiver/frmView.h"
 #include "mainwindow/EntryCommands.h"
 #include "operations/EditCommands.h"
-#include "operations/PackWorkflow.h"
+#include "mainwindow/PackChoice.h"
 #include "core/Settings.h"
 #include "core/modIni.h"
 #include "core/Text.h"
@@ -139,7 +139,7 @@ TEST_F(ArchiveRoad, AnLzhArchiveFromFilesToExtraction) {
 
   // Add a file.
   files.answers.push_back(temp / L"src\\extra.txt");
-  operations::SelectPackFiles(form->Hwnd(), L"LZH", true, false);
+  mainwindow::SelectPackFiles(form->Hwnd(), *core::FindArcType(L"LZH"), true, false);
   ASSERT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_EQ(Listed(), (std::vector<std::wstring>{L"extra.txt", L"新しい 日程.txt"}));
   Keep(archive, L"4-added.lzh");

@@ -140,7 +140,7 @@ TEST_F(CreateArchive, FixtureTypesRunTheLinesTheirOptionsGive) {
   for (const Case& c : cases) {
     SCOPED_TRACE(core::ToUtf8(c.type));
     ClearLog();
-    operations::PackFiles(nullptr, {FileList({src, L"メモ.txt"}), false, {c.type, false, L"", false}});
+    Pack({FileList({src, L"メモ.txt"}), false, {core::FindArcType(c.type), false, L"", false}});
     EXPECT_TRUE(core::PrivateState.ArcStatus());
     const std::wstring arc = ArcFolder() + L"$New" + core::PadNumber(counter++, 4) + c.extension;
     const std::vector<std::string> logged = Logged(c.library);
@@ -158,8 +158,7 @@ TEST_F(CreateArchive, FixtureTypesRunTheLinesTheirOptionsGive) {
 TEST_F(CreateArchive, IshEncodesEachFileIntoTheSaveFolder) {
   core::Settings.SaveDefaultFlag = L"1";
   const std::wstring src = MakeSources();
-  operations::PackFiles(nullptr,
-                        {FileList({src, L"メモ.txt", L"データ\\説明書.txt"}), false, {L"ISH", false, L"", false}});
+  Pack({FileList({src, L"メモ.txt", L"データ\\説明書.txt"}), false, {core::FindArcType(L"ISH"), false, L"", false}});
   EXPECT_TRUE(core::PrivateState.ArcStatus());
   const std::wstring save = core::AddBackslash(core::Settings.SaveDefault);
   const std::vector<std::string> encodes = Commands("ish32", "Ish");
@@ -183,19 +182,19 @@ TEST_F(CreateArchive, NamedArchivesAreShownOnlyWhenAsked) {
   const std::wstring src = MakeSources();
   const std::wstring files = FileList({src, L"メモ.txt"});
   CreateDirectoryW((temp / L"out").c_str(), nullptr);
-  operations::PackFiles(nullptr, {files, false, {L"LZH", false, temp / L"out\\a.lzh", false}});
+  Pack({files, false, {core::FindArcType(L"LZH"), false, temp / L"out\\a.lzh", false}});
   EXPECT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(Nodes().empty());
 
   // Compress mode with the window kept open afterwards.
   core::PrivateState.SetIconDrop(true);
   core::Settings.PackAfter = L"1";
-  operations::PackFiles(nullptr, {files, false, {L"LZH", false, temp / L"out\\b.lzh", false}});
+  Pack({files, false, {core::FindArcType(L"LZH"), false, temp / L"out\\b.lzh", false}});
   EXPECT_EQ(Nodes(), std::vector<std::wstring>{L"0001" + (temp / L"out\\b.lzh") + L"|b.lzh"});
   core::PrivateState.SetIconDrop(false);
 
   // The wizard's second archive is listed without a node.
-  operations::PackFiles(nullptr, {files, false, {L"ZIP", false, temp / L"out\\c.zip", false, 2, true}});
+  Pack({files, false, {core::FindArcType(L"ZIP"), false, temp / L"out\\c.zip", false, 2, true}});
   EXPECT_EQ(Nodes().size(), 1u);
   EXPECT_EQ(core::PrivateState.ArcFileName(), temp / L"out\\c.zip");
   EXPECT_TRUE(Lists(Listed(), L"メモ.txt"));
@@ -205,7 +204,7 @@ TEST_F(CreateArchive, NamedArchivesAreShownOnlyWhenAsked) {
 TEST_F(CreateArchive, SelfExtractingLzhTakesTheArchivesPlace) {
   const std::wstring files = FileList({MakeSources(), L"メモ.txt"});
   core::Settings.LZH_MakeSFX = L"1";
-  operations::PackFiles(nullptr, {files, false, {L"LZH", false, L"", false}});
+  Pack({files, false, {core::FindArcType(L"LZH"), false, L"", false}});
   EXPECT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(testsupport::FileExists(ArcFolder() + L"$New0000.exe"));
   EXPECT_FALSE(testsupport::FileExists(ArcFolder() + L"$New0000.lzh"));
@@ -222,7 +221,7 @@ TEST_F(CreateArchive, AProgramThatCannotBeWrittenLeavesTheArchiveAndShowsNothing
   core::Settings.LZH_MakeSFX = L"1";
   operations::NewArchiveFolder();
   CreateDirectoryW((ArcFolder() + L"$New0000.exe").c_str(), nullptr);
-  operations::PackFiles(nullptr, {files, false, {L"LZH", false, L"", false}});
+  Pack({files, false, {core::FindArcType(L"LZH"), false, L"", false}});
   EXPECT_FALSE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(testsupport::FileExists(ArcFolder() + L"$New0000.lzh"));
   EXPECT_TRUE(Nodes().empty());
@@ -232,7 +231,7 @@ TEST_F(CreateArchive, AProgramThatCannotBeWrittenLeavesTheArchiveAndShowsNothing
 TEST_F(CreateArchive, SelfExtractingZipIsShownBesideItsArchive) {
   const std::wstring files = FileList({MakeSources(), L"メモ.txt"});
   core::Settings.ZIP_MakeSFX = L"1";
-  operations::PackFiles(nullptr, {files, false, {L"ZIP", false, L"", false}});
+  Pack({files, false, {core::FindArcType(L"ZIP"), false, L"", false}});
   EXPECT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(testsupport::FileExists(ArcFolder() + L"$New0000.zip"));
   EXPECT_EQ(Nodes(), std::vector<std::wstring>{L"0001" + ArcFolder() + L"$New0000.exe|$New0000.exe"});
@@ -242,9 +241,9 @@ TEST_F(CreateArchive, SelfExtractingZipIsShownBesideItsArchive) {
 
   // Without its module on the search path: reported; the archive is still made and shown.
   SetEnvironmentVariableW(L"PATH", onPath.c_str());
-  boxes.Expect(operations::kZipSfxModuleMissing);
-  operations::PackFiles(nullptr, {files, false, {L"ZIP", false, L"", false}});
-  EXPECT_TRUE(boxes.AllShown());
+  ui.Expect(operations::kZipSfxModuleMissing);
+  Pack({files, false, {core::FindArcType(L"ZIP"), false, L"", false}});
+  EXPECT_TRUE(ui.AllAsked());
   EXPECT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_EQ(Nodes().back(), L"0002" + ArcFolder() + L"$New0001.zip|$New0001.zip");
 }
@@ -253,9 +252,9 @@ TEST_F(CreateArchive, SelfExtractingCabinetIsReportedByItsFolder) {
   const std::wstring files = FileList({MakeSources(), L"メモ.txt"});
   core::Settings.CAB_MakeSFX = L"1";
   core::Settings.CAB_MultiFile = L"Setup";
-  boxes.Expect(L"自己解凍形式キャビネットを \"" + ArcFolder() + L"\" に作成しました");
-  operations::PackFiles(nullptr, {files, false, {L"CAB", false, L"", false}});
-  EXPECT_TRUE(boxes.AllShown());
+  ui.Expect(L"自己解凍形式キャビネットを \"" + ArcFolder() + L"\" に作成しました");
+  Pack({files, false, {core::FindArcType(L"CAB"), false, L"", false}});
+  EXPECT_TRUE(ui.AllAsked());
   EXPECT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(testsupport::FileExists(ArcFolder() + L"Setup.exe"));
   EXPECT_EQ(Nodes(), std::vector<std::wstring>{L"0001" + ArcFolder() + L"Setup.cab|Setup.cab"});
@@ -266,14 +265,14 @@ TEST_F(CreateArchive, ProgramNamesOf7zAndTar) {
   const std::wstring src = MakeSources();
   const std::wstring files = FileList({src, L"メモ.txt"});
   core::Settings._7Z_ArcType = L"zip";
-  operations::PackFiles(nullptr, {files, false, {L"7Z", false, L"", false}});
+  Pack({files, false, {core::FindArcType(L"7Z"), false, L"", false}});
   EXPECT_TRUE(testsupport::FileExists(ArcFolder() + L"$New0000.zip"));
   EXPECT_EQ(Nodes().back(), L"0001" + ArcFolder() + L"$New0000.zip|$New0000.zip");
 
   core::Settings._7Z_ArcType = L"7z";
   core::Settings._7Z_MakeSFX = L"1";
   core::Settings._7Z_MakeSFXType = L"9";
-  operations::PackFiles(nullptr, {files, false, {L"7Z", false, L"", false}});
+  Pack({files, false, {core::FindArcType(L"7Z"), false, L"", false}});
   EXPECT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_EQ(Nodes().back(), L"0002" + ArcFolder() + L"$New0001.exe|$New0001.exe");
   EXPECT_NE(Commands("7-zip32", "SevenZip").back().find(" -sfx "), std::string::npos);
@@ -281,10 +280,10 @@ TEST_F(CreateArchive, ProgramNamesOf7zAndTar) {
   // A named self-extracting TAR archive: the last extension of its name becomes "exe", or ".exe" is added.
   core::Settings.TAR_MakeSFX = L"1";
   CreateDirectoryW((temp / L"out.d").c_str(), nullptr);
-  operations::PackFiles(nullptr, {files, false, {L"TAR", false, temp / L"out.d\\archive", false}});
+  Pack({files, false, {core::FindArcType(L"TAR"), false, temp / L"out.d\\archive", false}});
   EXPECT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(testsupport::FileExists(temp / L"out.d\\archive.exe"));
-  operations::PackFiles(nullptr, {files, false, {L"TAR", false, temp / L"out.d\\b.tar", false}});
+  Pack({files, false, {core::FindArcType(L"TAR"), false, temp / L"out.d\\b.tar", false}});
   EXPECT_TRUE(testsupport::FileExists(temp / L"out.d\\b.exe"));
 }
 
@@ -309,11 +308,13 @@ TEST_F(CreateArchive, SplitCabinetsGetANodeEachUnderOneNumber) {
 TEST_F(CreateArchive, NamesThatCannotReachTheArchiversAreRefusedBeforeAnythingRuns) {
   const std::wstring src = MakeSources();
   const std::wstring bad = temp.WriteFile(L"src\\データ\\画像\\한국.txt", "x");
-  boxes.Expect(std::wstring(operations::kUnwritableName) + L"\r\n\"" + bad + L"\"");
+  ui.Expect(std::wstring(operations::kUnwritableName) + L"\r\n\"" + bad + L"\"", IDOK);
   core::PrivateState.SetArcStatus(true);
   ClearLog();
-  operations::PackFiles(nullptr, {FileList({src, L"データ\\*.*", L"メモ.txt"}), false, {L"LZH", true, L"", true}});
-  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_FALSE(
+      Pack({FileList({src, L"データ\\*.*", L"メモ.txt"}), false, {core::FindArcType(L"LZH"), true, L"", true}}).ok);
+  EXPECT_TRUE(ui.AllAsked());
+  EXPECT_EQ(ui.asked.front().style, static_cast<UINT>(MB_OK | MB_ICONSTOP));
   EXPECT_FALSE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(testsupport::StandinLogLines(temp / L"standins.log").empty());
   EXPECT_FALSE(testsupport::FileExists(operations::ListFilePath()));
@@ -325,25 +326,48 @@ TEST_F(CreateArchive, NamesThatCannotReachTheArchiversAreRefusedBeforeAnythingRu
   EXPECT_EQ(operations::FindUnwritableName(FileList({src, L"é.txt"}), false), core::AddBackslash(src) + L"é.txt");
 }
 
+TEST_F(CreateArchive, TheJobHandsBackWhatItMadeAndLeavesTheWindowAndTheRecordAlone) {
+  const std::wstring src = MakeSources();
+  const std::wstring files = FileList({src, L"メモ.txt"});
+  core::PrivateState.SetArcStatus(false);
+  core::PrivateState.SetArcFileName(L"C:\\open.lzh");
+  const operations::JobResult made =
+      operations::PackFiles(ui, {files, false, {core::FindArcType(L"LZH"), false, L"", false}});
+  EXPECT_TRUE(made.ok);
+  ASSERT_EQ(made.made, std::vector<std::wstring>{ArcFolder() + L"$New0000.lzh"});
+  EXPECT_TRUE(testsupport::FileExists(made.made.front()));
+  EXPECT_FALSE(core::PrivateState.ArcStatus());
+  EXPECT_EQ(core::PrivateState.ArcFileName(), L"C:\\open.lzh");
+  EXPECT_TRUE(Nodes().empty());
+  EXPECT_TRUE(ui.asked.empty());
+
+  core::PrivateState.SetArcStatus(true);
+  const operations::JobResult failed =
+      operations::PackFiles(ui, {files, false, {core::FindArcType(L"BEL"), false, L"", false}});
+  EXPECT_FALSE(failed.ok);
+  EXPECT_TRUE(failed.made.empty());
+  EXPECT_TRUE(core::PrivateState.ArcStatus());
+}
+
 TEST_F(CreateArchive, AFailedCreationShowsNothingAndGivesBackOnlyItsOwnCount) {
   Configure("[unlha32]\r\nResult.Unlha=32790\r\n");
   const std::wstring src = MakeSources();
   const std::wstring files = FileList({src, L"メモ.txt"});
   core::NewArcCount = 3;
-  operations::PackFiles(nullptr, {files, false, {L"LZH", false, L"", false}});
+  Pack({files, false, {core::FindArcType(L"LZH"), false, L"", false}});
   EXPECT_FALSE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(Nodes().empty());
   EXPECT_EQ(core::NewArcCount, 3);
 
   // A named archive raised nothing, so nothing falls.
-  operations::PackFiles(nullptr, {files, false, {L"LZH", false, temp / L"a.lzh", false, 1, true}});
+  Pack({files, false, {core::FindArcType(L"LZH"), false, temp / L"a.lzh", false, 1, true}});
   EXPECT_FALSE(core::PrivateState.ArcStatus());
   EXPECT_EQ(core::NewArcCount, 3);
   EXPECT_TRUE(Nodes().empty());
 
   // A type the program does not create writes nothing and succeeds at nothing.
   core::NewArcCount = 0;
-  operations::PackFiles(nullptr, {files, false, {L"BEL", false, L"", false}});
+  Pack({files, false, {core::FindArcType(L"BEL"), false, L"", false}});
   EXPECT_FALSE(core::PrivateState.ArcStatus());
   EXPECT_EQ(core::NewArcCount, 0);
   EXPECT_TRUE(Nodes().empty());
@@ -371,15 +395,15 @@ TEST_F(CreateArchive, AFullDiskLeavesNoArchiveCutShortAndOneThatWasThereAsItWas)
     // One small file, while the disk had room.
     Configure("");
     const std::wstring named = out + L"\\kept" + c.extension;
-    operations::PackFiles(nullptr, {FileList({src, L"メモ.txt"}), false, {c.type, false, named, false}});
+    Pack({FileList({src, L"メモ.txt"}), false, {core::FindArcType(c.type), false, named, false}});
     ASSERT_TRUE(core::PrivateState.ArcStatus());
     const std::map<std::wstring, std::string> made = testsupport::FilesBelow(out);
 
     Configure(std::string("[") + c.library + "]\r\nDiskFree=1000\r\n");
-    operations::PackFiles(nullptr, {big, false, {c.type, false, L"", false}});
+    Pack({big, false, {core::FindArcType(c.type), false, L"", false}});
     EXPECT_FALSE(core::PrivateState.ArcStatus());
     EXPECT_TRUE(testsupport::FilesBelow(ArcFolder()).empty());
-    operations::PackFiles(nullptr, {big, false, {c.type, false, named, false}});
+    Pack({big, false, {core::FindArcType(c.type), false, named, false}});
     EXPECT_FALSE(core::PrivateState.ArcStatus());
     EXPECT_EQ(testsupport::FilesBelow(out), made);
   }
@@ -392,9 +416,9 @@ TEST_F(CreateArchive, AFullDiskLeavesNoArchiveCutShortAndOneThatWasThereAsItWas)
   Configure("[unlha32]\r\nDiskFree=1000\r\n");
   core::Settings.LZH_FileOpt = L"01";
   const std::wstring named = out + L"\\moved.lzh";
-  boxes.Expect(optest::KeptArchiveReport(named));
-  operations::PackFiles(nullptr, {big, false, {L"LZH", false, named, false}});
-  EXPECT_TRUE(boxes.AllShown());
+  ui.Expect(optest::KeptArchiveReport(named));
+  Pack({big, false, {core::FindArcType(L"LZH"), false, named, false}});
+  EXPECT_TRUE(ui.AllAsked());
   EXPECT_FALSE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(testsupport::FileExists(named));
   EXPECT_TRUE(testsupport::FileExists(src + L"\\noise.bin"));
@@ -403,7 +427,7 @@ TEST_F(CreateArchive, AFullDiskLeavesNoArchiveCutShortAndOneThatWasThereAsItWas)
   // Room for the archive, not for its self-extracting program: the finished archive stays, the program goes.
   Configure("[unlha32]\r\nDiskFree=100000\r\n");
   core::Settings.LZH_MakeSFX = L"1";
-  operations::PackFiles(nullptr, {FileList({src, L"メモ.txt"}), false, {L"LZH", false, L"", false}});
+  Pack({FileList({src, L"メモ.txt"}), false, {core::FindArcType(L"LZH"), false, L"", false}});
   EXPECT_FALSE(core::PrivateState.ArcStatus());
   EXPECT_EQ(testsupport::FilesBelow(ArcFolder()).size(), 1u);
   EXPECT_TRUE(testsupport::FileExists(ArcFolder() + L"$New0000.lzh"));

@@ -11,7 +11,7 @@
 #include "core/modIni.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
-#include "operations/CreateArchive.h"
+#include "tools/PackAndShow.h"
 
 namespace optest {
 
@@ -126,10 +126,15 @@ std::wstring CreationTest::MakeSources() {
   return temp / L"src";
 }
 
+operations::JobResult CreationTest::Pack(const operations::PackRequest& request) {
+  return tools::PackAndShow(ui, request);
+}
+
 void CreationTest::PackSources(const std::wstring& type, const std::wstring& archivePath) {
   const std::wstring src = MakeSources();
-  operations::PackFiles(
-      nullptr, {FileList({src, L"データ\\*.*", L"メモ.txt", L"readme.txt"}), false, {type, true, archivePath, true}});
+  Pack({FileList({src, L"データ\\*.*", L"メモ.txt", L"readme.txt"}),
+        false,
+        {core::FindArcType(type), true, archivePath, true}});
 }
 
 void CreationTest::Configure(const std::string& text) {

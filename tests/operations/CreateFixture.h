@@ -1,6 +1,7 @@
 #pragma once
 // What the creation tests share: the settings as a fresh settings file gives them, and a fixture that
-// creates archives for real through the stand-in archivers into a hidden stand-in main window.
+// creates archives for real through the stand-in archivers, its questions answered by a fake, and shows
+// them in a hidden stand-in main window as the windows that pack do.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,10 +10,13 @@
 #include "../browser/BrowserForm.h"
 #include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
+#include "SeamFakes.h"
 #include "TempDir.h"
 #include "core/Settings.h"
 #include "core/clsPrivate.h"
 #include "core/PassPhraseAsker.h"
+#include "operations/CreateArchive.h"
+#include "operations/JobResult.h"
 
 namespace optest {
 
@@ -45,6 +49,8 @@ class CreationTest : public testing::Test {
 
   // A folder "src" with Japanese names: データ\説明書.txt, データ\画像\写真.bin, メモ.txt and readme.txt; returns it.
   std::wstring MakeSources();
+  // Packs as a window does (tools::PackAndShow): the job with `ui`, its outcome settled, what it made shown.
+  operations::JobResult Pack(const operations::PackRequest& request);
   // Compresses the folder "データ" and the files "メモ.txt" and "readme.txt" of the sources into an archive of
   // `type` (a folder with sub-folders).
   void PackSources(const std::wstring& type, const std::wstring& archivePath = L"");
@@ -64,7 +70,8 @@ class CreationTest : public testing::Test {
 
   testsupport::ProgramStateGuard state;
   testsupport::TempDir temp;
-  testsupport::ScriptedMsgBox boxes;
+  testsupport::ScriptedMsgBox boxes;  // none is expected: the job asks through `ui`
+  testsupport::FakeOperationUi ui;
   browsertest::frmBrowser form;
   FakePrompt prompt;
   std::wstring staging;  // the temp folder the console tools stage in

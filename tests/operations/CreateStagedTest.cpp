@@ -122,7 +122,7 @@ TEST_F(StagedCreation, ANamedArchiveThatExistsIsAddedTo) {
   const std::wstring src = MakeSources();
   const std::wstring archive = temp / L"out.rar";
   for (const wchar_t* name : {L"readme.txt", L"データ\\*.*"})
-    operations::PackFiles(nullptr, {FileList({src, name}), false, {L"RAR", false, archive, false, 1, true}});
+    Pack({FileList({src, name}), false, {core::FindArcType(L"RAR"), false, archive, false, 1, true}});
   ASSERT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(Lists(Listed(), L"readme.txt"));
   EXPECT_TRUE(Lists(Listed(), L"説明書.txt"));
@@ -134,10 +134,9 @@ TEST_F(StagedCreation, RarVolumesAreCopiedBackAndReported) {
   const std::wstring src = MakeSources();
   operations::NewArchiveFolder();
   const std::wstring shortFolder = core::GetShortPath(core::RemoveBackslash(ArcFolder()));
-  boxes.Expect(L"分割ファイル \"NEWRAR.r00\" ～ \"NEWRAR.r00\" を \r\n\"" + shortFolder + L"\" に作成しました");
-  operations::PackFiles(nullptr,
-                        {FileList({src, L"メモ.txt", L"データ\\説明書.txt"}), false, {L"RAR", false, L"", false}});
-  EXPECT_TRUE(boxes.AllShown());
+  ui.Expect(L"分割ファイル \"NEWRAR.r00\" ～ \"NEWRAR.r00\" を \r\n\"" + shortFolder + L"\" に作成しました");
+  Pack({FileList({src, L"メモ.txt", L"データ\\説明書.txt"}), false, {core::FindArcType(L"RAR"), false, L"", false}});
+  EXPECT_TRUE(ui.AllAsked());
   ASSERT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(testsupport::FileExists(ArcFolder() + L"NewRar.rar"));
   EXPECT_TRUE(testsupport::FileExists(ArcFolder() + L"NEWRAR.r00"));
@@ -161,9 +160,9 @@ TEST_F(StagedCreation, SelfExtractingRarReplacesTheArchiveOnceTheProgramIsThere)
 TEST_F(StagedCreation, SelfExtractingAceGoesToTheSaveFolderAndIsNoNewArchive) {
   core::Settings.ACE_MakeSFX = L"1";
   core::Settings.SaveDefaultFlag = L"1";
-  boxes.Expect(L"自己解凍形式書庫を \"" + core::Settings.SaveDefault + L"\" に作成しました");
+  ui.Expect(L"自己解凍形式書庫を \"" + core::Settings.SaveDefault + L"\" に作成しました");
   PackSources(L"ACE");
-  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_TRUE(ui.AllAsked());
   EXPECT_FALSE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(testsupport::FileExists(core::Settings.SaveDefault + L"\\$New0000.EXE"));
   EXPECT_FALSE(testsupport::FileExists(ArcFolder() + L"$New0000.exe"));
@@ -188,7 +187,7 @@ TEST_F(StagedCreation, AceThatLeftNoArchiveIsAFailureWhateverItSays) {
 TEST_F(StagedCreation, SelfExtractingArjIsMadeByTheToolAndCopiedBack) {
   core::Settings.ARJ_MakeSFX = L"1";
   const std::wstring src = MakeSources();
-  operations::PackFiles(nullptr, {FileList({src, L"メモ.txt"}), false, {L"ARJ", false, L"", false}});
+  Pack({FileList({src, L"メモ.txt"}), false, {core::FindArcType(L"ARJ"), false, L"", false}});
   ASSERT_TRUE(core::PrivateState.ArcStatus());
   const std::wstring memo = core::GetShortPath(src + L"\\メモ.txt");
   const std::string arj = Commands("arj", "arj").front();
@@ -207,9 +206,9 @@ TEST_F(StagedCreation, SelfExtractingArjIsMadeByTheToolAndCopiedBack) {
 
 TEST_F(StagedCreation, ArjFailureIsReportedAndShowsNothing) {
   Configure("[arj]\r\nResult.arj=3\r\n");
-  boxes.Expect(operations::kArjCreationFailed);
+  ui.Expect(operations::kArjCreationFailed);
   PackSources(L"ARJ");
-  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_TRUE(ui.AllAsked());
   EXPECT_FALSE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(Nodes().empty());
   EXPECT_EQ(core::NewArcCount, 0);
@@ -274,17 +273,17 @@ TEST_F(StagedCreation, WhatAToolMovedIntoItsArchiveIsNeverLost) {
     std::wstring staged;
     if (c.kept) {
       // The stage folder's name is the tool's to learn from its command line when the report shows.
-      boxes.onShow = [&](const winui::MsgBoxRequest&) {
+      ui.onAsk = [&](const testsupport::FakeOperationUi::Question&) {
         if (!staged.empty()) return;
         staged = staging + StageIn(Commands(c.tool, c.tool).front()) + core::UCase(name);
-        boxes.Expect(optest::KeptArchiveReport(staged));
+        ui.Expect(optest::KeptArchiveReport(staged));
       };
     } else if (!c.placed && c.type == std::wstring(L"ARJ")) {
-      boxes.Expect(operations::kArjCreationFailed);
+      ui.Expect(operations::kArjCreationFailed);
     }
     PackSources(c.type);
-    boxes.onShow = nullptr;
-    EXPECT_TRUE(boxes.AllShown());
+    ui.onAsk = nullptr;
+    EXPECT_TRUE(ui.AllAsked());
     EXPECT_EQ(core::PrivateState.ArcStatus(), c.placed);
     EXPECT_EQ(testsupport::FileExists(temp / L"src\\メモ.txt"), !moves);
     EXPECT_EQ(testsupport::FileExists(temp / L"src\\データ\\画像\\写真.bin"), !moves);
@@ -322,8 +321,7 @@ TEST_F(StagedCreation, NamesWithBlanksReachTheTools) {
     SCOPED_TRACE(core::ToUtf8(type));
     const std::wstring archive = temp / (L"out dir\\my arc." + core::LCase(type));
     ClearLog();
-    operations::PackFiles(nullptr,
-                          {FileList({temp / L"src", L"my data\\*.*"}), false, {type, true, archive, true, 1, true}});
+    Pack({FileList({temp / L"src", L"my data\\*.*"}), false, {core::FindArcType(type), true, archive, true, 1, true}});
     const std::vector<std::string> runs = Logged(core::ToUtf8(core::LCase(type)));
     ASSERT_TRUE(core::PrivateState.ArcStatus()) << (runs.empty() ? "" : runs.front());
     EXPECT_TRUE(testsupport::FileExists(archive));

@@ -243,21 +243,28 @@ class ListFileWriters : public testing::Test {
 };
 
 TEST_F(ListFileWriters, PackListIsWrittenInCodePage932WithItsArguments) {
-  EXPECT_TRUE(operations::MakePackFileList(Files({L"C:\\データ", L"書類.txt", L"sub\\*.*"}), L"LZH", false));
+  const operations::PackListFile list =
+      operations::MakePackFileList(Files({L"C:\\データ", L"書類.txt", L"sub\\*.*"}), L"LZH", false);
+  EXPECT_TRUE(list.written);
+  EXPECT_EQ(list.argument, L"@" + listPath);
+  EXPECT_EQ(list.baseFolder, L"C:\\データ\\");
   EXPECT_EQ(testsupport::ReadFileBytes(listPath), core::ToCp932(L"C:\\データ\\ 書類.txt\r\nsub\\*.*\r\n"));
-  EXPECT_EQ(core::PrivateState.SelectArcFileName(), L"@" + listPath);
-  EXPECT_EQ(core::PrivateState.ArcFolderName(), L"C:\\データ\\");
+  EXPECT_EQ(core::PrivateState.SelectArcFileName(), L"") << "the list goes to the caller only";
+  EXPECT_EQ(core::PrivateState.ArcFolderName(), L"");
   EXPECT_EQ(operations::ReadListItems(listPath), (Lines{L"C:\\データ\\ 書類.txt", L"sub\\*.*"}));
 
   // A name without a code-page-932 form is told; the argument still names the list.
-  EXPECT_FALSE(operations::MakePackFileList(Files({L"C:\\d", L"한글.txt"}), L"LZH", false));
-  EXPECT_EQ(core::PrivateState.SelectArcFileName(), L"@" + listPath);
+  const operations::PackListFile unwritable =
+      operations::MakePackFileList(Files({L"C:\\d", L"한글.txt"}), L"LZH", false);
+  EXPECT_FALSE(unwritable.written);
+  EXPECT_EQ(unwritable.argument, L"@" + listPath);
 
   // An unknown path option: an empty list, still named.
   core::Settings.COM_Folder = L"3";
-  EXPECT_TRUE(operations::MakePackFileList(Files({L"C:\\d", L"a.txt"}), L"LZH", false));
+  const operations::PackListFile empty = operations::MakePackFileList(Files({L"C:\\d", L"a.txt"}), L"LZH", false);
+  EXPECT_TRUE(empty.written);
   EXPECT_EQ(testsupport::ReadFileBytes(listPath), "");
-  EXPECT_EQ(core::PrivateState.SelectArcFileName(), L"@" + listPath);
+  EXPECT_EQ(empty.argument, L"@" + listPath);
 }
 
 TEST_F(ListFileWriters, ReadingTakesOneItemPerLineCommasIncluded) {

@@ -1,4 +1,4 @@
-// "$New" names, the names the volume and self-extractor options give, and the node of a new empty archive.
+// "$New" names and the names the volume and self-extractor options give.
 #include "operations/NewArchiveNames.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ TEST_F(NewArchiveNames, ExtensionsByTypeAndOption) {
     core::Settings.BGA_ArcType = c.bgaType;
     core::ArcNodeCounter = 4;
     core::NewArcCount = 0;
-    const operations::NewArcName name = operations::MakeNewArcFileName(c.type, folder);
+    const operations::NewArcName name = operations::MakeNewArcFileName(ui, c.type, folder);
     EXPECT_EQ(name.path, folder + L"$New0004" + c.extension) << core::ToUtf8(c.type);
     EXPECT_EQ(name.folder, folder);
     EXPECT_TRUE(name.counted);
@@ -49,12 +49,12 @@ TEST_F(NewArchiveNames, TheCounterMovesOnPastExistingFiles) {
   CreateDirectoryW((temp / L"$New0013.lzh").c_str(), nullptr);
   temp.WriteFile(L"$New0014.zip", "another type");
   core::ArcNodeCounter = 12;
-  EXPECT_EQ(operations::MakeNewArcFileName(L"LZH", folder).path, folder + L"$New0014.lzh");
+  EXPECT_EQ(operations::MakeNewArcFileName(ui, L"LZH", folder).path, folder + L"$New0014.lzh");
   EXPECT_EQ(core::ArcNodeCounter, 14);
   EXPECT_EQ(core::NewArcCount, 1);
   // The four digits are the counter's last four.
   core::ArcNodeCounter = 10007;
-  EXPECT_EQ(operations::MakeNewArcFileName(L"LZH", folder).path, folder + L"$New0007.lzh");
+  EXPECT_EQ(operations::MakeNewArcFileName(ui, L"LZH", folder).path, folder + L"$New0007.lzh");
 }
 
 TEST_F(NewArchiveNames, VolumeAndSelfExtractorNamesFromTheOptions) {
@@ -108,7 +108,7 @@ TEST_F(NewArchiveNames, VolumeAndSelfExtractorNamesFromTheOptions) {
     const core::SettingsStore saved = s;
     c.tweak(s);
     core::NewArcCount = 0;
-    const operations::NewArcName name = operations::MakeNewArcFileName(c.type, arc);
+    const operations::NewArcName name = operations::MakeNewArcFileName(ui, c.type, arc);
     EXPECT_EQ(name.path, c.path) << c.what;
     EXPECT_EQ(name.folder, c.folder) << c.what;
     EXPECT_FALSE(name.counted) << c.what;
@@ -120,40 +120,16 @@ TEST_F(NewArchiveNames, VolumeAndSelfExtractorNamesFromTheOptions) {
 TEST_F(NewArchiveNames, SelfExtractingTarNeedsItsModule) {
   core::Settings.TAR_MakeSFX = L"1";
   core::ArcNodeCounter = 2;
-  core::PrivateState.SetArcStatus(true);
-  boxes.Expect(operations::kTarSfxModuleMissing);
-  const operations::NewArcName refused = operations::MakeNewArcFileName(L"TAR", L"C:\\a\\");
+  ui.Expect(operations::kTarSfxModuleMissing);
+  const operations::NewArcName refused = operations::MakeNewArcFileName(ui, L"TAR", L"C:\\a\\");
   EXPECT_TRUE(refused.path.empty());
-  EXPECT_FALSE(core::PrivateState.ArcStatus());
   EXPECT_EQ(core::NewArcCount, 0);
-  EXPECT_TRUE(boxes.AllShown());
+  EXPECT_TRUE(ui.AllAsked());
+  EXPECT_EQ(ui.asked.front().style, static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION));
 
   temp.WriteFile(L"path\\kmtarsef.exe", "module");
-  EXPECT_EQ(operations::MakeNewArcFileName(L"TAR", L"C:\\a\\").path, L"C:\\a\\$New0002.exe");
+  EXPECT_EQ(operations::MakeNewArcFileName(ui, L"TAR", L"C:\\a\\").path, L"C:\\a\\$New0002.exe");
   EXPECT_EQ(core::NewArcCount, 1);
-}
-
-TEST_F(NewArchiveNames, ANewEmptyArchiveGetsItsNodeAndNoFile) {
-  operations::AddNewArchiveNode(L"LZH");
-  const std::wstring path = ArcFolder() + L"$New0000.lzh";
-  EXPECT_EQ(core::PrivateState.ArcFileName(), path);
-  EXPECT_EQ(Nodes(), std::vector<std::wstring>{L"0001" + path + L"|$New0000.lzh"});
-  EXPECT_EQ(form.tvTreeView.SelectedKey(), L"0001" + path);
-  EXPECT_EQ(core::NewArcCount, 1);
-  EXPECT_FALSE(testsupport::FileExists(path));
-
-  operations::AddNewArchiveNode(L"ZIP");
-  EXPECT_EQ(core::PrivateState.ArcFileName(), ArcFolder() + L"$New0001.zip");
-  EXPECT_EQ(Nodes().back(), L"0002" + ArcFolder() + L"$New0001.zip|$New0001.zip");
-  EXPECT_EQ(core::NewArcCount, 2);
-
-  // A refused name leaves no node and no current archive.
-  core::Settings.TAR_MakeSFX = L"1";
-  boxes.Expect(operations::kTarSfxModuleMissing);
-  operations::AddNewArchiveNode(L"TAR");
-  EXPECT_EQ(core::PrivateState.ArcFileName(), L"");
-  EXPECT_EQ(Nodes().size(), 2u);
-  EXPECT_EQ(core::NewArcCount, 2);
 }
 
 }  // namespace

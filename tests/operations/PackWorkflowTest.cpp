@@ -1,14 +1,10 @@
-// The name a new archive is saved under: the type's extension replaces the typed name's own, in the file
-// name only, however the folders on the way are named.
+// The typed name of a new archive: the type's extension replaces the typed name's own, in the file name
+// only, however the folders on the way are named.
 #include "operations/PackWorkflow.h"
 
 #include <gtest/gtest.h>
 
-#include "ProgramStateGuard.h"
-#include "SeamFakes.h"
-#include "core/Settings.h"
 #include "core/Text.h"
-#include "core/modTolvenar.h"
 
 namespace {
 
@@ -30,36 +26,6 @@ TEST(WithExtension, ReplacesFromTheFirstDotOfTheFileNameOnly) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(c.expected, operations::WithExtension(c.chosen, c.extension)) << core::ToUtf8(c.chosen);
-}
-
-class SaveArchiveName : public testing::Test {
- protected:
-  void SetUp() override {
-    core::Settings.SaveDefaultFlag = L"0";
-    core::Settings.OpenFolder = L"C:\\start\\";
-    core::PrivateState.SetArcFileName(L"");
-  }
-
-  testsupport::ProgramStateGuard state;
-  testsupport::FakeCommonDialogs dialogs;
-  core::ScopedCommonDialogSeam seam{dialogs};
-};
-
-// What the user types in the save dialog is the archive to make, in the folder typed.
-TEST_F(SaveArchiveName, TheTypedNameKeepsItsFolder) {
-  dialogs.answers = {L"C:\\my.files\\new"};
-  EXPECT_EQ(L"C:\\my.files\\new.lzh", operations::GetSaveArchiveName(nullptr, L"LZH", L"base"));
-  EXPECT_EQ(L"C:\\my.files\\new.lzh", core::PrivateState.ArcFileName());
-  ASSERT_EQ(1u, dialogs.asked.size());
-  EXPECT_EQ(L"LHA書庫 (*.lzh)|*.lzh", dialogs.asked[0].filter);
-  EXPECT_EQ(L"C:\\start\\", dialogs.asked[0].initialDir);
-}
-
-TEST_F(SaveArchiveName, CancelledOrWithoutFilterGivesNoName) {
-  EXPECT_EQ(L"", operations::GetSaveArchiveName(nullptr, L"ZIP", L"base"));  // no answer: cancelled
-  EXPECT_EQ(L"", operations::GetSaveArchiveName(nullptr, L"BEL", L"base"));
-  EXPECT_EQ(1u, dialogs.asked.size());  // none for BEL
-  EXPECT_EQ(L"", core::PrivateState.ArcFileName());
 }
 
 }  // namespace

@@ -9,11 +9,14 @@
 #include "CreateFixture.h"
 #include "Standins.h"
 #include "browser/EntryList.h"
+#include "browser/MadeArchives.h"
 #include "browser/TreeListUpkeep.h"
+#include "core/ArcType.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "operations/JobResult.h"
 
 namespace {
 
@@ -126,56 +129,66 @@ TEST(SfxProgramPath, WhereEachCommandWritesItsProgram) {
 
 class MakeSfxArchive : public optest::CreationTest {
  protected:
-  // An archive of the sources shown in the tree, as the self-extractor command finds it.
+  // An archive of the sources shown in the tree, as the File menu's command finds it.
   std::wstring ShownArchive(const std::wstring& type) {
     PackSources(type);
     return core::PrivateState.ArcFileName();
+  }
+  // Converts `archive` as the File menu's command does: the job, its outcome settled, the window after it.
+  operations::JobResult Convert(const std::wstring& archive, const std::wstring& destination = L"") {
+    const operations::JobResult converted =
+        operations::Settle(operations::MakeSfxArchive(ui, {archive, destination, false}));
+    browser::ShowAfterSfx(core::GetArcTypeByExt(archive), converted.ok);
+    return converted;
   }
 };
 
 TEST_F(MakeSfxArchive, ZipConversionTakesTheArchiveOutOfTheTree) {
   const std::wstring archive = ShownArchive(L"ZIP");
   ASSERT_EQ(Nodes().size(), 1u);
-  std::wstring destination;
-  operations::MakeSfxArchive(nullptr, destination, false);
+  const operations::JobResult converted = Convert(archive);
+  EXPECT_TRUE(converted.ok);
+  EXPECT_EQ(converted.made, std::vector<std::wstring>{ArcFolder() + L"$New0000.exe"});
   EXPECT_TRUE(core::PrivateState.ArcStatus());
-  EXPECT_EQ(destination, core::QuotePath(ArcFolder()));
+  EXPECT_EQ(operations::SfxDestination(archive, L""), core::QuotePath(ArcFolder()));
   EXPECT_TRUE(testsupport::FileExists(ArcFolder() + L"$New0000.exe"));
   EXPECT_TRUE(Nodes().empty());
 
   // Without its module: reported, nothing runs, the tree stays.
-  PackSources(L"ZIP");
+  const std::wstring second = ShownArchive(L"ZIP");
   SetEnvironmentVariableW(L"PATH", onPath.c_str());
-  boxes.Expect(operations::kZipSfxModuleMissing);
+  ui.Expect(operations::kZipSfxModuleMissing);
   ClearLog();
-  operations::MakeSfxArchive(nullptr, destination, false);
-  EXPECT_TRUE(boxes.AllShown());
+  const operations::JobResult refused = Convert(second);
+  EXPECT_TRUE(ui.AllAsked());
+  EXPECT_FALSE(refused.ok);
+  EXPECT_TRUE(refused.made.empty());
   EXPECT_FALSE(core::PrivateState.ArcStatus());
   EXPECT_EQ(Nodes().size(), 1u);
   EXPECT_TRUE(Commands("Zip32J", "Zip").empty());
 }
 
 TEST_F(MakeSfxArchive, AceConversionLeavesTheWindowWithoutAnArchive) {
-  ShownArchive(L"ACE");
+  const std::wstring archive = ShownArchive(L"ACE");
   ASSERT_EQ(Nodes().size(), 1u);
   ASSERT_GT(browser::Entries().Count(), 0);
   form.SetCaption(L"an archive");
-  std::wstring destination = L"D:\\ignored";
-  operations::MakeSfxArchive(nullptr, destination, false);
+  EXPECT_TRUE(Convert(archive, L"D:\\ignored").ok);
   EXPECT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(Nodes().empty());
   EXPECT_EQ(form.tvTreeView.SelectedKey(), browser::kRootNodeKey);
   EXPECT_EQ(browser::Entries().Count(), 0);
   EXPECT_EQ(form.Caption(), std::wstring(core::kProgramTitle) + L" ");
-  EXPECT_EQ(destination, L"D:\\ignored\\");
+  EXPECT_EQ(operations::SfxDestination(archive, L"D:\\ignored"), L"D:\\ignored\\");
 }
 
 TEST_F(MakeSfxArchive, TypesWithoutACommandRunNothingAndSucceed) {
-  ShownArchive(L"TAR");
+  const std::wstring archive = ShownArchive(L"TAR");
   core::PrivateState.SetArcStatus(false);
   ClearLog();
-  std::wstring destination;
-  operations::MakeSfxArchive(nullptr, destination, false);
+  const operations::JobResult converted = Convert(archive);
+  EXPECT_TRUE(converted.ok);
+  EXPECT_TRUE(converted.made.empty());
   EXPECT_TRUE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(Commands("tar32", "Tar").empty());
   EXPECT_EQ(Nodes().size(), 1u);

@@ -216,7 +216,7 @@ FakeOperationUi::~FakeOperationUi() {
 
 void FakeOperationUi::Expect(const std::wstring& text, int answer) { script_.push_back({text, answer}); }
 
-std::vector<std::wstring> FakeOperationUi::Texts() const {
+std::vector<std::wstring> FakeOperationUi::AskedTexts() const {
   std::vector<std::wstring> texts;
   for (const Question& question : asked) texts.push_back(question.text);
   return texts;

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/MainWindowLink.h"
@@ -164,9 +165,9 @@ class FakeMainWindow : public core::MainWindowLink {
   std::vector<int> pointers;
 };
 
-// What a job asks of whoever started it, with no window: every question is recorded and answered from a script keyed
-// by its exact text (a question not scripted fails the test), the owner is the test's choice, and each
-// moment the job gives to pending messages is counted.
+// Whoever started a job, as the job sees it: its questions are answered from a script keyed by their exact
+// text (any other question fails the running test, as an unexpected message box does), and everything it
+// shows is recorded. Owner() is `owner`; the job is asked to stop while `cancelled` is set.
 class FakeOperationUi : public core::OperationUi {
  public:
   struct Question {
@@ -176,34 +177,40 @@ class FakeOperationUi : public core::OperationUi {
   };
 
   FakeOperationUi() = default;
-  explicit FakeOperationUi(HWND ownerWindow) : owner(ownerWindow) {}
+  explicit FakeOperationUi(HWND owner) : owner(owner) {}
+  // Fails the running test for each scripted question that was never asked.
   ~FakeOperationUi() override;
   FakeOperationUi(const FakeOperationUi&) = delete;
   FakeOperationUi& operator=(const FakeOperationUi&) = delete;
 
   // The next question showing exactly `text` is answered with `answer` (IDOK, IDYES, IDCANCEL...).
   void Expect(const std::wstring& text, int answer = IDOK);
-  // True when every expected question was asked.
+  // True when every scripted question was asked.
   bool AllAsked() const { return script_.empty(); }
   // The texts asked, in order.
-  std::vector<std::wstring> Texts() const;
+  std::vector<std::wstring> AskedTexts() const;
 
   int Ask(const std::wstring& text, UINT style, const std::wstring& title = L"") override;
-  void ShowProgress(bool) override {}
-  void DrawProgress(float, bool) override {}
+  void ShowProgress(bool visible) override { progressShown.push_back(visible); }
+  void DrawProgress(float fraction, bool final) override { progress.push_back({fraction, final}); }
   void SetStatus(const std::wstring& text) override { statuses.push_back(text); }
   void Pump() override { ++pumps; }
-  void ShowNow() override { ++pumps; }
-  bool Cancelled() override { return false; }
+  void ShowNow() override { ++shownNow; }
+  bool Cancelled() override { return cancelled; }
   HWND Owner() override { return owner; }
 
+  HWND owner = nullptr;
+  bool cancelled = false;
   // Runs as each question is asked, so a test can look at the program's state at that moment.
   std::function<void(const Question&)> onAsk;
 
-  HWND owner = nullptr;
+  // What was asked and shown, in order.
   std::vector<Question> asked;
+  std::vector<bool> progressShown;
+  std::vector<std::pair<float, bool>> progress;
   std::vector<std::wstring> statuses;
   int pumps = 0;
+  int shownNow = 0;
 
  private:
   struct Step {

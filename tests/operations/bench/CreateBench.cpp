@@ -27,7 +27,9 @@
 #include "core/modIni.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
+#include "core/OperationUi.h"
 #include "operations/CreateArchive.h"
+#include "tools/PackAndShow.h"
 
 namespace {
 
@@ -110,7 +112,10 @@ int wmain(int argc, wchar_t** argv) {
       const std::wstring source = argv[i];
       const std::wstring files = source + L'\0' + L"data\\*.*";
       const std::string entry = row.creation.prefix ? row.creation.prefix : row.prefix;
-      auto own = [&] { operations::PackFiles(nullptr, {files, false, {type, true, L"", true}}); };
+      auto own = [&] {
+        core::WindowOperationUi ui(nullptr);
+        tools::PackAndShow(ui, {files, false, {core::FindArcType(type), true, L"", true}});
+      };
 
       // One untimed run with the log on: it loads the libraries and shows the line the program ran.
       DeleteFileW(log.c_str());

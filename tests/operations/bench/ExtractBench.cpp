@@ -23,7 +23,9 @@
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
+#include "core/OperationUi.h"
 #include "operations/CreateArchive.h"
+#include "tools/PackAndShow.h"
 #include "operations/UnPackArchive.h"
 
 namespace {
@@ -88,7 +90,8 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 2; i < argc; ++i) {
       const std::wstring source = argv[i];
       SetEnvironmentVariableW(L"TOLVENAR_STANDIN_LOG", L"-");
-      operations::PackFiles(nullptr, {source + L'\0' + L"data\\*.*", false, {type, true, L"", true}});
+      core::WindowOperationUi ui(nullptr);
+      tools::PackAndShow(ui, {source + L'\0' + L"data\\*.*", false, {core::FindArcType(type), true, L"", true}});
       const std::wstring archive = core::PrivateState.ArcFileName();
       const std::wstring folders = scratch + L"\\out" + std::to_wstring(run++);
       CreateDirectoryW(folders.c_str(), nullptr);
