@@ -1,6 +1,5 @@
 #include "mainwindow/BatchModes.h"
 
-#include "operations/UnPackArchive.h"
 #include "core/ArcType.h"
 #include "core/Seams.h"
 #include "core/Settings.h"
@@ -9,6 +8,8 @@
 #include "core/modTolvenar.h"
 #include "mainwindow/ToolCommands.h"
 #include "mainwindow/frmMain.h"
+#include "operations/JobResult.h"
+#include "operations/UnPackArchive.h"
 #include "tools/CommandLineRun.h"
 #include "tools/ToolCommands.h"
 #include "tools/frmPassPhrase.h"
@@ -44,7 +45,7 @@ int InstantExtractMode(frmMain& form, bool withoutSubFolders) {
 int RunRawCommandLineMode(frmMain& form) {
   form.SetDialogClear();
   // The dialog sets ArcStatus only when a typed command ran; Cancel leaves it as it is here.
-  core::PrivateState.SetArcStatus(false);
+  operations::Settle({});
   const bool available = tools::CommandLineAvailable();
   mnuToolCommandLine_Click(form);
   return available && core::PrivateState.ArcStatus() ? kBatchDone : kBatchNotDone;

@@ -26,6 +26,7 @@
 #include "mainwindow/frmMain.h"
 #include "operations/CreateArchive.h"
 #include "operations/EditCommands.h"
+#include "operations/JobResult.h"
 #include "operations/ListFiles.h"
 #include "options/frmDropOption.h"
 #include "winui/App.h"
@@ -113,7 +114,7 @@ void ReportFailure(frmMain& form, const wchar_t* text, const std::wstring& archi
   if (!(ArchiveStamp(archive) == before)) browser::RefreshArchiveList(archive, false);
   if (report) report->Show();
   Say(form, text, MB_OK | MB_ICONSTOP);
-  core::PrivateState.SetArcStatus(false);
+  operations::Settle({});
 }
 
 // A read-only archive is the user's to keep as it is: no command changes it (some archivers would replace
@@ -122,7 +123,7 @@ bool RefuseReadOnly(frmMain& form, const std::wstring& archive, const wchar_t* f
   const DWORD attributes = GetFileAttributesW(archive.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) return false;
   Say(form, failure, MB_OK | MB_ICONSTOP);
-  core::PrivateState.SetArcStatus(false);
+  operations::Settle({});
   return true;
 }
 
@@ -209,7 +210,7 @@ void mnuEditDelete_Click(frmMain& form) {
   winui::DoEvents();
   if (core::PrivateState.ArcStatus() && browser::Entries().Count() == 0) {
     mnuFileArcClose_Click(form);
-    core::PrivateState.SetArcStatus(true);
+    operations::Settle({true});
   } else {
     browser::SelectListItem(form.lvListView, 1);
   }

@@ -8,6 +8,7 @@
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
+#include "operations/JobResult.h"
 
 namespace tools {
 
@@ -77,7 +78,7 @@ bool RunTypedCommand(HWND owner, int index, const std::wstring& command) {
   if (command.empty()) return false;
   // A type that is not one of the four runs nothing, and that is no success.
   int32_t result = InRange(index) ? kRoutes[index].run(owner, command) : archiver::kNotCalled;
-  core::PrivateState.SetArcStatus(result == 0);
+  operations::Settle({result == 0});
   return true;
 }
 

@@ -18,6 +18,7 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "operations/JobResult.h"
 #include "operations/UnPackArchive.h"
 #include "operations/UnPackArgs.h"
 #include "tools/ToolDialog.h"
@@ -300,12 +301,12 @@ bool ExtractThroughDialog(HWND owner, const std::wstring& selection) {
   {
     frmArchiveDown form;
     if (!form.Load(owner)) {
-      core::PrivateState.SetArcStatus(false);
+      operations::Settle({});
       return false;
     }
     core::DoEvents();
     if (form.ShowModal(owner) != winui::DialogResult::OK) {
-      core::PrivateState.SetArcStatus(false);
+      operations::Settle({});
       return false;
     }
     choice = form.Choice();
