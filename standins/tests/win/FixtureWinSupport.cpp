@@ -21,11 +21,20 @@ int RunProgram(const std::wstring& exe, const std::wstring& arguments, std::stri
   si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   std::wstring line = L"\"" + exe + L"\" " + arguments;
   PROCESS_INFORMATION pi{};
-  BOOL started =
-      CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi);
+  // A program written a moment ago can still be refused for a while on a loaded machine under Wine; a
+  // program that cannot start at all still fails after two seconds.
+  BOOL started = FALSE;
+  DWORD why = 0;
+  for (int attempt = 0; attempt < 20 && !started; ++attempt) {
+    if (attempt > 0) Sleep(100);
+    started =
+        CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi);
+    if (!started) why = GetLastError();
+  }
   CloseHandle(writeEnd);
   if (!started) {
     CloseHandle(readEnd);
+    output = "the program did not start: error " + std::to_string(why);
     return -1;
   }
   char buffer[4096];
