@@ -4,16 +4,13 @@
 
 #include <string>
 
+#include "SeamFakes.h"
 #include "TempDir.h"
 
 namespace {
 
 TEST(Seams, ScopedReplacementIsPutBack) {
-  class NoDisk : public core::DiskSpaceSeam {
-   public:
-    bool FreeSpaceEx(const std::wstring&, uint64_t&, uint64_t&) override { return false; }
-    bool FreeClusters(const std::wstring&, Clusters&) override { return false; }
-  } fake, inner;
+  testsupport::FakeDiskSpace fake, inner;
   core::DiskSpaceSeam* real = &core::DiskSpace();
   {
     core::ScopedDiskSpaceSeam outerScope(fake);

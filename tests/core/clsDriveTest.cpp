@@ -5,33 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "SeamFakes.h"
 #include "core/Seams.h"
 
 namespace {
 
-class FakeDisk : public core::DiskSpaceSeam {
- public:
-  bool FreeSpaceEx(const std::wstring& root, uint64_t& totalBytes, uint64_t& freeBytes) override {
-    asked.push_back(root);
-    totalBytes = total;
-    freeBytes = free;
-    return readable;
-  }
-  bool FreeClusters(const std::wstring& root, Clusters& c) override {
-    asked.push_back(root);
-    c = clusters;
-    return readable;
-  }
-  uint64_t total = 0, free = 0;
-  Clusters clusters;
-  bool readable = true;
-  std::vector<std::wstring> asked;
-};
-
 TEST(Drive, SpaceOfALargeDriveThroughTheExtendedQuery) {
-  FakeDisk disk;
-  disk.total = 500ull * 1024 * 1024 * 1024;  // beyond 32 bits
-  disk.free = 123456789012ull;
+  testsupport::FakeDiskSpace disk;
+  disk.drives[L"D:\\"] = {500ull * 1024 * 1024 * 1024, 123456789012ull};  // beyond 32 bits
   core::ScopedDiskSpaceSeam seam(disk);
   core::clsDrive drive;
   ASSERT_TRUE(drive.IsWindowsNT());  // the systems the tests run on
@@ -41,9 +22,8 @@ TEST(Drive, SpaceOfALargeDriveThroughTheExtendedQuery) {
 }
 
 TEST(Drive, UnreadableDriveHasNoSpace) {
-  FakeDisk disk;
-  disk.readable = false;
-  disk.total = disk.free = 99;  // whatever a failed call leaves behind is not used
+  testsupport::FakeDiskSpace disk;
+  // No drive A: is known: the fake's failed call leaves figures behind, which must not be used.
   core::ScopedDiskSpaceSeam seam(disk);
   core::clsDrive drive;
   EXPECT_EQ(drive.AllSpace(L"A:\\"), 0.0);
@@ -51,8 +31,8 @@ TEST(Drive, UnreadableDriveHasNoSpace) {
 }
 
 TEST(Drive, ClusterSizeAndClusterProducts) {
-  FakeDisk disk;
-  disk.clusters = {8, 512, 1000, 2000};
+  testsupport::FakeDiskSpace disk;
+  disk.drives[L"C:\\"].clusters = {8, 512, 1000, 2000};
   core::ScopedDiskSpaceSeam seam(disk);
   core::clsDrive drive;
   EXPECT_EQ(drive.BytesPerSector(L"C:\\"), 4096);

@@ -35,12 +35,6 @@ class BatchWork : public mwtest::WorkRecorder {
   int DecryptJpeg(frmMain& form, const std::wstring& path) override { return WindowWork::DecryptJpeg(form, path); }
 };
 
-// Answers as the dialog's OK would.
-class GivenPassPhrase : public core::PassPhraseAsker {
- public:
-  std::wstring Ask(HWND, const core::PassPhraseRequest&) override { return L"secret12"; }
-};
-
 class BatchModesTest : public mwtest::MainWindowTest {
  protected:
   void SetUp() override { ASSERT_FALSE(testsupport::StandinFolder().empty()) << "TOLVENAR_STANDINS is not set"; }
@@ -174,7 +168,8 @@ TEST_F(BatchModesTest, RawCommandLineEndsWithTheResultOfTheCommandTyped) {
 TEST_F(BatchModesTest, AJpzFileIsDecryptedBesideItselfOrTheRunFails) {
   const std::string picture = std::string("\xFF\xD8\xFF\xE0", 4) + std::string(500, 'p') + "\xFF\xD9";
   const std::wstring jpeg = temp.WriteFile(L"写真 1.jpg", picture);
-  GivenPassPhrase given;
+  testsupport::FakePassPhrases given;  // answers as the dialog's OK would
+  given.answer = L"secret12";
   tools::ConvertJpgToJpz(jpeg, given, nullptr);
   const std::wstring jpz = temp / L"写真 1.jpz";
   ASSERT_TRUE(testsupport::FileExists(jpz));

@@ -150,9 +150,10 @@ TEST_F(CreateArchive, FixtureTypesRunTheLinesTheirOptionsGive) {
     EXPECT_EQ(Nodes().back(), L"000" + core::ToWString(counter) + arc + L"|" + core::GetFileNamePart(arc));
     EXPECT_TRUE(Lists(Listed(), L"メモ.txt"));
   }
-  EXPECT_EQ(prompt.presets, std::vector<std::wstring>{L"preset"});
-  EXPECT_EQ(prompt.comments, std::vector<std::wstring>{L"パスワードを入力して下さい"});
-  EXPECT_EQ(prompt.strict, std::vector<bool>{false}) << "any non-empty pass phrase";
+  ASSERT_EQ(prompt.requests.size(), 1u);
+  EXPECT_EQ(prompt.requests[0].preset, L"preset");
+  EXPECT_EQ(prompt.requests[0].comment, L"パスワードを入力して下さい");
+  EXPECT_FALSE(prompt.requests[0].strict) << "any non-empty pass phrase";
 }
 
 TEST_F(CreateArchive, IshEncodesEachFileIntoTheSaveFolder) {

@@ -40,13 +40,6 @@ core::SettingsStore DefaultSettings() {
   return defaults;
 }
 
-std::wstring FakePrompt::Ask(HWND, const core::PassPhraseRequest& request) {
-  presets.push_back(request.preset);
-  comments.push_back(request.comment);
-  strict.push_back(request.strict);
-  return answer;
-}
-
 std::string Incompressible(size_t size) {
   std::string bytes;
   uint32_t state = 12345;

@@ -23,16 +23,6 @@ namespace optest {
 // Every member at the default a missing settings file gives (machine-dependent folders included).
 core::SettingsStore DefaultSettings();
 
-// Answers the pass-phrase prompt with `answer` and remembers what it was shown.
-class FakePrompt : public core::PassPhraseAsker {
- public:
-  std::wstring Ask(HWND owner, const core::PassPhraseRequest& request) override;
-  std::wstring answer;
-  std::vector<std::wstring> presets;
-  std::vector<std::wstring> comments;
-  std::vector<bool> strict;
-};
-
 // `size` bytes that no archiver compresses.
 std::string Incompressible(size_t size);
 
@@ -73,7 +63,7 @@ class CreationTest : public testing::Test {
   testsupport::ScriptedMsgBox boxes;  // none is expected: the job asks through `ui`
   testsupport::FakeOperationUi ui;
   browsertest::frmBrowser form;
-  FakePrompt prompt;
+  testsupport::FakePassPhrases prompt;
   std::wstring staging;  // the temp folder the console tools stage in
   std::wstring onPath;   // a folder on the search path for modules a test puts there
 

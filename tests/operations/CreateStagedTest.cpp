@@ -219,7 +219,7 @@ TEST_F(StagedCreation, GcaWithoutAPassPhraseRunsNothing) {
   prompt.answer = L"";
   ClearLog();
   PackSources(L"GCA");
-  EXPECT_EQ(prompt.presets.size(), 1u);
+  EXPECT_EQ(prompt.requests.size(), 1u);
   EXPECT_FALSE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(Commands("gcac", "gcac").empty());
   EXPECT_TRUE(Nodes().empty());
@@ -229,7 +229,7 @@ TEST_F(StagedCreation, GcaWithoutAPassPhraseRunsNothing) {
   core::PassPhraseAsker* installed = core::SetPassPhraseAsker(nullptr);
   PackSources(L"GCA");
   core::SetPassPhraseAsker(installed);
-  EXPECT_EQ(prompt.presets.size(), 1u);
+  EXPECT_EQ(prompt.requests.size(), 1u);
   EXPECT_FALSE(core::PrivateState.ArcStatus());
   EXPECT_TRUE(Commands("gcac", "gcac").empty());
   EXPECT_TRUE(Nodes().empty());

@@ -235,4 +235,52 @@ int FakeOperationUi::Ask(const std::wstring& text, UINT style, const std::wstrin
   return (style & 0x0F) == MB_OK ? IDOK : IDCANCEL;
 }
 
+bool FakeDiskSpace::FreeSpaceEx(const std::wstring& root, uint64_t& totalBytes, uint64_t& freeBytes) {
+  asked.push_back(root);
+  const auto drive = drives.find(root);
+  if (drive == drives.end()) {
+    totalBytes = freeBytes = 99;
+    return false;
+  }
+  totalBytes = drive->second.total;
+  freeBytes = drive->second.free;
+  return true;
+}
+
+bool FakeDiskSpace::FreeClusters(const std::wstring& root, Clusters& clusters) {
+  asked.push_back(root);
+  const auto drive = drives.find(root);
+  if (drive == drives.end()) {
+    clusters = {99, 99, 99, 99};
+    return false;
+  }
+  clusters = drive->second.clusters;
+  return true;
+}
+
+std::wstring FakePassPhrases::Ask(HWND, const core::PassPhraseRequest& request) {
+  requests.push_back(request);
+  if (!scripted_) return answer;
+  while (!steps_.empty()) {
+    Step step = std::move(steps_.front());
+    steps_.pop_front();
+    if (step.action) step.action();
+    if (step.answers) return step.answer;
+  }
+  ADD_FAILURE() << "the pass-phrase question was asked once more than scripted";
+  return L"";
+}
+
+void FakePassPhrases::Ok(const std::wstring& passPhrase) {
+  scripted_ = true;
+  steps_.push_back({true, passPhrase, {}});
+}
+
+void FakePassPhrases::Cancel() { Ok(L""); }
+
+void FakePassPhrases::Meanwhile(std::function<void()> action) {
+  scripted_ = true;
+  steps_.push_back({false, L"", std::move(action)});
+}
+
 }  // namespace testsupport

@@ -1,14 +1,16 @@
 #pragma once
-// The fakes of the seams a test replaces: the common dialogs, process starts, the folder picker, the clipboard,
-// the main window link and what a job asks of whoever started it. Each answers as its public fields script it
-// and records what it was asked, so a test reads the program's question and sets the user's answer through plain
-// fields. None installs itself: a test puts one in place with the seam's Scoped* guard (a job's UI is passed to
-// the job) for as long as it needs it.
+// The fakes of the seams a test replaces: the common dialogs, process starts, the folder picker, the clipboard, the
+// drives' space, the pass-phrase question, the main window link and what a job asks of whoever started it. Each
+// answers as its public fields script it and records what it was asked, so a test reads the program's question and
+// sets the user's answer through plain fields. None installs itself: a test puts one in place with the seam's
+// Scoped* guard (a job's UI is passed to the job) for as long as it needs it.
 #include <windows.h>
 #include <commdlg.h>
 
+#include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -16,6 +18,7 @@
 
 #include "core/MainWindowLink.h"
 #include "core/OperationUi.h"
+#include "core/PassPhraseAsker.h"
 #include "core/Seams.h"
 
 namespace testsupport {
@@ -150,6 +153,46 @@ class FakeClipboard : public core::ClipboardSeam {
   bool writable = true;
   std::wstring text;
   int clears = 0;
+};
+
+// Drives by root ("C:\\"): a root in `drives` answers its figures, any other root cannot be read and leaves
+// figures that are not its own behind (as a failed call may), so a caller that uses them shows.
+class FakeDiskSpace : public core::DiskSpaceSeam {
+ public:
+  struct Drive {
+    uint64_t total = 0;
+    uint64_t free = 0;
+    Clusters clusters;
+  };
+  bool FreeSpaceEx(const std::wstring& root, uint64_t& totalBytes, uint64_t& freeBytes) override;
+  bool FreeClusters(const std::wstring& root, Clusters& clusters) override;
+
+  std::map<std::wstring, Drive> drives;
+  std::vector<std::wstring> asked;  // every root asked about, in order
+};
+
+// The pass-phrase question. Answered from a script when one is given (a question beyond it fails the test),
+// else with `answer`; every question is recorded.
+class FakePassPhrases : public core::PassPhraseAsker {
+ public:
+  std::wstring Ask(HWND owner, const core::PassPhraseRequest& request) override;
+  // The next question is answered with OK and `passPhrase`, or cancelled.
+  void Ok(const std::wstring& passPhrase);
+  void Cancel();
+  // Runs while the next question is open, before its answer.
+  void Meanwhile(std::function<void()> action);
+
+  std::wstring answer;
+  std::vector<core::PassPhraseRequest> requests;
+
+ private:
+  struct Step {
+    bool answers = true;
+    std::wstring answer;
+    std::function<void()> action;
+  };
+  std::deque<Step> steps_;
+  bool scripted_ = false;
 };
 
 // The main window as the core helpers reach it: a handle of the test's choice (none by default), the

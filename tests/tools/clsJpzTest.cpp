@@ -1,13 +1,12 @@
 // JPEG encryption through the stand-in jpz.dll, with the pass-phrase dialog played by a script.
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
+#include "SeamFakes.h"
 #include "Standins.h"
 #include "TempDir.h"
 #include "archiver/LibraryBinding.h"
@@ -23,36 +22,6 @@ const wchar_t kEncryptFailed[] = L"JPZ.DLL(JPGtoJPZ)でファイル操作エラ�
 const wchar_t kDecryptComment[] = L"448bit可変長キー暗号化アルゴリズム「BlowFish」により復号化します";
 const wchar_t kEncryptComment[] =
     L"このJPEGファイルを448bit可変長キー暗号化アルゴリズム「BlowFish」によって暗号化します";
-
-// The dialog as the user answers it: OK with a pass phrase, or Cancel (the close box answers as Cancel).
-class ScriptedPrompt : public core::PassPhraseAsker {
- public:
-  void Ok(const std::wstring& passPhrase) { steps_.push_back({true, passPhrase, {}}); }
-  void Cancel() { steps_.push_back({true, L"", {}}); }
-  // Runs while the next request is open, before its answer.
-  void Meanwhile(std::function<void()> action) { steps_.push_back({false, L"", std::move(action)}); }
-
-  std::wstring Ask(HWND, const core::PassPhraseRequest& request) override {
-    requests.push_back(request);
-    while (!steps_.empty()) {
-      Step step = std::move(steps_.front());
-      steps_.pop_front();
-      if (step.action) step.action();
-      if (step.answers) return step.answer;
-    }
-    ADD_FAILURE() << "the pass-phrase dialog was shown once more than scripted";
-    return L"";
-  }
-  std::vector<core::PassPhraseRequest> requests;
-
- private:
-  struct Step {
-    bool answers;
-    std::wstring answer;
-    std::function<void()> action;
-  };
-  std::deque<Step> steps_;
-};
 
 class JpzTest : public ::testing::Test {
  protected:
@@ -81,7 +50,7 @@ class JpzTest : public ::testing::Test {
   // An encrypted picture "photo.jpz" made with the pass phrase.
   std::wstring Encrypted(const std::wstring& passPhrase) {
     std::wstring source = temp_.WriteFile(L"photo.2024.jpeg", picture_);
-    ScriptedPrompt prompt;
+    testsupport::FakePassPhrases prompt;
     prompt.Ok(passPhrase);
     EXPECT_EQ(temp_ / L"photo.jpz", tools::clsJpz(prompt, nullptr).SetJpgToJpz(source));
     DeleteFileW(source.c_str());
@@ -96,7 +65,7 @@ class JpzTest : public ::testing::Test {
 
 TEST_F(JpzTest, EncryptsAndDecryptsBesideTheSource) {
   std::wstring source = temp_.WriteFile(L"photo.2024.jpeg", picture_);
-  ScriptedPrompt encrypting;
+  testsupport::FakePassPhrases encrypting;
   encrypting.Ok(L"secret-pass");
   tools::clsJpz encryptor(encrypting, nullptr);
   EXPECT_EQ(temp_ / L"photo.jpz", encryptor.SetJpgToJpz(source));
@@ -109,7 +78,7 @@ TEST_F(JpzTest, EncryptsAndDecryptsBesideTheSource) {
   EXPECT_TRUE(encrypting.requests[0].strict);
   EXPECT_EQ(kEncryptComment, encrypting.requests[0].comment);
 
-  ScriptedPrompt decrypting;
+  testsupport::FakePassPhrases decrypting;
   decrypting.Ok(L"secret-pass");
   tools::clsJpz decryptor(decrypting, nullptr);
   EXPECT_EQ(temp_ / L"photo.jpg", decryptor.GetJpzToJpg(temp_ / L"photo.jpz"));
@@ -121,7 +90,7 @@ TEST_F(JpzTest, EncryptsAndDecryptsBesideTheSource) {
 
 TEST_F(JpzTest, CancelAtTheFirstRequestCallsNothing) {
   std::wstring jpz = Encrypted(L"secret-pass");
-  ScriptedPrompt prompt;
+  testsupport::FakePassPhrases prompt;
   prompt.Cancel();
   tools::clsJpz jpzObject(prompt, nullptr);
   jpzObject.GetJpzToJpg(jpz);
@@ -133,7 +102,7 @@ TEST_F(JpzTest, CancelAtTheFirstRequestCallsNothing) {
 
 TEST_F(JpzTest, AWrongPassPhraseWarnsAndAsksAgainWithTheDialogsOwnComment) {
   std::wstring jpz = Encrypted(L"secret-pass");
-  ScriptedPrompt prompt;
+  testsupport::FakePassPhrases prompt;
   prompt.Ok(L"wrong");
   prompt.Ok(L"secret-pass");
   boxes_.Expect(kWrongPassword);
@@ -155,7 +124,7 @@ TEST_F(JpzTest, CancelAfterAFailureRemovesOnlyAnOutputTheRunCreated) {
   for (bool existedBefore : {false, true}) {
     SCOPED_TRACE(existedBefore);
     if (existedBefore) temp_.WriteFile(L"photo.jpg", "the user's own picture");
-    ScriptedPrompt prompt;
+    testsupport::FakePassPhrases prompt;
     prompt.Ok(L"wrong");
     prompt.Meanwhile([&] {
       if (!existedBefore) temp_.WriteFile(L"photo.jpg", "partial");
@@ -172,7 +141,7 @@ TEST_F(JpzTest, AFailedEncryptionIsReportedAsAFileError) {
   temp_.WriteFile(L"standins.ini", "[jpz]\r\nResult.JPGtoJPZ=7\r\n");
   archiver::FreeLibraries();
   std::wstring source = temp_.WriteFile(L"photo.jpg", picture_);
-  ScriptedPrompt prompt;
+  testsupport::FakePassPhrases prompt;
   prompt.Ok(L"password1");
   prompt.Cancel();
   boxes_.Expect(kEncryptFailed);
@@ -187,7 +156,7 @@ TEST_F(JpzTest, AFailedEncryptionIsReportedAsAFileError) {
 TEST_F(JpzTest, AMissingLibraryEndsAfterTheFirstRequestWithoutAMessage) {
   archiver::SetLibraryFolder(temp_ / L"nothing here");
   std::wstring source = temp_.WriteFile(L"photo.jpg", picture_);
-  ScriptedPrompt prompt;
+  testsupport::FakePassPhrases prompt;
   prompt.Ok(L"password1");
   tools::clsJpz jpzObject(prompt, nullptr);
   jpzObject.SetJpgToJpz(source);
@@ -197,7 +166,7 @@ TEST_F(JpzTest, AMissingLibraryEndsAfterTheFirstRequestWithoutAMessage) {
 
 TEST_F(JpzTest, AnOutputNamedLikeItsSourceIsNeverWritten) {
   std::wstring source = temp_.WriteFile(L"photo.jpg", picture_);
-  ScriptedPrompt prompt;
+  testsupport::FakePassPhrases prompt;
   boxes_.Expect(kWrongPassword);
   tools::clsJpz jpzObject(prompt, nullptr);
   jpzObject.GetJpzToJpg(source);

@@ -5,13 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "KeyInput.h"
 #include "ProgramStateGuard.h"
 #include "ScriptedMsgBox.h"
+#include "SeamFakes.h"
 #include "Standins.h"
 #include "TempDir.h"
 #include "ToolFakes.h"
@@ -30,24 +30,6 @@ namespace {
 
 using tools::frmArchiveDown;
 
-// Free bytes per drive root; every other root cannot be read.
-class FakeDiskSpace : public core::DiskSpaceSeam {
- public:
-  std::map<std::wstring, uint64_t> free;
-  std::vector<std::wstring> asked;
-  bool FreeSpaceEx(const std::wstring& root, uint64_t& totalBytes, uint64_t& freeBytes) override {
-    asked.push_back(root);
-    auto it = free.find(root);
-    if (it == free.end()) return false;
-    totalBytes = freeBytes = it->second;
-    return true;
-  }
-  bool FreeClusters(const std::wstring& root, Clusters&) override {
-    asked.push_back(root);
-    return false;
-  }
-};
-
 class frmArchiveDownTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -58,7 +40,7 @@ class frmArchiveDownTest : public ::testing::Test {
     core::Settings.COM_NewFile = core::Settings.COM_OverWtite = L"0";
     for (auto member : kFileOpts) core::Settings.*member = L"0";
     core::PrivateState.SetArcFileName(L"C:\\arc\\data.lzh");
-    disk.free = {{L"C:\\", 2147483648ull}, {L"D:\\", 1025}};
+    disk.drives = {{L"C:\\", {2147483648ull, 2147483648ull}}, {L"D:\\", {1025, 1025}}};
   }
   void TearDown() override {
     form.Unload();
@@ -86,7 +68,7 @@ class frmArchiveDownTest : public ::testing::Test {
   testsupport::FakeMainWindow link;
   core::ScopedMainWindowLink linkSeam{link};
   testsupport::ScriptedMsgBox boxes;
-  FakeDiskSpace disk;
+  testsupport::FakeDiskSpace disk;
   core::ScopedDiskSpaceSeam diskSeam{disk};
   frmArchiveDown form;
 
