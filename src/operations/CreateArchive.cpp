@@ -63,9 +63,10 @@ void RunWriting(Creation& c, const std::optional<ArchiverCommand>& command) {
   if (c.row->index == core::ArcTypeCab && core::IsOn(core::Settings.CAB_Multi))
     for (const std::wstring& volume : CabVolumeNames(c.input.archive)) outputs.push_back(volume);
   const detail::NewOutputs written(outputs);
+  c.moved = command && detail::TellsToMove(command->line);
   c.result = Run(c.ui.Owner(), command).code;
   if (c.result == 0) return;
-  if (!command || !detail::TellsToMove(command->line)) {
+  if (!c.moved) {
     written.Remove();
     return;
   }
@@ -152,6 +153,13 @@ void CollectCabVolumes(Creation& c) {
   if (!volumes.empty()) c.created = volumes;
 }
 
+// A self-extracting program that could not be made fails the creation. The archive it was to replace is
+// finished; when the files were moved into it, it holds the only copy of them and must stay in sight.
+void FailSelfExtract(Creation& c) {
+  c.result = -1;
+  c.archiveKept = c.moved && core::NormalFileExists(c.input.archive);
+}
+
 // The self-extracting program of a new archive; the archive goes only once its program is there.
 void SelfExtract(Creation& c) {
   const core::Creation& creation = c.row->creation;
@@ -164,7 +172,7 @@ void SelfExtract(Creation& c) {
   switch (creation.afterCreate) {
     case core::SfxAfterCreate::ReplaceArchive: {
       if (!made || !core::NormalFileExists(program)) {
-        c.result = -1;
+        FailSelfExtract(c);
         return;
       }
       if (core::NormalFileExists(archive)) DeleteFileW(archive.c_str());
@@ -177,7 +185,7 @@ void SelfExtract(Creation& c) {
     case core::SfxAfterCreate::ReportFolder: {
       const std::wstring folder = core::AddBackslash(core::GetFolderPart(archive));
       if (!made || !core::NormalFileExists(program)) {
-        c.result = -1;
+        FailSelfExtract(c);
         return;
       }
       c.ui.Ask(L"自己解凍形式キャビネットを \"" + folder + L"\" に作成しました", MB_OK | MB_ICONINFORMATION);
@@ -296,6 +304,12 @@ JobResult MakeArchive(core::OperationUi& ui, const CreateRequest& request) {
     if (c.result == 0 && !core::NormalFileExists(name)) c.result = -1;
 
   if (c.result != 0) {
+    // An archive that may hold the only copy of moved files is not given up: the user is told where it is,
+    // and it is handed back to be shown as this instance's new archive, which is asked about when closed.
+    if (c.archiveKept) {
+      detail::ReportKeptArchive(ui, archive);
+      return {false, {archive}};
+    }
     GiveBack(name);
     return {};
   }

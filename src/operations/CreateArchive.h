@@ -15,11 +15,11 @@ namespace operations {
 // What the caller asks of MakeArchive.
 struct CreateRequest {
   const core::ArcTypeRow* type = nullptr;  // the type to create; none makes nothing
-  bool folder = false;       // the source is one folder
-  std::wstring archivePath;  // the archive to create; "" for a new "$New" archive in the work folder
-  bool recurse = false;      // take sub-folders and store folder names
-  int arcNo = 0;             // number of this archive in the caller's batch (1 the first); 0 outside one
-  bool showArc = false;      // show the new archive afterwards
+  bool folder = false;                     // the source is one folder
+  std::wstring archivePath;                // the archive to create; "" for a new "$New" archive in the work folder
+  bool recurse = false;                    // take sub-folders and store folder names
+  int arcNo = 0;                           // number of this archive in the caller's batch (1 the first); 0 outside one
+  bool showArc = false;                    // show the new archive afterwards
   // The files to pack, as MakePackFileList wrote them for the same type.
   std::wstring list;        // "@" and the list file's path
   std::wstring baseFolder;  // the folder the listed names are relative to ("" when none)
@@ -28,8 +28,9 @@ struct CreateRequest {
 // Creates the archive from the list file the request names. An archiver that reports a failure, or an
 // archive (or self-extracting program) that did not appear, is a failure. NewArcCount falls again only when
 // this creation raised it and failed. What it made is every file the creation made, the archive (or its
-// program) first; none when it failed. A split cabinet's volumes and ISH's files, named after the sources,
-// stand there in place of the archive's name.
+// program) first; none when it failed, but for a new archive the files were moved into whose
+// self-extracting program failed: that archive is reported as kept, and named. A split cabinet's volumes and
+// ISH's files, named after the sources, stand there in place of the archive's name.
 JobResult MakeArchive(core::OperationUi& ui, const CreateRequest& request);
 
 // How the window shows what a creation for `request` made (browser::ShowMadeArchives).

@@ -21,6 +21,9 @@ struct Creation {
   std::wstring listPath;              // the list file's own path
   std::vector<std::wstring> created;  // every file the creation produced, the archive first
   int32_t result = 0;                 // 0: success
+  bool moved = false;                 // the archiver was told to move the files into the archive
+  // The archive was written but a later step failed, and it may hold the only copy of files it took.
+  bool archiveKept = false;
 };
 
 // The console tools that work on short-name copies in the temp folder: ARJ, RAR, ACE.

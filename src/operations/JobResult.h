@@ -11,7 +11,8 @@ struct JobResult {
   // The archiver did what was asked and everything it was to make is there.
   bool ok = false;
   // The files the job made, in order: the archive (or each volume of a split one), a self-extracting
-  // program; for an extraction the folder the files went to.
+  // program; for an extraction the folder the files went to. A job that failed names only what it kept for
+  // the user to see (an archive that holds files moved into it).
   std::vector<std::wstring> made;
 };
 

@@ -9,6 +9,7 @@
 
 #include "CreateFixture.h"
 #include "Standins.h"
+#include "browser/TreeListUpkeep.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modTolvenar.h"
@@ -227,6 +228,28 @@ TEST_F(CreateArchive, AProgramThatCannotBeWrittenLeavesTheArchiveAndShowsNothing
   EXPECT_TRUE(testsupport::FileExists(ArcFolder() + L"$New0000.lzh"));
   EXPECT_TRUE(Nodes().empty());
   EXPECT_EQ(core::NewArcCount, 0);
+}
+
+// Told to move the files, the archive holds the only copy of them: a program that fails leaves it shown as
+// this instance's new archive (asked about when it is closed), and the user learns where it is.
+TEST_F(CreateArchive, AnArchiveTheFilesWereMovedIntoStaysInSightWhenItsProgramFails) {
+  const std::wstring src = MakeSources();
+  core::Settings.LZH_MakeSFX = L"1";
+  core::Settings.LZH_FileOpt = L"01";
+  operations::NewArchiveFolder();
+  CreateDirectoryW((ArcFolder() + L"$New0000.exe").c_str(), nullptr);
+  const std::wstring archive = ArcFolder() + L"$New0000.lzh";
+  ui.Expect(optest::KeptArchiveReport(archive));
+  const operations::JobResult result =
+      Pack({FileList({src, L"メモ.txt"}), false, {core::FindArcType(L"LZH"), false, L"", false}});
+  EXPECT_TRUE(ui.AllAsked());
+  EXPECT_FALSE(result.ok);
+  EXPECT_FALSE(core::PrivateState.ArcStatus());
+  EXPECT_EQ(result.made, std::vector<std::wstring>{archive});
+  EXPECT_EQ(Nodes(), std::vector<std::wstring>{L"0001" + archive + L"|$New0000.lzh"});
+  EXPECT_TRUE(Lists(Listed(), L"メモ.txt"));
+  EXPECT_TRUE(browser::IsNewArchive(archive));
+  EXPECT_EQ(core::NewArcCount, 1);
 }
 
 TEST_F(CreateArchive, SelfExtractingZipIsShownBesideItsArchive) {
