@@ -30,9 +30,11 @@ std::wstring ShortUnlessBlank(const EditInput& in, const std::wstring& path) {
   return path.find(L' ') == std::wstring::npos ? Short(in, path) : core::QuotePath(path);
 }
 
-// The short folder of the archive, "\" and its file name in upper case.
+// The short folder of the archive, "\" and its file name in upper case; quoted when it still holds a blank
+// (a long name the system keeps no short form of).
 std::wstring ArjArchive(const EditInput& in) {
-  return Short(in, core::GetFolderPart(in.archive)) + L"\\" + core::UCase(core::GetFileNamePart(in.archive));
+  return core::QuotePath(Short(in, core::GetFolderPart(in.archive)) + L"\\" +
+                         core::UCase(core::GetFileNamePart(in.archive)));
 }
 
 ArchiverCommand Make(core::ArchiverCall call, const std::wstring& line) { return {call.archiver, line, call.flag}; }
@@ -79,10 +81,11 @@ std::wstring NamesArgument(core::EditNames form, const EditInput& in) {
       return core::QuotePath(core::AddBackslash(core::GetFolderPart(in.archive))) + L" " + list;
     case core::EditNames::BaseAndList:
       return core::Trim(in.arcFolder).empty() ? list : core::QuotePath(in.arcFolder) + L" " + list;
+    // The mark goes inside the quotes, as the creation hands the staged list to the same tools.
     case core::EditNames::BangShortList:
-      return L"!" + Short(in, ListPath(in.select));
+      return core::QuotePath(L"!" + Short(in, ListPath(in.select)));
     case core::EditNames::AtShortList:
-      return L"@" + Short(in, ListPath(in.select));
+      return core::QuotePath(L"@" + Short(in, ListPath(in.select)));
     case core::EditNames::FirstItem:
       return core::QuotePath(in.firstItem);
     case core::EditNames::List:
