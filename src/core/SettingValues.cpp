@@ -9,6 +9,10 @@ bool IsOn(const std::wstring& flag) { return flag != L"0"; }
 
 bool IsExactlyOn(const std::wstring& flag) { return flag == L"1"; }
 
+bool FlagIs(const std::wstring& flags, size_t k, wchar_t mark) {
+  return k >= 1 && flags.size() >= k && flags[k - 1] == mark;
+}
+
 std::optional<int> WholeSetting(const std::wstring& text, int low, int high) {
   const std::optional<int64_t> value = ParseWholeNumber(text);
   if (!value || *value < low || *value > high) return std::nullopt;

@@ -19,6 +19,10 @@ bool IsOn(const std::wstring& flag);
 // template's self-extracting box): on only when exactly "1", off for every other text, empty included.
 bool IsExactlyOn(const std::wstring& flag);
 
+// One box of a setting that keeps a row of boxes, one character each ("010": the second box ticked):
+// whether the `k`-th character (from 1) is `mark`; false past the end of the row.
+bool FlagIs(const std::wstring& flags, size_t k, wchar_t mark);
+
 // A whole number (blanks around and a sign allowed) within [low, high]; nullopt for any other text.
 std::optional<int> WholeSetting(const std::wstring& text, int low = INT_MIN, int high = INT_MAX);
 // The same with `fallback` in place of nullopt.

@@ -2,6 +2,7 @@
 
 #include "core/ArcTypeTexts.h"
 #include "core/BrowseFolderEx.h"
+#include "core/SettingValues.h"
 #include "core/Text.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
@@ -98,7 +99,7 @@ void frmInstall::Transfer(DataExchange& dx, std::wstring& folder, InstallOptionS
   std::wstring& marks = options.ClassesArcType;
   if (dx.Loading()) {
     for (int i = 0; i < kTypeCount; ++i)
-      lstClassesArcType.SetSelected(i, static_cast<size_t>(i) < marks.size() && marks[i] == L'1');
+      lstClassesArcType.SetSelected(i, core::FlagIs(marks, static_cast<size_t>(i) + 1, L'1'));
     SendMessageW(lstClassesArcType.Hwnd(), LB_SETCARETINDEX, 0, FALSE);
   } else if (dx.Saving()) {
     // Read even while the list is disabled.

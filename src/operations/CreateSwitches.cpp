@@ -32,12 +32,9 @@ class Switches {
   std::wstring text_;
 };
 
-// Character k (from 1) of a row of check boxes is `c`; a missing character is none.
-bool CharIs(const std::wstring& flags, size_t k, wchar_t c) { return flags.size() >= k && flags[k - 1] == c; }
-
 // The verb for adding, or for moving the files into the archive (character 2 of the file options).
 std::wstring AddOrMove(const std::wstring& fileOpt, const wchar_t* add, const wchar_t* move) {
-  return CharIs(fileOpt, 2, L'0') ? add : move;
+  return core::FlagIs(fileOpt, 2, L'0') ? add : move;
 }
 
 // The work folder of the libraries, behind `prefix`, when one is chosen.
@@ -62,7 +59,7 @@ std::wstring Lzh(const SettingsStore& s, const CreateInput& in, PathMode paths) 
     w.Add(in.recurse ? L"-x1 -r2" : L"-x0 -r0");
   else if (core::KeepsPaths(paths))
     w.Add(L"-x1 -r2");
-  w.AddIf(CharIs(s.LZH_FileOpt, 1, L'1'), L"-jn1").AddIf(CharIs(s.LZH_FileOpt, 3, L'1'), L"-ji1");
+  w.AddIf(core::FlagIs(s.LZH_FileOpt, 1, L'1'), L"-jn1").AddIf(core::FlagIs(s.LZH_FileOpt, 3, L'1'), L"-ji1");
   w.AddIf(IsOn(s.LZH_ErrSkip), L"-jss1");
   return AddWorkFolder(w, s, L"-w").Text();
 }
@@ -72,14 +69,14 @@ std::wstring Zip(const SettingsStore& s, const CreateInput& in, PathMode paths) 
   Switches w(L"");
   if (in.named) {
     w = Switches(in.recurse ? L"-r" : L"-j");
-  } else if (CharIs(s.ZIP_FileOpt, 2, L'0')) {
+  } else if (core::FlagIs(s.ZIP_FileOpt, 2, L'0')) {
     w = Switches(pathSwitch);
   } else {
     w = Switches(L"-m");
     w.AddIf(!pathSwitch.empty(), pathSwitch);
   }
   w.AddIf(IsOn(s.ZIP_Attribute), L"-S").Add(L"-" + s.ZIP_ArcTypeOpt).Add(L"-v");
-  w.AddIf(CharIs(s.ZIP_FileOpt, 3, L'1'), L"-k");
+  w.AddIf(core::FlagIs(s.ZIP_FileOpt, 3, L'1'), L"-k");
   if (IsOn(s.ZIP_EnterConvert)) w.Add(IsOn(s.ZIP_Convert) ? L"-ll" : L"-l");
   return w.AddIf(IsOn(s.ZIP_Encrypt), L"-e").Text();
 }
@@ -137,12 +134,12 @@ std::wstring Bga(const SettingsStore& s, PathMode paths) {
   w.Add(core::BgaMethodOf(s.BGA_ArcType) == core::BgaMethod::Gzip ? L"-m1" : L"-m2")
       .Add(L"-l" + s.BGA_Level)
       .AddIf(IsOn(s.BGA_Attribute), L"-a");
-  return w.AddIf(core::KeepsPaths(paths), L"-r").AddIf(CharIs(s.BGA_FileOpt, 1, L'1'), L"-n").Text();
+  return w.AddIf(core::KeepsPaths(paths), L"-r").AddIf(core::FlagIs(s.BGA_FileOpt, 1, L'1'), L"-n").Text();
 }
 
 std::wstring SevenZip(const SettingsStore& s, const CreateInput& in, PathMode paths) {
   Switches w(AddOrMove(s._7Z_FileOpt, L"u", L"m"));
-  w.AddIf(CharIs(s._7Z_FileOpt, 1, L'1'), L"-u").AddIf(paths == PathMode::None, L"-r-");
+  w.AddIf(core::FlagIs(s._7Z_FileOpt, 1, L'1'), L"-u").AddIf(paths == PathMode::None, L"-r-");
   w.AddIf(core::KeepsPaths(paths), L"-r");
   if (core::SevenZipFormatOf(s._7Z_ArcType) == core::SevenZipFormat::SevenZip) {
     w.Add(L"-t7z");
@@ -151,7 +148,7 @@ std::wstring SevenZip(const SettingsStore& s, const CreateInput& in, PathMode pa
       if (module.empty() || in.sevenZipModulePresent) w.Add(L"-sfx" + module);
     }
     w.Add(IsOn(s._7Z_Solid) ? L"-ms=on" : L"-ms=off").Add(IsOn(s._7Z_ArcHead) ? L"-mhc=on" : L"-mhc=off");
-    w.AddIf(!CharIs(s._7Z_ArcMode, 2, L'0'), L"-mx");
+    w.AddIf(!core::FlagIs(s._7Z_ArcMode, 2, L'0'), L"-mx");
   } else {
     w.Add(L"-tzip");
   }
@@ -184,7 +181,7 @@ std::wstring Bh(const SettingsStore& s, const CreateInput& in, PathMode paths) {
 
 std::wstring Arj(const SettingsStore& s, const CreateInput& in, PathMode paths) {
   Switches w(AddOrMove(s.ARJ_FileOpt, L"a -a", L"m -a"));
-  w.AddIf(IsOn(s.ARJ_MakeSFX), L"-je1").AddIf(CharIs(s.ARJ_FileOpt, 1, L'1'), L"-u").Add(L"-m" + s.ARJ_ArcType);
+  w.AddIf(IsOn(s.ARJ_MakeSFX), L"-je1").AddIf(core::FlagIs(s.ARJ_FileOpt, 1, L'1'), L"-u").Add(L"-m" + s.ARJ_ArcType);
   if (in.named)
     w.Add(in.recurse ? L"-e1 -r" : L"-e");
   else if (paths == PathMode::None)
@@ -206,7 +203,7 @@ std::wstring Rar(const SettingsStore& s, const CreateInput& in, PathMode paths) 
   }
   w.AddIf(in.named && !in.recurse, L"-ep");
   w.AddIf(!in.named && !in.folderSource && (paths == PathMode::None || paths == PathMode::Relative), L"-ep");
-  w.AddIf(CharIs(s.RAR_FileOpt, 1, L'1'), L"-u").Add(L"-m" + s.RAR_ArcType).Add(L"-md" + s.RAR_Dictionary);
+  w.AddIf(core::FlagIs(s.RAR_FileOpt, 1, L'1'), L"-u").Add(L"-m" + s.RAR_ArcType).Add(L"-md" + s.RAR_Dictionary);
   w.AddIf(IsOn(s.RAR_Volume), L"-v" + s.RAR_Volume).AddIf(IsOn(s.RAR_Solid), L"-s");
   return w.AddIf(IsOn(s.RAR_Multimedia), L"-mm").AddIf(IsOn(s.RAR_Shared), L"-dh").Text();
 }
@@ -225,14 +222,14 @@ std::wstring Jar(const SettingsStore& s, const CreateInput& in, PathMode paths) 
     w.Add(in.recurse ? L"-jf -r" : L"-jf-");
   else
     w.AddIf(paths == PathMode::None, L"-jf-").AddIf(paths == PathMode::Relative, L"-jf -r");
-  w.AddIf(CharIs(s.JAR_FileOpt, 1, L'1'), L"-u").Add(L"-m" + s.JAR_ArcType);
+  w.AddIf(core::FlagIs(s.JAR_FileOpt, 1, L'1'), L"-u").Add(L"-m" + s.JAR_ArcType);
   return w.AddIf(IsOn(s.JAR_NewArc), L"-s").Text();
 }
 
 std::wstring Gca(const SettingsStore& s, const CreateInput& in) {
   static const wchar_t* const kModes[] = {L"a", L"n", L"s"};
   Switches w(kModes[static_cast<int>(core::GcaModeOf(s.GCA_ArcType))]);
-  w.AddIf(!CharIs(s.GCA_ArcOpt, 1, L'0'), L"-v").AddIf(!CharIs(s.GCA_ArcOpt, 2, L'0'), L"-h");
+  w.AddIf(!core::FlagIs(s.GCA_ArcOpt, 1, L'0'), L"-v").AddIf(!core::FlagIs(s.GCA_ArcOpt, 2, L'0'), L"-h");
   if (IsOn(s.GCA_Pass)) {
     const core::GcaPassSource source = core::GcaPassSourceOf(s.GCA_PassType);
     w.AddIf(source == core::GcaPassSource::Prompt, L"-p" + in.password);

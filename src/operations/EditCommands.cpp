@@ -18,8 +18,6 @@ namespace {
 using core::IsOn;
 using core::SettingsStore;
 
-bool CharIs(const std::wstring& flags, size_t k, wchar_t c) { return flags.size() >= k && flags[k - 1] == c; }
-
 std::wstring Short(const EditInput& in, const std::wstring& path) { return in.shortPath ? in.shortPath(path) : path; }
 
 // The list-file path without its "@" or "!".
@@ -131,7 +129,7 @@ std::wstring UpdateSwitches(const SettingsStore& s, int16_t type, core::PathMode
     w += IsOn(s.LZH_Attribute) ? L" -a1" : L" -a0";
     if (IsOn(s.LZH_NewArc)) w += L" -t1";
     w += L" -r0";
-    if (CharIs(s.LZH_FileOpt, 3, L'1')) w += L" -ji1";
+    if (core::FlagIs(s.LZH_FileOpt, 3, L'1')) w += L" -ji1";
     return w;
   }
   if (type == core::ArcTypeZip) {
@@ -139,8 +137,8 @@ std::wstring UpdateSwitches(const SettingsStore& s, int16_t type, core::PathMode
     std::wstring w = L"-u -q";
     if (IsOn(s.ZIP_Attribute)) w += L" -S";
     w += L" -" + s.ZIP_ArcTypeOpt + L" -v";
-    if (CharIs(s.ZIP_FileOpt, 1, L'1')) w += L" -u";
-    if (CharIs(s.ZIP_FileOpt, 3, L'1')) w += L" -k";
+    if (core::FlagIs(s.ZIP_FileOpt, 1, L'1')) w += L" -u";
+    if (core::FlagIs(s.ZIP_FileOpt, 3, L'1')) w += L" -k";
     if (IsOn(s.ZIP_EnterConvert)) w += IsOn(s.ZIP_Convert) ? L" -ll" : L" -l";
     if (IsOn(s.ZIP_Encrypt)) w += L" -e";
     return w;
@@ -224,25 +222,25 @@ std::wstring AddSwitches(const SettingsStore& s, int16_t type, core::PathMode pa
   const bool noPaths = paths == core::PathMode::None;
   std::wstring w;
   if (type == core::ArcTypeLzh) {
-    w = CharIs(s.LZH_FileOpt, 2, L'0') ? L"u" : L"m";
+    w = core::FlagIs(s.LZH_FileOpt, 2, L'0') ? L"u" : L"m";
     w += L" -jm" + s.LZH_ArcType + L" -h" + s.LZH_HeadType + (IsOn(s.LZH_Attribute) ? L" -a1" : L" -a0");
     AddPiece(w, ByPathOption(paths, L"-r0", L"-x1 -r2"));
-    if (CharIs(s.LZH_FileOpt, 1, L'1')) w += L" -jn1";
-    if (CharIs(s.LZH_FileOpt, 3, L'1')) w += L" -ji1";
+    if (core::FlagIs(s.LZH_FileOpt, 1, L'1')) w += L" -jn1";
+    if (core::FlagIs(s.LZH_FileOpt, 3, L'1')) w += L" -ji1";
     return w;
   }
   if (type == core::ArcTypeZip) {
-    w = CharIs(s.ZIP_FileOpt, 2, L'0') ? L"-r" : L"-m";
+    w = core::FlagIs(s.ZIP_FileOpt, 2, L'0') ? L"-r" : L"-m";
     w += L" -S -" + s.ZIP_ArcTypeOpt + L" -v";
     if (noPaths) w += L" -j";
-    if (CharIs(s.ZIP_FileOpt, 1, L'1')) w += L" -u";
-    if (CharIs(s.ZIP_FileOpt, 3, L'1')) w += L" -k";
+    if (core::FlagIs(s.ZIP_FileOpt, 1, L'1')) w += L" -u";
+    if (core::FlagIs(s.ZIP_FileOpt, 3, L'1')) w += L" -k";
     return w;
   }
   if (type == core::ArcTypeArj) {
     w = L"u -a";
     if (noPaths) w += L" -e";
-    if (CharIs(s.ARJ_FileOpt, 1, L'1')) w += L" -u";
+    if (core::FlagIs(s.ARJ_FileOpt, 1, L'1')) w += L" -u";
     w += L" -m" + s.ARJ_ArcType;
     return w;
   }
@@ -256,7 +254,7 @@ std::wstring AddSwitches(const SettingsStore& s, int16_t type, core::PathMode pa
     if (rar) {
       w = L"u";
       if (noPaths) w += L" -ep";
-      if (CharIs(s.RAR_FileOpt, 1, L'1')) w += L" -u";
+      if (core::FlagIs(s.RAR_FileOpt, 1, L'1')) w += L" -u";
       w += L" -m" + s.RAR_ArcType + L" -md" + s.RAR_Dictionary;
       if (IsOn(s.RAR_Solid)) w += L" -s";
       if (IsOn(s.RAR_Multimedia)) w += L" -mm";
@@ -269,25 +267,25 @@ std::wstring AddSwitches(const SettingsStore& s, int16_t type, core::PathMode pa
     return w;
   }
   if (type == core::ArcTypeJar) {
-    w = CharIs(s.JAR_FileOpt, 2, L'0') ? L"a" : L"m";
+    w = core::FlagIs(s.JAR_FileOpt, 2, L'0') ? L"a" : L"m";
     if (noPaths) w += L" -jf-";
-    if (CharIs(s.JAR_FileOpt, 1, L'1')) w += L" -u";
+    if (core::FlagIs(s.JAR_FileOpt, 1, L'1')) w += L" -u";
     w += L" -m" + s.JAR_ArcType;
     if (IsOn(s.JAR_NewArc)) w += L" -s";
     return w;
   }
   if (type == core::ArcTypeBga) {
-    w = CharIs(s.BGA_FileOpt, 2, L'0') ? L"a" : L"m";
+    w = core::FlagIs(s.BGA_FileOpt, 2, L'0') ? L"a" : L"m";
     w += core::BgaMethodOf(s.BGA_ArcType) == core::BgaMethod::Gzip ? L" -m1" : L" -m2";
     w += L" -l" + s.BGA_Level;
     if (IsOn(s.BGA_Attribute)) w += L" -a";
     if (core::KeepsPaths(paths)) w += L" -r";
-    if (CharIs(s.BGA_FileOpt, 1, L'1')) w += L" -n";
+    if (core::FlagIs(s.BGA_FileOpt, 1, L'1')) w += L" -n";
     return w;
   }
   if (type == core::ArcType7z) {
-    w = CharIs(s._7Z_FileOpt, 2, L'0') ? L"a" : L"m";
-    if (CharIs(s._7Z_FileOpt, 1, L'1')) w += L" -u";
+    w = core::FlagIs(s._7Z_FileOpt, 2, L'0') ? L"a" : L"m";
+    if (core::FlagIs(s._7Z_FileOpt, 1, L'1')) w += L" -u";
     AddPiece(w, ByPathOption(paths, L"-r-", L"-r"));
     w += L" -ms=off";
     w += IsOn(s._7Z_ArcHead) ? L" -mhc=on" : L" -mhc=off";
@@ -296,7 +294,7 @@ std::wstring AddSwitches(const SettingsStore& s, int16_t type, core::PathMode pa
     return w;
   }
   if (type == core::ArcTypeBh) {
-    w = CharIs(s.BH_FileOpt, 2, L'0') ? L"a" : L"m";
+    w = core::FlagIs(s.BH_FileOpt, 2, L'0') ? L"a" : L"m";
     w += IsOn(s.BH_Attribute) ? L" -a1" : L" -a0";
     AddPiece(w, ByPathOption(paths, L"-d0 -r0", L"-d1 -r1"));
     return w;

@@ -115,9 +115,8 @@ JobResult ExecQuickUnpack(core::OperationUi& ui, const UnPackRequest& request) {
 }
 
 void RunAfterUnPack(core::OperationUi& ui, const std::wstring& folder, const std::wstring& mode) {
-  const wchar_t first = mode.empty() ? L'\0' : mode[0];
-  const bool run = first == L'0';
-  if (!run && first != L'1') return;
+  const bool run = core::FlagIs(mode, 1, L'0');
+  if (!run && !core::FlagIs(mode, 1, L'1')) return;
   const std::wstring base = core::AddBackslash(folder);
   static constexpr const wchar_t* kPrograms[] = {L"setup.exe", L"install.exe"};
   static constexpr const wchar_t* kReadMe[] = {L"readme.txt"};
@@ -129,7 +128,7 @@ void RunAfterUnPack(core::OperationUi& ui, const std::wstring& folder, const std
     break;
   }
   if (found.empty()) return;
-  if (run && mode.size() > 1 && mode[1] == L'1') {
+  if (run && core::FlagIs(mode, 2, L'1')) {
     const std::wstring question = L"\"" + core::GetFolderPart(found) + L"\" に解凍した \"" +
                                   core::GetFileNamePart(found) + L"\" を実行します　よろしいですか";
     if (ui.Ask(question, MB_OKCANCEL | MB_ICONQUESTION) != IDOK) return;

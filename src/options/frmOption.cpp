@@ -176,8 +176,7 @@ void frmOption::TransferClasses(winui::DataExchange& dx) {
   std::wstring& marks = core::Settings.ClassesArcType;
   const int rows = static_cast<int>(ClassesRows().size());
   if (dx.Loading()) {
-    for (int row = 0; row < rows; ++row)
-      SetRowMarked(row, static_cast<size_t>(row) < marks.size() && marks[static_cast<size_t>(row)] == L'1');
+    for (int row = 0; row < rows; ++row) SetRowMarked(row, core::FlagIs(marks, static_cast<size_t>(row) + 1, L'1'));
   } else if (dx.Saving()) {
     marks.assign(static_cast<size_t>(rows), L'0');
     if (core::IsOn(core::Settings.Classes))

@@ -23,6 +23,21 @@ TEST(SettingValues, StrictFlagsAreOnOnlyForOne) {
   EXPECT_TRUE(core::IsExactlyOn(core::FlagText(true)));
 }
 
+// A row of boxes: a character past the end (a row saved by an older version, or cut short) is no mark.
+TEST(SettingValues, ABoxOfARowIsItsOwnCharacter) {
+  struct Case {
+    const wchar_t* flags;
+    size_t k;
+    wchar_t mark;
+    bool expected;
+  } cases[] = {
+      {L"010", 2, L'1', true},  {L"010", 1, L'0', true}, {L"010", 3, L'1', false},
+      {L"010", 4, L'0', false}, {L"", 1, L'0', false},   {L"1", 0, L'1', false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(core::FlagIs(c.flags, c.k, c.mark), c.expected) << core::ToUtf8(c.flags) << " " << c.k;
+}
+
 TEST(SettingValues, ChoiceIndexesAreTheNumbersAsTheProgramWritesThem) {
   struct Case {
     const wchar_t* text;

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "archiver/LibraryBinding.h"
+#include "core/SettingValues.h"
 #include "core/Settings.h"
 #include "core/modPath.h"
 #include "core/modShell.h"
@@ -75,8 +76,8 @@ void ArcMode(frmArcOption& form, winui::DataExchange& dx) {
   std::wstring& mode = core::Settings._7Z_ArcMode;
   winui::OptionButton fast(&form, ID_opt7ZArcMode), high(&form, ID_opt7ZArcMode + 1);
   if (dx.Loading()) {
-    if (mode.size() >= 1 && mode[0] == L'1') fast.SetValue(true);
-    if (mode.size() >= 2 && mode[1] == L'1') high.SetValue(true);
+    if (core::FlagIs(mode, 1, L'1')) fast.SetValue(true);
+    if (core::FlagIs(mode, 2, L'1')) high.SetValue(true);
   } else if (dx.Saving()) {
     mode = L"00";
     if (fast.Value()) mode[0] = L'1';
