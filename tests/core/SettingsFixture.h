@@ -8,17 +8,12 @@
 #include <vector>
 
 #include "ProgramStateGuard.h"
+#include "SeamFakes.h"
 #include "TempDir.h"
 #include "core/Settings.h"
 #include "core/modIni.h"
 
 namespace settingstest {
-
-class FakePlaces : public core::SettingsPlacesSeam {
- public:
-  core::SettingsPlaces places{L"C:\\Prog", L"C:\\Desk\\", L"C:\\Tmp\\", 20475, 15360};
-  core::SettingsPlaces Places() override { return places; }
-};
 
 // Points the unzip32 switch "ShowResult" at a scratch key for the test's life: other test programs load
 // settings at the same time and write the library's own key.
@@ -52,7 +47,7 @@ class SettingsFixture : public ::testing::Test {
   testsupport::ProgramStateGuard state_;
   UnzipSwitchGuard unzipSwitch_;
   testsupport::TempDir dir_;
-  FakePlaces places_;
+  testsupport::FakeSettingsPlaces places_;
 
  private:
   core::SettingsPlacesSeam* previousPlaces_;

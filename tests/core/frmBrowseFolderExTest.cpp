@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ScriptedMsgBox.h"
+#include "SeamFakes.h"
 #include "TempDir.h"
 #include "TopMostCheck.h"
 #include "WindowGuard.h"
@@ -69,17 +70,6 @@ TEST(TextPromptTest, ShowsTheQuestionAndReturnsTheAnswerOrEmptyOnCancel) {
   }
 }
 
-class ScriptedPrompt : public core::TextPromptSeam {
- public:
-  std::wstring Ask(HWND, const std::wstring& prompt, const std::wstring& title,
-                   const std::wstring& defaultText) override {
-    asked.push_back(prompt + L"|" + title + L"|" + defaultText);
-    return answer;
-  }
-  std::wstring answer;
-  std::vector<std::wstring> asked;
-};
-
 class frmBrowseFolderExTest : public ::testing::Test {
  protected:
   void SetUp() override { savedPath_ = core::BrowseFolderPath; }
@@ -102,7 +92,7 @@ class frmBrowseFolderExTest : public ::testing::Test {
 
   testsupport::FakeMainWindow link;
   core::ScopedMainWindowLink linkSeam{link};
-  ScriptedPrompt prompt;
+  testsupport::FakeTextPrompt prompt;
   core::ScopedTextPromptSeam scopedPrompt{prompt};
   core::frmBrowseFolderEx form;
   TempDir temp;

@@ -283,4 +283,10 @@ void FakePassPhrases::Meanwhile(std::function<void()> action) {
   steps_.push_back({false, L"", std::move(action)});
 }
 
+std::wstring FakeTextPrompt::Ask(HWND, const std::wstring& prompt, const std::wstring& title,
+                                 const std::wstring& defaultText) {
+  asked.push_back(prompt + L"|" + title + L"|" + defaultText);
+  return answer;
+}
+
 }  // namespace testsupport

@@ -1,9 +1,10 @@
 #pragma once
-// The fakes of the seams a test replaces: the common dialogs, process starts, the folder picker, the clipboard, the
-// drives' space, the pass-phrase question, the main window link and what a job asks of whoever started it. Each
-// answers as its public fields script it and records what it was asked, so a test reads the program's question and
-// sets the user's answer through plain fields. None installs itself: a test puts one in place with the seam's
-// Scoped* guard (a job's UI is passed to the job) for as long as it needs it.
+// The fakes of the seams a test replaces: the common dialogs, process starts, the folder picker, the folder
+// chooser's question, the clipboard, the drives' space, the machine's places, the pass-phrase question, the main
+// window link and what a job asks of whoever started it. Each answers as its public fields script it and records
+// what it was asked, so a test reads the program's question and sets the user's answer through plain fields. None
+// installs itself: a test puts one in place with the seam's Scoped* guard (a job's UI is passed to the job) for as
+// long as it needs it.
 #include <windows.h>
 #include <commdlg.h>
 
@@ -16,10 +17,12 @@
 #include <utility>
 #include <vector>
 
+#include "core/BrowseFolderExInput.h"
 #include "core/MainWindowLink.h"
 #include "core/OperationUi.h"
 #include "core/PassPhraseAsker.h"
 #include "core/Seams.h"
+#include "core/Settings.h"
 
 namespace testsupport {
 
@@ -193,6 +196,24 @@ class FakePassPhrases : public core::PassPhraseAsker {
   };
   std::deque<Step> steps_;
   bool scripted_ = false;
+};
+
+// The machine's places as the settings see them: fixed ones of the test's choice.
+class FakeSettingsPlaces : public core::SettingsPlacesSeam {
+ public:
+  core::SettingsPlaces Places() override { return places; }
+  core::SettingsPlaces places{L"C:\\Prog", L"C:\\Desk\\", L"C:\\Tmp\\", 20475, 15360};
+};
+
+// The folder chooser's one-line question: answers `answer` and records each question as
+// "prompt|title|default text".
+class FakeTextPrompt : public core::TextPromptSeam {
+ public:
+  std::wstring Ask(HWND owner, const std::wstring& prompt, const std::wstring& title,
+                   const std::wstring& defaultText) override;
+
+  std::wstring answer;
+  std::vector<std::wstring> asked;
 };
 
 // The main window as the core helpers reach it: a handle of the test's choice (none by default), the
