@@ -3,11 +3,16 @@
 // The window that started the job shows the result (tree, caption, list); the job itself reads and shows
 // nothing of a window.
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace operations {
 
 struct JobResult {
+  JobResult() = default;
+  // A result that made nothing, or made `files`.
+  JobResult(bool succeeded, std::vector<std::wstring> files = {}) : ok(succeeded), made(std::move(files)) {}
+
   // The archiver did what was asked and everything it was to make is there.
   bool ok = false;
   // The files the job made, in order: the archive (or each volume of a split one), a self-extracting

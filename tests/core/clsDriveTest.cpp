@@ -12,7 +12,7 @@ namespace {
 
 TEST(Drive, SpaceOfALargeDriveThroughTheExtendedQuery) {
   testsupport::FakeDiskSpace disk;
-  disk.drives[L"D:\\"] = {500ull * 1024 * 1024 * 1024, 123456789012ull};  // beyond 32 bits
+  disk.drives[L"D:\\"] = {.total = 500ull * 1024 * 1024 * 1024, .free = 123456789012ull};  // beyond 32 bits
   core::ScopedDiskSpaceSeam seam(disk);
   core::clsDrive drive;
   ASSERT_TRUE(drive.IsWindowsNT());  // the systems the tests run on

@@ -40,7 +40,8 @@ class frmArchiveDownTest : public ::testing::Test {
     core::Settings.COM_NewFile = core::Settings.COM_OverWtite = L"0";
     for (auto member : kFileOpts) core::Settings.*member = L"0";
     core::PrivateState.SetArcFileName(L"C:\\arc\\data.lzh");
-    disk.drives = {{L"C:\\", {2147483648ull, 2147483648ull}}, {L"D:\\", {1025, 1025}}};
+    disk.drives = {{L"C:\\", {.total = 2147483648ull, .free = 2147483648ull}},
+                   {L"D:\\", {.total = 1025, .free = 1025}}};
   }
   void TearDown() override {
     form.Unload();
