@@ -13,6 +13,7 @@
 #include "core/modPath.h"
 #include "core/modShell.h"
 #include "core/modTolvenar.h"
+#include "mainwindow/EntryCommands.h"
 #include "mainwindow/EntryEditCommands.h"
 #include "mainwindow/WindowWork.h"
 #include "mainwindow/frmMain.h"
@@ -24,19 +25,7 @@
 namespace mainwindow {
 namespace {
 
-constexpr int kFolderColumn = 7;  // "場所" of the entry list
-
 bool asking = false;
-
-// Every entry the list shows, with its folder column.
-std::vector<operations::SelectedEntry> ListedEntries() {
-  const browser::EntryList& entries = browser::Entries();
-  std::vector<operations::SelectedEntry> listed;
-  listed.reserve(entries.Count());
-  for (int i = 0; i < entries.Count(); ++i)
-    listed.push_back({std::wstring(entries.CellText(i, 0)), std::wstring(entries.CellText(i, kFolderColumn))});
-  return listed;
-}
 
 // Listing an archive again lists it in the window: the archive the window showed before, or none, is
 // shown again.

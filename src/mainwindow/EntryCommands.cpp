@@ -89,6 +89,17 @@ std::vector<operations::SelectedEntry> SelectedEntries() {
   return entries;
 }
 
+std::vector<operations::SelectedEntry> ListedEntries() {
+  const browser::EntryList& list = browser::Entries();
+  std::vector<operations::SelectedEntry> entries;
+  entries.reserve(list.Count());
+  for (int index = 0; index < list.Count(); ++index) {
+    const auto& row = list.Row(index);
+    entries.push_back({std::wstring(row.Name()), std::wstring(row.Cell(kFolderColumn))});
+  }
+  return entries;
+}
+
 std::optional<std::wstring> ListSelection(frmMain& form) {
   core::WindowOperationUi ui(form.Hwnd());
   return operations::MakeSelectFileList(ui, core::GetArcTypeByExt(core::PrivateState.ArcFileName()), SelectedEntries());
@@ -215,9 +226,8 @@ void BindEntryCommands(frmMain& form) {
   for (auto [item, command] : handOver)
     form.On(item, Event::Click, [&form, command](EventArgs&) { form.Raise(command, Event::Click); });
   // The same member of the Edit menu's array: raising takes the index from the id raised.
-  form.On(ID_mnuPopUpAction, Event::Click, [&form](EventArgs& args) {
-    form.Raise(ID_mnuEditAction + std::max(args.index, 0), Event::Click);
-  });
+  form.On(ID_mnuPopUpAction, Event::Click,
+          [&form](EventArgs& args) { form.Raise(ID_mnuEditAction + std::max(args.index, 0), Event::Click); });
 
   form.On(ID_lvListView, Event::Click, [&form](EventArgs&) { form.LabelEditing = false; });
   form.On(ID_lvListView, Event::DblClick, [&form](EventArgs&) {

@@ -16,6 +16,8 @@ class frmMain;
 bool SelectedEntry(operations::SelectedEntry& entry);
 // Every selected entry of the list, in order.
 std::vector<operations::SelectedEntry> SelectedEntries();
+// Every entry the list shows, in order.
+std::vector<operations::SelectedEntry> ListedEntries();
 // The list of the selected entries of the window's archive (operations::MakeSelectFileList), a missing work
 // folder told over the window: the list reference, nullopt when nothing is selected or nothing was written.
 std::optional<std::wstring> ListSelection(frmMain& form);

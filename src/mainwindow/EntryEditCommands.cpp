@@ -274,14 +274,19 @@ bool RenameEntryInPlace(frmMain& form, const std::wstring& newName) {
   return false;
 }
 
+operations::JobResult AddFilesAndRelist(core::OperationUi& ui, const std::wstring& archive, const std::wstring& type,
+                                        const std::wstring& files) {
+  const operations::PackListFile list = operations::MakePackFileList(files, type, false);
+  const operations::JobResult added = operations::AddArcFiles(ui, {archive, type, list.argument, list.baseFolder});
+  if (added.ok) browser::RefreshArchiveList(archive, false);
+  return operations::Settle(added);
+}
+
 void AddDroppedFiles(frmMain& form, const std::wstring& archive, const std::wstring& type, const std::wstring& files) {
   if (RefuseReadOnly(form, archive, kAddFailed)) return;
   core::PrivateState.SetArcFileName(archive);
-  const operations::PackListFile list = operations::MakePackFileList(files, type, false);
   core::WindowOperationUi ui(form.Hwnd());
-  const operations::JobResult added = operations::AddArcFiles(ui, {archive, type, list.argument, list.baseFolder});
-  if (added.ok) browser::RefreshArchiveList(archive, false);
-  if (operations::Settle(added).ok) return;
+  if (AddFilesAndRelist(ui, archive, type, files).ok) return;
   Say(form, kAddFailed, MB_OK | MB_ICONSTOP);
   operations::DeleteListFile();
 }

@@ -7,6 +7,9 @@
 #include <optional>
 #include <string>
 
+#include "core/OperationUi.h"
+#include "operations/JobResult.h"
+
 namespace mainwindow {
 
 class frmMain;
@@ -33,8 +36,12 @@ void mnuEditReName_Click(frmMain& form);
 // the archive. True when the row is to show `newName`; otherwise the row keeps the name the archive holds.
 bool RenameEntryInPlace(frmMain& form, const std::wstring& newName);
 
-// Adds `files` (the base folder, then names relative to it, NUL-separated) to `archive` of `type` and lists
-// it again; PrivateState.ArcStatus tells the outcome.
+// Adds `files` (the base folder, then names relative to it, NUL-separated) to `archive` of `type`, lists it
+// again when the archiver succeeded and settles the outcome.
+operations::JobResult AddFilesAndRelist(core::OperationUi& ui, const std::wstring& archive, const std::wstring& type,
+                                        const std::wstring& files);
+// The same for files dropped on the window, a read-only archive refused and a failure told; PrivateState
+// .ArcStatus tells the outcome.
 void AddDroppedFiles(frmMain& form, const std::wstring& archive, const std::wstring& type, const std::wstring& files);
 // The new-archive dialog for files dropped with no archive shown: the index of the type confirmed, nothing
 // when the drop ends.

@@ -10,8 +10,8 @@
 #include "core/modPath.h"
 #include "core/OperationUi.h"
 #include "core/modTolvenar.h"
+#include "mainwindow/EntryEditCommands.h"
 #include "operations/CreateArchive.h"
-#include "operations/EditCommands.h"
 #include "operations/JobResult.h"
 #include "operations/ListFiles.h"
 #include "operations/PackWorkflow.h"
@@ -48,12 +48,7 @@ void SelectPackFiles(HWND owner, const core::ArcTypeRow& type, bool addToArchive
       operations::Settle({});
       return;
     }
-    const operations::PackListFile pack = operations::MakePackFileList(list, type.name, false);
-    const std::wstring archive = core::PrivateState.ArcFileName();
-    const operations::JobResult added =
-        operations::AddArcFiles(ui, {archive, type.name, pack.argument, pack.baseFolder});
-    if (added.ok) browser::RefreshArchiveList(archive, false);
-    operations::Settle(added);
+    AddFilesAndRelist(ui, core::PrivateState.ArcFileName(), type.name, list);
   } else {
     operations::CreateRequest create;
     create.type = &type;
